@@ -1,0 +1,35 @@
+#include "Desktop.h"
+
+#include <QDesktopServices>
+#include <QGuiApplication>
+#include <QProcess>
+#include <QScreen>
+#include <QStandardPaths>
+#include <QUrl>
+
+namespace kvt7 {
+
+bool OpenWithDesktopViewer(const QString& path)
+{
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+}
+
+int ScreenWidthPixels()
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? screen->geometry().width() : 0;
+}
+
+bool StartSystemInformationTool()
+{
+    static const char* const tools[] = {"hardinfo", "gnome-system-monitor", "ksysguard",
+                                        "xfce4-taskmanager", "lxtask"};
+    for (const char* tool : tools) {
+        const QString program = QStandardPaths::findExecutable(QString::fromLatin1(tool));
+        if (!program.isEmpty() && QProcess::startDetached(program, {}))
+            return true;
+    }
+    return false;
+}
+
+}  // namespace kvt7
