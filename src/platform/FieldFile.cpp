@@ -76,10 +76,12 @@ std::optional<Field> FieldReader::next()
             ++pos_;
         field.text = text_.mid(start, pos_ - start).trimmed();
     }
+    endedLine_ = true;
     if (pos_ < n) {
         if (text_.at(pos_) == QLatin1Char(',')) {
             ++pos_;
             afterComma_ = true;
+            endedLine_ = false;
         } else if (text_.at(pos_) == QLatin1Char('\r')) {
             ++pos_;
             if (pos_ < n && text_.at(pos_) == QLatin1Char('\n'))

@@ -32,11 +32,14 @@ public:
     std::optional<double> nextNumber();
     std::optional<QString> nextText();
     int position() const { return pos_; }
+    // True when the last field read was ended by a line end (or the end of the text).
+    bool lastFieldEndedLine() const { return endedLine_; }
 
 private:
     QString text_;
     int pos_ = 0;
     bool afterComma_ = false;  // a comma promises one more field, even an empty one
+    bool endedLine_ = true;
 };
 
 // Numeric value of a field text the way the files are read: blanks trimmed, decimal.

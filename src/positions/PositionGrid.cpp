@@ -1,0 +1,121 @@
+#include "PositionGrid.h"
+
+namespace kvt7 {
+
+PositionGrid::PositionGrid(QObject* parent) : QObject(parent), rows_(kHeadingRows) {}
+
+bool PositionGrid::valid(int row, int column) const
+{
+    return row >= 0 && row < rowCount() && column >= 0 && column < kGridColumns;
+}
+
+void PositionGrid::announce(int row1, int column1, int row2, int column2)
+{
+    if (redraw_)
+        emit cellsChanged(row1, column1, row2, column2);
+    else
+        pendingReset_ = true;
+}
+
+void PositionGrid::announceReset()
+{
+    if (redraw_)
+        emit layoutReset();
+    else
+        pendingReset_ = true;
+}
+
+void PositionGrid::setRowCount(int rows)
+{
+    rows = std::max(rows, kHeadingRows);
+    if (rows == rowCount())
+        return;
+    rows_.resize(std::size_t(rows));
+    if (selection_.row1 >= rows || selection_.row2 >= rows)
+        selection_ = {};
+    announceReset();
+}
+
+void PositionGrid::insertRows(int row, int count)
+{
+    if (count <= 0)
+        return;
+    row = std::clamp(row, kHeadingRows, rowCount());
+    rows_.insert(rows_.begin() + row, std::size_t(count), Row{});
+    announceReset();
+}
+
+void PositionGrid::removeRows(int row, int count)
+{
+    if (count <= 0 || row < kHeadingRows || row >= rowCount())
+        return;
+    count = std::min(count, rowCount() - row);
+    rows_.erase(rows_.begin() + row, rows_.begin() + row + count);
+    if (selection_.row1 >= rowCount() || selection_.row2 >= rowCount())
+        selection_ = {};
+    announceReset();
+}
+
+QString PositionGrid::text(int row, int column) const
+{
+    return valid(row, column) ? rows_[std::size_t(row)][std::size_t(column)].text : QString();
+}
+
+void PositionGrid::setText(int row, int column, const QString& text)
+{
+    if (!valid(row, column))
+        return;
+    QString& cell = rows_[std::size_t(row)][std::size_t(column)].text;
+    if (cell == text)
+        return;
+    cell = text;
+    announce(row, column, row, column);
+}
+
+quint32 PositionGrid::colour(int row, int column) const
+{
+    return valid(row, column) ? rows_[std::size_t(row)][std::size_t(column)].colour : kColourDefault;
+}
+
+void PositionGrid::setColour(int row, int column, quint32 colour)
+{
+    if (!valid(row, column))
+        return;
+    quint32& cell = rows_[std::size_t(row)][std::size_t(column)].colour;
+    if (cell == colour)
+        return;
+    cell = colour;
+    announce(row, column, row, column);
+}
+
+void PositionGrid::setSelection(const GridSelection& selection)
+{
+    selection_ = selection;
+    emit selectionChanged();
+}
+
+void PositionGrid::setCurrentCell(int row, int column)
+{
+    setSelection({row, column, row, column});
+}
+
+void PositionGrid::setAcceptsInput(bool accepts)
+{
+    if (acceptsInput_ == accepts)
+        return;
+    acceptsInput_ = accepts;
+    emit inputAcceptanceChanged(accepts);
+}
+
+void PositionGrid::setRedraw(bool enabled)
+{
+    if (redraw_ == enabled)
+        return;
+    redraw_ = enabled;
+    if (redraw_ && pendingReset_) {
+        pendingReset_ = false;
+        emit layoutReset();
+    }
+}
+
+}  // namespace kvt7
