@@ -24,6 +24,9 @@ struct AxisSetting {
     qint32 MaxPulse = 0;         // largest position in pulses; 0 for an axis not in use
     double MaxMm = 0.0;          // MaxPulse in mm, cut to three decimals
     bool Chosen = false;         // an actuator has been chosen for the axis
+    // The TYPE and FUNCTION parameters as read from the controller (controller copy only).
+    qint16 TypeParameter = 0;
+    qint16 FunctionParameter = 0;
 };
 
 // The three copies the program keeps of every axis: what the operator chose (persisted),

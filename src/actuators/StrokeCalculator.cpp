@@ -1,0 +1,28 @@
+#include "StrokeCalculator.h"
+
+#include "UnitConversion.h"
+#include "app/MessageCatalogue.h"
+#include "platform/FieldFile.h"
+
+namespace kvt7 {
+
+int CalculatorPulsesPerRev(bool kv42D)
+{
+    return kv42D ? 192 : 400;
+}
+
+QString StrokeToPulseCalculator(const QString& strokeText, const QString& leadText, bool kv42D,
+                                const MessageCatalogue& messages)
+{
+    if (leadText.trimmed().isEmpty())
+        return messages.Text(1316);
+    const auto lead = FieldNumber(leadText);
+    const auto stroke = strokeText.trimmed().isEmpty() ? std::optional<double>(0.0)
+                                                       : FieldNumber(strokeText);
+    // The stroke field holds at most three digits; a lead of 0 has no pulse count.
+    if (!lead || *lead <= 0 || !stroke || *stroke < 0 || *stroke > 500)
+        return messages.Text(1315);
+    return QString::number(MaxPulseOfStroke(*stroke, *lead, CalculatorPulsesPerRev(kv42D)));
+}
+
+}  // namespace kvt7

@@ -1,0 +1,86 @@
+#include "ParameterChecks.h"
+
+#include "app/MessageCatalogue.h"
+#include "platform/Dialogs.h"
+
+namespace kvt7 {
+
+bool ValueInRange(const EditorValues& values, Param p, int axis)
+{
+    const ParameterInfo& info = InfoOf(p);
+    switch (info.check) {
+    case CheckKind::None:
+        return true;
+    case CheckKind::Range: {
+        const auto n = values.number(p, axis);
+        return n && *n >= info.min && *n <= info.max;
+    }
+    case CheckKind::NotEmpty: {
+        const auto t = values.text(p, axis);
+        return t && !t->isEmpty();
+    }
+    case CheckKind::ExactLength: {
+        const auto t = values.text(p, axis);
+        return t && t->size() == info.min;
+    }
+    }
+    return false;
+}
+
+static int CheckAxesInUse(const EditorValues& values, bool axisCheckOnly)
+{
+    for (int axis = 1; axis <= kAxisCount; ++axis) {
+        if (!values.axisInUse(axis))
+            continue;
+        for (const ParameterInfo& info : ParameterTable()) {
+            if (info.common || (axisCheckOnly && !info.axisCheck))
+                continue;
+            if (!ValueInRange(values, info.id, axis))
+                return 1;
+        }
+    }
+    return 0;
+}
+
+int ParametaValueCheck(const EditorValues& values)
+{
+    if (CheckAxesInUse(values, false) != 0)
+        return 1;
+    for (const ParameterInfo& info : ParameterTable()) {
+        if (info.common && !ValueInRange(values, info.id, 1))
+            return 1;
+    }
+    return 0;
+}
+
+int ParametaValueCheck2(const EditorValues& values)
+{
+    return CheckAxesInUse(values, true);
+}
+
+bool CheckEmptyFields(const EditorValues& values)
+{
+    for (const ParameterInfo& info : ParameterTable()) {
+        if (!info.shown)
+            continue;
+        for (int axis = 1; axis <= (info.common ? 1 : kAxisCount); ++axis) {
+            if ((info.common || values.axisInUse(axis)) && values.isEmpty(info.id, axis))
+                return true;
+        }
+    }
+    return false;
+}
+
+void ShowEmptyFieldsMessage(Dialogs& dialogs, const MessageCatalogue& messages)
+{
+    dialogs.message(messages.Text(7) + QStringLiteral("\r\n") + messages.Text(8), Buttons::Ok,
+                    Icon::Warning);
+}
+
+void ShowInvalidValueMessage(Dialogs& dialogs, const MessageCatalogue& messages)
+{
+    dialogs.message(messages.Text(9) + QStringLiteral("\r\n") + messages.Text(10), Buttons::Ok,
+                    Icon::Warning);
+}
+
+}  // namespace kvt7

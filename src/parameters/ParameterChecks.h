@@ -1,0 +1,30 @@
+#pragma once
+
+#include "parameters/ParameterSet.h"
+
+namespace kvt7 {
+
+class Dialogs;
+class MessageCatalogue;
+
+// Whether one value meets its full-check rule; an empty value never does.
+bool ValueInRange(const EditorValues& values, Param p, int axis);
+
+// Full check: every per-axis parameter of each axis in use (as AXIS names them), then the
+// common parameters. 0 when all are in range, 1 otherwise.
+int ParametaValueCheck(const EditorValues& values);
+
+// Axis check, before only the axis blocks are written: OFFSET, PUSH, VEL, OFSVEL, PUSHVEL,
+// STROKE, LEAD, PULSE, JOG VEL, TYPE, Actuator, the actuator items and FUNCTION of each
+// axis in use. 0 or 1.
+int ParametaValueCheck2(const EditorValues& values);
+
+// True when a shown value of an axis in use, or a common value, is empty.
+bool CheckEmptyFields(const EditorValues& values);
+
+// Messages 7 and 8: some values are empty.
+void ShowEmptyFieldsMessage(Dialogs& dialogs, const MessageCatalogue& messages);
+// Messages 9 and 10: some values are out of range.
+void ShowInvalidValueMessage(Dialogs& dialogs, const MessageCatalogue& messages);
+
+}  // namespace kvt7

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "parameters/ParameterFile.h"
+#include "platform/Dialogs.h"
+
+#include <functional>
+
+namespace kvt7 {
+
+class MessageCatalogue;
+
+// The editor window's step that takes its controls into the editor values
+// (`TorikomiParametaValue`); empty when there is no window.
+using TakeControlsStep = std::function<void()>;
+
+// The file dialogs of the parameter file: save as (title 11, default name 12) and open
+// (title 686 unless another is given), filter 1827, extension "pmt".
+FileRequest ParameterSaveRequest(const MessageCatalogue& messages);
+FileRequest ParameterOpenRequest(const MessageCatalogue& messages, int titleId = 686);
+
+// Takes the controls, then the checks a save needs: empty values (messages 7/8), the full
+// range check (9/10). Rebuilds "Actuator" of every axis. 0 when the set may be saved, else 1.
+int CheckParametersForSave(ParameterSet& set, Dialogs& dialogs, const MessageCatalogue& messages,
+                           const TakeControlsStep& takeControls = {});
+
+// Writes with up to six tries 100 ms apart, then message 14 (saved) or 13 (failed); a saved
+// path becomes the current parameter file. 0 or 1.
+int WriteParameterFileWithRetries(ParameterSet& set, const QString& path, Dialogs& dialogs,
+                                  const MessageCatalogue& messages);
+
+// The whole save: checks, save dialog, write. 0 saved, 1 failed (shown), 2 cancelled.
+int SaveParameterFile(ParameterSet& set, Dialogs& dialogs, const MessageCatalogue& messages,
+                      const TakeControlsStep& takeControls = {});
+
+// Reads with up to six tries 100 ms apart (none after a file that is not a parameter file,
+// messages 22/20). Nothing else is shown; the record changes only on success.
+ParameterFileRead ReadParameterFileWithRetries(ParameterSet& set, const QString& path,
+                                               Dialogs& dialogs, const MessageCatalogue& messages);
+
+// Reads a chosen file and applies its record to the editor values. A damaged file gives
+// message 681 after the retries. 0 or 1.
+int OpenParameterFileAt(ParameterSet& set, const QString& path, Dialogs& dialogs,
+                        const MessageCatalogue& messages);
+
+// The whole open: open dialog, read, apply. 0 read, 1 failed (shown), 2 cancelled (quietly).
+int OpenParameterFile(ParameterSet& set, Dialogs& dialogs, const MessageCatalogue& messages);
+
+}  // namespace kvt7
