@@ -1,0 +1,46 @@
+#include "AlarmReset.h"
+
+#include "CommandGroups.h"
+#include "ControllerLink.h"
+#include "LinkCommands.h"
+#include "app/MessageCatalogue.h"
+#include "app/OperatingMode.h"
+#include "platform/Dialogs.h"
+
+#include <QScopeGuard>
+
+namespace kvt7 {
+
+int AlarmReset(ControllerLink& link, CommandGroups& commands)
+{
+    commands.disableEditingCommands();
+    commands.setResetEnabled(false);
+    const auto enableReset = qScopeGuard([&commands] { commands.setResetEnabled(true); });
+    try {
+        if (!link.mode().isOnline())
+            link.mode().SwitchOnlineQuietly();
+        int result;
+        {
+            LinkBusyScope busy(link);
+            link.setReplyTimeoutMs(1000);
+            result = link.SendCommandWithRetry(QStringLiteral("0AR"), QString(), 5);
+        }
+        if (result != 0) {
+            if (link.FatalAlarm()) {
+                const MessageCatalogue& catalogue = link.catalogue();
+                link.dialogs().message(catalogue.Text(324) + QLatin1String("\r\n")
+                                       + catalogue.Text(325));
+            }
+            return 1;
+        }
+        link.ClearAlarm();
+        const int checked = LinkCheck(link);
+        link.ReleasePort();
+        return checked;
+    } catch (const std::exception&) {
+        link.ReleasePort();
+        return 1;
+    }
+}
+
+}  // namespace kvt7

@@ -1,0 +1,245 @@
+#include "ControllerLink.h"
+
+#include "app/MessageCatalogue.h"
+#include "app/OperatingMode.h"
+#include "platform/Dialogs.h"
+#include "platform/SerialPort.h"
+#include "platform/Wait.h"
+
+#include <QEventLoop>
+
+namespace kvt7 {
+
+ControllerLink::ControllerLink(SerialPort& port, OperatingMode& mode, Dialogs& dialogs,
+                               const MessageCatalogue& catalogue, AppSettings& settings,
+                               SettingsSection section, std::optional<QString> deviceOverride,
+                               QObject* parent)
+    : QObject(parent),
+      port_(port),
+      mode_(mode),
+      dialogs_(dialogs),
+      catalogue_(catalogue),
+      settings_(settings),
+      section_(section),
+      deviceOverride_(std::move(deviceOverride))
+{
+    timerTimeout_.setObjectName(QStringLiteral("timerTimeout"));
+    timerTimeout_.setSingleShot(true);
+    timerTimeout_.setTimerType(Qt::PreciseTimer);  // the full time-out, never a little less
+    connect(&timerTimeout_, &QTimer::timeout, this, [this] {
+        timeoutElapsed_ = true;
+        if (waitLoop_)
+            waitLoop_->quit();
+    });
+    connect(&port_, &SerialPort::bytesArrived, this, &ControllerLink::onBytesArrived);
+    connect(&port_, &SerialPort::failed, this, &ControllerLink::onPortFailed);
+    portWasOpen_ = port_.isOpen();
+}
+
+ControllerLink::~ControllerLink() = default;
+
+// ---- port ----
+
+QString ControllerLink::portDevice()
+{
+    const int portNo = UsablePortNo(section_, settings_);
+    return deviceOverride_ ? *deviceOverride_ : PortDevice(section_, portNo);
+}
+
+int ControllerLink::OpenPort()
+{
+    const QString device = portDevice();  // re-reads PortNo when it is out of range
+    if (port_.isOpen())
+        return 0;
+    const bool opened = port_.open(device);
+    notePortState();
+    return opened ? 0 : 1;
+}
+
+bool ControllerLink::OpenPortWithAttempts()
+{
+    portOpenAttempt_ = 0;
+    while (OpenPort() != 0) {
+        ++portOpenAttempt_;
+        if (portOpenAttempt_ > 5)
+            return false;
+        WaitMs(100);
+    }
+    return true;
+}
+
+void ControllerLink::ReleasePort()
+{
+    if (port_.isOpen() && !settings_.PortOccupy)
+        ClosePort();
+}
+
+void ControllerLink::ClosePort()
+{
+    if (port_.isOpen())
+        port_.close();
+    notePortState();
+}
+
+bool ControllerLink::portOpen() const
+{
+    return port_.isOpen();
+}
+
+void ControllerLink::notePortState()
+{
+    const bool open = port_.isOpen();
+    if (open == portWasOpen_)
+        return;
+    portWasOpen_ = open;
+    emit portOpenChanged(open);
+}
+
+// ---- reception ----
+
+void ControllerLink::onBytesArrived()
+{
+    // Nothing may escape into the event loop; a fault here ends the exchange in progress
+    // as an unexpected error.
+    try {
+        receive();
+    } catch (const std::exception&) {
+        receiveFault_ = true;
+        if (waitLoop_)
+            waitLoop_->quit();
+    }
+}
+
+void ControllerLink::receive()
+{
+    // Always drain the line: input that arrives while Offline is dropped, not kept for later.
+    const QByteArray bytes = port_.readAll();
+    if (!port_.isOpen() || !mode_.isOnline() || bytes.isEmpty())
+        return;
+    receiveBuffer_ += QString::fromLatin1(bytes);
+    if (!receiveBuffer_.endsWith(QLatin1String("\r\n")))
+        return;
+    replyComplete_ = true;
+    timerTimeout_.stop();
+    lastReply_ = receiveBuffer_;
+    receiveBuffer_.clear();
+    if (lastReply_.startsWith(QLatin1String("0%%"))) {
+        const bool wasPending = errorPending_;
+        const bool wasFatal = fatalAlarm_;
+        lastErrorReply_ = lastReply_;
+        errorPending_ = true;
+        // Inside an exchange the exchange itself reports the alarm, once.
+        decode(!inTransaction_);
+        if (wasPending != errorPending_ || wasFatal != fatalAlarm_)
+            emit alarmStateChanged();
+    }
+    if (waitLoop_)
+        waitLoop_->quit();
+}
+
+void ControllerLink::onPortFailed()
+{
+    if (!port_.isOpen())
+        return;
+    if (mode_.isOnline())
+        mode_.SwitchOfflineQuietly();
+    ClosePort();
+    portFailed_ = true;
+    if (waitLoop_)
+        waitLoop_->quit();
+}
+
+void ControllerLink::AbortWait()
+{
+    if (!waitLoop_)
+        return;
+    waitAborted_ = true;
+    waitLoop_->quit();
+}
+
+// ---- alarm state ----
+
+void ControllerLink::setAlarmFlags(bool pending, bool fatal)
+{
+    if (pending == errorPending_ && fatal == fatalAlarm_)
+        return;
+    errorPending_ = pending;
+    fatalAlarm_ = fatal;
+    emit alarmStateChanged();
+}
+
+void ControllerLink::setDisplay(const AlarmDisplay& display)
+{
+    if (display == display_)
+        return;
+    display_ = display;
+    emit alarmDisplayChanged(display_);
+}
+
+void ControllerLink::ClearAlarm()
+{
+    setAlarmFlags(false, fatalAlarm_);
+    setDisplay(AlarmDisplay{});
+}
+
+void ControllerLink::DecodeErrorReply(bool reportMissingList)
+{
+    const bool wasFatal = fatalAlarm_;
+    decode(reportMissingList);
+    if (wasFatal != fatalAlarm_)
+        emit alarmStateChanged();
+}
+
+void ControllerLink::decode(bool reportMissingList)
+{
+    const QString body = lastErrorReply_.left(6);
+    const QChar classChar = body.size() > 3 ? body.at(3) : QChar();
+    const QChar digit = body.size() > 5 ? body.at(5) : QChar();
+    const bool fatal = classChar != QLatin1Char('0');
+    // The class decides whether the link must close, with or without a list.
+    fatalAlarm_ = fatal;
+    alarmNumber_ = digit.isNull() ? QString() : QString(digit);
+    alarmFound_ = false;
+    if (alarmList_.AlarmListMissing) {
+        alarmText_ = text(32);
+        if (reportMissingList)
+            show(AlarmListMissingText(catalogue_));
+        return;
+    }
+    const QChar listClass = fatal ? QLatin1Char('2') : QLatin1Char('1');
+    const AlarmEntry* entry = digit.isNull() ? nullptr : alarmList_.find(listClass, digit);
+    alarmFound_ = entry != nullptr;
+    alarmText_ = entry ? entry->text : text(32);
+    setDisplay(AlarmDisplay{true, alarmNumber_, alarmText_});
+}
+
+QString ControllerLink::AlarmMessageText() const
+{
+    const QString crlf = QStringLiteral("\r\n");
+    if (alarmFound_)
+        return text(104) + crlf + QLatin1String("Error No.") + alarmNumber_ + crlf
+               + QLatin1Char('[') + alarmText_ + QLatin1Char(']');
+    return text(104) + crlf + QLatin1Char('[') + text(32) + QLatin1Char(']');
+}
+
+void ControllerLink::setHomeLamp(bool visible)
+{
+    if (visible == homeLamp_)
+        return;
+    homeLamp_ = visible;
+    emit homeLampChanged(visible);
+}
+
+// ---- helpers ----
+
+QString ControllerLink::text(int id) const
+{
+    return catalogue_.Text(id);
+}
+
+void ControllerLink::show(const QString& message)
+{
+    dialogs_.message(message, Buttons::Ok, Icon::None);
+}
+
+}  // namespace kvt7

@@ -1,0 +1,217 @@
+// The link over a real pseudo-terminal (QSerialPort) against kvm8-sim.
+
+#include "app/AppSettings.h"
+#include "app/MessageCatalogue.h"
+#include "app/OperatingMode.h"
+#include "link/AlarmList.h"
+#include "link/AlarmReset.h"
+#include "link/CommandGroups.h"
+#include "link/ConnectOnline.h"
+#include "link/ControllerLink.h"
+#include "link/ControllerVersion.h"
+#include "link/LinkCommands.h"
+#include "link/LinkWatch.h"
+#include "platform/SerialPort.h"
+#include "platform/SimulatorProcess.h"
+#include "platform/Wait.h"
+#include "support/ScriptedDialogs.h"
+#include "support/TestPaths.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QTimer>
+#include <gtest/gtest.h>
+#include <memory>
+#include <csignal>
+#include <sys/resource.h>
+
+namespace kvt7::test {
+namespace {
+
+QString SimulatorProgram()
+{
+    return QDir(ProgramDir()).filePath("kvm8-sim");
+}
+
+class SimulatedController : public ::testing::Test {
+protected:
+    SimulatedController() { catalogue.setLanguage(kEnglish); }
+
+    // Starts kvm8-sim with the options and builds the link on its device.
+    void start(const QStringList& options = {})
+    {
+        ASSERT_TRUE(simulator.start(options, SimulatorProgram()))
+            << simulator.errorText().toStdString();
+        link = std::make_unique<ControllerLink>(port, mode, dialogs, catalogue, settings, section,
+                                                simulator.devicePath());
+        link->setAlarmList(LoadAlarmList(ProgramDir(), catalogue, dialogs));
+        ASSERT_FALSE(link->alarmList().AlarmListMissing);
+    }
+    QString text(int id) const { return catalogue.Text(id); }
+
+    SimulatorProcess simulator;
+    QtSerialLine port;
+    OperatingMode mode;
+    ScriptedDialogs dialogs;
+    MessageCatalogue catalogue = MessageCatalogue::Builtin();
+    MemorySettingsStore store;
+    SettingsSection section{store};
+    AppSettings settings;
+    std::unique_ptr<ControllerLink> link;
+};
+
+TEST_F(SimulatedController, OnlineStartReachesOnlineWithTheVersionText)
+{
+    start();
+    const ConnectOnlineResult result = ConnectOnline(*link);
+    EXPECT_EQ(result.outcome, OnlineStart::Online);
+    const QString version = link->version().ControllerVersion;
+    EXPECT_EQ(version.size(), 3);
+    EXPECT_EQ(result.versionStatusText, "The version of C/T is " + version);
+    EXPECT_EQ(link->version().ControllerTypeDigit, 4);
+    EXPECT_TRUE(mode.isOnline());
+    EXPECT_TRUE(mode.lampLit());
+    EXPECT_TRUE(link->portOpen());
+    EXPECT_TRUE(dialogs.progressVisible);
+    EXPECT_EQ(dialogs.progressValues, (std::vector<int>{1, 2}));
+    EXPECT_TRUE(dialogs.messages.empty());
+
+    EXPECT_EQ(ReadAxisVersions(*link, {true, true, false, false}), 0);
+    EXPECT_EQ(link->version().AxisVersion[0].size(), 3);
+}
+
+TEST_F(SimulatedController, FatalErrorReplyEndsOfflineWithThePortClosed)
+{
+    start({"--error", "0RV=0%%105"});
+    const ConnectOnlineResult result = ConnectOnline(*link);
+    EXPECT_EQ(result.outcome, OnlineStart::Offline);
+    EXPECT_EQ(result.versionStatusText, "No version information");
+    EXPECT_EQ(dialogs.texts(), QStringList{text(104) + "\r\nError No.5\r\n[Overvoltage]"});
+    EXPECT_TRUE(link->FatalAlarm());
+    EXPECT_FALSE(link->portOpen());
+    EXPECT_FALSE(mode.isOnline());
+    EXPECT_FALSE(mode.lampLit());
+    EXPECT_FALSE(dialogs.progressVisible);
+}
+
+TEST_F(SimulatedController, ControllerOfAnotherTypeIsRefused)
+{
+    start({"--type-digit", "3"});
+    EXPECT_EQ(ConnectOnline(*link).outcome, OnlineStart::Offline);
+    EXPECT_EQ(dialogs.texts(), QStringList{text(124) + "\r\n" + text(125)});
+    EXPECT_FALSE(link->portOpen());
+}
+
+TEST_F(SimulatedController, SplitRepliesAreAssembledAndDoubledOnesRecovered)
+{
+    start({"--split", "0RV", "--double", "0RA"});
+    mode.SwitchOnlineQuietly();
+    EXPECT_EQ(ReadControllerVersion(*link), 0);
+    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_EQ(ReadyQuery(*link), -1);
+    EXPECT_EQ(dialogs.texts(), QStringList{text(105) + "\r\n" + text(106)});
+    EXPECT_FALSE(mode.isOnline());
+}
+
+TEST_F(SimulatedController, SilentControllerTimesOut)
+{
+    start({"--silent", "0CM1"});
+    mode.SwitchOnlineQuietly();
+    EXPECT_EQ(LinkCheck(*link), 1);
+    const QString gap = "\r\n\r\n";
+    EXPECT_EQ(dialogs.texts(),
+              QStringList{text(100) + gap + text(101) + gap + text(102) + gap + text(103)});
+    EXPECT_FALSE(link->portOpen());
+}
+
+TEST_F(SimulatedController, LineLostMidExchangeEndsTheWaitAtOnce)
+{
+    start({"--silent", "0RA"});
+    mode.SwitchOnlineQuietly();
+    QTimer::singleShot(200, &simulator, [this] { simulator.stop(); });
+    link->setReplyTimeoutMs(1000);
+    QElapsedTimer clock;
+    clock.start();
+    EXPECT_EQ(link->SendCommandWithRetry("0RA", "", 6), 1);
+    EXPECT_LT(clock.elapsed(), 3000);  // not six full time-outs
+    const QString gap = "\r\n\r\n";
+    EXPECT_EQ(dialogs.texts(),
+              QStringList{text(100) + gap + text(101) + gap + text(102) + gap + text(103)});
+    EXPECT_FALSE(link->portOpen());
+    EXPECT_FALSE(mode.isOnline());
+}
+
+TEST_F(SimulatedController, ResettableAlarmIsResetAndCleared)
+{
+    start({"--error-once", "0RA=0%%005"});
+    mode.SwitchOnlineQuietly();
+    EXPECT_EQ(ReadyQuery(*link), -1);
+    EXPECT_EQ(link->alarmDisplay().alarmNo, "5");
+    EXPECT_TRUE(link->ControllerErrorPending());
+    dialogs.clear();
+    NoCommandGroups commands;
+    EXPECT_EQ(AlarmReset(*link, commands), 0);
+    EXPECT_FALSE(link->ControllerErrorPending());
+    EXPECT_EQ(link->alarmDisplay(), AlarmDisplay{});
+    EXPECT_TRUE(dialogs.messages.empty());
+}
+
+double CpuSeconds()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec)
+           + double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+}
+
+TEST_F(SimulatedController, IdleOnlineLinkUsesNoCpu)
+{
+    start();
+    ASSERT_EQ(ConnectOnline(*link).outcome, OnlineStart::Online);
+    dialogs.progressClose();
+    LinkWatch watch(*link);
+    ASSERT_TRUE(watch.portLampVisible());
+    ASSERT_FALSE(watch.recoveryPending());
+    const double before = CpuSeconds();
+    WaitMs(10000);
+    const double used = CpuSeconds() - before;
+    RecordProperty("idle_cpu_seconds_in_10s", QString::number(used, 'f', 4).toStdString());
+    std::printf("idle Online link: %.4f s CPU in 10 s (%.3f %%)\n", used, used * 10.0);
+    EXPECT_LT(used, 0.1);
+    EXPECT_TRUE(link->portOpen());
+    EXPECT_TRUE(mode.isOnline());
+}
+
+TEST(SimulatorProcessTest, ReportsAProgramThatCannotServe)
+{
+    SimulatorProcess missing;
+    EXPECT_FALSE(missing.start({}, "/nonexistent/kvm8-sim"));
+    EXPECT_TRUE(missing.errorText().contains("was not found"));
+
+    SimulatorProcess silent;
+    EXPECT_FALSE(silent.start({}, "/bin/true"));
+    EXPECT_TRUE(silent.errorText().contains("ended without naming its device"));
+
+    SimulatorProcess slow;
+    EXPECT_FALSE(slow.start({"5"}, "/bin/sleep", 200));
+    EXPECT_TRUE(slow.errorText().contains("did not name its device within 200 ms"));
+    EXPECT_FALSE(slow.running());
+}
+
+TEST(SimulatorProcessTest, EndsTheSimulatorWhenDestroyed)
+{
+    qint64 pid = 0;
+    {
+        SimulatorProcess simulator;
+        ASSERT_TRUE(simulator.start({}, SimulatorProgram())) << simulator.errorText().toStdString();
+        EXPECT_TRUE(simulator.devicePath().startsWith("/dev/"));
+        EXPECT_TRUE(QFile::exists(simulator.devicePath()));
+        pid = simulator.processId();
+        ASSERT_GT(pid, 0);
+        EXPECT_EQ(::kill(pid_t(pid), 0), 0);
+    }
+    EXPECT_NE(::kill(pid_t(pid), 0), 0);  // ended and reaped
+}
+
+}  // namespace
+}  // namespace kvt7::test

@@ -1,0 +1,202 @@
+#include "LinkFixture.h"
+
+#include "link/AlarmReset.h"
+#include "link/AxisMaskRaw.h"
+#include "link/CommandGroups.h"
+#include "link/LinkCommands.h"
+
+#include <QSignalSpy>
+
+namespace kvt7::test {
+namespace {
+
+class Commands : public LinkFixture {
+protected:
+    // Every command must leave LinkBusy as it found it.
+    void TearDown() override { EXPECT_FALSE(link.LinkBusy()); }
+};
+
+TEST_F(Commands, LinkCheckExpectsTheSixCharacterEcho)
+{
+    port.queueReply("0CM7\r\n");
+    mode.SetOffline();
+    mode.SwitchOnlineQuietly();
+    EXPECT_EQ(LinkCheck(link), 0);
+    EXPECT_EQ(port.writes, QList<QByteArray>{"0CM1\r\n"});
+    EXPECT_EQ(link.ReplyTimeoutMs(), 1000);
+    EXPECT_TRUE(mode.lampLit());
+
+    port.queueReply("0CM\r\n");
+    port.queueReply("0CM0\r\n");
+    EXPECT_EQ(LinkCheck(link), 1);
+    EXPECT_EQ(dialogs.texts(), QStringList{text(105) + "\r\n" + text(106)});
+    EXPECT_FALSE(mode.isOnline());
+}
+
+TEST_F(Commands, LinkCheckGoesOfflineEvenOnAResettableAlarmButTheQuietFormDoesNot)
+{
+    port.queueReply("0%%005\r\n");
+    EXPECT_EQ(LinkCheck(link), 1);
+    EXPECT_FALSE(mode.isOnline());
+
+    mode.SetOnline();
+    port.queueReply("0%%005\r\n");
+    EXPECT_EQ(LinkCheckQuiet(link), 1);
+    EXPECT_TRUE(mode.isOnline());
+    EXPECT_EQ(dialogs.messages.size(), 1u);  // only the first, non-quiet check spoke
+
+    link.ClearAlarm();
+    port.queueReply("0XX1\r\n");
+    port.queueReply("0CM0\r\n");
+    EXPECT_EQ(LinkCheckQuiet(link), 1);
+    EXPECT_FALSE(mode.isOnline());
+}
+
+TEST_F(Commands, ControllerModeDigitGoesOutAfterAZero)
+{
+    answer({{"0CM02", "0CM02\r\n"}, {"0CM00", "0CM00\r\n"}, {"0CM01", "0CM01\r\n"}});
+    mode.SetOffline();
+    EXPECT_EQ(SetControllerMode(link, 2), 0);  // switches Online itself
+    EXPECT_EQ(SetControllerMode(link, 5), 0);
+    EXPECT_EQ(SetControllerMode(link, -1), 0);
+    EXPECT_EQ(SetControllerMode(link, 1), 0);
+    EXPECT_EQ(port.requests(), (QStringList{"0CM02", "0CM00", "0CM00", "0CM01"}));
+    EXPECT_TRUE(mode.lampLit());
+}
+
+TEST_F(Commands, ControllerModeExpectsSevenCharacters)
+{
+    port.queueReply("0CM2\r\n");
+    port.queueReply("0CM0\r\n");
+    EXPECT_EQ(SetControllerMode(link, 2), 1);
+    EXPECT_EQ(dialogs.texts(), QStringList{text(105) + "\r\n" + text(106)});
+}
+
+TEST_F(Commands, ReadyQueryReadsTheFourthCharacter)
+{
+    port.queueReply("0RA1\r\n");
+    EXPECT_EQ(ReadyQuery(link), 1);
+    port.queueReply("0RA0\r\n");
+    EXPECT_EQ(ReadyQuery(link), 0);
+    port.queueReply("0RA2\r\n");
+    EXPECT_EQ(ReadyQuery(link), 0);
+    port.queueReply("0%%005\r\n");
+    EXPECT_EQ(ReadyQuery(link), -1);
+    EXPECT_EQ(port.requests(), QStringList(4, "0RA"));
+}
+
+TEST_F(Commands, HomeStatusSetsFlagAndLamp)
+{
+    QSignalSpy lamp(&link, &ControllerLink::homeLampChanged);
+    port.queueReply("0RH1\r\n");
+    EXPECT_EQ(HomeStatusRead(link), 0);
+    EXPECT_TRUE(link.HomeDone());
+    EXPECT_TRUE(link.homeLampVisible());
+
+    port.queueReply("0RH2\r\n");  // unknown status: nothing changes
+    EXPECT_EQ(HomeStatusRead(link), 0);
+    EXPECT_TRUE(link.HomeDone());
+    EXPECT_TRUE(link.homeLampVisible());
+
+    port.queueReply("0RH0\r\n");
+    EXPECT_EQ(HomeStatusRead(link), 0);
+    EXPECT_FALSE(link.HomeDone());
+    EXPECT_FALSE(link.homeLampVisible());
+    EXPECT_EQ(lamp.count(), 2);
+}
+
+TEST_F(Commands, HomeStatusFailureReleasesThePortAndClearsLinkBusy)
+{
+    settings.PortOccupy = false;
+    port.queueReply("0RH1\r\n");
+    ASSERT_EQ(HomeStatusRead(link), 0);
+    port.queueReply("0%%005\r\n");
+    EXPECT_EQ(HomeStatusRead(link), 1);
+    EXPECT_FALSE(link.HomeDone());
+    EXPECT_TRUE(link.homeLampVisible());
+    EXPECT_FALSE(port.isOpen());
+}
+
+TEST_F(Commands, CommandsKeepAnOuterLinkBusy)
+{
+    link.setLinkBusy(true);
+    port.queueReply("0RA1\r\n");
+    EXPECT_EQ(ReadyQuery(link), 1);
+    EXPECT_TRUE(link.LinkBusy());
+    link.setLinkBusy(false);
+}
+
+TEST_F(Commands, OpenPortOrReportShowsThePortMessageOnce)
+{
+    port.openFailures = -1;
+    EXPECT_EQ(OpenPortOrReport(link), 1);
+    EXPECT_EQ(port.openAttempts, 6);
+    EXPECT_EQ(dialogs.texts(), QStringList{portText()});
+    EXPECT_FALSE(mode.isOnline());
+}
+
+TEST_F(Commands, AxisMaskIsItemSixOfBlockZero)
+{
+    //                 0RD0 items 0..5 (12 characters)   item 6 = "05"
+    answer({{"0CM1", "0CM1\r\n"},
+            {"0RD0", "0RD0" "000102030405" "05" "000000000000000000" "\r\n"}});
+    EXPECT_EQ(ReadAxisMaskRaw(link), 5);
+    EXPECT_EQ(port.requests(), (QStringList{"0CM1", "0RD0"}));
+
+    answer({{"0CM1", "0CM1\r\n"},
+            {"0RD0", "0RD0" "000102030405" "ZZ" "000000000000000000" "\r\n"}});
+    EXPECT_EQ(ReadAxisMaskRaw(link), std::nullopt);
+}
+
+class RecordingGroups final : public CommandGroups {
+public:
+    void setCommandsEnabled(bool enabled) override
+    {
+        calls << (enabled ? "commands on" : "commands off");
+    }
+    void disableEditingCommands() override { calls << "editing off"; }
+    void setResetEnabled(bool enabled) override { calls << (enabled ? "reset on" : "reset off"); }
+    QStringList calls;
+};
+
+class AlarmResets : public Commands {
+protected:
+    RecordingGroups groups;
+};
+
+TEST_F(AlarmResets, AcceptedResetClearsTheAlarmAndChecksTheLink)
+{
+    settings.PortOccupy = false;
+    port.queueReply("0%%005\r\n");
+    ASSERT_EQ(link.SendCommandQuiet("0RA", "", 6), 1);
+    mode.SetOffline();
+    answer({{"0AR", "0AR\r\n"}, {"0CM1", "0CM1\r\n"}});
+    EXPECT_EQ(AlarmReset(link, groups), 0);
+    EXPECT_EQ(port.requests().mid(1), (QStringList{"0AR", "0CM1"}));
+    EXPECT_FALSE(link.ControllerErrorPending());
+    EXPECT_EQ(link.alarmDisplay(), AlarmDisplay{});
+    EXPECT_TRUE(mode.lampLit());
+    EXPECT_FALSE(port.isOpen());
+    EXPECT_EQ(groups.calls, (QStringList{"editing off", "reset off", "reset on"}));
+    EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST_F(AlarmResets, RefusedResetOfAFatalAlarmAsksForAPowerCycle)
+{
+    port.queueReply("0%%124\r\n");
+    EXPECT_EQ(AlarmReset(link, groups), 1);
+    EXPECT_EQ(dialogs.texts(), (QStringList{text(104) + "\r\nError No.4\r\n[Home sensor]",
+                                            text(324) + "\r\n" + text(325)}));
+    EXPECT_EQ(groups.calls.last(), "reset on");
+}
+
+TEST_F(AlarmResets, RefusedResetOfAResettableAlarmShowsOnlyTheAlarm)
+{
+    port.queueReply("0%%005\r\n");
+    EXPECT_EQ(AlarmReset(link, groups), 1);
+    EXPECT_EQ(dialogs.texts(), QStringList{text(104) + "\r\nError No.5\r\n[Push fault]"});
+    EXPECT_EQ(groups.calls.last(), "reset on");
+}
+
+}  // namespace
+}  // namespace kvt7::test

@@ -1,0 +1,60 @@
+#pragma once
+
+#include "app/AppSettings.h"
+#include "app/MessageCatalogue.h"
+#include "app/OperatingMode.h"
+#include "link/ControllerLink.h"
+#include "support/FakeSerialPort.h"
+#include "support/ScriptedDialogs.h"
+
+#include <QElapsedTimer>
+#include <QMap>
+#include <gtest/gtest.h>
+
+namespace kvt7::test {
+
+// A link on a scripted line, Online, with a small alarm list and short time-outs.
+class LinkFixture : public ::testing::Test {
+protected:
+    LinkFixture()
+    {
+        catalogue.setLanguage(kEnglish);
+        AlarmList list;
+        list.AlarmListMissing = false;
+        list.entries = {{"15", "Push fault"}, {"1A", "Macro fault"}, {"25", "Overvoltage"},
+                        {"15", "Second fifteen"}, {"24", "Home sensor"}};
+        link.setAlarmList(list);
+        mode.SetOnline();
+        link.setReplyTimeoutMs(30);
+    }
+
+    QString text(int id) const { return catalogue.Text(id); }
+    QString timeoutText() const
+    {
+        const QString gap = QStringLiteral("\r\n\r\n");
+        return text(100) + gap + text(101) + gap + text(102) + gap + text(103);
+    }
+    QString portText() const { return text(109) + QStringLiteral("\r\n\r\n") + text(110); }
+
+    // Answers each request line from a table (no entry: silence).
+    void answer(const QMap<QString, QByteArray>& replies)
+    {
+        port.setResponder([replies](const QByteArray& line) -> FakeSerialPort::Pieces {
+            const auto it = replies.constFind(QString::fromLatin1(line));
+            if (it == replies.constEnd())
+                return {};
+            return {*it};
+        });
+    }
+
+    FakeSerialPort port;
+    OperatingMode mode;
+    ScriptedDialogs dialogs;
+    MessageCatalogue catalogue = MessageCatalogue::Builtin();
+    MemorySettingsStore store;
+    SettingsSection section{store};
+    AppSettings settings;
+    ControllerLink link{port, mode, dialogs, catalogue, settings, section};
+};
+
+}  // namespace kvt7::test

@@ -1,0 +1,454 @@
+#include "LinkFixture.h"
+
+#include "platform/Wait.h"
+
+#include <QSignalSpy>
+#include <QTimer>
+
+namespace kvt7::test {
+namespace {
+
+using Transaction = int (ControllerLink::*)(const QString&, const QString&, int);
+constexpr Transaction kRetry = &ControllerLink::SendCommandWithRetry;
+constexpr Transaction kSingle = &ControllerLink::SendCommand;
+constexpr Transaction kQuiet = &ControllerLink::SendCommandQuiet;
+
+class Transactions : public LinkFixture {
+protected:
+    int send(Transaction variant, const QString& command = QStringLiteral("0CM"),
+             const QString& data = QStringLiteral("1"), int length = 6)
+    {
+        return (link.*variant)(command, data, length);
+    }
+};
+
+TEST_F(Transactions, AcceptedReplyGoesOutAsOneLineAndResetsTheAlarmDisplay)
+{
+    port.queueReply("0%%005\r\n");
+    port.queueReply("0CM1\r\n");
+    mode.SetOffline();
+    mode.SwitchOnlineQuietly();
+    EXPECT_EQ(send(kSingle), 1);
+    ASSERT_TRUE(link.ControllerErrorPending());
+    QSignalSpy displays(&link, &ControllerLink::alarmDisplayChanged);
+
+    EXPECT_EQ(send(kRetry), 0);
+    EXPECT_EQ(port.writes.last(), QByteArray("0CM1\r\n"));
+    EXPECT_EQ(link.LastReply(), QStringLiteral("0CM1\r\n"));
+    EXPECT_TRUE(link.ReplyComplete());
+    EXPECT_FALSE(link.CommFailed());
+    EXPECT_FALSE(link.ControllerErrorPending());
+    EXPECT_EQ(link.alarmDisplay(), AlarmDisplay{});
+    EXPECT_EQ(link.alarmDisplay().errorComment, QStringLiteral("No Error"));
+    EXPECT_EQ(displays.count(), 1);
+    EXPECT_TRUE(mode.isOnline());
+    EXPECT_TRUE(mode.lampLit());
+    EXPECT_TRUE(port.isOpen());
+}
+
+TEST_F(Transactions, RetrySendsTheIdenticalRequestSixTimesEachWaitingTheFullTimeOut)
+{
+    QElapsedTimer clock;
+    clock.start();
+    EXPECT_EQ(send(kRetry, "0RA", "", 6), 1);
+    EXPECT_GE(clock.elapsed(), 6 * 30);
+    EXPECT_EQ(port.requests(), QStringList(6, "0RA"));
+    EXPECT_EQ(link.PortOpenAttempt(), 6);
+    EXPECT_EQ(dialogs.texts(), QStringList{timeoutText()});
+    EXPECT_TRUE(link.CommFailed());
+    EXPECT_TRUE(link.TimeoutElapsed());
+    EXPECT_FALSE(port.isOpen());
+    EXPECT_FALSE(mode.isOnline());
+    EXPECT_FALSE(mode.lampLit());
+}
+
+TEST_F(Transactions, ReplyToTheThirdSendIsAccepted)
+{
+    port.queueSilence();
+    port.queueSilence();
+    port.queueReply("0RA1\r\n");
+    EXPECT_EQ(send(kRetry, "0RA", "", 6), 0);
+    EXPECT_EQ(port.requests().size(), 3);
+    EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST_F(Transactions, SingleAndQuietGiveUpAtTheFirstTimeOut)
+{
+    EXPECT_EQ(send(kSingle), 1);
+    EXPECT_EQ(port.requests().size(), 1);
+    EXPECT_EQ(dialogs.texts(), QStringList{timeoutText()});
+    EXPECT_FALSE(port.isOpen());
+    EXPECT_FALSE(mode.isOnline());
+
+    dialogs.clear();
+    mode.SetOnline();
+    EXPECT_EQ(send(kQuiet), 1);
+    EXPECT_EQ(port.requests().size(), 2);
+    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_TRUE(link.CommFailed());
+    EXPECT_FALSE(port.isOpen());
+    EXPECT_FALSE(mode.isOnline());
+}
+
+TEST_F(Transactions, ZeroTimeOutWaitsForALateReply)
+{
+    link.setReplyTimeoutMs(0);
+    port.setResponder([this](const QByteArray&) {
+        QTimer::singleShot(150, &port, [this] { port.arrive("0MG01\r\n"); });
+        return FakeSerialPort::Pieces{};
+    });
+    EXPECT_EQ(send(kSingle, "0MG", "01", 7), 0);
+    EXPECT_FALSE(link.TimeoutElapsed());
+}
+
+TEST_F(Transactions, ResettableErrorReplyIsShownAndKeepsTheLinkOnline)
+{
+    for (const Transaction variant : {kRetry, kSingle}) {
+        dialogs.clear();
+        port.queueReply("0%%005\r\n");
+        EXPECT_EQ(send(variant), 1);
+        EXPECT_EQ(dialogs.texts(),
+                  QStringList{text(104) + "\r\nError No.5\r\n[Push fault]"});
+        EXPECT_EQ(port.requests().last(), "0CM1");  // no recovery after an error reply
+        EXPECT_TRUE(link.ControllerErrorPending());
+        EXPECT_FALSE(link.FatalAlarm());
+        EXPECT_EQ(link.LastErrorReply(), "0%%005\r\n");
+        EXPECT_EQ(link.AlarmNumber(), "5");
+        EXPECT_TRUE(link.AlarmFound());
+        EXPECT_EQ(link.alarmDisplay(), (AlarmDisplay{true, "5", "Push fault"}));
+        EXPECT_TRUE(mode.isOnline());
+        EXPECT_TRUE(port.isOpen());
+    }
+}
+
+TEST_F(Transactions, FatalErrorReplyClosesThePortAfterItsMessage)
+{
+    port.queueReply("0%%105\r\n");
+    bool openDuringMessage = false;
+    dialogs.onMessage = [&](const QString&) { openDuringMessage = port.isOpen(); };
+    EXPECT_EQ(send(kRetry), 1);
+    EXPECT_EQ(dialogs.texts(), QStringList{text(104) + "\r\nError No.5\r\n[Overvoltage]"});
+    EXPECT_TRUE(openDuringMessage);
+    EXPECT_TRUE(link.FatalAlarm());
+    EXPECT_FALSE(port.isOpen());
+    EXPECT_FALSE(mode.isOnline());
+    EXPECT_FALSE(mode.lampLit());
+}
+
+TEST_F(Transactions, AlarmDigitMissingFromTheListShowsMessage32)
+{
+    port.queueReply("0%%009\r\n");
+    EXPECT_EQ(send(kSingle), 1);
+    EXPECT_EQ(dialogs.texts(), QStringList{text(104) + "\r\n[" + text(32) + "]"});
+    EXPECT_FALSE(link.AlarmFound());
+    EXPECT_EQ(link.alarmDisplay(), (AlarmDisplay{true, "9", text(32)}));
+}
+
+TEST_F(Transactions, QuietErrorReplyReleasesThePortAndKeepsTheMode)
+{
+    settings.PortOccupy = false;
+    port.queueReply("0%%105\r\n");
+    EXPECT_EQ(send(kQuiet), 1);
+    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_TRUE(link.FatalAlarm());
+    EXPECT_EQ(link.alarmDisplay(), (AlarmDisplay{true, "5", "Overvoltage"}));
+    EXPECT_FALSE(port.isOpen());
+    EXPECT_TRUE(mode.isOnline());
+
+    settings.PortOccupy = true;
+    port.queueReply("0%%005\r\n");
+    EXPECT_EQ(send(kQuiet), 1);
+    EXPECT_TRUE(port.isOpen());
+    EXPECT_TRUE(mode.isOnline());
+}
+
+TEST_F(Transactions, PrefixMismatchRunsTheRecoveryAndShowsMessage104)
+{
+    settings.PortOccupy = false;
+    port.queueReply("0RB1\r\n");
+    port.queueReply("0CM0\r\n");
+    EXPECT_EQ(send(kRetry, "0RA", "", 6), 1);
+    EXPECT_EQ(port.requests(), (QStringList{"0RA", "0CM0"}));
+    EXPECT_EQ(dialogs.texts(), QStringList{text(104)});
+    EXPECT_TRUE(link.CommFailed());
+    EXPECT_FALSE(port.isOpen());  // released
+    EXPECT_FALSE(mode.isOnline());
+}
+
+TEST_F(Transactions, LengthMismatchRunsTheRecoveryAndShowsMessages105And106)
+{
+    port.queueReply("0CM\r\n");  // the link check without its digit
+    port.queueReply("anything at all\r\n");
+    EXPECT_EQ(send(kSingle), 1);
+    EXPECT_EQ(port.requests(), (QStringList{"0CM1", "0CM0"}));
+    EXPECT_EQ(dialogs.texts(), QStringList{text(105) + "\r\n" + text(106)});
+    EXPECT_TRUE(link.CommFailed());
+    EXPECT_TRUE(port.isOpen());  // PortOccupy keeps it
+    EXPECT_FALSE(mode.isOnline());
+}
+
+TEST_F(Transactions, RecoveryTimeOutGoesOfflineWithoutMessage)
+{
+    port.queueReply("0XX1\r\n");
+    port.queueSilence();
+    EXPECT_EQ(send(kRetry), 1);
+    EXPECT_EQ(port.requests(), (QStringList{"0CM1", "0CM0"}));
+    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_FALSE(mode.isOnline());
+    EXPECT_TRUE(link.CommFailed());
+}
+
+TEST_F(Transactions, ErrorReplyToTheRecoveryIsReportedAsTheAlarm)
+{
+    port.queueReply("0XX1\r\n");
+    port.queueReply("0%%01A\r\n");
+    EXPECT_EQ(send(kRetry), 1);
+    EXPECT_EQ(dialogs.texts(), QStringList{text(104) + "\r\nError No.A\r\n[Macro fault]"});
+    EXPECT_TRUE(mode.isOnline());
+    EXPECT_TRUE(link.ControllerErrorPending());
+}
+
+TEST_F(Transactions, QuietRecoveryKeepsTheModeOnlyForAnErrorReplyAfterAPrefixMismatch)
+{
+    port.queueReply("0XX1\r\n");
+    port.queueReply("0%%005\r\n");
+    EXPECT_EQ(send(kQuiet), 1);
+    EXPECT_TRUE(mode.isOnline());
+    EXPECT_EQ(link.LastErrorReply(), "0%%005\r\n");
+
+    port.queueReply("0CM\r\n");
+    port.queueReply("0%%01A\r\n");
+    EXPECT_EQ(send(kQuiet), 1);
+    EXPECT_EQ(link.LastErrorReply(), "0%%01A\r\n");
+    EXPECT_EQ(link.AlarmNumber(), "A");
+    EXPECT_FALSE(mode.isOnline());
+    EXPECT_TRUE(link.CommFailed());
+
+    mode.SetOnline();
+    port.queueReply("0XX1\r\n");
+    port.queueReply("0CM0\r\n");
+    EXPECT_EQ(send(kQuiet), 1);
+    EXPECT_FALSE(mode.isOnline());
+    EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST_F(Transactions, ReplyInPiecesIsAssembledUntilItEndsWithCrLf)
+{
+    port.queueReply(FakeSerialPort::Pieces{"0C", "M1\r", "\n"});
+    EXPECT_EQ(send(kRetry), 0);
+    EXPECT_EQ(link.LastReply(), "0CM1\r\n");
+
+    // A CR LF that is not at the end of what has arrived does not end the reply.
+    port.queueReply(FakeSerialPort::Pieces{"0CM\r\n1", "\r\n"});
+    port.queueReply("0CM0\r\n");
+    EXPECT_EQ(send(kRetry), 1);
+    EXPECT_EQ(link.LastReply(), "0CM0\r\n");
+    EXPECT_EQ(dialogs.texts(), QStringList{text(105) + "\r\n" + text(106)});
+}
+
+TEST_F(Transactions, TwoRepliesInOneReadFailTheLengthCheck)
+{
+    port.queueReply("0CM1\r\n0CM1\r\n");
+    port.queueReply("0CM0\r\n");
+    EXPECT_EQ(send(kRetry), 1);
+    EXPECT_EQ(dialogs.texts(), QStringList{text(105) + "\r\n" + text(106)});
+}
+
+TEST_F(Transactions, LeftOverCharactersBecomeTheFrontOfTheNextReply)
+{
+    ASSERT_EQ(link.OpenPort(), 0);
+    port.arrive("0C");
+    EXPECT_EQ(link.ReceiveBuffer(), "0C");
+    port.queueReply("M1\r\n");
+    EXPECT_EQ(send(kSingle), 0);
+    EXPECT_EQ(link.LastReply(), "0CM1\r\n");
+    EXPECT_TRUE(link.ReceiveBuffer().isEmpty());
+}
+
+TEST_F(Transactions, InputIsIgnoredWhileOffline)
+{
+    mode.SetOffline();
+    port.setResponder([](const QByteArray&) { return FakeSerialPort::Pieces{"0CM1\r\n"}; });
+    EXPECT_EQ(send(kSingle), 1);
+    EXPECT_EQ(dialogs.texts(), QStringList{timeoutText()});
+    EXPECT_TRUE(link.ReceiveBuffer().isEmpty());
+    EXPECT_FALSE(link.ReplyComplete());
+}
+
+TEST_F(Transactions, PortThatCannotBeOpenedIsTriedSixTimesThenReportedOnce)
+{
+    port.openFailures = -1;
+    QElapsedTimer clock;
+    clock.start();
+    EXPECT_EQ(send(kRetry), 1);
+    EXPECT_GE(clock.elapsed(), 5 * 95);  // five pauses of 100 ms (coarse timers)
+    EXPECT_EQ(port.openAttempts, 6);
+    EXPECT_EQ(dialogs.texts(), QStringList{portText()});
+    EXPECT_TRUE(port.writes.isEmpty());
+    EXPECT_FALSE(mode.isOnline());
+
+    dialogs.clear();
+    mode.SetOnline();
+    EXPECT_EQ(send(kQuiet), 1);
+    EXPECT_EQ(port.openAttempts, 12);
+    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_FALSE(mode.isOnline());
+}
+
+TEST_F(Transactions, PortOpeningAtTheFifthAttemptIsUsed)
+{
+    port.openFailures = 4;
+    port.queueReply("0CM1\r\n");
+    EXPECT_EQ(send(kRetry), 0);
+    EXPECT_EQ(port.openAttempts, 5);
+}
+
+TEST_F(Transactions, WriteFailureIsAnUnexpectedError)
+{
+    port.writeFails = true;
+    EXPECT_EQ(send(kRetry), 1);
+    EXPECT_EQ(dialogs.texts(), QStringList{text(108)});
+    EXPECT_FALSE(port.isOpen());
+    EXPECT_FALSE(mode.isOnline());
+
+    dialogs.clear();
+    mode.SetOnline();
+    EXPECT_EQ(send(kQuiet), 1);
+    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_FALSE(port.isOpen());
+    EXPECT_FALSE(mode.isOnline());
+}
+
+TEST_F(Transactions, PortFailingMidTransactionEndsTheWaitAsATimeOut)
+{
+    link.setReplyTimeoutMs(0);  // the wait would otherwise never end
+    port.setResponder([this](const QByteArray&) {
+        QTimer::singleShot(10, &port, [this] { port.fail(); });
+        return FakeSerialPort::Pieces{};
+    });
+    QElapsedTimer clock;
+    clock.start();
+    EXPECT_EQ(send(kRetry), 1);
+    EXPECT_LT(clock.elapsed(), 1000);
+    EXPECT_EQ(port.requests().size(), 1);  // no re-send on a lost line
+    EXPECT_EQ(dialogs.texts(), QStringList{timeoutText()});
+    EXPECT_FALSE(port.isOpen());
+    EXPECT_FALSE(mode.isOnline());
+    EXPECT_FALSE(mode.lampLit());
+    EXPECT_TRUE(link.CommFailed());
+
+    // The next exchange opens the port again and works.
+    mode.SetOnline();
+    port.setResponder({});
+    port.queueReply("0CM1\r\n");
+    EXPECT_EQ(send(kRetry), 0);
+}
+
+TEST_F(Transactions, PortFailureOutsideAnExchangeGoesOfflineWithoutTheLamp)
+{
+    ASSERT_EQ(link.OpenPort(), 0);
+    QSignalSpy portChanges(&link, &ControllerLink::portOpenChanged);
+    port.fail();
+    EXPECT_FALSE(port.isOpen());
+    EXPECT_FALSE(mode.isOnline());
+    EXPECT_TRUE(mode.lampLit());
+    ASSERT_EQ(portChanges.count(), 1);
+    EXPECT_FALSE(portChanges.at(0).at(0).toBool());
+}
+
+TEST_F(Transactions, AbortWaitEndsTheWaitWithoutMessageOrModeChange)
+{
+    link.setReplyTimeoutMs(0);
+    QTimer::singleShot(20, &link, [this] { link.AbortWait(); });
+    EXPECT_EQ(send(kSingle, "0MG", "05", 7), 1);
+    EXPECT_TRUE(link.WaitAborted());
+    EXPECT_TRUE(link.CommFailed());
+    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_TRUE(mode.isOnline());
+    EXPECT_TRUE(port.isOpen());
+
+    // A request made with no wait in progress is not kept for the next exchange.
+    link.AbortWait();
+    link.setReplyTimeoutMs(30);
+    port.queueReply("0CM1\r\n");
+    EXPECT_EQ(send(kSingle), 0);
+    EXPECT_FALSE(link.WaitAborted());
+}
+
+TEST_F(Transactions, SecondExchangeDuringTheWaitIsRefused)
+{
+    int inner = -2;
+    QTimer::singleShot(5, &port, [&] { inner = send(kSingle); });
+    EXPECT_EQ(send(kSingle, "0RA", "", 6), 1);  // silence: it times out
+    EXPECT_EQ(inner, 1);
+    EXPECT_EQ(port.requests(), QStringList{"0RA"});
+    EXPECT_EQ(dialogs.texts(), QStringList{timeoutText()});
+}
+
+TEST_F(Transactions, UnsolicitedErrorReplyIsDecodedOnArrival)
+{
+    ASSERT_EQ(link.OpenPort(), 0);
+    QSignalSpy states(&link, &ControllerLink::alarmStateChanged);
+    port.arrive("0%%124\r\n");
+    EXPECT_TRUE(link.ControllerErrorPending());
+    EXPECT_TRUE(link.FatalAlarm());
+    EXPECT_EQ(link.alarmDisplay(), (AlarmDisplay{true, "4", "Home sensor"}));
+    EXPECT_EQ(states.count(), 1);
+    EXPECT_TRUE(dialogs.messages.empty());
+}
+
+class PortMapping : public LinkFixture {};
+
+TEST_F(PortMapping, PortNumberNamesTheDeviceUnlessMappedOrOverridden)
+{
+    settings.PortNo = 3;
+    EXPECT_EQ(link.OpenPort(), 0);
+    EXPECT_EQ(port.openedDevice, "/dev/ttyS2");
+    link.ClosePort();
+
+    section.write("PortDevice3", "/dev/ttyUSB0");
+    EXPECT_EQ(link.OpenPort(), 0);
+    EXPECT_EQ(port.openedDevice, "/dev/ttyUSB0");
+    link.ClosePort();
+
+    // A number out of range is read again from the settings (7 there).
+    settings.PortNo = 12;
+    section.write("PortNo", "7");
+    EXPECT_EQ(link.OpenPort(), 0);
+    EXPECT_EQ(settings.PortNo, 7);
+    EXPECT_EQ(port.openedDevice, "/dev/ttyS6");
+    link.ClosePort();
+
+    ControllerLink overridden(port, mode, dialogs, catalogue, settings, section,
+                              QStringLiteral("/dev/pts/9"));
+    EXPECT_EQ(overridden.OpenPort(), 0);
+    EXPECT_EQ(port.openedDevice, "/dev/pts/9");
+}
+
+TEST_F(PortMapping, OpenPortShowsNothingAndAnOpenPortIsLeftAlone)
+{
+    port.openFailures = 1;
+    EXPECT_EQ(link.OpenPort(), 1);
+    EXPECT_EQ(link.OpenPort(), 0);
+    EXPECT_EQ(link.OpenPort(), 0);
+    EXPECT_EQ(port.openAttempts, 2);
+    EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST_F(PortMapping, ReleaseKeepsThePortOnlyWithPortOccupy)
+{
+    QSignalSpy changes(&link, &ControllerLink::portOpenChanged);
+    ASSERT_EQ(link.OpenPort(), 0);
+    link.ReleasePort();
+    EXPECT_TRUE(port.isOpen());
+    link.ClosePort();
+    EXPECT_FALSE(port.isOpen());
+    settings.PortOccupy = false;
+    ASSERT_EQ(link.OpenPort(), 0);
+    link.ReleasePort();
+    EXPECT_FALSE(port.isOpen());
+    EXPECT_EQ(changes.count(), 4);
+}
+
+}  // namespace
+}  // namespace kvt7::test
