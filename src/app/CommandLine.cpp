@@ -1,0 +1,61 @@
+#include "CommandLine.h"
+
+#include "ProgramVersion.h"
+
+#include <QCommandLineParser>
+#include <cstdio>
+#include <cstdlib>
+
+namespace kvt7 {
+
+void DeclareOptions(QCommandLineParser& parser)
+{
+    parser.setApplicationDescription(
+        QStringLiteral("KV-T7: prepares, transfers and verifies the data of a KV-M8 controller."));
+}
+
+static void Prepare(QCommandLineParser& parser)
+{
+    parser.addHelpOption();
+    parser.addVersionOption();
+    DeclareOptions(parser);
+}
+
+std::optional<CommandLineOptions> ParseCommandLine(const QStringList& arguments, QString* error)
+{
+    QCommandLineParser parser;
+    Prepare(parser);
+    if (!parser.parse(arguments)) {
+        if (error)
+            *error = parser.errorText();
+        return std::nullopt;
+    }
+    CommandLineOptions options;
+    options.showHelp = parser.isSet(QStringLiteral("help"));
+    options.showVersion = parser.isSet(QStringLiteral("version"));
+    return options;
+}
+
+CommandLineOptions ProcessCommandLine(const QStringList& arguments)
+{
+    QCommandLineParser parser;
+    Prepare(parser);
+    QString error;
+    const auto options = ParseCommandLine(arguments, &error);
+    if (!options) {
+        std::fprintf(stderr, "kvt7: %s\n", qPrintable(error));
+        std::fprintf(stderr, "%s", qPrintable(parser.helpText()));
+        std::exit(1);
+    }
+    if (options->showHelp) {
+        std::printf("%s", qPrintable(parser.helpText()));
+        std::exit(0);
+    }
+    if (options->showVersion) {
+        std::printf("kvt7 %s\n", qPrintable(VersionNumberText()));
+        std::exit(0);
+    }
+    return *options;
+}
+
+}  // namespace kvt7

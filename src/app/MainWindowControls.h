@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+class QAction;
+class QGroupBox;
+class QLabel;
+class QMainWindow;
+class QStatusBar;
+class QTableView;
+class QTimer;
+class QToolBar;
+
+namespace kvt7 {
+
+// The controls of the main window, as built with their names and message ids.
+struct MainWindowControls {
+    QToolBar* tbToolBar = nullptr;
+    QList<QAction*> toolBarButtons;  // positions 1..22 at index 0..21, separators included
+    QStatusBar* sbStatusBar = nullptr;
+    QList<QLabel*> statusPanels;     // panels 1..3 at index 0..2
+    QTableView* flgdData = nullptr;
+    QLabel* lblFileName = nullptr;
+    QList<QLabel*> lblDeviceType;    // axes 1..4 at index 0..3
+    QGroupBox* FrameAlarm = nullptr;
+    QLabel* imgAlarmLed = nullptr;
+    QLabel* lblAlarmNo = nullptr;
+    QLabel* lblErrorComment = nullptr;
+    QLabel* imgGreenLedOnline = nullptr;
+    QLabel* imgPortGreen = nullptr;
+    QLabel* imgHomeGreen = nullptr;
+};
+
+// The text of the alarm comment while there is no alarm.
+inline const QString kNoErrorText = QStringLiteral("No Error");
+
+// Menus, tool bar, frames, grid and status bar of the main window, designed with message ids
+// (LocalizeWindow replaces them). Only the commands that exist are enabled.
+MainWindowControls BuildMainWindowControls(QMainWindow& window);
+
+}  // namespace kvt7

@@ -1,0 +1,23 @@
+#include "ProgramVersion.h"
+
+#include "MessageCatalogue.h"
+
+namespace kvt7 {
+
+QString VersionNumberText()
+{
+    return QString::number(kVersionMajor) + QLatin1Char('.') + QString::number(kVersionMinor)
+        + QString::number(kVersionRevision);
+}
+
+QString VersionLabelText()
+{
+    return QStringLiteral("Version ") + VersionNumberText();
+}
+
+QString MainWindowCaption(const MessageCatalogue& messages)
+{
+    return messages.Text(201) + QStringLiteral(" Ver") + VersionNumberText();
+}
+
+}  // namespace kvt7

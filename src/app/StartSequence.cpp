@@ -1,0 +1,81 @@
+#include "StartSequence.h"
+
+#include "FrameWindows.h"
+#include "Program.h"
+#include "platform/Dialogs.h"
+
+namespace kvt7 {
+
+QString ProgramFilePath(const QString& folder, const QString& fileName)
+{
+    if (folder.isEmpty() || folder.endsWith(QLatin1Char('/')))
+        return folder + fileName;
+    return folder + QLatin1Char('/') + fileName;
+}
+
+void GiveAxesStartValues(AxisSettings& axes)
+{
+    for (int axis = 1; axis <= kAxisCount; ++axis) {
+        axes.Pc(axis) = AxisSetting{};
+        axes.Recorded(axis) = AxisSetting{};
+        axes.Controller(axis) = AxisSetting{};
+    }
+}
+
+void ReadStartSettings(Program& program)
+{
+    // DispMmUnit comes first, then the axes, then the rest; only the store reads have an order.
+    GiveAxesStartValues(program.axes);
+    ReadStartPreferences(program.section, program.settings);
+    program.messages.setLanguage(program.settings.Language);
+}
+
+// Without a link the online start cannot open a port; it ends as that failure does.
+static OnlineStartResult OnlineWithoutLink(Program& program)
+{
+    program.mode.SetOffline();
+    program.dialogs.message(program.messages.Text(109) + QStringLiteral("\r\n\r\n")
+                            + program.messages.Text(110));
+    return OnlineStartResult::ContinueOffline;
+}
+
+static bool AskForOnline(Program& program)
+{
+    const MessageCatalogue& texts = program.messages;
+    const int answer = program.dialogs.choice(texts.Text(471), texts.Text(1),
+                                              {texts.Text(2), texts.Text(3)}, true);
+    return answer == 0;
+}
+
+void RunStartSequence(Program& program, FrameWindows& windows)
+{
+    FrameSeams& seams = program.seams;
+    program.helpFilePath = ProgramFilePath(program.programFolder, kHelpFileName);
+
+    windows.ShowSplash();
+
+    if (seams.ClearParameterSet)
+        seams.ClearParameterSet();
+    program.settings.LanguageChangePending = false;
+    ReadStartSettings(program);
+
+    windows.ShowMainWindow();
+
+    OnlineStartResult result = OnlineStartResult::ContinueOffline;
+    if (AskForOnline(program))
+        result = seams.ConnectOnline ? seams.ConnectOnline(windows) : OnlineWithoutLink(program);
+    else
+        program.mode.SetOffline();
+
+    if (result == OnlineStartResult::ContinueOffline && seams.LoadOfflineActuators)
+        seams.LoadOfflineActuators();
+    if (result != OnlineStartResult::OnlineReached && !program.mode.isOnline()
+        && seams.OpenOfflineActuatorWindow)
+        seams.OpenOfflineActuatorWindow(true);
+
+    if (seams.ShowAxisData)
+        seams.ShowAxisData();
+    windows.DisableEditingCommands();
+}
+
+}  // namespace kvt7

@@ -1,0 +1,111 @@
+#include "frmAbout.h"
+
+#include "DrawnImages.h"
+#include "LocalizeWindow.h"
+#include "Program.h"
+#include "ProgramVersion.h"
+#include "platform/Dialogs.h"
+#include "platform/ui/Desktop.h"
+
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace kvt7 {
+
+static QLabel* TaggedLabel(QWidget* parent, const char* name, const char* tag, int pointSize = 0,
+                           bool bold = false)
+{
+    auto* label = new QLabel(parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setProperty("Tag", QString::fromLatin1(tag));
+    label->setWordWrap(true);
+    if (pointSize > 0 || bold) {
+        QFont font = label->font();
+        if (pointSize > 0)
+            font.setPointSize(pointSize);
+        font.setBold(bold);
+        label->setFont(font);
+    }
+    return label;
+}
+
+static QPushButton* TaggedButton(QWidget* parent, const char* name, const char* tag)
+{
+    auto* button = new QPushButton(parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setProperty("Tag", QString::fromLatin1(tag));
+    button->setMinimumWidth(Twips(1800));
+    return button;
+}
+
+frmAbout::frmAbout(Program& program, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
+                          | Qt::CustomizeWindowHint),
+      program_(program)
+{
+    setObjectName(QStringLiteral("frmAbout"));
+    setProperty("Tag", QStringLiteral("1201"));
+
+    auto* emblem = new QLabel(this);
+    emblem->setObjectName(QStringLiteral("picIcon"));
+    emblem->setPixmap(ProgramEmblem(64));
+    emblem->setAlignment(Qt::AlignTop);
+
+    auto* version = new QLabel(VersionLabelText(), this);
+    version->setObjectName(QStringLiteral("lblVersion"));
+    auto* line = new QFrame(this);
+    line->setObjectName(QStringLiteral("linSeparator"));
+    line->setFrameShape(QFrame::HLine);
+    line->setFrameShadow(QFrame::Sunken);
+
+    auto* texts = new QVBoxLayout;
+    texts->addWidget(TaggedLabel(this, "lblTitle", "1202", 18, true));
+    texts->addWidget(TaggedLabel(this, "lblSubTitle", "1203"));
+    texts->addWidget(version);
+    texts->addSpacing(8);
+    texts->addWidget(TaggedLabel(this, "lblDescription", "1204"));
+
+    auto* head = new QHBoxLayout;
+    head->setSpacing(16);
+    head->addWidget(emblem);
+    head->addLayout(texts, 1);
+
+    auto* ok = TaggedButton(this, "cmdOK", "1018");
+    ok->setDefault(true);
+    auto* systemInformation = TaggedButton(this, "cmdSysInfo", "1017");
+    auto* buttons = new QVBoxLayout;
+    buttons->addWidget(ok);
+    buttons->addWidget(systemInformation);
+    buttons->addStretch(1);
+
+    auto* foot = new QHBoxLayout;
+    foot->setSpacing(16);
+    foot->addWidget(TaggedLabel(this, "lblDisclaimer", "1205"), 1);
+    foot->addLayout(buttons);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(16, 16, 16, 16);
+    layout->addLayout(head);
+    layout->addSpacing(6);
+    layout->addWidget(line);
+    layout->addSpacing(6);
+    layout->addLayout(foot);
+
+    LocalizeWindow(this, program.messages);
+    setFixedSize(Twips(8100), layout->totalHeightForWidth(Twips(8100)));
+
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    connect(systemInformation, &QPushButton::clicked, this, &frmAbout::showSystemInformation);
+}
+
+void frmAbout::showSystemInformation()
+{
+    if (!StartSystemInformationTool())
+        program_.dialogs.message(program_.messages.Text(1206));
+}
+
+}  // namespace kvt7

@@ -1,0 +1,80 @@
+#pragma once
+
+#include "FrameWindows.h"
+#include "MainWindowControls.h"
+
+#include <QMainWindow>
+#include <QPointer>
+
+class QPushButton;
+class QTableView;
+class QTimer;
+
+namespace kvt7 {
+
+struct Program;
+class frmProcessing;
+
+// The main window: menus, tool bar, command buttons, lamps, alarm display, the position grid
+// and the status bar. Every control is found by its name (objectName).
+class frmMain : public QMainWindow, public FrameWindows {
+    Q_OBJECT
+public:
+    explicit frmMain(Program& program, QWidget* parent = nullptr);
+    ~frmMain() override;
+
+    // Texts, caption, size; disables the editing commands.
+    void Load();
+
+    // FrameWindows
+    void ShowSplash() override;
+    void ShowMainWindow() override;
+    void DisableEditingCommands() override;
+    void FreezePositionGrid(bool frozen) override;
+    void ShowProcessingWindow() override;
+    void CloseProcessingWindow() override;
+
+    // Controls
+    QAction* MenuItem(const QString& name) const;
+    // A menu item or menu title by the message id of its text (251 New Data, 285 Controller).
+    QAction* MenuItemById(int messageId) const;
+    QAction* ToolBarButton(int position) const;  // 1..22 as the tool bar counts, separators too
+    QAction* ToolBarButton(const QString& key) const;
+    QPushButton* CommandButton(const QString& name) const;
+    // The position grid; its model is attached by the position data.
+    QTableView* PositionGrid() const { return controls_.flgdData; }
+    QLabel* DeviceTypeLabel(int index) const;  // axes 1..4 at 0..3
+    QLabel* StatusPanel(int panel) const;      // 1: controller version, 2 and 3: units line
+
+    void SetFileName(const QString& name);
+    void SetUnitsLine(const QString& perMillimetre, const QString& perPulse);
+    void ShowAlarm(const QString& alarmDigit, const QString& alarmText);
+    void ClearAlarm();
+    void SetHomeLamp(bool lit);
+
+signals:
+    // A tool-bar button was clicked; its key tells which ("New", "Open", ... "SqMacro").
+    void ToolBarButtonClicked(const QString& key);
+    // The operator ended the program and the exit settings are stored.
+    void ProgramEnded();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    QMenu* createPopupMenu() override { return nullptr; }
+
+private:
+    void connectCommands();
+    void applySize();
+    void applyMinimumSize();
+    void showVersionWindow();
+    void updatePortLamp();
+
+    Program& program_;
+    MainWindowControls controls_;
+    QTimer* Timer1_;
+    QPointer<frmProcessing> processing_;
+    bool ended_ = false;
+};
+
+}  // namespace kvt7

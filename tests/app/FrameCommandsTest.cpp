@@ -1,0 +1,238 @@
+#include "AppFixture.h"
+#include "app/CommandLine.h"
+#include "app/FrameCommands.h"
+#include "app/MainWindowSize.h"
+#include "app/ProgramVersion.h"
+#include "app/StartSequence.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+
+using namespace kvt7;
+using namespace kvt7::test;
+
+namespace {
+
+struct ExitTest : AppFixture {
+    bool changed = false;
+    int saveAsCalls = 0;
+    bool saveAsSucceeds = false;
+
+    void SetUp() override
+    {
+        program.seams.PositionDataChanged = [this] { return changed; };
+        program.seams.SaveAs = [this] {
+            ++saveAsCalls;
+            return saveAsSucceeds;
+        };
+        ASSERT_TRUE(port.open("/dev/ttyS0"));
+    }
+};
+
+}  // namespace
+
+TEST_F(ExitTest, UnchangedDataAsksToFinishOkClosesThePort)
+{
+    dialogs.answer(Answer::Ok);
+    EXPECT_TRUE(AskExit(program));
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].text, "KV-T7 を終了します。");
+    EXPECT_EQ(dialogs.messages[0].buttons, Buttons::OkCancel);
+    EXPECT_EQ(dialogs.messages[0].icon, Icon::Question);
+    EXPECT_FALSE(port.isOpen());
+}
+
+TEST_F(ExitTest, CancelKeepsTheProgramRunningAndThePortAsItWas)
+{
+    useLanguage(2);
+    dialogs.answer(Answer::Cancel);
+    EXPECT_FALSE(AskExit(program));
+    EXPECT_EQ(dialogs.lastText(), "Finish KV-T7.");
+    EXPECT_TRUE(port.isOpen());
+    EXPECT_EQ(port.closes, 0);
+    EXPECT_FALSE(stored("PortNo")) << "nothing stored before the exit is decided";
+}
+
+TEST_F(ExitTest, ChangedDataOffersToSave)
+{
+    changed = true;
+    useLanguage(2);
+    dialogs.answer(Answer::Cancel);
+    EXPECT_FALSE(AskExit(program));
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].text, "Data have been changed. Save the data into the file before finish?");
+    EXPECT_EQ(dialogs.messages[0].buttons, Buttons::YesNoCancel);
+    EXPECT_EQ(dialogs.messages[0].icon, Icon::Question);
+    EXPECT_EQ(saveAsCalls, 0);
+
+    dialogs.answer(Answer::No);
+    EXPECT_TRUE(AskExit(program));
+    EXPECT_EQ(saveAsCalls, 0);
+
+    dialogs.answer(Answer::Yes);
+    EXPECT_FALSE(AskExit(program)) << "Save As cancelled: the exit is abandoned";
+    EXPECT_EQ(saveAsCalls, 1);
+
+    saveAsSucceeds = true;
+    dialogs.answer(Answer::Yes);
+    EXPECT_TRUE(AskExit(program));
+    EXPECT_EQ(saveAsCalls, 2);
+}
+
+TEST_F(ExitTest, SaveAsNotPluggedInCountsAsCancelled)
+{
+    changed = true;
+    program.seams.SaveAs = nullptr;
+    dialogs.answer(Answer::Yes);
+    EXPECT_FALSE(AskExit(program));
+}
+
+TEST_F(ExitTest, FinishStoresPortAndLanguageAndClosesThePort)
+{
+    program.settings.PortNo = 4;
+    FinishExit(program);
+    EXPECT_EQ(stored("PortNo"), QString("4"));
+    EXPECT_EQ(stored("Language"), QString("1"));
+    EXPECT_FALSE(port.isOpen());
+}
+
+TEST_F(ExitTest, ClosingThePortGoesThroughTheLinkWhenPluggedIn)
+{
+    int linkCloses = 0;
+    program.seams.ClosePort = [&] { ++linkCloses; };
+    ClosePort(program);
+    EXPECT_EQ(linkCloses, 1);
+    EXPECT_TRUE(port.isOpen());
+}
+
+TEST_F(AppFixture, LanguageChangeTakesEffectAtTheNextStartOnly)
+{
+    RecordingWindows windows;
+    dialogs.answerChoice(1);
+    RunStartSequence(program, windows);
+    program.settings.LanguageChangePending = true;  // the options window chose English
+    EXPECT_FALSE(stored("Language"));
+    EXPECT_EQ(program.messages.Text(390), "KV-T7 を終了します。") << "texts stay Japanese";
+
+    dialogs.answer(Answer::Ok);
+    ASSERT_TRUE(AskExit(program));
+    EXPECT_EQ(dialogs.lastText(), "KV-T7 を終了します。");
+    FinishExit(program);
+    EXPECT_EQ(stored("Language"), QString("2"));
+
+    ScriptedDialogs nextDialogs;
+    FakeSerialPort nextPort;
+    Program next{store, nextDialogs, nextPort, ProgramDir()};
+    nextDialogs.answerChoice(1);
+    RunStartSequence(next, windows);
+    ASSERT_EQ(nextDialogs.shownChoices.size(), 1u);
+    EXPECT_EQ(nextDialogs.shownChoices[0].question,
+              "By which shall PC software be used between on-line and off-line?");
+}
+
+TEST_F(AppFixture, ChangingToOfflineWhileOfflineAsksNothing)
+{
+    RecordingWindows windows;
+    ASSERT_TRUE(port.open("/dev/ttyS0"));
+    ChangeToOffline(program, windows);
+    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_FALSE(port.isOpen());
+    EXPECT_EQ(windows.calls, QStringList({"edit-off", "freeze", "unfreeze"}));
+}
+
+TEST_F(AppFixture, ChangingToOfflineFromOnlineAsksAndCancelLeavesItOnline)
+{
+    RecordingWindows windows;
+    useLanguage(2);
+    ASSERT_TRUE(port.open("/dev/ttyS0"));
+    program.mode.SetOnline();
+    dialogs.answer(Answer::Cancel);
+    ChangeToOffline(program, windows);
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].text, "Do you change the software to Offline from Online?");
+    EXPECT_EQ(dialogs.messages[0].buttons, Buttons::OkCancel);
+    EXPECT_EQ(dialogs.messages[0].icon, Icon::Question);
+    EXPECT_TRUE(program.mode.isOnline());
+    EXPECT_TRUE(port.isOpen());
+    EXPECT_FALSE(windows.frozen) << "the grid is given back";
+
+    dialogs.answer(Answer::Ok);
+    ChangeToOffline(program, windows);
+    EXPECT_FALSE(program.mode.isOnline());
+    EXPECT_FALSE(program.mode.lampLit());
+    EXPECT_FALSE(port.isOpen());
+    EXPECT_FALSE(windows.frozen);
+}
+
+TEST_F(AppFixture, HelpContentsNeedAHelpFileAndAViewer)
+{
+    QTemporaryDir folder;
+    int viewerCalls = 0;
+    bool viewerWorks = true;
+    const auto viewer = [&](const QString&) {
+        ++viewerCalls;
+        return viewerWorks;
+    };
+    const QString expected = "ﾍﾙﾌﾟの目次を表示できません。 このﾌﾟﾛｼﾞｪｸﾄに関連付けられたﾍﾙﾌﾟが存在しません。";
+
+    program.helpFilePath.clear();
+    ShowHelpContents(program, viewer);
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].text, expected);
+    EXPECT_EQ(dialogs.messages[0].icon, Icon::Information);
+
+    program.helpFilePath = ProgramFilePath(folder.path(), kHelpFileName);
+    ShowHelpContents(program, viewer);
+    EXPECT_EQ(dialogs.messages.size(), 2u);
+    EXPECT_EQ(viewerCalls, 0);
+
+    QFile help(program.helpFilePath);
+    ASSERT_TRUE(help.open(QIODevice::WriteOnly));
+    help.close();
+    ShowHelpContents(program, viewer);
+    EXPECT_EQ(viewerCalls, 1);
+    EXPECT_EQ(dialogs.messages.size(), 2u);
+
+    viewerWorks = false;
+    ShowHelpContents(program, viewer);
+    EXPECT_EQ(dialogs.messages.size(), 3u);
+}
+
+TEST(MainWindowSize, WideScreensGetTheFullWindowNarrowOnesAWarning)
+{
+    const MainWindowSize wide = MainWindowSizeFor(801);
+    EXPECT_EQ(wide.widthTwips, 15360);
+    EXPECT_EQ(wide.heightTwips, 10755);
+    EXPECT_FALSE(wide.maximized || wide.fixedBorder || wide.lowResolution);
+    const MainWindowSize narrow = MainWindowSizeFor(800);
+    EXPECT_EQ(narrow.widthTwips, 12400);
+    EXPECT_EQ(narrow.heightTwips, 8250);
+    EXPECT_TRUE(narrow.maximized && narrow.fixedBorder && narrow.lowResolution);
+
+    MessageCatalogue messages = MessageCatalogue::Builtin();
+    EXPECT_EQ(LowResolutionWarning(messages),
+              "画面の解像度が低い為、使用中にｴﾗｰが発生する可能性があります。\r\n画面の解像度を1024×768以上でご使用下さい。");
+    messages.setLanguage(2);
+    EXPECT_EQ(LowResolutionWarning(messages),
+              "Since the resolution of a screen is low, an error may occur while in use.\r\n"
+              "Please use the resolution of a screen or more by 1024x768.");
+}
+
+TEST(ProgramVersion, VersionTexts)
+{
+    EXPECT_EQ(VersionLabelText(), "Version 1.50");
+    MessageCatalogue messages = MessageCatalogue::Builtin();
+    messages.setLanguage(2);
+    EXPECT_EQ(MainWindowCaption(messages), "KV-T7 Ver1.50");
+}
+
+TEST(CommandLine, KnownOptionsParseUnknownOnesAreRefused)
+{
+    QString error;
+    const auto plain = ParseCommandLine({"kvt7"}, &error);
+    ASSERT_TRUE(plain);
+    EXPECT_FALSE(plain->showHelp || plain->showVersion);
+    EXPECT_TRUE(ParseCommandLine({"kvt7", "--version"}, &error)->showVersion);
+    EXPECT_FALSE(ParseCommandLine({"kvt7", "--no-such-option"}, &error));
+    EXPECT_TRUE(error.contains("no-such-option"));
+}

@@ -1,0 +1,162 @@
+#include "AppFixture.h"
+#include "app/StartSequence.h"
+
+using namespace kvt7;
+using namespace kvt7::test;
+
+namespace {
+
+struct StartTest : AppFixture {
+    RecordingWindows windows;
+    QStringList steps;  // the seams, in the order they ran
+
+    void recordSeams()
+    {
+        FrameSeams& seams = program.seams;
+        seams.ClearParameterSet = [this] { steps << "clear-parameters"; };
+        seams.LoadOfflineActuators = [this] { steps << "offline-actuators"; };
+        seams.OpenOfflineActuatorWindow = [this](bool duringStart) {
+            steps << (duringStart ? "actuator-window-start" : "actuator-window");
+        };
+        seams.ShowAxisData = [this] { steps << "axis-data"; };
+    }
+    void connectWith(OnlineStartResult result)
+    {
+        program.seams.ConnectOnline = [this, result](FrameWindows& w) {
+            EXPECT_EQ(&w, &windows);
+            steps << "online";
+            if (result == OnlineStartResult::OnlineReached)
+                program.mode.SetOnline();
+            else
+                program.mode.SetOffline();
+            return result;
+        };
+    }
+};
+
+}  // namespace
+
+TEST_F(StartTest, OfflineChoiceNeverOpensThePort)
+{
+    recordSeams();
+    dialogs.answerChoice(1);
+    RunStartSequence(program, windows);
+    EXPECT_EQ(port.openAttempts, 0);
+    EXPECT_FALSE(program.mode.isOnline());
+    EXPECT_FALSE(program.mode.lampLit());
+    EXPECT_EQ(windows.calls, QStringList({"splash", "main", "edit-off"}));
+    EXPECT_EQ(steps, QStringList({"clear-parameters", "offline-actuators", "actuator-window-start",
+                                  "axis-data"}));
+    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_TRUE(dialogs.scriptUsedUp());
+}
+
+TEST_F(StartTest, QuestionInJapaneseOnAFreshStore)
+{
+    dialogs.answerChoice(1);
+    RunStartSequence(program, windows);
+    ASSERT_EQ(dialogs.shownChoices.size(), 1u);
+    const ShownChoice& choice = dialogs.shownChoices[0];
+    EXPECT_EQ(choice.title, "選択");
+    EXPECT_EQ(choice.question, "PCｿﾌﾄをｵﾝﾗｲﾝﾄとｵﾌﾗｲﾝのどちらで使用しますか？");
+    EXPECT_EQ(choice.options, QStringList({"ｵﾝﾗｲﾝ", "ｵﾌﾗｲﾝ"}));
+    EXPECT_TRUE(choice.noCancel);
+    EXPECT_EQ(program.messages.languageOffset(), 0);
+}
+
+TEST_F(StartTest, QuestionInEnglishWithLanguageTwo)
+{
+    setStored("Language", "2");
+    dialogs.answerChoice(1);
+    RunStartSequence(program, windows);
+    ASSERT_EQ(dialogs.shownChoices.size(), 1u);
+    const ShownChoice& choice = dialogs.shownChoices[0];
+    EXPECT_EQ(choice.title, "Select");
+    EXPECT_EQ(choice.question, "By which shall PC software be used between on-line and off-line?");
+    EXPECT_EQ(choice.options, QStringList({"Online", "Offline"}));
+    EXPECT_EQ(program.messages.languageOffset(), 10000);
+}
+
+TEST_F(StartTest, OnlineWithoutALinkFailsLikeAPortThatCannotOpenAndGoesOnOffline)
+{
+    recordSeams();
+    setStored("Language", "2");
+    dialogs.answerChoice(0);
+    RunStartSequence(program, windows);
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].text, "Failed Communication port open.\r\n\r\n"
+                                        "Please check a setting of a communication port.");
+    EXPECT_EQ(dialogs.messages[0].buttons, Buttons::Ok);
+    EXPECT_FALSE(program.mode.isOnline());
+    EXPECT_EQ(port.openAttempts, 0);
+    EXPECT_EQ(steps, QStringList({"clear-parameters", "offline-actuators", "actuator-window-start",
+                                  "axis-data"}));
+    EXPECT_EQ(windows.calls.last(), "edit-off");
+}
+
+TEST_F(StartTest, OnlineOutcomesDecideWhatOfTheOfflineStartRuns)
+{
+    struct Case {
+        OnlineStartResult result;
+        QStringList steps;
+        bool online;
+    };
+    const Case cases[] = {
+        {OnlineStartResult::OnlineReached, {"online", "axis-data"}, true},
+        {OnlineStartResult::ContinueOffline,
+         {"online", "offline-actuators", "actuator-window-start", "axis-data"}, false},
+        {OnlineStartResult::ContinueAtActuatorWindow,
+         {"online", "actuator-window-start", "axis-data"}, false},
+    };
+    for (const Case& c : cases) {
+        steps.clear();
+        windows.calls.clear();
+        recordSeams();
+        program.seams.ClearParameterSet = nullptr;
+        connectWith(c.result);
+        dialogs.answerChoice(0);
+        RunStartSequence(program, windows);
+        EXPECT_EQ(steps, c.steps);
+        EXPECT_EQ(program.mode.isOnline(), c.online);
+        EXPECT_EQ(windows.calls.last(), "edit-off");
+        EXPECT_TRUE(dialogs.messages.empty());
+    }
+}
+
+TEST_F(StartTest, ReadsTheSettingsAndGivesEveryAxisItsStartValues)
+{
+    setStored("DispMmUnit", "0");
+    setStored("PortNo", "3");
+    setStored("PortOccupy", "0");
+    setStored("MmRoundUp", "0");
+    for (int axis = 1; axis <= 4; ++axis) {
+        program.axes.Pc(axis).Family = "RQ";
+        program.axes.Pc(axis).Chosen = true;
+        program.axes.Controller(axis).InUse = true;
+    }
+    program.settings.LanguageChangePending = true;
+    dialogs.answerChoice(1);
+    RunStartSequence(program, windows);
+    EXPECT_FALSE(program.settings.DispMmUnit);
+    EXPECT_EQ(program.settings.PortNo, 3);
+    EXPECT_FALSE(program.settings.PortOccupy);
+    EXPECT_FALSE(program.settings.MmRoundUp);
+    EXPECT_FALSE(program.settings.LanguageChangePending);
+    for (int axis = 1; axis <= 4; ++axis) {
+        EXPECT_EQ(program.axes.Pc(axis).Family, "KV");
+        EXPECT_TRUE(program.axes.Pc(axis).IsKv);
+        EXPECT_FALSE(program.axes.Pc(axis).Chosen);
+        EXPECT_FALSE(program.axes.Controller(axis).InUse);
+    }
+    EXPECT_EQ(store.writeCount(), 4) << "the start only reads; the writes were the test's";
+}
+
+TEST_F(StartTest, HelpFileLiesInTheProgramFolder)
+{
+    program.programFolder = "/opt/kvt7";
+    dialogs.answerChoice(1);
+    RunStartSequence(program, windows);
+    EXPECT_EQ(program.helpFilePath, "/opt/kvt7/kvt7hlp.chm");
+    EXPECT_EQ(ProgramFilePath("/opt/kvt7/", "kvt7hlp.chm"), "/opt/kvt7/kvt7hlp.chm");
+    EXPECT_EQ(ProgramFilePath("", "kvt7hlp.chm"), "kvt7hlp.chm");
+}
