@@ -12,6 +12,14 @@ void DeclareOptions(QCommandLineParser& parser)
 {
     parser.setApplicationDescription(
         QStringLiteral("KV-T7: prepares, transfers and verifies the data of a KV-M8 controller."));
+    parser.addOption({QStringLiteral("port-device"),
+                      QStringLiteral("Use the serial device PATH instead of the port number's device."),
+                      QStringLiteral("PATH")});
+    parser.addOption({QStringLiteral("simulate"),
+                      QStringLiteral("Start the simulated controller and connect the port to it.")});
+    parser.addOption({QStringLiteral("sim-arg"),
+                      QStringLiteral("Pass ARG on to the simulated controller (repeatable)."),
+                      QStringLiteral("ARG")});
 }
 
 static void Prepare(QCommandLineParser& parser)
@@ -33,6 +41,14 @@ std::optional<CommandLineOptions> ParseCommandLine(const QStringList& arguments,
     CommandLineOptions options;
     options.showHelp = parser.isSet(QStringLiteral("help"));
     options.showVersion = parser.isSet(QStringLiteral("version"));
+    options.portDevice = parser.value(QStringLiteral("port-device"));
+    options.simulate = parser.isSet(QStringLiteral("simulate"));
+    options.simulatorArguments = parser.values(QStringLiteral("sim-arg"));
+    if (options.simulate && !options.portDevice.isEmpty()) {
+        if (error)
+            *error = QStringLiteral("--simulate and --port-device cannot be used together.");
+        return std::nullopt;
+    }
     return options;
 }
 

@@ -12,6 +12,11 @@ namespace kvt7 {
 struct CommandLineOptions {
     bool showHelp = false;
     bool showVersion = false;
+    // --port-device PATH: the controller is on this device for the whole run.
+    QString portDevice;
+    // --simulate: a simulated controller is started and the port mapped to it.
+    bool simulate = false;
+    QStringList simulatorArguments;  // --sim-arg ARG, passed on to the simulator
 };
 
 // Declares the program's options on the parser (besides --help and --version).

@@ -35,18 +35,6 @@ struct MenuDesign {
     std::initializer_list<ItemDesign> items;
 };
 
-// The menu commands that work before the other parts of the program are plugged in.
-constexpr const char* kAvailable[] = {"mnuFileExit",      "mnuSettingsOffline", "mnuViewToolBar",
-                                      "mnuViewStatusBar", "mnuHelpContents",    "mnuHelpAbout"};
-
-bool AvailableFromStart(const QString& name)
-{
-    for (const char* available : kAvailable)
-        if (name == QLatin1String(available))
-            return true;
-    return false;
-}
-
 QMenu* NewMenu(QWidget* parent, const char* name, int id)
 {
     auto* menu = new QMenu(QString::number(id), parent);
@@ -66,7 +54,6 @@ void AddItems(QMenu* menu, std::initializer_list<ItemDesign> items)
         QAction* action = menu->addAction(QString::number(item.id));
         action->setObjectName(QString::fromLatin1(item.name));
         action->setProperty("MessageId", item.id);
-        action->setEnabled(AvailableFromStart(action->objectName()));
     }
 }
 
@@ -99,7 +86,6 @@ void BuildMenus(QMainWindow& window)
         // File: Verify Position with its two sources, then printing and exit.
         QMenu* verify = NewMenu(menu, "mnuFileShogo", 257);
         AddItems(verify, {{"mnuFileShogoFile", 258}, {"mnuFileShogoCt", 259}});
-        verify->menuAction()->setEnabled(false);
         menu->addMenu(verify);
         AddItems(menu, {{"", 0}, {"mnuFilePageSetup", 260}, {"mnuFilePrint", 261}, {"", 0},
                         {"mnuFileExit", 262}});
@@ -142,7 +128,6 @@ QToolBar* BuildToolBar(QMainWindow& window, QList<QAction*>& buttons)
             action->setObjectName(key);
             action->setProperty("Key", key);
             action->setToolTip(QString::number(tool.toolTip));
-            action->setEnabled(false);
         }
         action->setProperty("Index", tool.position);
         buttons << action;
@@ -202,7 +187,6 @@ QPushButton* CommandButton(QWidget* parent, const ButtonDesign& design)
     button->setProperty("Tag", QString::number(design.caption));
     if (design.toolTip > 0)
         button->setToolTip(QString::number(design.toolTip));
-    button->setEnabled(false);
     button->setMinimumSize(Twips(1500), Twips(420));
     button->setAutoDefault(false);
     return button;

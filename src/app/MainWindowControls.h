@@ -36,7 +36,8 @@ struct MainWindowControls {
 inline const QString kNoErrorText = QStringLiteral("No Error");
 
 // Menus, tool bar, frames, grid and status bar of the main window, designed with message ids
-// (LocalizeWindow replaces them). Only the commands that exist are enabled.
+// (LocalizeWindow replaces them). Which commands can be used is the program's command
+// availability; the window shows it.
 MainWindowControls BuildMainWindowControls(QMainWindow& window);
 
 }  // namespace kvt7

@@ -2,6 +2,7 @@
 
 #include "actuators/AxisSetting.h"
 #include "app/AppSettings.h"
+#include "app/CommandAvailability.h"
 #include "app/FrameSeams.h"
 #include "app/MessageCatalogue.h"
 #include "app/OperatingMode.h"
@@ -34,6 +35,9 @@ struct Program {
     bool TransferCancelAllowed = false;
     bool TransferCancelRequested = false;
     bool ProcessingWindowShown = false;
+
+    // Which commands of the main window can be used now.
+    CommandAvailability commands{};
 
     FrameSeams seams{};
 };

@@ -4,6 +4,7 @@
 #include "FrameCommands.h"
 #include "LocalizeWindow.h"
 #include "MainWindowSize.h"
+#include "OfferedCommands.h"
 #include "Program.h"
 #include "ProgramVersion.h"
 #include "StartSequence.h"
@@ -28,8 +29,7 @@
 
 namespace kvt7 {
 
-frmMain::frmMain(Program& program, QWidget* parent)
-    : QMainWindow(parent), program_(program), Timer1_(new QTimer(this))
+frmMain::frmMain(Program& program, QWidget* parent) : QMainWindow(parent), program_(program)
 {
     setObjectName(QStringLiteral("frmMain"));
     controls_ = BuildMainWindowControls(*this);
@@ -38,12 +38,14 @@ frmMain::frmMain(Program& program, QWidget* parent)
     controls_.imgGreenLedOnline->setVisible(program_.mode.lampLit());
     connect(&program_.mode, &OperatingMode::lampChanged, controls_.imgGreenLedOnline,
             &QLabel::setVisible);
+    SetPortLamp(program_.port.isOpen());
 
-    // The port lamp follows the port itself, whoever opened or closed it.
-    Timer1_->setObjectName(QStringLiteral("Timer1"));
-    Timer1_->setInterval(500);
-    connect(Timer1_, &QTimer::timeout, this, &frmMain::updatePortLamp);
-    Timer1_->start();
+    WithdrawCommandsNotOffered(program_.commands);
+    connect(&program_.commands, &CommandAvailability::changed, this,
+            &frmMain::ApplyCommandAvailability);
+    connect(&program_.commands, &CommandAvailability::gridLockChanged, this,
+            &frmMain::FreezePositionGrid);
+    ApplyCommandAvailability();
 }
 
 frmMain::~frmMain() = default;
@@ -129,13 +131,25 @@ void frmMain::ShowMainWindow()
 
 void frmMain::DisableEditingCommands()
 {
-    for (const char* name : {"cmdInsertLine", "cmdDeleteLine"})
-        CommandButton(QString::fromLatin1(name))->setEnabled(false);
-    for (const char* name : {"mnuEditGyoInsert", "mnuEditGyoDelete", "mnuEditLineCopy",
-                             "mnuEditLinePaste", "mnuEditCellCopy", "mnuEditCellPaste"})
-        MenuItem(QString::fromLatin1(name))->setEnabled(false);
-    for (int position = 11; position <= 14; ++position)
-        ToolBarButton(position)->setEnabled(false);
+    program_.commands.EditCMD_Muko();
+}
+
+void frmMain::ApplyCommandAvailability()
+{
+    const CommandAvailability& commands = program_.commands;
+    const QList<QAction*> actions = findChildren<QAction*>();
+    for (QAction* action : actions) {
+        bool ok = false;
+        const int id = action->property("MessageId").toInt(&ok);
+        if (ok)
+            action->setEnabled(commands.isEnabled(CommandAvailability::Menu(id)));
+        const QString key = action->property("Key").toString();
+        if (!key.isEmpty())
+            action->setEnabled(commands.isEnabled(CommandAvailability::Tool(key)));
+    }
+    for (const QString& name : CommandAvailability::CommandButtons())
+        if (QPushButton* button = CommandButton(name))
+            button->setEnabled(commands.isEnabled(name));
 }
 
 void frmMain::FreezePositionGrid(bool frozen)
@@ -237,14 +251,21 @@ void frmMain::ClearAlarm()
     controls_.lblAlarmNo->clear();
 }
 
+void frmMain::SetAlarmDisplay(bool lampVisible, const QString& alarmDigit, const QString& alarmText)
+{
+    controls_.imgAlarmLed->setVisible(lampVisible);
+    controls_.lblAlarmNo->setText(alarmDigit);
+    controls_.lblErrorComment->setText(alarmText);
+}
+
 void frmMain::SetHomeLamp(bool lit)
 {
     controls_.imgHomeGreen->setVisible(lit);
 }
 
-void frmMain::updatePortLamp()
+void frmMain::SetPortLamp(bool lit)
 {
-    controls_.imgPortGreen->setVisible(program_.port.isOpen());
+    controls_.imgPortGreen->setVisible(lit);
 }
 
 void frmMain::showVersionWindow()

@@ -50,7 +50,13 @@ public:
     void SetUnitsLine(const QString& perMillimetre, const QString& perPulse);
     void ShowAlarm(const QString& alarmDigit, const QString& alarmText);
     void ClearAlarm();
+    // The alarm frame as the link reports it: the lamp, the alarm digit and the alarm text.
+    void SetAlarmDisplay(bool lampVisible, const QString& alarmDigit, const QString& alarmText);
     void SetHomeLamp(bool lit);
+    void SetPortLamp(bool lit);
+    // Enables every menu item, tool-bar button and command button as the program's command
+    // availability says.
+    void ApplyCommandAvailability();
 
 signals:
     // A tool-bar button was clicked; its key tells which ("New", "Open", ... "SqMacro").
@@ -68,11 +74,9 @@ private:
     void applySize();
     void applyMinimumSize();
     void showVersionWindow();
-    void updatePortLamp();
 
     Program& program_;
     MainWindowControls controls_;
-    QTimer* Timer1_;
     QPointer<frmProcessing> processing_;
     bool ended_ = false;
 };

@@ -2,14 +2,18 @@
 #include "CommandLine.h"
 #include "DrawnImages.h"
 #include "Program.h"
+#include "MainWindowBinding.h"
 #include "StartSequence.h"
 #include "WindowDialogs.h"
 #include "frmMain.h"
 #include "platform/SerialPort.h"
+#include "Workbench.h"
 #include "platform/SettingsStore.h"
+#include "platform/SimulatorProcess.h"
 
 #include <QApplication>
 #include <QTranslator>
+#include <cstdio>
 
 using namespace kvt7;
 
@@ -17,7 +21,19 @@ int main(int argc, char** argv)
 {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("kvt7"));
-    [[maybe_unused]] const CommandLineOptions options = ProcessCommandLine(QApplication::arguments());
+    const CommandLineOptions options = ProcessCommandLine(QApplication::arguments());
+    // The simulated controller lives as long as the program; it is ended with it.
+    SimulatorProcess simulator;
+    std::optional<QString> deviceOverride;
+    if (!options.portDevice.isEmpty())
+        deviceOverride = options.portDevice;
+    if (options.simulate) {
+        if (!simulator.start(options.simulatorArguments)) {
+            std::fprintf(stderr, "kvt7: %s\n", qPrintable(simulator.errorText()));
+            return 1;
+        }
+        deviceOverride = simulator.devicePath();
+    }
 
     IniSettingsStore store;
     QTranslator qtTexts;
@@ -31,9 +47,12 @@ int main(int argc, char** argv)
     WindowDialogs dialogs;
     Program program{store, dialogs, port, QApplication::applicationDirPath()};
     dialogs.attach(program);
+    Workbench workbench(program, deviceOverride);
+    PlugLinkSeams(workbench);
 
     frmMain mainWindow(program);
     dialogs.setParentWindow(&mainWindow);
+    BindMainWindow(mainWindow, workbench);
     QObject::connect(&mainWindow, &frmMain::ProgramEnded, &application, &QApplication::quit,
                      Qt::QueuedConnection);
 
