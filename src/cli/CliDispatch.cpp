@@ -11,6 +11,7 @@ CliCommandTable AllCliCommands()
 {
     CliCommandTable table;
     AddControllerCommands(table);
+    AddParameterCommands(table);
     return table;
 }
 

@@ -3,11 +3,11 @@
 #include "CliCommands.h"
 #include "CliContext.h"
 #include "link/AlarmReset.h"
-#include "link/AxisMaskRaw.h"
 #include "link/CommandGroups.h"
 #include "link/ControllerLink.h"
 #include "link/ControllerVersion.h"
 #include "link/LinkCommands.h"
+#include "parameters/ParameterTransfer.h"
 
 namespace kvt7 {
 
@@ -31,20 +31,21 @@ int Version(CliContext& context, const QStringList& arguments)
         ShowKvM8Refusal(context);
         return kExitFailure;
     }
-    const auto mask = ReadAxisMaskRaw(link);
-    if (!mask) {
+    ParameterSet set;
+    AxisSettings axes;
+    if (ReadAxisMask(link, set, axes) != 0) {
         if (context.mode().isOnline())
             context.dialogs().message(context.catalogue().Text(359));
         return kExitFailure;
     }
-    const AxesInUse axes = AxesFromMask(*mask);
+    const AxesInUse inUse = AxesFromMask(set.editor.axisMask());
     bool foreign = false;
-    if (ReadAxisVersions(link, axes, &foreign) != 0) {
+    if (ReadAxisVersions(link, inUse, &foreign) != 0) {
         if (foreign)
             ShowKvM8Refusal(context);
         return kExitFailure;
     }
-    context.print(VersionMessageText(context.catalogue(), link.version(), axes));
+    context.print(VersionMessageText(context.catalogue(), link.version(), inUse));
     return kExitSuccess;
 }
 

@@ -78,6 +78,8 @@ public:
     bool ReplyComplete() const { return replyComplete_; }
     bool TimeoutElapsed() const { return timeoutElapsed_; }
     bool CommFailed() const { return commFailed_; }
+    // A caller that finds an accepted reply unusable (a wrong write echo) marks the link failed.
+    void MarkCommFailed() { commFailed_ = true; }
     int PortOpenAttempt() const { return portOpenAttempt_; }
 
     // Alarm state.

@@ -58,6 +58,59 @@ int ParametaValueCheck2(const EditorValues& values)
     return CheckAxesInUse(values, true);
 }
 
+namespace {
+
+QString Requirement(const ParameterInfo& info)
+{
+    switch (info.check) {
+    case CheckKind::Range:
+        return QStringLiteral("%1..%2").arg(info.min).arg(info.max);
+    case CheckKind::NotEmpty:
+        return QStringLiteral("not empty");
+    case CheckKind::ExactLength:
+        return QStringLiteral("%1 characters").arg(info.min);
+    case CheckKind::None:
+        break;
+    }
+    return QString();
+}
+
+QString ValueText(const EditorValues& values, const ParameterInfo& info, int axis)
+{
+    if (values.isEmpty(info.id, axis))
+        return QStringLiteral("empty");
+    if (info.type == ParamType::Number)
+        return QString::number(*values.number(info.id, axis));
+    return QLatin1Char('"') + *values.text(info.id, axis) + QLatin1Char('"');
+}
+
+QString ProblemLine(const EditorValues& values, const ParameterInfo& info, int axis)
+{
+    const QString where = info.common ? QString() : QStringLiteral("(%1)").arg(axis);
+    return QLatin1String(info.name) + where + QStringLiteral(": ") + ValueText(values, info, axis)
+         + QStringLiteral(", must be ") + Requirement(info);
+}
+
+}  // namespace
+
+QStringList ParameterProblems(const EditorValues& values)
+{
+    QStringList problems;
+    for (int axis = 1; axis <= kAxisCount; ++axis) {
+        if (!values.axisInUse(axis))
+            continue;
+        for (const ParameterInfo& info : ParameterTable()) {
+            if (!info.common && !ValueInRange(values, info.id, axis))
+                problems << ProblemLine(values, info, axis);
+        }
+    }
+    for (const ParameterInfo& info : ParameterTable()) {
+        if (info.common && !ValueInRange(values, info.id, 1))
+            problems << ProblemLine(values, info, 1);
+    }
+    return problems;
+}
+
 bool CheckEmptyFields(const EditorValues& values)
 {
     for (const ParameterInfo& info : ParameterTable()) {

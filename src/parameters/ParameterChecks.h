@@ -2,6 +2,8 @@
 
 #include "parameters/ParameterSet.h"
 
+#include <QStringList>
+
 namespace kvt7 {
 
 class Dialogs;
@@ -18,6 +20,11 @@ int ParametaValueCheck(const EditorValues& values);
 // STROKE, LEAD, PULSE, JOG VEL, TYPE, Actuator, the actuator items and FUNCTION of each
 // axis in use. 0 or 1.
 int ParametaValueCheck2(const EditorValues& values);
+
+// Every value the full check refuses, one line each in the order of the check: the name,
+// the axis in parentheses for a per-axis value, then the value and what it must be, e.g.
+// "OFFSET(1): 0, must be 1..65535" or "HOME OUT: empty, must be 0..3".
+QStringList ParameterProblems(const EditorValues& values);
 
 // True when a shown value of an axis in use, or a common value, is empty.
 bool CheckEmptyFields(const EditorValues& values);

@@ -1,7 +1,6 @@
 #include "LinkFixture.h"
 
 #include "link/AlarmReset.h"
-#include "link/AxisMaskRaw.h"
 #include "link/CommandGroups.h"
 #include "link/LinkCommands.h"
 
@@ -133,19 +132,6 @@ TEST_F(Commands, OpenPortOrReportShowsThePortMessageOnce)
     EXPECT_EQ(port.openAttempts, 6);
     EXPECT_EQ(dialogs.texts(), QStringList{portText()});
     EXPECT_FALSE(mode.isOnline());
-}
-
-TEST_F(Commands, AxisMaskIsItemSixOfBlockZero)
-{
-    //                 0RD0 items 0..5 (12 characters)   item 6 = "05"
-    answer({{"0CM1", "0CM1\r\n"},
-            {"0RD0", "0RD0" "000102030405" "05" "000000000000000000" "\r\n"}});
-    EXPECT_EQ(ReadAxisMaskRaw(link), 5);
-    EXPECT_EQ(port.requests(), (QStringList{"0CM1", "0RD0"}));
-
-    answer({{"0CM1", "0CM1\r\n"},
-            {"0RD0", "0RD0" "000102030405" "ZZ" "000000000000000000" "\r\n"}});
-    EXPECT_EQ(ReadAxisMaskRaw(link), std::nullopt);
 }
 
 class RecordingGroups final : public CommandGroups {

@@ -1,0 +1,158 @@
+// kvt7ctl params read | write | verify | check: the controller's parameters and .pmt files.
+
+#include "CliCommands.h"
+#include "CliContext.h"
+#include "link/ControllerLink.h"
+#include "link/LinkCommands.h"
+#include "parameters/ParameterChecks.h"
+#include "parameters/ParameterComparison.h"
+#include "parameters/ParameterFileOperations.h"
+#include "parameters/ParameterTransfer.h"
+#include "parameters/RecordApply.h"
+
+namespace kvt7 {
+
+namespace {
+
+const QString kNewLine = QStringLiteral("\r\n");
+
+void Show(CliContext& context, std::initializer_list<int> ids)
+{
+    QStringList texts;
+    for (const int id : ids)
+        texts << context.catalogue().Text(id);
+    context.dialogs().message(texts.join(kNewLine));
+}
+
+// The file's values become the editor values; the failure has been shown.
+bool LoadFile(CliContext& context, ParameterSet& set, const QString& path)
+{
+    return OpenParameterFileAt(set, path, context.dialogs(), context.catalogue()) == 0;
+}
+
+// What a write or a verification needs of the values: none empty (7/8), all in range
+// (1524/1525).
+bool ValuesUsable(CliContext& context, const ParameterSet& set)
+{
+    if (CheckEmptyFields(set.editor)) {
+        ShowEmptyFieldsMessage(context.dialogs(), context.catalogue());
+        return false;
+    }
+    if (ParametaValueCheck(set.editor) != 0) {
+        Show(context, {1524, 1525});
+        return false;
+    }
+    return true;
+}
+
+int Read(CliContext& context, const QStringList& arguments)
+{
+    if (arguments.size() != 2 || arguments.at(0) != QLatin1String("-o") || arguments.at(1).isEmpty())
+        return kExitUsage;
+    ControllerLink& link = context.link();
+    ParameterSet set;
+    AxisSettings axes;
+    context.mode().SwitchOnlineQuietly();
+    if (OpenPortOrReport(link) != 0)
+        return kExitFailure;
+    if (ReadAxisMask(link, set, axes) != 0) {
+        Show(context, {359});
+        return kExitFailure;
+    }
+    if (ReadAllParameters(link, set) != 0)
+        return kExitFailure;
+    ApplyRecordToEditorValues(set, RecordSource::Controller);
+    return WriteParameterFileWithRetries(set, arguments.at(1), context.dialogs(), context.catalogue())
+                   == 0
+               ? kExitSuccess
+               : kExitFailure;
+}
+
+int WriteToController(CliContext& context, ParameterSet& set)
+{
+    ControllerLink& link = context.link();
+    const int ready = ReadyQuery(link);
+    if (ready < 0) {
+        Show(context, {377});
+        return 1;
+    }
+    if (ready == 0) {
+        Show(context, {424});
+        return 1;
+    }
+    // A file carries neither the reserved values nor the hidden item.
+    if (TakeControllerHiddenValues(link, set) != 0)
+        return 1;
+    if (SetControllerMode(link, 1) != 0) {
+        Show(context, {377});
+        return 1;
+    }
+    const int written = WriteAllParameters(link, set);
+    if (SetControllerMode(link, 0) != 0)
+        Show(context, {377});
+    return written;
+}
+
+int Write(CliContext& context, const QStringList& arguments)
+{
+    if (arguments.size() != 1)
+        return kExitUsage;
+    ParameterSet set;
+    if (!LoadFile(context, set, arguments.at(0)) || !ValuesUsable(context, set))
+        return kExitFailure;
+    context.mode().SwitchOnlineQuietly();
+    if (OpenPortOrReport(context.link()) != 0)
+        return kExitFailure;
+    const int written = WriteToController(context, set);
+    context.link().ReleasePort();
+    Show(context, {written == 0 ? 1527 : 1528});
+    return written == 0 ? kExitSuccess : kExitFailure;
+}
+
+int Verify(CliContext& context, const QStringList& arguments)
+{
+    if (arguments.size() != 1)
+        return kExitUsage;
+    ParameterSet set;
+    if (!LoadFile(context, set, arguments.at(0)) || !ValuesUsable(context, set))
+        return kExitFailure;
+    context.mode().SwitchOnlineQuietly();
+    if (OpenPortOrReport(context.link()) != 0 || ReadAllParameters(context.link(), set) != 0)
+        return kExitFailure;
+    const ParameterDifferences differences = CompareWithRecord(set);
+    context.print(VerificationMessage(differences, context.catalogue()));
+    return differences.none() ? kExitSuccess : kExitFailure;
+}
+
+int Check(CliContext& context, const QStringList& arguments)
+{
+    if (arguments.size() != 1)
+        return kExitUsage;
+    ParameterSet set;
+    if (!LoadFile(context, set, arguments.at(0)))
+        return kExitFailure;
+    const QStringList problems = ParameterProblems(set.editor);
+    if (problems.isEmpty())
+        return kExitSuccess;
+    Show(context, {9, 10});
+    context.print(problems.join(QLatin1Char('\n')));
+    return kExitFailure;
+}
+
+}  // namespace
+
+void AddParameterCommands(CliCommandTable& table)
+{
+    const QString params = QStringLiteral("params");
+    table.append({{params, QStringLiteral("read")}, QStringLiteral("-o FILE"),
+                  QStringLiteral("read the controller's parameters into a .pmt file"), false, Read});
+    table.append({{params, QStringLiteral("write")}, QStringLiteral("FILE"),
+                  QStringLiteral("check a .pmt file and write it into the controller"), false, Write});
+    table.append({{params, QStringLiteral("verify")}, QStringLiteral("FILE"),
+                  QStringLiteral("compare a .pmt file with the controller (exit 1: different)"), false,
+                  Verify});
+    table.append({{params, QStringLiteral("check")}, QStringLiteral("FILE"),
+                  QStringLiteral("list the values of a .pmt file that are out of range"), false, Check});
+}
+
+}  // namespace kvt7

@@ -1,0 +1,90 @@
+#include "BlockExchange.h"
+
+#include "app/MessageCatalogue.h"
+#include "app/OperatingMode.h"
+#include "link/ControllerLink.h"
+#include "link/LinkCommands.h"
+#include "platform/Dialogs.h"
+
+namespace kvt7 {
+
+namespace {
+
+constexpr int kBlockReplyLength = 38;
+constexpr int kWriteReplyLength = 6;
+constexpr int kBlockTimeoutMs = 1000;
+constexpr int kCommitTimeoutMs = 2000;
+const QString kRead = QStringLiteral("0RD");
+const QString kWrite = QStringLiteral("0WD");
+const QString kCommit = QStringLiteral("0WE");
+const QString kCommitParameters = QStringLiteral("2");
+
+BlockWrite Exchange(ControllerLink& link, const QString& command, const QString& data,
+                    int timeoutMs, const QString& echo)
+{
+    int result;
+    {
+        LinkBusyScope busy(link);
+        link.setReplyTimeoutMs(timeoutMs);
+        result = link.SendCommandWithRetry(command, data, kWriteReplyLength);
+    }
+    if (result != 0)
+        return BlockWrite::Failed;
+    if (!link.LastReply().startsWith(echo)) {
+        link.ReleasePort();
+        link.MarkCommFailed();
+        ShowTransmitDataError(link);
+        return BlockWrite::WrongEcho;
+    }
+    return BlockWrite::Done;
+}
+
+}  // namespace
+
+void GoOnlineQuietly(ControllerLink& link)
+{
+    if (!link.mode().isOnline())
+        link.mode().SwitchOnlineQuietly();
+}
+
+bool OpenPortAndCheckLink(ControllerLink& link)
+{
+    return link.OpenPortWithAttempts() && LinkCheck(link) == 0;
+}
+
+std::optional<BlockItems> ReadParameterBlock(ControllerLink& link, int block, bool quiet)
+{
+    int result;
+    {
+        LinkBusyScope busy(link);
+        link.setReplyTimeoutMs(kBlockTimeoutMs);
+        result = quiet ? link.SendCommandQuiet(kRead, BlockId(block), kBlockReplyLength)
+                       : link.SendCommandWithRetry(kRead, BlockId(block), kBlockReplyLength);
+    }
+    if (result != 0)
+        return std::nullopt;
+    const auto items = ParseBlockReply(link.LastReply(), block);
+    if (!items && !quiet)
+        ShowTransmitDataError(link);
+    return items;
+}
+
+BlockWrite WriteParameterBlock(ControllerLink& link, int block, const QString& hexItems)
+{
+    const QString id = BlockId(block);
+    return Exchange(link, kWrite, id + hexItems, kBlockTimeoutMs, kWrite + id);
+}
+
+BlockWrite CommitParameterBlocks(ControllerLink& link)
+{
+    return Exchange(link, kCommit, kCommitParameters, kCommitTimeoutMs,
+                    kCommit + kCommitParameters);
+}
+
+void ShowTransmitDataError(ControllerLink& link)
+{
+    const MessageCatalogue& texts = link.catalogue();
+    link.dialogs().message(texts.Text(384) + QStringLiteral("\r\n") + texts.Text(385));
+}
+
+}  // namespace kvt7

@@ -1,0 +1,162 @@
+#include "ParameterReadCommands.h"
+
+#include "actuators/AxisSettingRules.h"
+#include "app/MessageCatalogue.h"
+#include "app/OperatingMode.h"
+#include "link/ControllerLink.h"
+#include "parameters/BlockExchange.h"
+#include "parameters/ControllerAxisSettings.h"
+#include "parameters/ParameterChecks.h"
+#include "parameters/ParameterFileOperations.h"
+#include "parameters/ParameterTransfer.h"
+#include "parameters/RecordApply.h"
+#include "platform/Dialogs.h"
+
+namespace kvt7 {
+
+namespace {
+
+const QString kNewLine = QStringLiteral("\r\n");
+
+void Run(const std::function<void()>& step)
+{
+    if (step)
+        step();
+}
+
+void Show(ControllerLink& link, const QString& text)
+{
+    link.dialogs().message(text, Buttons::Ok, Icon::None);
+}
+
+int ReadAxesInUse(ControllerLink& link, ParameterSet& set, AxisSettings& axes)
+{
+    if (ReadAxisMask(link, set, axes) == 0)
+        return 0;
+    Show(link, link.catalogue().Text(359));
+    return 1;
+}
+
+// The operator may take the controller's axis settings as the PC's: 0 taken, 1 not possible
+// (the program is Offline now), 2 declined.
+int OfferControllerAxisSettings(ControllerLink& link, AxisSettings& axes,
+                                const ParameterWindowSteps& steps)
+{
+    const MessageCatalogue& texts = link.catalogue();
+    const Answer answer = link.dialogs().message(texts.Text(357) + kNewLine + texts.Text(358),
+                                                 Buttons::OkCancel, Icon::Question);
+    if (answer != Answer::Ok)
+        return 2;
+    if (ReadControllerAxisSettings(link, axes) != 0 || !AdoptControllerAxisSettings(axes)) {
+        link.mode().SetOffline();
+        return 1;
+    }
+    Run(steps.RefreshAxisDisplays);
+    link.mode().SetOnline();
+    return 0;
+}
+
+int ReadIntoEditor(ControllerLink& link, ParameterSet& set, AxisSettings& axes,
+                   const ParameterWindowSteps& steps)
+{
+    if (ReadAxesInUse(link, set, axes) != 0)
+        return 1;
+    Run(steps.YukoJikuHyojiSettei);
+    const int compared = CompareAxisSettings(link, axes);
+    if (compared < 0) {
+        Show(link, link.catalogue().Text(356));
+        return 1;
+    }
+    if (compared > 0) {
+        if (const int offered = OfferControllerAxisSettings(link, axes, steps); offered != 0)
+            return offered;
+    }
+    if (ReadAllParameters(link, set) != 0)
+        return 1;
+    ApplyRecordToEditorValues(set, RecordSource::Controller);
+    Run(steps.ShowParameters);
+    return 0;
+}
+
+}  // namespace
+
+int GetParametaValue(ControllerLink& link, ParameterSet& set, AxisSettings& axes,
+                     const ParameterWindowSteps& steps)
+{
+    Dialogs& dialogs = link.dialogs();
+    const MessageCatalogue& texts = link.catalogue();
+    Run(steps.TorikomiParametaValue);
+    if (!CheckEmptyFields(set.editor)) {
+        const Answer answer =
+            dialogs.message(texts.Text(355), Buttons::YesNoCancel, Icon::Question);
+        if (answer == Answer::Cancel)
+            return 2;
+        // Reading over edits that could not be saved would lose them.
+        if (answer == Answer::Yes) {
+            if (const int saved = SaveParameterFile(set, dialogs, texts, steps.TorikomiParametaValue);
+                saved != 0)
+                return saved;
+        }
+    }
+    const int result = ReadIntoEditor(link, set, axes, steps);
+    link.ReleasePort();
+    return result;
+}
+
+int GetParametaValue2(ControllerLink& link, ParameterSet& set, AxisSettings& axes,
+                      const ParameterWindowSteps& steps)
+{
+    int result = ReadAxesInUse(link, set, axes);
+    if (result == 0) {
+        Run(steps.YukoJikuHyojiSettei);
+        result = ReadAllParameters(link, set);
+        if (result == 0)
+            ApplyRecordToEditorValues(set, RecordSource::Controller);
+    }
+    link.ReleasePort();
+    return result;
+}
+
+int CheckAxisSettingsOnConnect(ControllerLink& link, ParameterSet& set, AxisSettings& axes,
+                               const ParameterWindowSteps& steps)
+{
+    int differs = CompareAxesInUse(link, axes);
+    if (differs == 0)
+        differs = CompareAxisSettings(link, axes);
+    if (differs < 0) {
+        link.mode().SetOffline();
+        return 1;
+    }
+    if (differs == 0)
+        return 0;
+    const MessageCatalogue& texts = link.catalogue();
+    const int choice = link.dialogs().choice(texts.Text(471), texts.Text(371),
+                                             {texts.Text(372), texts.Text(373)}, false);
+    if (choice < 0)
+        return -1;
+    if (choice != 0)
+        return 0;
+    if (GetParametaValue2(link, set, axes, steps) != 0)
+        return 1;
+    if (!TakeAxisSettingsFromParameterSet(set, axes)) {
+        Show(link, texts.Text(4) + kNewLine + texts.Text(5));
+        return 1;
+    }
+    Run(steps.RefreshAxisDisplays);
+    return 0;
+}
+
+int CheckOfAxisSetting(ControllerLink& link, ParameterSet& set, AxisSettings& axes,
+                       const ParameterWindowSteps& steps)
+{
+    GoOnlineQuietly(link);
+    if (ReadAxesInUse(link, set, axes) != 0)
+        return 1;
+    Run(steps.RefreshAxisDisplays);
+    const MessageCatalogue& texts = link.catalogue();
+    link.dialogs().message(texts.Text(412) + QString::number(set.editor.axisMask()) + texts.Text(413),
+                           Buttons::Ok, Icon::Information);
+    return 0;
+}
+
+}  // namespace kvt7

@@ -1,0 +1,193 @@
+#include "ParameterTransfer.h"
+
+#include "app/MessageCatalogue.h"
+#include "link/CommandGroups.h"
+#include "link/ControllerLink.h"
+#include "parameters/BlockExchange.h"
+#include "parameters/ParameterChecks.h"
+#include "platform/Dialogs.h"
+
+namespace kvt7 {
+
+namespace {
+
+constexpr int kReadProgressMaximum = 13;
+constexpr int kWriteProgressMaximum = 14;
+constexpr int kFirstAxisPartBlock = 5;
+
+int MaskOfCommonBlock(const BlockItems& items)
+{
+    return static_cast<int>(FieldValue(items, BlockKind::Common, Param::Axis)) & 0x0F;
+}
+
+void SetInUseFlags(std::array<AxisSetting, kAxisCount>& copy, int mask)
+{
+    for (int axis = 1; axis <= kAxisCount; ++axis)
+        copy.at(static_cast<std::size_t>(axis - 1)).InUse = AxisBitSet(mask, axis);
+}
+
+// Block 0 after the port and the link check; the port is released either way.
+std::optional<BlockItems> ReadCommonBlock(ControllerLink& link, bool quiet)
+{
+    GoOnlineQuietly(link);
+    std::optional<BlockItems> items;
+    if (OpenPortAndCheckLink(link))
+        items = ReadParameterBlock(link, kCommonBlock, quiet);
+    link.ReleasePort();
+    return items;
+}
+
+int FailRead(ControllerLink& link)
+{
+    link.ReleasePort();
+    link.dialogs().progressClose();
+    return 1;
+}
+
+void DecodeAll(const std::array<std::optional<BlockItems>, kParameterBlockCount>& replies,
+               ParameterSet& set)
+{
+    ParameterRecord record;
+    ReservedValues reserved = set.reserved;
+    for (int block = 0; block < kParameterBlockCount; ++block) {
+        if (const auto& items = replies.at(static_cast<std::size_t>(block)))
+            DecodeBlock(*items, block, record, reserved);
+    }
+    set.record = std::move(record);
+    set.reserved = reserved;
+}
+
+// The write steps from firstStep to the commit; steps of axes not in use are skipped.
+int WriteSteps(ControllerLink& link, const ParameterSet& set, int firstStep,
+               CommandGroups* commands)
+{
+    const int mask = set.editor.axisMask();
+    std::array<QString, kParameterBlockCount> texts;
+    for (int block = firstStep; block < kParameterBlockCount; ++block) {
+        if (!BlockInUse(block, mask))
+            continue;
+        const auto text = EncodeBlock(set.editor, set.reserved, block);
+        if (!text) {
+            ShowInvalidValueMessage(link.dialogs(), link.catalogue());
+            return 1;
+        }
+        texts.at(static_cast<std::size_t>(block)) = *text;
+    }
+    GoOnlineQuietly(link);
+    Dialogs& dialogs = link.dialogs();
+    dialogs.progressOpen(link.catalogue().Text(383), kWriteProgressMaximum, false);
+    for (int step = firstStep; step <= kCommitStep; ++step) {
+        if (step < kCommitStep && !BlockInUse(step, mask))
+            continue;
+        const BlockWrite outcome =
+            step < kCommitStep
+                ? WriteParameterBlock(link, step, texts.at(static_cast<std::size_t>(step)))
+                : CommitParameterBlocks(link);
+        if (outcome != BlockWrite::Done) {
+            if (outcome == BlockWrite::Failed) {
+                link.ReleasePort();
+                if (commands)
+                    commands->setCommandsEnabled(true);
+            }
+            dialogs.progressClose();
+            return 1;
+        }
+        dialogs.progressSetValue(step + 1);
+    }
+    dialogs.progressClose();
+    link.ReleasePort();
+    return 0;
+}
+
+}  // namespace
+
+int ReadAxisMask(ControllerLink& link, ParameterSet& set, AxisSettings& axes)
+{
+    const auto items = ReadCommonBlock(link, false);
+    if (!items)
+        return 1;
+    const int mask = MaskOfCommonBlock(*items);
+    set.editor.setNumber(Param::Axis, mask);
+    SetInUseFlags(axes.pc, mask);
+    SetInUseFlags(axes.controller, mask);
+    return 0;
+}
+
+int ReadControllerAxisMask(ControllerLink& link, AxisSettings& axes)
+{
+    const auto items = ReadCommonBlock(link, true);
+    if (!items)
+        return 1;
+    SetInUseFlags(axes.controller, MaskOfCommonBlock(*items));
+    return 0;
+}
+
+int ReadAllParameters(ControllerLink& link, ParameterSet& set)
+{
+    GoOnlineQuietly(link);
+    Dialogs& dialogs = link.dialogs();
+    std::array<std::optional<BlockItems>, kParameterBlockCount> replies;
+    dialogs.progressOpen(link.catalogue().Text(368), kReadProgressMaximum, false);
+    int mask = 0;
+    for (int block = 0; block < kParameterBlockCount; ++block) {
+        if (!BlockInUse(block, mask))
+            continue;
+        auto& reply = replies.at(static_cast<std::size_t>(block));
+        reply = ReadParameterBlock(link, block);
+        if (!reply)
+            return FailRead(link);
+        if (block == kCommonBlock)
+            mask = MaskOfCommonBlock(*reply);
+        dialogs.progressSetValue(block);
+    }
+    dialogs.progressClose();
+    link.ReleasePort();
+    DecodeAll(replies, set);
+    return 0;
+}
+
+int TakeControllerHiddenValues(ControllerLink& link, ParameterSet& set)
+{
+    ParameterSet current;
+    current.reserved = set.reserved;
+    if (ReadAllParameters(link, current) != 0)
+        return 1;
+    set.reserved = current.reserved;
+    set.editor.setNumber(Param::HiddenCommon,
+                         current.record.of(Param::HiddenCommon, 1).number().value_or(0));
+    return 0;
+}
+
+int WriteAllParameters(ControllerLink& link, const ParameterSet& set, CommandGroups* commands)
+{
+    return WriteSteps(link, set, kCommonBlock, commands);
+}
+
+int WriteAxisParameters(ControllerLink& link, const ParameterSet& set, CommandGroups* commands)
+{
+    return WriteSteps(link, set, kFirstAxisPartBlock, commands);
+}
+
+int WriteAxisMask(ControllerLink& link, ParameterSet& set, AxisSettings& axes, int mask)
+{
+    GoOnlineQuietly(link);
+    auto items = ReadParameterBlock(link, kCommonBlock);
+    if (!items) {
+        link.ReleasePort();
+        return 1;
+    }
+    mask &= 0x0F;
+    for (const BlockField& field : FieldsOf(BlockKind::Common)) {
+        if (field.param == Param::Axis)
+            items->at(static_cast<std::size_t>(field.firstItem)) = mask;
+    }
+    const BlockWrite outcome = WriteParameterBlock(link, kCommonBlock, ItemsText(*items));
+    link.ReleasePort();
+    if (outcome != BlockWrite::Done)
+        return 1;
+    set.editor.setNumber(Param::Axis, mask);
+    SetInUseFlags(axes.controller, mask);
+    return 0;
+}
+
+}  // namespace kvt7

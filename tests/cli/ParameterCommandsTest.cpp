@@ -1,0 +1,148 @@
+// kvt7ctl params read | write | verify | check against the simulated controller.
+#include "app/MessageCatalogue.h"
+#include "support/TestPaths.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace kvt7::test {
+namespace {
+
+class ParamsCommand : public ::testing::Test {
+protected:
+    struct Run {
+        int status = -1;
+        QString out;
+        QString err;
+    };
+
+    Run run(QStringList arguments)
+    {
+        arguments.prepend("en");
+        arguments.prepend("--lang");
+        QProcess process;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("XDG_CONFIG_HOME", folder.path());
+        environment.insert("HOME", folder.path());
+        process.setProcessEnvironment(environment);
+        process.start(QDir(ProgramDir()).filePath("kvt7ctl"), arguments);
+        EXPECT_TRUE(process.waitForFinished(60000));
+        return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+                QString::fromUtf8(process.readAllStandardOutput()),
+                QString::fromUtf8(process.readAllStandardError())};
+    }
+    QString path(const QString& name) const { return folder.filePath(name); }
+    QString text(int id) const { return catalogue.Text(id); }
+    // The lines of a parameter file (CR LF), line n at index n - 1.
+    QStringList fileLines(const QString& name) const
+    {
+        QFile file(path(name));
+        return file.open(QIODevice::ReadOnly) ? QString::fromLatin1(file.readAll()).split("\r\n")
+                                              : QStringList();
+    }
+    void writeLines(const QString& name, const QStringList& lines) const
+    {
+        QFile file(path(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(lines.join("\r\n").toLatin1());
+    }
+    void SetUp() override
+    {
+        catalogue.setLanguage(kEnglish);
+        const Run read = run({"--simulate", "params", "read", "-o", path("a.pmt")});
+        ASSERT_EQ(read.status, 0) << read.err.toStdString();
+        ASSERT_EQ(read.err, text(14) + "\n");
+        ASSERT_TRUE(read.out.isEmpty());
+    }
+
+    QTemporaryDir folder;
+    MessageCatalogue catalogue = MessageCatalogue::Builtin();
+};
+
+TEST_F(ParamsCommand, ReadFileVerifiesWithoutDifference)
+{
+    const QStringList lines = fileLines("a.pmt");
+    ASSERT_GE(lines.size(), 34);
+    EXPECT_EQ(lines[0], "\"KV-M8\",\"PRM\"");
+    EXPECT_EQ(lines[3], "300,300,0,0");                        // OFFSET, axes 1 and 2 in use
+    EXPECT_EQ(lines[16], "\" 28L100\",\" 42D050\",\"000\",\"000\"");  // Actuator
+
+    const Run verify = run({"--simulate", "params", "verify", path("a.pmt")});
+    EXPECT_EQ(verify.status, 0) << verify.err.toStdString();
+    EXPECT_EQ(verify.out, text(826) + "\n");
+    EXPECT_TRUE(verify.err.isEmpty()) << verify.err.toStdString();
+
+    const Run check = run({"params", "check", path("a.pmt")});
+    EXPECT_EQ(check.status, 0) << check.err.toStdString();
+    EXPECT_TRUE(check.out.isEmpty());
+}
+
+TEST_F(ParamsCommand, AnEditedFileReportsTheDifferingNames)
+{
+    QStringList lines = fileLines("a.pmt");
+    lines[3] = "301,300,0,0";    // OFFSET of axis 1
+    lines[12] = "400,193,0,0";   // PULSE of axis 2
+    lines[21] = "1";             // HOME OUT
+    writeLines("b.pmt", lines);
+    const Run verify = run({"--simulate", "params", "verify", path("b.pmt")});
+    EXPECT_EQ(verify.status, 1) << verify.err.toStdString();
+    EXPECT_EQ(verify.out, text(823) + "\n<" + text(602) + "> :OFFSET(1),\n<" + text(603)
+                              + "> :PULSE(2),\n<" + text(605) + "> :HOME OUT,\n");
+}
+
+TEST_F(ParamsCommand, WrittenFileIsWhatTheControllerThenHolds)
+{
+    QStringList lines = fileLines("a.pmt");
+    lines[3] = "301,302,0,0";
+    writeLines("b.pmt", lines);
+    const QString state = path("controller.state");
+    const QStringList simulate{"--simulate", "--sim-arg", "--state", "--sim-arg", state};
+    Run result = run(simulate + QStringList{"params", "write", path("b.pmt")});
+    EXPECT_EQ(result.status, 0) << result.err.toStdString();
+    EXPECT_EQ(result.err, text(1527) + "\n");
+
+    result = run(simulate + QStringList{"params", "verify", path("b.pmt")});
+    EXPECT_EQ(result.status, 0) << result.out.toStdString();
+    EXPECT_EQ(result.out, text(826) + "\n");
+    // The reserved values and the hidden item the file does not carry are still there.
+    result = run(simulate + QStringList{"params", "read", "-o", path("c.pmt")});
+    ASSERT_EQ(result.status, 0);
+    EXPECT_EQ(fileLines("c.pmt"), lines);
+}
+
+TEST_F(ParamsCommand, CheckListsTheValuesOutOfRange)
+{
+    QStringList lines = fileLines("a.pmt");
+    lines[3] = "0,300,0,0";     // OFFSET 1..65535
+    lines[21] = "4";            // HOME OUT 0..3
+    writeLines("bad.pmt", lines);
+    Run result = run({"params", "check", path("bad.pmt")});
+    EXPECT_EQ(result.status, 1);
+    EXPECT_EQ(result.out, "OFFSET(1): 0, must be 1..65535\nHOME OUT: 4, must be 0..3\n");
+    EXPECT_EQ(result.err, text(9) + "\n" + text(10) + "\n");
+
+    // Such a file is not written, and nothing is sent.
+    result = run({"--simulate", "params", "write", path("bad.pmt")});
+    EXPECT_EQ(result.status, 1);
+    EXPECT_EQ(result.err, text(1524) + "\n" + text(1525) + "\n");
+
+    result = run({"params", "check", path("missing.pmt")});
+    EXPECT_EQ(result.status, 1);
+    EXPECT_EQ(result.err, text(681) + "\n");
+}
+
+TEST_F(ParamsCommand, UnusableArgumentsAreUsageErrors)
+{
+    for (const QStringList& arguments :
+         {QStringList{"params", "read"}, {"params", "read", "a.pmt"}, {"params", "write"},
+          {"params", "verify", "a", "b"}, {"params", "check"}}) {
+        const Run result = run(arguments);
+        EXPECT_EQ(result.status, 2) << arguments.join(' ').toStdString();
+    }
+}
+
+}  // namespace
+}  // namespace kvt7::test

@@ -1,0 +1,122 @@
+// The parameter transfer over a real pseudo-terminal (QSerialPort) against the simulated
+// controller served in-process.
+#include "Kvm8Simulator.h"
+#include "ParameterFixtures.h"
+#include "PtyServer.h"
+#include "app/AppSettings.h"
+#include "app/FrameWindows.h"
+#include "app/MessageCatalogue.h"
+#include "app/OperatingMode.h"
+#include "link/ConnectOnline.h"
+#include "link/ControllerLink.h"
+#include "parameters/OnlineStart.h"
+#include "parameters/ParameterComparison.h"
+#include "parameters/ParameterTransfer.h"
+#include "parameters/RecordApply.h"
+#include "platform/SerialPort.h"
+#include "support/ScriptedDialogs.h"
+
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace kvt7::test {
+namespace {
+
+class NoWindows final : public FrameWindows {
+public:
+    void ShowSplash() override {}
+    void ShowMainWindow() override {}
+    void DisableEditingCommands() override {}
+    void FreezePositionGrid(bool) override {}
+    void ShowProcessingWindow() override {}
+    void CloseProcessingWindow() override {}
+};
+
+class SimParameterTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        catalogue.setLanguage(kEnglish);
+        QString error;
+        ASSERT_TRUE(server.open(&error)) << error.toStdString();
+        link = std::make_unique<ControllerLink>(port, mode, dialogs, catalogue, settings, section,
+                                                server.devicePath());
+        AlarmList list;
+        list.AlarmListMissing = false;
+        link->setAlarmList(list);
+    }
+    void TearDown() override
+    {
+        if (link)
+            link->ClosePort();
+    }
+
+    sim::Kvm8Simulator controller;
+    sim::PtyServer server{controller};
+    QtSerialLine port;
+    OperatingMode mode;
+    ScriptedDialogs dialogs;
+    MessageCatalogue catalogue = MessageCatalogue::Builtin();
+    MemorySettingsStore store;
+    SettingsSection section{store};
+    AppSettings settings;
+    std::unique_ptr<ControllerLink> link;
+};
+
+TEST_F(SimParameterTest, WrittenParametersReadBackEqualWithTheReservedValuesKept)
+{
+    ParameterSet set;
+    AxisSettings axes;
+    ASSERT_EQ(ReadAxisMask(*link, set, axes), 0);
+    ASSERT_EQ(ReadAllParameters(*link, set), 0);
+    const ReservedValues reserved = set.reserved;
+    EXPECT_EQ(reserved.common, (std::array<int, 7>{0x11, 0x22, 0x33, 0x44, 0x55, 0x66, 0x77}));
+    ApplyRecordToEditorValues(set, RecordSource::Controller);
+
+    // The operator's values for both axes in use, the controller's hidden and reserved ones.
+    const ParameterSet edited = ValidSet(3);
+    for (const ParameterInfo& info : ParameterTable()) {
+        if (info.id == Param::HiddenCommon)
+            continue;
+        for (int axis = 1; axis <= 2; ++axis) {
+            set.editor.setNumber(info.id, axis, edited.editor.number(info.id, axis));
+            set.editor.setText(info.id, axis, edited.editor.text(info.id, axis));
+        }
+    }
+    set.editor.setText(Param::ActSize, 2, QStringLiteral("E35"));
+    set.editor.setText(Param::Actuator, 2, QStringLiteral("E35L102"));
+    ASSERT_EQ(WriteAllParameters(*link, set), 0);
+    EXPECT_TRUE(dialogs.messages.empty()) << dialogs.lastText().toStdString();
+    EXPECT_EQ(controller.block(8, sim::Kvm8Simulator::Copy::Stored), controller.block(8));
+
+    ParameterSet back;
+    ASSERT_EQ(ReadAllParameters(*link, back), 0);
+    EXPECT_EQ(back.reserved, reserved);
+    EXPECT_EQ(back.record.of(Param::HiddenCommon, 1).number(), 0x5C);
+    set.record = back.record;
+    EXPECT_TRUE(CompareWithRecord(set).none()) << VerificationMessage(CompareWithRecord(set), catalogue).toStdString();
+    ApplyRecordToEditorValues(back, RecordSource::Controller);
+    EXPECT_EQ(back.editor, set.editor);
+}
+
+TEST_F(SimParameterTest, OnlineStartTakesOverTheSimulatedActuators)
+{
+    ASSERT_EQ(ConnectOnline(*link).outcome, OnlineStart::Online);
+    ParameterSet set;
+    AxisSettings axes;
+    NoWindows windows;
+    ASSERT_EQ(CompleteOnlineStart(*link, set, axes, windows), OnlineStartResult::OnlineReached);
+    const auto model = [&axes](int axis) {
+        const AxisSetting& a = axes.Pc(axis);
+        return a.SizeCode + a.SpeedCode + QStringLiteral("%1").arg(a.StrokeMm, 3, 10, QLatin1Char('0'));
+    };
+    EXPECT_EQ(model(1), " 28L100");
+    EXPECT_EQ(model(2), " 42D050");
+    EXPECT_FALSE(axes.Pc(3).InUse);
+    EXPECT_EQ(axes.Pc(2).MaxPulse, 2400);
+    EXPECT_TRUE(mode.isOnline());
+    EXPECT_TRUE(dialogs.messages.empty());
+}
+
+}  // namespace
+}  // namespace kvt7::test

@@ -1,0 +1,70 @@
+#pragma once
+
+#include "Kvm8Simulator.h"
+#include "ParameterFixtures.h"
+#include "app/AppSettings.h"
+#include "app/MessageCatalogue.h"
+#include "app/OperatingMode.h"
+#include "link/ControllerLink.h"
+#include "support/FakeSerialPort.h"
+#include "support/ScriptedDialogs.h"
+
+#include <QByteArray>
+#include <functional>
+#include <gtest/gtest.h>
+
+namespace kvt7::test {
+
+// A link on a scripted line whose far end is the simulated controller, so the requests are
+// answered as a controller would; a test may replace single replies through `rewrite`.
+class TransferFixture : public ::testing::Test {
+protected:
+    TransferFixture()
+    {
+        catalogue.setLanguage(kEnglish);
+        AlarmList list;
+        list.AlarmListMissing = false;
+        list.entries = {{"12", "Data fault"}};
+        link.setAlarmList(list);
+        mode.SetOnline();
+        port.setResponder([this](const QByteArray& line) -> FakeSerialPort::Pieces {
+            QByteArray reply = controller.handle(line);
+            if (rewrite)
+                reply = rewrite(line, reply);
+            if (reply.isEmpty())
+                return {};
+            return {reply};
+        });
+    }
+
+    QString text(int id) const { return catalogue.Text(id); }
+    // The request lines after the link check, which every sequence may begin with.
+    QStringList dataRequests() const
+    {
+        QStringList lines = port.requests();
+        lines.removeAll(QStringLiteral("0CM1"));
+        return lines;
+    }
+    // A block of the controller's working memory as 32 hex characters.
+    QString blockText(int block) const
+    {
+        QString text;
+        for (const int item : controller.block(block))
+            text += QStringLiteral("%1").arg(item, 2, 16, QLatin1Char('0')).toUpper();
+        return text;
+    }
+
+    sim::Kvm8Simulator controller;
+    // Request line and the controller's reply -> the reply that arrives (empty: silence).
+    std::function<QByteArray(const QByteArray&, const QByteArray&)> rewrite;
+    FakeSerialPort port;
+    OperatingMode mode;
+    ScriptedDialogs dialogs;
+    MessageCatalogue catalogue = MessageCatalogue::Builtin();
+    MemorySettingsStore store;
+    SettingsSection section{store};
+    AppSettings settings;
+    ControllerLink link{port, mode, dialogs, catalogue, settings, section};
+};
+
+}  // namespace kvt7::test
