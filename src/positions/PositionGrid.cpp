@@ -116,6 +116,7 @@ void PositionGrid::setRedraw(bool enabled)
         pendingReset_ = false;
         emit layoutReset();
     }
+    emit redrawChanged(redraw_);
 }
 
 }  // namespace kvt7

@@ -72,6 +72,7 @@ signals:
     void layoutReset();
     void selectionChanged();
     void inputAcceptanceChanged(bool accepts);
+    void redrawChanged(bool enabled);
 
 private:
     bool valid(int row, int column) const;

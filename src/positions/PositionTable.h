@@ -72,6 +72,11 @@ struct PositionTable {
     int SumOfMukoPosi = 0;
     int ResultRowCount = 0;
 
+    // Editing: the cell text when an edit began, and what the last copy allows to paste.
+    QString EditOldText;
+    bool LinePasteAllowed = false;
+    bool CellPasteAllowed = false;
+
     void MarkChanged() { PosiChanged = true; }
     void ClearChanged() { PosiChanged = false; }
     // Grid row of a position number and back.

@@ -1,0 +1,156 @@
+#include "LineEditing.h"
+
+#include "app/MessageCatalogue.h"
+#include "platform/Dialogs.h"
+#include "positions/GridPresentation.h"
+#include "positions/PositionContext.h"
+#include "positions/TableOperations.h"
+
+namespace kvt7 {
+
+namespace {
+
+constexpr QLatin1String kCrLf("\r\n");
+constexpr int kLastPositionRow = kLastPositionNo + kHeadingRows - 1;  // grid row 1000
+
+bool IsPositionRowSelected(const PositionContext& context)
+{
+    const GridSelection selection = context.grid.selection();
+    return context.grid.hasPositionRows() && selection.top() >= kHeadingRows
+        && selection.bottom() <= kLastPositionRow && selection.bottom() < context.grid.rowCount();
+}
+
+void Refuse(PositionContext& context, int first, int second)
+{
+    context.dialogs.message(context.messages.Text(first) + kCrLf + context.messages.Text(second));
+}
+
+void UpdateCount(PositionTable& table)
+{
+    table.DispCount = table.DispLastNo - table.DispFirstNo + 1;
+}
+
+// One more row before `row`: the displayed and working ranges grow with it.
+void InsertDefaultRow(PositionContext& context, int row)
+{
+    PositionTable& table = context.table;
+    context.grid.insertRows(row, 1);
+    FillDefaultRow(context, row);
+    if (table.DispLastNo < kLastPositionNo) {
+        ++table.DispLastNo;
+        table.SelEndNo = std::min(table.SelEndNo + 1, kLastPositionNo);
+    }
+    UpdateCount(table);
+}
+
+void RemoveRow(PositionContext& context, int row)
+{
+    PositionTable& table = context.table;
+    PositionGrid& grid = context.grid;
+    grid.removeRows(row, 1);
+    --table.DispLastNo;
+    if (table.DispLastNo < table.SelEndNo)
+        table.SelEndNo = table.DispLastNo;
+    if (table.DispLastNo < table.DispFirstNo) {
+        table.DispLastNo = table.DispFirstNo;
+        table.SelEndNo = std::max(table.SelEndNo, table.DispFirstNo);
+    }
+    table.SelStartNo = std::min(table.SelStartNo, table.SelEndNo);
+    UpdateCount(table);
+    if (row < grid.rowCount())
+        for (int column = 0; column < kGridColumns; ++column)
+            grid.setColour(row, column, CellColour(context.axes.pc, column));
+}
+
+}  // namespace
+
+int MaxPositionRows(const PositionContext& context)
+{
+    return kLastPositionNo - std::max(context.table.DispFirstNo, kFirstPositionNo) + 1;
+}
+
+void FillDefaultRow(PositionContext& context, int row)
+{
+    PositionGrid& grid = context.grid;
+    for (int column = 1; column < kGridColumns; ++column) {
+        const int axis = AxisOfColumn(column);
+        QString text;
+        if (axis != 0 && !context.inUse(axis))
+            text = UnusedAxisCellText(column, context.mmDisplay());
+        else if (IsPositionColumn(column))
+            text = context.mmDisplay() ? MmCellText(0.0) : QStringLiteral("0");
+        else
+            text = ValueCellText(DefaultValue(context, column));
+        grid.setText(row, column, text);
+    }
+    for (int column = 0; column < kGridColumns; ++column)
+        grid.setColour(row, column, CellColour(context.axes.pc, column));
+}
+
+void RenumberRows(PositionContext& context)
+{
+    for (int row = kHeadingRows; row < context.grid.rowCount(); ++row)
+        context.grid.setText(row, 0, QString::number(context.table.PositionOfRow(row)));
+}
+
+bool AppendDefaultRow(PositionContext& context)
+{
+    PositionGrid& grid = context.grid;
+    if (grid.positionRowCount() >= MaxPositionRows(context))
+        return false;
+    const int row = grid.rowCount();
+    InsertDefaultRow(context, row);
+    grid.setText(row, 0, QString::number(context.table.PositionOfRow(row)));
+    return true;
+}
+
+int InsertLine(PositionContext& context)
+{
+    if (!IsPositionRowSelected(context)) {
+        Refuse(context, 388, 389);
+        return 1;
+    }
+    PositionGrid& grid = context.grid;
+    const GridSelection selection = grid.selection();
+    const bool redraw = grid.redrawEnabled();
+    grid.setRedraw(false);
+    for (int i = selection.top(); i <= selection.bottom(); ++i)
+        InsertDefaultRow(context, selection.top());
+    const int maxRows = MaxPositionRows(context);
+    if (grid.positionRowCount() > maxRows)
+        grid.removeRows(kHeadingRows + maxRows, grid.positionRowCount() - maxRows);
+    RenumberRows(context);
+    grid.setRedraw(redraw);
+    emit context.events.gridFocusRequested();
+    grid.setCurrentCell(selection.top(), 1);
+    context.table.MarkChanged();
+    return 0;
+}
+
+int DeleteLine(PositionContext& context)
+{
+    if (!IsPositionRowSelected(context)) {
+        Refuse(context, 386, 387);
+        return 1;
+    }
+    PositionGrid& grid = context.grid;
+    const GridSelection selection = grid.selection();
+    const bool redraw = grid.redrawEnabled();
+    grid.setRedraw(false);
+    for (int i = selection.top(); i <= selection.bottom(); ++i)
+        RemoveRow(context, selection.top());
+    RenumberRows(context);
+    grid.setRedraw(redraw);
+    emit context.events.gridFocusRequested();
+    if (!grid.hasPositionRows()) {
+        grid.setSelection({});
+        emit context.events.editCommandsDisabled();
+        context.table.ClearChanged();
+        return 0;
+    }
+    grid.setCurrentCell(std::clamp(selection.top() - 1, kHeadingRows, grid.rowCount() - 1), 1);
+    context.table.MarkChanged();
+    return 0;
+}
+
+}  // namespace kvt7

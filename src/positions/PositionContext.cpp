@@ -1,0 +1,12 @@
+#include "PositionContext.h"
+
+#include "app/MessageCatalogue.h"
+
+namespace kvt7 {
+
+CheckContext PositionContext::check() const
+{
+    return CheckContext{table, grid, axes.pc, settings.DispMmUnit, messages.isJapanese(), results};
+}
+
+}  // namespace kvt7

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "positions/PositionTable.h"
+
+#include <functional>
+
+namespace kvt7 {
+
+struct PositionContext;
+
+// The new-table default of column c (1..20) for an axis acceleration limit.
+CellValue DefaultValue(const PositionContext& context, int column);
+
+// Copies positions from..to of the load buffer into the table (position columns into
+// PosiPulse), then fills PosiMm. The caller redraws the grid.
+void LoadIntoTable(PositionContext& context, int from, int to);
+// Every position 1..999 back to the new-table defaults, pulses and mm 0, transfer texts empty.
+void ResetTable(PositionContext& context);
+// Any of columns 1..11 holds a value for some position 0..998.
+bool HasAnyData(const PositionStore& store);
+// 0 when the grid holds position rows; otherwise messages 433 and 434 and 1.
+int HasRows(PositionContext& context);
+
+// PosiMm from PosiPulse (and back) for positions from..to of every axis; 0 for an axis not in use.
+void ConvertTablePulseToMm(PositionContext& context, int from, int to);
+void ConvertTableMmToPulse(PositionContext& context, int from, int to);
+
+// File > New. `savePosition` is the Save command; it sets HozonCancel when its file dialog
+// was cancelled and PosiDataCheckError when the check refused the data. Returns 0 when a
+// new table was made, 1 when the operator stopped or the save did not happen.
+int NewTable(PositionContext& context, const std::function<void()>& savePosition);
+
+// The display unit switch behind the options window: the table check over the displayed
+// range, the conversion, the headings and the redraw. 0 switched (or unchanged), 1 when
+// the check found invalid data (its result window has been shown; unit left as it was).
+int SwitchDisplayUnit(PositionContext& context, bool mmDisplay);
+
+}  // namespace kvt7

@@ -1,0 +1,92 @@
+#include "GridTestSupport.h"
+
+#include "positions/ui/PositionGridView.h"
+#include "positions/ui/frmSelectPosiNo2.h"
+#include "positions/ui/frmSelectPosiNo3.h"
+#include "positions/ui/frmSelectPosiNo4.h"
+#include "positions/ui/frmSyogoKekka.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QTableView>
+#include <QTest>
+
+using namespace kvt7;
+using namespace kvt7::test;
+
+// Pictures of the grid and the dialogs for looking at them; only when KVT7_RENDER_DIR names
+// a folder.
+TEST(RenderShots, GridAndDialogs)
+{
+    const QString folder = qEnvironmentVariable("KVT7_RENDER_DIR");
+    if (folder.isEmpty())
+        GTEST_SKIP() << "KVT7_RENDER_DIR not set";
+    QDir().mkpath(folder);
+    const auto save = [&](QWidget& widget, const QString& name) {
+        widget.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&widget));
+        QApplication::processEvents();
+        EXPECT_TRUE(widget.grab().save(QDir(folder).filePath(name + ".png")));
+    };
+    for (const int language : {kEnglish, kJapanese}) {
+        for (const bool mm : {false, true}) {
+            GridFixture f(language);
+            f.settings.DispMmUnit = mm;
+            f.axes.Pc(2).NewType = false;
+            f.useAxis(4, true, 6, 400);
+            SetHeadingTexts(f.context);
+            RefreshAxisHeadings(f.context);
+            f.newTable(1, 999);
+            PositionStore& store = *f.table.store;
+            for (int n = 1; n <= 999; ++n) {
+                store.PosiLoadBuffer[std::size_t(n)][PosiColumn(1)] = QString(" %1").arg(n * 19);
+                store.PosiLoadBuffer[std::size_t(n)][kCommentColumn] = QString("Point %1").arg(n);
+            }
+            LoadIntoTable(f.context, 1, 999);
+            ShowRange(f.context, 1, 999);
+            QTableView view;
+            AttachPositionGrid(view, f.context);
+            view.resize(1100, 420);
+            f.select(4, 1, 5, kCommentColumn);
+            const QString name = QString("grid-%1-%2").arg(language == kEnglish ? "en" : "ja", mm ? "mm" : "pls");
+            save(view, name);
+            view.scrollToBottom();
+            save(view, name + "-bottom");
+        }
+        MessageCatalogue messages = MessageCatalogue::Builtin();
+        messages.setLanguage(language);
+        ScriptedDialogs dialogs;
+        const QString suffix = language == kEnglish ? "en" : "ja";
+        RangeRequest read;
+        read.kind = RangeDialogKind::Read;
+        frmSelectPosiNo2 two(read, messages, dialogs, nullptr);
+        save(two, "frmSelectPosiNo2-" + suffix);
+        RangeRequest table;
+        frmSelectPosiNo3 three(table, messages, dialogs, nullptr);
+        save(three, "frmSelectPosiNo3-" + suffix);
+        RangeRequest verify;
+        verify.kind = RangeDialogKind::Verify;
+        verify.file = {20, 40};
+        verify.displayed = {1, 30};
+        verify.overlap = PositionRange{20, 30};
+        verify.proposal = *verify.overlap;
+        frmSelectPosiNo4 four(verify, messages, dialogs, nullptr);
+        save(four, "frmSelectPosiNo4-" + suffix);
+        verify.displayed = {1, 10};
+        verify.overlap.reset();
+        frmSelectPosiNo4 none(verify, messages, dialogs, nullptr);
+        save(none, "frmSelectPosiNo4-none-" + suffix);
+        AppSettings settings;
+        frmSyogoKekka result(messages, settings, nullptr);
+        std::vector<ResultRow> rows;
+        for (int n : {3, 7, 12}) {
+            ResultRow row;
+            row.positionNo = n;
+            row.marked[std::size_t(n % 19)] = true;
+            row.marked[SpeedColumn(2) - 1] = n == 7;
+            rows.push_back(row);
+        }
+        result.fill(ResultVariant::Verify, rows, {true, true, false, true});
+        save(result, "frmSyogoKekka-" + suffix);
+    }
+}
