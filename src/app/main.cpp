@@ -48,11 +48,11 @@ int main(int argc, char** argv)
     Program program{store, dialogs, port, QApplication::applicationDirPath()};
     dialogs.attach(program);
     Workbench workbench(program, deviceOverride);
-    PlugLinkSeams(workbench);
+    PlugWorkbenchSeams(workbench);
 
     frmMain mainWindow(program);
     dialogs.setParentWindow(&mainWindow);
-    BindMainWindow(mainWindow, workbench);
+    MainWindowBinding binding(mainWindow, workbench);
     QObject::connect(&mainWindow, &frmMain::ProgramEnded, &application, &QApplication::quit,
                      Qt::QueuedConnection);
 
