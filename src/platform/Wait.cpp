@@ -11,6 +11,8 @@ void WaitMs(int ms)
     QTimer mmsecTimer;
     mmsecTimer.setObjectName(QStringLiteral("mmsecTimer"));
     mmsecTimer.setSingleShot(true);
+    // A coarse timer may fire a little early; a wait must never be shorter than asked.
+    mmsecTimer.setTimerType(Qt::PreciseTimer);
     QObject::connect(&mmsecTimer, &QTimer::timeout, &loop, &QEventLoop::quit);
     mmsecTimer.start(ms < 0 ? 0 : ms);
     loop.exec();
