@@ -1,0 +1,99 @@
+#include "AppFixture.h"
+#include "Kvm8Simulator.h"
+#include "PtyServer.h"
+#include "app/StartSequence.h"
+#include "app/Workbench.h"
+#include "platform/SerialPort.h"
+
+#include <gtest/gtest.h>
+
+using namespace kvt7;
+using namespace kvt7::test;
+
+namespace {
+
+// The program with its workbench on a simulated controller served in-process.
+struct WorkbenchFixture : ::testing::Test {
+    sim::Kvm8Simulator controller;
+    sim::PtyServer server{controller};
+    QtSerialLine line;
+    MemorySettingsStore store;
+    ScriptedDialogs dialogs;
+    Program program{store, dialogs, line, ProgramDir()};
+    std::unique_ptr<Workbench> workbench;
+    RecordingWindows windows;
+    QString versionStatus;
+
+    void SetUp() override
+    {
+        QString error;
+        ASSERT_TRUE(server.open(&error)) << error.toStdString();
+        program.messages.setLanguage(kEnglish);
+        workbench = std::make_unique<Workbench>(program, server.devicePath());
+        workbench->showVersionStatus = [this](const QString& text) { versionStatus = text; };
+        PlugWorkbenchSeams(*workbench);
+        GiveAxesStartValues(program.axes);
+        program.seams.LoadAlarmList();
+    }
+    void TearDown() override { workbench->link.ClosePort(); }
+    void setStored(const QString& key, const QString& value)
+    {
+        store.setValue(QStringLiteral("KVT7V150"), QStringLiteral("Settings"), key, value);
+    }
+};
+
+}  // namespace
+
+TEST_F(WorkbenchFixture, OnlineStartTakesTheControllersActuatorsOver)
+{
+    EXPECT_EQ(program.seams.ConnectOnline(windows), OnlineStartResult::OnlineReached);
+    EXPECT_TRUE(program.mode.isOnline());
+    EXPECT_TRUE(program.mode.lampLit());
+    EXPECT_EQ(versionStatus, "The version of C/T is 150");
+    EXPECT_FALSE(dialogs.progressVisible);
+    EXPECT_TRUE(program.axes.Pc(1).InUse);
+    EXPECT_TRUE(program.axes.Pc(2).InUse);
+    EXPECT_FALSE(program.axes.Pc(3).InUse);
+    EXPECT_EQ(program.axes.Pc(1).SizeCode, " 28");
+    EXPECT_EQ(program.axes.Pc(1).SpeedCode, "L");
+    EXPECT_EQ(program.axes.Pc(1).MaxPulse, 20000);
+    EXPECT_EQ(program.axes.Pc(2).SizeCode, " 42");
+    EXPECT_EQ(program.axes.Pc(2).SpeedCode, "D");
+    EXPECT_EQ(program.axes.Pc(2).PulsesPerRev, 192);
+    EXPECT_TRUE(dialogs.messages.empty()) << dialogs.lastText().toStdString();
+}
+
+TEST_F(WorkbenchFixture, ControllerOfAnotherTypeEndsTheOnlineStartOffline)
+{
+    controller.setTypeDigit(3);
+    EXPECT_EQ(program.seams.ConnectOnline(windows), OnlineStartResult::ContinueOffline);
+    EXPECT_FALSE(program.mode.isOnline());
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].text,
+              "This is not \"KV-M8\" controller.\r\nPlease check whether a controller is KV-M8.");
+    EXPECT_FALSE(workbench->link.portOpen());
+}
+
+TEST_F(WorkbenchFixture, OfflineStartTakesTheStoredActuatorsAndEveryAxis)
+{
+    setStored("DevSize2", " 42");
+    setStored("DevSpeed2", "D");
+    setStored("DevStroke2", "50");
+    program.seams.LoadOfflineActuators();
+    EXPECT_TRUE(dialogs.messages.empty());
+    for (int axis = 1; axis <= 4; ++axis)
+        EXPECT_TRUE(program.axes.Pc(axis).InUse) << axis;
+    EXPECT_EQ(program.axes.Pc(1).MaxPulse, 20000);
+    EXPECT_EQ(program.axes.Pc(2).PulsesPerRev, 192);
+    EXPECT_EQ(program.axes.Pc(2).MaxPulse, 2400);
+    EXPECT_FALSE(workbench->catalogues[0].CatalogueMissing);
+    EXPECT_FALSE(workbench->catalogues[0].SizeList.isEmpty());
+}
+
+TEST_F(WorkbenchFixture, UnusableStoredActuatorIsReported)
+{
+    setStored("DevSize1", "28");
+    program.seams.LoadOfflineActuators();
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].text, "Device type is not selected.\r\nPlease select device type again.");
+}
