@@ -5,6 +5,9 @@
 #include "positions/ClipboardEditing.h"
 #include "positions/GridPresentation.h"
 #include "positions/LineEditing.h"
+#include "positions/PositionFileCommands.h"
+#include "positions/PositionTransfer.h"
+#include "positions/PositionVerify.h"
 #include "positions/TableOperations.h"
 #include "positions/ui/PositionGridView.h"
 
@@ -20,10 +23,14 @@ MainWindowBinding::MainWindowBinding(frmMain& window, Workbench& workbench)
       workbench_(workbench),
       ranges_(workbench.program.messages, workbench.program.dialogs, &window),
       results_(workbench.program.messages, workbench.program.settings, &window),
+      verifySources_(workbench.program.messages, &window),
       positions_{workbench.table,          workbench.grid,      workbench.program.axes,
                  workbench.program.settings, workbench.program.messages, workbench.catalogueFile,
                  workbench.program.dialogs, clipboard_,          ranges_,
-                 results_,                  workbench.positionEvents}
+                 results_,                  workbench.positionEvents},
+      commands_{positions_, workbench.link, workbench.parameters, workbench.defaultLists,
+                workbench.program.programFolder, workbench.program.section, workbench.groups,
+                [&window](bool frozen) { window.FreezePositionGrid(frozen); }}
 {
     bindLampsAndAlarm();
     bindPositionEvents();
@@ -32,6 +39,7 @@ MainWindowBinding::MainWindowBinding(frmMain& window, Workbench& workbench)
     bindTableCommands();
     Program& program = workbench.program;
     program.seams.PreparePositionGrid = [this] { prepareGrid(); };
+    program.seams.SaveAs = [this] { return SavePositionAs(commands_) == 0; };
     workbench.showAxisData = [this] { showAxisData(); };
     workbench.buildPositionGrid = [this] { buildGrid(); };
 }
@@ -115,8 +123,29 @@ void MainWindowBinding::bindEditCommands()
 
 void MainWindowBinding::bindTableCommands()
 {
-    PositionContext& context = positions_;
-    onCommand({"mnuFileNew"}, QStringLiteral("New"), {}, [&context] { NewTable(context, {}); });
+    PositionCommandContext& context = commands_;
+    onCommand({"mnuFileNew"}, QStringLiteral("New"), {},
+              [&context] { NewTable(context.positions, [&context] { SavePosition(context); }); });
+    onCommand({"mnuFileOpen"}, QStringLiteral("Open"), QStringLiteral("cmdPosiFileOpen"),
+              [&context] { OpenPositionFile(context); });
+    onCommand({"mnuFileSave"}, QStringLiteral("Save"), {}, [&context] { SavePosition(context); });
+    onCommand({"mnuFileSaveAs"}, {}, QStringLiteral("cmdPosiSaveFile"), [&context] { SavePositionAs(context); });
+    onCommand({"mnuFileGetfromCt"}, QStringLiteral("Read"), QStringLiteral("cmdPosiRead"),
+              [&context] { ReadPositionsFromController(context); });
+    onCommand({"mnuFileLoadtoCt"}, QStringLiteral("Load"), QStringLiteral("cmdPosiLoad"),
+              [&context] { WritePositionsToController(context); });
+    VerifySourceChooser& sources = verifySources_;
+    onCommand({}, QStringLiteral("Shogo"), QStringLiteral("cmdPosiVerify"),
+              [&context, &sources] { VerifyPositions(context, sources); });
+    const auto verifyWith = [&context](int (*verify)(PositionCommandContext&)) {
+        return [&context, verify] {
+            CommandsLocked locked(context);
+            if (HasRows(context.positions) == 0)
+                verify(context);
+        };
+    };
+    onCommand({"mnuFileShogoFile"}, {}, {}, verifyWith(PosiDataFileShogo2));
+    onCommand({"mnuFileShogoCt"}, {}, {}, verifyWith(PosiDataCtShogo));
 }
 
 void MainWindowBinding::prepareGrid()

@@ -1,7 +1,9 @@
 #pragma once
 
 #include "platform/ui/QtClipboard.h"
+#include "positions/PositionCommandContext.h"
 #include "positions/PositionContext.h"
+#include "positions/ui/frmDataShogo.h"
 #include "positions/ui/QtRangeChooser.h"
 #include "positions/ui/frmSyogoKekka.h"
 
@@ -22,6 +24,7 @@ public:
     MainWindowBinding(frmMain& window, Workbench& workbench);
 
     PositionContext& positions() { return positions_; }
+    PositionCommandContext& positionCommands() { return commands_; }
 
 private:
     void bindLampsAndAlarm();
@@ -42,7 +45,9 @@ private:
     QtClipboard clipboard_;
     QtRangeChooser ranges_;
     frmSyogoKekka results_;
+    QtVerifySourceChooser verifySources_;
     PositionContext positions_;
+    PositionCommandContext commands_;
 };
 
 }  // namespace kvt7

@@ -1,5 +1,7 @@
 #include "CellEditing.h"
 
+#include "platform/Cp932.h"
+
 #include "actuators/UnitConversion.h"
 #include "platform/Dialogs.h"
 #include "positions/GridPresentation.h"
@@ -42,9 +44,8 @@ std::optional<double> EntryNumber(const QString& text)
 
 std::optional<Stored> ValidateValue(const PositionContext& context, int column, const QString& text)
 {
-    // A double quote would end the comment's field in the position file.
     if (column == kCommentColumn)
-        return text.contains(QLatin1Char('"')) ? std::nullopt : std::optional<Stored>(Stored{text.trimmed()});
+        return CommentFitsFile(text) ? std::optional<Stored>(Stored{text.trimmed()}) : std::nullopt;
     const std::optional<double> number = EntryNumber(text);
     if (!number)
         return std::nullopt;
@@ -123,12 +124,17 @@ bool StoreInRow(PositionContext& context, int row, int column, const Stored& sto
 
 }  // namespace
 
+bool CommentFitsFile(const QString& text)
+{
+    return !text.contains(QLatin1Char('"')) && FitsCp932(text);
+}
+
 bool KeyAllowedInColumn(int column, bool mmDisplay, QChar c)
 {
     if (c == kBackspace || c == kTab)
         return true;
     if (column == kCommentColumn)
-        return c != QLatin1Char('"');
+        return CommentFitsFile(QString(c));
     if (column == kSmColumn)
         return Between(c, '0', '9');
     if (column == kItplColumn)

@@ -34,4 +34,8 @@ void MoveAfterEnter(PositionContext& context);
 // The millimetre entry cut to three decimals, or to seven characters without a point.
 QString CutMmEntry(const QString& text);
 
+// A comment that every file the program writes can hold and read back: no double quote
+// (the file format has no escape for it) and only characters of the file's code page.
+bool CommentFitsFile(const QString& text);
+
 }  // namespace kvt7

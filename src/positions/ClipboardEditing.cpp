@@ -1,5 +1,7 @@
 #include "ClipboardEditing.h"
 
+#include "positions/CellEditing.h"
+
 #include "app/MessageCatalogue.h"
 #include "platform/Clipboard.h"
 #include "platform/Dialogs.h"
@@ -42,11 +44,16 @@ bool Pastable(const PositionContext& context, int column)
     return column >= 1 && column <= kCommentColumn && (axis == 0 || context.inUse(axis));
 }
 
-// Writes a pasted text; true when the cell changed.
+// Writes a pasted text; true when the cell changed. A comment the file could not hold is
+// refused with a beep, the cell keeps its text.
 bool PasteInto(PositionContext& context, int row, int column, const QString& text)
 {
     if (!Pastable(context, column) || context.grid.text(row, column) == text)
         return false;
+    if (column == kCommentColumn && !CommentFitsFile(text)) {
+        context.dialogs.beep();
+        return false;
+    }
     context.grid.setText(row, column, text);
     return true;
 }

@@ -63,6 +63,7 @@ struct PositionTable {
 
     bool PosiChanged = false;
     QString TableName;
+    QString TablePath;  // the file the table was opened from or saved to; empty when none
     bool TransferCancel = false;
     bool RangeDialogCancelled = false;
     bool NewTableMode = false;

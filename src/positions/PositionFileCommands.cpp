@@ -1,0 +1,302 @@
+#include "PositionFileCommands.h"
+
+#include "actuators/ActuatorCatalogue.h"
+#include "actuators/AxisSettingRules.h"
+#include "actuators/AxisSettingStore.h"
+#include "actuators/ModelDesignation.h"
+#include "actuators/UnitConversion.h"
+#include "app/MessageCatalogue.h"
+#include "parameters/ControllerAxisSettings.h"
+#include "parameters/FactoryDefaults.h"
+#include "parameters/ParameterFileOperations.h"
+#include "parameters/RecordApply.h"
+#include "platform/Dialogs.h"
+#include "platform/FieldFile.h"
+#include "platform/Wait.h"
+
+#include <QScopeGuard>
+#include "positions/GridPresentation.h"
+#include "positions/PositionCheck.h"
+#include "positions/PositionCommandContext.h"
+#include "positions/RangeChooser.h"
+#include "positions/TableOperations.h"
+
+namespace kvt7 {
+
+namespace {
+
+constexpr int kAttempts = 6;
+constexpr int kAttemptPauseMs = 100;
+
+FileRequest PositionFileRequest(const PositionCommandContext& context, int titleId)
+{
+    FileRequest request;
+    request.title = context.text(titleId);
+    request.filter = context.text(351);
+    request.defaultExtension = QStringLiteral("kvd");
+    return request;
+}
+
+// The axis settings as the file records them, on a copy of the program's; nullopt when a
+// model text cannot be used (its messages have been shown).
+std::optional<AxisSettings> RecordedFromFile(PositionCommandContext& context,
+                                             const PositionFileContent& content)
+{
+    AxisSettings candidate = context.positions.axes;
+    for (int axis = 1; axis <= 4; ++axis) {
+        const std::size_t i = std::size_t(axis - 1);
+        const bool inFile = !content.modelTexts[i].isEmpty();
+        AxisSetting& recorded = candidate.Recorded(axis);
+        recorded.InUse = inFile;
+        if (inFile && !ParseModelDesignation(recorded, content.modelTexts[i], content.typeTexts[i],
+                                             context.positions.catalogue))
+            return std::nullopt;
+    }
+    return candidate;
+}
+
+bool RecordedDiffers(const AxisSettings& candidate)
+{
+    for (int axis = 1; axis <= 4; ++axis)
+        if (candidate.Recorded(axis).InUse != candidate.Pc(axis).InUse)
+            return true;
+    return CompareActuatorSettingOfPosifile2PC(candidate) != 0;
+}
+
+// Lead, PPR and the largest positions of the PC axes from the catalogue after their
+// actuator fields changed.
+void RecomputeFromCatalogue(PositionCommandContext& context, AxisSettings& axes)
+{
+    for (AxisSetting& axis : axes.pc) {
+        if (!axis.InUse)
+            continue;
+        if (const auto found = context.positions.catalogue.FindLeadAndPpr(axis.SizeCode, axis.SpeedCode, axis.StrokeMm)) {
+            axis.LeadMm = found->LeadMm;
+            axis.PulsesPerRev = found->PulsesPerRev;
+        }
+        axis.Chosen = true;
+        RecomputeMmPerPulse(axis);
+    }
+    Culc_MaxPulse(axes.pc);
+    ComputeMaxMm(axes.pc);
+}
+
+// Message 46: the file's actuators with their factory-default parameters.
+void TakeFileActuatorsWithDefaults(PositionCommandContext& context, AxisSettings& candidate)
+{
+    ReflectFileDevice2PcDevice(candidate);
+    RecomputeFromCatalogue(context, candidate);
+    const FactoryDefaultsRequest request{context.programFolder, candidate.recorded, std::nullopt};
+    if (ApplyFactoryDefaults(context.parameters, context.defaultLists, request, context.dialogs(),
+                             context.messages()) != 0)
+        return;
+    if (TakeAxisSettingsFromParameterSet(context.parameters, candidate))
+        SaveAxisSettingsToStore(context.section, candidate);
+}
+
+// Message 47: the axes and actuators of a parameter file. False when the open ended.
+bool TakeParameterFileActuators(PositionCommandContext& context, AxisSettings& candidate)
+{
+    const auto path = context.dialogs().openFileName(ParameterOpenRequest(context.messages()));
+    if (!path || path->isEmpty()) {
+        context.dialogs().message(context.text(367));
+        return false;
+    }
+    const ParameterFileRead read = ReadParameterFileWithRetries(context.parameters, *path, context.dialogs(),
+                                                                context.messages());
+    if (read == ParameterFileRead::NotParameterFile)
+        return false;
+    if (read != ParameterFileRead::Ok) {
+        context.dialogs().message(context.text(484));
+        return false;
+    }
+    ApplyRecordToEditorValues(context.parameters, RecordSource::File);
+    if (!TakeAxisSettingsFromParameterSet(context.parameters, candidate)) {
+        context.dialogs().message(context.lines({4, 5}));
+        return false;
+    }
+    return true;
+}
+
+// The three-choice question when the file's actuators differ from the program's.
+bool SettleActuators(PositionCommandContext& context, AxisSettings& candidate)
+{
+    const int choice = context.dialogs().choice(context.text(471), context.text(44),
+                                                {context.text(45), context.text(46), context.text(47)}, true);
+    switch (choice) {
+    case 0:
+        LetDevSettingToDevSettei(candidate);
+        return true;
+    case 1:
+        TakeFileActuatorsWithDefaults(context, candidate);
+        return true;
+    case 2:
+        return TakeParameterFileActuators(context, candidate);
+    default:
+        return false;
+    }
+}
+
+void ShowOpenedTable(PositionCommandContext& context, const PositionFileContent& content, const QString& path)
+{
+    PositionContext& positions = context.positions;
+    PositionTable& table = positions.table;
+    TakeIntoLoadBuffer(content, table);
+    table.DispFirstNo = table.SelStartNo = table.FileFirstNo;
+    table.DispLastNo = table.SelEndNo = table.FileLastNo;
+    table.DispCount = table.DispLastNo - table.DispFirstNo + 1;
+    RefreshAxisHeadings(positions);
+    LoadIntoTable(positions, table.DispFirstNo, table.DispLastNo);
+    ShowRange(positions, table.DispFirstNo, table.DispLastNo);
+    ComputeMaxMm(positions.axes.pc);
+    ShowUnitsLineOfFirstAxis(positions);
+    table.TableName = TableNameOfFile(path);
+    table.TablePath = path;
+    emit positions.events.tableNameShown(table.TableName);
+    table.ClearChanged();
+}
+
+int WriteWithRetries(PositionCommandContext& context, const QString& path)
+{
+    const PositionTable& table = context.table();
+    const bool written = RetryFileOperation(
+        [&] { return WritePositionFile(context, path, table.SelStartNo, table.SelEndNo) == 0; }, kAttempts,
+        kAttemptPauseMs);
+    if (!written) {
+        context.dialogs().message(context.text(422));
+        return 1;
+    }
+    return 0;
+}
+
+bool HasNoFileYet(const PositionCommandContext& context)
+{
+    const QString name = context.table().TableName.left(3);
+    return context.table().TablePath.isEmpty() || name == context.text(213).left(3)
+           || name == context.text(374).left(3);
+}
+
+}  // namespace
+
+FileReadResult ReadPositionFile(PositionCommandContext& context, const QString& path,
+                                PositionFileContent& content)
+{
+    ParsedPositionFile parsed = ReadPositionFileAt(path);
+    if (!parsed.content) {
+        if (parsed.error != PositionFileError::NotPositionFile)
+            return FileReadResult::Fault;
+        context.dialogs().message(context.lines({21, 20}));
+        return FileReadResult::Stopped;
+    }
+    if (parsed.content->records.empty())
+        return FileReadResult::Fault;  // a file without a single position is a damaged one
+    content = std::move(*parsed.content);
+    return FileReadResult::Read;
+}
+
+std::optional<PositionFileContent> ReadPositionFileWithRetries(PositionCommandContext& context,
+                                                               const QString& path)
+{
+    PositionFileContent content;
+    for (int attempt = 1; attempt <= kAttempts; ++attempt) {
+        switch (ReadPositionFile(context, path, content)) {
+        case FileReadResult::Read: return content;
+        case FileReadResult::Stopped: return std::nullopt;
+        case FileReadResult::Fault: break;
+        }
+        if (attempt < kAttempts)
+            WaitMs(kAttemptPauseMs);
+    }
+    context.dialogs().message(context.text(484));
+    return std::nullopt;
+}
+
+int WritePositionFile(PositionCommandContext& context, const QString& path, int from, int to)
+{
+    PositionContext& positions = context.positions;
+    if (!WritePositionFileAt(path, *positions.table.store, FileHeaderOf(positions), from, to))
+        return 1;
+    PositionTable& table = positions.table;
+    table.TableName = TableNameOfFile(path);
+    table.TablePath = path;
+    emit positions.events.tableNameShown(table.TableName);
+    table.ClearChanged();
+    return 0;
+}
+
+int OpenPositionFile(PositionCommandContext& context)
+{
+    CommandsLocked locked(context);
+    const auto path = context.dialogs().openFileName(PositionFileRequest(context, 364));
+    if (!path) {
+        context.dialogs().message(context.text(367));
+        return 1;
+    }
+    if (path->isEmpty())
+        return 1;
+    const auto content = ReadPositionFileWithRetries(context, *path);
+    if (!content)
+        return 1;
+    auto candidate = RecordedFromFile(context, *content);
+    if (!candidate) {
+        context.dialogs().message(context.text(484));
+        return 1;
+    }
+    if (RecordedDiffers(*candidate) && !SettleActuators(context, *candidate))
+        return 1;
+    context.positions.axes = *candidate;
+    ShowOpenedTable(context, *content, *path);
+    return 0;
+}
+
+int SavePosition(PositionCommandContext& context)
+{
+    if (context.freezeGrid)
+        context.freezeGrid(true);
+    const auto unfreeze = qScopeGuard([&context] {
+        if (context.freezeGrid)
+            context.freezeGrid(false);
+    });
+    if (HasRows(context.positions) != 0) {
+        context.dialogs().message(context.text(422));
+        return 1;
+    }
+    if (PosiDataCheck3(context.positions.check()) != 0)
+        return 1;
+    QString path = context.table().TablePath;
+    if (HasNoFileYet(context)) {
+        FileRequest request = PositionFileRequest(context, 423);
+        request.defaultName = context.text(407);
+        const auto chosen = context.dialogs().saveFileName(request);
+        if (!chosen || chosen->isEmpty()) {
+            context.table().HozonCancel = true;
+            return 2;
+        }
+        path = *chosen;
+    }
+    return WriteWithRetries(context, path);
+}
+
+int SavePositionAs(PositionCommandContext& context)
+{
+    CommandsLocked locked(context);
+    PositionTable& table = context.table();
+    if (HasRows(context.positions) != 0)
+        return 1;
+    if (ChoosePositionRange(table, context.positions.ranges, TableRangeRequest(table)) != 0)
+        return 1;
+    if (PosiDataCheck3(context.positions.check()) != 0)
+        return 1;
+    if (context.dialogs().message(context.text(405), Buttons::OkCancel, Icon::Question) != Answer::Ok)
+        return 1;
+    FileRequest request = PositionFileRequest(context, 406);
+    request.defaultName = context.text(407);
+    const auto chosen = context.dialogs().saveFileName(request);
+    if (!chosen || chosen->isEmpty()) {
+        table.HozonCancel = true;
+        return 2;
+    }
+    return WriteWithRetries(context, *chosen);
+}
+
+}  // namespace kvt7

@@ -1,0 +1,243 @@
+#include "PositionTransfer.h"
+
+#include "app/MessageCatalogue.h"
+#include "app/OperatingMode.h"
+#include "link/ControllerLink.h"
+#include "link/LinkCommands.h"
+#include "platform/Dialogs.h"
+#include "platform/Wait.h"
+#include "positions/GridPresentation.h"
+#include "positions/PositionCheck.h"
+#include "positions/PositionCommandContext.h"
+#include "positions/PositionFileCommands.h"
+#include "positions/PositionWire.h"
+#include "positions/RangeChooser.h"
+#include "positions/TableOperations.h"
+#include "positions/TransferAxisCheck.h"
+
+#include <vector>
+
+namespace kvt7 {
+
+namespace {
+
+constexpr int kReplyTimeoutMs = 1000;
+constexpr int kReadReplyLength = 48;
+constexpr int kWriteReplyLength = 8;
+
+int Exchange(ControllerLink& link, const QString& command, const QString& data, int length)
+{
+    link.setReplyTimeoutMs(kReplyTimeoutMs);
+    LinkBusyScope busy(link);
+    return link.SendCommandWithRetry(command, data, length);
+}
+
+void RestoreDisplayedRange(PositionTable& table)
+{
+    table.DispFirstNo = table.PrevFirstNo;
+    table.DispLastNo = table.PrevLastNo;
+    table.DispCount = table.DispLastNo - table.DispFirstNo + 1;
+}
+
+// The replies of a read, parsed; nullopt when one of them is not readable.
+std::optional<std::vector<PositionStore::Row>> ParseReplies(const PositionStore& store, int from, int to)
+{
+    std::vector<PositionStore::Row> rows;
+    for (int n = from; n <= to; ++n) {
+        auto row = ParsePositionReply(store.TransferText[std::size_t(n - 1)]);
+        if (!row)
+            return std::nullopt;
+        rows.push_back(*row);
+    }
+    return rows;
+}
+
+void TakeReadIntoTable(PositionCommandContext& context)
+{
+    PositionContext& positions = context.positions;
+    PositionTable& table = positions.table;
+    LoadIntoTable(positions, table.SelStartNo, table.SelEndNo);
+    ShowRange(positions, table.DispFirstNo, table.DispLastNo);
+    table.TableName = context.text(374);
+    table.TablePath.clear();
+    emit positions.events.tableNameShown(table.TableName);
+    table.ClearChanged();
+}
+
+// Sends the mode command "00" up to six times 100 ms apart; message 377 when none took.
+void EndWriteMode(PositionCommandContext& context)
+{
+    for (int attempt = 1; attempt <= 6; ++attempt) {
+        if (SetControllerMode(context.link, 0) == 0)
+            return;
+        if (attempt < 6)
+            WaitMs(100);
+    }
+    context.dialogs().message(context.text(377));
+}
+
+// The steps of a write before the positions go out; false when the write must not happen.
+bool PrepareWrite(PositionCommandContext& context)
+{
+    PositionTable& table = context.table();
+    if (HasRows(context.positions) != 0)
+        return false;
+    if (ChoosePositionRange(table, context.positions.ranges, TableRangeRequest(table)) != 0)
+        return false;
+    if (PosiDataCheck3(context.positions.check()) != 0)
+        return false;
+    if (context.dialogs().message(context.text(375), Buttons::OkCancel, Icon::Question) != Answer::Ok)
+        return false;
+    table.TransferCancel = false;
+    context.link.mode().SwitchOnlineQuietly();
+    const int ready = ReadyQuery(context.link);
+    if (ready < 0)
+        return false;
+    if (ready == 0) {
+        context.dialogs().message(context.text(424));
+        return false;
+    }
+    if (SetControllerMode(context.link, 1) != 0) {
+        context.dialogs().message(context.text(377));
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+int ReadPosidataFromCt(PositionCommandContext& context)
+{
+    PositionTable& table = context.table();
+    PositionStore& store = *table.store;
+    Dialogs& dialogs = context.dialogs();
+    table.TransferCancel = false;
+    context.link.mode().SwitchOnlineQuietly();
+    dialogs.progressOpen(context.text(368), table.SelEndNo - table.SelStartNo + 2, true);
+    int done = 0;
+    for (int n = table.SelStartNo; n <= table.SelEndNo; ++n) {
+        if (dialogs.progressCancelRequested())
+            table.TransferCancel = true;
+        if (table.TransferCancel)
+            break;
+        if (Exchange(context.link, QStringLiteral("0RP"), PositionNumberField(n), kReadReplyLength) != 0) {
+            context.link.ReleasePort();
+            dialogs.progressClose();
+            return 1;
+        }
+        store.TransferText[std::size_t(n - 1)] = context.link.LastReply();
+        dialogs.progressSetValue(++done);
+    }
+    dialogs.progressClose();
+    context.link.ReleasePort();
+    if (table.TransferCancel)
+        return 2;
+    const auto rows = ParseReplies(store, table.SelStartNo, table.SelEndNo);
+    if (!rows) {
+        dialogs.message(context.lines({384, 385}));
+        return 1;
+    }
+    for (int n = table.SelStartNo; n <= table.SelEndNo; ++n) {
+        const auto& row = (*rows)[std::size_t(n - table.SelStartNo)];
+        for (int column = 1; column <= kSmColumn; ++column)
+            store.PosiLoadBuffer[std::size_t(n)][std::size_t(column)] = row[std::size_t(column)];
+    }
+    return 0;
+}
+
+int ReadPositionsFromController(PositionCommandContext& context)
+{
+    CommandsLocked locked(context);
+    PositionTable& table = context.table();
+    Dialogs& dialogs = context.dialogs();
+    if (HasAnyData(*table.store)) {
+        const Answer save = dialogs.message(context.text(369), Buttons::YesNoCancel, Icon::Question);
+        if (save == Answer::Cancel)
+            return 1;
+        if (save == Answer::Yes)
+            SavePositionAs(context);
+    }
+    if (ChoosePositionRange(table, context.positions.ranges,
+                            ReadRangeRequest(table, context.positions.grid.hasPositionRows())) != 0)
+        return 1;
+    if (dialogs.message(context.text(370), Buttons::OkCancel, Icon::Question) != Answer::Ok)
+        return 1;
+    table.TransferCancel = false;
+    table.PrevFirstNo = table.DispFirstNo;
+    table.PrevLastNo = table.DispLastNo;
+    table.DispFirstNo = table.SelStartNo;
+    table.DispLastNo = table.SelEndNo;
+    table.DispCount = table.DispLastNo - table.DispFirstNo + 1;
+    // The grid still shows the earlier range until the read succeeded.
+    if (!SettleAxesBeforeRead(context)) {
+        RestoreDisplayedRange(table);
+        return 1;
+    }
+    const int read = ReadPosidataFromCt(context);
+    if (read != 0) {
+        if (read == 2)
+            dialogs.message(context.text(425));
+        RestoreDisplayedRange(table);
+        return 1;
+    }
+    TakeReadIntoTable(context);
+    return 0;
+}
+
+int WritePosidataToCt(PositionCommandContext& context)
+{
+    PositionTable& table = context.table();
+    PositionStore& store = *table.store;
+    Dialogs& dialogs = context.dialogs();
+    for (int n = table.SelStartNo; n <= table.SelEndNo; ++n)
+        if (!store.PosiSkip[std::size_t(n)])
+            store.TransferText[std::size_t(n - 1)] = PositionWriteData(store.PosiValue[std::size_t(n)], n);
+    dialogs.progressOpen(context.text(383), table.SelEndNo - table.SelStartNo + 1, false);
+    int done = 0;
+    for (int n = table.SelStartNo; n <= table.SelEndNo; ++n) {
+        if (!store.PosiSkip[std::size_t(n)]) {
+            const QString data = store.TransferText[std::size_t(n - 1)];
+            if (Exchange(context.link, QStringLiteral("0WP"), data, kWriteReplyLength) != 0) {
+                context.link.ReleasePort();
+                dialogs.progressClose();
+                return 1;
+            }
+            if (context.link.LastReply().left(6) != (QStringLiteral("0WP") + data).left(6)) {
+                context.link.ReleasePort();
+                dialogs.message(context.lines({384, 385}));
+                dialogs.progressClose();
+                return 1;
+            }
+        }
+        dialogs.progressSetValue(++done);
+    }
+    dialogs.progressClose();
+    context.link.ReleasePort();
+    return 0;
+}
+
+int WritePositionsToController(PositionCommandContext& context)
+{
+    CommandsLocked locked(context);
+    if (!PrepareWrite(context))
+        return 1;
+    // From here the controller is in write mode; a refusal returns it to normal.
+    const auto refuse = [&context] {
+        if (!context.link.CommFailed())
+            SetControllerMode(context.link, 0);
+        context.link.ReleasePort();
+        return 1;
+    };
+    if (!AxesMatchForWrite(context))
+        return refuse();
+    if (PosiKakikomimaeParaCheck(context) != 0)
+        return refuse();
+    if (WritePosidataToCt(context) != 0)
+        return refuse();
+    EndWriteMode(context);
+    context.link.ReleasePort();
+    context.dialogs().message(context.text(376));
+    return 0;
+}
+
+}  // namespace kvt7
