@@ -1,0 +1,68 @@
+#pragma once
+
+#include "GridTestSupport.h"
+#include "Kvm8Simulator.h"
+#include "app/OperatingMode.h"
+#include "link/AlarmList.h"
+#include "link/CommandGroups.h"
+#include "link/ControllerLink.h"
+#include "parameters/DefaultLists.h"
+#include "parameters/ParameterSet.h"
+#include "platform/SettingsStore.h"
+#include "positions/PositionCommandContext.h"
+#include "support/FakeSerialPort.h"
+
+#include <QTemporaryDir>
+
+namespace kvt7::test {
+
+// The position commands on a grid whose axes are those of the simulated controller
+// (axis 1 " 28L100": lead 2, 400 pulses a turn; axis 2 " 42D050": lead 4, 192), which
+// answers every request line through a scripted serial line.
+struct CommandFixture : GridFixture {
+    sim::Kvm8Simulator controller;
+    FakeSerialPort port;
+    OperatingMode mode;
+    MemorySettingsStore store;
+    SettingsSection section{store};
+    ControllerLink link{port, mode, dialogs, messages, settings, section, QStringLiteral("/dev/simulated")};
+    ParameterSet parameters;
+    DefaultLists lists;
+    NoCommandGroups groups;
+    PositionCommandContext commands{context, link, parameters, lists, CatalogueDir(), section, groups, {}};
+    QTemporaryDir folder;
+    // Called with each request line before the controller answers; true swallows it.
+    std::function<bool(const QByteArray&)> intercept;
+
+    CommandFixture()
+    {
+        useAxis(2, true, 4, 192, 50);
+        make42D(2);
+        AlarmList list;
+        list.AlarmListMissing = false;
+        link.setAlarmList(list);
+        port.setResponder([this](const QByteArray& line) -> FakeSerialPort::Pieces {
+            if (intercept && intercept(line))
+                return {};
+            return {controller.handle(line)};
+        });
+        mode.SetOnline();
+    }
+    QString path(const QString& name) const { return folder.filePath(name); }
+    // Puts texts into the cells of a position (columns from `first` on).
+    void type(int positionNo, int first, const QStringList& texts)
+    {
+        for (int i = 0; i < texts.size(); ++i)
+            grid.setText(row(positionNo), first + i, texts[i]);
+    }
+    QStringList requestsStartingWith(const QString& prefix) const
+    {
+        QStringList found;
+        for (const QString& request : port.requests())
+            if (request.startsWith(prefix))
+                found << request;
+        return found;
+    }
+};
+
+}  // namespace kvt7::test
