@@ -31,6 +31,7 @@ using CliCommandTable = QList<CliCommand>;
 // Each group of commands adds itself here (one file per group).
 void AddControllerCommands(CliCommandTable& table);
 void AddParameterCommands(CliCommandTable& table);
+void AddPositionCommands(CliCommandTable& table);
 
 // The whole table, in the order the usage lists it.
 CliCommandTable AllCliCommands();

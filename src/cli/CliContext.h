@@ -33,6 +33,8 @@ public:
     ConsoleDialogs& console() { return dialogs_; }
     OperatingMode& mode() { return mode_; }
     const CliOptions& options() const { return options_; }
+    AppSettings& settings() { return settings_; }
+    SettingsSection& section() { return section_; }
 
     // A result line on standard output (CR LF shown as line breaks).
     void print(const QString& text);

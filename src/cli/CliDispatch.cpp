@@ -12,6 +12,7 @@ CliCommandTable AllCliCommands()
     CliCommandTable table;
     AddControllerCommands(table);
     AddParameterCommands(table);
+    AddPositionCommands(table);
     return table;
 }
 
@@ -31,6 +32,9 @@ QString CliUsage(const CliCommandTable& table)
         QString line = QStringLiteral("  ") + command.name.join(QLatin1Char(' '));
         if (!command.argumentsUsage.isEmpty())
             line += QLatin1Char(' ') + command.argumentsUsage;
+        // A long command line puts its summary on a line of its own.
+        if (line.size() > 24)
+            line += QLatin1Char('\n') + QString(24, QLatin1Char(' '));
         text += line.leftJustified(24) + QLatin1Char(' ') + command.summary + QLatin1Char('\n');
     }
     return text;

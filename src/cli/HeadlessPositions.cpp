@@ -1,0 +1,46 @@
+#include "HeadlessPositions.h"
+
+#include "CliContext.h"
+#include "positions/GridPresentation.h"
+
+#include <QCoreApplication>
+
+namespace kvt7 {
+
+std::optional<PositionRange> FixedRangeChooser::chooseRange(const RangeRequest& request)
+{
+    if (range)
+        return range;
+    if (request.kind == RangeDialogKind::Verify)
+        return request.overlap;
+    return request.proposal;
+}
+
+void ListingResults::showResult(ResultVariant, const std::vector<ResultRow>& rows, const std::array<bool, 4>&)
+{
+    ++shown;
+    const auto headings = ColumnHeadingTexts(messages_, false);
+    for (const ResultRow& row : rows) {
+        QStringList cells;
+        for (int c = 1; c <= kSmColumn; ++c)
+            if (row.marked[std::size_t(c - 1)])
+                cells << headings[std::size_t(c)];
+        lines << QStringLiteral("position %1: %2").arg(row.positionNo).arg(cells.join(QStringLiteral(", ")));
+    }
+}
+
+HeadlessPositions::HeadlessPositions(CliContext& cli)
+    : settings(cli.settings()),
+      catalogue(QCoreApplication::applicationDirPath(), cli.catalogue(), cli.dialogs()),
+      results(cli.catalogue()),
+      context{table, grid, axes, settings, cli.catalogue(), catalogue, cli.dialogs(), clipboard, ranges, results,
+              events},
+      commands{context, cli.link(), parameters, lists, QCoreApplication::applicationDirPath(), cli.section(),
+               groups, {}}
+{
+    // Files and the controller count in pulses; so does the command line.
+    settings.DispMmUnit = false;
+    SetHeadingTexts(context);
+}
+
+}  // namespace kvt7

@@ -1,0 +1,71 @@
+#pragma once
+
+#include "actuators/ActuatorCatalogue.h"
+#include "link/CommandGroups.h"
+#include "parameters/DefaultLists.h"
+#include "parameters/ParameterSet.h"
+#include "platform/Clipboard.h"
+#include "positions/PositionCommandContext.h"
+#include "positions/PositionContext.h"
+#include "positions/RangeChooser.h"
+#include "positions/ResultWindow.h"
+
+#include <QStringList>
+
+namespace kvt7 {
+
+class CliContext;
+
+// The range dialogs answered with the range of the command line (or, without one, with the
+// range the dialog proposes).
+class FixedRangeChooser final : public RangeChooser {
+public:
+    std::optional<PositionRange> range;
+    std::optional<PositionRange> chooseRange(const RangeRequest& request) override;
+};
+
+// The result window as lines: "position N: <column headings>".
+class ListingResults final : public ResultWindow {
+public:
+    explicit ListingResults(const MessageCatalogue& messages) : messages_(messages) {}
+    void showResult(ResultVariant variant, const std::vector<ResultRow>& rows,
+                    const std::array<bool, 4>& axisInUse) override;
+    QStringList lines;
+    int shown = 0;
+
+private:
+    const MessageCatalogue& messages_;
+};
+
+class NoClipboard final : public Clipboard {
+public:
+    QString text() const override { return text_; }
+    void setText(const QString& text) override { text_ = text; }
+    void clear() override { text_.clear(); }
+
+private:
+    QString text_;
+};
+
+// The position table with its grid, as the windows have it, without a window: positions in
+// pulses, the program's operations on it.
+struct HeadlessPositions {
+    explicit HeadlessPositions(CliContext& cli);
+
+    AppSettings settings;
+    CatalogueFile catalogue;
+    PositionTable table;
+    PositionGrid grid;
+    AxisSettings axes;
+    NoClipboard clipboard;
+    FixedRangeChooser ranges;
+    ListingResults results;
+    PositionEvents events;
+    ParameterSet parameters;
+    DefaultLists lists;
+    NoCommandGroups groups;
+    PositionContext context;
+    PositionCommandContext commands;
+};
+
+}  // namespace kvt7

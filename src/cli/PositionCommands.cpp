@@ -1,0 +1,214 @@
+// kvt7ctl positions read | write | verify | check: position data between .kvd files and the
+// controller, through the same operations as the main window.
+
+#include "CliCommands.h"
+#include "CliContext.h"
+#include "HeadlessPositions.h"
+#include "actuators/ActuatorCatalogue.h"
+#include "actuators/AxisSettingRules.h"
+#include "actuators/ModelDesignation.h"
+#include "actuators/UnitConversion.h"
+#include "link/LinkCommands.h"
+#include "parameters/ControllerAxisSettings.h"
+#include "parameters/ParameterTransfer.h"
+#include "positions/GridPresentation.h"
+#include "positions/PositionCheck.h"
+#include "positions/PositionFileCommands.h"
+#include "positions/PositionTransfer.h"
+#include "positions/PositionVerify.h"
+#include "positions/TableOperations.h"
+
+#include <QRegularExpression>
+
+namespace kvt7 {
+
+namespace {
+
+struct PositionArguments {
+    QString file;
+    std::optional<PositionRange> range;
+};
+
+// "FILE [--range A-B]" or "--range A-B -o FILE"; nullopt when they are not usable.
+std::optional<PositionArguments> ParseArguments(QStringList arguments, bool output)
+{
+    PositionArguments parsed;
+    for (int i = 0; i < arguments.size(); ++i) {
+        const QString& word = arguments.at(i);
+        const bool hasValue = i + 1 < arguments.size();
+        if (word == QLatin1String("--range") && hasValue) {
+            const auto match = QRegularExpression(QStringLiteral("^(\\d{1,3})-(\\d{1,3})$")).match(arguments.at(++i));
+            if (!match.hasMatch())
+                return std::nullopt;
+            const PositionRange range{match.captured(1).toInt(), match.captured(2).toInt()};
+            if (range.first < 1 || range.last > kLastPositionNo || range.first > range.last)
+                return std::nullopt;
+            parsed.range = range;
+        } else if (output && word == QLatin1String("-o") && hasValue) {
+            parsed.file = arguments.at(++i);
+        } else if (!output && parsed.file.isEmpty() && !word.startsWith(QLatin1Char('-'))) {
+            parsed.file = word;
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (parsed.file.isEmpty() || (output && !parsed.range))
+        return std::nullopt;
+    return parsed;
+}
+
+// The controller's axes and actuators become the program's, as at an online start.
+bool TakeControllerAxes(CliContext& cli, HeadlessPositions& headless)
+{
+    ControllerLink& link = cli.link();
+    cli.mode().SwitchOnlineQuietly();
+    if (OpenPortOrReport(link) != 0 || ReadAxisMask(link, headless.parameters, headless.axes) != 0
+        || ReadControllerAxisSettings(link, headless.axes) != 0)
+        return false;
+    if (!AdoptControllerAxisSettings(headless.axes)) {
+        cli.dialogs().message(cli.catalogue().Text(4) + QStringLiteral("\r\n") + cli.catalogue().Text(5));
+        return false;
+    }
+    LetDevSettingToDevSettei(headless.axes);
+    return true;
+}
+
+// The file's actuators become the program's (for a check without a controller).
+bool TakeFileAxes(CliContext& cli, HeadlessPositions& headless, const PositionFileContent& content)
+{
+    AxisSettings& axes = headless.axes;
+    for (int axis = 1; axis <= 4; ++axis) {
+        const QString& model = content.modelTexts[std::size_t(axis - 1)];
+        axes.Recorded(axis).InUse = !model.isEmpty();
+        if (!model.isEmpty()
+            && !ParseModelDesignation(axes.Recorded(axis), model, content.typeTexts[std::size_t(axis - 1)],
+                                      headless.catalogue))
+            return false;
+    }
+    ReflectFileDevice2PcDevice(axes);
+    for (AxisSetting& axis : axes.pc) {
+        if (const auto found = headless.catalogue.FindLeadAndPpr(axis.SizeCode, axis.SpeedCode, axis.StrokeMm)) {
+            axis.LeadMm = found->LeadMm;
+            axis.PulsesPerRev = found->PulsesPerRev;
+        } else if (axis.InUse) {
+            cli.dialogs().message(cli.catalogue().Text(17));
+            return false;
+        }
+        RecomputeMmPerPulse(axis);
+    }
+    Culc_MaxPulse(axes.pc);
+    ComputeMaxMm(axes.pc);
+    return true;
+}
+
+// The file into the table and the grid, as File > Open shows it.
+bool ShowFile(HeadlessPositions& headless, const QString& file, PositionFileContent& content)
+{
+    const auto read = ReadPositionFileWithRetries(headless.commands, file);
+    if (!read)
+        return false;
+    content = *read;
+    PositionTable& table = headless.table;
+    TakeIntoLoadBuffer(content, table);
+    table.DispFirstNo = table.SelStartNo = table.FileFirstNo;
+    table.DispLastNo = table.SelEndNo = table.FileLastNo;
+    table.DispCount = table.DispLastNo - table.DispFirstNo + 1;
+    RefreshAxisHeadings(headless.context);
+    LoadIntoTable(headless.context, table.DispFirstNo, table.DispLastNo);
+    ShowRange(headless.context, table.DispFirstNo, table.DispLastNo);
+    return true;
+}
+
+// The file must have been made for the controller's actuators.
+bool FileFitsController(CliContext& cli, HeadlessPositions& headless, const PositionFileContent& content)
+{
+    if (FileHeaderOf(headless.context).modelTexts == content.modelTexts)
+        return true;
+    cli.dialogs().message(cli.catalogue().Text(357) + QStringLiteral("\r\n") + cli.catalogue().Text(483));
+    return false;
+}
+
+int Read(CliContext& cli, const QStringList& arguments)
+{
+    const auto parsed = ParseArguments(arguments, true);
+    if (!parsed)
+        return kExitUsage;
+    HeadlessPositions headless(cli);
+    if (!TakeControllerAxes(cli, headless))
+        return kExitFailure;
+    headless.ranges.range = parsed->range;
+    if (ReadPositionsFromController(headless.commands) != 0)
+        return kExitFailure;
+    const PositionTable& table = headless.table;
+    if (WritePositionFile(headless.commands, parsed->file, table.SelStartNo, table.SelEndNo) != 0) {
+        cli.dialogs().message(cli.catalogue().Text(422));
+        return kExitFailure;
+    }
+    return kExitSuccess;
+}
+
+int Write(CliContext& cli, const QStringList& arguments)
+{
+    const auto parsed = ParseArguments(arguments, false);
+    if (!parsed)
+        return kExitUsage;
+    HeadlessPositions headless(cli);
+    PositionFileContent content;
+    if (!TakeControllerAxes(cli, headless) || !ShowFile(headless, parsed->file, content)
+        || !FileFitsController(cli, headless, content))
+        return kExitFailure;
+    headless.ranges.range = parsed->range;
+    return WritePositionsToController(headless.commands) == 0 ? kExitSuccess : kExitFailure;
+}
+
+int Verify(CliContext& cli, const QStringList& arguments)
+{
+    const auto parsed = ParseArguments(arguments, false);
+    if (!parsed)
+        return kExitUsage;
+    HeadlessPositions headless(cli);
+    PositionFileContent content;
+    if (!TakeControllerAxes(cli, headless) || !ShowFile(headless, parsed->file, content)
+        || !FileFitsController(cli, headless, content))
+        return kExitFailure;
+    headless.ranges.range = parsed->range;
+    if (PosiDataCtShogo(headless.commands) != 0)
+        return kExitFailure;
+    for (const QString& line : headless.results.lines)
+        cli.print(line);
+    return headless.results.shown == 0 ? kExitSuccess : kExitFailure;
+}
+
+int Check(CliContext& cli, const QStringList& arguments)
+{
+    if (arguments.size() != 1)
+        return kExitUsage;
+    HeadlessPositions headless(cli);
+    const auto read = ReadPositionFileWithRetries(headless.commands, arguments.at(0));
+    if (!read || !TakeFileAxes(cli, headless, *read))
+        return kExitFailure;
+    PositionFileContent content;
+    if (!ShowFile(headless, arguments.at(0), content))
+        return kExitFailure;
+    const int faulty = PosiDataCheck3(headless.context.check());
+    for (const QString& line : headless.results.lines)
+        cli.print(line);
+    return faulty == 0 ? kExitSuccess : kExitFailure;
+}
+
+}  // namespace
+
+void AddPositionCommands(CliCommandTable& table)
+{
+    const QString positions = QStringLiteral("positions");
+    table.append({{positions, QStringLiteral("read")}, QStringLiteral("--range A-B -o FILE"),
+                  QStringLiteral("read positions A to B from the controller into a .kvd file"), true, Read});
+    table.append({{positions, QStringLiteral("write")}, QStringLiteral("FILE [--range A-B]"),
+                  QStringLiteral("check a .kvd file and write its positions into the controller"), true, Write});
+    table.append({{positions, QStringLiteral("verify")}, QStringLiteral("FILE [--range A-B]"),
+                  QStringLiteral("compare a .kvd file with the controller (exit 1: different)"), true, Verify});
+    table.append({{positions, QStringLiteral("check")}, QStringLiteral("FILE"),
+                  QStringLiteral("list the positions of a .kvd file with invalid values"), true, Check});
+}
+
+}  // namespace kvt7
