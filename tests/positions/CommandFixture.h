@@ -17,37 +17,30 @@
 namespace kvt7::test {
 
 // The position commands on a grid whose axes are those of the simulated controller
-// (axis 1 " 28L100": lead 2, 400 pulses a turn; axis 2 " 42D050": lead 4, 192), which
-// answers every request line through a scripted serial line.
-struct CommandFixture : GridFixture {
-    sim::Kvm8Simulator controller;
-    FakeSerialPort port;
+// (axis 1 " 28L100": lead 2, 400 pulses a turn; axis 2 " 42D050": lead 4, 192), over the
+// serial line a derived fixture provides.
+struct ControllerFixture : GridFixture {
     OperatingMode mode;
     MemorySettingsStore store;
     SettingsSection section{store};
-    ControllerLink link{port, mode, dialogs, messages, settings, section, QStringLiteral("/dev/simulated")};
+    ControllerLink link;
     ParameterSet parameters;
     DefaultLists lists;
     NoCommandGroups groups;
     PositionCommandContext commands{context, link, parameters, lists, CatalogueDir(), section, groups, {}};
     QTemporaryDir folder;
-    // Called with each request line before the controller answers; true swallows it.
-    std::function<bool(const QByteArray&)> intercept;
 
-    CommandFixture()
+    ControllerFixture(SerialPort& line, const QString& device)
+        : link(line, mode, dialogs, messages, settings, section, device)
     {
         useAxis(2, true, 4, 192, 50);
         make42D(2);
         AlarmList list;
         list.AlarmListMissing = false;
         link.setAlarmList(list);
-        port.setResponder([this](const QByteArray& line) -> FakeSerialPort::Pieces {
-            if (intercept && intercept(line))
-                return {};
-            return {controller.handle(line)};
-        });
         mode.SetOnline();
     }
+    ~ControllerFixture() { link.ClosePort(); }
     QString path(const QString& name) const { return folder.filePath(name); }
     // Puts texts into the cells of a position (columns from `first` on).
     void type(int positionNo, int first, const QStringList& texts)
@@ -55,6 +48,27 @@ struct CommandFixture : GridFixture {
         for (int i = 0; i < texts.size(); ++i)
             grid.setText(row(positionNo), first + i, texts[i]);
     }
+};
+
+// The simulated controller answering every request line through a scripted serial line.
+struct ScriptedLine {
+    sim::Kvm8Simulator controller;
+    FakeSerialPort port;
+    // Called with each request line before the controller answers; true swallows it.
+    std::function<bool(const QByteArray&)> intercept;
+
+    ScriptedLine()
+    {
+        port.setResponder([this](const QByteArray& line) -> FakeSerialPort::Pieces {
+            if (intercept && intercept(line))
+                return {};
+            return {controller.handle(line)};
+        });
+    }
+};
+
+struct CommandFixture : ScriptedLine, ControllerFixture {
+    CommandFixture() : ControllerFixture(port, QStringLiteral("/dev/simulated")) {}
     QStringList requestsStartingWith(const QString& prefix) const
     {
         QStringList found;
