@@ -1,5 +1,7 @@
 #include "ActuatorCatalogue.h"
 
+#include "actuators/UnitConversion.h"
+
 #include "app/MessageCatalogue.h"
 #include "platform/Dialogs.h"
 #include "platform/FieldFile.h"
@@ -205,6 +207,26 @@ int CatalogueFile::VerticalOptionOf(const QString& size, const QString& speed, i
         return kOptionUnreadable;
     const CatalogueEntry* entry = lookup(*entries, size, speed, stroke);
     return entry ? entry->VerticalOption : kOptionNotListed;
+}
+
+bool TakeLeadAndPprFromCatalogue(std::array<AxisSetting, 4>& pc, const CatalogueFile& catalogue)
+{
+    bool allFound = true;
+    for (AxisSetting& axis : pc) {
+        if (!axis.InUse)
+            continue;
+        if (const auto found = catalogue.FindLeadAndPpr(axis.SizeCode, axis.SpeedCode, axis.StrokeMm)) {
+            axis.LeadMm = found->LeadMm;
+            axis.PulsesPerRev = found->PulsesPerRev;
+        } else {
+            allFound = false;
+        }
+        axis.Chosen = true;
+        RecomputeMmPerPulse(axis);
+    }
+    Culc_MaxPulse(pc);
+    ComputeMaxMm(pc);
+    return allFound;
 }
 
 }  // namespace kvt7

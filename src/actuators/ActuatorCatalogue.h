@@ -114,4 +114,9 @@ private:
     Dialogs& dialogs_;
 };
 
+// Lead and PPR of every axis in use from its catalogue entry, then MmPerPulse, MaxPulse and
+// MaxMm; an axis whose actuator is not in the catalogue keeps its lead and PPR. False when
+// some axis in use is not in the catalogue.
+bool TakeLeadAndPprFromCatalogue(std::array<AxisSetting, 4>& pc, const CatalogueFile& catalogue);
+
 }  // namespace kvt7

@@ -86,18 +86,10 @@ bool TakeFileAxes(CliContext& cli, HeadlessPositions& headless, const PositionFi
             return false;
     }
     ReflectFileDevice2PcDevice(axes);
-    for (AxisSetting& axis : axes.pc) {
-        if (const auto found = headless.catalogue.FindLeadAndPpr(axis.SizeCode, axis.SpeedCode, axis.StrokeMm)) {
-            axis.LeadMm = found->LeadMm;
-            axis.PulsesPerRev = found->PulsesPerRev;
-        } else if (axis.InUse) {
-            cli.dialogs().message(cli.catalogue().Text(17));
-            return false;
-        }
-        RecomputeMmPerPulse(axis);
+    if (!TakeLeadAndPprFromCatalogue(axes.pc, headless.catalogue)) {
+        cli.dialogs().message(cli.catalogue().Text(17));
+        return false;
     }
-    Culc_MaxPulse(axes.pc);
-    ComputeMaxMm(axes.pc);
     return true;
 }
 
@@ -147,17 +139,26 @@ int Read(CliContext& cli, const QStringList& arguments)
     return kExitSuccess;
 }
 
+// The controller's axes, then the file shown as File > Open shows it; the file must fit the
+// controller and the range of the command line answers the range dialog.
+bool ShowFileForController(CliContext& cli, HeadlessPositions& headless, const PositionArguments& parsed)
+{
+    PositionFileContent content;
+    if (!TakeControllerAxes(cli, headless) || !ShowFile(headless, parsed.file, content)
+        || !FileFitsController(cli, headless, content))
+        return false;
+    headless.ranges.range = parsed.range;
+    return true;
+}
+
 int Write(CliContext& cli, const QStringList& arguments)
 {
     const auto parsed = ParseArguments(arguments, false);
     if (!parsed)
         return kExitUsage;
     HeadlessPositions headless(cli);
-    PositionFileContent content;
-    if (!TakeControllerAxes(cli, headless) || !ShowFile(headless, parsed->file, content)
-        || !FileFitsController(cli, headless, content))
+    if (!ShowFileForController(cli, headless, *parsed))
         return kExitFailure;
-    headless.ranges.range = parsed->range;
     return WritePositionsToController(headless.commands) == 0 ? kExitSuccess : kExitFailure;
 }
 
@@ -167,11 +168,8 @@ int Verify(CliContext& cli, const QStringList& arguments)
     if (!parsed)
         return kExitUsage;
     HeadlessPositions headless(cli);
-    PositionFileContent content;
-    if (!TakeControllerAxes(cli, headless) || !ShowFile(headless, parsed->file, content)
-        || !FileFitsController(cli, headless, content))
+    if (!ShowFileForController(cli, headless, *parsed))
         return kExitFailure;
-    headless.ranges.range = parsed->range;
     if (PosiDataCtShogo(headless.commands) != 0)
         return kExitFailure;
     for (const QString& line : headless.results.lines)

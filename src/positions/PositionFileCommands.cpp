@@ -63,29 +63,11 @@ bool RecordedDiffers(const AxisSettings& candidate)
     return CompareActuatorSettingOfPosifile2PC(candidate) != 0;
 }
 
-// Lead, PPR and the largest positions of the PC axes from the catalogue after their
-// actuator fields changed.
-void RecomputeFromCatalogue(PositionCommandContext& context, AxisSettings& axes)
-{
-    for (AxisSetting& axis : axes.pc) {
-        if (!axis.InUse)
-            continue;
-        if (const auto found = context.positions.catalogue.FindLeadAndPpr(axis.SizeCode, axis.SpeedCode, axis.StrokeMm)) {
-            axis.LeadMm = found->LeadMm;
-            axis.PulsesPerRev = found->PulsesPerRev;
-        }
-        axis.Chosen = true;
-        RecomputeMmPerPulse(axis);
-    }
-    Culc_MaxPulse(axes.pc);
-    ComputeMaxMm(axes.pc);
-}
-
 // Message 46: the file's actuators with their factory-default parameters.
 void TakeFileActuatorsWithDefaults(PositionCommandContext& context, AxisSettings& candidate)
 {
     ReflectFileDevice2PcDevice(candidate);
-    RecomputeFromCatalogue(context, candidate);
+    TakeLeadAndPprFromCatalogue(candidate.pc, context.positions.catalogue);
     const FactoryDefaultsRequest request{context.programFolder, candidate.recorded, std::nullopt};
     if (ApplyFactoryDefaults(context.parameters, context.defaultLists, request, context.dialogs(),
                              context.messages()) != 0)
