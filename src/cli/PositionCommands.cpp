@@ -159,7 +159,10 @@ int Write(CliContext& cli, const QStringList& arguments)
     HeadlessPositions headless(cli);
     if (!ShowFileForController(cli, headless, *parsed))
         return kExitFailure;
-    return WritePositionsToController(headless.commands) == 0 ? kExitSuccess : kExitFailure;
+    const int written = WritePositionsToController(headless.commands);
+    for (const QString& line : headless.results.lines)
+        cli.print(line);  // what the table check refused
+    return written == 0 ? kExitSuccess : kExitFailure;
 }
 
 int Verify(CliContext& cli, const QStringList& arguments)
@@ -170,11 +173,10 @@ int Verify(CliContext& cli, const QStringList& arguments)
     HeadlessPositions headless(cli);
     if (!ShowFileForController(cli, headless, *parsed))
         return kExitFailure;
-    if (PosiDataCtShogo(headless.commands) != 0)
-        return kExitFailure;
+    const int verified = PosiDataCtShogo(headless.commands);
     for (const QString& line : headless.results.lines)
         cli.print(line);
-    return headless.results.shown == 0 ? kExitSuccess : kExitFailure;
+    return verified == 0 && headless.results.shown == 0 ? kExitSuccess : kExitFailure;
 }
 
 int Check(CliContext& cli, const QStringList& arguments)

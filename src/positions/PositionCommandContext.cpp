@@ -23,6 +23,8 @@ QString PositionCommandContext::lines(std::initializer_list<int> ids) const
 
 CommandsLocked::CommandsLocked(PositionCommandContext& context) : context_(context)
 {
+    if (context_.lockDepth++ > 0)
+        return;
     context_.groups.setCommandsEnabled(false);
     context_.groups.disableEditingCommands();
     if (context_.freezeGrid)
@@ -31,6 +33,8 @@ CommandsLocked::CommandsLocked(PositionCommandContext& context) : context_(conte
 
 CommandsLocked::~CommandsLocked()
 {
+    if (--context_.lockDepth > 0)
+        return;
     context_.groups.setCommandsEnabled(true);
     if (context_.freezeGrid)
         context_.freezeGrid(false);

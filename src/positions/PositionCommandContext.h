@@ -27,6 +27,9 @@ struct PositionCommandContext {
     CommandGroups& groups;
     // The grid refuses input and stops redrawing while frozen. Empty: nothing to do.
     std::function<void(bool frozen)> freezeGrid;
+    // How many commands hold the lock now: a command run by another (Save As before a read)
+    // must not switch everything on again when it ends.
+    int lockDepth = 0;
 
     const MessageCatalogue& messages() const { return positions.messages; }
     Dialogs& dialogs() const { return positions.dialogs; }

@@ -233,10 +233,11 @@ int OpenPositionFile(PositionCommandContext& context)
 
 int SavePosition(PositionCommandContext& context)
 {
-    if (context.freezeGrid)
+    const bool ownFreeze = context.lockDepth == 0 && context.freezeGrid;
+    if (ownFreeze)
         context.freezeGrid(true);
-    const auto unfreeze = qScopeGuard([&context] {
-        if (context.freezeGrid)
+    const auto unfreeze = qScopeGuard([&context, ownFreeze] {
+        if (ownFreeze)
             context.freezeGrid(false);
     });
     if (HasRows(context.positions) != 0) {

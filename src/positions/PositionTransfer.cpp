@@ -32,11 +32,16 @@ int Exchange(ControllerLink& link, const QString& command, const QString& data, 
     return link.SendCommandWithRetry(command, data, length);
 }
 
-void RestoreDisplayedRange(PositionTable& table)
+// After a read that did not happen the grid keeps its rows (and the operator's edits in
+// them); they take the colours of the axes as they are now set.
+void RestoreDisplayedRange(PositionCommandContext& context)
 {
+    PositionTable& table = context.table();
     table.DispFirstNo = table.PrevFirstNo;
     table.DispLastNo = table.PrevLastNo;
     table.DispCount = table.DispLastNo - table.DispFirstNo + 1;
+    if (context.positions.grid.hasPositionRows())
+        ColourRows(context.positions, table.DispFirstNo, table.DispLastNo);
 }
 
 // The replies of a read, parsed; nullopt when one of them is not readable.
@@ -170,14 +175,14 @@ int ReadPositionsFromController(PositionCommandContext& context)
     table.DispCount = table.DispLastNo - table.DispFirstNo + 1;
     // The grid still shows the earlier range until the read succeeded.
     if (!SettleAxesBeforeRead(context)) {
-        RestoreDisplayedRange(table);
+        RestoreDisplayedRange(context);
         return 1;
     }
     const int read = ReadPosidataFromCt(context);
     if (read != 0) {
         if (read == 2)
             dialogs.message(context.text(425));
-        RestoreDisplayedRange(table);
+        RestoreDisplayedRange(context);
         return 1;
     }
     TakeReadIntoTable(context);

@@ -83,6 +83,7 @@ TEST_F(PositionsCommand, ReadWriteVerifyAndCheck)
     EXPECT_EQ(faulty.out, "position 4: 1VEL\n");
     const Run refused = run({"positions", "write", path("p.kvd")});
     EXPECT_EQ(refused.status, 1) << "the table check refuses the write";
+    EXPECT_EQ(refused.out, "position 4: 1VEL\n");
 }
 
 TEST_F(PositionsCommand, UnusableCommandLinesAndFiles)

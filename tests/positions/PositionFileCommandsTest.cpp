@@ -4,6 +4,7 @@
 #include "positions/ClipboardEditing.h"
 #include "positions/PositionFileCommands.h"
 #include "positions/PositionTransfer.h"
+#include "parameters/ParameterTable.h"
 
 #include <QFile>
 
@@ -110,6 +111,37 @@ TEST_F(FileCommandsTest, OlderFileWithoutTypesAsksHowToGoOn)
     EXPECT_TRUE(dialogs.shownChoices[0].noCancel);
     EXPECT_EQ(cell(1, 4), "12000");
     EXPECT_TRUE(axes.Pc(1).NewType) << "the program's setting is kept";
+}
+
+TEST_F(FileCommandsTest, FileActuatorsWithTheirFactoryParameters)
+{
+    // The file was made for an axis 2 of 100 mm stroke; the program has 50 mm.
+    QByteArray other = header();
+    other.replace("KV- 42D-050", "KV- 42D-100");
+    writeFile(path("other.kvd"), other + Record(1, " 12000"));
+    dialogs.answerOpen(path("other.kvd"));
+    dialogs.answerChoice(1);  // 46
+    ASSERT_EQ(OpenPositionFile(commands), 0);
+    EXPECT_EQ(axes.Pc(2).StrokeMm, 100);
+    EXPECT_EQ(axes.Pc(2).MaxPulse, 4800);
+    EXPECT_EQ(parameters.editor.number(Param::Stroke, 2), 4800);
+    EXPECT_EQ(store.value("KVT7V150", "Settings", "DevStroke2"), QString("100"));
+    EXPECT_EQ(table.TableName, "other");
+}
+
+TEST_F(FileCommandsTest, ParameterFileCancelledStopsTheOpen)
+{
+    QByteArray other = header();
+    other.replace("KV- 42D-050", "KV- 42D-100");
+    writeFile(path("other.kvd"), other + Record(1, " 12000"));
+    newTable(1, 1);
+    dialogs.answerOpen(path("other.kvd"));
+    dialogs.answerChoice(2);  // 47
+    dialogs.answerOpen(std::nullopt);
+    EXPECT_EQ(OpenPositionFile(commands), 1);
+    EXPECT_EQ(dialogs.lastText(), messages.Text(367));
+    EXPECT_EQ(axes.Pc(2).StrokeMm, 50) << "nothing taken over";
+    EXPECT_EQ(table.TableName, "New Data");
 }
 
 TEST_F(FileCommandsTest, BadFilesLeaveTableAndNameAsTheyWere)

@@ -1,6 +1,8 @@
 #include "CommandFixture.h"
 #include "positions/PositionTransfer.h"
 
+#include <QFile>
+
 using namespace kvt7;
 using namespace kvt7::test;
 
@@ -161,6 +163,34 @@ TEST_F(TransferTest, ControllerWithOtherAxesOffersItsSetting)
     EXPECT_EQ(dialogs.shownChoices[0].question, messages.Text(371));
     EXPECT_FALSE(axes.Pc(2).InUse);
     EXPECT_EQ(grid.colour(row(1), SpeedColumn(2)), kColourGrey);
+}
+
+namespace {
+
+// Records how the command groups are switched.
+struct RecordingGroups final : CommandGroups {
+    QStringList calls;
+    void setCommandsEnabled(bool enabled) override { calls << (enabled ? "on" : "off"); }
+    void disableEditingCommands() override { calls << "edit-off"; }
+    void setResetEnabled(bool) override {}
+};
+
+}  // namespace
+
+TEST_F(TransferTest, SaveAsBeforeAReadKeepsTheCommandsOffUntilTheReadEnds)
+{
+    RecordingGroups recording;
+    PositionCommandContext locked{context, link, parameters, lists, CatalogueDir(), section, recording, {}};
+    newTable(1, 2);
+    dialogs.answer(Answer::Yes);  // 369: save first
+    ranges.answers.push_back(PositionRange{1, 2});
+    dialogs.answer(Answer::Ok);   // 405
+    dialogs.answerSave(path("first.kvd"));
+    ranges.answers.push_back(PositionRange{1, 2});
+    dialogs.answer(Answer::Ok);   // 370
+    EXPECT_EQ(ReadPositionsFromController(locked), 0);
+    EXPECT_EQ(recording.calls, QStringList({"off", "edit-off", "on"}));
+    EXPECT_TRUE(QFile::exists(path("first.kvd")));
 }
 
 TEST_F(TransferTest, TableWithoutRowsIsNeitherWrittenNorRead)
