@@ -4,6 +4,7 @@
 #include "app/OperatingMode.h"
 #include "link/ControllerLink.h"
 #include "link/LinkCommands.h"
+#include "parameters/ControllerAxisSettings.h"
 #include "platform/Dialogs.h"
 #include "platform/Wait.h"
 #include "positions/GridPresentation.h"
@@ -235,6 +236,10 @@ int WritePositionsToController(PositionCommandContext& context)
     };
     if (!AxesMatchForWrite(context))
         return refuse();
+    if (ReadControllerAxisSettings(context.link, context.positions.axes) != 0) {
+        context.dialogs().message(context.text(377));
+        return refuse();
+    }
     if (PosiKakikomimaeParaCheck(context) != 0)
         return refuse();
     if (WritePosidataToCt(context) != 0)
