@@ -6,6 +6,8 @@
 #include <QFileInfo>
 #include <QScopeGuard>
 #include <QTimer>
+#include <csignal>
+#include <sys/prctl.h>
 
 namespace kvt7 {
 
@@ -70,6 +72,8 @@ bool SimulatorProcess::start(const QStringList& arguments, const QString& progra
         disconnect(b);
         disconnect(c);
     });
+    // The simulator ends with the program even when the program is killed and cannot end it.
+    process_.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGTERM); });
     process_.start(program, arguments);
     deadline.start(timeoutMs);
     if (!haveLine_ && process_.state() != QProcess::NotRunning)
