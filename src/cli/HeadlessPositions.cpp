@@ -1,6 +1,8 @@
 #include "HeadlessPositions.h"
 
 #include "CliContext.h"
+#include "app/MessageCatalogue.h"
+#include "platform/Dialogs.h"
 #include "positions/GridPresentation.h"
 
 #include <QCoreApplication>
@@ -9,16 +11,25 @@ namespace kvt7 {
 
 std::optional<PositionRange> FixedRangeChooser::chooseRange(const RangeRequest& request)
 {
-    if (range)
-        return range;
+    if (range) {
+        PositionRange chosen;
+        if (JudgeRangeEntry(request, false, QString::number(range->first), QString::number(range->last), chosen)
+            == RangeVerdict::Accept)
+            return chosen;
+        refused = true;
+        dialogs_.message(messages_.Text(1610));
+        return std::nullopt;
+    }
     if (request.kind == RangeDialogKind::Verify)
         return request.overlap;
     return request.proposal;
 }
 
-void ListingResults::showResult(ResultVariant, const std::vector<ResultRow>& rows, const std::array<bool, 4>&)
+void ListingResults::showResult(ResultVariant variant, const std::vector<ResultRow>& rows,
+                                const std::array<bool, 4>&)
 {
     ++shown;
+    lastVariant = variant;
     const auto headings = ColumnHeadingTexts(messages_, false);
     for (const ResultRow& row : rows) {
         QStringList cells;
@@ -32,6 +43,7 @@ void ListingResults::showResult(ResultVariant, const std::vector<ResultRow>& row
 HeadlessPositions::HeadlessPositions(CliContext& cli)
     : settings(cli.settings()),
       catalogue(QCoreApplication::applicationDirPath(), cli.catalogue(), cli.dialogs()),
+      ranges(cli.dialogs(), cli.catalogue()),
       results(cli.catalogue()),
       context{table, grid, axes, settings, cli.catalogue(), catalogue, cli.dialogs(), clipboard, ranges, results,
               events},

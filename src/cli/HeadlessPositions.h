@@ -17,11 +17,18 @@ namespace kvt7 {
 class CliContext;
 
 // The range dialogs answered with the range of the command line (or, without one, with the
-// range the dialog proposes).
+// range the dialog proposes). The command line's range obeys the dialog's rules: one the
+// dialog would not take shows message 1610 and counts as a cancel.
 class FixedRangeChooser final : public RangeChooser {
 public:
+    FixedRangeChooser(Dialogs& dialogs, const MessageCatalogue& messages) : dialogs_(dialogs), messages_(messages) {}
     std::optional<PositionRange> range;
+    bool refused = false;
     std::optional<PositionRange> chooseRange(const RangeRequest& request) override;
+
+private:
+    Dialogs& dialogs_;
+    const MessageCatalogue& messages_;
 };
 
 // The result window as lines: "position N: <column headings>".
@@ -32,6 +39,7 @@ public:
                     const std::array<bool, 4>& axisInUse) override;
     QStringList lines;
     int shown = 0;
+    ResultVariant lastVariant = ResultVariant::Verify;
 
 private:
     const MessageCatalogue& messages_;

@@ -130,13 +130,23 @@ int Read(CliContext& cli, const QStringList& arguments)
         return kExitFailure;
     headless.ranges.range = parsed->range;
     if (ReadPositionsFromController(headless.commands) != 0)
-        return kExitFailure;
+        return headless.ranges.refused ? kExitUsage : kExitFailure;
     const PositionTable& table = headless.table;
     if (WritePositionFile(headless.commands, parsed->file, table.SelStartNo, table.SelEndNo) != 0) {
         cli.dialogs().message(cli.catalogue().Text(422));
         return kExitFailure;
     }
     return kExitSuccess;
+}
+
+// The rows of the result window. Faults the table check found before a write or a verify
+// come under the check window's text, so they are not taken for differences.
+void PrintResults(CliContext& cli, const HeadlessPositions& headless)
+{
+    if (headless.results.shown > 0 && headless.results.lastVariant == ResultVariant::Check)
+        cli.dialogs().message(cli.catalogue().Text(2304));
+    for (const QString& line : headless.results.lines)
+        cli.print(line);
 }
 
 // The controller's axes, then the file shown as File > Open shows it; the file must fit the
@@ -160,8 +170,9 @@ int Write(CliContext& cli, const QStringList& arguments)
     if (!ShowFileForController(cli, headless, *parsed))
         return kExitFailure;
     const int written = WritePositionsToController(headless.commands);
-    for (const QString& line : headless.results.lines)
-        cli.print(line);  // what the table check refused
+    PrintResults(cli, headless);  // what the table check refused
+    if (headless.ranges.refused)
+        return kExitUsage;
     return written == 0 ? kExitSuccess : kExitFailure;
 }
 
@@ -174,8 +185,9 @@ int Verify(CliContext& cli, const QStringList& arguments)
     if (!ShowFileForController(cli, headless, *parsed))
         return kExitFailure;
     const int verified = PosiDataCtShogo(headless.commands);
-    for (const QString& line : headless.results.lines)
-        cli.print(line);
+    PrintResults(cli, headless);
+    if (headless.ranges.refused)
+        return kExitUsage;
     return verified == 0 && headless.results.shown == 0 ? kExitSuccess : kExitFailure;
 }
 

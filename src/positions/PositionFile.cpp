@@ -85,6 +85,9 @@ ParsedPositionFile Parse(const QByteArray& bytes, bool older)
         PositionFileContent::Record record;
         if (!ReadRecord(*reader, record))
             return result;
+        // The displayed range runs from the first record to the last one.
+        if (!content.records.empty() && record.number <= content.lastNo)
+            return result;
         if (content.records.empty())
             content.firstNo = record.number;
         content.lastNo = record.number;

@@ -28,7 +28,8 @@ struct PositionFileContent {
 
 enum class PositionFileError {
     NotPositionFile,  // the identification is not "KV-M8"
-    Fault             // unreadable, truncated, a record number outside 0..999, a broken record
+    Fault             // unreadable, truncated, a record number outside 0..999 or not above the
+                      // one before, a broken record
 };
 
 struct ParsedPositionFile {

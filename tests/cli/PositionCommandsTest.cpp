@@ -86,6 +86,24 @@ TEST_F(PositionsCommand, ReadWriteVerifyAndCheck)
     EXPECT_EQ(refused.out, "position 4: 1VEL\n");
 }
 
+TEST_F(PositionsCommand, RangeOutsideTheFileIsRefusedAsTheDialogWould)
+{
+    ASSERT_EQ(run({"positions", "read", "--range", "1-5", "-o", path("p.kvd")}).status, 0);
+    for (const char* command : {"verify", "write"}) {
+        const Run beyond = run({"positions", command, path("p.kvd"), "--range", "3-20"});
+        EXPECT_EQ(beyond.status, 2) << command;
+        EXPECT_TRUE(beyond.err.contains("Invalid value in Position No.")) << command;
+        EXPECT_TRUE(beyond.out.isEmpty()) << command;
+    }
+    QByteArray file = bytes("p.kvd");
+    file.replace("\r\n2,\" 30\"", "\r\n2,\" 70\"");
+    setBytes("p.kvd", file);
+    const Run invalid = run({"positions", "verify", path("p.kvd")});
+    EXPECT_EQ(invalid.status, 1);
+    EXPECT_EQ(invalid.out, "position 2: 1VEL\n");
+    EXPECT_TRUE(invalid.err.contains("Invalid value in some data.")) << "a fault, not a difference";
+}
+
 TEST_F(PositionsCommand, UnusableCommandLinesAndFiles)
 {
     EXPECT_EQ(run({"positions", "read", "-o", path("x.kvd")}).status, 2) << "read needs a range";
