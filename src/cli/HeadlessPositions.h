@@ -45,16 +45,6 @@ private:
     const MessageCatalogue& messages_;
 };
 
-class NoClipboard final : public Clipboard {
-public:
-    QString text() const override { return text_; }
-    void setText(const QString& text) override { text_ = text; }
-    void clear() override { text_.clear(); }
-
-private:
-    QString text_;
-};
-
 // The position table with its grid, as the windows have it, without a window: positions in
 // pulses, the program's operations on it.
 struct HeadlessPositions {
@@ -65,7 +55,7 @@ struct HeadlessPositions {
     PositionTable table;
     PositionGrid grid;
     AxisSettings axes;
-    NoClipboard clipboard;
+    MemoryClipboard clipboard;
     FixedRangeChooser ranges;
     ListingResults results;
     PositionEvents events;

@@ -6,7 +6,8 @@
 #include "platform/Cp932.h"
 #include "platform/Dialogs.h"
 
-#include <QFile>
+#include "platform/FieldFile.h"
+
 #include <QFileInfo>
 
 namespace kvt7 {
@@ -143,14 +144,10 @@ ParameterFileRead ParseParameterFile(const QByteArray& bytes, const QString& fil
 ParameterFileRead ReadParameterFile(ParameterSet& set, const QString& path, Dialogs& dialogs,
                                     const MessageCatalogue& messages)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    const auto bytes = ReadFileBytes(path);
+    if (!bytes)
         return ParameterFileRead::Failed;
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return ParameterFileRead::Failed;
-    file.close();
-    const auto result = ParseParameterFile(bytes, QFileInfo(path).fileName(), set.record);
+    const auto result = ParseParameterFile(*bytes, QFileInfo(path).fileName(), set.record);
     if (result == ParameterFileRead::NotParameterFile) {
         dialogs.message(messages.Text(22) + QStringLiteral("\r\n") + messages.Text(20), Buttons::Ok,
                         Icon::Critical);

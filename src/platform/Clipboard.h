@@ -13,4 +13,16 @@ public:
     virtual void clear() = 0;
 };
 
+// A clipboard of the program's own: the command-line front end and tests use it, so they
+// never touch the desktop's.
+class MemoryClipboard final : public Clipboard {
+public:
+    QString text() const override { return text_; }
+    void setText(const QString& text) override { text_ = text; }
+    void clear() override { text_.clear(); }
+
+private:
+    QString text_;
+};
+
 }  // namespace kvt7

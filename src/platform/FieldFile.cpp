@@ -27,15 +27,23 @@ std::optional<FieldReader> FieldReader::FromBytes(const QByteArray& bytes)
     return FieldReader(*text);
 }
 
-std::optional<FieldReader> FieldReader::FromFile(const QString& path)
+std::optional<QByteArray> ReadFileBytes(const QString& path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return std::nullopt;
-    const QByteArray bytes = file.readAll();
+    QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
         return std::nullopt;
-    return FromBytes(bytes);
+    return bytes;
+}
+
+std::optional<FieldReader> FieldReader::FromFile(const QString& path)
+{
+    const auto bytes = ReadFileBytes(path);
+    if (!bytes)
+        return std::nullopt;
+    return FromBytes(*bytes);
 }
 
 FieldReader::FieldReader(QString text) : text_(std::move(text)) {}

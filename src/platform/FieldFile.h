@@ -69,6 +69,9 @@ private:
     bool lineStarted_ = false;
 };
 
+// The whole content of a file; nullopt when it cannot be opened or read.
+std::optional<QByteArray> ReadFileBytes(const QString& path);
+
 // Writes through a temporary file that replaces the target only when complete, so a failed
 // write never destroys the file it would replace.
 bool WriteFileAtomically(const QString& path, const QByteArray& bytes);

@@ -3,7 +3,6 @@
 #include "platform/Cp932.h"
 #include "platform/FieldFile.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <algorithm>
 #include <cmath>
@@ -106,13 +105,10 @@ ParsedPositionFile ParsePositionFile(const QByteArray& bytes)
 
 ParsedPositionFile ReadPositionFileAt(const QString& path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    const auto bytes = ReadFileBytes(path);
+    if (!bytes)
         return {};
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return {};
-    return ParsePositionFile(bytes);
+    return ParsePositionFile(*bytes);
 }
 
 void TakeIntoLoadBuffer(const PositionFileContent& content, PositionTable& table)

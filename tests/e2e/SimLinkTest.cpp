@@ -14,6 +14,7 @@
 #include "platform/SerialPort.h"
 #include "platform/SimulatorProcess.h"
 #include "platform/Wait.h"
+#include "support/LinkTestParts.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TestPaths.h"
 
@@ -33,10 +34,8 @@ QString SimulatorProgram()
     return QDir(ProgramDir()).filePath("kvm8-sim");
 }
 
-class SimulatedController : public ::testing::Test {
+class SimulatedController : public ::testing::Test, protected LinkTestParts {
 protected:
-    SimulatedController() { catalogue.setLanguage(kEnglish); }
-
     // Starts kvm8-sim with the options and builds the link on its device.
     void start(const QStringList& options = {})
     {
@@ -47,16 +46,9 @@ protected:
         link->setAlarmList(LoadAlarmList(ProgramDir(), catalogue, dialogs));
         ASSERT_FALSE(link->alarmList().AlarmListMissing);
     }
-    QString text(int id) const { return catalogue.Text(id); }
 
     SimulatorProcess simulator;
     QtSerialLine port;
-    OperatingMode mode;
-    ScriptedDialogs dialogs;
-    MessageCatalogue catalogue = MessageCatalogue::Builtin();
-    MemorySettingsStore store;
-    SettingsSection section{store};
-    AppSettings settings;
     std::unique_ptr<ControllerLink> link;
 };
 

@@ -5,6 +5,7 @@
 #include "app/OperatingMode.h"
 #include "link/ControllerLink.h"
 #include "support/FakeSerialPort.h"
+#include "support/LinkTestParts.h"
 #include "support/ScriptedDialogs.h"
 
 #include <QElapsedTimer>
@@ -14,11 +15,10 @@
 namespace kvt7::test {
 
 // A link on a scripted line, Online, with a small alarm list and short time-outs.
-class LinkFixture : public ::testing::Test {
+class LinkFixture : public ::testing::Test, protected LinkTestParts {
 protected:
     LinkFixture()
     {
-        catalogue.setLanguage(kEnglish);
         AlarmList list;
         list.AlarmListMissing = false;
         list.entries = {{"15", "Push fault"}, {"1A", "Macro fault"}, {"25", "Overvoltage"},
@@ -28,7 +28,6 @@ protected:
         link.setReplyTimeoutMs(30);
     }
 
-    QString text(int id) const { return catalogue.Text(id); }
     QString timeoutText() const
     {
         const QString gap = QStringLiteral("\r\n\r\n");
@@ -48,12 +47,6 @@ protected:
     }
 
     FakeSerialPort port;
-    OperatingMode mode;
-    ScriptedDialogs dialogs;
-    MessageCatalogue catalogue = MessageCatalogue::Builtin();
-    MemorySettingsStore store;
-    SettingsSection section{store};
-    AppSettings settings;
     ControllerLink link{port, mode, dialogs, catalogue, settings, section};
 };
 

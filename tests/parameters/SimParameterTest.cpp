@@ -14,6 +14,7 @@
 #include "parameters/ParameterTransfer.h"
 #include "parameters/RecordApply.h"
 #include "platform/SerialPort.h"
+#include "support/LinkTestParts.h"
 #include "support/ScriptedDialogs.h"
 
 #include <gtest/gtest.h>
@@ -32,11 +33,10 @@ public:
     void CloseProcessingWindow() override {}
 };
 
-class SimParameterTest : public ::testing::Test {
+class SimParameterTest : public ::testing::Test, protected LinkTestParts {
 protected:
     void SetUp() override
     {
-        catalogue.setLanguage(kEnglish);
         QString error;
         ASSERT_TRUE(server.open(&error)) << error.toStdString();
         link = std::make_unique<ControllerLink>(port, mode, dialogs, catalogue, settings, section,
@@ -54,12 +54,6 @@ protected:
     sim::Kvm8Simulator controller;
     sim::PtyServer server{controller};
     QtSerialLine port;
-    OperatingMode mode;
-    ScriptedDialogs dialogs;
-    MessageCatalogue catalogue = MessageCatalogue::Builtin();
-    MemorySettingsStore store;
-    SettingsSection section{store};
-    AppSettings settings;
     std::unique_ptr<ControllerLink> link;
 };
 

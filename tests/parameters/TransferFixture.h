@@ -7,6 +7,7 @@
 #include "app/OperatingMode.h"
 #include "link/ControllerLink.h"
 #include "support/FakeSerialPort.h"
+#include "support/LinkTestParts.h"
 #include "support/ScriptedDialogs.h"
 
 #include <QByteArray>
@@ -17,11 +18,10 @@ namespace kvt7::test {
 
 // A link on a scripted line whose far end is the simulated controller, so the requests are
 // answered as a controller would; a test may replace single replies through `rewrite`.
-class TransferFixture : public ::testing::Test {
+class TransferFixture : public ::testing::Test, protected LinkTestParts {
 protected:
     TransferFixture()
     {
-        catalogue.setLanguage(kEnglish);
         AlarmList list;
         list.AlarmListMissing = false;
         list.entries = {{"12", "Data fault"}};
@@ -37,7 +37,6 @@ protected:
         });
     }
 
-    QString text(int id) const { return catalogue.Text(id); }
     // The request lines after the link check, which every sequence may begin with.
     QStringList dataRequests() const
     {
@@ -58,12 +57,6 @@ protected:
     // Request line and the controller's reply -> the reply that arrives (empty: silence).
     std::function<QByteArray(const QByteArray&, const QByteArray&)> rewrite;
     FakeSerialPort port;
-    OperatingMode mode;
-    ScriptedDialogs dialogs;
-    MessageCatalogue catalogue = MessageCatalogue::Builtin();
-    MemorySettingsStore store;
-    SettingsSection section{store};
-    AppSettings settings;
     ControllerLink link{port, mode, dialogs, catalogue, settings, section};
 };
 

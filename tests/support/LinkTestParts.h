@@ -1,0 +1,26 @@
+#pragma once
+
+#include "app/AppSettings.h"
+#include "app/MessageCatalogue.h"
+#include "app/OperatingMode.h"
+#include "platform/SettingsStore.h"
+#include "support/ScriptedDialogs.h"
+
+namespace kvt7::test {
+
+// What a controller link works with beside its serial line: the operating mode, scripted
+// dialogs, the catalogue in English and an empty settings store. Link fixtures derive from
+// it and build their link on their own line.
+struct LinkTestParts {
+    LinkTestParts() { catalogue.setLanguage(kEnglish); }
+    QString text(int id) const { return catalogue.Text(id); }
+
+    OperatingMode mode;
+    ScriptedDialogs dialogs;
+    MessageCatalogue catalogue = MessageCatalogue::Builtin();
+    MemorySettingsStore store;
+    SettingsSection section{store};
+    AppSettings settings;
+};
+
+}  // namespace kvt7::test
