@@ -1,31 +1,23 @@
 #pragma once
 
-#include <QHash>
+#include "app/CommandTable.h"
+
 #include <QObject>
-#include <QSet>
-#include <QString>
-#include <QStringList>
+#include <array>
 
 namespace kvt7 {
 
-// Which of the main window's commands (menu items by message id, tool-bar buttons by key,
-// command buttons by name) can be used now. Operations switch groups of them off before
-// they start and on after they end; the window only shows the result.
+// Which of the main window's commands can be used now. Operations switch groups of them off
+// before they start and on after they end; the window only shows the result. A command the
+// program does not offer (its table row says so) stays disabled whatever is switched.
 class CommandAvailability : public QObject {
     Q_OBJECT
 public:
     explicit CommandAvailability(QObject* parent = nullptr);
 
-    // Names of the commands: "menu:<id>", "tool:<key>", and the button names.
-    static QString Menu(int id);
-    static QString Tool(const QString& key);
-    static const QStringList& CommandButtons();
-    static const QStringList& ToolKeys();  // in tool-bar order
-
-    bool isEnabled(const QString& command) const;
-    // A command that this program does not offer stays disabled whatever is switched.
-    void setOffered(const QString& command, bool offered);
-    bool isOffered(const QString& command) const { return !notOffered_.contains(command); }
+    bool isEnabled(CommandId command) const;
+    static bool isOffered(CommandId command) { return RowOf(command).offered; }
+    void setCommand(CommandId command, bool on);
 
     void CMDBTN_Muko();
     void CMDBTN_Yuko();
@@ -43,17 +35,15 @@ public:
     void LockMainWindow();
     void UnlockMainWindow();
 
-    void setCommand(const QString& command, bool on);
-
 signals:
     void changed();
     // The position grid accepts input and redraws, or neither.
     void gridLockChanged(bool locked);
 
 private:
-    void set(const QStringList& commands, bool on);
-    QHash<QString, bool> on_;
-    QSet<QString> notOffered_;
+    // Switches every command in any of `groups` and in none of `except`.
+    void set(unsigned groups, bool on, unsigned except = 0);
+    std::array<bool, kCommandCount> on_;
 };
 
 }  // namespace kvt7

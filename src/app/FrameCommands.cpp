@@ -2,6 +2,7 @@
 
 #include "FrameWindows.h"
 #include "Program.h"
+#include "ProgramSteps.h"
 #include "platform/Dialogs.h"
 #include "platform/SerialPort.h"
 
@@ -9,31 +10,18 @@
 
 namespace kvt7 {
 
-void ClosePort(Program& program)
-{
-    if (program.seams.ClosePort)
-        program.seams.ClosePort();
-    else if (program.port.isOpen())
-        program.port.close();
-}
-
-static bool PositionDataChanged(const Program& program)
-{
-    return program.seams.PositionDataChanged && program.seams.PositionDataChanged();
-}
-
-bool AskExit(Program& program)
+bool AskExit(Program& program, ProgramSteps& steps)
 {
     const MessageCatalogue& texts = program.messages;
-    if (!PositionDataChanged(program)) {
+    if (!steps.PositionDataChanged()) {
         if (program.dialogs.message(texts.Text(390), Buttons::OkCancel, Icon::Question) != Answer::Ok)
             return false;
-        ClosePort(program);
+        steps.ClosePort();
         return true;
     }
     switch (program.dialogs.message(texts.Text(391), Buttons::YesNoCancel, Icon::Question)) {
     case Answer::Yes:
-        return program.seams.SaveAs && program.seams.SaveAs();
+        return steps.SaveAs();
     case Answer::No:
         return true;
     default:
@@ -41,13 +29,13 @@ bool AskExit(Program& program)
     }
 }
 
-void FinishExit(Program& program)
+void FinishExit(Program& program, ProgramSteps& steps)
 {
-    ClosePort(program);
+    steps.ClosePort();
     SaveExitSettings(program.section, program.settings);
 }
 
-void ChangeToOffline(Program& program, FrameWindows& windows)
+void ChangeToOffline(Program& program, FrameWindows& windows, ProgramSteps& steps)
 {
     windows.DisableEditingCommands();
     windows.FreezePositionGrid(true);
@@ -57,7 +45,7 @@ void ChangeToOffline(Program& program, FrameWindows& windows)
         windows.FreezePositionGrid(false);
         return;
     }
-    ClosePort(program);
+    steps.ClosePort();
     program.mode.SetOffline();
     windows.FreezePositionGrid(false);
 }

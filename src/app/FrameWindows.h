@@ -1,6 +1,15 @@
 #pragma once
 
+#include <QString>
+
 namespace kvt7 {
+
+// How the online start ended.
+enum class OnlineStartResult {
+    OnlineReached,             // the axis data came from the controller; the start ends Online
+    ContinueOffline,           // a step failed: the offline start follows (store, catalogue)
+    ContinueAtActuatorWindow,  // Offline, but the store read is skipped: the actuator window follows
+};
 
 // What the frame's operations need of the windows; the main window implements it.
 class FrameWindows {
@@ -18,6 +27,12 @@ public:
     // The "processing" window of the online start.
     virtual void ShowProcessingWindow() = 0;
     virtual void CloseProcessingWindow() = 0;
+    // The position grid for the axes in use (the online start ends with it).
+    virtual void BuildPositionGrid() = 0;
+    // The axis headings, model labels and units line after the axes changed.
+    virtual void ShowAxisData() = 0;
+    // The status bar's version panel.
+    virtual void ShowVersionStatus(const QString& text) = 0;
 };
 
 }  // namespace kvt7

@@ -3,7 +3,6 @@
 #include "actuators/AxisSetting.h"
 #include "app/AppSettings.h"
 #include "app/CommandAvailability.h"
-#include "app/FrameSeams.h"
 #include "app/MessageCatalogue.h"
 #include "app/OperatingMode.h"
 
@@ -38,8 +37,6 @@ struct Program {
 
     // Which commands of the main window can be used now.
     CommandAvailability commands{};
-
-    FrameSeams seams{};
 };
 
 }  // namespace kvt7

@@ -2,6 +2,7 @@
 
 #include "FrameWindows.h"
 #include "Program.h"
+#include "ProgramSteps.h"
 #include "platform/Dialogs.h"
 
 namespace kvt7 {
@@ -30,15 +31,6 @@ void ReadStartSettings(Program& program)
     program.messages.setLanguage(program.settings.Language);
 }
 
-// Without a link the online start cannot open a port; it ends as that failure does.
-static OnlineStartResult OnlineWithoutLink(Program& program)
-{
-    program.mode.SetOffline();
-    program.dialogs.message(program.messages.Text(109) + QStringLiteral("\r\n\r\n")
-                            + program.messages.Text(110));
-    return OnlineStartResult::ContinueOffline;
-}
-
 static bool AskForOnline(Program& program)
 {
     const MessageCatalogue& texts = program.messages;
@@ -47,15 +39,13 @@ static bool AskForOnline(Program& program)
     return answer == 0;
 }
 
-void RunStartSequence(Program& program, FrameWindows& windows)
+void RunStartSequence(Program& program, FrameWindows& windows, ProgramSteps& steps)
 {
-    FrameSeams& seams = program.seams;
     program.helpFilePath = ProgramFilePath(program.programFolder, kHelpFileName);
 
     windows.ShowSplash();
 
-    if (seams.ClearParameterSet)
-        seams.ClearParameterSet();
+    steps.ClearParameterSet();
     program.settings.LanguageChangePending = false;
     ReadStartSettings(program);
 
@@ -63,18 +53,14 @@ void RunStartSequence(Program& program, FrameWindows& windows)
 
     OnlineStartResult result = OnlineStartResult::ContinueOffline;
     if (AskForOnline(program))
-        result = seams.ConnectOnline ? seams.ConnectOnline(windows) : OnlineWithoutLink(program);
+        result = steps.ConnectOnline(windows);
     else
         program.mode.SetOffline();
 
-    if (result == OnlineStartResult::ContinueOffline && seams.LoadOfflineActuators)
-        seams.LoadOfflineActuators();
-    if (result != OnlineStartResult::OnlineReached && !program.mode.isOnline()
-        && seams.OpenOfflineActuatorWindow)
-        seams.OpenOfflineActuatorWindow(true);
+    if (result == OnlineStartResult::ContinueOffline)
+        steps.LoadOfflineActuators();
 
-    if (seams.ShowAxisData)
-        seams.ShowAxisData();
+    windows.ShowAxisData();
     windows.DisableEditingCommands();
 }
 

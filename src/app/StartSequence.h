@@ -7,6 +7,7 @@ namespace kvt7 {
 struct AxisSettings;
 struct Program;
 class FrameWindows;
+class ProgramSteps;
 
 inline const QString kHelpFileName = QStringLiteral("kvt7hlp.chm");
 
@@ -21,6 +22,6 @@ void ReadStartSettings(Program& program);
 
 // The start: splash, settings, main window, the Online/Offline question, then the online or
 // the offline start. It always ends with the main window waiting for the operator.
-void RunStartSequence(Program& program, FrameWindows& windows);
+void RunStartSequence(Program& program, FrameWindows& windows, ProgramSteps& steps);
 
 }  // namespace kvt7

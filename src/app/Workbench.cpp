@@ -1,14 +1,12 @@
 #include "Workbench.h"
 
+#include "actuators/OfflineActuators.h"
 #include "link/AlarmList.h"
 #include "link/AlarmReset.h"
 #include "link/ConnectOnline.h"
 #include "link/ControllerVersion.h"
-#include "actuators/AxisSettingStore.h"
-#include "actuators/UnitConversion.h"
 #include "parameters/OnlineStart.h"
 #include "parameters/ParameterReadCommands.h"
-#include "platform/Dialogs.h"
 
 namespace kvt7 {
 
@@ -32,14 +30,14 @@ void AvailabilityGroups::disableEditingCommands()
 
 void AvailabilityGroups::setResetEnabled(bool enabled)
 {
-    commands_.setCommand(QStringLiteral("cmdReset"), enabled);
+    commands_.setCommand(CommandId::cmdReset, enabled);
 }
 
 Workbench::Workbench(Program& owner, std::optional<QString> deviceOverride)
     : program(owner),
       link(owner.port, owner.mode, owner.dialogs, owner.messages, owner.settings, owner.section,
-           std::move(deviceOverride)),
-      watch(link),
+           status, std::move(deviceOverride)),
+      watch(link, status, owner.mode),
       groups(owner.commands),
       catalogueFile(owner.programFolder, owner.messages, owner.dialogs)
 {
@@ -53,86 +51,48 @@ AxesInUse AxesInUseOf(const Program& program)
     return axes;
 }
 
-static void Call(const std::function<void()>& step)
+void LoadProgramAlarmList(Workbench& workbench)
 {
-    if (step)
-        step();
+    const Program& program = workbench.program;
+    workbench.status.setAlarmList(LoadAlarmList(program.programFolder, program.messages, program.dialogs));
 }
 
-void PlugWorkbenchSeams(Workbench& workbench)
+OnlineStartResult ConnectOnlineAtStart(Workbench& workbench, FrameWindows& windows)
 {
-    Program& program = workbench.program;
-    program.seams.ClearParameterSet = [&workbench] { workbench.parameters.clear(); };
-    program.seams.LoadOfflineActuators = [&workbench] { LoadOfflineActuators(workbench); };
-    program.seams.ShowAxisData = [&workbench] { Call(workbench.showAxisData); };
-    program.seams.PositionDataChanged = [&workbench] { return workbench.table.PosiChanged; };
-    program.seams.LoadAlarmList = [&workbench] {
-        Program& p = workbench.program;
-        workbench.link.setAlarmList(LoadAlarmList(p.programFolder, p.messages, p.dialogs));
-    };
-    program.seams.ClosePort = [&workbench] { workbench.link.ClosePort(); };
-    program.seams.ConnectOnline = [&workbench](FrameWindows& windows) {
-        const ConnectOnlineResult connected = ConnectOnline(workbench.link);
-        if (workbench.showVersionStatus && !connected.versionStatusText.isEmpty())
-            workbench.showVersionStatus(connected.versionStatusText);
-        if (connected.outcome != OnlineStart::Online)
-            return OnlineStartResult::ContinueOffline;
-        OnlineStartSteps steps;
-        steps.BuildPositionGrid = [&workbench] { Call(workbench.buildPositionGrid); };
-        steps.ShowAxisData = [&workbench] { Call(workbench.showAxisData); };
-        return CompleteOnlineStart(workbench.link, workbench.parameters, workbench.program.axes,
-                                   windows, steps);
-    };
+    const ConnectOnlineResult connected = ConnectOnline(workbench.controller);
+    if (!connected.versionStatusText.isEmpty())
+        windows.ShowVersionStatus(connected.versionStatusText);
+    if (connected.outcome != OnlineStart::Online)
+        return OnlineStartResult::ContinueOffline;
+    return CompleteOnlineStart(workbench.controller, workbench.parameters, workbench.program.axes,
+                               windows);
 }
 
-void LoadOfflineActuators(Workbench& workbench)
+void LoadOfflineActuatorsAtStart(Workbench& workbench)
 {
-    Program& program = workbench.program;
-    AxisSettings& axes = program.axes;
-    if (!LoadAxisSettingsFromStore(program.section, axes, workbench.catalogueFile)) {
-        program.dialogs.message(program.messages.Text(4) + QStringLiteral("\r\n") + program.messages.Text(5));
-    } else {
-        for (AxisSetting& axis : axes.pc)
-            if (!axis.Chosen)
-                axis.Family = QStringLiteral("KV");
-        workbench.catalogueFile.LoadCatalogue(workbench.catalogues);
-    }
-    const bool anyInUse = std::any_of(axes.pc.begin(), axes.pc.end(),
-                                      [](const AxisSetting& axis) { return axis.InUse; });
-    if (!anyInUse)
-        for (int axis = 1; axis <= 4; ++axis)
-            axes.Pc(axis).InUse = axes.Recorded(axis).InUse = true;
-    for (AxisSetting& axis : axes.pc)
-        RecomputeMmPerPulse(axis);
-    Culc_MaxPulse(axes.pc);
-    ComputeMaxMm(axes.pc);
+    LoadOfflineActuators(workbench.program.section, workbench.program.axes, workbench.catalogueFile,
+                         workbench.catalogues);
 }
 
 void RunAlarmReset(Workbench& workbench)
 {
-    AlarmReset(workbench.link, workbench.groups);
+    AlarmReset(workbench.controller, workbench.groups);
 }
 
-void RunVersionDisplay(Workbench& workbench)
+QString RunVersionDisplay(Workbench& workbench)
 {
-    const VersionDisplayResult shown =
-        ShowControllerVersion(workbench.link, AxesInUseOf(workbench.program), workbench.groups);
-    if (workbench.showVersionStatus)
-        workbench.showVersionStatus(shown.statusText);
+    return ShowControllerVersion(workbench.controller, AxesInUseOf(workbench.program), workbench.groups)
+        .statusText;
 }
 
-}  // namespace kvt7
-
-namespace kvt7 {
-
-void RunCheckOfAxisSetting(Workbench& workbench)
+void RunCheckOfAxisSetting(Workbench& workbench, FrameWindows& windows)
 {
     workbench.groups.setCommandsEnabled(false);
     workbench.groups.disableEditingCommands();
     workbench.program.mode.SwitchOnlineQuietly();
     ParameterWindowSteps steps;
-    steps.RefreshAxisDisplays = [&workbench] { Call(workbench.showAxisData); };
-    CheckOfAxisSetting(workbench.link, workbench.parameters, workbench.program.axes, steps);
+    steps.RefreshAxisDisplays = [&windows] { windows.ShowAxisData(); };
+    CheckOfAxisSetting(workbench.controller, workbench.parameters, workbench.program.axes, steps);
     workbench.groups.setCommandsEnabled(true);
 }
 

@@ -17,6 +17,7 @@ CliContext::~CliContext()
 {
     if (link_)
         link_->ClosePort();
+    controller_.reset();
     link_.reset();
     simulator_.reset();
 }
@@ -40,8 +41,9 @@ bool CliContext::prepare()
         device = simulator_->devicePath();
     }
     link_ = std::make_unique<ControllerLink>(port_, mode_, dialogs_, catalogue_, settings_,
-                                             section_, device);
-    link_->setAlarmList(
+                                             section_, status_, device);
+    controller_.emplace(ControllerContext{*link_, status_, dialogs_, catalogue_});
+    status_.setAlarmList(
         LoadAlarmList(QCoreApplication::applicationDirPath(), catalogue_, dialogs_));
     return true;
 }

@@ -5,19 +5,23 @@
 #include "app/AppSettings.h"
 #include "app/MessageCatalogue.h"
 #include "app/OperatingMode.h"
+#include "link/ControllerContext.h"
+#include "link/ControllerStatus.h"
 #include "platform/SerialPort.h"
 #include "platform/SettingsStore.h"
 #include "platform/SimulatorProcess.h"
 
 #include <QString>
 #include <memory>
+#include <optional>
 
 namespace kvt7 {
 
 class ControllerLink;
 
-// Everything a command of kvt7ctl works with: the stored settings, the language, the link
-// (on the configured port, the given device or the simulated controller) and the streams.
+// The composition root of kvt7ctl: everything a command works with: the stored settings, the
+// language, the link (on the configured port, the given device or the simulated controller)
+// with the controller's status, and the streams.
 class CliContext {
 public:
     explicit CliContext(CliOptions options);
@@ -28,6 +32,8 @@ public:
     bool prepare();
 
     ControllerLink& link() { return *link_; }
+    ControllerStatus& status() { return status_; }
+    ControllerContext& controller() { return *controller_; }
     const MessageCatalogue& catalogue() const { return catalogue_; }
     Dialogs& dialogs() { return dialogs_; }
     ConsoleDialogs& console() { return dialogs_; }
@@ -51,7 +57,9 @@ private:
     ConsoleDialogs dialogs_;
     QtSerialLine port_;
     std::unique_ptr<SimulatorProcess> simulator_;
+    ControllerStatus status_;
     std::unique_ptr<ControllerLink> link_;
+    std::optional<ControllerContext> controller_;
 };
 
 }  // namespace kvt7

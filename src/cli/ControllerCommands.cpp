@@ -24,10 +24,11 @@ int Version(CliContext& context, const QStringList& arguments)
     if (!arguments.isEmpty())
         return kExitUsage;
     ControllerLink& link = context.link();
+    ControllerVersionInfo& version = context.status().version();
     context.mode().SwitchOnlineQuietly();
-    if (OpenPortOrReport(link) != 0 || ReadControllerVersion(link) != 0)
+    if (OpenPortOrReport(link) != 0 || ReadControllerVersion(link, version) != 0)
         return kExitFailure;
-    if (!IsKvM8(link.version())) {
+    if (!IsKvM8(version)) {
         ShowKvM8Refusal(context);
         return kExitFailure;
     }
@@ -40,12 +41,12 @@ int Version(CliContext& context, const QStringList& arguments)
     }
     const AxesInUse inUse = AxesFromMask(set.editor.axisMask());
     bool foreign = false;
-    if (ReadAxisVersions(link, inUse, &foreign) != 0) {
+    if (ReadAxisVersions(link, version, inUse, &foreign) != 0) {
         if (foreign)
             ShowKvM8Refusal(context);
         return kExitFailure;
     }
-    context.print(VersionMessageText(context.catalogue(), link.version(), inUse));
+    context.print(VersionMessageText(context.catalogue(), version, inUse));
     return kExitSuccess;
 }
 
@@ -54,9 +55,9 @@ int ResetAlarm(CliContext& context, const QStringList& arguments)
     if (!arguments.isEmpty())
         return kExitUsage;
     NoCommandGroups commands;
-    if (AlarmReset(context.link(), commands) != 0)
+    if (AlarmReset(context.controller(), commands) != 0)
         return kExitFailure;
-    context.print(context.link().alarmDisplay().errorComment);
+    context.print(context.status().alarmDisplay().errorComment);
     return kExitSuccess;
 }
 
@@ -78,12 +79,12 @@ int Status(CliContext& context, const QStringList& arguments)
     if (LinkCheck(link) != 0)
         return kExitFailure;
     const int ready = ReadyQuery(link);
-    if (ready < 0 || HomeStatusRead(link) != 0)
+    if (ready < 0 || HomeStatusRead(link, context.status()) != 0)
         return kExitFailure;
     context.print(QStringLiteral("link: ok\nready: %1\nhome: %2\nalarm: %3")
                       .arg(ready == 1 ? QStringLiteral("ready") : QStringLiteral("busy"),
                            HomeStatusName(link.LastReply().mid(3, 1)),
-                           link.alarmDisplay().errorComment));
+                           context.status().alarmDisplay().errorComment));
     return kExitSuccess;
 }
 

@@ -47,7 +47,7 @@ HeadlessPositions::HeadlessPositions(CliContext& cli)
       results(cli.catalogue()),
       context{table, grid, axes, settings, cli.catalogue(), catalogue, cli.dialogs(), clipboard, ranges, results,
               events},
-      commands{context, cli.link(), parameters, lists, QCoreApplication::applicationDirPath(), cli.section(),
+      commands{context, cli.controller(), parameters, lists, QCoreApplication::applicationDirPath(), cli.section(),
                groups, {}}
 {
     // Files and the controller count in pulses; so does the command line.

@@ -59,7 +59,7 @@ int Read(CliContext& context, const QStringList& arguments)
         Show(context, {359});
         return kExitFailure;
     }
-    if (ReadAllParameters(link, set) != 0)
+    if (ReadAllParameters(context.controller(), set) != 0)
         return kExitFailure;
     ApplyRecordToEditorValues(set, RecordSource::Controller);
     return WriteParameterFileWithRetries(set, arguments.at(1), context.dialogs(), context.catalogue())
@@ -81,13 +81,13 @@ int WriteToController(CliContext& context, ParameterSet& set)
         return 1;
     }
     // A file carries neither the reserved values nor the hidden item.
-    if (TakeControllerHiddenValues(link, set) != 0)
+    if (TakeControllerHiddenValues(context.controller(), set) != 0)
         return 1;
     if (SetControllerMode(link, 1) != 0) {
         Show(context, {377});
         return 1;
     }
-    const int written = WriteAllParameters(link, set);
+    const int written = WriteAllParameters(context.controller(), set);
     if (SetControllerMode(link, 0) != 0)
         Show(context, {377});
     return written;
@@ -117,7 +117,7 @@ int Verify(CliContext& context, const QStringList& arguments)
     if (!LoadFile(context, set, arguments.at(0)) || !ValuesUsable(context, set))
         return kExitFailure;
     context.mode().SwitchOnlineQuietly();
-    if (OpenPortOrReport(context.link()) != 0 || ReadAllParameters(context.link(), set) != 0)
+    if (OpenPortOrReport(context.link()) != 0 || ReadAllParameters(context.controller(), set) != 0)
         return kExitFailure;
     const ParameterDifferences differences = CompareWithRecord(set);
     context.print(VerificationMessage(differences, context.catalogue()));

@@ -4,21 +4,22 @@
 #include "ControllerLink.h"
 #include "LinkCommands.h"
 #include "app/MessageCatalogue.h"
-#include "app/OperatingMode.h"
+#include "ControllerContext.h"
+#include "ControllerStatus.h"
 #include "platform/Dialogs.h"
 
 #include <QScopeGuard>
 
 namespace kvt7 {
 
-int AlarmReset(ControllerLink& link, CommandGroups& commands)
+int AlarmReset(const ControllerContext& controller, CommandGroups& commands)
 {
+    ControllerLink& link = controller.link;
     commands.disableEditingCommands();
     commands.setResetEnabled(false);
     const auto enableReset = qScopeGuard([&commands] { commands.setResetEnabled(true); });
     try {
-        if (!link.mode().isOnline())
-            link.mode().SwitchOnlineQuietly();
+        link.SwitchOnlineQuietly();
         int result;
         {
             LinkBusyScope busy(link);
@@ -26,10 +27,10 @@ int AlarmReset(ControllerLink& link, CommandGroups& commands)
             result = link.SendCommandWithRetry(QStringLiteral("0AR"), QString(), 5);
         }
         if (result != 0) {
-            if (link.FatalAlarm()) {
-                const MessageCatalogue& catalogue = link.catalogue();
-                link.dialogs().message(catalogue.Text(324) + QLatin1String("\r\n")
-                                       + catalogue.Text(325));
+            if (controller.status.FatalAlarm()) {
+                const MessageCatalogue& catalogue = controller.messages;
+                controller.dialogs.message(catalogue.Text(324) + QLatin1String("\r\n")
+                                           + catalogue.Text(325));
             }
             return 1;
         }

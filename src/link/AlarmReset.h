@@ -3,12 +3,12 @@
 namespace kvt7 {
 
 class CommandGroups;
-class ControllerLink;
+struct ControllerContext;
 
 // cmdReset / Controller > Alarm Reset: "0AR", 5 characters. Disables the editing commands
 // and cmdReset, enables cmdReset again at the end (the editing commands stay off). A refused
 // reset of a fatal alarm shows messages 324/325. Returns 0 when the controller took the
 // reset and answered the link check after it, else 1.
-int AlarmReset(ControllerLink& link, CommandGroups& commands);
+int AlarmReset(const ControllerContext& controller, CommandGroups& commands);
 
 }  // namespace kvt7

@@ -4,7 +4,8 @@
 #include "ControllerVersion.h"
 #include "LinkCommands.h"
 #include "app/MessageCatalogue.h"
-#include "app/OperatingMode.h"
+#include "ControllerContext.h"
+#include "ControllerStatus.h"
 #include "platform/Dialogs.h"
 
 namespace kvt7 {
@@ -14,16 +15,18 @@ namespace {
 ConnectOnlineResult GoOffline(ControllerLink& link, QString statusText = {})
 {
     link.ClosePort();
-    link.mode().SetOffline();
+    link.SetOffline();
     return {OnlineStart::Offline, std::move(statusText)};
 }
 
 }  // namespace
 
-ConnectOnlineResult ConnectOnline(ControllerLink& link)
+ConnectOnlineResult ConnectOnline(const ControllerContext& controller)
 {
-    Dialogs& dialogs = link.dialogs();
-    const MessageCatalogue& catalogue = link.catalogue();
+    ControllerLink& link = controller.link;
+    ControllerVersionInfo& version = controller.status.version();
+    Dialogs& dialogs = controller.dialogs;
+    const MessageCatalogue& catalogue = controller.messages;
     try {
         dialogs.progressOpen(catalogue.Text(368), 4, false);
         if (!link.OpenPortWithAttempts()) {
@@ -38,13 +41,13 @@ ConnectOnlineResult ConnectOnline(ControllerLink& link)
             return result;
         }
         dialogs.progressSetValue(1);
-        if (ReadControllerVersion(link) != 0) {
-            auto result = GoOffline(link, VersionStatusText(catalogue, false, link.version()));
+        if (ReadControllerVersion(link, version) != 0) {
+            auto result = GoOffline(link, VersionStatusText(catalogue, false, version));
             dialogs.progressClose();
             return result;
         }
-        const QString statusText = VersionStatusText(catalogue, true, link.version());
-        if (!IsKvM8(link.version())) {
+        const QString statusText = VersionStatusText(catalogue, true, version);
+        if (!IsKvM8(version)) {
             auto result = GoOffline(link, statusText);
             dialogs.message(catalogue.Text(124) + QLatin1String("\r\n") + catalogue.Text(125));
             dialogs.progressClose();

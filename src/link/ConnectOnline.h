@@ -4,7 +4,7 @@
 
 namespace kvt7 {
 
-class ControllerLink;
+struct ControllerContext;
 
 enum class OnlineStart {
     Online,   // port open, mode 2 set, a KV-M8 answered its version; the progress window is open
@@ -22,6 +22,6 @@ struct ConnectOnlineResult {
 // type-digit check (messages 124/125). The bar shows 1 after the mode and 2 after the
 // version. On success the progress window is left open for the steps that follow (axis
 // configuration, actuator settings), which close it.
-ConnectOnlineResult ConnectOnline(ControllerLink& link);
+ConnectOnlineResult ConnectOnline(const ControllerContext& controller);
 
 }  // namespace kvt7

@@ -12,7 +12,8 @@ namespace kvt7 {
 
 ControllerLink::ControllerLink(SerialPort& port, OperatingMode& mode, Dialogs& dialogs,
                                const MessageCatalogue& catalogue, AppSettings& settings,
-                               SettingsSection section, std::optional<QString> deviceOverride,
+                               SettingsSection section, ControllerStatus& status,
+                               std::optional<QString> deviceOverride,
                                QObject* parent)
     : QObject(parent),
       port_(port),
@@ -21,6 +22,7 @@ ControllerLink::ControllerLink(SerialPort& port, OperatingMode& mode, Dialogs& d
       catalogue_(catalogue),
       settings_(settings),
       section_(section),
+      status_(status),
       deviceOverride_(std::move(deviceOverride))
 {
     timerTimeout_.setObjectName(QStringLiteral("timerTimeout"));
@@ -124,14 +126,9 @@ void ControllerLink::receive()
     lastReply_ = receiveBuffer_;
     receiveBuffer_.clear();
     if (lastReply_.startsWith(QLatin1String("0%%"))) {
-        const bool wasPending = errorPending_;
-        const bool wasFatal = fatalAlarm_;
-        lastErrorReply_ = lastReply_;
-        errorPending_ = true;
+        status_.setLastErrorReply(lastReply_);
         // Inside an exchange the exchange itself reports the alarm, once.
-        decode(!inTransaction_);
-        if (wasPending != errorPending_ || wasFatal != fatalAlarm_)
-            emit alarmStateChanged();
+        decode(!inTransaction_, true);
     }
     if (waitLoop_)
         waitLoop_->quit();
@@ -159,75 +156,87 @@ void ControllerLink::AbortWait()
 
 // ---- alarm state ----
 
-void ControllerLink::setAlarmFlags(bool pending, bool fatal)
-{
-    if (pending == errorPending_ && fatal == fatalAlarm_)
-        return;
-    errorPending_ = pending;
-    fatalAlarm_ = fatal;
-    emit alarmStateChanged();
-}
-
-void ControllerLink::setDisplay(const AlarmDisplay& display)
-{
-    if (display == display_)
-        return;
-    display_ = display;
-    emit alarmDisplayChanged(display_);
-}
-
 void ControllerLink::ClearAlarm()
 {
-    setAlarmFlags(false, fatalAlarm_);
-    setDisplay(AlarmDisplay{});
+    status_.setAlarmFlags(false, status_.FatalAlarm());
+    status_.setDisplay(AlarmDisplay{});
 }
 
 void ControllerLink::DecodeErrorReply(bool reportMissingList)
 {
-    const bool wasFatal = fatalAlarm_;
-    decode(reportMissingList);
-    if (wasFatal != fatalAlarm_)
-        emit alarmStateChanged();
+    decode(reportMissingList, status_.ControllerErrorPending());
 }
 
-void ControllerLink::decode(bool reportMissingList)
+void ControllerLink::decode(bool reportMissingList, bool pending)
 {
-    const QString body = lastErrorReply_.left(6);
+    const QString body = status_.LastErrorReply().left(6);
     const QChar classChar = body.size() > 3 ? body.at(3) : QChar();
     const QChar digit = body.size() > 5 ? body.at(5) : QChar();
     const bool fatal = classChar != QLatin1Char('0');
     // The class decides whether the link must close, with or without a list.
-    fatalAlarm_ = fatal;
-    alarmNumber_ = digit.isNull() ? QString() : QString(digit);
-    alarmFound_ = false;
-    if (alarmList_.AlarmListMissing) {
-        alarmText_ = text(32);
+    status_.setAlarmFlags(pending, fatal);
+    const QString number = digit.isNull() ? QString() : QString(digit);
+    const AlarmList& list = status_.alarmList();
+    if (list.AlarmListMissing) {
+        status_.setAlarm(number, text(32), false);
         if (reportMissingList)
             show(AlarmListMissingText(catalogue_));
         return;
     }
     const QChar listClass = fatal ? QLatin1Char('2') : QLatin1Char('1');
-    const AlarmEntry* entry = digit.isNull() ? nullptr : alarmList_.find(listClass, digit);
-    alarmFound_ = entry != nullptr;
-    alarmText_ = entry ? entry->text : text(32);
-    setDisplay(AlarmDisplay{true, alarmNumber_, alarmText_});
+    const AlarmEntry* entry = digit.isNull() ? nullptr : list.find(listClass, digit);
+    status_.setAlarm(number, entry ? entry->text : text(32), entry != nullptr);
+    status_.setDisplay(AlarmDisplay{true, number, status_.AlarmText()});
 }
 
 QString ControllerLink::AlarmMessageText() const
 {
     const QString crlf = QStringLiteral("\r\n");
-    if (alarmFound_)
-        return text(104) + crlf + QLatin1String("Error No.") + alarmNumber_ + crlf
-               + QLatin1Char('[') + alarmText_ + QLatin1Char(']');
+    if (status_.AlarmFound())
+        return text(104) + crlf + QLatin1String("Error No.") + status_.AlarmNumber() + crlf
+               + QLatin1Char('[') + status_.AlarmText() + QLatin1Char(']');
     return text(104) + crlf + QLatin1Char('[') + text(32) + QLatin1Char(']');
 }
 
-void ControllerLink::setHomeLamp(bool visible)
+// ---- line state ----
+
+bool ControllerLink::isOnline() const
 {
-    if (visible == homeLamp_)
-        return;
-    homeLamp_ = visible;
-    emit homeLampChanged(visible);
+    return mode_.isOnline();
+}
+
+void ControllerLink::SetOnline()
+{
+    mode_.SetOnline();
+}
+
+void ControllerLink::SetOffline()
+{
+    mode_.SetOffline();
+}
+
+void ControllerLink::SwitchOnlineQuietly()
+{
+    if (!mode_.isOnline())
+        mode_.SwitchOnlineQuietly();
+}
+
+void ControllerLink::ReportPortUnavailable()
+{
+    ClosePort();
+    mode_.SetOffline();
+    show(text(109) + QStringLiteral("\r\n\r\n") + text(110));
+}
+
+void ControllerLink::ReportUnusableReply()
+{
+    show(text(384) + QStringLiteral("\r\n") + text(385));
+}
+
+void ControllerLink::ReportHome(bool done)
+{
+    status_.setHomeDone(done);
+    status_.setHomeLamp(done);
 }
 
 // ---- helpers ----

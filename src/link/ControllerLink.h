@@ -1,8 +1,7 @@
 #pragma once
 
 #include "app/AppSettings.h"
-#include "link/AlarmList.h"
-#include "link/ControllerVersionInfo.h"
+#include "link/ControllerStatus.h"
 
 #include <QObject>
 #include <QString>
@@ -18,20 +17,9 @@ class MessageCatalogue;
 class OperatingMode;
 class SerialPort;
 
-// What the main window's alarm frame shows: the lamp imgAlarmLed, lblAlarmNo and
-// lblErrorComment.
-struct AlarmDisplay {
-    bool lampVisible = false;
-    QString alarmNo;
-    QString errorComment = NoErrorText();
-
-    static QString NoErrorText() { return QStringLiteral("No Error"); }
-    bool operator==(const AlarmDisplay&) const = default;
-};
-
 // The single path to the controller: owns the serial port, runs one command/reply exchange
 // at a time and reports every failure of it to the operator (the quiet variant excepted).
-// It also holds the program-wide controller state: alarm, home status and version.
+// What the controller reports (alarm, home status, version) it writes into ControllerStatus.
 class ControllerLink : public QObject {
     Q_OBJECT
 public:
@@ -39,7 +27,8 @@ public:
     // (--port-device PATH, --simulate).
     ControllerLink(SerialPort& port, OperatingMode& mode, Dialogs& dialogs,
                    const MessageCatalogue& catalogue, AppSettings& settings,
-                   SettingsSection section, std::optional<QString> deviceOverride = std::nullopt,
+                   SettingsSection section, ControllerStatus& status,
+                   std::optional<QString> deviceOverride = std::nullopt,
                    QObject* parent = nullptr);
     ~ControllerLink() override;
 
@@ -82,44 +71,31 @@ public:
     void MarkCommFailed() { commFailed_ = true; }
     int PortOpenAttempt() const { return portOpenAttempt_; }
 
-    // Alarm state.
-    bool ControllerErrorPending() const { return errorPending_; }
-    bool FatalAlarm() const { return fatalAlarm_; }
-    const QString& LastErrorReply() const { return lastErrorReply_; }
-    const QString& AlarmNumber() const { return alarmNumber_; }
-    const QString& AlarmText() const { return alarmText_; }
-    bool AlarmFound() const { return alarmFound_; }
-    const AlarmList& alarmList() const { return alarmList_; }
-    void setAlarmList(AlarmList list) { alarmList_ = std::move(list); }
-    // Decodes LastErrorReply into the alarm state and display. With the list missing it
-    // only classifies the alarm (fatal or not, digit) and, if asked, shows messages 30/31.
+    // Decodes the status's LastErrorReply into the alarm state and display. With the list
+    // missing it only classifies the alarm (fatal or not, digit) and, if asked, shows
+    // messages 30/31.
     void DecodeErrorReply(bool reportMissingList);
     // The alarm message box text of the last decoded error reply (message 104 ...).
     QString AlarmMessageText() const;
     // An accepted reply or a successful alarm reset: no alarm pending, display cleared.
     void ClearAlarm();
-    const AlarmDisplay& alarmDisplay() const { return display_; }
 
-    // Home status: HomeDone and the main window's home lamp imgHomeGreen.
-    bool HomeDone() const { return homeDone_; }
-    void setHomeDone(bool done) { homeDone_ = done; }
-    bool homeLampVisible() const { return homeLamp_; }
-    void setHomeLamp(bool visible);
-
-    ControllerVersionInfo& version() { return version_; }
-    const ControllerVersionInfo& version() const { return version_; }
-
-    OperatingMode& mode() { return mode_; }
-    Dialogs& dialogs() { return dialogs_; }
-    const MessageCatalogue& catalogue() const { return catalogue_; }
-    AppSettings& settings() { return settings_; }
+    // The line's side of the operating mode: a link check that fails goes Offline, one that
+    // is answered Online; operations that may start Offline switch Online quietly first,
+    // because input is ignored while Offline.
+    bool isOnline() const;
+    void SetOnline();
+    void SetOffline();
+    void SwitchOnlineQuietly();
+    // Closes the port, goes Offline and shows message 109, a blank line, message 110.
+    void ReportPortUnavailable();
+    // Message 384, CR LF, 385: a reply arrived but cannot be used.
+    void ReportUnusableReply();
+    // "0RH" answered: the home status and lamp.
+    void ReportHome(bool done);
 
 signals:
     void portOpenChanged(bool open);
-    void alarmDisplayChanged(const kvt7::AlarmDisplay& display);
-    // ControllerErrorPending or FatalAlarm changed.
-    void alarmStateChanged();
-    void homeLampChanged(bool visible);
 
 private:
     enum class Variant { Retry, Single, Quiet };
@@ -130,9 +106,7 @@ private:
     void onBytesArrived();
     void receive();
     void onPortFailed();
-    void decode(bool reportMissingList);
-    void setDisplay(const AlarmDisplay& display);
-    void setAlarmFlags(bool pending, bool fatal);
+    void decode(bool reportMissingList, bool pending);
     void notePortState();
 
     // Transaction (LinkTransaction.cpp)
@@ -156,6 +130,7 @@ private:
     const MessageCatalogue& catalogue_;
     AppSettings& settings_;
     SettingsSection section_;
+    ControllerStatus& status_;
     std::optional<QString> deviceOverride_;
 
     QTimer timerTimeout_;
@@ -175,18 +150,6 @@ private:
     bool linkBusy_ = false;
     int portOpenAttempt_ = 0;
 
-    bool errorPending_ = false;
-    bool fatalAlarm_ = false;
-    QString lastErrorReply_;
-    QString alarmNumber_;
-    QString alarmText_;
-    bool alarmFound_ = false;
-    AlarmList alarmList_;
-    AlarmDisplay display_;
-
-    bool homeDone_ = false;
-    bool homeLamp_ = false;
-    ControllerVersionInfo version_;
 };
 
 // Sets LinkBusy for a scope and puts back the value it had, on every way out.

@@ -4,14 +4,15 @@
 #include "ControllerLink.h"
 #include "LinkCommands.h"
 #include "app/MessageCatalogue.h"
-#include "app/OperatingMode.h"
+#include "ControllerContext.h"
+#include "ControllerStatus.h"
 #include "platform/Dialogs.h"
 
 #include <QScopeGuard>
 
 namespace kvt7 {
 
-int ReadControllerVersion(ControllerLink& link)
+int ReadControllerVersion(ControllerLink& link, ControllerVersionInfo& version)
 {
     if (!link.OpenPortWithAttempts())
         return 1;
@@ -24,12 +25,13 @@ int ReadControllerVersion(ControllerLink& link)
             return 1;
     }
     const QString& reply = link.LastReply();
-    link.version().ControllerTypeDigit = reply.at(7).digitValue();
-    link.version().ControllerVersion = reply.mid(3, 3);
+    version.ControllerTypeDigit = reply.at(7).digitValue();
+    version.ControllerVersion = reply.mid(3, 3);
     return 0;
 }
 
-int ReadAxisVersions(ControllerLink& link, const AxesInUse& axes, bool* foreignIdentification)
+int ReadAxisVersions(ControllerLink& link, ControllerVersionInfo& version, const AxesInUse& axes,
+                     bool* foreignIdentification)
 {
     bool failed = false;
     if (foreignIdentification)
@@ -54,7 +56,7 @@ int ReadAxisVersions(ControllerLink& link, const AxesInUse& axes, bool* foreignI
                 *foreignIdentification = true;
             break;
         }
-        link.version().AxisVersion[axis - 1] = reply.mid(4, 3);
+        version.AxisVersion[axis - 1] = reply.mid(4, 3);
     }
     return failed ? 1 : 0;
 }
@@ -84,9 +86,11 @@ QString VersionStatusText(const MessageCatalogue& catalogue, bool readSucceeded,
     return readSucceeded ? catalogue.Text(416) + version.ControllerVersion : catalogue.Text(415);
 }
 
-VersionDisplayResult ShowControllerVersion(ControllerLink& link, const AxesInUse& axes,
+VersionDisplayResult ShowControllerVersion(const ControllerContext& controller, const AxesInUse& axes,
                                            CommandGroups& commands)
 {
+    ControllerLink& link = controller.link;
+    ControllerVersionInfo& version = controller.status.version();
     commands.setCommandsEnabled(false);
     commands.disableEditingCommands();
     const auto finish = qScopeGuard([&] {
@@ -94,13 +98,12 @@ VersionDisplayResult ShowControllerVersion(ControllerLink& link, const AxesInUse
         commands.setCommandsEnabled(true);
     });
     VersionDisplayResult shown;
-    if (!link.mode().isOnline())
-        link.mode().SwitchOnlineQuietly();
+    link.SwitchOnlineQuietly();
     // A port that cannot be opened is told, not just left as "no version" in the status bar.
-    const bool read = OpenPortOrReport(link) == 0 && ReadControllerVersion(link) == 0;
-    shown.statusText = VersionStatusText(link.catalogue(), read, link.version());
-    if (read && ReadAxisVersions(link, axes) == 0) {
-        link.dialogs().message(VersionMessageText(link.catalogue(), link.version(), axes));
+    const bool read = OpenPortOrReport(link) == 0 && ReadControllerVersion(link, version) == 0;
+    shown.statusText = VersionStatusText(controller.messages, read, version);
+    if (read && ReadAxisVersions(link, version, axes) == 0) {
+        controller.dialogs.message(VersionMessageText(controller.messages, version, axes));
         shown.result = 0;
     }
     return shown;

@@ -8,6 +8,7 @@ namespace kvt7 {
 
 class CommandGroups;
 class ControllerLink;
+struct ControllerContext;
 class MessageCatalogue;
 
 // The type digit of a KV-M8 in the "0RV" reply.
@@ -15,13 +16,13 @@ constexpr int kKvM8TypeDigit = 4;
 
 // Port (6 attempts, no message), link check, then "0RV" (11 characters): the version from
 // characters 4-6 and the type digit from character 8. 0 or 1.
-int ReadControllerVersion(ControllerLink& link);
+int ReadControllerVersion(ControllerLink& link, ControllerVersionInfo& version);
 
 // "0RV" + axis digit (12 characters) for each axis in use, in order: the axis version from
 // characters 5-7. A failed read is remembered and the next axis asked; an identification
 // other than "M8R" in characters 8-10 is remembered and ends the asking (and is reported
 // through foreignIdentification, since no exchange failed). 0 or 1.
-int ReadAxisVersions(ControllerLink& link, const AxesInUse& axes,
+int ReadAxisVersions(ControllerLink& link, ControllerVersionInfo& version, const AxesInUse& axes,
                      bool* foreignIdentification = nullptr);
 
 bool IsKvM8(const ControllerVersionInfo& version);
@@ -44,7 +45,7 @@ struct VersionDisplayResult {
 // Controller > Version Of C/T: disables the commands, reads the controller's and the axes'
 // versions, shows them in one message, releases the port and enables the commands again
 // (the editing commands stay disabled).
-VersionDisplayResult ShowControllerVersion(ControllerLink& link, const AxesInUse& axes,
+VersionDisplayResult ShowControllerVersion(const ControllerContext& controller, const AxesInUse& axes,
                                            CommandGroups& commands);
 
 }  // namespace kvt7

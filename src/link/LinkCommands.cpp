@@ -1,9 +1,7 @@
 #include "LinkCommands.h"
 
 #include "ControllerLink.h"
-#include "app/MessageCatalogue.h"
-#include "app/OperatingMode.h"
-#include "platform/Dialogs.h"
+#include "ControllerStatus.h"
 
 namespace kvt7 {
 
@@ -22,14 +20,14 @@ int LinkCheck(ControllerLink& link)
         result = link.SendCommand(kCheckCommand, QStringLiteral("1"), 6);
     }
     if (result != 0) {
-        link.mode().SetOffline();
+        link.SetOffline();
         return 1;
     }
-    link.mode().SetOnline();
+    link.SetOnline();
     return 0;
 }
 
-int LinkCheckQuiet(ControllerLink& link)
+int LinkCheckQuiet(ControllerLink& link, const ControllerStatus& status)
 {
     int result;
     {
@@ -37,12 +35,13 @@ int LinkCheckQuiet(ControllerLink& link)
         link.setReplyTimeoutMs(1000);
         result = link.SendCommandQuiet(kCheckCommand, QStringLiteral("1"), 6);
     }
+    const bool errorPending = status.ControllerErrorPending();
     if (result != 0) {
-        if (!link.ControllerErrorPending())
-            link.mode().SetOffline();
+        if (!errorPending)
+            link.SetOffline();
         return 1;
     }
-    link.mode().SetOnline();
+    link.SetOnline();
     return 0;
 }
 
@@ -50,8 +49,7 @@ int SetControllerMode(ControllerLink& link, int modeDigit)
 {
     if (modeDigit < 0 || modeDigit > 2)
         modeDigit = 0;
-    if (!link.mode().isOnline())
-        link.mode().SwitchOnlineQuietly();
+    link.SwitchOnlineQuietly();
     LinkBusyScope busy(link);
     link.setReplyTimeoutMs(1000);
     return link.SendCommand(kCheckCommand, QStringLiteral("0") + QString::number(modeDigit), 7)
@@ -69,26 +67,21 @@ int ReadyQuery(ControllerLink& link)
     return link.LastReply().at(3) == QLatin1Char('1') ? 1 : 0;
 }
 
-int HomeStatusRead(ControllerLink& link)
+int HomeStatusRead(ControllerLink& link, ControllerStatus& status)
 {
     LinkBusyScope busy(link);
-    const bool doneBefore = link.HomeDone();
-    link.setHomeDone(false);  // unknown until the controller tells
+    const bool doneBefore = status.HomeDone();
+    status.setHomeDone(false);  // unknown until the controller tells
     link.setReplyTimeoutMs(1000);
     if (link.SendCommandWithRetry(QStringLiteral("0RH"), QString(), 6) != 0) {
         link.ReleasePort();
         return 1;
     }
-    const QChar status = link.LastReply().at(3);
-    if (status == QLatin1Char('1')) {
-        link.setHomeDone(true);
-        link.setHomeLamp(true);
-    } else if (status == QLatin1Char('0')) {
-        link.setHomeDone(false);
-        link.setHomeLamp(false);
-    } else {
-        link.setHomeDone(doneBefore);  // a status the program does not know changes nothing
-    }
+    const QChar home = link.LastReply().at(3);
+    if (home == QLatin1Char('1') || home == QLatin1Char('0'))
+        link.ReportHome(home == QLatin1Char('1'));
+    else
+        status.setHomeDone(doneBefore);  // a status the program does not know changes nothing
     return 0;
 }
 
@@ -96,10 +89,7 @@ int OpenPortOrReport(ControllerLink& link)
 {
     if (link.OpenPortWithAttempts())
         return 0;
-    link.ClosePort();
-    link.mode().SetOffline();
-    const MessageCatalogue& catalogue = link.catalogue();
-    link.dialogs().message(catalogue.Text(109) + QLatin1String("\r\n\r\n") + catalogue.Text(110));
+    link.ReportPortUnavailable();
     return 1;
 }
 

@@ -3,6 +3,7 @@
 namespace kvt7 {
 
 class ControllerLink;
+class ControllerStatus;
 
 // The link-level commands. Each sets LinkBusy around its exchange and leaves it as it was
 // found on every way out.
@@ -12,7 +13,7 @@ class ControllerLink;
 int LinkCheck(ControllerLink& link);
 // The same without messages, for the background recovery; on failure it goes Offline only
 // when no error reply is pending.
-int LinkCheckQuiet(ControllerLink& link);
+int LinkCheckQuiet(ControllerLink& link, const ControllerStatus& status);
 
 // "0CM" + "0" + mode digit, 7 characters; a digit outside 0..2 is sent as 0. 0 or 1.
 int SetControllerMode(ControllerLink& link, int modeDigit);
@@ -22,7 +23,7 @@ int ReadyQuery(ControllerLink& link);
 
 // "0RH", 6 characters: "1" sets HomeDone and lights the home lamp, "0" clears both, any
 // other character changes nothing. 0, or 1 after a failed exchange (the port is released).
-int HomeStatusRead(ControllerLink& link);
+int HomeStatusRead(ControllerLink& link, ControllerStatus& status);
 
 // Opens the port with up to 6 attempts; when that fails closes it, goes Offline and shows
 // message 109, a blank line, message 110. 0 or 1.

@@ -150,10 +150,10 @@ int ControllerLink::handleErrorReply(Variant variant)
         ReleasePort();
         return 1;
     }
-    if (alarmList_.AlarmListMissing)
+    if (status_.alarmList().AlarmListMissing)
         show(AlarmListMissingText(catalogue_));
     show(AlarmMessageText());
-    if (fatalAlarm_) {
+    if (status_.FatalAlarm()) {
         ClosePort();
         mode_.SetOffline();
     }

@@ -43,8 +43,7 @@ BlockWrite Exchange(ControllerLink& link, const QString& command, const QString&
 
 void GoOnlineQuietly(ControllerLink& link)
 {
-    if (!link.mode().isOnline())
-        link.mode().SwitchOnlineQuietly();
+    link.SwitchOnlineQuietly();
 }
 
 bool OpenPortAndCheckLink(ControllerLink& link)
@@ -83,8 +82,7 @@ BlockWrite CommitParameterBlocks(ControllerLink& link)
 
 void ShowTransmitDataError(ControllerLink& link)
 {
-    const MessageCatalogue& texts = link.catalogue();
-    link.dialogs().message(texts.Text(384) + QStringLiteral("\r\n") + texts.Text(385));
+    link.ReportUnusableReply();
 }
 
 }  // namespace kvt7

@@ -2,7 +2,7 @@
 
 #include "actuators/AxisSettingRules.h"
 #include "app/FrameWindows.h"
-#include "app/OperatingMode.h"
+#include "link/ControllerContext.h"
 #include "link/ControllerLink.h"
 #include "parameters/ControllerAxisSettings.h"
 #include "parameters/ParameterTransfer.h"
@@ -15,28 +15,22 @@ namespace {
 constexpr int kAxesRead = 3;
 constexpr int kActuatorsRead = 4;
 
-void Run(const std::function<void()>& step)
-{
-    if (step)
-        step();
-}
-
 }  // namespace
 
-OnlineStartResult CompleteOnlineStart(ControllerLink& link, ParameterSet& set, AxisSettings& axes,
-                                      FrameWindows& windows, const OnlineStartSteps& steps)
+OnlineStartResult CompleteOnlineStart(const ControllerContext& controller, ParameterSet& set,
+                                      AxisSettings& axes, FrameWindows& windows)
 {
-    Dialogs& dialogs = link.dialogs();
-    OperatingMode& mode = link.mode();
+    ControllerLink& link = controller.link;
+    Dialogs& dialogs = controller.dialogs;
     if (ReadAxisMask(link, set, axes) != 0) {
         link.ClosePort();
-        mode.SetOffline();
+        link.SetOffline();
         dialogs.progressClose();
         return OnlineStartResult::ContinueOffline;
     }
     dialogs.progressSetValue(kAxesRead);
     if (ReadControllerAxisSettings(link, axes) != 0) {
-        mode.SetOffline();
+        link.SetOffline();
     } else {
         dialogs.progressSetValue(kActuatorsRead);
         DeriveControllerAxisFlags(axes);
@@ -44,17 +38,17 @@ OnlineStartResult CompleteOnlineStart(ControllerLink& link, ParameterSet& set, A
     dialogs.progressClose();
     link.ReleasePort();
     windows.ShowProcessingWindow();
-    if (!mode.isOnline()) {
+    if (!link.isOnline()) {
         windows.CloseProcessingWindow();
         return OnlineStartResult::ContinueOffline;
     }
     if (!AdoptControllerAxisSettings(axes)) {
-        mode.SetOffline();
+        link.SetOffline();
         windows.CloseProcessingWindow();
         return OnlineStartResult::ContinueAtActuatorWindow;
     }
-    Run(steps.BuildPositionGrid);
-    Run(steps.ShowAxisData);
+    windows.BuildPositionGrid();
+    windows.ShowAxisData();
     windows.CloseProcessingWindow();
     windows.DisableEditingCommands();
     return OnlineStartResult::OnlineReached;

@@ -1,21 +1,14 @@
 #pragma once
 
 #include "actuators/AxisSetting.h"
-#include "app/FrameSeams.h"
+#include "app/FrameWindows.h"
 #include "parameters/ParameterSet.h"
 
-#include <functional>
 
 namespace kvt7 {
 
-class ControllerLink;
+struct ControllerContext;
 class FrameWindows;
-
-// Steps of the main window the online start ends with. Empty: nothing to do.
-struct OnlineStartSteps {
-    std::function<void()> BuildPositionGrid;  // the grid for the axes in use
-    std::function<void()> ShowAxisData;
-};
 
 // The online start after the port, the mode and the version (ConnectOnline, which leaves
 // the progress window open):
@@ -27,7 +20,7 @@ struct OnlineStartSteps {
 //   them: Offline -> ContinueAtActuatorWindow; otherwise the grid is built, the axis data
 //   shown, the editing commands disabled -> OnlineReached.
 // The "processing" window is closed on every way out.
-OnlineStartResult CompleteOnlineStart(ControllerLink& link, ParameterSet& set, AxisSettings& axes,
-                                      FrameWindows& windows, const OnlineStartSteps& steps = {});
+OnlineStartResult CompleteOnlineStart(const ControllerContext& controller, ParameterSet& set,
+                                      AxisSettings& axes, FrameWindows& windows);
 
 }  // namespace kvt7

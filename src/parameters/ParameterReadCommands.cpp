@@ -3,6 +3,7 @@
 #include "actuators/AxisSettingRules.h"
 #include "app/MessageCatalogue.h"
 #include "app/OperatingMode.h"
+#include "link/ControllerContext.h"
 #include "link/ControllerLink.h"
 #include "parameters/BlockExchange.h"
 #include "parameters/ControllerAxisSettings.h"
@@ -24,54 +25,54 @@ void Run(const std::function<void()>& step)
         step();
 }
 
-void Show(ControllerLink& link, const QString& text)
+void Show(const ControllerContext& controller, const QString& text)
 {
-    link.dialogs().message(text, Buttons::Ok, Icon::None);
+    controller.dialogs.message(text, Buttons::Ok, Icon::None);
 }
 
-int ReadAxesInUse(ControllerLink& link, ParameterSet& set, AxisSettings& axes)
+int ReadAxesInUse(const ControllerContext& controller, ParameterSet& set, AxisSettings& axes)
 {
-    if (ReadAxisMask(link, set, axes) == 0)
+    if (ReadAxisMask(controller.link, set, axes) == 0)
         return 0;
-    Show(link, link.catalogue().Text(359));
+    Show(controller, controller.messages.Text(359));
     return 1;
 }
 
 // The operator may take the controller's axis settings as the PC's: 0 taken, 1 not possible
 // (the program is Offline now), 2 declined.
-int OfferControllerAxisSettings(ControllerLink& link, AxisSettings& axes,
+int OfferControllerAxisSettings(const ControllerContext& controller, AxisSettings& axes,
                                 const ParameterWindowSteps& steps)
 {
-    const MessageCatalogue& texts = link.catalogue();
-    const Answer answer = link.dialogs().message(texts.Text(357) + kNewLine + texts.Text(358),
+    const MessageCatalogue& texts = controller.messages;
+    const Answer answer = controller.dialogs.message(texts.Text(357) + kNewLine + texts.Text(358),
                                                  Buttons::OkCancel, Icon::Question);
     if (answer != Answer::Ok)
         return 2;
-    if (ReadControllerAxisSettings(link, axes) != 0 || !AdoptControllerAxisSettings(axes)) {
-        link.mode().SetOffline();
+    if (ReadControllerAxisSettings(controller.link, axes) != 0 || !AdoptControllerAxisSettings(axes)) {
+        controller.link.SetOffline();
         return 1;
     }
     Run(steps.RefreshAxisDisplays);
-    link.mode().SetOnline();
+    controller.link.SetOnline();
     return 0;
 }
 
-int ReadIntoEditor(ControllerLink& link, ParameterSet& set, AxisSettings& axes,
+int ReadIntoEditor(const ControllerContext& controller, ParameterSet& set, AxisSettings& axes,
                    const ParameterWindowSteps& steps)
 {
-    if (ReadAxesInUse(link, set, axes) != 0)
+    if (ReadAxesInUse(controller, set, axes) != 0)
         return 1;
     Run(steps.YukoJikuHyojiSettei);
-    const int compared = CompareAxisSettings(link, axes);
+    const int compared = CompareAxisSettings(controller.link, axes);
     if (compared < 0) {
-        Show(link, link.catalogue().Text(356));
+        Show(controller, controller.messages.Text(356));
         return 1;
     }
     if (compared > 0) {
-        if (const int offered = OfferControllerAxisSettings(link, axes, steps); offered != 0)
+        if (const int offered = OfferControllerAxisSettings(controller, axes, steps); offered != 0)
             return offered;
     }
-    if (ReadAllParameters(link, set) != 0)
+    if (ReadAllParameters(controller, set) != 0)
         return 1;
     ApplyRecordToEditorValues(set, RecordSource::Controller);
     Run(steps.ShowParameters);
@@ -80,11 +81,11 @@ int ReadIntoEditor(ControllerLink& link, ParameterSet& set, AxisSettings& axes,
 
 }  // namespace
 
-int GetParametaValue(ControllerLink& link, ParameterSet& set, AxisSettings& axes,
+int GetParametaValue(const ControllerContext& controller, ParameterSet& set, AxisSettings& axes,
                      const ParameterWindowSteps& steps)
 {
-    Dialogs& dialogs = link.dialogs();
-    const MessageCatalogue& texts = link.catalogue();
+    Dialogs& dialogs = controller.dialogs;
+    const MessageCatalogue& texts = controller.messages;
     Run(steps.TorikomiParametaValue);
     if (!CheckEmptyFields(set.editor)) {
         const Answer answer =
@@ -98,63 +99,63 @@ int GetParametaValue(ControllerLink& link, ParameterSet& set, AxisSettings& axes
                 return saved;
         }
     }
-    const int result = ReadIntoEditor(link, set, axes, steps);
-    link.ReleasePort();
+    const int result = ReadIntoEditor(controller, set, axes, steps);
+    controller.link.ReleasePort();
     return result;
 }
 
-int GetParametaValue2(ControllerLink& link, ParameterSet& set, AxisSettings& axes,
+int GetParametaValue2(const ControllerContext& controller, ParameterSet& set, AxisSettings& axes,
                       const ParameterWindowSteps& steps)
 {
-    int result = ReadAxesInUse(link, set, axes);
+    int result = ReadAxesInUse(controller, set, axes);
     if (result == 0) {
         Run(steps.YukoJikuHyojiSettei);
-        result = ReadAllParameters(link, set);
+        result = ReadAllParameters(controller, set);
         if (result == 0)
             ApplyRecordToEditorValues(set, RecordSource::Controller);
     }
-    link.ReleasePort();
+    controller.link.ReleasePort();
     return result;
 }
 
-int CheckAxisSettingsOnConnect(ControllerLink& link, ParameterSet& set, AxisSettings& axes,
+int CheckAxisSettingsOnConnect(const ControllerContext& controller, ParameterSet& set, AxisSettings& axes,
                                const ParameterWindowSteps& steps)
 {
-    int differs = CompareAxesInUse(link, axes);
+    int differs = CompareAxesInUse(controller.link, axes);
     if (differs == 0)
-        differs = CompareAxisSettings(link, axes);
+        differs = CompareAxisSettings(controller.link, axes);
     if (differs < 0) {
-        link.mode().SetOffline();
+        controller.link.SetOffline();
         return 1;
     }
     if (differs == 0)
         return 0;
-    const MessageCatalogue& texts = link.catalogue();
-    const int choice = link.dialogs().choice(texts.Text(471), texts.Text(371),
+    const MessageCatalogue& texts = controller.messages;
+    const int choice = controller.dialogs.choice(texts.Text(471), texts.Text(371),
                                              {texts.Text(372), texts.Text(373)}, false);
     if (choice < 0)
         return -1;
     if (choice != 0)
         return 0;
-    if (GetParametaValue2(link, set, axes, steps) != 0)
+    if (GetParametaValue2(controller, set, axes, steps) != 0)
         return 1;
     if (!TakeAxisSettingsFromParameterSet(set, axes)) {
-        Show(link, texts.Text(4) + kNewLine + texts.Text(5));
+        Show(controller, texts.Text(4) + kNewLine + texts.Text(5));
         return 1;
     }
     Run(steps.RefreshAxisDisplays);
     return 0;
 }
 
-int CheckOfAxisSetting(ControllerLink& link, ParameterSet& set, AxisSettings& axes,
+int CheckOfAxisSetting(const ControllerContext& controller, ParameterSet& set, AxisSettings& axes,
                        const ParameterWindowSteps& steps)
 {
-    GoOnlineQuietly(link);
-    if (ReadAxesInUse(link, set, axes) != 0)
+    controller.link.SwitchOnlineQuietly();
+    if (ReadAxesInUse(controller, set, axes) != 0)
         return 1;
     Run(steps.RefreshAxisDisplays);
-    const MessageCatalogue& texts = link.catalogue();
-    link.dialogs().message(texts.Text(412) + QString::number(set.editor.axisMask()) + texts.Text(413),
+    const MessageCatalogue& texts = controller.messages;
+    controller.dialogs.message(texts.Text(412) + QString::number(set.editor.axisMask()) + texts.Text(413),
                            Buttons::Ok, Icon::Information);
     return 0;
 }

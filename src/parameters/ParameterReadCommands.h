@@ -7,7 +7,7 @@
 
 namespace kvt7 {
 
-class ControllerLink;
+struct ControllerContext;
 
 // What the read commands need of the windows. An empty step does nothing (no window).
 struct ParameterWindowSteps {
@@ -28,12 +28,12 @@ struct ParameterWindowSteps {
 // controller's settings, and when that is not possible the program goes Offline), and the
 // read of all parameters, which the editor then shows. The port is released in every case.
 // 0 read, 1 failed, 2 stopped by the operator.
-int GetParametaValue(ControllerLink& link, ParameterSet& set, AxisSettings& axes,
+int GetParametaValue(const ControllerContext& controller, ParameterSet& set, AxisSettings& axes,
                      const ParameterWindowSteps& steps);
 
 // The read after a write and from the device window: the axes in use (359 on failure), the
 // editor's axes, all parameters into the editor values. 0 or 1.
-int GetParametaValue2(ControllerLink& link, ParameterSet& set, AxisSettings& axes,
+int GetParametaValue2(const ControllerContext& controller, ParameterSet& set, AxisSettings& axes,
                       const ParameterWindowSteps& steps);
 
 // When the program goes online: the axes in use, then the axis settings, against the PC's.
@@ -42,13 +42,13 @@ int GetParametaValue2(ControllerLink& link, ParameterSet& set, AxisSettings& axe
 // reads the parameters, takes the PC axis settings from them and refreshes the axis
 // displays (0), or 1 when the read failed or the settings read are not usable (messages
 // 4/5).
-int CheckAxisSettingsOnConnect(ControllerLink& link, ParameterSet& set, AxisSettings& axes,
+int CheckAxisSettingsOnConnect(const ControllerContext& controller, ParameterSet& set, AxisSettings& axes,
                                const ParameterWindowSteps& steps);
 
 // Controller > Check of AXIS Setting: the axes in use; on success the axis displays are
 // refreshed and message 412, the mask in decimal, message 413 shown ("Axis setting is 5.").
 // A failure is reported with message 359. Disabling the commands is the caller's. 0 or 1.
-int CheckOfAxisSetting(ControllerLink& link, ParameterSet& set, AxisSettings& axes,
+int CheckOfAxisSetting(const ControllerContext& controller, ParameterSet& set, AxisSettings& axes,
                        const ParameterWindowSteps& steps);
 
 }  // namespace kvt7

@@ -2,6 +2,7 @@
 
 #include "app/MessageCatalogue.h"
 #include "link/CommandGroups.h"
+#include "link/ControllerContext.h"
 #include "link/ControllerLink.h"
 #include "parameters/BlockExchange.h"
 #include "parameters/ParameterChecks.h"
@@ -37,10 +38,10 @@ std::optional<BlockItems> ReadCommonBlock(ControllerLink& link, bool quiet)
     return items;
 }
 
-int FailRead(ControllerLink& link)
+int FailRead(const ControllerContext& controller)
 {
-    link.ReleasePort();
-    link.dialogs().progressClose();
+    controller.link.ReleasePort();
+    controller.dialogs.progressClose();
     return 1;
 }
 
@@ -58,9 +59,10 @@ void DecodeAll(const std::array<std::optional<BlockItems>, kParameterBlockCount>
 }
 
 // The write steps from firstStep to the commit; steps of axes not in use are skipped.
-int WriteSteps(ControllerLink& link, const ParameterSet& set, int firstStep,
+int WriteSteps(const ControllerContext& controller, const ParameterSet& set, int firstStep,
                CommandGroups* commands)
 {
+    ControllerLink& link = controller.link;
     const int mask = set.editor.axisMask();
     std::array<QString, kParameterBlockCount> texts;
     for (int block = firstStep; block < kParameterBlockCount; ++block) {
@@ -68,14 +70,14 @@ int WriteSteps(ControllerLink& link, const ParameterSet& set, int firstStep,
             continue;
         const auto text = EncodeBlock(set.editor, set.reserved, block);
         if (!text) {
-            ShowInvalidValueMessage(link.dialogs(), link.catalogue());
+            ShowInvalidValueMessage(controller.dialogs, controller.messages);
             return 1;
         }
         texts.at(static_cast<std::size_t>(block)) = *text;
     }
     GoOnlineQuietly(link);
-    Dialogs& dialogs = link.dialogs();
-    dialogs.progressOpen(link.catalogue().Text(383), kWriteProgressMaximum, false);
+    Dialogs& dialogs = controller.dialogs;
+    dialogs.progressOpen(controller.messages.Text(383), kWriteProgressMaximum, false);
     for (int step = firstStep; step <= kCommitStep; ++step) {
         if (step < kCommitStep && !BlockInUse(step, mask))
             continue;
@@ -122,12 +124,15 @@ int ReadControllerAxisMask(ControllerLink& link, AxisSettings& axes)
     return 0;
 }
 
-int ReadAllParameters(ControllerLink& link, ParameterSet& set)
+// Block 0, then the blocks of the axes in `fixedMask`, or of those block 0 names when it
+// is empty.
+static int ReadBlocks(const ControllerContext& controller, ParameterSet& set, std::optional<int> fixedMask)
 {
+    ControllerLink& link = controller.link;
     GoOnlineQuietly(link);
-    Dialogs& dialogs = link.dialogs();
+    Dialogs& dialogs = controller.dialogs;
     std::array<std::optional<BlockItems>, kParameterBlockCount> replies;
-    dialogs.progressOpen(link.catalogue().Text(368), kReadProgressMaximum, false);
+    dialogs.progressOpen(controller.messages.Text(368), kReadProgressMaximum, false);
     int mask = 0;
     for (int block = 0; block < kParameterBlockCount; ++block) {
         if (!BlockInUse(block, mask))
@@ -135,9 +140,9 @@ int ReadAllParameters(ControllerLink& link, ParameterSet& set)
         auto& reply = replies.at(static_cast<std::size_t>(block));
         reply = ReadParameterBlock(link, block);
         if (!reply)
-            return FailRead(link);
+            return FailRead(controller);
         if (block == kCommonBlock)
-            mask = MaskOfCommonBlock(*reply);
+            mask = fixedMask.value_or(MaskOfCommonBlock(*reply));
         dialogs.progressSetValue(block);
     }
     dialogs.progressClose();
@@ -146,11 +151,16 @@ int ReadAllParameters(ControllerLink& link, ParameterSet& set)
     return 0;
 }
 
-int TakeControllerHiddenValues(ControllerLink& link, ParameterSet& set)
+int ReadAllParameters(const ControllerContext& controller, ParameterSet& set)
+{
+    return ReadBlocks(controller, set, std::nullopt);
+}
+
+int TakeControllerHiddenValues(const ControllerContext& controller, ParameterSet& set)
 {
     ParameterSet current;
     current.reserved = set.reserved;
-    if (ReadAllParameters(link, current) != 0)
+    if (ReadBlocks(controller, current, set.editor.axisMask()) != 0)
         return 1;
     set.reserved = current.reserved;
     set.editor.setNumber(Param::HiddenCommon,
@@ -158,14 +168,14 @@ int TakeControllerHiddenValues(ControllerLink& link, ParameterSet& set)
     return 0;
 }
 
-int WriteAllParameters(ControllerLink& link, const ParameterSet& set, CommandGroups* commands)
+int WriteAllParameters(const ControllerContext& controller, const ParameterSet& set, CommandGroups* commands)
 {
-    return WriteSteps(link, set, kCommonBlock, commands);
+    return WriteSteps(controller, set, kCommonBlock, commands);
 }
 
-int WriteAxisParameters(ControllerLink& link, const ParameterSet& set, CommandGroups* commands)
+int WriteAxisParameters(const ControllerContext& controller, const ParameterSet& set, CommandGroups* commands)
 {
-    return WriteSteps(link, set, kFirstAxisPartBlock, commands);
+    return WriteSteps(controller, set, kFirstAxisPartBlock, commands);
 }
 
 int WriteAxisMask(ControllerLink& link, ParameterSet& set, AxisSettings& axes, int mask)

@@ -7,6 +7,7 @@ namespace kvt7 {
 
 class CommandGroups;
 class ControllerLink;
+struct ControllerContext;
 
 // The parameter blocks to and from the controller. Every sequence switches the mode to
 // Online quietly when it starts Offline, sets LinkBusy around each transaction, and
@@ -24,24 +25,26 @@ int ReadControllerAxisMask(ControllerLink& link, AxisSettings& axes);
 // Blocks 0 to C of the axes in use (as block 0 names them), under the progress window
 // (maximum 13, message 368). Decoded only when every block arrived: the parameter record is
 // replaced and the reserved values of the blocks read are kept; on a failure neither changes.
-int ReadAllParameters(ControllerLink& link, ParameterSet& set);
+int ReadAllParameters(const ControllerContext& controller, ParameterSet& set);
 
 // Before a set that came from a file is written: reads all parameters (as ReadAllParameters)
 // into a scratch set and takes over only the reserved values and the hidden common item, so
-// that the write returns them unchanged. The editor values and the record stay. 0 or 1.
-int TakeControllerHiddenValues(ControllerLink& link, ParameterSet& set);
+// that the write returns them unchanged. It reads the blocks the write will send (the set's
+// AXIS), not only those the controller has in use: an axis the set turns on must not go out
+// with zeros in its reserved items. The editor values and the record stay. 0 or 1.
+int TakeControllerHiddenValues(const ControllerContext& controller, ParameterSet& set);
 
 // Blocks 0 to C of the axes in use (the editor's AXIS) from the editor and reserved values,
 // then the commit "0WE2", under the progress window (maximum 14, message 383). A failed
 // transaction enables the command groups again (when given); a wrong echo shows messages
 // 384/385 and nothing further is written, in particular no commit. A set holding a value
 // that does not fit its items sends nothing (messages 9/10).
-int WriteAllParameters(ControllerLink& link, const ParameterSet& set,
+int WriteAllParameters(const ControllerContext& controller, const ParameterSet& set,
                        CommandGroups* commands = nullptr);
 
 // The same for blocks 5 to C (parts A and B of the axes in use) and the commit; used by the
 // online actuator window.
-int WriteAxisParameters(ControllerLink& link, const ParameterSet& set,
+int WriteAxisParameters(const ControllerContext& controller, const ParameterSet& set,
                         CommandGroups* commands = nullptr);
 
 // Reads block 0, puts the mask into item 6 and writes the block back (not committed: the

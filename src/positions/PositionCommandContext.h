@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/AppSettings.h"
+#include "link/ControllerContext.h"
 #include "positions/PositionContext.h"
 #include "positions/PositionFile.h"
 
@@ -10,7 +11,6 @@
 namespace kvt7 {
 
 class CommandGroups;
-class ControllerLink;
 struct DefaultLists;
 struct ParameterSet;
 
@@ -19,7 +19,7 @@ struct ParameterSet;
 // the program's files lie and how the main window's commands are switched.
 struct PositionCommandContext {
     PositionContext& positions;
-    ControllerLink& link;
+    ControllerContext& controller;
     ParameterSet& parameters;
     DefaultLists& defaultLists;
     QString programFolder;

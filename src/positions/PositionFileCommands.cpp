@@ -240,7 +240,7 @@ int SavePosition(PositionCommandContext& context)
         if (ownFreeze)
             context.freezeGrid(false);
     });
-    if (HasRows(context.positions) != 0) {
+    if (!HasRows(context.positions)) {
         context.dialogs().message(context.text(422));
         return 1;
     }
@@ -264,7 +264,7 @@ int SavePositionAs(PositionCommandContext& context)
 {
     CommandsLocked locked(context);
     PositionTable& table = context.table();
-    if (HasRows(context.positions) != 0)
+    if (!HasRows(context.positions))
         return 1;
     if (ChoosePositionRange(table, context.positions.ranges, TableRangeRequest(table)) != 0)
         return 1;

@@ -74,7 +74,7 @@ void TakeReadIntoTable(PositionCommandContext& context)
 void EndWriteMode(PositionCommandContext& context)
 {
     for (int attempt = 1; attempt <= 6; ++attempt) {
-        if (SetControllerMode(context.link, 0) == 0)
+        if (SetControllerMode(context.controller.link, 0) == 0)
             return;
         if (attempt < 6)
             WaitMs(100);
@@ -86,7 +86,7 @@ void EndWriteMode(PositionCommandContext& context)
 bool PrepareWrite(PositionCommandContext& context)
 {
     PositionTable& table = context.table();
-    if (HasRows(context.positions) != 0)
+    if (!HasRows(context.positions))
         return false;
     if (ChoosePositionRange(table, context.positions.ranges, TableRangeRequest(table)) != 0)
         return false;
@@ -95,15 +95,15 @@ bool PrepareWrite(PositionCommandContext& context)
     if (context.dialogs().message(context.text(375), Buttons::OkCancel, Icon::Question) != Answer::Ok)
         return false;
     table.TransferCancel = false;
-    context.link.mode().SwitchOnlineQuietly();
-    const int ready = ReadyQuery(context.link);
+    context.controller.link.SwitchOnlineQuietly();
+    const int ready = ReadyQuery(context.controller.link);
     if (ready < 0)
         return false;
     if (ready == 0) {
         context.dialogs().message(context.text(424));
         return false;
     }
-    if (SetControllerMode(context.link, 1) != 0) {
+    if (SetControllerMode(context.controller.link, 1) != 0) {
         context.dialogs().message(context.text(377));
         return false;
     }
@@ -118,7 +118,7 @@ int ReadPosidataFromCt(PositionCommandContext& context)
     PositionStore& store = *table.store;
     Dialogs& dialogs = context.dialogs();
     table.TransferCancel = false;
-    context.link.mode().SwitchOnlineQuietly();
+    context.controller.link.SwitchOnlineQuietly();
     dialogs.progressOpen(context.text(368), table.SelEndNo - table.SelStartNo + 2, true);
     int done = 0;
     for (int n = table.SelStartNo; n <= table.SelEndNo; ++n) {
@@ -126,16 +126,16 @@ int ReadPosidataFromCt(PositionCommandContext& context)
             table.TransferCancel = true;
         if (table.TransferCancel)
             break;
-        if (Exchange(context.link, QStringLiteral("0RP"), PositionNumberField(n), kReadReplyLength) != 0) {
-            context.link.ReleasePort();
+        if (Exchange(context.controller.link, QStringLiteral("0RP"), PositionNumberField(n), kReadReplyLength) != 0) {
+            context.controller.link.ReleasePort();
             dialogs.progressClose();
             return 1;
         }
-        store.TransferText[std::size_t(n - 1)] = context.link.LastReply();
+        store.TransferText[std::size_t(n - 1)] = context.controller.link.LastReply();
         dialogs.progressSetValue(++done);
     }
     dialogs.progressClose();
-    context.link.ReleasePort();
+    context.controller.link.ReleasePort();
     if (table.TransferCancel)
         return 2;
     const auto rows = ParseReplies(store, table.SelStartNo, table.SelEndNo);
@@ -203,13 +203,13 @@ int WritePosidataToCt(PositionCommandContext& context)
     for (int n = table.SelStartNo; n <= table.SelEndNo; ++n) {
         if (!store.PosiSkip[std::size_t(n)]) {
             const QString data = store.TransferText[std::size_t(n - 1)];
-            if (Exchange(context.link, QStringLiteral("0WP"), data, kWriteReplyLength) != 0) {
-                context.link.ReleasePort();
+            if (Exchange(context.controller.link, QStringLiteral("0WP"), data, kWriteReplyLength) != 0) {
+                context.controller.link.ReleasePort();
                 dialogs.progressClose();
                 return 1;
             }
-            if (context.link.LastReply().left(6) != (QStringLiteral("0WP") + data).left(6)) {
-                context.link.ReleasePort();
+            if (context.controller.link.LastReply().left(6) != (QStringLiteral("0WP") + data).left(6)) {
+                context.controller.link.ReleasePort();
                 dialogs.message(context.lines({384, 385}));
                 dialogs.progressClose();
                 return 1;
@@ -218,7 +218,7 @@ int WritePosidataToCt(PositionCommandContext& context)
         dialogs.progressSetValue(++done);
     }
     dialogs.progressClose();
-    context.link.ReleasePort();
+    context.controller.link.ReleasePort();
     return 0;
 }
 
@@ -229,14 +229,14 @@ int WritePositionsToController(PositionCommandContext& context)
         return 1;
     // From here the controller is in write mode; a refusal returns it to normal.
     const auto refuse = [&context] {
-        if (!context.link.CommFailed())
-            SetControllerMode(context.link, 0);
-        context.link.ReleasePort();
+        if (!context.controller.link.CommFailed())
+            SetControllerMode(context.controller.link, 0);
+        context.controller.link.ReleasePort();
         return 1;
     };
     if (!AxesMatchForWrite(context))
         return refuse();
-    if (ReadControllerAxisSettings(context.link, context.positions.axes) != 0) {
+    if (ReadControllerAxisSettings(context.controller.link, context.positions.axes) != 0) {
         context.dialogs().message(context.text(377));
         return refuse();
     }
@@ -245,7 +245,7 @@ int WritePositionsToController(PositionCommandContext& context)
     if (WritePosidataToCt(context) != 0)
         return refuse();
     EndWriteMode(context);
-    context.link.ReleasePort();
+    context.controller.link.ReleasePort();
     context.dialogs().message(context.text(376));
     return 0;
 }

@@ -49,7 +49,7 @@ void CompareAndShow(PositionCommandContext& context, const QString& okText)
 void VerifyPositions(PositionCommandContext& context, VerifySourceChooser& chooser)
 {
     CommandsLocked locked(context);
-    if (HasRows(context.positions) != 0)
+    if (!HasRows(context.positions))
         return;
     switch (chooser.chooseVerifySource()) {
     case 1: PosiDataFileShogo2(context); break;
@@ -90,8 +90,8 @@ int PosiDataCtShogo(PositionCommandContext& context)
         return 1;
     if (PosiDataCheck3(context.positions.check()) != 0)
         return 1;
-    ControllerLink& link = context.link;
-    link.mode().SwitchOnlineQuietly();
+    ControllerLink& link = context.controller.link;
+    link.SwitchOnlineQuietly();
     if (!link.OpenPortWithAttempts())
         return 1;
     if (LinkCheck(link) != 0) {

@@ -100,12 +100,12 @@ bool HasAnyData(const PositionStore& store)
     return false;
 }
 
-int HasRows(PositionContext& context)
+bool HasRows(PositionContext& context)
 {
     if (context.grid.hasPositionRows())
-        return 0;
+        return true;
     context.dialogs.message(context.messages.Text(433) + kCrLf + context.messages.Text(434));
-    return 1;
+    return false;
 }
 
 void ConvertTablePulseToMm(PositionContext& context, int from, int to)

@@ -18,8 +18,8 @@ void LoadIntoTable(PositionContext& context, int from, int to);
 void ResetTable(PositionContext& context);
 // Any of columns 1..11 holds a value for some position 0..998.
 bool HasAnyData(const PositionStore& store);
-// 0 when the grid holds position rows; otherwise messages 433 and 434 and 1.
-int HasRows(PositionContext& context);
+// True when the grid holds position rows; otherwise messages 433 and 434 and false.
+bool HasRows(PositionContext& context);
 
 // PosiMm from PosiPulse (and back) for positions from..to of every axis; 0 for an axis not in use.
 void ConvertTablePulseToMm(PositionContext& context, int from, int to);

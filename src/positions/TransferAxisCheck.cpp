@@ -22,10 +22,10 @@ namespace {
 int CompareWithController(PositionCommandContext& context)
 {
     AxisSettings& axes = context.positions.axes;
-    const int inUse = CompareAxesInUse(context.link, axes);
+    const int inUse = CompareAxesInUse(context.controller.link, axes);
     if (inUse != 0)
         return inUse;
-    return CompareAxisSettings(context.link, axes);
+    return CompareAxisSettings(context.controller.link, axes);
 }
 
 // The controller's axes and actuators become the program's.
@@ -35,7 +35,7 @@ bool AdoptControllerSetting(PositionCommandContext& context)
     AxisSettings candidate = axes;
     for (int axis = 1; axis <= 4; ++axis)
         candidate.Pc(axis).InUse = candidate.Controller(axis).InUse;
-    if (ReadControllerAxisSettings(context.link, candidate) != 0)
+    if (ReadControllerAxisSettings(context.controller.link, candidate) != 0)
         return false;
     if (!AdoptControllerAxisSettings(candidate))
         return false;
@@ -56,7 +56,7 @@ bool AdoptControllerSetting(PositionCommandContext& context)
 bool SettleAxesBeforeRead(PositionCommandContext& context)
 {
     Dialogs& dialogs = context.dialogs();
-    context.link.mode().SwitchOnlineQuietly();
+    context.controller.link.SwitchOnlineQuietly();
     const int compared = CompareWithController(context);
     if (compared < 0) {
         dialogs.message(context.lines({108, 425}));
@@ -83,7 +83,7 @@ bool AxesMatchForWrite(PositionCommandContext& context)
 {
     AxisSettings& axes = context.positions.axes;
     for (const auto& compare : {CompareAxesInUse, CompareAxisSettings}) {
-        const int result = compare(context.link, axes);
+        const int result = compare(context.controller.link, axes);
         if (result < 0)
             return false;
         if (result == 1) {
@@ -97,7 +97,7 @@ bool AxesMatchForWrite(PositionCommandContext& context)
 int PosiKakikomimaeParaCheck(PositionCommandContext& context)
 {
     Dialogs& dialogs = context.dialogs();
-    ControllerLink& link = context.link;
+    ControllerLink& link = context.controller.link;
     AxisSettings& axes = context.positions.axes;
     dialogs.progressOpen(context.text(378), 4, false);
     const auto fail = [&] {
@@ -105,7 +105,7 @@ int PosiKakikomimaeParaCheck(PositionCommandContext& context)
         link.ReleasePort();
         return 1;
     };
-    link.mode().SwitchOnlineQuietly();
+    link.SwitchOnlineQuietly();
     if (!link.OpenPortWithAttempts() || LinkCheck(link) != 0)
         return fail();
     if (ReadControllerAxisMask(link, axes) != 0 || ReadControllerAxisSettings(link, axes) != 0)

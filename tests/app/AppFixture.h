@@ -6,13 +6,48 @@
 #include "support/TestPaths.h"
 #include "app/FrameWindows.h"
 #include "app/Program.h"
+#include "app/ProgramSteps.h"
 #include "platform/SettingsStore.h"
 
 #include <QStringList>
 #include <gtest/gtest.h>
+#include <functional>
 #include <optional>
 
 namespace kvt7::test {
+
+// The start and end steps of the subsystems, recording every call; the port is closed on
+// ClosePort, the online start ends as `online` says.
+struct RecordingSteps : ProgramSteps {
+    explicit RecordingSteps(FakeSerialPort& line) : port(line) {}
+    FakeSerialPort& port;
+    QStringList calls;
+    std::function<OnlineStartResult(FrameWindows&)> online;
+    bool changed = false;
+    bool saveAsSucceeds = false;
+    int saveAsCalls = 0;
+
+    void ClearParameterSet() override { calls << QStringLiteral("clear-parameters"); }
+    void LoadAlarmList() override { calls << QStringLiteral("alarm-list"); }
+    void PreparePositionGrid() override { calls << QStringLiteral("prepare-grid"); }
+    OnlineStartResult ConnectOnline(FrameWindows& windows) override
+    {
+        calls << QStringLiteral("online");
+        return online ? online(windows) : OnlineStartResult::ContinueOffline;
+    }
+    void LoadOfflineActuators() override { calls << QStringLiteral("offline-actuators"); }
+    void ClosePort() override
+    {
+        calls << QStringLiteral("close-port");
+        port.close();
+    }
+    bool PositionDataChanged() const override { return changed; }
+    bool SaveAs() override
+    {
+        ++saveAsCalls;
+        return saveAsSucceeds;
+    }
+};
 
 // A program with an in-memory store, scripted dialogs and a scripted serial line.
 struct AppFixture : ::testing::Test {
@@ -20,6 +55,7 @@ struct AppFixture : ::testing::Test {
     ScriptedDialogs dialogs;
     FakeSerialPort port;
     Program program{store, dialogs, port, ProgramDir()};
+    RecordingSteps steps{port};
 
     void setStored(const QString& key, const QString& value)
     {
@@ -47,6 +83,9 @@ struct RecordingWindows : FrameWindows {
     }
     void ShowProcessingWindow() override { calls << QStringLiteral("processing"); }
     void CloseProcessingWindow() override { calls << QStringLiteral("processing-off"); }
+    void BuildPositionGrid() override { calls << QStringLiteral("grid"); }
+    void ShowAxisData() override { calls << QStringLiteral("axis-data"); }
+    void ShowVersionStatus(const QString& text) override { calls << QStringLiteral("version:") + text; }
 };
 
 }  // namespace kvt7::test

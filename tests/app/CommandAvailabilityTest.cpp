@@ -4,7 +4,25 @@
 #include <gtest/gtest.h>
 
 using namespace kvt7;
-using C = CommandAvailability;
+
+namespace {
+
+CommandId M(int textId)
+{
+    return *MenuCommandOfText(textId);
+}
+
+CommandId T(const char* key)
+{
+    return *ToolCommandOfKey(QString::fromLatin1(key));
+}
+
+bool IsKind(const CommandRow& row, CommandKind kind)
+{
+    return row.kind == kind;
+}
+
+}  // namespace
 
 TEST(CommandAvailability, LongOperationLeavesOnlyExitAndHelp)
 {
@@ -14,13 +32,14 @@ TEST(CommandAvailability, LongOperationLeavesOnlyExitAndHelp)
     commands.Menyu_Muko();
     commands.EditCMD_Muko();
     for (int id : {251, 252, 253, 254, 255, 256, 257, 260, 261, 265, 270, 280, 285, 287})
-        EXPECT_FALSE(commands.isEnabled(C::Menu(id))) << id;
+        EXPECT_FALSE(commands.isEnabled(M(id))) << id;
     for (int id : {262, 290, 291, 292})
-        EXPECT_TRUE(commands.isEnabled(C::Menu(id))) << id;
-    for (const QString& button : C::CommandButtons())
-        EXPECT_FALSE(commands.isEnabled(button)) << button.toStdString();
-    for (const QString& key : C::ToolKeys())
-        EXPECT_FALSE(commands.isEnabled(C::Tool(key))) << key.toStdString();
+        EXPECT_TRUE(commands.isEnabled(M(id))) << id;
+    for (const CommandRow& row : CommandTable()) {
+        if (IsKind(row, CommandKind::CommandButton) || IsKind(row, CommandKind::ToolButton)) {
+            EXPECT_FALSE(commands.isEnabled(row.id)) << row.objectName;
+        }
+    }
 }
 
 TEST(CommandAvailability, AfterAnOperationInsertAndDeleteWaitForTheGrid)
@@ -33,34 +52,34 @@ TEST(CommandAvailability, AfterAnOperationInsertAndDeleteWaitForTheGrid)
     commands.CMDBTN_Yuko();
     commands.ToolBar_Yuko();
     commands.Menyu_Yuko();
-    EXPECT_FALSE(commands.isEnabled("cmdInsertLine"));
-    EXPECT_FALSE(commands.isEnabled("cmdDeleteLine"));
-    EXPECT_FALSE(commands.isEnabled(C::Menu(266)));
-    EXPECT_FALSE(commands.isEnabled(C::Menu(267)));
-    EXPECT_FALSE(commands.isEnabled(C::Tool("LineCopy")));
-    EXPECT_TRUE(commands.isEnabled("cmdPosiLoad"));
-    EXPECT_TRUE(commands.isEnabled(C::Menu(256)));
-    EXPECT_TRUE(commands.isEnabled(C::Tool("Load")));
+    EXPECT_FALSE(commands.isEnabled(CommandId::cmdInsertLine));
+    EXPECT_FALSE(commands.isEnabled(CommandId::cmdDeleteLine));
+    EXPECT_FALSE(commands.isEnabled(M(266)));
+    EXPECT_FALSE(commands.isEnabled(M(267)));
+    EXPECT_FALSE(commands.isEnabled(T("LineCopy")));
+    EXPECT_TRUE(commands.isEnabled(CommandId::cmdPosiLoad));
+    EXPECT_TRUE(commands.isEnabled(M(256)));
+    EXPECT_TRUE(commands.isEnabled(T("Load")));
     commands.EditCMD_YukoByClipboard(false, false);
-    EXPECT_TRUE(commands.isEnabled("cmdInsertLine"));
-    EXPECT_TRUE(commands.isEnabled(C::Menu(268)));
-    EXPECT_TRUE(commands.isEnabled(C::Menu(297)));
-    EXPECT_FALSE(commands.isEnabled(C::Menu(269))) << "nothing copied: no line paste";
-    EXPECT_FALSE(commands.isEnabled(C::Menu(298))) << "nothing copied: no cell paste";
-    EXPECT_FALSE(commands.isEnabled(C::Tool("LinePaste")));
-    EXPECT_FALSE(commands.isEnabled(C::Tool("CellPaste")));
+    EXPECT_TRUE(commands.isEnabled(CommandId::cmdInsertLine));
+    EXPECT_TRUE(commands.isEnabled(M(268)));
+    EXPECT_TRUE(commands.isEnabled(M(297)));
+    EXPECT_FALSE(commands.isEnabled(M(269))) << "nothing copied: no line paste";
+    EXPECT_FALSE(commands.isEnabled(M(298))) << "nothing copied: no cell paste";
+    EXPECT_FALSE(commands.isEnabled(T("LinePaste")));
+    EXPECT_FALSE(commands.isEnabled(T("CellPaste")));
     commands.EditCMD_YukoByClipboard(true, false);
-    EXPECT_TRUE(commands.isEnabled(C::Menu(298)));
-    EXPECT_TRUE(commands.isEnabled(C::Tool("CellPaste")));
-    EXPECT_FALSE(commands.isEnabled(C::Menu(269))) << "a cell copy offers no line paste";
+    EXPECT_TRUE(commands.isEnabled(M(298)));
+    EXPECT_TRUE(commands.isEnabled(T("CellPaste")));
+    EXPECT_FALSE(commands.isEnabled(M(269))) << "a cell copy offers no line paste";
 }
 
 TEST(CommandAvailability, CommandsNotOfferedStayDisabledAndLockFreezesTheGrid)
 {
     CommandAvailability commands;
-    commands.setOffered(C::Menu(273), false);
-    commands.Menyu_Yuko();
-    EXPECT_FALSE(commands.isEnabled(C::Menu(273)));
+    ASSERT_FALSE(RowOf(CommandId::mnuShowState).offered);
+    commands.setCommand(CommandId::mnuShowState, true);
+    EXPECT_FALSE(commands.isEnabled(CommandId::mnuShowState));
     QSignalSpy lock(&commands, &CommandAvailability::gridLockChanged);
     commands.LockMainWindow();
     commands.UnlockMainWindow();
@@ -68,7 +87,7 @@ TEST(CommandAvailability, CommandsNotOfferedStayDisabledAndLockFreezesTheGrid)
     EXPECT_TRUE(lock.at(0).at(0).toBool());
     EXPECT_FALSE(lock.at(1).at(0).toBool());
     commands.MenuFunction_Muko();
-    EXPECT_FALSE(commands.isEnabled(C::Menu(285)));
+    EXPECT_FALSE(commands.isEnabled(M(285)));
     commands.MenuFunction_Yuko();
-    EXPECT_TRUE(commands.isEnabled(C::Menu(285)));
+    EXPECT_TRUE(commands.isEnabled(M(285)));
 }

@@ -14,19 +14,11 @@ using namespace kvt7::test;
 namespace {
 
 struct ExitTest : AppFixture {
-    bool changed = false;
-    int saveAsCalls = 0;
-    bool saveAsSucceeds = false;
+    bool& changed = steps.changed;
+    int& saveAsCalls = steps.saveAsCalls;
+    bool& saveAsSucceeds = steps.saveAsSucceeds;
 
-    void SetUp() override
-    {
-        program.seams.PositionDataChanged = [this] { return changed; };
-        program.seams.SaveAs = [this] {
-            ++saveAsCalls;
-            return saveAsSucceeds;
-        };
-        ASSERT_TRUE(port.open("/dev/ttyS0"));
-    }
+    void SetUp() override { ASSERT_TRUE(port.open("/dev/ttyS0")); }
 };
 
 }  // namespace
@@ -34,7 +26,7 @@ struct ExitTest : AppFixture {
 TEST_F(ExitTest, UnchangedDataAsksToFinishOkClosesThePort)
 {
     dialogs.answer(Answer::Ok);
-    EXPECT_TRUE(AskExit(program));
+    EXPECT_TRUE(AskExit(program, steps));
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0].text, "KV-T7 を終了します。");
     EXPECT_EQ(dialogs.messages[0].buttons, Buttons::OkCancel);
@@ -46,7 +38,7 @@ TEST_F(ExitTest, CancelKeepsTheProgramRunningAndThePortAsItWas)
 {
     useLanguage(2);
     dialogs.answer(Answer::Cancel);
-    EXPECT_FALSE(AskExit(program));
+    EXPECT_FALSE(AskExit(program, steps));
     EXPECT_EQ(dialogs.lastText(), "Finish KV-T7.");
     EXPECT_TRUE(port.isOpen());
     EXPECT_EQ(port.closes, 0);
@@ -58,7 +50,7 @@ TEST_F(ExitTest, ChangedDataOffersToSave)
     changed = true;
     useLanguage(2);
     dialogs.answer(Answer::Cancel);
-    EXPECT_FALSE(AskExit(program));
+    EXPECT_FALSE(AskExit(program, steps));
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0].text, "Data have been changed. Save the data into the file before finish?");
     EXPECT_EQ(dialogs.messages[0].buttons, Buttons::YesNoCancel);
@@ -66,65 +58,49 @@ TEST_F(ExitTest, ChangedDataOffersToSave)
     EXPECT_EQ(saveAsCalls, 0);
 
     dialogs.answer(Answer::No);
-    EXPECT_TRUE(AskExit(program));
+    EXPECT_TRUE(AskExit(program, steps));
     EXPECT_EQ(saveAsCalls, 0);
 
     dialogs.answer(Answer::Yes);
-    EXPECT_FALSE(AskExit(program)) << "Save As cancelled: the exit is abandoned";
+    EXPECT_FALSE(AskExit(program, steps)) << "Save As cancelled: the exit is abandoned";
     EXPECT_EQ(saveAsCalls, 1);
 
     saveAsSucceeds = true;
     dialogs.answer(Answer::Yes);
-    EXPECT_TRUE(AskExit(program));
+    EXPECT_TRUE(AskExit(program, steps));
     EXPECT_EQ(saveAsCalls, 2);
-}
-
-TEST_F(ExitTest, SaveAsNotPluggedInCountsAsCancelled)
-{
-    changed = true;
-    program.seams.SaveAs = nullptr;
-    dialogs.answer(Answer::Yes);
-    EXPECT_FALSE(AskExit(program));
 }
 
 TEST_F(ExitTest, FinishStoresPortAndLanguageAndClosesThePort)
 {
     program.settings.PortNo = 4;
-    FinishExit(program);
+    FinishExit(program, steps);
     EXPECT_EQ(stored("PortNo"), QString("4"));
     EXPECT_EQ(stored("Language"), QString("1"));
     EXPECT_FALSE(port.isOpen());
-}
-
-TEST_F(ExitTest, ClosingThePortGoesThroughTheLinkWhenPluggedIn)
-{
-    int linkCloses = 0;
-    program.seams.ClosePort = [&] { ++linkCloses; };
-    ClosePort(program);
-    EXPECT_EQ(linkCloses, 1);
-    EXPECT_TRUE(port.isOpen());
 }
 
 TEST_F(AppFixture, LanguageChangeTakesEffectAtTheNextStartOnly)
 {
     RecordingWindows windows;
     dialogs.answerChoice(1);
-    RunStartSequence(program, windows);
+    RunStartSequence(program, windows, steps);
     program.settings.LanguageChangePending = true;  // the options window chose English
     EXPECT_FALSE(stored("Language"));
     EXPECT_EQ(program.messages.Text(390), "KV-T7 を終了します。") << "texts stay Japanese";
 
     dialogs.answer(Answer::Ok);
-    ASSERT_TRUE(AskExit(program));
+    ASSERT_TRUE(AskExit(program, steps));
     EXPECT_EQ(dialogs.lastText(), "KV-T7 を終了します。");
-    FinishExit(program);
+    FinishExit(program, steps);
     EXPECT_EQ(stored("Language"), QString("2"));
 
     ScriptedDialogs nextDialogs;
     FakeSerialPort nextPort;
     Program next{store, nextDialogs, nextPort, ProgramDir()};
     nextDialogs.answerChoice(1);
-    RunStartSequence(next, windows);
+    RecordingSteps nextSteps{nextPort};
+    RunStartSequence(next, windows, nextSteps);
     ASSERT_EQ(nextDialogs.shownChoices.size(), 1u);
     EXPECT_EQ(nextDialogs.shownChoices[0].question,
               "By which shall PC software be used between on-line and off-line?");
@@ -134,7 +110,7 @@ TEST_F(AppFixture, ChangingToOfflineWhileOfflineAsksNothing)
 {
     RecordingWindows windows;
     ASSERT_TRUE(port.open("/dev/ttyS0"));
-    ChangeToOffline(program, windows);
+    ChangeToOffline(program, windows, steps);
     EXPECT_TRUE(dialogs.messages.empty());
     EXPECT_FALSE(port.isOpen());
     EXPECT_EQ(windows.calls, QStringList({"edit-off", "freeze", "unfreeze"}));
@@ -147,7 +123,7 @@ TEST_F(AppFixture, ChangingToOfflineFromOnlineAsksAndCancelLeavesItOnline)
     ASSERT_TRUE(port.open("/dev/ttyS0"));
     program.mode.SetOnline();
     dialogs.answer(Answer::Cancel);
-    ChangeToOffline(program, windows);
+    ChangeToOffline(program, windows, steps);
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0].text, "Do you change the software to Offline from Online?");
     EXPECT_EQ(dialogs.messages[0].buttons, Buttons::OkCancel);
@@ -157,7 +133,7 @@ TEST_F(AppFixture, ChangingToOfflineFromOnlineAsksAndCancelLeavesItOnline)
     EXPECT_FALSE(windows.frozen) << "the grid is given back";
 
     dialogs.answer(Answer::Ok);
-    ChangeToOffline(program, windows);
+    ChangeToOffline(program, windows, steps);
     EXPECT_FALSE(program.mode.isOnline());
     EXPECT_FALSE(program.mode.lampLit());
     EXPECT_FALSE(port.isOpen());

@@ -1,5 +1,5 @@
 #include "QStringPrinting.h"
-#include "app/LocalizeWindow.h"
+#include "app/ui/LocalizeWindow.h"
 #include "app/MessageCatalogue.h"
 
 #include <QAction>

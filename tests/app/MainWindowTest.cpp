@@ -1,7 +1,10 @@
 #include "AppFixture.h"
 #include "app/MainWindowSize.h"
 #include "app/StartSequence.h"
-#include "app/frmMain.h"
+#include "app/CommandTable.h"
+#include "app/Workbench.h"
+#include "app/ui/MainWindowBinding.h"
+#include "app/ui/frmMain.h"
 #include "platform/ui/Desktop.h"
 
 #include <QAction>
@@ -104,13 +107,14 @@ const ButtonRow kButtons[] = {
 };
 
 struct MainWindowTest : AppFixture, ::testing::WithParamInterface<int> {
+    Workbench workbench{program, std::nullopt};
     frmMain* window = nullptr;
 
     void SetUp() override
     {
         useLanguage(GetParam());
         program.settings.Language = GetParam();
-        window = new frmMain(program);
+        window = new frmMain(program, workbench);
         window->Load();
     }
     void TearDown() override { delete window; }
@@ -191,14 +195,35 @@ TEST_P(MainWindowTest, ToolBarKeysInOrderWithSeparatorsAndToolTips)
     EXPECT_EQ(window->ToolBarButton("SqMacro")->toolTip(), pick("Edit Sequence Macro", "ｼｰｹﾝｽﾏｸﾛの編集を行います"));
 }
 
-TEST_P(MainWindowTest, ToolBarClicksAreDispatchedByKey)
+// Adding a command is a row of the table and its handler: every row has its control, every
+// offered command a handler, every command not offered stays off.
+TEST_P(MainWindowTest, EveryCommandOfTheTableHasItsControlAndEveryOfferedOneAHandler)
 {
-    QSignalSpy clicks(window, &frmMain::ToolBarButtonClicked);
-    QAction* button = window->ToolBarButton("MoveTest");
-    button->setEnabled(true);
-    button->trigger();
-    ASSERT_EQ(clicks.size(), 1);
-    EXPECT_EQ(clicks.at(0).at(0).toString(), "MoveTest");
+    for (const CommandRow& row : CommandTable()) {
+        QObject* control = window->CommandControl(row.id);
+        ASSERT_TRUE(control) << row.objectName;
+        EXPECT_EQ(control->property("CommandId").toInt(), int(row.id)) << row.objectName;
+        if (row.kind == CommandKind::MenuTitle)
+            continue;
+        const bool enabled = control->property("enabled").toBool();
+        if (row.offered)
+            EXPECT_TRUE(window->binding().hasHandler(row.runs)) << row.objectName;
+        else
+            EXPECT_FALSE(enabled) << row.objectName;
+        EXPECT_EQ(RowOf(row.runs).runs, row.runs) << row.objectName << " runs a command that runs another";
+    }
+}
+
+TEST_P(MainWindowTest, AClickRunsTheHandlerOfItsRowAndNothingWhenDisabled)
+{
+    auto* bar = window->findChild<QToolBar*>("tbToolBar");
+    window->MenuItem("mnuViewToolBar")->setChecked(false);
+    window->binding().trigger(CommandId::mnuViewToolBar);
+    EXPECT_TRUE(bar->isHidden());
+    program.commands.setCommand(CommandId::mnuViewToolBar, false);
+    window->MenuItem("mnuViewToolBar")->setChecked(true);
+    window->binding().trigger(CommandId::mnuViewToolBar);
+    EXPECT_TRUE(bar->isHidden()) << "a disabled command does nothing";
 }
 
 TEST_P(MainWindowTest, CommandButtonsByNameWithTheirCaptions)
@@ -211,7 +236,10 @@ TEST_P(MainWindowTest, CommandButtonsByNameWithTheirCaptions)
                                            "cmdPosiLoad", "cmdPosiVerify", "cmdReset"});
         EXPECT_EQ(button->isEnabled(), offered) << row.name;
     }
-    EXPECT_EQ(window->findChildren<QPushButton*>().size(), 14);
+    int commandButtons = 0;
+    for (const QPushButton* button : window->findChildren<QPushButton*>())
+        commandButtons += button->property("CommandId").isValid() ? 1 : 0;
+    EXPECT_EQ(commandButtons, 14);
 }
 
 TEST_P(MainWindowTest, LampsAlarmFrameAndLabels)
@@ -318,12 +346,13 @@ TEST_P(MainWindowTest, HelpWithoutHelpFileAndOfflineCommand)
     window->MenuItem("mnuHelpContents")->trigger();
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0].icon, Icon::Information);
-    EXPECT_EQ(dialogs.messages[0].text, text(414));
+    EXPECT_EQ(dialogs.messages[0].text, pick("Can not indicate Help file.No Help files related to this project.",
+                                                        "ﾍﾙﾌﾟの目次を表示できません。 このﾌﾟﾛｼﾞｪｸﾄに関連付けられたﾍﾙﾌﾟが存在しません。"));
 
     program.mode.SetOnline();
     dialogs.answer(Answer::Ok);
     window->MenuItem("mnuSettingsOffline")->trigger();
-    EXPECT_EQ(dialogs.lastText(), text(432));
+    EXPECT_EQ(dialogs.lastText(), pick("Do you change the software to Offline from Online?", "ｵﾌﾗｲﾝに変更しますか？"));
     EXPECT_FALSE(program.mode.isOnline());
     EXPECT_TRUE(window->PositionGrid()->updatesEnabled());
 }
@@ -334,9 +363,10 @@ INSTANTIATE_TEST_SUITE_P(BothLanguages, MainWindowTest, ::testing::Values(1, 2),
 // The whole start with the real windows: Offline, the port never opened.
 TEST_F(AppFixture, StartWithTheMainWindowEndsOfflineWithTheWindowShown)
 {
-    frmMain window(program);
+    Workbench workbench{program, std::nullopt};
+    frmMain window(program, workbench);
     dialogs.answerChoice(1);
-    RunStartSequence(program, window);
+    RunStartSequence(program, window, window.steps());
     EXPECT_TRUE(window.isVisible());
     EXPECT_EQ(port.openAttempts, 0);
     EXPECT_FALSE(program.mode.isOnline());

@@ -1,11 +1,11 @@
 #include "AppFixture.h"
-#include "app/ControlArray.h"
-#include "app/WindowDialogs.h"
-#include "app/frmAbout.h"
-#include "app/frmProcessing.h"
-#include "app/frmSelection.h"
-#include "app/frmSplash.h"
-#include "app/frmTrance.h"
+#include "app/ui/ControlArray.h"
+#include "app/ui/WindowDialogs.h"
+#include "app/ui/frmAbout.h"
+#include "app/ui/frmProcessing.h"
+#include "app/ui/frmSelection.h"
+#include "app/ui/frmSplash.h"
+#include "app/ui/frmTrance.h"
 #include "platform/ui/Desktop.h"
 
 #include <QApplication>

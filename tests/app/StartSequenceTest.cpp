@@ -8,23 +8,11 @@ namespace {
 
 struct StartTest : AppFixture {
     RecordingWindows windows;
-    QStringList steps;  // the seams, in the order they ran
 
-    void recordSeams()
-    {
-        FrameSeams& seams = program.seams;
-        seams.ClearParameterSet = [this] { steps << "clear-parameters"; };
-        seams.LoadOfflineActuators = [this] { steps << "offline-actuators"; };
-        seams.OpenOfflineActuatorWindow = [this](bool duringStart) {
-            steps << (duringStart ? "actuator-window-start" : "actuator-window");
-        };
-        seams.ShowAxisData = [this] { steps << "axis-data"; };
-    }
     void connectWith(OnlineStartResult result)
     {
-        program.seams.ConnectOnline = [this, result](FrameWindows& w) {
+        steps.online = [this, result](FrameWindows& w) {
             EXPECT_EQ(&w, &windows);
-            steps << "online";
             if (result == OnlineStartResult::OnlineReached)
                 program.mode.SetOnline();
             else
@@ -38,15 +26,13 @@ struct StartTest : AppFixture {
 
 TEST_F(StartTest, OfflineChoiceNeverOpensThePort)
 {
-    recordSeams();
     dialogs.answerChoice(1);
-    RunStartSequence(program, windows);
+    RunStartSequence(program, windows, steps);
     EXPECT_EQ(port.openAttempts, 0);
     EXPECT_FALSE(program.mode.isOnline());
     EXPECT_FALSE(program.mode.lampLit());
-    EXPECT_EQ(windows.calls, QStringList({"splash", "main", "edit-off"}));
-    EXPECT_EQ(steps, QStringList({"clear-parameters", "offline-actuators", "actuator-window-start",
-                                  "axis-data"}));
+    EXPECT_EQ(windows.calls, QStringList({"splash", "main", "axis-data", "edit-off"}));
+    EXPECT_EQ(steps.calls, QStringList({"clear-parameters", "offline-actuators"}));
     EXPECT_TRUE(dialogs.messages.empty());
     EXPECT_TRUE(dialogs.scriptUsedUp());
 }
@@ -54,7 +40,7 @@ TEST_F(StartTest, OfflineChoiceNeverOpensThePort)
 TEST_F(StartTest, QuestionInJapaneseOnAFreshStore)
 {
     dialogs.answerChoice(1);
-    RunStartSequence(program, windows);
+    RunStartSequence(program, windows, steps);
     ASSERT_EQ(dialogs.shownChoices.size(), 1u);
     const ShownChoice& choice = dialogs.shownChoices[0];
     EXPECT_EQ(choice.title, "選択");
@@ -68,30 +54,13 @@ TEST_F(StartTest, QuestionInEnglishWithLanguageTwo)
 {
     setStored("Language", "2");
     dialogs.answerChoice(1);
-    RunStartSequence(program, windows);
+    RunStartSequence(program, windows, steps);
     ASSERT_EQ(dialogs.shownChoices.size(), 1u);
     const ShownChoice& choice = dialogs.shownChoices[0];
     EXPECT_EQ(choice.title, "Select");
     EXPECT_EQ(choice.question, "By which shall PC software be used between on-line and off-line?");
     EXPECT_EQ(choice.options, QStringList({"Online", "Offline"}));
     EXPECT_EQ(program.messages.languageOffset(), 10000);
-}
-
-TEST_F(StartTest, OnlineWithoutALinkFailsLikeAPortThatCannotOpenAndGoesOnOffline)
-{
-    recordSeams();
-    setStored("Language", "2");
-    dialogs.answerChoice(0);
-    RunStartSequence(program, windows);
-    ASSERT_EQ(dialogs.messages.size(), 1u);
-    EXPECT_EQ(dialogs.messages[0].text, "Failed Communication port open.\r\n\r\n"
-                                        "Please check a setting of a communication port.");
-    EXPECT_EQ(dialogs.messages[0].buttons, Buttons::Ok);
-    EXPECT_FALSE(program.mode.isOnline());
-    EXPECT_EQ(port.openAttempts, 0);
-    EXPECT_EQ(steps, QStringList({"clear-parameters", "offline-actuators", "actuator-window-start",
-                                  "axis-data"}));
-    EXPECT_EQ(windows.calls.last(), "edit-off");
 }
 
 TEST_F(StartTest, OnlineOutcomesDecideWhatOfTheOfflineStartRuns)
@@ -102,21 +71,18 @@ TEST_F(StartTest, OnlineOutcomesDecideWhatOfTheOfflineStartRuns)
         bool online;
     };
     const Case cases[] = {
-        {OnlineStartResult::OnlineReached, {"online", "axis-data"}, true},
-        {OnlineStartResult::ContinueOffline,
-         {"online", "offline-actuators", "actuator-window-start", "axis-data"}, false},
-        {OnlineStartResult::ContinueAtActuatorWindow,
-         {"online", "actuator-window-start", "axis-data"}, false},
+        {OnlineStartResult::OnlineReached, {"clear-parameters", "online"}, true},
+        {OnlineStartResult::ContinueOffline, {"clear-parameters", "online", "offline-actuators"}, false},
+        {OnlineStartResult::ContinueAtActuatorWindow, {"clear-parameters", "online"}, false},
     };
     for (const Case& c : cases) {
-        steps.clear();
+        steps.calls.clear();
         windows.calls.clear();
-        recordSeams();
-        program.seams.ClearParameterSet = nullptr;
         connectWith(c.result);
         dialogs.answerChoice(0);
-        RunStartSequence(program, windows);
-        EXPECT_EQ(steps, c.steps);
+        RunStartSequence(program, windows, steps);
+        EXPECT_EQ(steps.calls, c.steps);
+        EXPECT_EQ(windows.calls.mid(windows.calls.size() - 2), QStringList({"axis-data", "edit-off"}));
         EXPECT_EQ(program.mode.isOnline(), c.online);
         EXPECT_EQ(windows.calls.last(), "edit-off");
         EXPECT_TRUE(dialogs.messages.empty());
@@ -136,7 +102,7 @@ TEST_F(StartTest, ReadsTheSettingsAndGivesEveryAxisItsStartValues)
     }
     program.settings.LanguageChangePending = true;
     dialogs.answerChoice(1);
-    RunStartSequence(program, windows);
+    RunStartSequence(program, windows, steps);
     EXPECT_FALSE(program.settings.DispMmUnit);
     EXPECT_EQ(program.settings.PortNo, 3);
     EXPECT_FALSE(program.settings.PortOccupy);
@@ -155,7 +121,7 @@ TEST_F(StartTest, HelpFileLiesInTheProgramFolder)
 {
     program.programFolder = "/opt/kvt7";
     dialogs.answerChoice(1);
-    RunStartSequence(program, windows);
+    RunStartSequence(program, windows, steps);
     EXPECT_EQ(program.helpFilePath, "/opt/kvt7/kvt7hlp.chm");
     EXPECT_EQ(ProgramFilePath("/opt/kvt7/", "kvt7hlp.chm"), "/opt/kvt7/kvt7hlp.chm");
     EXPECT_EQ(ProgramFilePath("", "kvt7hlp.chm"), "kvt7hlp.chm");

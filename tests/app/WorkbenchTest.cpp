@@ -22,7 +22,6 @@ struct WorkbenchFixture : ::testing::Test {
     Program program{store, dialogs, line, ProgramDir()};
     std::unique_ptr<Workbench> workbench;
     RecordingWindows windows;
-    QString versionStatus;
 
     void SetUp() override
     {
@@ -30,10 +29,8 @@ struct WorkbenchFixture : ::testing::Test {
         ASSERT_TRUE(server.open(&error)) << error.toStdString();
         program.messages.setLanguage(kEnglish);
         workbench = std::make_unique<Workbench>(program, server.devicePath());
-        workbench->showVersionStatus = [this](const QString& text) { versionStatus = text; };
-        PlugWorkbenchSeams(*workbench);
         GiveAxesStartValues(program.axes);
-        program.seams.LoadAlarmList();
+        LoadProgramAlarmList(*workbench);
     }
     void TearDown() override { workbench->link.ClosePort(); }
     void setStored(const QString& key, const QString& value)
@@ -46,10 +43,10 @@ struct WorkbenchFixture : ::testing::Test {
 
 TEST_F(WorkbenchFixture, OnlineStartTakesTheControllersActuatorsOver)
 {
-    EXPECT_EQ(program.seams.ConnectOnline(windows), OnlineStartResult::OnlineReached);
+    EXPECT_EQ(ConnectOnlineAtStart(*workbench, windows), OnlineStartResult::OnlineReached);
     EXPECT_TRUE(program.mode.isOnline());
     EXPECT_TRUE(program.mode.lampLit());
-    EXPECT_EQ(versionStatus, "The version of C/T is 150");
+    EXPECT_TRUE(windows.calls.contains("version:The version of C/T is 150")) << windows.calls.join(",").toStdString();
     EXPECT_FALSE(dialogs.progressVisible);
     EXPECT_TRUE(program.axes.Pc(1).InUse);
     EXPECT_TRUE(program.axes.Pc(2).InUse);
@@ -66,7 +63,7 @@ TEST_F(WorkbenchFixture, OnlineStartTakesTheControllersActuatorsOver)
 TEST_F(WorkbenchFixture, ControllerOfAnotherTypeEndsTheOnlineStartOffline)
 {
     controller.setTypeDigit(3);
-    EXPECT_EQ(program.seams.ConnectOnline(windows), OnlineStartResult::ContinueOffline);
+    EXPECT_EQ(ConnectOnlineAtStart(*workbench, windows), OnlineStartResult::ContinueOffline);
     EXPECT_FALSE(program.mode.isOnline());
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0].text,
@@ -79,7 +76,7 @@ TEST_F(WorkbenchFixture, OfflineStartTakesTheStoredActuatorsAndEveryAxis)
     setStored("DevSize2", " 42");
     setStored("DevSpeed2", "D");
     setStored("DevStroke2", "50");
-    program.seams.LoadOfflineActuators();
+    LoadOfflineActuatorsAtStart(*workbench);
     EXPECT_TRUE(dialogs.messages.empty());
     for (int axis = 1; axis <= 4; ++axis)
         EXPECT_TRUE(program.axes.Pc(axis).InUse) << axis;
@@ -93,7 +90,7 @@ TEST_F(WorkbenchFixture, OfflineStartTakesTheStoredActuatorsAndEveryAxis)
 TEST_F(WorkbenchFixture, UnusableStoredActuatorIsReported)
 {
     setStored("DevSize1", "28");
-    program.seams.LoadOfflineActuators();
+    LoadOfflineActuatorsAtStart(*workbench);
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0].text, "Device type is not selected.\r\nPlease select device type again.");
 }

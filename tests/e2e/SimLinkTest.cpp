@@ -7,6 +7,7 @@
 #include "link/AlarmReset.h"
 #include "link/CommandGroups.h"
 #include "link/ConnectOnline.h"
+#include "link/ControllerContext.h"
 #include "link/ControllerLink.h"
 #include "link/ControllerVersion.h"
 #include "link/LinkCommands.h"
@@ -41,26 +42,27 @@ protected:
     {
         ASSERT_TRUE(simulator.start(options, SimulatorProgram()))
             << simulator.errorText().toStdString();
-        link = std::make_unique<ControllerLink>(port, mode, dialogs, catalogue, settings, section,
+        link = std::make_unique<ControllerLink>(port, mode, dialogs, catalogue, settings, section, status,
                                                 simulator.devicePath());
-        link->setAlarmList(LoadAlarmList(ProgramDir(), catalogue, dialogs));
-        ASSERT_FALSE(link->alarmList().AlarmListMissing);
+        status.setAlarmList(LoadAlarmList(ProgramDir(), catalogue, dialogs));
+        ASSERT_FALSE(status.alarmList().AlarmListMissing);
     }
 
     SimulatorProcess simulator;
     QtSerialLine port;
     std::unique_ptr<ControllerLink> link;
+    ControllerContext access() { return {*link, status, dialogs, catalogue}; }
 };
 
 TEST_F(SimulatedController, OnlineStartReachesOnlineWithTheVersionText)
 {
     start();
-    const ConnectOnlineResult result = ConnectOnline(*link);
+    const ConnectOnlineResult result = ConnectOnline(access());
     EXPECT_EQ(result.outcome, OnlineStart::Online);
-    const QString version = link->version().ControllerVersion;
+    const QString version = status.version().ControllerVersion;
     EXPECT_EQ(version.size(), 3);
     EXPECT_EQ(result.versionStatusText, "The version of C/T is " + version);
-    EXPECT_EQ(link->version().ControllerTypeDigit, 4);
+    EXPECT_EQ(status.version().ControllerTypeDigit, 4);
     EXPECT_TRUE(mode.isOnline());
     EXPECT_TRUE(mode.lampLit());
     EXPECT_TRUE(link->portOpen());
@@ -68,18 +70,18 @@ TEST_F(SimulatedController, OnlineStartReachesOnlineWithTheVersionText)
     EXPECT_EQ(dialogs.progressValues, (std::vector<int>{1, 2}));
     EXPECT_TRUE(dialogs.messages.empty());
 
-    EXPECT_EQ(ReadAxisVersions(*link, {true, true, false, false}), 0);
-    EXPECT_EQ(link->version().AxisVersion[0].size(), 3);
+    EXPECT_EQ(ReadAxisVersions(*link, status.version(), {true, true, false, false}), 0);
+    EXPECT_EQ(status.version().AxisVersion[0].size(), 3);
 }
 
 TEST_F(SimulatedController, FatalErrorReplyEndsOfflineWithThePortClosed)
 {
     start({"--error", "0RV=0%%105"});
-    const ConnectOnlineResult result = ConnectOnline(*link);
+    const ConnectOnlineResult result = ConnectOnline(access());
     EXPECT_EQ(result.outcome, OnlineStart::Offline);
     EXPECT_EQ(result.versionStatusText, "No version information");
     EXPECT_EQ(dialogs.texts(), QStringList{text(104) + "\r\nError No.5\r\n[Overvoltage]"});
-    EXPECT_TRUE(link->FatalAlarm());
+    EXPECT_TRUE(status.FatalAlarm());
     EXPECT_FALSE(link->portOpen());
     EXPECT_FALSE(mode.isOnline());
     EXPECT_FALSE(mode.lampLit());
@@ -89,7 +91,7 @@ TEST_F(SimulatedController, FatalErrorReplyEndsOfflineWithThePortClosed)
 TEST_F(SimulatedController, ControllerOfAnotherTypeIsRefused)
 {
     start({"--type-digit", "3"});
-    EXPECT_EQ(ConnectOnline(*link).outcome, OnlineStart::Offline);
+    EXPECT_EQ(ConnectOnline(access()).outcome, OnlineStart::Offline);
     EXPECT_EQ(dialogs.texts(), QStringList{text(124) + "\r\n" + text(125)});
     EXPECT_FALSE(link->portOpen());
 }
@@ -98,7 +100,7 @@ TEST_F(SimulatedController, SplitRepliesAreAssembledAndDoubledOnesRecovered)
 {
     start({"--split", "0RV", "--double", "0RA"});
     mode.SwitchOnlineQuietly();
-    EXPECT_EQ(ReadControllerVersion(*link), 0);
+    EXPECT_EQ(ReadControllerVersion(*link, status.version()), 0);
     EXPECT_TRUE(dialogs.messages.empty());
     EXPECT_EQ(ReadyQuery(*link), -1);
     EXPECT_EQ(dialogs.texts(), QStringList{text(105) + "\r\n" + text(106)});
@@ -138,13 +140,13 @@ TEST_F(SimulatedController, ResettableAlarmIsResetAndCleared)
     start({"--error-once", "0RA=0%%005"});
     mode.SwitchOnlineQuietly();
     EXPECT_EQ(ReadyQuery(*link), -1);
-    EXPECT_EQ(link->alarmDisplay().alarmNo, "5");
-    EXPECT_TRUE(link->ControllerErrorPending());
+    EXPECT_EQ(status.alarmDisplay().alarmNo, "5");
+    EXPECT_TRUE(status.ControllerErrorPending());
     dialogs.clear();
     NoCommandGroups commands;
-    EXPECT_EQ(AlarmReset(*link, commands), 0);
-    EXPECT_FALSE(link->ControllerErrorPending());
-    EXPECT_EQ(link->alarmDisplay(), AlarmDisplay{});
+    EXPECT_EQ(AlarmReset(access(), commands), 0);
+    EXPECT_FALSE(status.ControllerErrorPending());
+    EXPECT_EQ(status.alarmDisplay(), AlarmDisplay{});
     EXPECT_TRUE(dialogs.messages.empty());
 }
 
@@ -159,9 +161,9 @@ double CpuSeconds()
 TEST_F(SimulatedController, IdleOnlineLinkUsesNoCpu)
 {
     start();
-    ASSERT_EQ(ConnectOnline(*link).outcome, OnlineStart::Online);
+    ASSERT_EQ(ConnectOnline(access()).outcome, OnlineStart::Online);
     dialogs.progressClose();
-    LinkWatch watch(*link);
+    LinkWatch watch(*link, status, mode);
     ASSERT_TRUE(watch.portLampVisible());
     ASSERT_FALSE(watch.recoveryPending());
     const double before = CpuSeconds();

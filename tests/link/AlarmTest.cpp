@@ -122,41 +122,41 @@ TEST_F(Decoding, ClassZeroIsResettableWithListClassOne)
 {
     ASSERT_EQ(link.OpenPort(), 0);
     port.arrive("0%%X05\r\n");  // character 4 is the class; character 5 is not looked at
-    EXPECT_TRUE(link.FatalAlarm());
-    EXPECT_EQ(link.AlarmText(), "Overvoltage");
+    EXPECT_TRUE(status.FatalAlarm());
+    EXPECT_EQ(status.AlarmText(), "Overvoltage");
 
     port.arrive("0%%0Z5\r\n");
-    EXPECT_FALSE(link.FatalAlarm());
-    EXPECT_EQ(link.AlarmNumber(), "5");
-    EXPECT_EQ(link.AlarmText(), "Push fault");
-    EXPECT_TRUE(link.AlarmFound());
+    EXPECT_FALSE(status.FatalAlarm());
+    EXPECT_EQ(status.AlarmNumber(), "5");
+    EXPECT_EQ(status.AlarmText(), "Push fault");
+    EXPECT_TRUE(status.AlarmFound());
 }
 
 TEST_F(Decoding, ShortErrorReplyIsFatalAndNotFound)
 {
     ASSERT_EQ(link.OpenPort(), 0);
     port.arrive("0%%\r\n");
-    EXPECT_TRUE(link.FatalAlarm());
-    EXPECT_FALSE(link.AlarmFound());
-    EXPECT_EQ(link.AlarmText(), text(32));
+    EXPECT_TRUE(status.FatalAlarm());
+    EXPECT_FALSE(status.AlarmFound());
+    EXPECT_EQ(status.AlarmText(), text(32));
 }
 
 TEST_F(Decoding, MissingListLeavesTheDisplayButStillClassifiesTheAlarm)
 {
-    link.setAlarmList(AlarmList{});
+    status.setAlarmList(AlarmList{});
     port.queueReply("0%%105\r\n");
     EXPECT_EQ(link.SendCommand("0CM", "1", 6), 1);
     EXPECT_EQ(dialogs.texts(), (QStringList{text(30) + "\r\n" + text(31),
                                             text(104) + "\r\n[" + text(32) + "]"}));
-    EXPECT_EQ(link.alarmDisplay(), AlarmDisplay{});
-    EXPECT_TRUE(link.FatalAlarm());
+    EXPECT_EQ(status.alarmDisplay(), AlarmDisplay{});
+    EXPECT_TRUE(status.FatalAlarm());
     EXPECT_FALSE(port.isOpen());
     EXPECT_FALSE(mode.isOnline());
 }
 
 TEST_F(Decoding, MissingListIsToldForAnUnsolicitedErrorReplyButNotInAQuietExchange)
 {
-    link.setAlarmList(AlarmList{});
+    status.setAlarmList(AlarmList{});
     ASSERT_EQ(link.OpenPort(), 0);
     port.arrive("0%%005\r\n");
     EXPECT_EQ(dialogs.texts(), QStringList{text(30) + "\r\n" + text(31)});

@@ -40,14 +40,14 @@ TEST_F(Commands, LinkCheckGoesOfflineEvenOnAResettableAlarmButTheQuietFormDoesNo
 
     mode.SetOnline();
     port.queueReply("0%%005\r\n");
-    EXPECT_EQ(LinkCheckQuiet(link), 1);
+    EXPECT_EQ(LinkCheckQuiet(link, status), 1);
     EXPECT_TRUE(mode.isOnline());
     EXPECT_EQ(dialogs.messages.size(), 1u);  // only the first, non-quiet check spoke
 
     link.ClearAlarm();
     port.queueReply("0XX1\r\n");
     port.queueReply("0CM0\r\n");
-    EXPECT_EQ(LinkCheckQuiet(link), 1);
+    EXPECT_EQ(LinkCheckQuiet(link, status), 1);
     EXPECT_FALSE(mode.isOnline());
 }
 
@@ -86,21 +86,21 @@ TEST_F(Commands, ReadyQueryReadsTheFourthCharacter)
 
 TEST_F(Commands, HomeStatusSetsFlagAndLamp)
 {
-    QSignalSpy lamp(&link, &ControllerLink::homeLampChanged);
+    QSignalSpy lamp(&status, &ControllerStatus::homeLampChanged);
     port.queueReply("0RH1\r\n");
-    EXPECT_EQ(HomeStatusRead(link), 0);
-    EXPECT_TRUE(link.HomeDone());
-    EXPECT_TRUE(link.homeLampVisible());
+    EXPECT_EQ(HomeStatusRead(link, status), 0);
+    EXPECT_TRUE(status.HomeDone());
+    EXPECT_TRUE(status.homeLampVisible());
 
     port.queueReply("0RH2\r\n");  // unknown status: nothing changes
-    EXPECT_EQ(HomeStatusRead(link), 0);
-    EXPECT_TRUE(link.HomeDone());
-    EXPECT_TRUE(link.homeLampVisible());
+    EXPECT_EQ(HomeStatusRead(link, status), 0);
+    EXPECT_TRUE(status.HomeDone());
+    EXPECT_TRUE(status.homeLampVisible());
 
     port.queueReply("0RH0\r\n");
-    EXPECT_EQ(HomeStatusRead(link), 0);
-    EXPECT_FALSE(link.HomeDone());
-    EXPECT_FALSE(link.homeLampVisible());
+    EXPECT_EQ(HomeStatusRead(link, status), 0);
+    EXPECT_FALSE(status.HomeDone());
+    EXPECT_FALSE(status.homeLampVisible());
     EXPECT_EQ(lamp.count(), 2);
 }
 
@@ -108,11 +108,11 @@ TEST_F(Commands, HomeStatusFailureReleasesThePortAndClearsLinkBusy)
 {
     settings.PortOccupy = false;
     port.queueReply("0RH1\r\n");
-    ASSERT_EQ(HomeStatusRead(link), 0);
+    ASSERT_EQ(HomeStatusRead(link, status), 0);
     port.queueReply("0%%005\r\n");
-    EXPECT_EQ(HomeStatusRead(link), 1);
-    EXPECT_FALSE(link.HomeDone());
-    EXPECT_TRUE(link.homeLampVisible());
+    EXPECT_EQ(HomeStatusRead(link, status), 1);
+    EXPECT_FALSE(status.HomeDone());
+    EXPECT_TRUE(status.homeLampVisible());
     EXPECT_FALSE(port.isOpen());
 }
 
@@ -157,10 +157,10 @@ TEST_F(AlarmResets, AcceptedResetClearsTheAlarmAndChecksTheLink)
     ASSERT_EQ(link.SendCommandQuiet("0RA", "", 6), 1);
     mode.SetOffline();
     answer({{"0AR", "0AR\r\n"}, {"0CM1", "0CM1\r\n"}});
-    EXPECT_EQ(AlarmReset(link, groups), 0);
+    EXPECT_EQ(AlarmReset(access(), groups), 0);
     EXPECT_EQ(port.requests().mid(1), (QStringList{"0AR", "0CM1"}));
-    EXPECT_FALSE(link.ControllerErrorPending());
-    EXPECT_EQ(link.alarmDisplay(), AlarmDisplay{});
+    EXPECT_FALSE(status.ControllerErrorPending());
+    EXPECT_EQ(status.alarmDisplay(), AlarmDisplay{});
     EXPECT_TRUE(mode.lampLit());
     EXPECT_FALSE(port.isOpen());
     EXPECT_EQ(groups.calls, (QStringList{"editing off", "reset off", "reset on"}));
@@ -170,7 +170,7 @@ TEST_F(AlarmResets, AcceptedResetClearsTheAlarmAndChecksTheLink)
 TEST_F(AlarmResets, RefusedResetOfAFatalAlarmAsksForAPowerCycle)
 {
     port.queueReply("0%%124\r\n");
-    EXPECT_EQ(AlarmReset(link, groups), 1);
+    EXPECT_EQ(AlarmReset(access(), groups), 1);
     EXPECT_EQ(dialogs.texts(), (QStringList{text(104) + "\r\nError No.4\r\n[Home sensor]",
                                             text(324) + "\r\n" + text(325)}));
     EXPECT_EQ(groups.calls.last(), "reset on");
@@ -179,7 +179,7 @@ TEST_F(AlarmResets, RefusedResetOfAFatalAlarmAsksForAPowerCycle)
 TEST_F(AlarmResets, RefusedResetOfAResettableAlarmShowsOnlyTheAlarm)
 {
     port.queueReply("0%%005\r\n");
-    EXPECT_EQ(AlarmReset(link, groups), 1);
+    EXPECT_EQ(AlarmReset(access(), groups), 1);
     EXPECT_EQ(dialogs.texts(), QStringList{text(104) + "\r\nError No.5\r\n[Push fault]"});
     EXPECT_EQ(groups.calls.last(), "reset on");
 }

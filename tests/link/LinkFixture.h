@@ -3,6 +3,7 @@
 #include "app/AppSettings.h"
 #include "app/MessageCatalogue.h"
 #include "app/OperatingMode.h"
+#include "link/ControllerContext.h"
 #include "link/ControllerLink.h"
 #include "support/FakeSerialPort.h"
 #include "support/LinkTestParts.h"
@@ -23,7 +24,7 @@ protected:
         list.AlarmListMissing = false;
         list.entries = {{"15", "Push fault"}, {"1A", "Macro fault"}, {"25", "Overvoltage"},
                         {"15", "Second fifteen"}, {"24", "Home sensor"}};
-        link.setAlarmList(list);
+        status.setAlarmList(list);
         mode.SetOnline();
         link.setReplyTimeoutMs(30);
     }
@@ -47,7 +48,8 @@ protected:
     }
 
     FakeSerialPort port;
-    ControllerLink link{port, mode, dialogs, catalogue, settings, section};
+    ControllerLink link{port, mode, dialogs, catalogue, settings, section, status};
+    ControllerContext access() { return {link, status, dialogs, catalogue}; }
 };
 
 }  // namespace kvt7::test

@@ -29,17 +29,17 @@ TEST_F(Transactions, AcceptedReplyGoesOutAsOneLineAndResetsTheAlarmDisplay)
     mode.SetOffline();
     mode.SwitchOnlineQuietly();
     EXPECT_EQ(send(kSingle), 1);
-    ASSERT_TRUE(link.ControllerErrorPending());
-    QSignalSpy displays(&link, &ControllerLink::alarmDisplayChanged);
+    ASSERT_TRUE(status.ControllerErrorPending());
+    QSignalSpy displays(&status, &ControllerStatus::alarmDisplayChanged);
 
     EXPECT_EQ(send(kRetry), 0);
     EXPECT_EQ(port.writes.last(), QByteArray("0CM1\r\n"));
     EXPECT_EQ(link.LastReply(), QStringLiteral("0CM1\r\n"));
     EXPECT_TRUE(link.ReplyComplete());
     EXPECT_FALSE(link.CommFailed());
-    EXPECT_FALSE(link.ControllerErrorPending());
-    EXPECT_EQ(link.alarmDisplay(), AlarmDisplay{});
-    EXPECT_EQ(link.alarmDisplay().errorComment, QStringLiteral("No Error"));
+    EXPECT_FALSE(status.ControllerErrorPending());
+    EXPECT_EQ(status.alarmDisplay(), AlarmDisplay{});
+    EXPECT_EQ(status.alarmDisplay().errorComment, QStringLiteral("No Error"));
     EXPECT_EQ(displays.count(), 1);
     EXPECT_TRUE(mode.isOnline());
     EXPECT_TRUE(mode.lampLit());
@@ -110,12 +110,12 @@ TEST_F(Transactions, ResettableErrorReplyIsShownAndKeepsTheLinkOnline)
         EXPECT_EQ(dialogs.texts(),
                   QStringList{text(104) + "\r\nError No.5\r\n[Push fault]"});
         EXPECT_EQ(port.requests().last(), "0CM1");  // no recovery after an error reply
-        EXPECT_TRUE(link.ControllerErrorPending());
-        EXPECT_FALSE(link.FatalAlarm());
-        EXPECT_EQ(link.LastErrorReply(), "0%%005\r\n");
-        EXPECT_EQ(link.AlarmNumber(), "5");
-        EXPECT_TRUE(link.AlarmFound());
-        EXPECT_EQ(link.alarmDisplay(), (AlarmDisplay{true, "5", "Push fault"}));
+        EXPECT_TRUE(status.ControllerErrorPending());
+        EXPECT_FALSE(status.FatalAlarm());
+        EXPECT_EQ(status.LastErrorReply(), "0%%005\r\n");
+        EXPECT_EQ(status.AlarmNumber(), "5");
+        EXPECT_TRUE(status.AlarmFound());
+        EXPECT_EQ(status.alarmDisplay(), (AlarmDisplay{true, "5", "Push fault"}));
         EXPECT_TRUE(mode.isOnline());
         EXPECT_TRUE(port.isOpen());
     }
@@ -129,7 +129,7 @@ TEST_F(Transactions, FatalErrorReplyClosesThePortAfterItsMessage)
     EXPECT_EQ(send(kRetry), 1);
     EXPECT_EQ(dialogs.texts(), QStringList{text(104) + "\r\nError No.5\r\n[Overvoltage]"});
     EXPECT_TRUE(openDuringMessage);
-    EXPECT_TRUE(link.FatalAlarm());
+    EXPECT_TRUE(status.FatalAlarm());
     EXPECT_FALSE(port.isOpen());
     EXPECT_FALSE(mode.isOnline());
     EXPECT_FALSE(mode.lampLit());
@@ -140,8 +140,8 @@ TEST_F(Transactions, AlarmDigitMissingFromTheListShowsMessage32)
     port.queueReply("0%%009\r\n");
     EXPECT_EQ(send(kSingle), 1);
     EXPECT_EQ(dialogs.texts(), QStringList{text(104) + "\r\n[" + text(32) + "]"});
-    EXPECT_FALSE(link.AlarmFound());
-    EXPECT_EQ(link.alarmDisplay(), (AlarmDisplay{true, "9", text(32)}));
+    EXPECT_FALSE(status.AlarmFound());
+    EXPECT_EQ(status.alarmDisplay(), (AlarmDisplay{true, "9", text(32)}));
 }
 
 TEST_F(Transactions, QuietErrorReplyReleasesThePortAndKeepsTheMode)
@@ -150,8 +150,8 @@ TEST_F(Transactions, QuietErrorReplyReleasesThePortAndKeepsTheMode)
     port.queueReply("0%%105\r\n");
     EXPECT_EQ(send(kQuiet), 1);
     EXPECT_TRUE(dialogs.messages.empty());
-    EXPECT_TRUE(link.FatalAlarm());
-    EXPECT_EQ(link.alarmDisplay(), (AlarmDisplay{true, "5", "Overvoltage"}));
+    EXPECT_TRUE(status.FatalAlarm());
+    EXPECT_EQ(status.alarmDisplay(), (AlarmDisplay{true, "5", "Overvoltage"}));
     EXPECT_FALSE(port.isOpen());
     EXPECT_TRUE(mode.isOnline());
 
@@ -205,7 +205,7 @@ TEST_F(Transactions, ErrorReplyToTheRecoveryIsReportedAsTheAlarm)
     EXPECT_EQ(send(kRetry), 1);
     EXPECT_EQ(dialogs.texts(), QStringList{text(104) + "\r\nError No.A\r\n[Macro fault]"});
     EXPECT_TRUE(mode.isOnline());
-    EXPECT_TRUE(link.ControllerErrorPending());
+    EXPECT_TRUE(status.ControllerErrorPending());
 }
 
 TEST_F(Transactions, QuietRecoveryKeepsTheModeOnlyForAnErrorReplyAfterAPrefixMismatch)
@@ -214,13 +214,13 @@ TEST_F(Transactions, QuietRecoveryKeepsTheModeOnlyForAnErrorReplyAfterAPrefixMis
     port.queueReply("0%%005\r\n");
     EXPECT_EQ(send(kQuiet), 1);
     EXPECT_TRUE(mode.isOnline());
-    EXPECT_EQ(link.LastErrorReply(), "0%%005\r\n");
+    EXPECT_EQ(status.LastErrorReply(), "0%%005\r\n");
 
     port.queueReply("0CM\r\n");
     port.queueReply("0%%01A\r\n");
     EXPECT_EQ(send(kQuiet), 1);
-    EXPECT_EQ(link.LastErrorReply(), "0%%01A\r\n");
-    EXPECT_EQ(link.AlarmNumber(), "A");
+    EXPECT_EQ(status.LastErrorReply(), "0%%01A\r\n");
+    EXPECT_EQ(status.AlarmNumber(), "A");
     EXPECT_FALSE(mode.isOnline());
     EXPECT_TRUE(link.CommFailed());
 
@@ -388,11 +388,11 @@ TEST_F(Transactions, SecondExchangeDuringTheWaitIsRefused)
 TEST_F(Transactions, UnsolicitedErrorReplyIsDecodedOnArrival)
 {
     ASSERT_EQ(link.OpenPort(), 0);
-    QSignalSpy states(&link, &ControllerLink::alarmStateChanged);
+    QSignalSpy states(&status, &ControllerStatus::alarmStateChanged);
     port.arrive("0%%124\r\n");
-    EXPECT_TRUE(link.ControllerErrorPending());
-    EXPECT_TRUE(link.FatalAlarm());
-    EXPECT_EQ(link.alarmDisplay(), (AlarmDisplay{true, "4", "Home sensor"}));
+    EXPECT_TRUE(status.ControllerErrorPending());
+    EXPECT_TRUE(status.FatalAlarm());
+    EXPECT_EQ(status.alarmDisplay(), (AlarmDisplay{true, "4", "Home sensor"}));
     EXPECT_EQ(states.count(), 1);
     EXPECT_TRUE(dialogs.messages.empty());
 }
@@ -419,7 +419,7 @@ TEST_F(PortMapping, PortNumberNamesTheDeviceUnlessMappedOrOverridden)
     EXPECT_EQ(port.openedDevice, "/dev/ttyS6");
     link.ClosePort();
 
-    ControllerLink overridden(port, mode, dialogs, catalogue, settings, section,
+    ControllerLink overridden(port, mode, dialogs, catalogue, settings, section, status,
                               QStringLiteral("/dev/pts/9"));
     EXPECT_EQ(overridden.OpenPort(), 0);
     EXPECT_EQ(port.openedDevice, "/dev/pts/9");

@@ -15,7 +15,7 @@ protected:
         ASSERT_EQ(link.OpenPort(), 0);
         port.arrive(reply);
     }
-    LinkWatch watch{link};
+    LinkWatch watch{link, status, mode};
 };
 
 TEST_F(Watch, IdleLinkRunsNoTimerAndThePortLampFollowsThePort)
@@ -38,11 +38,11 @@ TEST_F(Watch, PendingResettableAlarmIsCheckedQuietlyUntilTheControllerAnswers)
     port.queueReply("0CM1\r\n");
     QElapsedTimer clock;
     clock.start();
-    while (link.ControllerErrorPending() && clock.elapsed() < 5000)
+    while (status.ControllerErrorPending() && clock.elapsed() < 5000)
         WaitMs(20);
     EXPECT_GE(clock.elapsed(), 2 * 475);  // two ticks of 500 ms
     EXPECT_EQ(port.requests(), (QStringList{"0CM1", "0CM1"}));
-    EXPECT_FALSE(link.ControllerErrorPending());
+    EXPECT_FALSE(status.ControllerErrorPending());
     EXPECT_FALSE(watch.recoveryPending());
     EXPECT_TRUE(dialogs.messages.empty());
     EXPECT_FALSE(link.LinkBusy());

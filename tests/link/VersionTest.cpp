@@ -27,17 +27,17 @@ protected:
 TEST_F(Versions, ControllerVersionFollowsALinkCheck)
 {
     controller();
-    EXPECT_EQ(ReadControllerVersion(link), 0);
+    EXPECT_EQ(ReadControllerVersion(link, status.version()), 0);
     EXPECT_EQ(port.requests(), (QStringList{"0CM1", "0RV"}));
-    EXPECT_EQ(link.version().ControllerVersion, "120");
-    EXPECT_EQ(link.version().ControllerTypeDigit, 4);
-    EXPECT_TRUE(IsKvM8(link.version()));
+    EXPECT_EQ(status.version().ControllerVersion, "120");
+    EXPECT_EQ(status.version().ControllerTypeDigit, 4);
+    EXPECT_TRUE(IsKvM8(status.version()));
 }
 
 TEST_F(Versions, ControllerVersionFailsSilentlyWithoutAPort)
 {
     port.openFailures = -1;
-    EXPECT_EQ(ReadControllerVersion(link), 1);
+    EXPECT_EQ(ReadControllerVersion(link, status.version()), 1);
     EXPECT_EQ(port.openAttempts, 6);
     EXPECT_TRUE(dialogs.messages.empty());
 }
@@ -45,28 +45,28 @@ TEST_F(Versions, ControllerVersionFailsSilentlyWithoutAPort)
 TEST_F(Versions, AxisVersionsAreAskedForTheAxesInUseOnly)
 {
     controller();
-    EXPECT_EQ(ReadAxisVersions(link, {true, false, true, false}), 0);
+    EXPECT_EQ(ReadAxisVersions(link, status.version(), {true, false, true, false}), 0);
     EXPECT_EQ(port.requests(), (QStringList{"0RV1", "0RV3"}));
-    EXPECT_EQ(link.version().AxisVersion[0], "201");
-    EXPECT_EQ(link.version().AxisVersion[2], "203");
-    EXPECT_TRUE(link.version().AxisVersion[1].isEmpty());
+    EXPECT_EQ(status.version().AxisVersion[0], "201");
+    EXPECT_EQ(status.version().AxisVersion[2], "203");
+    EXPECT_TRUE(status.version().AxisVersion[1].isEmpty());
 }
 
 TEST_F(Versions, ForeignIdentificationStopsTheAxisReads)
 {
     controller('4', "X8R");
-    EXPECT_EQ(ReadAxisVersions(link, {true, true, true, true}), 1);
+    EXPECT_EQ(ReadAxisVersions(link, status.version(), {true, true, true, true}), 1);
     EXPECT_EQ(port.requests(), QStringList{"0RV1"});
-    EXPECT_TRUE(link.version().AxisVersion[0].isEmpty());
+    EXPECT_TRUE(status.version().AxisVersion[0].isEmpty());
 }
 
 TEST_F(Versions, FailedAxisReadIsRememberedAndTheNextAxisAsked)
 {
     port.queueReply("0%%005\r\n");
     port.queueReply("0RV2202M8R\r\n");
-    EXPECT_EQ(ReadAxisVersions(link, {true, true, false, false}), 1);
+    EXPECT_EQ(ReadAxisVersions(link, status.version(), {true, true, false, false}), 1);
     EXPECT_EQ(port.requests(), (QStringList{"0RV1", "0RV2"}));
-    EXPECT_EQ(link.version().AxisVersion[1], "202");
+    EXPECT_EQ(status.version().AxisVersion[1], "202");
 }
 
 TEST_F(Versions, VersionMessageListsMainThenTheAxesInUse)
@@ -98,7 +98,7 @@ TEST_F(Versions, VersionDisplayShowsOneMessageAndReleasesThePort)
     mode.SetOffline();
     NoCommandGroups groups;
     const VersionDisplayResult shown =
-        ShowControllerVersion(link, {true, false, false, false}, groups);
+        ShowControllerVersion(access(), {true, false, false, false}, groups);
     EXPECT_EQ(shown.result, 0);
     EXPECT_EQ(shown.statusText, "The version of C/T is 120");
     EXPECT_EQ(dialogs.texts(),
@@ -113,7 +113,7 @@ TEST_F(Versions, VersionDisplayWithoutAPortSaysSo)
     port.openFailures = -1;
     NoCommandGroups groups;
     const VersionDisplayResult shown =
-        ShowControllerVersion(link, {true, false, false, false}, groups);
+        ShowControllerVersion(access(), {true, false, false, false}, groups);
     EXPECT_EQ(shown.result, 1);
     EXPECT_EQ(shown.statusText, "No version information");
     EXPECT_EQ(dialogs.texts(), QStringList{portText()});
@@ -128,7 +128,7 @@ protected:
 TEST_F(OnlineStartTest, ReachesOnlineWithTheProgressWindowStillOpen)
 {
     controller();
-    const ConnectOnlineResult result = ConnectOnline(link);
+    const ConnectOnlineResult result = ConnectOnline(access());
     EXPECT_EQ(result.outcome, OnlineStart::Online);
     EXPECT_EQ(result.versionStatusText, "The version of C/T is 120");
     EXPECT_EQ(port.requests(), (QStringList{"0CM02", "0CM1", "0RV"}));
@@ -144,7 +144,7 @@ TEST_F(OnlineStartTest, ReachesOnlineWithTheProgressWindowStillOpen)
 TEST_F(OnlineStartTest, MissingPortEndsOfflineAfterSixAttemptsWithOneMessage)
 {
     port.openFailures = -1;
-    const ConnectOnlineResult result = ConnectOnline(link);
+    const ConnectOnlineResult result = ConnectOnline(access());
     EXPECT_EQ(result.outcome, OnlineStart::Offline);
     EXPECT_EQ(port.openAttempts, 6);
     EXPECT_EQ(dialogs.events, (QStringList{"progress-open:" + text(368) + ":4", "progress-close",
@@ -155,7 +155,7 @@ TEST_F(OnlineStartTest, MissingPortEndsOfflineAfterSixAttemptsWithOneMessage)
 TEST_F(OnlineStartTest, RefusedModeEndsOfflineWithThePortClosed)
 {
     port.queueReply("0%%005\r\n");
-    const ConnectOnlineResult result = ConnectOnline(link);
+    const ConnectOnlineResult result = ConnectOnline(access());
     EXPECT_EQ(result.outcome, OnlineStart::Offline);
     EXPECT_TRUE(result.versionStatusText.isEmpty());
     EXPECT_EQ(dialogs.events.last(), "progress-close");
@@ -168,7 +168,7 @@ TEST_F(OnlineStartTest, RefusedModeEndsOfflineWithThePortClosed)
 TEST_F(OnlineStartTest, FailedVersionReadEndsOffline)
 {
     answer({{"0CM02", "0CM02\r\n"}, {"0CM1", "0CM1\r\n"}, {"0RV", "0%%105\r\n"}});
-    const ConnectOnlineResult result = ConnectOnline(link);
+    const ConnectOnlineResult result = ConnectOnline(access());
     EXPECT_EQ(result.outcome, OnlineStart::Offline);
     EXPECT_EQ(result.versionStatusText, "No version information");
     EXPECT_EQ(dialogs.progressValues, std::vector<int>{1});
@@ -179,7 +179,7 @@ TEST_F(OnlineStartTest, FailedVersionReadEndsOffline)
 TEST_F(OnlineStartTest, ControllerOfAnotherTypeIsRefused)
 {
     controller('3');
-    const ConnectOnlineResult result = ConnectOnline(link);
+    const ConnectOnlineResult result = ConnectOnline(access());
     EXPECT_EQ(result.outcome, OnlineStart::Offline);
     EXPECT_EQ(result.versionStatusText, "The version of C/T is 120");
     EXPECT_EQ(dialogs.events.mid(1),

@@ -20,6 +20,9 @@ public:
     void FreezePositionGrid(bool frozen) override { calls << (frozen ? "freeze" : "thaw"); }
     void ShowProcessingWindow() override { calls << "processing"; }
     void CloseProcessingWindow() override { calls << "processing-closed"; }
+    void BuildPositionGrid() override { calls << "grid"; }
+    void ShowAxisData() override { calls << "axis-data"; }
+    void ShowVersionStatus(const QString& text) override { calls << "version:" + text; }
     QStringList calls;
 };
 
@@ -28,23 +31,20 @@ protected:
     OnlineStartTest()
     {
         mode.SetOffline();
-        steps.BuildPositionGrid = [this] { windows.calls << "grid"; };
-        steps.ShowAxisData = [this] { windows.calls << "axis-data"; };
     }
     OnlineStartResult start()
     {
-        if (ConnectOnline(link).outcome != OnlineStart::Online) {
+        if (ConnectOnline(access()).outcome != OnlineStart::Online) {
             ADD_FAILURE() << "the first steps of the start failed";
             return OnlineStartResult::ContinueOffline;
         }
         port.writes.clear();
-        return CompleteOnlineStart(link, set, axes, windows, steps);
+        return CompleteOnlineStart(access(), set, axes, windows);
     }
 
     ParameterSet set;
     AxisSettings axes;
     RecordingWindows windows;
-    OnlineStartSteps steps;
 };
 
 TEST_F(OnlineStartTest, TheControllersActuatorsBecomeThePcs)

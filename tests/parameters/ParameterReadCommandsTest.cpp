@@ -50,7 +50,7 @@ protected:
 
 TEST_F(ParameterReadCommandsTest, ReadIntoAnEditorWithEmptyFieldsAsksNothing)
 {
-    ASSERT_EQ(GetParametaValue(link, set, axes, steps), 0);
+    ASSERT_EQ(GetParametaValue(access(), set, axes, steps), 0);
     EXPECT_TRUE(dialogs.messages.empty());
     EXPECT_EQ(calls, (QStringList{"take", "axes", "show"}));
     EXPECT_EQ(set.editor.number(Param::Offset, 1), 300);
@@ -65,7 +65,7 @@ TEST_F(ParameterReadCommandsTest, AFullEditorOffersToSaveFirst)
     set = ValidSet(3);
     const EditorValues edited = set.editor;
     dialogs.answer(Answer::Cancel);
-    EXPECT_EQ(GetParametaValue(link, set, axes, steps), 2);
+    EXPECT_EQ(GetParametaValue(access(), set, axes, steps), 2);
     EXPECT_EQ(dialogs.messages.at(0).text, text(355));
     EXPECT_EQ(dialogs.messages.at(0).buttons, Buttons::YesNoCancel);
     EXPECT_TRUE(port.requests().isEmpty());
@@ -77,7 +77,7 @@ TEST_F(ParameterReadCommandsTest, AFullEditorOffersToSaveFirst)
     dialogs.clear();
     dialogs.answer(Answer::Yes);
     dialogs.answerSave(path);
-    ASSERT_EQ(GetParametaValue(link, set, axes, steps), 0);
+    ASSERT_EQ(GetParametaValue(access(), set, axes, steps), 0);
     EXPECT_TRUE(QFileInfo::exists(path));
     EXPECT_EQ(dialogs.texts(), (QStringList{text(355), text(14)}));
     EXPECT_EQ(set.editor.number(Param::Offset, 1), 300);
@@ -87,7 +87,7 @@ TEST_F(ParameterReadCommandsTest, AFullEditorOffersToSaveFirst)
     dialogs.clear();
     dialogs.answer(Answer::Yes);
     dialogs.answerSave(std::nullopt);
-    EXPECT_EQ(GetParametaValue(link, set, axes, steps), 2);
+    EXPECT_EQ(GetParametaValue(access(), set, axes, steps), 2);
     EXPECT_EQ(set.editor, edited);
 }
 
@@ -96,7 +96,7 @@ TEST_F(ParameterReadCommandsTest, DifferentAxisSettingsAreOfferedForAdoption)
     axes.Pc(1).LeadMm = 6;
     axes.Pc(2).SizeCode = " 28";
     dialogs.answer(Answer::Cancel);
-    EXPECT_EQ(GetParametaValue(link, set, axes, steps), 2);
+    EXPECT_EQ(GetParametaValue(access(), set, axes, steps), 2);
     EXPECT_EQ(dialogs.texts(), QStringList{lines({357, 358})});
     EXPECT_EQ(dialogs.messages.at(0).buttons, Buttons::OkCancel);
     EXPECT_EQ(axes.Pc(1).LeadMm, 6);
@@ -107,7 +107,7 @@ TEST_F(ParameterReadCommandsTest, DifferentAxisSettingsAreOfferedForAdoption)
     mode.SetOffline();
     mode.SwitchOnlineQuietly();
     dialogs.answer(Answer::Ok);
-    ASSERT_EQ(GetParametaValue(link, set, axes, steps), 0);
+    ASSERT_EQ(GetParametaValue(access(), set, axes, steps), 0);
     EXPECT_EQ(calls, (QStringList{"take", "axes", "refresh", "show"}));
     EXPECT_EQ(axes.Pc(1).LeadMm, 2);
     EXPECT_EQ(axes.Pc(2).SizeCode, " 42");
@@ -121,7 +121,7 @@ TEST_F(ParameterReadCommandsTest, ControllerSettingsThatCannotBeAdoptedGoOffline
     axes.Pc(2).LeadMm = 6;
     controller.setItem(8, 9, 0);  // axis 2 without a speed code
     dialogs.answer(Answer::Ok);
-    EXPECT_EQ(GetParametaValue(link, set, axes, steps), 1);
+    EXPECT_EQ(GetParametaValue(access(), set, axes, steps), 1);
     EXPECT_FALSE(mode.isOnline());
     EXPECT_EQ(axes.Pc(2).LeadMm, 6);
     EXPECT_FALSE(calls.contains("show"));
@@ -130,25 +130,25 @@ TEST_F(ParameterReadCommandsTest, ControllerSettingsThatCannotBeAdoptedGoOffline
 TEST_F(ParameterReadCommandsTest, FailuresOfTheReadCommands)
 {
     controller.faults().add(Fault{FaultKind::Error, "0RD8", "0%%012", 1});
-    EXPECT_EQ(GetParametaValue(link, set, axes, steps), 1);
+    EXPECT_EQ(GetParametaValue(access(), set, axes, steps), 1);
     EXPECT_EQ(dialogs.lastText(), text(356));
 
     dialogs.clear();
     controller.faults().add(Fault{FaultKind::Error, "0RD0", "0%%012", 1});
-    EXPECT_EQ(GetParametaValue(link, set, axes, steps), 1);
+    EXPECT_EQ(GetParametaValue(access(), set, axes, steps), 1);
     EXPECT_EQ(dialogs.lastText(), text(359));
     EXPECT_FALSE(set.editor.number(Param::Offset, 1));
 
     dialogs.clear();
     controller.faults().add(Fault{FaultKind::Error, "0RD0", "0%%012", 1});
-    EXPECT_EQ(GetParametaValue2(link, set, axes, steps), 1);
+    EXPECT_EQ(GetParametaValue2(access(), set, axes, steps), 1);
     EXPECT_EQ(dialogs.lastText(), text(359));
 }
 
 TEST_F(ParameterReadCommandsTest, ReadAfterAWrite)
 {
     controller.setAxisMask(1);
-    ASSERT_EQ(GetParametaValue2(link, set, axes, steps), 0);
+    ASSERT_EQ(GetParametaValue2(access(), set, axes, steps), 0);
     EXPECT_EQ(calls, QStringList{"axes"});
     EXPECT_EQ(port.requests(), (QStringList{"0CM1", "0RD0", "0RD0", "0RD1", "0RD5", "0RD6"}));
     EXPECT_EQ(set.editor.number(Param::Stroke, 1), 20000);
@@ -158,11 +158,11 @@ TEST_F(ParameterReadCommandsTest, ReadAfterAWrite)
 
 TEST_F(ParameterReadCommandsTest, CheckOnConnectWhenEverythingMatches)
 {
-    EXPECT_EQ(CheckAxisSettingsOnConnect(link, set, axes, steps), 0);
+    EXPECT_EQ(CheckAxisSettingsOnConnect(access(), set, axes, steps), 0);
     EXPECT_TRUE(dialogs.shownChoices.empty());
 
     controller.faults().add(Fault{FaultKind::Error, "0RD6", "0%%012", 1});
-    EXPECT_EQ(CheckAxisSettingsOnConnect(link, set, axes, steps), 1);
+    EXPECT_EQ(CheckAxisSettingsOnConnect(access(), set, axes, steps), 1);
     EXPECT_FALSE(mode.isOnline());
     EXPECT_FALSE(mode.lampLit());
 }
@@ -171,7 +171,7 @@ TEST_F(ParameterReadCommandsTest, CheckOnConnectOffersTheThreeAnswers)
 {
     controller.setAxisMask(1);  // the PC has axes 1 and 2
     dialogs.answerChoice(-1);
-    EXPECT_EQ(CheckAxisSettingsOnConnect(link, set, axes, steps), -1);
+    EXPECT_EQ(CheckAxisSettingsOnConnect(access(), set, axes, steps), -1);
     ASSERT_EQ(dialogs.shownChoices.size(), 1u);
     const ShownChoice& choice = dialogs.shownChoices.front();
     EXPECT_EQ(choice.title, text(471));
@@ -180,13 +180,13 @@ TEST_F(ParameterReadCommandsTest, CheckOnConnectOffersTheThreeAnswers)
     EXPECT_FALSE(choice.noCancel);
 
     dialogs.answerChoice(1);
-    EXPECT_EQ(CheckAxisSettingsOnConnect(link, set, axes, steps), 0);
+    EXPECT_EQ(CheckAxisSettingsOnConnect(access(), set, axes, steps), 0);
     EXPECT_TRUE(axes.Pc(2).InUse);
     EXPECT_TRUE(calls.isEmpty());
 
     dialogs.answerChoice(0);
     axes.Pc(1).LeadMm = 6;
-    EXPECT_EQ(CheckAxisSettingsOnConnect(link, set, axes, steps), 0);
+    EXPECT_EQ(CheckAxisSettingsOnConnect(access(), set, axes, steps), 0);
     EXPECT_EQ(calls, (QStringList{"axes", "refresh"}));
     EXPECT_FALSE(axes.Pc(2).InUse);
     EXPECT_EQ(axes.Pc(1).LeadMm, 2);
@@ -198,7 +198,7 @@ TEST_F(ParameterReadCommandsTest, CheckOnConnectOffersTheThreeAnswers)
     controller.setItem(6, 9, 0);
     axes.Pc(1).LeadMm = 6;
     dialogs.answerChoice(0);
-    EXPECT_EQ(CheckAxisSettingsOnConnect(link, set, axes, steps), 1);
+    EXPECT_EQ(CheckAxisSettingsOnConnect(access(), set, axes, steps), 1);
     EXPECT_EQ(dialogs.lastText(), lines({4, 5}));
     EXPECT_EQ(axes.Pc(1).LeadMm, 6);
 }
@@ -207,19 +207,19 @@ TEST_F(ParameterReadCommandsTest, CheckOfAxisSettingShowsTheMask)
 {
     controller.setAxisMask(5);
     mode.SetOffline();
-    ASSERT_EQ(CheckOfAxisSetting(link, set, axes, steps), 0);
+    ASSERT_EQ(CheckOfAxisSetting(access(), set, axes, steps), 0);
     EXPECT_EQ(dialogs.texts(), QStringList{"Axis setting is 5."});
     EXPECT_EQ(calls, QStringList{"refresh"});
     EXPECT_TRUE(axes.Pc(3).InUse);
 
     catalogue.setLanguage(kJapanese);
     dialogs.clear();
-    ASSERT_EQ(CheckOfAxisSetting(link, set, axes, steps), 0);
+    ASSERT_EQ(CheckOfAxisSetting(access(), set, axes, steps), 0);
     EXPECT_EQ(dialogs.lastText(), QString::fromUtf8("軸設定は、5です。"));
 
     controller.faults().add(Fault{FaultKind::Error, "0RD0", "0%%012", 1});
     dialogs.clear();
-    EXPECT_EQ(CheckOfAxisSetting(link, set, axes, steps), 1);
+    EXPECT_EQ(CheckOfAxisSetting(access(), set, axes, steps), 1);
     EXPECT_EQ(dialogs.lastText(), text(359));
 }
 

@@ -44,7 +44,7 @@ TEST_F(ParameterTransferTest, FullReadSendsTheBlocksOfTheAxesInUse)
 {
     controller.setAxisMask(5);
     ParameterSet set;
-    ASSERT_EQ(ReadAllParameters(link, set), 0);
+    ASSERT_EQ(ReadAllParameters(access(), set), 0);
     EXPECT_EQ(port.requests(),
               (QStringList{"0RD0", "0RD1", "0RD3", "0RD5", "0RD6", "0RD9", "0RDA"}));
     EXPECT_EQ(dialogs.events.first(), "progress-open:Reading data from controller...:13");
@@ -73,7 +73,7 @@ TEST_F(ParameterTransferTest, AFailedReadDecodesNothing)
     set.record.of(Param::Offset, 1) = RecordValue::Number(7);
     const ParameterSet before = set;
     controller.faults().add(Fault{FaultKind::Error, "0RD6", "0%%012", -1});
-    EXPECT_EQ(ReadAllParameters(link, set), 1);
+    EXPECT_EQ(ReadAllParameters(access(), set), 1);
     EXPECT_EQ(port.requests(), (QStringList{"0RD0", "0RD1", "0RD2", "0RD5", "0RD6"}));
     EXPECT_EQ(set.record, before.record);
     EXPECT_EQ(set.reserved, before.reserved);
@@ -86,7 +86,7 @@ TEST_F(ParameterTransferTest, AFailedReadDecodesNothing)
     rewrite = [](const QByteArray& line, const QByteArray& reply) {
         return line == "0RD5" ? QByteArray(reply).replace(6, 1, "G") : reply;
     };
-    EXPECT_EQ(ReadAllParameters(link, set), 1);
+    EXPECT_EQ(ReadAllParameters(access(), set), 1);
     EXPECT_EQ(set.record, before.record);
     EXPECT_EQ(dialogs.texts(), QStringList{dataError()});
 }
@@ -94,7 +94,7 @@ TEST_F(ParameterTransferTest, AFailedReadDecodesNothing)
 TEST_F(ParameterTransferTest, FullWriteSendsTheBlocksOfTheAxesInUseThenTheCommit)
 {
     const ParameterSet set = WritableSet();
-    ASSERT_EQ(WriteAllParameters(link, set), 0);
+    ASSERT_EQ(WriteAllParameters(access(), set), 0);
     const QString zeros(30, '0');
     EXPECT_EQ(port.requests(), (QStringList{
                                    "0WD002010101000A05015C11223344556677",
@@ -122,7 +122,7 @@ TEST_F(ParameterTransferTest, WidthsAndTheE35ActuatorOnTheWireAndBack)
     set.editor.setNumber(Param::Stroke, 3, 20000);
     set.editor.setText(Param::ActSize, 3, QStringLiteral("E35"));
     set.editor.setText(Param::ActSpeed, 3, QStringLiteral("L"));
-    ASSERT_EQ(WriteAllParameters(link, set), 0);
+    ASSERT_EQ(WriteAllParameters(access(), set), 0);
     const QStringList requests = port.requests();
     EXPECT_EQ(requests[5].mid(4, 4), "012C");
     EXPECT_EQ(requests[6].mid(4 + 4, 4), "0190");
@@ -130,7 +130,7 @@ TEST_F(ParameterTransferTest, WidthsAndTheE35ActuatorOnTheWireAndBack)
     EXPECT_EQ(requests[6].mid(4 + 16, 4), "2345");
 
     ParameterSet back;
-    ASSERT_EQ(ReadAllParameters(link, back), 0);
+    ASSERT_EQ(ReadAllParameters(access(), back), 0);
     EXPECT_EQ(back.record.of(Param::ActSize, 3).text(), "E35");
     EXPECT_EQ(back.record.of(Param::ActSpeed, 3).text(), "L");
     EXPECT_EQ(back.record.of(Param::Actuator, 3).text(), "E35L103");
@@ -144,10 +144,10 @@ TEST_F(ParameterTransferTest, ReservedValuesAndTheHiddenItemGoBackAsRead)
     for (int block = 0; block < kParameterBlockCount; ++block)
         before[block] = blockText(block);
     ParameterSet set;
-    ASSERT_EQ(ReadAllParameters(link, set), 0);
+    ASSERT_EQ(ReadAllParameters(access(), set), 0);
     ApplyRecordToEditorValues(set, RecordSource::Controller);
     port.writes.clear();
-    ASSERT_EQ(WriteAllParameters(link, set), 0);
+    ASSERT_EQ(WriteAllParameters(access(), set), 0);
     EXPECT_EQ(port.requests().first(), "0WD0" + before[0]);
     for (int block = 0; block < kParameterBlockCount; ++block)
         EXPECT_EQ(blockText(block), before[block]) << block;
@@ -158,7 +158,7 @@ TEST_F(ParameterTransferTest, AFileSetTakesTheControllersHiddenValuesBeforeAWrit
     ParameterSet set = ValidSet(3);
     set.record.of(Param::Offset, 1) = RecordValue::Number(7);
     const ParameterSet before = set;
-    ASSERT_EQ(TakeControllerHiddenValues(link, set), 0);
+    ASSERT_EQ(TakeControllerHiddenValues(access(), set), 0);
     EXPECT_EQ(set.reserved.common, (std::array<int, 7>{0x11, 0x22, 0x33, 0x44, 0x55, 0x66, 0x77}));
     EXPECT_EQ(set.reserved.partB[1], (std::array<int, 4>{0xB2, 0xC2, 0xD2, 0xF2}));
     EXPECT_EQ(set.editor.number(Param::HiddenCommon), 0x5C);
@@ -172,7 +172,7 @@ TEST_F(ParameterTransferTest, AWrongEchoStopsTheWriteBeforeTheCommit)
     rewrite = [](const QByteArray& line, const QByteArray& reply) {
         return line.startsWith("0WD5") ? QByteArray("0WD6\r\n") : reply;
     };
-    EXPECT_EQ(WriteAllParameters(link, WritableSet()), 1);
+    EXPECT_EQ(WriteAllParameters(access(), WritableSet()), 1);
     const QStringList requests = port.requests();
     ASSERT_EQ(requests.size(), 4);
     EXPECT_TRUE(requests.last().startsWith("0WD5"));
@@ -186,7 +186,7 @@ TEST_F(ParameterTransferTest, AWrongEchoStopsTheWriteBeforeTheCommit)
     rewrite = [](const QByteArray& line, const QByteArray& reply) {
         return line == "0WE2" ? QByteArray("0WE1\r\n") : reply;
     };
-    EXPECT_EQ(WriteAllParameters(link, WritableSet()), 1);
+    EXPECT_EQ(WriteAllParameters(access(), WritableSet()), 1);
     EXPECT_EQ(dialogs.texts(), QStringList{dataError()});
 }
 
@@ -194,7 +194,7 @@ TEST_F(ParameterTransferTest, AFailedWriteEnablesTheCommandsAndSendsNoCommit)
 {
     RecordingCommands commands;
     controller.faults().add(Fault{FaultKind::Error, "0WD6", "0%%012", -1});
-    EXPECT_EQ(WriteAllParameters(link, WritableSet(), &commands), 1);
+    EXPECT_EQ(WriteAllParameters(access(), WritableSet(), &commands), 1);
     EXPECT_FALSE(port.requests().contains("0WE2"));
     EXPECT_EQ(commands.calls, QStringList{"enable"});
     EXPECT_FALSE(dialogs.progressVisible);
@@ -210,12 +210,12 @@ TEST_F(ParameterTransferTest, AxisWriteLeavesTheCommonBlocksAlone)
     EXPECT_EQ(ParametaValueCheck(set.editor), 1);
     EXPECT_EQ(ParametaValueCheck2(set.editor), 0);
 
-    EXPECT_EQ(WriteAllParameters(link, set), 1);
+    EXPECT_EQ(WriteAllParameters(access(), set), 1);
     EXPECT_TRUE(port.requests().isEmpty());
     EXPECT_EQ(dialogs.texts(), QStringList{text(9) + "\r\n" + text(10)});
 
     dialogs.clear();
-    ASSERT_EQ(WriteAxisParameters(link, set), 0);
+    ASSERT_EQ(WriteAxisParameters(access(), set), 0);
     QStringList sent;
     for (const QString& request : port.requests())
         sent << request.left(4);

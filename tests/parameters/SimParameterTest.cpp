@@ -8,6 +8,7 @@
 #include "app/MessageCatalogue.h"
 #include "app/OperatingMode.h"
 #include "link/ConnectOnline.h"
+#include "link/ControllerContext.h"
 #include "link/ControllerLink.h"
 #include "parameters/OnlineStart.h"
 #include "parameters/ParameterComparison.h"
@@ -31,6 +32,9 @@ public:
     void FreezePositionGrid(bool) override {}
     void ShowProcessingWindow() override {}
     void CloseProcessingWindow() override {}
+    void BuildPositionGrid() override {}
+    void ShowAxisData() override {}
+    void ShowVersionStatus(const QString&) override {}
 };
 
 class SimParameterTest : public ::testing::Test, protected LinkTestParts {
@@ -39,11 +43,11 @@ protected:
     {
         QString error;
         ASSERT_TRUE(server.open(&error)) << error.toStdString();
-        link = std::make_unique<ControllerLink>(port, mode, dialogs, catalogue, settings, section,
+        link = std::make_unique<ControllerLink>(port, mode, dialogs, catalogue, settings, section, status,
                                                 server.devicePath());
         AlarmList list;
         list.AlarmListMissing = false;
-        link->setAlarmList(list);
+        status.setAlarmList(list);
     }
     void TearDown() override
     {
@@ -55,6 +59,7 @@ protected:
     sim::PtyServer server{controller};
     QtSerialLine port;
     std::unique_ptr<ControllerLink> link;
+    ControllerContext access() { return {*link, status, dialogs, catalogue}; }
 };
 
 TEST_F(SimParameterTest, WrittenParametersReadBackEqualWithTheReservedValuesKept)
@@ -62,7 +67,7 @@ TEST_F(SimParameterTest, WrittenParametersReadBackEqualWithTheReservedValuesKept
     ParameterSet set;
     AxisSettings axes;
     ASSERT_EQ(ReadAxisMask(*link, set, axes), 0);
-    ASSERT_EQ(ReadAllParameters(*link, set), 0);
+    ASSERT_EQ(ReadAllParameters(access(), set), 0);
     const ReservedValues reserved = set.reserved;
     EXPECT_EQ(reserved.common, (std::array<int, 7>{0x11, 0x22, 0x33, 0x44, 0x55, 0x66, 0x77}));
     ApplyRecordToEditorValues(set, RecordSource::Controller);
@@ -79,12 +84,12 @@ TEST_F(SimParameterTest, WrittenParametersReadBackEqualWithTheReservedValuesKept
     }
     set.editor.setText(Param::ActSize, 2, QStringLiteral("E35"));
     set.editor.setText(Param::Actuator, 2, QStringLiteral("E35L102"));
-    ASSERT_EQ(WriteAllParameters(*link, set), 0);
+    ASSERT_EQ(WriteAllParameters(access(), set), 0);
     EXPECT_TRUE(dialogs.messages.empty()) << dialogs.lastText().toStdString();
     EXPECT_EQ(controller.block(8, sim::Kvm8Simulator::Copy::Stored), controller.block(8));
 
     ParameterSet back;
-    ASSERT_EQ(ReadAllParameters(*link, back), 0);
+    ASSERT_EQ(ReadAllParameters(access(), back), 0);
     EXPECT_EQ(back.reserved, reserved);
     EXPECT_EQ(back.record.of(Param::HiddenCommon, 1).number(), 0x5C);
     set.record = back.record;
@@ -95,11 +100,11 @@ TEST_F(SimParameterTest, WrittenParametersReadBackEqualWithTheReservedValuesKept
 
 TEST_F(SimParameterTest, OnlineStartTakesOverTheSimulatedActuators)
 {
-    ASSERT_EQ(ConnectOnline(*link).outcome, OnlineStart::Online);
+    ASSERT_EQ(ConnectOnline(access()).outcome, OnlineStart::Online);
     ParameterSet set;
     AxisSettings axes;
     NoWindows windows;
-    ASSERT_EQ(CompleteOnlineStart(*link, set, axes, windows), OnlineStartResult::OnlineReached);
+    ASSERT_EQ(CompleteOnlineStart(access(), set, axes, windows), OnlineStartResult::OnlineReached);
     const auto model = [&axes](int axis) {
         const AxisSetting& a = axes.Pc(axis);
         return a.SizeCode + a.SpeedCode + QStringLiteral("%1").arg(a.StrokeMm, 3, 10, QLatin1Char('0'));

@@ -5,6 +5,7 @@
 #include "app/AppSettings.h"
 #include "app/MessageCatalogue.h"
 #include "app/OperatingMode.h"
+#include "link/ControllerContext.h"
 #include "link/ControllerLink.h"
 #include "support/FakeSerialPort.h"
 #include "support/LinkTestParts.h"
@@ -25,7 +26,7 @@ protected:
         AlarmList list;
         list.AlarmListMissing = false;
         list.entries = {{"12", "Data fault"}};
-        link.setAlarmList(list);
+        status.setAlarmList(list);
         mode.SetOnline();
         port.setResponder([this](const QByteArray& line) -> FakeSerialPort::Pieces {
             QByteArray reply = controller.handle(line);
@@ -57,7 +58,8 @@ protected:
     // Request line and the controller's reply -> the reply that arrives (empty: silence).
     std::function<QByteArray(const QByteArray&, const QByteArray&)> rewrite;
     FakeSerialPort port;
-    ControllerLink link{port, mode, dialogs, catalogue, settings, section};
+    ControllerLink link{port, mode, dialogs, catalogue, settings, section, status};
+    ControllerContext access() { return {link, status, dialogs, catalogue}; }
 };
 
 }  // namespace kvt7::test

@@ -5,7 +5,9 @@
 #include "app/OperatingMode.h"
 #include "link/AlarmList.h"
 #include "link/CommandGroups.h"
+#include "link/ControllerContext.h"
 #include "link/ControllerLink.h"
+#include "link/ControllerStatus.h"
 #include "parameters/DefaultLists.h"
 #include "parameters/ParameterSet.h"
 #include "platform/SettingsStore.h"
@@ -23,21 +25,23 @@ struct ControllerFixture : GridFixture {
     OperatingMode mode;
     MemorySettingsStore store;
     SettingsSection section{store};
+    ControllerStatus status;
     ControllerLink link;
+    ControllerContext access{link, status, dialogs, messages};
     ParameterSet parameters;
     DefaultLists lists;
     NoCommandGroups groups;
-    PositionCommandContext commands{context, link, parameters, lists, CatalogueDir(), section, groups, {}};
+    PositionCommandContext commands{context, access, parameters, lists, CatalogueDir(), section, groups, {}};
     QTemporaryDir folder;
 
     ControllerFixture(SerialPort& line, const QString& device)
-        : link(line, mode, dialogs, messages, settings, section, device)
+        : link(line, mode, dialogs, messages, settings, section, status, device)
     {
         useAxis(2, true, 4, 192, 50);
         make42D(2);
         AlarmList list;
         list.AlarmListMissing = false;
-        link.setAlarmList(list);
+        status.setAlarmList(list);
         mode.SetOnline();
     }
     ~ControllerFixture() { link.ClosePort(); }

@@ -180,7 +180,7 @@ struct RecordingGroups final : CommandGroups {
 TEST_F(TransferTest, SaveAsBeforeAReadKeepsTheCommandsOffUntilTheReadEnds)
 {
     RecordingGroups recording;
-    PositionCommandContext locked{context, link, parameters, lists, CatalogueDir(), section, recording, {}};
+    PositionCommandContext locked{context, access, parameters, lists, CatalogueDir(), section, recording, {}};
     newTable(1, 2);
     dialogs.answer(Answer::Yes);  // 369: save first
     ranges.answers.push_back(PositionRange{1, 2});

@@ -3,13 +3,14 @@
 #include "app/AppSettings.h"
 #include "app/MessageCatalogue.h"
 #include "app/OperatingMode.h"
+#include "link/ControllerStatus.h"
 #include "platform/SettingsStore.h"
 #include "support/ScriptedDialogs.h"
 
 namespace kvt7::test {
 
 // What a controller link works with beside its serial line: the operating mode, scripted
-// dialogs, the catalogue in English and an empty settings store. Link fixtures derive from
+// dialogs, the catalogue in English, an empty settings store and the controller's status. Link fixtures derive from
 // it and build their link on their own line.
 struct LinkTestParts {
     LinkTestParts() { catalogue.setLanguage(kEnglish); }
@@ -21,6 +22,7 @@ struct LinkTestParts {
     MemorySettingsStore store;
     SettingsSection section{store};
     AppSettings settings;
+    ControllerStatus status;
 };
 
 }  // namespace kvt7::test

@@ -9,6 +9,14 @@
 
 namespace kvt7 {
 
+namespace {
+
+// The system information tools tried in turn, as desktops ship them.
+const char* const kSystemInformationTools[] = {"hardinfo", "gnome-system-monitor", "ksysguard",
+                                               "xfce4-taskmanager", "lxtask"};
+
+}  // namespace
+
 bool OpenWithDesktopViewer(const QString& path)
 {
     return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
@@ -22,9 +30,7 @@ int ScreenWidthPixels()
 
 bool StartSystemInformationTool()
 {
-    static const char* const tools[] = {"hardinfo", "gnome-system-monitor", "ksysguard",
-                                        "xfce4-taskmanager", "lxtask"};
-    for (const char* tool : tools) {
+    for (const char* tool : kSystemInformationTools) {
         const QString program = QStandardPaths::findExecutable(QString::fromLatin1(tool));
         if (!program.isEmpty() && QProcess::startDetached(program, {}))
             return true;

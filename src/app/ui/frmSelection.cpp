@@ -1,7 +1,7 @@
 #include "frmSelection.h"
 
 #include "ControlArray.h"
-#include "MessageCatalogue.h"
+#include "app/MessageCatalogue.h"
 #include "platform/ui/Desktop.h"
 
 #include <QButtonGroup>

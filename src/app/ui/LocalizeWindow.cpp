@@ -1,6 +1,6 @@
 #include "LocalizeWindow.h"
 
-#include "MessageCatalogue.h"
+#include "app/MessageCatalogue.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>

@@ -1,11 +1,12 @@
 #include "frmSplash.h"
 
+#include "platform/Wait.h"
+
 #include "DrawnImages.h"
-#include "MessageCatalogue.h"
-#include "ProgramVersion.h"
+#include "app/MessageCatalogue.h"
+#include "app/ProgramVersion.h"
 #include "platform/ui/Desktop.h"
 
-#include <QEventLoop>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -76,10 +77,8 @@ void frmSplash::Run()
     }
     show();
     raise();
-    QEventLoop loop;
-    connect(timerSplash_, &QTimer::timeout, &loop, &QEventLoop::quit);
-    timerSplash_->start();
-    loop.exec();
+    // The window's timer gives the time; the wait itself is the program's one wait.
+    WaitMs(timerSplash_->interval());
     hide();
 }
 

@@ -1,13 +1,12 @@
 #include "ApplicationSetup.h"
-#include "CommandLine.h"
+#include "app/CommandLine.h"
 #include "DrawnImages.h"
-#include "Program.h"
-#include "MainWindowBinding.h"
-#include "StartSequence.h"
+#include "app/Program.h"
+#include "app/StartSequence.h"
 #include "WindowDialogs.h"
 #include "frmMain.h"
 #include "platform/SerialPort.h"
-#include "Workbench.h"
+#include "app/Workbench.h"
 #include "platform/SettingsStore.h"
 #include "platform/SimulatorProcess.h"
 
@@ -48,14 +47,12 @@ int main(int argc, char** argv)
     Program program{store, dialogs, port, QApplication::applicationDirPath()};
     dialogs.attach(program);
     Workbench workbench(program, deviceOverride);
-    PlugWorkbenchSeams(workbench);
 
-    frmMain mainWindow(program);
+    frmMain mainWindow(program, workbench);
     dialogs.setParentWindow(&mainWindow);
-    MainWindowBinding binding(mainWindow, workbench);
     QObject::connect(&mainWindow, &frmMain::ProgramEnded, &application, &QApplication::quit,
                      Qt::QueuedConnection);
 
-    RunStartSequence(program, mainWindow);
+    RunStartSequence(program, mainWindow, mainWindow.steps());
     return application.exec();
 }

@@ -1,7 +1,7 @@
 #include "ApplicationSetup.h"
 
-#include "AppSettings.h"
-#include "MessageCatalogue.h"
+#include "app/AppSettings.h"
+#include "app/MessageCatalogue.h"
 #include "platform/SettingsStore.h"
 
 #include <QApplication>

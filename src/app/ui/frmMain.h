@@ -1,10 +1,12 @@
 #pragma once
 
-#include "FrameWindows.h"
+#include "app/CommandTable.h"
+#include "app/FrameWindows.h"
 #include "MainWindowControls.h"
 
 #include <QMainWindow>
 #include <QPointer>
+#include <memory>
 
 class QPushButton;
 class QTableView;
@@ -13,6 +15,9 @@ class QTimer;
 namespace kvt7 {
 
 struct Program;
+struct Workbench;
+class MainWindowBinding;
+class ProgramSteps;
 class frmProcessing;
 
 // The main window: menus, tool bar, command buttons, lamps, alarm display, the position grid
@@ -20,8 +25,13 @@ class frmProcessing;
 class frmMain : public QMainWindow, public FrameWindows {
     Q_OBJECT
 public:
-    explicit frmMain(Program& program, QWidget* parent = nullptr);
+    // Builds the controls from the command table and binds every command to its operation.
+    frmMain(Program& program, Workbench& workbench, QWidget* parent = nullptr);
     ~frmMain() override;
+
+    // The start and end steps of the subsystems, as the main window carries them out.
+    ProgramSteps& steps();
+    MainWindowBinding& binding() { return *binding_; }
 
     // Texts, caption, size; disables the editing commands.
     void Load();
@@ -33,6 +43,9 @@ public:
     void FreezePositionGrid(bool frozen) override;
     void ShowProcessingWindow() override;
     void CloseProcessingWindow() override;
+    void BuildPositionGrid() override;
+    void ShowAxisData() override;
+    void ShowVersionStatus(const QString& text) override;
 
     // Controls
     QAction* MenuItem(const QString& name) const;
@@ -41,6 +54,8 @@ public:
     QAction* ToolBarButton(int position) const;  // 1..22 as the tool bar counts, separators too
     QAction* ToolBarButton(const QString& key) const;
     QPushButton* CommandButton(const QString& name) const;
+    // The menu item, tool-bar button or command button of a command; nullptr for none.
+    QObject* CommandControl(CommandId id) const;
     // The position grid; its model is attached by the position data.
     QTableView* PositionGrid() const { return controls_.flgdData; }
     QLabel* DeviceTypeLabel(int index) const;  // axes 1..4 at 0..3
@@ -57,10 +72,10 @@ public:
     // Enables every menu item, tool-bar button and command button as the program's command
     // availability says.
     void ApplyCommandAvailability();
+    // Help > Version: the version window, modal.
+    void ShowVersionWindow();
 
 signals:
-    // A tool-bar button was clicked; its key tells which ("New", "Open", ... "SqMacro").
-    void ToolBarButtonClicked(const QString& key);
     // The operator ended the program and the exit settings are stored.
     void ProgramEnded();
 
@@ -73,10 +88,10 @@ private:
     void connectCommands();
     void applySize();
     void applyMinimumSize();
-    void showVersionWindow();
 
     Program& program_;
     MainWindowControls controls_;
+    std::unique_ptr<MainWindowBinding> binding_;
     QPointer<frmProcessing> processing_;
     bool ended_ = false;
 };

@@ -1,6 +1,6 @@
 #include "WindowDialogs.h"
 
-#include "Program.h"
+#include "app/Program.h"
 #include "frmSelection.h"
 #include "frmTrance.h"
 

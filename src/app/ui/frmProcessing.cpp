@@ -1,7 +1,7 @@
 #include "frmProcessing.h"
 
 #include "LocalizeWindow.h"
-#include "Program.h"
+#include "app/Program.h"
 #include "platform/ui/Desktop.h"
 
 #include <QCloseEvent>

@@ -32,12 +32,10 @@ struct MainWindowControls {
     QLabel* imgHomeGreen = nullptr;
 };
 
-// The text of the alarm comment while there is no alarm.
-inline const QString kNoErrorText = QStringLiteral("No Error");
-
-// Menus, tool bar, frames, grid and status bar of the main window, designed with message ids
-// (LocalizeWindow replaces them). Which commands can be used is the program's command
-// availability; the window shows it.
+// Menus, tool bar, frames, grid and status bar of the main window, built from the command
+// table and designed with message ids (LocalizeWindow replaces them). Every command control
+// carries its CommandId in the property "CommandId". Which commands can be used is the
+// program's command availability; the window shows it.
 MainWindowControls BuildMainWindowControls(QMainWindow& window);
 
 }  // namespace kvt7

@@ -1,13 +1,15 @@
 #include "frmMain.h"
 
 #include "ControlArray.h"
-#include "FrameCommands.h"
+#include "MainWindowBinding.h"
+#include "app/FrameCommands.h"
+#include "app/ProgramSteps.h"
+#include "app/Workbench.h"
 #include "LocalizeWindow.h"
-#include "MainWindowSize.h"
-#include "OfferedCommands.h"
-#include "Program.h"
-#include "ProgramVersion.h"
-#include "StartSequence.h"
+#include "app/MainWindowSize.h"
+#include "app/Program.h"
+#include "app/ProgramVersion.h"
+#include "app/StartSequence.h"
 #include "frmAbout.h"
 #include "frmProcessing.h"
 #include "frmSelection.h"
@@ -29,10 +31,12 @@
 
 namespace kvt7 {
 
-frmMain::frmMain(Program& program, QWidget* parent) : QMainWindow(parent), program_(program)
+frmMain::frmMain(Program& program, Workbench& workbench, QWidget* parent)
+    : QMainWindow(parent), program_(program)
 {
     setObjectName(QStringLiteral("frmMain"));
     controls_ = BuildMainWindowControls(*this);
+    binding_ = std::make_unique<MainWindowBinding>(*this, workbench);
     connectCommands();
 
     controls_.imgGreenLedOnline->setVisible(program_.mode.lampLit());
@@ -40,7 +44,6 @@ frmMain::frmMain(Program& program, QWidget* parent) : QMainWindow(parent), progr
             &QLabel::setVisible);
     SetPortLamp(program_.port.isOpen());
 
-    WithdrawCommandsNotOffered(program_.commands);
     connect(&program_.commands, &CommandAvailability::changed, this,
             &frmMain::ApplyCommandAvailability);
     connect(&program_.commands, &CommandAvailability::gridLockChanged, this,
@@ -48,36 +51,53 @@ frmMain::frmMain(Program& program, QWidget* parent) : QMainWindow(parent), progr
     ApplyCommandAvailability();
 }
 
-frmMain::~frmMain() = default;
+frmMain::~frmMain()
+{
+    // The grid's adapter lives in the binding: the grid goes first, while it is still there.
+    delete centralWidget();
+}
 
+ProgramSteps& frmMain::steps()
+{
+    return *binding_;
+}
+
+// Every command control runs its command through the binding, which knows the handlers.
 void frmMain::connectCommands()
 {
-    connect(MenuItem(QStringLiteral("mnuFileExit")), &QAction::triggered, this, &QWidget::close);
-    connect(MenuItem(QStringLiteral("mnuSettingsOffline")), &QAction::triggered, this,
-            [this] { ChangeToOffline(program_, *this); });
-    connect(MenuItem(QStringLiteral("mnuViewToolBar")), &QAction::toggled, controls_.tbToolBar,
-            &QWidget::setVisible);
-    connect(MenuItem(QStringLiteral("mnuViewStatusBar")), &QAction::toggled, controls_.sbStatusBar,
-            &QWidget::setVisible);
-    connect(MenuItem(QStringLiteral("mnuHelpContents")), &QAction::triggered, this,
-            [this] { ShowHelpContents(program_, OpenWithDesktopViewer); });
-    connect(MenuItem(QStringLiteral("mnuHelpAbout")), &QAction::triggered, this,
-            &frmMain::showVersionWindow);
-    for (QAction* button : controls_.toolBarButtons) {
-        const QString key = button->property("Key").toString();
-        if (!key.isEmpty())
-            connect(button, &QAction::triggered, this, [this, key] { emit ToolBarButtonClicked(key); });
+    MainWindowBinding& binding = *binding_;
+    for (const CommandRow& row : CommandTable()) {
+        QObject* control = CommandControl(row.id);
+        const CommandId id = row.id;
+        if (auto* action = qobject_cast<QAction*>(control); action && row.kind != CommandKind::MenuTitle)
+            connect(action, &QAction::triggered, this, [&binding, id] { binding.trigger(id); });
+        else if (auto* button = qobject_cast<QPushButton*>(control))
+            connect(button, &QPushButton::clicked, this, [&binding, id] { binding.trigger(id); });
     }
+}
+
+QObject* frmMain::CommandControl(CommandId id) const
+{
+    const CommandRow& row = RowOf(id);
+    const QString name = QString::fromLatin1(row.objectName);
+    switch (row.kind) {
+    case CommandKind::MenuTitle:
+    case CommandKind::MenuItem:
+        return MenuItem(name);
+    case CommandKind::ToolButton:
+        return ToolBarButton(name);
+    case CommandKind::CommandButton:
+        return CommandButton(name);
+    }
+    return nullptr;
 }
 
 void frmMain::Load()
 {
     GiveAxesStartValues(program_.axes);
-    if (program_.seams.LoadAlarmList)
-        program_.seams.LoadAlarmList();
+    binding_->LoadAlarmList();
     LocalizeWindow(this, program_.messages);
-    if (program_.seams.PreparePositionGrid)
-        program_.seams.PreparePositionGrid();
+    binding_->PreparePositionGrid();
     setWindowTitle(MainWindowCaption(program_.messages));
     applySize();
     DisableEditingCommands();
@@ -137,19 +157,13 @@ void frmMain::DisableEditingCommands()
 void frmMain::ApplyCommandAvailability()
 {
     const CommandAvailability& commands = program_.commands;
-    const QList<QAction*> actions = findChildren<QAction*>();
-    for (QAction* action : actions) {
-        bool ok = false;
-        const int id = action->property("MessageId").toInt(&ok);
-        if (ok)
-            action->setEnabled(commands.isEnabled(CommandAvailability::Menu(id)));
-        const QString key = action->property("Key").toString();
-        if (!key.isEmpty())
-            action->setEnabled(commands.isEnabled(CommandAvailability::Tool(key)));
+    for (const CommandRow& row : CommandTable()) {
+        QObject* control = CommandControl(row.id);
+        if (auto* action = qobject_cast<QAction*>(control))
+            action->setEnabled(commands.isEnabled(row.id));
+        else if (auto* button = qobject_cast<QPushButton*>(control))
+            button->setEnabled(commands.isEnabled(row.id));
     }
-    for (const QString& name : CommandAvailability::CommandButtons())
-        if (QPushButton* button = CommandButton(name))
-            button->setEnabled(commands.isEnabled(name));
 }
 
 void frmMain::FreezePositionGrid(bool frozen)
@@ -180,6 +194,21 @@ void frmMain::CloseProcessingWindow()
         return;
     processing_->Unload();
     delete processing_;
+}
+
+void frmMain::BuildPositionGrid()
+{
+    binding_->buildGrid();
+}
+
+void frmMain::ShowAxisData()
+{
+    binding_->showAxisData();
+}
+
+void frmMain::ShowVersionStatus(const QString& text)
+{
+    StatusPanel(1)->setText(text);
 }
 
 QAction* frmMain::MenuItem(const QString& name) const
@@ -247,7 +276,7 @@ void frmMain::ShowAlarm(const QString& alarmDigit, const QString& alarmText)
 void frmMain::ClearAlarm()
 {
     controls_.imgAlarmLed->setVisible(false);
-    controls_.lblErrorComment->setText(kNoErrorText);
+    controls_.lblErrorComment->setText(AlarmDisplay::NoErrorText());
     controls_.lblAlarmNo->clear();
 }
 
@@ -268,7 +297,7 @@ void frmMain::SetPortLamp(bool lit)
     controls_.imgPortGreen->setVisible(lit);
 }
 
-void frmMain::showVersionWindow()
+void frmMain::ShowVersionWindow()
 {
     frmAbout about(program_, this);
     PlaceBesideOwner(&about, this);
@@ -281,12 +310,12 @@ void frmMain::closeEvent(QCloseEvent* event)
         event->accept();
         return;
     }
-    if (!AskExit(program_)) {
+    if (!AskExit(program_, *binding_)) {
         event->ignore();
         return;
     }
     hide();
-    FinishExit(program_);
+    FinishExit(program_, *binding_);
     ended_ = true;
     event->accept();
     emit ProgramEnded();

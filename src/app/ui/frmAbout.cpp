@@ -2,8 +2,8 @@
 
 #include "DrawnImages.h"
 #include "LocalizeWindow.h"
-#include "Program.h"
-#include "ProgramVersion.h"
+#include "app/Program.h"
+#include "app/ProgramVersion.h"
 #include "platform/Dialogs.h"
 #include "platform/ui/Desktop.h"
 

@@ -1,7 +1,7 @@
 #include "frmTrance.h"
 
 #include "LocalizeWindow.h"
-#include "MessageCatalogue.h"
+#include "app/MessageCatalogue.h"
 #include "platform/ui/Desktop.h"
 
 #include <QCloseEvent>

@@ -2,6 +2,8 @@
 
 #include "ControlArray.h"
 #include "DrawnImages.h"
+#include "app/CommandTable.h"
+#include "link/ControllerStatus.h"
 #include "platform/ui/Desktop.h"
 
 #include <QAction>
@@ -24,112 +26,80 @@ namespace kvt7 {
 
 namespace {
 
-struct ItemDesign {
-    const char* name;
-    int id;  // 0: a separator
-};
-
-struct MenuDesign {
-    const char* name;
-    int id;
-    std::initializer_list<ItemDesign> items;
-};
-
-QMenu* NewMenu(QWidget* parent, const char* name, int id)
+QMenu* NewMenu(QWidget* parent, const CommandRow& row)
 {
-    auto* menu = new QMenu(QString::number(id), parent);
-    menu->setObjectName(QString::fromLatin1(name));
-    menu->menuAction()->setObjectName(QString::fromLatin1(name));
-    menu->menuAction()->setProperty("MessageId", id);
+    auto* menu = new QMenu(QString::number(row.textId), parent);
+    const QString name = QString::fromLatin1(row.objectName);
+    menu->setObjectName(name);
+    menu->menuAction()->setObjectName(name);
+    menu->menuAction()->setProperty("MessageId", row.textId);
+    menu->menuAction()->setProperty("CommandId", int(row.id));
     return menu;
 }
 
-void AddItems(QMenu* menu, std::initializer_list<ItemDesign> items)
+QAction* NewItem(QMenu* menu, const CommandRow& row)
 {
-    for (const ItemDesign& item : items) {
-        if (item.id == 0) {
-            menu->addSeparator();
-            continue;
-        }
-        QAction* action = menu->addAction(QString::number(item.id));
-        action->setObjectName(QString::fromLatin1(item.name));
-        action->setProperty("MessageId", item.id);
-    }
+    QAction* action = menu->addAction(QString::number(row.textId));
+    action->setObjectName(QString::fromLatin1(row.objectName));
+    action->setProperty("MessageId", row.textId);
+    action->setProperty("CommandId", int(row.id));
+    return action;
 }
 
+// The menus as the command table lists them: titles, their items, the File menu's verify
+// submenu, separators where a row asks for one.
 void BuildMenus(QMainWindow& window)
 {
-    const MenuDesign menus[] = {
-        {"mnuFile", 250, {{"mnuFileNew", 251}, {"mnuFileOpen", 252}, {"mnuFileGetfromCt", 253},
-                          {"mnuFileSave", 254}, {"mnuFileSaveAs", 255}, {"mnuFileLoadtoCt", 256}}},
-        {"mnuEdit", 265, {{"mnuEditGyoInsert", 266}, {"mnuEditGyoDelete", 267}, {"", 0},
-                          {"mnuEditLineCopy", 268}, {"mnuEditLinePaste", 269},
-                          {"mnuEditCellCopy", 297}, {"mnuEditCellPaste", 298}}},
-        {"mnuView", 270, {{"mnuViewToolBar", 271}, {"mnuViewStatusBar", 272}, {"", 0},
-                          {"mnuShowState", 273}, {"mnuShowMove", 274}, {"mnuShowGroup", 275},
-                          {"mnuShowSqMcr", 276}, {"mnuShowTeaching", 277}, {"", 0},
-                          {"mnuViewOption", 278}}},
-        {"mnuSettings", 280, {{"mnuSettingsDeviceOnline", 281}, {"mnuSettingsDeviceOffline", 282},
-                              {"mnuSettingsParameter", 283}, {"", 0}, {"mnuSettingsOffline", 294}}},
-        {"mnuFunctionCt", 285, {{"mnuFuncAlmReset", 286}, {"mnuFuncCtversion", 287},
-                                {"mnuFuncGetAxis", 288}}},
-        {"mnuHelp", 290, {{"mnuHelpContents", 291}, {"mnuHelpAbout", 292}}},
-    };
     QMenuBar* bar = window.menuBar();
     bar->setObjectName(QStringLiteral("mnuMenuBar"));
-    for (const MenuDesign& design : menus) {
-        QMenu* menu = NewMenu(bar, design.name, design.id);
-        AddItems(menu, design.items);
-        bar->addMenu(menu);
-        if (menu->objectName() != QLatin1String("mnuFile"))
-            continue;
-        // File: Verify Position with its two sources, then printing and exit.
-        QMenu* verify = NewMenu(menu, "mnuFileShogo", 257);
-        AddItems(verify, {{"mnuFileShogoFile", 258}, {"mnuFileShogoCt", 259}});
-        menu->addMenu(verify);
-        AddItems(menu, {{"", 0}, {"mnuFilePageSetup", 260}, {"mnuFilePrint", 261}, {"", 0},
-                        {"mnuFileExit", 262}});
+    std::array<QMenu*, kCommandCount> menus{};
+    for (const CommandRow& row : CommandTable()) {
+        if (row.kind == CommandKind::MenuTitle) {
+            const bool topLevel = row.menu == row.id;
+            QMenu* parent = topLevel ? nullptr : menus[IndexOf(row.menu)];
+            QMenu* menu = NewMenu(topLevel ? static_cast<QWidget*>(bar) : parent, row);
+            if (topLevel)
+                bar->addMenu(menu);
+            else
+                parent->addMenu(menu);
+            menus[IndexOf(row.id)] = menu;
+        } else if (row.kind == CommandKind::MenuItem) {
+            QMenu* menu = menus[IndexOf(row.menu)];
+            if (row.separatorBefore)
+                menu->addSeparator();
+            NewItem(menu, row);
+        }
     }
-    for (const char* toggle : {"mnuViewToolBar", "mnuViewStatusBar"}) {
-        auto* action = window.findChild<QAction*>(QString::fromLatin1(toggle));
+    for (CommandId toggle : {CommandId::mnuViewToolBar, CommandId::mnuViewStatusBar}) {
+        auto* action = window.findChild<QAction*>(QString::fromLatin1(RowOf(toggle).objectName));
         action->setCheckable(true);
         action->setChecked(true);
     }
 }
 
-struct ToolDesign {
-    int position;
-    const char* key;  // nullptr: a separator
-    int toolTip;
-};
-
+// The tool bar's buttons at their positions; the positions between them are separators.
 QToolBar* BuildToolBar(QMainWindow& window, QList<QAction*>& buttons)
 {
-    const ToolDesign tools[] = {
-        {1, "New", 300},        {2, "Open", 301},       {3, "Save", 302},      {4, nullptr, 0},
-        {5, "Print", 303},      {6, nullptr, 0},        {7, "Read", 304},      {8, "Load", 305},
-        {9, "Shogo", 306},      {10, nullptr, 0},       {11, "LineCopy", 307}, {12, "LinePaste", 308},
-        {13, "CellCopy", 340},  {14, "CellPaste", 341}, {15, nullptr, 0},      {16, "InputOutput", 309},
-        {17, nullptr, 0},       {18, "MoveTest", 310},  {19, nullptr, 0},      {20, "Group", 311},
-        {21, nullptr, 0},       {22, "SqMacro", 312},
-    };
     auto* bar = new QToolBar(&window);
     bar->setObjectName(QStringLiteral("tbToolBar"));
     bar->setMovable(false);
     bar->setFloatable(false);
     bar->setIconSize(QSize(24, 24));
-    for (const ToolDesign& tool : tools) {
-        QAction* action = nullptr;
-        if (!tool.key) {
-            action = bar->addSeparator();
-        } else {
-            const QString key = QString::fromLatin1(tool.key);
-            action = bar->addAction(ToolBarIcon(key), key);
-            action->setObjectName(key);
-            action->setProperty("Key", key);
-            action->setToolTip(QString::number(tool.toolTip));
+    for (const CommandRow& row : CommandTable()) {
+        if (row.kind != CommandKind::ToolButton)
+            continue;
+        while (buttons.size() + 1 < row.place) {
+            QAction* separator = bar->addSeparator();
+            separator->setProperty("Index", int(buttons.size()) + 1);
+            buttons << separator;
         }
-        action->setProperty("Index", tool.position);
+        const QString key = QString::fromLatin1(row.toolKey);
+        QAction* action = bar->addAction(ToolBarIcon(key), key);
+        action->setObjectName(key);
+        action->setProperty("Key", key);
+        action->setProperty("CommandId", int(row.id));
+        action->setToolTip(QString::number(row.toolTipId));
+        action->setProperty("Index", row.place);
         buttons << action;
     }
     window.addToolBar(Qt::TopToolBarArea, bar);
@@ -174,44 +144,32 @@ QLabel* Lamp(QWidget* parent, const char* baseName, const char* litName, LampCol
     return base;
 }
 
-struct ButtonDesign {
-    const char* name;
-    int caption;
-    int toolTip;  // 0: none
-};
-
-QPushButton* CommandButton(QWidget* parent, const ButtonDesign& design)
+QPushButton* CommandButton(QWidget* parent, const CommandRow& row)
 {
-    auto* button = new QPushButton(QString::number(design.caption), parent);
-    button->setObjectName(QString::fromLatin1(design.name));
-    button->setProperty("Tag", QString::number(design.caption));
-    if (design.toolTip > 0)
-        button->setToolTip(QString::number(design.toolTip));
+    auto* button = new QPushButton(QString::number(row.textId), parent);
+    button->setObjectName(QString::fromLatin1(row.objectName));
+    button->setProperty("Tag", QString::number(row.textId));
+    button->setProperty("CommandId", int(row.id));
+    if (row.toolTipId > 0)
+        button->setToolTip(QString::number(row.toolTipId));
     button->setMinimumSize(Twips(1500), Twips(420));
     button->setAutoDefault(false);
     return button;
 }
 
+// The command buttons of the table in their rows and columns (cmdReset stands in the alarm
+// frame).
 QGroupBox* BuildTransferFrame(QWidget* parent)
 {
-    const ButtonDesign rows[2][7] = {
-        {{"cmdPosiFileOpen", 203, 313}, {"cmdPosiSaveFile", 204, 314}, {"cmdPosiRead", 206, 316},
-         {"cmdPosiLoad", 207, 317}, {"cmdPosiVerify", 205, 315}, {"cmdInsertLine", 208, 318},
-         {"cmdDeleteLine", 209, 319}},
-        {{"cmdOpenIoWin", 244, 309}, {"cmdOpenMoveWin", 245, 310}, {"cmdOpenGrpWindow", 246, 311},
-         {"cmdSqMcrWinOpen", 247, 312}, {"cmdParaHyoji", 283, 0}, {"cmdJogTeach", 210, 320},
-         {nullptr, 0, 0}},
-    };
     auto* frame = new QGroupBox(parent);
     frame->setObjectName(QStringLiteral("FrameTransfer"));
     frame->setProperty("Tag", QStringLiteral("202"));
     auto* grid = new QGridLayout(frame);
     grid->setContentsMargins(8, 6, 8, 8);
     grid->setSpacing(4);
-    for (int row = 0; row < 2; ++row)
-        for (int column = 0; column < 7; ++column)
-            if (rows[row][column].name)
-                grid->addWidget(CommandButton(frame, rows[row][column]), row, column);
+    for (const CommandRow& row : CommandTable())
+        if (row.kind == CommandKind::CommandButton && row.place >= 0)
+            grid->addWidget(CommandButton(frame, row), row.place / 10, row.place % 10);
     return frame;
 }
 
@@ -258,10 +216,10 @@ QGroupBox* BuildAlarmFrame(QWidget* parent, MainWindowControls& controls)
     controls.lblAlarmNo->setFixedWidth(Twips(450));
     controls.lblAlarmNo->setAlignment(Qt::AlignCenter);
     controls.lblErrorComment = SunkenLabel(frame, "lblErrorComment");
-    controls.lblErrorComment->setText(kNoErrorText);
+    controls.lblErrorComment->setText(AlarmDisplay::NoErrorText());
     controls.lblErrorComment->setWordWrap(true);
     controls.lblErrorComment->setMinimumWidth(Twips(1800));
-    auto* reset = CommandButton(frame, {"cmdReset", 216, 286});
+    auto* reset = CommandButton(frame, RowOf(CommandId::cmdReset));
     reset->setMinimumSize(Twips(900), Twips(420));
 
     auto* grid = new QGridLayout(frame);

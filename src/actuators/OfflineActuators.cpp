@@ -1,0 +1,35 @@
+#include "OfflineActuators.h"
+
+#include "actuators/AxisSettingStore.h"
+#include "actuators/UnitConversion.h"
+#include "app/MessageCatalogue.h"
+#include "platform/Dialogs.h"
+
+#include <algorithm>
+
+namespace kvt7 {
+
+void LoadOfflineActuators(const SettingsSection& section, AxisSettings& axes,
+                          const CatalogueFile& catalogueFile, ActuatorCatalogues& catalogues)
+{
+    if (!LoadAxisSettingsFromStore(section, axes, catalogueFile)) {
+        const MessageCatalogue& messages = catalogueFile.messages();
+        catalogueFile.dialogs().message(messages.Text(4) + QStringLiteral("\r\n") + messages.Text(5));
+    } else {
+        for (AxisSetting& axis : axes.pc)
+            if (!axis.Chosen)
+                axis.Family = QStringLiteral("KV");
+        catalogueFile.LoadCatalogue(catalogues);
+    }
+    const bool anyInUse = std::any_of(axes.pc.begin(), axes.pc.end(),
+                                      [](const AxisSetting& axis) { return axis.InUse; });
+    if (!anyInUse)
+        for (int axis = 1; axis <= kAxisCount; ++axis)
+            axes.Pc(axis).InUse = axes.Recorded(axis).InUse = true;
+    for (AxisSetting& axis : axes.pc)
+        RecomputeMmPerPulse(axis);
+    Culc_MaxPulse(axes.pc);
+    ComputeMaxMm(axes.pc);
+}
+
+}  // namespace kvt7

@@ -1,0 +1,72 @@
+#pragma once
+
+#include "app/CommandTable.h"
+#include "app/ProgramSteps.h"
+#include "platform/ui/QtClipboard.h"
+#include "positions/PositionCommandContext.h"
+#include "positions/PositionContext.h"
+#include "positions/ui/QtRangeChooser.h"
+#include "positions/ui/frmDataShogo.h"
+#include "positions/ui/frmSyogoKekka.h"
+
+#include <QObject>
+#include <array>
+#include <functional>
+
+namespace kvt7 {
+
+class frmMain;
+struct Workbench;
+
+// Connects the main window to the program's operations: the lamps and the alarm frame follow
+// the controller's status, the grid shows the position table, and every command of the
+// command table runs its handler. It also carries out the start and end steps of the
+// subsystems. Lives as long as the main window.
+class MainWindowBinding : public QObject, public ProgramSteps {
+    Q_OBJECT
+public:
+    MainWindowBinding(frmMain& window, Workbench& workbench);
+
+    PositionContext& positions() { return positions_; }
+    PositionCommandContext& positionCommands() { return commands_; }
+
+    // Runs a command as its controls do: nothing when it is disabled; otherwise the editing
+    // commands go off first where the table says so (they come back with a click into the
+    // grid), then the handler of the command the row runs.
+    void trigger(CommandId id);
+    bool hasHandler(CommandId id) const { return bool(handlers_[IndexOf(id)]); }
+
+    // ProgramSteps
+    void ClearParameterSet() override;
+    void LoadAlarmList() override;
+    void PreparePositionGrid() override;
+    OnlineStartResult ConnectOnline(FrameWindows& windows) override;
+    void LoadOfflineActuators() override;
+    void ClosePort() override;
+    bool PositionDataChanged() const override;
+    bool SaveAs() override;
+
+    void showAxisData();
+    void buildGrid();
+
+private:
+    void bind(CommandId id, std::function<void()> handler);
+    void bindLampsAndAlarm();
+    void bindPositionEvents();
+    void bindFrameCommands();
+    void bindControllerCommands();
+    void bindEditCommands();
+    void bindTableCommands();
+
+    frmMain& window_;
+    Workbench& workbench_;
+    QtClipboard clipboard_;
+    QtRangeChooser ranges_;
+    frmSyogoKekka results_;
+    QtVerifySourceChooser verifySources_;
+    PositionContext positions_;
+    PositionCommandContext commands_;
+    std::array<std::function<void()>, kCommandCount> handlers_;
+};
+
+}  // namespace kvt7
