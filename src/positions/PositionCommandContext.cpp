@@ -23,7 +23,7 @@ QString PositionCommandContext::lines(std::initializer_list<int> ids) const
 
 CommandsLocked::CommandsLocked(PositionCommandContext& context) : context_(context)
 {
-    if (context_.lockDepth++ > 0)
+    if (!context_.groups.acquireLock())
         return;
     context_.groups.setCommandsEnabled(false);
     context_.groups.disableEditingCommands();
@@ -33,7 +33,7 @@ CommandsLocked::CommandsLocked(PositionCommandContext& context) : context_(conte
 
 CommandsLocked::~CommandsLocked()
 {
-    if (--context_.lockDepth > 0)
+    if (!context_.groups.releaseLock())
         return;
     context_.groups.setCommandsEnabled(true);
     if (context_.freezeGrid)

@@ -27,9 +27,6 @@ struct PositionCommandContext {
     CommandGroups& groups;
     // The grid refuses input and stops redrawing while frozen. Empty: nothing to do.
     std::function<void(bool frozen)> freezeGrid;
-    // How many commands hold the lock now: a command run by another (Save As before a read)
-    // must not switch everything on again when it ends.
-    int lockDepth = 0;
 
     const MessageCatalogue& messages() const { return positions.messages; }
     Dialogs& dialogs() const { return positions.dialogs; }
@@ -41,6 +38,7 @@ struct PositionCommandContext {
 
 // While it lives the command buttons, tool bar, menus and editing commands are off and the
 // grid frozen; on every way out they come back (the editing commands wait for the grid).
+// It holds the program-wide lock of CommandGroups: only the outermost switches.
 class CommandsLocked {
 public:
     explicit CommandsLocked(PositionCommandContext& context);

@@ -1,5 +1,7 @@
 #include "PositionFileCommands.h"
 
+#include "link/CommandGroups.h"
+
 #include "actuators/ActuatorCatalogue.h"
 #include "actuators/AxisSettingRules.h"
 #include "actuators/AxisSettingStore.h"
@@ -233,7 +235,7 @@ int OpenPositionFile(PositionCommandContext& context)
 
 int SavePosition(PositionCommandContext& context)
 {
-    const bool ownFreeze = context.lockDepth == 0 && context.freezeGrid;
+    const bool ownFreeze = !context.groups.locked() && context.freezeGrid;
     if (ownFreeze)
         context.freezeGrid(true);
     const auto unfreeze = qScopeGuard([&context, ownFreeze] {

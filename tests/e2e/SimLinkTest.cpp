@@ -11,7 +11,6 @@
 #include "link/ControllerLink.h"
 #include "link/ControllerVersion.h"
 #include "link/LinkCommands.h"
-#include "link/LinkWatch.h"
 #include "platform/SerialPort.h"
 #include "platform/SimulatorProcess.h"
 #include "platform/Wait.h"
@@ -25,7 +24,6 @@
 #include <gtest/gtest.h>
 #include <memory>
 #include <csignal>
-#include <sys/resource.h>
 
 namespace kvt7::test {
 namespace {
@@ -148,32 +146,6 @@ TEST_F(SimulatedController, ResettableAlarmIsResetAndCleared)
     EXPECT_FALSE(status.ControllerErrorPending());
     EXPECT_EQ(status.alarmDisplay(), AlarmDisplay{});
     EXPECT_TRUE(dialogs.messages.empty());
-}
-
-double CpuSeconds()
-{
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec)
-           + double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
-}
-
-TEST_F(SimulatedController, IdleOnlineLinkUsesNoCpu)
-{
-    start();
-    ASSERT_EQ(ConnectOnline(access()).outcome, OnlineStart::Online);
-    dialogs.progressClose();
-    LinkWatch watch(*link, status, mode);
-    ASSERT_TRUE(watch.portLampVisible());
-    ASSERT_FALSE(watch.recoveryPending());
-    const double before = CpuSeconds();
-    WaitMs(10000);
-    const double used = CpuSeconds() - before;
-    RecordProperty("idle_cpu_seconds_in_10s", QString::number(used, 'f', 4).toStdString());
-    std::printf("idle Online link: %.4f s CPU in 10 s (%.3f %%)\n", used, used * 10.0);
-    EXPECT_LT(used, 0.1);
-    EXPECT_TRUE(link->portOpen());
-    EXPECT_TRUE(mode.isOnline());
 }
 
 TEST(SimulatorProcessTest, ReportsAProgramThatCannotServe)

@@ -77,19 +77,3 @@ TEST_F(DataShogoWindow, EachButtonGivesItsChoice)
     EXPECT_EQ(chooseWith(""), 0) << "the close box cancels";
 }
 
-// A picture of the window in both languages for looking at it; only when KVT7_RENDER_DIR
-// names a folder.
-TEST_F(DataShogoWindow, Picture)
-{
-    const QString folder = qEnvironmentVariable("KVT7_RENDER_DIR");
-    if (folder.isEmpty())
-        GTEST_SKIP() << "KVT7_RENDER_DIR not set";
-    QDir().mkpath(folder);
-    for (const int language : {kJapanese, kEnglish}) {
-        messages.setLanguage(language);
-        frmDataShogo window(messages, &owner);
-        window.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-        EXPECT_TRUE(window.grab().save(QDir(folder).filePath(QStringLiteral("frmDataShogo-%1.png").arg(language))));
-    }
-}

@@ -238,7 +238,8 @@ TEST(GridView, OperationsMoveTheViewsSelectionAndTheUnitsLine)
     EXPECT_TRUE(f.view.hasFocus());
 }
 
-TEST(GridView, NineHundredNinetyNineRowsRedrawQuickly)
+// How long it takes is measured by scripts/bench; here only that it is all there.
+TEST(GridView, NineHundredNinetyNineRowsLoadAndRedraw)
 {
     ViewFixture f;
     f.settings.DispMmUnit = true;
@@ -250,15 +251,10 @@ TEST(GridView, NineHundredNinetyNineRowsRedrawQuickly)
         store.PosiLoadBuffer[std::size_t(n)][PosiColumn(1)] = QString(" %1").arg(n * 20);
         store.PosiLoadBuffer[std::size_t(n)][kCommentColumn] = QString("P%1").arg(n);
     }
-    QElapsedTimer timer;
-    timer.start();
     LoadIntoTable(f.context, 1, 999);
     ShowRange(f.context, 1, 999);
     const QPixmap shot = f.view.grab();
     QApplication::processEvents();
-    const qint64 elapsed = timer.elapsed();
-    std::cout << "999-row load, redraw and repaint: " << elapsed << " ms" << std::endl;
-    EXPECT_LT(elapsed, 1000);
     EXPECT_FALSE(shot.isNull());
     EXPECT_EQ(f.adapter->model()->rowCount(), 999);
     EXPECT_EQ(f.index(999, PosiColumn(1)).data().toString(), " 99.900");

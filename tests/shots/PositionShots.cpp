@@ -1,6 +1,8 @@
-#include "GridTestSupport.h"
+#include "ShotFolder.h"
+#include "positions/GridTestSupport.h"
 
 #include "positions/ui/PositionGridView.h"
+#include "positions/ui/frmDataShogo.h"
 #include "positions/ui/frmSelectPosiNo2.h"
 #include "positions/ui/frmSelectPosiNo3.h"
 #include "positions/ui/frmSelectPosiNo4.h"
@@ -14,20 +16,10 @@
 using namespace kvt7;
 using namespace kvt7::test;
 
-// Pictures of the grid and the dialogs for looking at them; only when KVT7_RENDER_DIR names
-// a folder.
-TEST(RenderShots, GridAndDialogs)
+// The grid in both units and the position dialogs, in both languages.
+TEST(Shots, PositionGridAndDialogs)
 {
-    const QString folder = qEnvironmentVariable("KVT7_RENDER_DIR");
-    if (folder.isEmpty())
-        GTEST_SKIP() << "KVT7_RENDER_DIR not set";
-    QDir().mkpath(folder);
-    const auto save = [&](QWidget& widget, const QString& name) {
-        widget.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&widget));
-        QApplication::processEvents();
-        EXPECT_TRUE(widget.grab().save(QDir(folder).filePath(name + ".png")));
-    };
+    const auto save = [](QWidget& widget, const QString& name) { SaveShot(widget, name); };
     for (const int language : {kEnglish, kJapanese}) {
         for (const bool mm : {false, true}) {
             GridFixture f(language);
@@ -88,5 +80,15 @@ TEST(RenderShots, GridAndDialogs)
         }
         result.fill(ResultVariant::Verify, rows, {true, true, false, true});
         save(result, "frmSyogoKekka-" + suffix);
+    }
+}
+
+TEST(Shots, DataShogo)
+{
+    for (const int language : {kJapanese, kEnglish}) {
+        MessageCatalogue messages = MessageCatalogue::Builtin();
+        messages.setLanguage(language);
+        frmDataShogo window(messages, nullptr);
+        SaveShot(window, QStringLiteral("frmDataShogo-") + (language == kEnglish ? "en" : "ja"));
     }
 }
