@@ -167,6 +167,37 @@ TEST_F(ParameterTransferTest, AFileSetTakesTheControllersHiddenValuesBeforeAWrit
     EXPECT_EQ(set.record, before.record);
 }
 
+// A file that turns on an axis the controller has off: the reserved items of that axis go
+// out as the controller holds them, never as zeros.
+TEST_F(ParameterTransferTest, AnAxisTheFileTurnsOnKeepsTheControllersReservedItems)
+{
+    controller.setAxisMask(7);
+    ParameterSet set;
+    ASSERT_EQ(ReadAllParameters(access(), set), 0);
+    ApplyRecordToEditorValues(set, RecordSource::Controller);
+    ASSERT_EQ(set.editor.axisMask(), 7);
+    controller.setAxisMask(3);
+    std::array<QString, kParameterBlockCount> before;
+    for (int block = 0; block < kParameterBlockCount; ++block)
+        before[block] = blockText(block);
+    // What a .pmt file carries: no reserved items, no hidden item.
+    set.reserved = ReservedValues{};
+    set.editor.setNumber(Param::HiddenCommon, 0);
+
+    port.writes.clear();
+    ASSERT_EQ(TakeControllerHiddenValues(access(), set), 0);
+    EXPECT_TRUE(dataRequests().contains("0RD9")) << "axis 3's blocks are read: " << dataRequests().join(' ').toStdString();
+    port.writes.clear();
+    ASSERT_EQ(WriteAllParameters(access(), set), 0);
+    const QStringList requests = dataRequests();
+    for (int block = 1; block < kParameterBlockCount; ++block) {
+        if (!BlockInUse(block, 7))
+            continue;
+        const QString expected = "0WD" + QString::number(block, 16).toUpper() + before[block];
+        EXPECT_TRUE(requests.contains(expected)) << expected.toStdString();
+    }
+}
+
 TEST_F(ParameterTransferTest, AWrongEchoStopsTheWriteBeforeTheCommit)
 {
     rewrite = [](const QByteArray& line, const QByteArray& reply) {
