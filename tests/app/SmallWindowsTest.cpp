@@ -221,7 +221,9 @@ TEST_F(AppFixture, VersionWindowTextsInEnglish)
     EXPECT_EQ(about.findChild<QLabel*>("lblTitle")->text(), "KV-T7");
     EXPECT_EQ(about.findChild<QLabel*>("lblSubTitle")->text(), "(KV 4AXES PC-Software)");
     EXPECT_EQ(about.findChild<QLabel*>("lblVersion")->text(), "Version 1.50");
-    EXPECT_EQ(about.findChild<QLabel*>("lblDescription")->text(), text(1204));
+    EXPECT_EQ(about.findChild<QLabel*>("lblDescription")->text(),
+              "Editing of position data or parameters or group data or sequence macro data and test "
+              "running can be done by PC Software.");
     EXPECT_TRUE(about.findChild<QLabel*>("lblDisclaimer")->text().startsWith("Caution: "));
     EXPECT_EQ(about.findChild<QPushButton*>("cmdOK")->text(), "OK");
     EXPECT_EQ(about.findChild<QPushButton*>("cmdSysInfo")->text(), "System information(&S)");

@@ -143,7 +143,7 @@ TEST_F(Kvt7ctl, MissingDeviceFailsWithThePortMessage)
 {
     Run result = run({"--port-device", "/nonexistent/tty", "--lang", "en", "version"});
     EXPECT_EQ(result.status, 1);
-    EXPECT_EQ(result.err, text(109) + "\n\n" + text(110) + "\n");
+    EXPECT_EQ(result.err, QString("Failed Communication port open.") + "\n\n" + QString("Please check a setting of a communication port.") + "\n");
     EXPECT_TRUE(result.out.isEmpty());
 
     // The stored port and its device mapping are used, in the stored language.
@@ -169,8 +169,8 @@ TEST_F(Kvt7ctl, StatusAndAlarmResetOfTheSimulatedController)
     result = run({"--simulate", "--lang", "en", "--sim-arg", "--error", "--sim-arg", "0AR=0%%125",
                   "alarm-reset"});
     EXPECT_EQ(result.status, 1);
-    EXPECT_EQ(result.err, text(104) + "\nError No.5\n[Overvoltage]\n" + text(324) + "\n"
-                              + text(325) + "\n");
+    EXPECT_EQ(result.err, QString("Communication error occurs!") + "\nError No.5\n[Overvoltage]\n" + QString("The Alarm is not resettable.") + "\n"
+                              + QString("Please turn off a power supply,and then turn on a power supply again in order to reset the alarm.") + "\n");
 }
 
 TEST_F(Kvt7ctl, ForeignControllerIsRefused)
@@ -178,7 +178,7 @@ TEST_F(Kvt7ctl, ForeignControllerIsRefused)
     const Run result = run({"--simulate", "--lang", "en", "--sim-arg", "--type-digit",
                             "--sim-arg", "3", "version"});
     EXPECT_EQ(result.status, 1);
-    EXPECT_EQ(result.err, text(124) + "\n" + text(125) + "\n");
+    EXPECT_EQ(result.err, QString("This is not \"KV-M8\" controller.") + "\n" + QString("Please check whether a controller is KV-M8.") + "\n");
 }
 
 TEST_F(Kvt7ctl, UsageErrorsExitWithTwo)

@@ -54,7 +54,7 @@ protected:
         catalogue.setLanguage(kEnglish);
         const Run read = run({"--simulate", "params", "read", "-o", path("a.pmt")});
         ASSERT_EQ(read.status, 0) << read.err.toStdString();
-        ASSERT_EQ(read.err, text(14) + "\n");
+        ASSERT_EQ(read.err, QString("Completed save parameters into the file.") + "\n");
         ASSERT_TRUE(read.out.isEmpty());
     }
 
@@ -72,7 +72,7 @@ TEST_F(ParamsCommand, ReadFileVerifiesWithoutDifference)
 
     const Run verify = run({"--simulate", "params", "verify", path("a.pmt")});
     EXPECT_EQ(verify.status, 0) << verify.err.toStdString();
-    EXPECT_EQ(verify.out, text(826) + "\n");
+    EXPECT_EQ(verify.out, QString("Result of Verify - OK") + "\n");
     EXPECT_TRUE(verify.err.isEmpty()) << verify.err.toStdString();
 
     const Run check = run({"params", "check", path("a.pmt")});
@@ -89,8 +89,8 @@ TEST_F(ParamsCommand, AnEditedFileReportsTheDifferingNames)
     writeLines("b.pmt", lines);
     const Run verify = run({"--simulate", "params", "verify", path("b.pmt")});
     EXPECT_EQ(verify.status, 1) << verify.err.toStdString();
-    EXPECT_EQ(verify.out, text(823) + "\n<" + text(602) + "> :OFFSET(1),\n<" + text(603)
-                              + "> :PULSE(2),\n<" + text(605) + "> :HOME OUT,\n");
+    EXPECT_EQ(verify.out, QString("Result of Verify - NG") + "\n<" + QString("HOME Parameter") + "> :OFFSET(1),\n<" + QString("AXIS Parameter")
+                              + "> :PULSE(2),\n<" + QString("Etc Parameter") + "> :HOME OUT,\n");
 }
 
 TEST_F(ParamsCommand, WrittenFileIsWhatTheControllerThenHolds)
@@ -102,11 +102,11 @@ TEST_F(ParamsCommand, WrittenFileIsWhatTheControllerThenHolds)
     const QStringList simulate{"--simulate", "--sim-arg", "--state", "--sim-arg", state};
     Run result = run(simulate + QStringList{"params", "write", path("b.pmt")});
     EXPECT_EQ(result.status, 0) << result.err.toStdString();
-    EXPECT_EQ(result.err, text(1527) + "\n");
+    EXPECT_EQ(result.err, QString("Completed writing parameters.") + "\n");
 
     result = run(simulate + QStringList{"params", "verify", path("b.pmt")});
     EXPECT_EQ(result.status, 0) << result.out.toStdString();
-    EXPECT_EQ(result.out, text(826) + "\n");
+    EXPECT_EQ(result.out, QString("Result of Verify - OK") + "\n");
     // The reserved values and the hidden item the file does not carry are still there.
     result = run(simulate + QStringList{"params", "read", "-o", path("c.pmt")});
     ASSERT_EQ(result.status, 0);
@@ -122,16 +122,16 @@ TEST_F(ParamsCommand, CheckListsTheValuesOutOfRange)
     Run result = run({"params", "check", path("bad.pmt")});
     EXPECT_EQ(result.status, 1);
     EXPECT_EQ(result.out, "OFFSET(1): 0, must be 1..65535\nHOME OUT: 4, must be 0..3\n");
-    EXPECT_EQ(result.err, text(9) + "\n" + text(10) + "\n");
+    EXPECT_EQ(result.err, QString("Invalid value in some parameters.") + "\n" + QString("Confirm the value and try it again.") + "\n");
 
     // Such a file is not written, and nothing is sent.
     result = run({"--simulate", "params", "write", path("bad.pmt")});
     EXPECT_EQ(result.status, 1);
-    EXPECT_EQ(result.err, text(1524) + "\n" + text(1525) + "\n");
+    EXPECT_EQ(result.err, QString("Invalid value in some parameters.") + "\n" + QString("Confirm the value, and try it again.") + "\n");
 
     result = run({"params", "check", path("missing.pmt")});
     EXPECT_EQ(result.status, 1);
-    EXPECT_EQ(result.err, text(681) + "\n");
+    EXPECT_EQ(result.err, QString("Fail to open parameter file.") + "\n");
 }
 
 TEST_F(ParamsCommand, UnusableArgumentsAreUsageErrors)

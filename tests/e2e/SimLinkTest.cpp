@@ -78,7 +78,7 @@ TEST_F(SimulatedController, FatalErrorReplyEndsOfflineWithThePortClosed)
     const ConnectOnlineResult result = ConnectOnline(access());
     EXPECT_EQ(result.outcome, OnlineStart::Offline);
     EXPECT_EQ(result.versionStatusText, "No version information");
-    EXPECT_EQ(dialogs.texts(), QStringList{text(104) + "\r\nError No.5\r\n[Overvoltage]"});
+    EXPECT_EQ(dialogs.texts(), QStringList{QString("Communication error occurs!") + "\r\nError No.5\r\n[Overvoltage]"});
     EXPECT_TRUE(status.FatalAlarm());
     EXPECT_FALSE(link->portOpen());
     EXPECT_FALSE(mode.isOnline());
@@ -90,7 +90,7 @@ TEST_F(SimulatedController, ControllerOfAnotherTypeIsRefused)
 {
     start({"--type-digit", "3"});
     EXPECT_EQ(ConnectOnline(access()).outcome, OnlineStart::Offline);
-    EXPECT_EQ(dialogs.texts(), QStringList{text(124) + "\r\n" + text(125)});
+    EXPECT_EQ(dialogs.texts(), QStringList{QString("This is not \"KV-M8\" controller.") + "\r\n" + QString("Please check whether a controller is KV-M8.")});
     EXPECT_FALSE(link->portOpen());
 }
 
@@ -101,7 +101,7 @@ TEST_F(SimulatedController, SplitRepliesAreAssembledAndDoubledOnesRecovered)
     EXPECT_EQ(ReadControllerVersion(*link, status.version()), 0);
     EXPECT_TRUE(dialogs.messages.empty());
     EXPECT_EQ(ReadyQuery(*link), -1);
-    EXPECT_EQ(dialogs.texts(), QStringList{text(105) + "\r\n" + text(106)});
+    EXPECT_EQ(dialogs.texts(), QStringList{QString("Communication data length error occurs!") + "\r\n" + QString("Length of data is wrong.")});
     EXPECT_FALSE(mode.isOnline());
 }
 
@@ -112,7 +112,7 @@ TEST_F(SimulatedController, SilentControllerTimesOut)
     EXPECT_EQ(LinkCheck(*link), 1);
     const QString gap = "\r\n\r\n";
     EXPECT_EQ(dialogs.texts(),
-              QStringList{text(100) + gap + text(101) + gap + text(102) + gap + text(103)});
+              QStringList{QString("Communication timeout error!") + gap + QString("Check the followings;") + gap + QString(" 1.Power ON for controller?") + gap + QString(" 2.Communication cables are connected?")});
     EXPECT_FALSE(link->portOpen());
 }
 
@@ -128,7 +128,7 @@ TEST_F(SimulatedController, LineLostMidExchangeEndsTheWaitAtOnce)
     EXPECT_LT(clock.elapsed(), 3000);  // not six full time-outs
     const QString gap = "\r\n\r\n";
     EXPECT_EQ(dialogs.texts(),
-              QStringList{text(100) + gap + text(101) + gap + text(102) + gap + text(103)});
+              QStringList{QString("Communication timeout error!") + gap + QString("Check the followings;") + gap + QString(" 1.Power ON for controller?") + gap + QString(" 2.Communication cables are connected?")});
     EXPECT_FALSE(link->portOpen());
     EXPECT_FALSE(mode.isOnline());
 }

@@ -138,7 +138,7 @@ TEST_F(Decoding, ShortErrorReplyIsFatalAndNotFound)
     port.arrive("0%%\r\n");
     EXPECT_TRUE(status.FatalAlarm());
     EXPECT_FALSE(status.AlarmFound());
-    EXPECT_EQ(status.AlarmText(), text(32));
+    EXPECT_EQ(status.AlarmText(), QString("No error information in the error List"));
 }
 
 TEST_F(Decoding, MissingListLeavesTheDisplayButStillClassifiesTheAlarm)
@@ -146,8 +146,8 @@ TEST_F(Decoding, MissingListLeavesTheDisplayButStillClassifiesTheAlarm)
     status.setAlarmList(AlarmList{});
     port.queueReply("0%%105\r\n");
     EXPECT_EQ(link.SendCommand("0CM", "1", 6), 1);
-    EXPECT_EQ(dialogs.texts(), (QStringList{text(30) + "\r\n" + text(31),
-                                            text(104) + "\r\n[" + text(32) + "]"}));
+    EXPECT_EQ(dialogs.texts(), (QStringList{QString("No error list file.") + "\r\n" + QString("Put error list in the folder in which the program saved in  order to indicate error information correctly."),
+                                            QString("Communication error occurs!") + "\r\n[" + QString("No error information in the error List") + "]"}));
     EXPECT_EQ(status.alarmDisplay(), AlarmDisplay{});
     EXPECT_TRUE(status.FatalAlarm());
     EXPECT_FALSE(port.isOpen());
@@ -159,7 +159,7 @@ TEST_F(Decoding, MissingListIsToldForAnUnsolicitedErrorReplyButNotInAQuietExchan
     status.setAlarmList(AlarmList{});
     ASSERT_EQ(link.OpenPort(), 0);
     port.arrive("0%%005\r\n");
-    EXPECT_EQ(dialogs.texts(), QStringList{text(30) + "\r\n" + text(31)});
+    EXPECT_EQ(dialogs.texts(), QStringList{QString("No error list file.") + "\r\n" + QString("Put error list in the folder in which the program saved in  order to indicate error information correctly.")});
     dialogs.clear();
     port.queueReply("0%%005\r\n");
     EXPECT_EQ(link.SendCommandQuiet("0CM", "1", 6), 1);

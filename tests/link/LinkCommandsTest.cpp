@@ -28,7 +28,7 @@ TEST_F(Commands, LinkCheckExpectsTheSixCharacterEcho)
     port.queueReply("0CM\r\n");
     port.queueReply("0CM0\r\n");
     EXPECT_EQ(LinkCheck(link), 1);
-    EXPECT_EQ(dialogs.texts(), QStringList{text(105) + "\r\n" + text(106)});
+    EXPECT_EQ(dialogs.texts(), QStringList{QString("Communication data length error occurs!") + "\r\n" + QString("Length of data is wrong.")});
     EXPECT_FALSE(mode.isOnline());
 }
 
@@ -68,7 +68,7 @@ TEST_F(Commands, ControllerModeExpectsSevenCharacters)
     port.queueReply("0CM2\r\n");
     port.queueReply("0CM0\r\n");
     EXPECT_EQ(SetControllerMode(link, 2), 1);
-    EXPECT_EQ(dialogs.texts(), QStringList{text(105) + "\r\n" + text(106)});
+    EXPECT_EQ(dialogs.texts(), QStringList{QString("Communication data length error occurs!") + "\r\n" + QString("Length of data is wrong.")});
 }
 
 TEST_F(Commands, ReadyQueryReadsTheFourthCharacter)
@@ -171,8 +171,8 @@ TEST_F(AlarmResets, RefusedResetOfAFatalAlarmAsksForAPowerCycle)
 {
     port.queueReply("0%%124\r\n");
     EXPECT_EQ(AlarmReset(access(), groups), 1);
-    EXPECT_EQ(dialogs.texts(), (QStringList{text(104) + "\r\nError No.4\r\n[Home sensor]",
-                                            text(324) + "\r\n" + text(325)}));
+    EXPECT_EQ(dialogs.texts(), (QStringList{QString("Communication error occurs!") + "\r\nError No.4\r\n[Home sensor]",
+                                            QString("The Alarm is not resettable.") + "\r\n" + QString("Please turn off a power supply,and then turn on a power supply again in order to reset the alarm.")}));
     EXPECT_EQ(groups.calls.last(), "reset on");
 }
 
@@ -180,7 +180,7 @@ TEST_F(AlarmResets, RefusedResetOfAResettableAlarmShowsOnlyTheAlarm)
 {
     port.queueReply("0%%005\r\n");
     EXPECT_EQ(AlarmReset(access(), groups), 1);
-    EXPECT_EQ(dialogs.texts(), QStringList{text(104) + "\r\nError No.5\r\n[Push fault]"});
+    EXPECT_EQ(dialogs.texts(), QStringList{QString("Communication error occurs!") + "\r\nError No.5\r\n[Push fault]"});
     EXPECT_EQ(groups.calls.last(), "reset on");
 }
 

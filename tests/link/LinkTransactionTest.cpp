@@ -108,7 +108,7 @@ TEST_F(Transactions, ResettableErrorReplyIsShownAndKeepsTheLinkOnline)
         port.queueReply("0%%005\r\n");
         EXPECT_EQ(send(variant), 1);
         EXPECT_EQ(dialogs.texts(),
-                  QStringList{text(104) + "\r\nError No.5\r\n[Push fault]"});
+                  QStringList{QString("Communication error occurs!") + "\r\nError No.5\r\n[Push fault]"});
         EXPECT_EQ(port.requests().last(), "0CM1");  // no recovery after an error reply
         EXPECT_TRUE(status.ControllerErrorPending());
         EXPECT_FALSE(status.FatalAlarm());
@@ -127,7 +127,7 @@ TEST_F(Transactions, FatalErrorReplyClosesThePortAfterItsMessage)
     bool openDuringMessage = false;
     dialogs.onMessage = [&](const QString&) { openDuringMessage = port.isOpen(); };
     EXPECT_EQ(send(kRetry), 1);
-    EXPECT_EQ(dialogs.texts(), QStringList{text(104) + "\r\nError No.5\r\n[Overvoltage]"});
+    EXPECT_EQ(dialogs.texts(), QStringList{QString("Communication error occurs!") + "\r\nError No.5\r\n[Overvoltage]"});
     EXPECT_TRUE(openDuringMessage);
     EXPECT_TRUE(status.FatalAlarm());
     EXPECT_FALSE(port.isOpen());
@@ -139,9 +139,9 @@ TEST_F(Transactions, AlarmDigitMissingFromTheListShowsMessage32)
 {
     port.queueReply("0%%009\r\n");
     EXPECT_EQ(send(kSingle), 1);
-    EXPECT_EQ(dialogs.texts(), QStringList{text(104) + "\r\n[" + text(32) + "]"});
+    EXPECT_EQ(dialogs.texts(), QStringList{QString("Communication error occurs!") + "\r\n[" + QString("No error information in the error List") + "]"});
     EXPECT_FALSE(status.AlarmFound());
-    EXPECT_EQ(status.alarmDisplay(), (AlarmDisplay{true, "9", text(32)}));
+    EXPECT_EQ(status.alarmDisplay(), (AlarmDisplay{true, "9", QString("No error information in the error List")}));
 }
 
 TEST_F(Transactions, QuietErrorReplyReleasesThePortAndKeepsTheMode)
@@ -169,7 +169,7 @@ TEST_F(Transactions, PrefixMismatchRunsTheRecoveryAndShowsMessage104)
     port.queueReply("0CM0\r\n");
     EXPECT_EQ(send(kRetry, "0RA", "", 6), 1);
     EXPECT_EQ(port.requests(), (QStringList{"0RA", "0CM0"}));
-    EXPECT_EQ(dialogs.texts(), QStringList{text(104)});
+    EXPECT_EQ(dialogs.texts(), QStringList{QString("Communication error occurs!")});
     EXPECT_TRUE(link.CommFailed());
     EXPECT_FALSE(port.isOpen());  // released
     EXPECT_FALSE(mode.isOnline());
@@ -181,7 +181,7 @@ TEST_F(Transactions, LengthMismatchRunsTheRecoveryAndShowsMessages105And106)
     port.queueReply("anything at all\r\n");
     EXPECT_EQ(send(kSingle), 1);
     EXPECT_EQ(port.requests(), (QStringList{"0CM1", "0CM0"}));
-    EXPECT_EQ(dialogs.texts(), QStringList{text(105) + "\r\n" + text(106)});
+    EXPECT_EQ(dialogs.texts(), QStringList{QString("Communication data length error occurs!") + "\r\n" + QString("Length of data is wrong.")});
     EXPECT_TRUE(link.CommFailed());
     EXPECT_TRUE(port.isOpen());  // PortOccupy keeps it
     EXPECT_FALSE(mode.isOnline());
@@ -203,7 +203,7 @@ TEST_F(Transactions, ErrorReplyToTheRecoveryIsReportedAsTheAlarm)
     port.queueReply("0XX1\r\n");
     port.queueReply("0%%01A\r\n");
     EXPECT_EQ(send(kRetry), 1);
-    EXPECT_EQ(dialogs.texts(), QStringList{text(104) + "\r\nError No.A\r\n[Macro fault]"});
+    EXPECT_EQ(dialogs.texts(), QStringList{QString("Communication error occurs!") + "\r\nError No.A\r\n[Macro fault]"});
     EXPECT_TRUE(mode.isOnline());
     EXPECT_TRUE(status.ControllerErrorPending());
 }
@@ -243,7 +243,7 @@ TEST_F(Transactions, ReplyInPiecesIsAssembledUntilItEndsWithCrLf)
     port.queueReply("0CM0\r\n");
     EXPECT_EQ(send(kRetry), 1);
     EXPECT_EQ(link.LastReply(), "0CM0\r\n");
-    EXPECT_EQ(dialogs.texts(), QStringList{text(105) + "\r\n" + text(106)});
+    EXPECT_EQ(dialogs.texts(), QStringList{QString("Communication data length error occurs!") + "\r\n" + QString("Length of data is wrong.")});
 }
 
 TEST_F(Transactions, TwoRepliesInOneReadFailTheLengthCheck)
@@ -251,7 +251,7 @@ TEST_F(Transactions, TwoRepliesInOneReadFailTheLengthCheck)
     port.queueReply("0CM1\r\n0CM1\r\n");
     port.queueReply("0CM0\r\n");
     EXPECT_EQ(send(kRetry), 1);
-    EXPECT_EQ(dialogs.texts(), QStringList{text(105) + "\r\n" + text(106)});
+    EXPECT_EQ(dialogs.texts(), QStringList{QString("Communication data length error occurs!") + "\r\n" + QString("Length of data is wrong.")});
 }
 
 TEST_F(Transactions, LeftOverCharactersBecomeTheFrontOfTheNextReply)
@@ -307,7 +307,7 @@ TEST_F(Transactions, WriteFailureIsAnUnexpectedError)
 {
     port.writeFails = true;
     EXPECT_EQ(send(kRetry), 1);
-    EXPECT_EQ(dialogs.texts(), QStringList{text(108)});
+    EXPECT_EQ(dialogs.texts(), QStringList{QString("Communication error occurs!")});
     EXPECT_FALSE(port.isOpen());
     EXPECT_FALSE(mode.isOnline());
 

@@ -133,7 +133,7 @@ TEST_F(OnlineStartTest, ReachesOnlineWithTheProgressWindowStillOpen)
     EXPECT_EQ(result.versionStatusText, "The version of C/T is 120");
     EXPECT_EQ(port.requests(), (QStringList{"0CM02", "0CM1", "0RV"}));
     EXPECT_EQ(dialogs.events, QStringList{"progress-open:Reading data from controller...:4"});
-    EXPECT_EQ(text(368), "Reading data from controller...");
+    EXPECT_EQ(QString("Reading data from controller..."), "Reading data from controller...");
     EXPECT_EQ(dialogs.progressValues, (std::vector<int>{1, 2}));
     EXPECT_TRUE(dialogs.progressVisible);
     EXPECT_TRUE(port.isOpen());
@@ -147,7 +147,7 @@ TEST_F(OnlineStartTest, MissingPortEndsOfflineAfterSixAttemptsWithOneMessage)
     const ConnectOnlineResult result = ConnectOnline(access());
     EXPECT_EQ(result.outcome, OnlineStart::Offline);
     EXPECT_EQ(port.openAttempts, 6);
-    EXPECT_EQ(dialogs.events, (QStringList{"progress-open:" + text(368) + ":4", "progress-close",
+    EXPECT_EQ(dialogs.events, (QStringList{"progress-open:" + QString("Reading data from controller...") + ":4", "progress-close",
                                            "message:" + portText()}));
     EXPECT_FALSE(mode.isOnline());
 }
@@ -183,8 +183,8 @@ TEST_F(OnlineStartTest, ControllerOfAnotherTypeIsRefused)
     EXPECT_EQ(result.outcome, OnlineStart::Offline);
     EXPECT_EQ(result.versionStatusText, "The version of C/T is 120");
     EXPECT_EQ(dialogs.events.mid(1),
-              (QStringList{"message:" + text(124) + "\r\n" + text(125), "progress-close"}));
-    EXPECT_EQ(text(124), "This is not \"KV-M8\" controller.");
+              (QStringList{"message:" + QString("This is not \"KV-M8\" controller.") + "\r\n" + QString("Please check whether a controller is KV-M8."), "progress-close"}));
+    EXPECT_EQ(QString("This is not \"KV-M8\" controller."), "This is not \"KV-M8\" controller.");
     EXPECT_FALSE(port.isOpen());
     EXPECT_FALSE(mode.isOnline());
     EXPECT_FALSE(mode.lampLit());

@@ -66,7 +66,7 @@ TEST_F(ParameterReadCommandsTest, AFullEditorOffersToSaveFirst)
     const EditorValues edited = set.editor;
     dialogs.answer(Answer::Cancel);
     EXPECT_EQ(GetParametaValue(access(), set, axes, steps), 2);
-    EXPECT_EQ(dialogs.messages.at(0).text, text(355));
+    EXPECT_EQ(dialogs.messages.at(0).text, QString("Save the editing data before reading data?"));
     EXPECT_EQ(dialogs.messages.at(0).buttons, Buttons::YesNoCancel);
     EXPECT_TRUE(port.requests().isEmpty());
     EXPECT_EQ(set.editor, edited);
@@ -79,7 +79,7 @@ TEST_F(ParameterReadCommandsTest, AFullEditorOffersToSaveFirst)
     dialogs.answerSave(path);
     ASSERT_EQ(GetParametaValue(access(), set, axes, steps), 0);
     EXPECT_TRUE(QFileInfo::exists(path));
-    EXPECT_EQ(dialogs.texts(), (QStringList{text(355), text(14)}));
+    EXPECT_EQ(dialogs.texts(), (QStringList{QString("Save the editing data before reading data?"), QString("Completed save parameters into the file.")}));
     EXPECT_EQ(set.editor.number(Param::Offset, 1), 300);
 
     // A save that does not happen keeps the edits.
@@ -131,18 +131,18 @@ TEST_F(ParameterReadCommandsTest, FailuresOfTheReadCommands)
 {
     controller.faults().add(Fault{FaultKind::Error, "0RD8", "0%%012", 1});
     EXPECT_EQ(GetParametaValue(access(), set, axes, steps), 1);
-    EXPECT_EQ(dialogs.lastText(), text(356));
+    EXPECT_EQ(dialogs.lastText(), QString("Failed check of parameters."));
 
     dialogs.clear();
     controller.faults().add(Fault{FaultKind::Error, "0RD0", "0%%012", 1});
     EXPECT_EQ(GetParametaValue(access(), set, axes, steps), 1);
-    EXPECT_EQ(dialogs.lastText(), text(359));
+    EXPECT_EQ(dialogs.lastText(), QString("Failed to get Axis setting."));
     EXPECT_FALSE(set.editor.number(Param::Offset, 1));
 
     dialogs.clear();
     controller.faults().add(Fault{FaultKind::Error, "0RD0", "0%%012", 1});
     EXPECT_EQ(GetParametaValue2(access(), set, axes, steps), 1);
-    EXPECT_EQ(dialogs.lastText(), text(359));
+    EXPECT_EQ(dialogs.lastText(), QString("Failed to get Axis setting."));
 }
 
 TEST_F(ParameterReadCommandsTest, ReadAfterAWrite)
@@ -174,9 +174,9 @@ TEST_F(ParameterReadCommandsTest, CheckOnConnectOffersTheThreeAnswers)
     EXPECT_EQ(CheckAxisSettingsOnConnect(access(), set, axes, steps), -1);
     ASSERT_EQ(dialogs.shownChoices.size(), 1u);
     const ShownChoice& choice = dialogs.shownChoices.front();
-    EXPECT_EQ(choice.title, text(471));
-    EXPECT_EQ(choice.question, text(371));
-    EXPECT_EQ(choice.options, (QStringList{text(372), text(373)}));
+    EXPECT_EQ(choice.title, QString("Select"));
+    EXPECT_EQ(choice.question, QString("Setting of AXIS and DEVICE differs by PC software and the controller. Which processing is performed?"));
+    EXPECT_EQ(choice.options, (QStringList{QString("A setting in a controller is read."), QString("A setting in a controller is disregarded.")}));
     EXPECT_FALSE(choice.noCancel);
 
     dialogs.answerChoice(1);
@@ -220,7 +220,7 @@ TEST_F(ParameterReadCommandsTest, CheckOfAxisSettingShowsTheMask)
     controller.faults().add(Fault{FaultKind::Error, "0RD0", "0%%012", 1});
     dialogs.clear();
     EXPECT_EQ(CheckOfAxisSetting(access(), set, axes, steps), 1);
-    EXPECT_EQ(dialogs.lastText(), text(359));
+    EXPECT_EQ(dialogs.lastText(), QString::fromUtf8("軸設定の収得に失敗しました。"));
 }
 
 }  // namespace

@@ -37,7 +37,7 @@ protected:
         }
         return set;
     }
-    QString dataError() const { return text(384) + "\r\n" + text(385); }
+    QString dataError() const { return QString("Communication error occurs!") + "\r\n" + QString("transmit data is wrong"); }
 };
 
 TEST_F(ParameterTransferTest, FullReadSendsTheBlocksOfTheAxesInUse)
@@ -78,7 +78,7 @@ TEST_F(ParameterTransferTest, AFailedReadDecodesNothing)
     EXPECT_EQ(set.record, before.record);
     EXPECT_EQ(set.reserved, before.reserved);
     EXPECT_FALSE(dialogs.progressVisible);
-    EXPECT_EQ(dialogs.lastText(), text(104) + "\r\nError No.2\r\n[Data fault]");
+    EXPECT_EQ(dialogs.lastText(), QString("Communication error occurs!") + "\r\nError No.2\r\n[Data fault]");
 
     // A reply that the link accepts but whose items are not hex is not decoded either.
     controller.faults().clear();
@@ -243,7 +243,7 @@ TEST_F(ParameterTransferTest, AxisWriteLeavesTheCommonBlocksAlone)
 
     EXPECT_EQ(WriteAllParameters(access(), set), 1);
     EXPECT_TRUE(port.requests().isEmpty());
-    EXPECT_EQ(dialogs.texts(), QStringList{text(9) + "\r\n" + text(10)});
+    EXPECT_EQ(dialogs.texts(), QStringList{QString("Invalid value in some parameters.") + "\r\n" + QString("Confirm the value and try it again.")});
 
     dialogs.clear();
     ASSERT_EQ(WriteAxisParameters(access(), set), 0);
