@@ -17,7 +17,8 @@ PageMetrics MeasurePage(PageCanvas& canvas, const MessageCatalogue& messages)
     canvas.setFont(ListingFont(messages, kRegularPoints));
     PageMetrics m;
     // A font without height would put every line on the first; 1 mm keeps lines apart.
-    m.LineHeight = std::max(1.0, std::round(canvas.textHeight(QStringLiteral("A"))));
+    m.TextHeight = canvas.textHeight(QStringLiteral("A"));
+    m.LineHeight = std::max(1.0, std::round(m.TextHeight));
     m.LinePitch = m.LineHeight + 1;
     const QSizeF size = canvas.printableSize();
     m.Height = size.height();
@@ -29,9 +30,9 @@ PageMetrics MeasurePage(PageCanvas& canvas, const MessageCatalogue& messages)
 
 double PitchForLines(const PageMetrics& metrics, int lastLine)
 {
-    if ((lastLine + 1) * metrics.LineHeight <= metrics.Height)
+    if (lastLine * metrics.LineHeight + metrics.TextHeight <= metrics.Height)
         return metrics.LineHeight;
-    return metrics.Height / (lastLine + 1);
+    return (metrics.Height - metrics.TextHeight) / lastLine;
 }
 
 void DrawRightAligned(PageCanvas& canvas, double right, double y, const QString& text)

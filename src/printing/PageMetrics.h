@@ -25,6 +25,7 @@ struct PageMetrics {
     int RecordLinesPerPage = 55;     // printable height / LinePitch (records)
     double RightLimit = 180;         // printable width - 10
     double Height = 277;
+    double TextHeight = 4;           // of the regular font, not rounded
 };
 
 // Sets the regular font on the canvas and measures.
