@@ -21,6 +21,7 @@ PageMetrics MeasurePage(PageCanvas& canvas, const MessageCatalogue& messages)
     m.LineHeight = std::max(1.0, std::round(m.TextHeight));
     m.LinePitch = m.LineHeight + 1;
     const QSizeF size = canvas.printableSize();
+    m.Width = size.width();
     m.Height = size.height();
     m.LinesPerPage = int(size.height() / m.LineHeight);
     m.RecordLinesPerPage = int(size.height() / m.LinePitch);

@@ -24,6 +24,7 @@ struct PageMetrics {
     int LinesPerPage = 69;           // printable height / LineHeight (page frame)
     int RecordLinesPerPage = 55;     // printable height / LinePitch (records)
     double RightLimit = 180;         // printable width - 10
+    double Width = 190;
     double Height = 277;
     double TextHeight = 4;           // of the regular font, not rounded
 };

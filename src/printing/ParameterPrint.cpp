@@ -38,20 +38,28 @@ int PrintShownParameters(PrintContext& context, ParameterSet& set, const TakeCon
     return shown == 2 ? 2 : shown;
 }
 
-int PrintParameterFileAt(PrintContext& context, const QString& path)
+std::optional<ParameterListing> ReadParameterListing(Dialogs& dialogs, const MessageCatalogue& messages,
+                                                     const QString& path)
 {
     // The program's set and its record stay as they are: the file goes into a scratch set.
     ParameterSet scratch;
-    const ParameterFileRead read = ReadParameterFileWithRetries(scratch, path, context.dialogs, context.messages);
+    const ParameterFileRead read = ReadParameterFileWithRetries(scratch, path, dialogs, messages);
     if (read == ParameterFileRead::NotParameterFile)
-        return 1;
+        return std::nullopt;
     if (read != ParameterFileRead::Ok) {
-        context.dialogs.message(context.messages.Text(681), Buttons::Ok, Icon::Critical);
-        return 1;
+        dialogs.message(messages.Text(681), Buttons::Ok, Icon::Critical);
+        return std::nullopt;
     }
     ApplyRecordToEditorValues(scratch, RecordSource::File);
-    const ParameterListing listing{scratch.editor, QFileInfo(path).fileName()};
-    return ShowListing(context, ParameterPrintJob(listing, context.messages));
+    return ParameterListing{scratch.editor, QFileInfo(path).fileName()};
+}
+
+int PrintParameterFileAt(PrintContext& context, const QString& path)
+{
+    const std::optional<ParameterListing> listing = ReadParameterListing(context.dialogs, context.messages, path);
+    if (!listing)
+        return 1;
+    return ShowListing(context, ParameterPrintJob(*listing, context.messages));
 }
 
 int PrintParameterFile(PrintContext& context)

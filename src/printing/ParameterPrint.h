@@ -14,6 +14,11 @@ PrintJob ParameterPrintJob(const ParameterListing& listing, const MessageCatalog
 int PrintShownParameters(PrintContext& context, ParameterSet& set,
                          const TakeControlsStep& takeControls = {});
 
+// The listing of a parameter file read into a scratch set: the program's set is not touched.
+// A file of another kind: 22/20; a damaged file: 681 after the tries. nullopt then.
+std::optional<ParameterListing> ReadParameterListing(Dialogs& dialogs, const MessageCatalogue& messages,
+                                                     const QString& path);
+
 // Reads a parameter file into a scratch set and prints it; the program's set is not
 // touched. A file of another kind: 22/20; a damaged file: 681 after the tries.
 int PrintParameterFileAt(PrintContext& context, const QString& path);

@@ -35,6 +35,13 @@ private:
         if (!text.isEmpty())
             canvas_.drawText(x, y, text);
     }
+    // A comment has no length limit; what would run off the paper is left out.
+    QString FittedText(QString text, double width) const
+    {
+        while (text.size() > 1 && canvas_.textWidth(text) > width)
+            text.chop(1);
+        return text;
+    }
     void regular() { canvas_.setFont(ListingFont(messages_, kRegularPoints)); }
 
     PageCanvas& canvas_;
@@ -93,7 +100,7 @@ void PositionPages::record(const ListingRow& row, double y1, double y2)
     for (const ColumnPlace& place : kLineTwo)
         drawCell(place.x, y2, row[std::size_t(place.column)]);
     canvas_.setFont(ListingFont(messages_, kCommentPoints));
-    canvas_.drawText(kCommentX, y2, QStringLiteral(":") + row[kCommentColumn]);
+    canvas_.drawText(kCommentX, y2, FittedText(QStringLiteral(":") + row[kCommentColumn], m_.Width - kCommentX));
     regular();
 }
 
