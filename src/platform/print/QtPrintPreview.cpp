@@ -63,10 +63,13 @@ PrintOutcome QtPrintPreview::show(const PrintJob& job)
             dialog.accept();
         }
     });
-    if (auto* toolBar = dialog.findChild<QToolBar*>())
-        toolBar->addAction(pdf);
-    else
+    // First on the tool bar: Print sits at its far end, often behind the overflow.
+    if (auto* toolBar = dialog.findChild<QToolBar*>()) {
+        toolBar->insertAction(toolBar->actions().value(0), pdf);
+        toolBar->insertSeparator(toolBar->actions().value(1));
+    } else {
         dialog.addAction(pdf);
+    }
     if (onShown)
         QTimer::singleShot(0, &dialog, [this, &dialog] { onShown(dialog); });
     dialog.exec();
