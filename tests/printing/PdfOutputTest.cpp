@@ -273,3 +273,18 @@ TEST_F(PdfOutputTest, CommandLineRefusals)
     ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
     EXPECT_TRUE(pdf.readAll().startsWith("%PDF-"));
 }
+
+TEST_F(PdfOutputTest, PositionsReadFromTheSimulatedControllerPrintOnOnePage)
+{
+    if (!PopplerPresent())
+        GTEST_SKIP() << "poppler-utils missing (scripts/setup installs them)";
+    const ToolRun read = kvt7ctl({"--simulate", "positions", "read", "--range", "1-3", "-o", path("ct.kvd")});
+    ASSERT_EQ(read.status, 0) << read.err.toStdString();
+    const ToolRun printed = kvt7ctl({"--lang", "en", "print", "positions", path("ct.kvd"), "-o", path("ct.pdf")});
+    ASSERT_EQ(printed.status, 0) << printed.err.toStdString();
+    const QString text = QString::fromUtf8(RunTool("pdftotext", {"-layout", path("ct.pdf"), "-"}).out);
+    EXPECT_EQ(text.count(QChar('\f')), 1);
+    EXPECT_TRUE(text.contains("File Name:ct.kvd"));
+    EXPECT_TRUE(text.contains("AXIS1:KV- 28L-100")) << text.toStdString();
+    EXPECT_TRUE(QRegularExpression("\\n\\s*3\\s+30\\s+3\\s+0\\s+0\\s+30\\s+2").match(text).hasMatch()) << text.toStdString();
+}

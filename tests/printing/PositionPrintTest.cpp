@@ -1,6 +1,7 @@
 #include "PrintTestSupport.h"
 #include "positions/CommandFixture.h"
 #include "positions/PositionFile.h"
+#include "positions/PositionTransfer.h"
 #include "printing/PositionPrint.h"
 
 #include <QFile>
@@ -215,4 +216,28 @@ TEST_F(PositionPrintTest, FailedJobShowsItsMessageAndAClosedPreviewNothing)
     preview.outcome = PrintOutcome::Closed;
     EXPECT_EQ(printTable(1, 3), 2);
     EXPECT_EQ(dialogs.messages.size(), shown);
+}
+
+TEST_F(PositionPrintTest, PositionsReadFromTheControllerPrintItsValues)
+{
+    sim::PositionData data;
+    data.axes[0].target = 12000;
+    data.axes[1].acceleration = 2;
+    data.axes[1].speed = 45;
+    controller.setPosition(2, data);
+    newTable(1, 1);
+    dialogs.answer(Answer::No);  // no save first
+    ranges.answers.push_back(PositionRange{1, 3});
+    dialogs.answer(Answer::Ok);
+    ASSERT_EQ(ReadPositionsFromController(commands), 0);
+
+    ASSERT_EQ(printTable(1, 3), 0);
+    EXPECT_EQ(canvas().pages(), 1);
+    const auto second = canvas().row(1, 40);
+    ASSERT_GE(second.size(), 9u);
+    EXPECT_EQ(second[0].text, "2");
+    EXPECT_EQ(second[4].text, "12000");
+    EXPECT_EQ(second[5].text, "45");
+    EXPECT_EQ(second[6].text, "2");
+    EXPECT_EQ(canvas().row(1, 50)[0].text, "3");
 }
