@@ -105,6 +105,21 @@ TEST_F(PrintWindowsTest, JapaneseSelectionWindow)
     EXPECT_EQ(window.windowTitle(), "印刷設定");
     EXPECT_EQ(child<QCheckBox>(window, "chkPrintPosi")->text(), "位置データ");
     EXPECT_EQ(FindIndexed<QRadioButton>(&window, "optPrintPara", 0)->text(), "表示ﾊﾟﾗﾒｰﾀの印刷");
+
+    // The preview of a Japanese listing, to look at.
+    QtPrintPreview preview(dialogs);
+    SmListing sm;
+    sm.programs[0][0] = {1, 2};
+    sm.fileName = QStringLiteral("原点.smd");
+    preview.onShown = [&](QPrintPreviewDialog& dialog) {
+        dialog.resize(900, 1000);
+        QTimer::singleShot(200, &dialog, [&dialog] {
+            shot(dialog, "preview-sm-ja");
+            dialog.reject();
+        });
+    };
+    EXPECT_EQ(preview.show({"S/M", "kvt7sm01.pdf", [&](PageCanvas& c) { LayoutSmListing(c, sm, messages); }}),
+              PrintOutcome::Closed);
 }
 
 TEST_F(PrintWindowsTest, PreviewSavesAPdfOrClosesWithoutPrinting)
