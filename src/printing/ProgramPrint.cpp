@@ -55,6 +55,32 @@ QString Lines(const MessageCatalogue& m, int first, int second)
 
 }  // namespace
 
+std::optional<GroupListing> ReadGroupListing(Dialogs& dialogs, const MessageCatalogue& messages,
+                                             const GroupFileReader& read, const QString& path)
+{
+    GroupListing listing;
+    const ListingFileRead result = ReadWithRetries(read, path, listing.groups);
+    if (result != ListingFileRead::Ok) {
+        dialogs.message(result == ListingFileRead::OtherKind ? Lines(messages, 19, 20) : messages.Text(484),
+                        Buttons::Ok, Icon::Critical);
+        return std::nullopt;
+    }
+    listing.fileName = QFileInfo(path).fileName();
+    return listing;
+}
+
+std::optional<SmListing> ReadSmListing(Dialogs& dialogs, const MessageCatalogue& messages,
+                                       const SmFileReader& read, const QString& path)
+{
+    SmListing listing;
+    if (ReadWithRetries(read, path, listing.programs) != ListingFileRead::Ok) {
+        dialogs.message(messages.Text(931), Buttons::Ok, Icon::Critical);
+        return std::nullopt;
+    }
+    listing.fileName = QFileInfo(path).fileName();
+    return listing;
+}
+
 bool GroupRangesValid(const GroupRanges& groups)
 {
     for (const GroupRange& g : groups)
@@ -100,16 +126,11 @@ int PrintGroupFile(ProgramPrintContext& context, const GroupFileReader& read)
         print.dialogs.openFileName({m.Text(830), m.Text(831), QStringLiteral("grp"), {}, {}});
     if (!path || path->isEmpty())
         return 2;
-    GroupListing listing;
-    const ListingFileRead result = ReadWithRetries(read, *path, listing.groups);
-    if (result != ListingFileRead::Ok) {
-        print.dialogs.message(result == ListingFileRead::OtherKind ? Lines(m, 19, 20) : m.Text(484), Buttons::Ok,
-                              Icon::Critical);
+    std::optional<GroupListing> listing = ReadGroupListing(print.dialogs, m, read, *path);
+    if (!listing)
         return 1;
-    }
-    listing.fileName = QFileInfo(*path).fileName();
-    listing.printedAt = print.printedAt();
-    return ShowListing(print, GroupPrintJob(listing, m));
+    listing->printedAt = print.printedAt();
+    return ShowListing(print, GroupPrintJob(*listing, m));
 }
 
 int PrintShownSm(ProgramPrintContext& context, const SmPrograms& programs, const std::function<bool()>& check)
@@ -135,14 +156,11 @@ int PrintSmFile(ProgramPrintContext& context, const SmFileReader& read)
         print.dialogs.openFileName({m.Text(932), m.Text(930), m.Text(929), {}, {}});
     if (!path || path->isEmpty())
         return 2;
-    SmListing listing;
-    if (ReadWithRetries(read, *path, listing.programs) != ListingFileRead::Ok) {
-        print.dialogs.message(m.Text(931), Buttons::Ok, Icon::Critical);
+    std::optional<SmListing> listing = ReadSmListing(print.dialogs, m, read, *path);
+    if (!listing)
         return 1;
-    }
-    listing.fileName = QFileInfo(*path).fileName();
-    listing.printedAt = print.printedAt();
-    return ShowListing(print, SmPrintJob(listing, m));
+    listing->printedAt = print.printedAt();
+    return ShowListing(print, SmPrintJob(*listing, m));
 }
 
 }  // namespace kvt7

@@ -27,6 +27,13 @@ struct ProgramPrintContext {
 using GroupFileReader = std::function<ListingFileRead(const QString& path, GroupRanges& groups)>;
 using SmFileReader = std::function<ListingFileRead(const QString& path, SmPrograms& programs)>;
 
+// A file read into the listing's own copy, six tries 100 ms apart. A group file of another
+// kind shows 19/20 at once, a damaged one 484; an S/M file that cannot be read 931.
+std::optional<GroupListing> ReadGroupListing(Dialogs& dialogs, const MessageCatalogue& messages,
+                                             const GroupFileReader& read, const QString& path);
+std::optional<SmListing> ReadSmListing(Dialogs& dialogs, const MessageCatalogue& messages,
+                                       const SmFileReader& read, const QString& path);
+
 // The group check: start and end in 1..999, start not above end.
 bool GroupRangesValid(const GroupRanges& groups);
 
