@@ -241,3 +241,20 @@ TEST_F(PositionPrintTest, PositionsReadFromTheControllerPrintItsValues)
     EXPECT_EQ(second[6].text, "2");
     EXPECT_EQ(canvas().row(1, 50)[0].text, "3");
 }
+
+TEST_F(PositionPrintTest, MillimetreDisplayPrintsWhatTheGridShows)
+{
+    settings.DispMmUnit = true;
+    SetHeadingTexts(context);
+    newTable(1, 2);
+    type(1, 4, {" 12.500"});
+    ASSERT_EQ(printTable(1, 2), 0);
+    ExpectAt(canvas().find("(mm)1Posi"), 54, 20);
+    const auto first = canvas().row(1, 30);
+    ASSERT_GE(first.size(), 5u);
+    EXPECT_EQ(first[4].text, cell(1, 4));
+    EXPECT_TRUE(first[4].text.contains("12.5"));
+    EXPECT_EQ(canvas().row(1, 40)[4].text, "  0.000");
+    // The store keeps pulses; no mm text of the listing lands in the load buffer.
+    EXPECT_FALSE(table.store->PosiLoadBuffer[1][4].toString().contains('.'));
+}
