@@ -1,0 +1,76 @@
+#include "printing/ParameterPrint.h"
+
+#include "app/MessageCatalogue.h"
+#include "parameters/ParameterChecks.h"
+#include "parameters/RecordApply.h"
+#include "platform/Dialogs.h"
+
+#include <QFileInfo>
+
+namespace kvt7 {
+
+PrintJob ParameterPrintJob(const ParameterListing& listing, const MessageCatalogue& messages)
+{
+    PrintJob job;
+    job.title = messages.Text(35);
+    job.defaultPdfName = QStringLiteral("kvt7prm1.pdf");
+    job.layout = [listing, &messages](PageCanvas& canvas) { LayoutParameterListing(canvas, listing, messages); };
+    return job;
+}
+
+int PrintShownParameters(PrintContext& context, ParameterSet& set, const TakeControlsStep& takeControls)
+{
+    if (takeControls)
+        takeControls();
+    const MessageCatalogue& m = context.messages;
+    if (CheckEmptyFields(set.editor)) {
+        ShowEmptyFieldsMessage(context.dialogs, m);
+        return 1;
+    }
+    if (ParametaValueCheck(set.editor) != 0) {
+        context.dialogs.message(m.Text(1524) + QStringLiteral("\r\n") + m.Text(1525), Buttons::Ok,
+                                Icon::Warning);
+        return 1;
+    }
+    if (context.dialogs.message(m.Text(684), Buttons::OkCancel, Icon::Question) != Answer::Ok)
+        return 2;
+    const int shown = ShowListing(context, ParameterPrintJob(ParameterListing{set.editor, QString()}, m));
+    return shown == 2 ? 2 : shown;
+}
+
+std::optional<ParameterListing> ReadParameterListing(Dialogs& dialogs, const MessageCatalogue& messages,
+                                                     const QString& path)
+{
+    // The program's set and its record stay as they are: the file goes into a scratch set.
+    ParameterSet scratch;
+    const ParameterFileRead read = ReadParameterFileWithRetries(scratch, path, dialogs, messages);
+    if (read == ParameterFileRead::NotParameterFile)
+        return std::nullopt;
+    if (read != ParameterFileRead::Ok) {
+        dialogs.message(messages.Text(681), Buttons::Ok, Icon::Critical);
+        return std::nullopt;
+    }
+    ApplyRecordToEditorValues(scratch, RecordSource::File);
+    return ParameterListing{scratch.editor, QFileInfo(path).fileName()};
+}
+
+int PrintParameterFileAt(PrintContext& context, const QString& path)
+{
+    const std::optional<ParameterListing> listing = ReadParameterListing(context.dialogs, context.messages, path);
+    if (!listing)
+        return 1;
+    return ShowListing(context, ParameterPrintJob(*listing, context.messages));
+}
+
+int PrintParameterFile(PrintContext& context)
+{
+    const MessageCatalogue& m = context.messages;
+    if (context.dialogs.message(m.Text(682), Buttons::OkCancel, Icon::Question) != Answer::Ok)
+        return 2;
+    const std::optional<QString> path = context.dialogs.openFileName(ParameterOpenRequest(m, 683));
+    if (!path)
+        return 2;
+    return PrintParameterFileAt(context, *path);
+}
+
+}  // namespace kvt7

@@ -1,0 +1,23 @@
+#include "printing/PrintContext.h"
+
+#include "app/MessageCatalogue.h"
+#include "platform/Dialogs.h"
+
+namespace kvt7 {
+
+int ShowListing(PrintContext& context, const PrintJob& job)
+{
+    switch (context.preview.show(job)) {
+    case PrintOutcome::Printed:
+    case PrintOutcome::SavedPdf:
+        return 0;
+    case PrintOutcome::Failed:
+        context.dialogs.message(context.messages.Text(396), Buttons::Ok, Icon::Critical);
+        return 1;
+    case PrintOutcome::Closed:
+        break;
+    }
+    return 2;
+}
+
+}  // namespace kvt7

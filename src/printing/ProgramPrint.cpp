@@ -1,0 +1,166 @@
+#include "printing/ProgramPrint.h"
+
+#include "app/MessageCatalogue.h"
+#include "platform/Dialogs.h"
+#include "platform/FieldFile.h"
+
+#include <QFileInfo>
+
+namespace kvt7 {
+
+namespace {
+
+constexpr int kFileTries = 6;
+constexpr int kFileRetryWaitMs = 100;
+
+// The window is busy from here to the end of the command, whichever way it ends.
+class BusyWindow {
+public:
+    explicit BusyWindow(const std::function<void(bool)>& busy) : busy_(busy)
+    {
+        if (busy_)
+            busy_(true);
+    }
+    ~BusyWindow()
+    {
+        if (busy_)
+            busy_(false);
+    }
+    BusyWindow(const BusyWindow&) = delete;
+    BusyWindow& operator=(const BusyWindow&) = delete;
+
+private:
+    const std::function<void(bool)>& busy_;
+};
+
+template <typename Data, typename Reader>
+ListingFileRead ReadWithRetries(const Reader& read, const QString& path, Data& data)
+{
+    ListingFileRead result = ListingFileRead::Fault;
+    RetryFileOperation(
+        [&] {
+            // Every try starts from nothing, so what the file lacks prints 0.
+            data = Data{};
+            result = read(path, data);
+            return result != ListingFileRead::Fault;
+        },
+        kFileTries, kFileRetryWaitMs);
+    return result;
+}
+
+QString Lines(const MessageCatalogue& m, int first, int second)
+{
+    return m.Text(first) + QStringLiteral("\r\n") + m.Text(second);
+}
+
+}  // namespace
+
+std::optional<GroupListing> ReadGroupListing(Dialogs& dialogs, const MessageCatalogue& messages,
+                                             const GroupFileReader& read, const QString& path)
+{
+    GroupListing listing;
+    const ListingFileRead result = ReadWithRetries(read, path, listing.groups);
+    if (result != ListingFileRead::Ok) {
+        dialogs.message(result == ListingFileRead::OtherKind ? Lines(messages, 19, 20) : messages.Text(484),
+                        Buttons::Ok, Icon::Critical);
+        return std::nullopt;
+    }
+    listing.fileName = QFileInfo(path).fileName();
+    return listing;
+}
+
+std::optional<SmListing> ReadSmListing(Dialogs& dialogs, const MessageCatalogue& messages,
+                                       const SmFileReader& read, const QString& path)
+{
+    SmListing listing;
+    if (ReadWithRetries(read, path, listing.programs) != ListingFileRead::Ok) {
+        dialogs.message(messages.Text(931), Buttons::Ok, Icon::Critical);
+        return std::nullopt;
+    }
+    listing.fileName = QFileInfo(path).fileName();
+    return listing;
+}
+
+bool GroupRangesValid(const GroupRanges& groups)
+{
+    for (const GroupRange& g : groups)
+        if (g.start < 1 || g.start > 999 || g.end < 1 || g.end > 999 || g.start > g.end)
+            return false;
+    return true;
+}
+
+PrintJob GroupPrintJob(const GroupListing& listing, const MessageCatalogue& messages)
+{
+    return {messages.Text(34), QStringLiteral("kvt7grp1.pdf"),
+            [listing, &messages](PageCanvas& canvas) { LayoutGroupListing(canvas, listing, messages); }};
+}
+
+PrintJob SmPrintJob(const SmListing& listing, const MessageCatalogue& messages)
+{
+    return {messages.Text(33), QStringLiteral("kvt7sm01.pdf"),
+            [listing, &messages](PageCanvas& canvas) { LayoutSmListing(canvas, listing, messages); }};
+}
+
+int PrintShownGroups(ProgramPrintContext& context, const GroupRanges& groups)
+{
+    BusyWindow busy(context.busy);
+    PrintContext& print = context.print;
+    if (!GroupRangesValid(groups)) {
+        print.dialogs.message(Lines(print.messages, 820, 821), Buttons::Ok, Icon::Warning);
+        return 1;
+    }
+    GroupListing listing;
+    listing.groups = groups;
+    listing.printedAt = print.printedAt();
+    return ShowListing(print, GroupPrintJob(listing, print.messages));
+}
+
+int PrintGroupFile(ProgramPrintContext& context, const GroupFileReader& read)
+{
+    BusyWindow busy(context.busy);
+    PrintContext& print = context.print;
+    const MessageCatalogue& m = print.messages;
+    if (print.dialogs.message(m.Text(829), Buttons::OkCancel, Icon::Question) != Answer::Ok)
+        return 2;
+    const std::optional<QString> path =
+        print.dialogs.openFileName({m.Text(830), m.Text(831), QStringLiteral("grp"), {}, {}});
+    if (!path || path->isEmpty())
+        return 2;
+    std::optional<GroupListing> listing = ReadGroupListing(print.dialogs, m, read, *path);
+    if (!listing)
+        return 1;
+    listing->printedAt = print.printedAt();
+    return ShowListing(print, GroupPrintJob(*listing, m));
+}
+
+int PrintShownSm(ProgramPrintContext& context, const SmPrograms& programs, const std::function<bool()>& check)
+{
+    BusyWindow busy(context.busy);
+    PrintContext& print = context.print;
+    if (check && !check())
+        return 1;
+    if (print.dialogs.message(print.messages.Text(927), Buttons::OkCancel, Icon::Question) != Answer::Ok)
+        return 2;
+    SmListing listing;
+    listing.programs = programs;
+    listing.printedAt = print.printedAt();
+    return ShowListing(print, SmPrintJob(listing, print.messages));
+}
+
+int PrintSmFile(ProgramPrintContext& context, const SmFileReader& read)
+{
+    BusyWindow busy(context.busy);
+    PrintContext& print = context.print;
+    const MessageCatalogue& m = print.messages;
+    const std::optional<QString> path =
+        print.dialogs.openFileName({m.Text(932), m.Text(930), m.Text(929), {}, {}});
+    if (!path || path->isEmpty())
+        return 2;
+    std::optional<SmListing> listing = ReadSmListing(print.dialogs, m, read, *path);
+    if (!listing)
+        return 1;
+    listing->printedAt = print.printedAt();
+    return ShowListing(print, SmPrintJob(*listing, m));
+}
+
+}  // namespace kvt7

@@ -1,0 +1,55 @@
+#pragma once
+
+#include "printing/PrintContext.h"
+#include "printing/ProgramListings.h"
+
+#include <functional>
+
+namespace kvt7 {
+
+// How a window's file reader ended.
+enum class ListingFileRead {
+    Ok,
+    Fault,      // unreadable or damaged; worth another try
+    OtherKind,  // not a file of this kind; no more tries
+};
+
+using GroupRanges = std::array<GroupRange, kListedGroups>;
+using SmPrograms = decltype(SmListing::programs);
+
+// What the group and S/M windows hand to their print commands. The readers fill the copy
+// they are given (it starts at 0) and show nothing; `busy` brackets the command (the window's
+// buttons and number controls, the main window's commands, the close box).
+struct ProgramPrintContext {
+    PrintContext& print;
+    std::function<void(bool busy)> busy;
+};
+using GroupFileReader = std::function<ListingFileRead(const QString& path, GroupRanges& groups)>;
+using SmFileReader = std::function<ListingFileRead(const QString& path, SmPrograms& programs)>;
+
+// A file read into the listing's own copy, six tries 100 ms apart. A group file of another
+// kind shows 19/20 at once, a damaged one 484; an S/M file that cannot be read 931.
+std::optional<GroupListing> ReadGroupListing(Dialogs& dialogs, const MessageCatalogue& messages,
+                                             const GroupFileReader& read, const QString& path);
+std::optional<SmListing> ReadSmListing(Dialogs& dialogs, const MessageCatalogue& messages,
+                                       const SmFileReader& read, const QString& path);
+
+// The group check: start and end in 1..999, start not above end.
+bool GroupRangesValid(const GroupRanges& groups);
+
+PrintJob GroupPrintJob(const GroupListing& listing, const MessageCatalogue& messages);
+PrintJob SmPrintJob(const SmListing& listing, const MessageCatalogue& messages);
+
+// cmdGrpDataPrint: invalid groups show 820/821 and print nothing.
+int PrintShownGroups(ProgramPrintContext& context, const GroupRanges& groups);
+// cmdGrpFilePrint: question 829, open dialog (830, 831, "grp"), six tries (then 484; a file of
+// another kind 19/20 at once), the listing with the file line.
+int PrintGroupFile(ProgramPrintContext& context, const GroupFileReader& read);
+
+// cmdSMDispPrint: `check` is the window's S/M check, which shows its own message; question
+// 927; programs 1 to 20.
+int PrintShownSm(ProgramPrintContext& context, const SmPrograms& programs, const std::function<bool()>& check);
+// cmdSMFilePrint: open dialog (932, 930, extension 929), six tries then 931.
+int PrintSmFile(ProgramPrintContext& context, const SmFileReader& read);
+
+}  // namespace kvt7

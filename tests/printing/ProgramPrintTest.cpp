@@ -1,0 +1,151 @@
+#include "PrintTestSupport.h"
+#include "app/MessageCatalogue.h"
+#include "printing/ProgramPrint.h"
+#include "support/ScriptedDialogs.h"
+
+using namespace kvt7;
+using namespace kvt7::test;
+
+namespace {
+
+struct ProgramPrintTest : ::testing::Test {
+    MessageCatalogue messages = MessageCatalogue::Builtin();
+    ScriptedDialogs dialogs;
+    ScriptedPreview preview;
+    PrintContext print{dialogs, messages, preview, [] { return PrintMoment(); }};
+    QStringList busy;
+    ProgramPrintContext context{print, [this](bool on) { busy << (on ? "on" : "off"); }};
+    int reads = 0;
+
+    ProgramPrintTest() { messages.setLanguage(kEnglish); }
+    static GroupRanges ValidGroups()
+    {
+        GroupRanges groups;
+        for (int g = 0; g < kListedGroups; ++g)
+            groups[std::size_t(g)] = {g + 1, g + 1};
+        return groups;
+    }
+    const RecordingCanvas& canvas() const { return preview.canvas; }
+};
+
+}  // namespace
+
+TEST_F(ProgramPrintTest, InvalidShownGroupsPrintNothing)
+{
+    messages.setLanguage(kJapanese);
+    GroupRanges groups = ValidGroups();
+    groups[11] = {5, 3};
+    EXPECT_EQ(PrintShownGroups(context, groups), 1);
+    EXPECT_EQ(dialogs.lastText(), "ｸﾞﾙｰﾌﾟﾃﾞｰﾀに不正な値が含まれています。\r\n値を確認後、再度行って下さい。");
+    EXPECT_TRUE(preview.jobs.empty());
+    EXPECT_EQ(busy, (QStringList{"on", "off"}));
+    groups[11] = {0, 3};
+    EXPECT_EQ(PrintShownGroups(context, groups), 1);
+    groups[11] = {3, 1000};
+    EXPECT_EQ(PrintShownGroups(context, groups), 1);
+}
+
+TEST_F(ProgramPrintTest, ShownGroupsAreListedWithoutFileLine)
+{
+    GroupRanges groups = ValidGroups();
+    groups[9] = {300, 999};
+    ASSERT_EQ(PrintShownGroups(context, groups), 0);
+    ASSERT_EQ(preview.jobs.size(), 1u);
+    EXPECT_EQ(preview.jobs[0].defaultPdfName, "kvt7grp1.pdf");
+    EXPECT_EQ(canvas().row(1, 60)[1].text, "300");
+    EXPECT_EQ(canvas().row(1, 60)[3].text, "999");
+    EXPECT_EQ(canvas().findStarting("File Name:"), nullptr);
+}
+
+TEST_F(ProgramPrintTest, GroupFileIsAskedForReadAndListed)
+{
+    dialogs.answer(Answer::Ok);
+    dialogs.answerOpen(QStringLiteral("/data/cell.grp"));
+    const GroupFileReader read = [this](const QString& path, GroupRanges& groups) {
+        ++reads;
+        EXPECT_EQ(path, "/data/cell.grp");
+        EXPECT_EQ(groups[1].start, 0) << "the copy starts empty";
+        groups[0] = {7, 9};
+        return ListingFileRead::Ok;
+    };
+    ASSERT_EQ(PrintGroupFile(context, read), 0);
+    EXPECT_EQ(dialogs.messages[0].text, "Printing Group Data saved into the file.");
+    EXPECT_EQ(dialogs.messages[0].buttons, Buttons::OkCancel);
+    EXPECT_EQ(dialogs.openRequests[0].title, "Open GRP Data file to be printed");
+    EXPECT_EQ(dialogs.openRequests[0].filter, "GRP Data(*.grp)|*.grp|All files(*.*)|*.*");
+    EXPECT_EQ(dialogs.openRequests[0].defaultExtension, "grp");
+    EXPECT_EQ(canvas().find("File Name:cell.grp")->x, 70);
+    EXPECT_EQ(canvas().row(1, 24)[1].text, "7");
+    EXPECT_EQ(canvas().row(1, 28)[1].text, "0") << "a group the file lacks prints 0";
+}
+
+TEST_F(ProgramPrintTest, GroupFileFaults)
+{
+    dialogs.answer(Answer::Cancel);
+    EXPECT_EQ(PrintGroupFile(context, {}), 2);
+
+    dialogs.answer(Answer::Ok);
+    dialogs.answerOpen(QStringLiteral("/data/other.grp"));
+    EXPECT_EQ(PrintGroupFile(context, [this](const QString&, GroupRanges&) {
+                  ++reads;
+                  return ListingFileRead::OtherKind;
+              }),
+              1);
+    EXPECT_EQ(reads, 1);
+    EXPECT_EQ(dialogs.lastText(), "Not GRP Data file for KV-T7.\r\nOpening file is canceled.");
+
+    reads = 0;
+    dialogs.answer(Answer::Ok);
+    dialogs.answerOpen(QStringLiteral("/data/broken.grp"));
+    EXPECT_EQ(PrintGroupFile(context, [this](const QString&, GroupRanges&) {
+                  ++reads;
+                  return ListingFileRead::Fault;
+              }),
+              1);
+    EXPECT_EQ(reads, 6);
+    EXPECT_EQ(dialogs.lastText(), "An error occured in Reading file.");
+    EXPECT_TRUE(preview.jobs.empty());
+    EXPECT_EQ(busy.size(), 6);
+}
+
+TEST_F(ProgramPrintTest, ShownSmProgramsAfterTheCheckAndQuestion)
+{
+    SmPrograms programs{};
+    programs[19][0] = {5, 3};
+    EXPECT_EQ(PrintShownSm(context, programs, [] { return false; }), 1);
+    EXPECT_TRUE(dialogs.messages.empty()) << "the check shows its own message";
+
+    dialogs.answer(Answer::Cancel);
+    EXPECT_EQ(PrintShownSm(context, programs, [] { return true; }), 2);
+    EXPECT_EQ(dialogs.lastText(), "Printing SM Data indicated in display.");
+
+    dialogs.answer(Answer::Ok);
+    ASSERT_EQ(PrintShownSm(context, programs, [] { return true; }), 0);
+    EXPECT_EQ(preview.jobs[0].defaultPdfName, "kvt7sm01.pdf");
+    EXPECT_EQ(canvas().pages(), 3);
+    EXPECT_EQ(canvas().row(3, 28)[3].text, "5. TIMER") << canvas().textList(3).join('|').toStdString();
+    EXPECT_EQ(canvas().row(3, 28)[4].text, "3");
+}
+
+TEST_F(ProgramPrintTest, SmFileFaultsShowTheirMessage)
+{
+    dialogs.answerOpen(QStringLiteral("/data/a.smd"));
+    EXPECT_EQ(PrintSmFile(context, [this](const QString&, SmPrograms&) {
+                  ++reads;
+                  return ListingFileRead::OtherKind;
+              }),
+              1);
+    EXPECT_EQ(reads, 1);
+    EXPECT_EQ(dialogs.lastText(), "An error occured while openig SM Data file.");
+    EXPECT_EQ(dialogs.openRequests[0].title, "Open SM Data file to be Printed");
+    EXPECT_EQ(dialogs.openRequests[0].defaultExtension, "smd");
+
+    dialogs.answerOpen(QStringLiteral("/data/b.smd"));
+    ASSERT_EQ(PrintSmFile(context, [](const QString&, SmPrograms& p) {
+                  p[0][0] = {1, 2};
+                  return ListingFileRead::Ok;
+              }),
+              0);
+    EXPECT_NE(canvas().find("File Name:b.smd"), nullptr);
+    EXPECT_NE(canvas().find("1. IN-ON"), nullptr);
+}
