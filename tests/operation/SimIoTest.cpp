@@ -65,5 +65,19 @@ TEST_F(SimIoTest, StartShowTheInputsSwitchOutTwoAndStop)
     EXPECT_FALSE(link->LinkBusy());
 }
 
+TEST_F(SimIoTest, AWrongWriteEchoStopsTheMonitorWithTheDataError)
+{
+    controller.faults().add({sim::FaultKind::WrongEcho, "0WO", {}, -1});
+    monitor->PressMonitorButton();
+    ASSERT_TRUE(monitor->Tick());
+    ASSERT_TRUE(monitor->DoubleClickWhiteIcon(32));
+    ASSERT_TRUE(monitor->Tick());
+    ASSERT_EQ(dialogs.texts(), QStringList{"Communication error occurs!\r\ntransmit data is wrong"});
+    EXPECT_EQ(monitor->IoCheckTyu, 0);
+    EXPECT_EQ(monitor->monitorCaptionId(), 702);
+    EXPECT_EQ(controller.requests().last(), "0WO000001");
+    EXPECT_FALSE(link->LinkBusy());
+}
+
 }  // namespace
 }  // namespace kvt7::test
