@@ -29,7 +29,7 @@ ConnectOnlineResult ConnectOnline(ControllerLink& link)
         if (!link.OpenPortWithAttempts()) {
             auto result = GoOffline(link);
             dialogs.progressClose();
-            dialogs.message(catalogue.Text(109) + QLatin1String("\r\n\r\n") + catalogue.Text(110));
+            dialogs.message(link.portOpenFailureText());
             return result;
         }
         if (SetControllerMode(link, 2) != 0) {

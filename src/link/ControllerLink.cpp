@@ -1,4 +1,6 @@
 #include "ControllerLink.h"
+#include "PortOpenFailure.h"
+#include "platform/SerialDevices.h"
 
 #include "app/MessageCatalogue.h"
 #include "app/OperatingMode.h"
@@ -37,6 +39,15 @@ ControllerLink::ControllerLink(SerialPort& port, OperatingMode& mode, Dialogs& d
 }
 
 ControllerLink::~ControllerLink() = default;
+
+QString ControllerLink::portOpenFailureText()
+{
+    if (!devices_) {
+        systemDevices_ = std::make_unique<SystemSerialDevices>();
+        devices_ = systemDevices_.get();
+    }
+    return PortOpenFailureText(catalogue_, portDevice(), *devices_);
+}
 
 // ---- port ----
 

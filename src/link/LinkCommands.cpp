@@ -98,8 +98,7 @@ int OpenPortOrReport(ControllerLink& link)
         return 0;
     link.ClosePort();
     link.mode().SetOffline();
-    const MessageCatalogue& catalogue = link.catalogue();
-    link.dialogs().message(catalogue.Text(109) + QLatin1String("\r\n\r\n") + catalogue.Text(110));
+    link.dialogs().message(link.portOpenFailureText());
     return 1;
 }
 

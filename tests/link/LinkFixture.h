@@ -4,6 +4,7 @@
 #include "app/MessageCatalogue.h"
 #include "app/OperatingMode.h"
 #include "link/ControllerLink.h"
+#include "support/FakeSerialDevices.h"
 #include "support/FakeSerialPort.h"
 #include "support/LinkTestParts.h"
 #include "support/ScriptedDialogs.h"
@@ -26,6 +27,7 @@ protected:
         link.setAlarmList(list);
         mode.SetOnline();
         link.setReplyTimeoutMs(30);
+        link.setSerialDevices(devices);  // the machine's own devices stay out of the texts
     }
 
     QString timeoutText() const
@@ -47,6 +49,7 @@ protected:
     }
 
     FakeSerialPort port;
+    FakeSerialDevices devices;
     ControllerLink link{port, mode, dialogs, catalogue, settings, section};
 };
 
