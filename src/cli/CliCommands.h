@@ -32,6 +32,7 @@ using CliCommandTable = QList<CliCommand>;
 void AddControllerCommands(CliCommandTable& table);
 void AddParameterCommands(CliCommandTable& table);
 void AddPositionCommands(CliCommandTable& table);
+void AddIoCommands(CliCommandTable& table);
 
 // The whole table, in the order the usage lists it.
 CliCommandTable AllCliCommands();
