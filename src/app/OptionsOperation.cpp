@@ -70,15 +70,18 @@ void ChangeUnit(OptionsContext& context, bool mm)
     context.section.writeFlag(QStringLiteral("DispMmUnit"), mm);
 }
 
-bool DevicePathsUsable(OptionsContext& context, const OptionsValues& values)
+// The first port whose changed device path is unusable (message shown), or 0.
+int RefusedDevicePath(OptionsContext& context, const OptionsValues& values)
 {
-    for (const QString& path : values.portDevices) {
-        if (!DevicePathUsable(path.trimmed())) {
+    for (auto it = values.portDevices.cbegin(); it != values.portDevices.cend(); ++it) {
+        const QString path = it.value().trimmed();
+        const QString key = QStringLiteral("PortDevice") + QString::number(it.key());
+        if (path != context.section.text(key, {}) && !DevicePathUsable(path)) {
             context.dialogs.message(context.catalogue.Text(2558));
-            return false;
+            return it.key();
         }
     }
-    return true;
+    return 0;
 }
 
 }  // namespace
@@ -135,9 +138,9 @@ bool CheckJogVel(OptionsContext& context, const QString& jogVel)
 OptionsOk ApplyOptions(OptionsContext& context, const OptionsValues& values)
 {
     if (!CheckJogVel(context, values.jogVel))
-        return {false, kTeachingTab, OptionsField::JogVel};
-    if (!DevicePathsUsable(context, values))
-        return {false, kPortTab, OptionsField::PortDevice};
+        return {false, kTeachingTab, OptionsField::JogVel, 0};
+    if (const int port = RefusedDevicePath(context, values))
+        return {false, kPortTab, OptionsField::PortDevice, port};
     AppSettings& s = context.settings;
     SettingsSection& store = context.section;
     ChangePort(context, values);
@@ -153,7 +156,7 @@ OptionsOk ApplyOptions(OptionsContext& context, const OptionsValues& values)
     store.writeInt(QStringLiteral("AccOf100Pls"), s.AccOf100Pls[0]);
     s.AccOf100Pls2.fill(values.jogAcc2 + 1);
     store.writeInt(QStringLiteral("AccOf100Pls2"), s.AccOf100Pls2[0]);
-    return {true, -1, OptionsField::None};
+    return {true, -1, OptionsField::None, 0};
 }
 
 QString DeviceInUseText(OptionsContext& context)

@@ -49,6 +49,7 @@ struct OptionsOk {
     bool closed = false;
     int tab = -1;
     OptionsField field = OptionsField::None;
+    int port = 0;  // the port whose device path was refused
 };
 
 // The values the window opens with.

@@ -1,70 +1,12 @@
 // The options window's operation: load, typing rules, the speed and path checks, and what OK
 // changes and stores, in its order.
-#include "app/AppSettings.h"
-#include "app/MessageCatalogue.h"
-#include "app/OperatingMode.h"
-#include "app/OptionsOperation.h"
+#include "OptionsFixture.h"
 #include "app/PortMap.h"
-#include "platform/SettingsStore.h"
-#include "support/FakeSerialDevices.h"
-#include "support/ScriptedDialogs.h"
-
-#include <QHash>
-#include <gtest/gtest.h>
 
 namespace kvt7::test {
 namespace {
 
-// Remembers which keys were written, in order.
-class RecordingStore final : public SettingsStore {
-public:
-    std::optional<QString> value(const QString&, const QString&, const QString& key) const override
-    {
-        const auto it = values.constFind(key);
-        return it == values.constEnd() ? std::nullopt : std::optional<QString>(*it);
-    }
-    void setValue(const QString&, const QString&, const QString& key, const QString& value) override
-    {
-        values[key] = value;
-        written << key;
-    }
-    QHash<QString, QString> values;
-    QStringList written;
-};
-
-class OptionsOperationTest : public ::testing::Test {
-protected:
-    OptionsOperationTest()
-    {
-        catalogue.setLanguage(kEnglish);
-        settings.VelOf100Pls = {0, 0, 0};  // not read yet
-        settings.AccOf100Pls = {0, 0, 0};
-        settings.AccOf100Pls2 = {0, 0, 0};
-        mode.SetOnline();
-    }
-    OptionsOk ok(const OptionsValues& values)
-    {
-        store.written.clear();
-        return ApplyOptions(context, values);
-    }
-
-    RecordingStore store;
-    SettingsSection section{store};
-    AppSettings settings;
-    OperatingMode mode;
-    ScriptedDialogs dialogs;
-    MessageCatalogue catalogue = MessageCatalogue::Builtin();
-    FakeSerialDevices devices;
-    QStringList calls;
-    int unitResult = 0;
-    OptionsContext context{settings, section, mode, dialogs, catalogue, devices,
-                           [this] { calls << "close-port"; },
-                           [this](bool mm) {
-                               calls << (mm ? "unit-mm" : "unit-pulse");
-                               return unitResult;
-                           },
-                           std::nullopt};
-};
+class OptionsOperationTest : public OptionsFixture {};
 
 TEST_F(OptionsOperationTest, LoadShowsMemoryAndReadsTheStoreForWhatIsNotHeld)
 {
@@ -236,9 +178,14 @@ TEST_F(OptionsOperationTest, DeviceMappingsAreStoredWhenChangedAndCheckedFirst)
         EXPECT_FALSE(result.closed);
         EXPECT_EQ(result.tab, 0);
         EXPECT_EQ(result.field, OptionsField::PortDevice);
+        EXPECT_EQ(result.port, 2);
         EXPECT_EQ(dialogs.texts(), QStringList{"A device path must begin with \"/\" and hold no control characters."});
         EXPECT_TRUE(store.written.isEmpty()) << bad;
     }
+    // A hand-made mapping that is not changed does not block OK.
+    store.values["PortDevice7"] = "ttyUSB3";
+    v = LoadOptions(context);
+    EXPECT_TRUE(ok(v).closed);
 }
 
 TEST_F(OptionsOperationTest, PortMapLinesAndTheDeviceInUse)
