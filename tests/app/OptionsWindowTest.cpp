@@ -8,6 +8,7 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -178,6 +179,40 @@ TEST_F(OptionsWindowTest, ALanguageChangeIsAnnouncedAfterTheWindowCloses)
     EXPECT_TRUE(settings.LanguageChangePending);
     EXPECT_EQ(dialogs.texts(),
               QStringList{"Language Setting has been changed.\r\nfinish KV-T7 and restart KV-T7 again."});
+}
+
+}  // namespace
+}  // namespace kvt7::test
+
+namespace kvt7::test {
+namespace {
+
+// Pictures of every tab in both languages; only when KVT7_RENDER_DIR names a folder.
+class OptionsRenderShots : public OptionsFixture {};
+
+TEST_F(OptionsRenderShots, EveryTab)
+{
+    const QString folder = qEnvironmentVariable("KVT7_RENDER_DIR");
+    if (folder.isEmpty())
+        GTEST_SKIP() << "KVT7_RENDER_DIR not set";
+    QDir().mkpath(folder);
+    devices.devices = {{"/dev/ttyS0", {}, {}}, {"/dev/ttyUSB0", "/dev/serial/by-id/usb-FTDI_FT232R_A1B2-if00-port0", "FT232R USB UART"}};
+    devices.links = {{"/dev/ttyS0", "/dev/ttyS0"}, {"/dev/serial/by-id/usb-FTDI_FT232R_A1B2-if00-port0", "/dev/ttyUSB0"}};
+    store.values["PortDevice2"] = "/dev/serial/by-id/usb-FTDI_FT232R_A1B2-if00-port0";
+    settings.PortNo = 2;
+    for (const int language : {kEnglish, kJapanese}) {
+        catalogue.setLanguage(language);
+        frmOptions2 window(context);
+        window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+        auto* tabs = window.findChild<QTabWidget*>("SSTabOption");
+        for (int tab = 0; tab < tabs->count(); ++tab) {
+            tabs->setCurrentIndex(tab);
+            QApplication::processEvents();
+            const QString name = QStringLiteral("frmOptions2-tab%1-%2.png").arg(tab).arg(language == kEnglish ? "en" : "ja");
+            EXPECT_TRUE(window.grab().save(QDir(folder).filePath(name)));
+        }
+    }
 }
 
 }  // namespace

@@ -1,9 +1,12 @@
 // The I/O window over the monitor: controls, lamps, double-clicks and close refusal.
 #include "IoFixture.h"
+#include "app/DrawnImages.h"
 #include "app/ControlArray.h"
 #include "operation/ui/frmIOCheck.h"
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QDir>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
@@ -94,6 +97,39 @@ TEST_F(IoWindowTest, CloseAndEscAreRefusedWhileMonitoring)
     EXPECT_FALSE(find<QLabel>("imgOutputOut1")->isVisible());
     QTest::mouseClick(find<QPushButton>("cmdIoWinClose"), Qt::LeftButton);
     EXPECT_FALSE(window->isVisible());
+}
+
+}  // namespace
+}  // namespace kvt7::test
+
+namespace kvt7::test {
+namespace {
+
+// Pictures of the window, stopped and monitoring, in both languages; only when
+// KVT7_RENDER_DIR names a folder.
+class IoRenderShots : public IoFixture {};
+
+TEST_F(IoRenderShots, StoppedAndMonitoring)
+{
+    const QString folder = qEnvironmentVariable("KVT7_RENDER_DIR");
+    if (folder.isEmpty())
+        GTEST_SKIP() << "KVT7_RENDER_DIR not set";
+    QDir().mkpath(folder);
+    inputs = "8A0F31";
+    outputs = "E00503";
+    for (const int language : {kEnglish, kJapanese}) {
+        catalogue.setLanguage(language);
+        frmIOCheck window({link, mode, dialogs, catalogue, LampPixmap(LampColour::Green), LampPixmap(LampColour::White)});
+        window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+        const QString suffix = language == kEnglish ? "-en" : "-ja";
+        EXPECT_TRUE(window.grab().save(QDir(folder).filePath("frmIOCheck-stopped" + suffix + ".png")));
+        window.monitor().PressMonitorButton();
+        window.monitor().Tick();
+        QApplication::processEvents();
+        EXPECT_TRUE(window.grab().save(QDir(folder).filePath("frmIOCheck-monitoring" + suffix + ".png")));
+        window.monitor().StopForExit();
+    }
 }
 
 }  // namespace

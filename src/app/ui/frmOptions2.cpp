@@ -118,7 +118,7 @@ QWidget* frmOptions2::buildPortTab()
     auto* page = Tagged(new QWidget(SSTabOption_), "tabPort", 2505);
     auto* layout = new QVBoxLayout(page);
     auto* row = new QHBoxLayout;
-    row->addWidget(TaggedLabel(page, "lblPortNo", 2509));
+    row->addWidget(Tagged(new QLabel(page), "lblPortNo", 2509));
     txtPortNo_ = Tagged(new QLineEdit(page), "txtPortNo", 0);
     txtPortNo_->setMaxLength(1);
     txtPortNo_->setMaximumWidth(40);
@@ -139,6 +139,9 @@ QWidget* frmOptions2::buildPortDeviceFrame(QWidget* page)
     auto* frame = Tagged(new QGroupBox(page), "framPortDevice", 2552);
     auto* layout = new QVBoxLayout(frame);
     lstPortMap_ = Tagged(new QListWidget(frame), "lstPortMap", 0);
+    // Nine lines, wide enough for a by-id name and its node.
+    lstPortMap_->setFixedHeight(lstPortMap_->fontMetrics().lineSpacing() * 9 + 2 * lstPortMap_->frameWidth() + 8);
+    lstPortMap_->setMinimumWidth(lstPortMap_->fontMetrics().averageCharWidth() * 80);
     layout->addWidget(lstPortMap_);
     lblDeviceInUse_ = Tagged(new QLabel(frame), "lblDeviceInUse", 0);
     layout->addWidget(lblDeviceInUse_);
