@@ -1,6 +1,7 @@
 #include "IoMonitor.h"
 
 #include "app/MessageCatalogue.h"
+#include "app/OperatingMode.h"
 #include "link/ControllerLink.h"
 #include "link/LinkCommands.h"
 #include "platform/Dialogs.h"
@@ -35,6 +36,12 @@ IoMonitor::IoMonitor(const IoMonitorContext& context, QObject* parent)
     connect(&TimerBtnOff_, &QTimer::timeout, this, [this] {
         TimerBtnOffTimeUpFLG = -1;
         emit lookChanged();
+    });
+    // Offline the poll never turns, so a monitor left running could neither stop nor let the
+    // window close; a turn in progress ends on its own failure.
+    connect(&context.mode, &OperatingMode::modeChanged, this, [this](bool online) {
+        if (!online && !tickRunning_ && (IoCheckTyu || gonnaStartFLG || gonnaStopFLG))
+            StoppedLook();
     });
 }
 

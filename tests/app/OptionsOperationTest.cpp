@@ -2,6 +2,9 @@
 // changes and stores, in its order.
 #include "OptionsFixture.h"
 #include "app/PortMap.h"
+#include "link/ControllerLink.h"
+#include "link/LinkCommands.h"
+#include "support/FakeSerialPort.h"
 
 namespace kvt7::test {
 namespace {
@@ -201,6 +204,33 @@ TEST_F(OptionsOperationTest, PortMapLinesAndTheDeviceInUse)
     EXPECT_EQ(DeviceInUseText(context), "Device in use: /dev/serial/by-id/usb-A");
     context.deviceOverride = "/dev/pts/4";
     EXPECT_EQ(DeviceInUseText(context), "Device in use: /dev/pts/4 (given at start)");
+}
+
+}  // namespace
+}  // namespace kvt7::test
+
+namespace kvt7::test {
+namespace {
+
+TEST_F(OptionsOperationTest, TheNextExchangeOpensTheNewPortsDevice)
+{
+    FakeSerialPort port;
+    port.setResponder([](const QByteArray& line) { return FakeSerialPort::Pieces{line + "\r\n"}; });
+    ControllerLink link(port, mode, dialogs, catalogue, settings, section);
+    link.setReplyTimeoutMs(200);
+    context.closePort = [&link] { link.ClosePort(); };
+    settings.PortOccupy = true;  // the port stays open between exchanges
+    ASSERT_EQ(SetControllerMode(link, 0), 0);
+    EXPECT_EQ(port.openedDevice, "/dev/ttyS0");
+
+    OptionsValues v = LoadOptions(context);
+    v.portText = "2";
+    ok(v);
+    EXPECT_FALSE(port.isOpen());
+    EXPECT_FALSE(mode.isOnline());
+    ASSERT_EQ(SetControllerMode(link, 0), 0);
+    EXPECT_EQ(port.openedDevice, "/dev/ttyS1");
+    EXPECT_EQ(port.requests(), (QStringList{"0CM00", "0CM00"}));
 }
 
 }  // namespace

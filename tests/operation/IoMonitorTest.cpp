@@ -158,6 +158,16 @@ TEST_F(IoMonitorTest, ASecondPressWithdrawsAStartThatCouldNotBeSent)
     EXPECT_FALSE(monitor.timerInputOutput1().isActive());
 }
 
+TEST_F(IoMonitorTest, GoingOfflineReturnsToTheStoppedLook)
+{
+    start();
+    mode.SetOffline();
+    EXPECT_EQ(monitor.IoCheckTyu, 0);
+    EXPECT_TRUE(monitor.CloseAllowed());
+    EXPECT_FALSE(monitor.timerInputOutput1().isActive());
+    EXPECT_EQ(port.requests().size(), 3);
+}
+
 TEST_F(IoMonitorTest, ADoubleClickDuringTheWriteWaitGoesWithTheNextTurn)
 {
     start();

@@ -99,6 +99,24 @@ TEST_F(IoWindowTest, CloseAndEscAreRefusedWhileMonitoring)
     EXPECT_FALSE(window->isVisible());
 }
 
+TEST(IoWindowInstance, ReopeningRaisesTheOneWindow)
+{
+    LinkTestParts parts;
+    FakeSerialPort port;
+    ControllerLink link{port, parts.mode, parts.dialogs, parts.catalogue, parts.settings, parts.section};
+    const IoWindowContext context{link, parts.mode, parts.dialogs, parts.catalogue, QPixmap(), QPixmap()};
+    QPointer<frmIOCheck> instance;
+    frmIOCheck* first = frmIOCheck::ShowOrRaise(instance, context, nullptr);
+    EXPECT_EQ(frmIOCheck::ShowOrRaise(instance, context, nullptr), first);
+    EXPECT_TRUE(first->isVisible());
+    first->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(instance.isNull());
+    frmIOCheck* second = frmIOCheck::ShowOrRaise(instance, context, nullptr);
+    EXPECT_TRUE(second->isVisible());
+    delete second;
+}
+
 }  // namespace
 }  // namespace kvt7::test
 

@@ -140,6 +140,19 @@ void frmIOCheck::reject()
         QDialog::reject();
 }
 
+frmIOCheck* frmIOCheck::ShowOrRaise(QPointer<frmIOCheck>& instance, const IoWindowContext& context,
+                                     QWidget* parent)
+{
+    if (!instance) {
+        instance = new frmIOCheck(context, parent);
+        instance->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    instance->show();
+    instance->raise();
+    instance->activateWindow();
+    return instance;
+}
+
 bool frmIOCheck::StopForExit()
 {
     return monitor_->StopForExit();

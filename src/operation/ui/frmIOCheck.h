@@ -2,6 +2,7 @@
 
 #include <QDialog>
 #include <QPixmap>
+#include <QPointer>
 #include <array>
 
 class QCheckBox;
@@ -33,6 +34,10 @@ class frmIOCheck : public QDialog {
 public:
     explicit frmIOCheck(const IoWindowContext& context, QWidget* parent = nullptr);
     ~frmIOCheck() override;
+
+    // The one window: shown when absent (deleted again when it closes), raised otherwise.
+    static frmIOCheck* ShowOrRaise(QPointer<frmIOCheck>& instance, const IoWindowContext& context,
+                                   QWidget* parent);
 
     IoMonitor& monitor() { return *monitor_; }
     // The program ends (see IoMonitor::StopForExit).
