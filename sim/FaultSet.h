@@ -12,6 +12,7 @@ enum class FaultKind {
     Garble,  // the reply's first characters are wrong, its length is right
     Split,   // the reply goes out in two pieces 30 ms apart
     Double,  // the reply goes out twice in one write
+    WrongEcho,  // a data character of the reply is changed; echo code and length are kept
 };
 
 struct Fault {

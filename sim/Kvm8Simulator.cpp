@@ -22,6 +22,15 @@ QByteArray Garbled(QByteArray reply)
     return reply;
 }
 
+QByteArray WrongEcho(QByteArray reply)
+{
+    // The last data character before CR LF: a write echo that no longer matches the request.
+    const qsizetype i = reply.size() - 3;
+    if (i >= 3)
+        reply[i] = reply[i] == '0' ? '1' : '0';
+    return reply;
+}
+
 }  // namespace
 
 QByteArray ErrorReply(char alarmClass, char digit)
@@ -61,6 +70,8 @@ Response Kvm8Simulator::respond(const QByteArray& requestLine)
     }
     if (faults_.take(FaultKind::Garble, requestLine))
         response.reply = Garbled(response.reply);
+    if (faults_.take(FaultKind::WrongEcho, requestLine))
+        response.reply = WrongEcho(response.reply);
     if (faults_.take(FaultKind::Split, requestLine))
         response.delivery = Delivery::Split;
     else if (faults_.take(FaultKind::Double, requestLine))

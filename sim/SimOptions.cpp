@@ -19,6 +19,7 @@ const PrefixOption kPrefixOptions[] = {
     {"garble", FaultKind::Garble, "Answer requests beginning with PREFIX with wrong first characters."},
     {"split", FaultKind::Split, "Send the reply to PREFIX in two pieces 30 ms apart."},
     {"double", FaultKind::Double, "Send the reply to PREFIX twice in one write."},
+    {"wrong-echo", FaultKind::WrongEcho, "Change a data character of the reply to PREFIX (echo code and length kept)."},
 };
 
 bool IsErrorReply(const QByteArray& reply)
@@ -83,6 +84,18 @@ bool ReadValues(const QCommandLineParser& parser, SimOptions* o, QString* messag
         }
         o->axisMask = digit;
     }
+    for (const char* name : {"inputs", "outputs"}) {
+        if (!parser.isSet(QLatin1String(name)))
+            continue;
+        const QString text = parser.value(QLatin1String(name));
+        bool ok = false;
+        const int bits = text.toInt(&ok, 16);
+        if (!ok || text.size() != 6 || text.startsWith(QLatin1Char('+')) || text.startsWith(QLatin1Char('-'))) {
+            *message = QStringLiteral("--%1 wants six hex digits such as 800001").arg(QLatin1String(name));
+            return false;
+        }
+        (name[0] == 'i' ? o->inputs : o->outputs) = bits;
+    }
     if (parser.isSet(QStringLiteral("home-alarm"))) {
         o->homingAlarm = parser.value(QStringLiteral("home-alarm")).toLatin1();
         if (!IsErrorReply(o->homingAlarm)) {
@@ -113,6 +126,8 @@ ParseOutcome ParseSimOptions(const QStringList& arguments, SimOptions* options, 
         {QStringLiteral("axes"), QStringLiteral("Axes in use at start, one hex digit (default 3)."), QStringLiteral("MASK")},
         {QStringLiteral("home-alarm"), QStringLiteral("A return to origin fails 200 ms in with REPLY (e.g. 0%%134)."), QStringLiteral("REPLY")},
         {QStringLiteral("log"), QStringLiteral("Write every request and reply to stderr.")},
+        {QStringLiteral("inputs"), QStringLiteral("The input signals at start, six hex digits as 0RI answers them (default 010A05)."), QStringLiteral("HEX")},
+        {QStringLiteral("outputs"), QStringLiteral("The output signals at start, six hex digits as 0RO answers them (default 000000)."), QStringLiteral("HEX")},
     });
     for (const PrefixOption& p : kPrefixOptions)
         parser.addOption({QLatin1String(p.name), QLatin1String(p.description), QStringLiteral("PREFIX")});
@@ -149,6 +164,10 @@ void ApplySimOptions(const SimOptions& options, Kvm8Simulator& simulator)
         simulator.setTypeDigit(*options.typeDigit);
     if (options.axisMask)
         simulator.setAxisMask(*options.axisMask);
+    if (options.inputs)
+        simulator.setInputs(*options.inputs);
+    if (options.outputs)
+        simulator.setOutputs(*options.outputs);
     if (!options.homingAlarm.isEmpty())
         simulator.setHomingAlarm(options.homingAlarm);
 }

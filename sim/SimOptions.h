@@ -22,6 +22,8 @@ struct SimOptions {
     std::optional<int> typeDigit;
     std::optional<int> axisMask;
     QByteArray homingAlarm;
+    std::optional<int> inputs;
+    std::optional<int> outputs;
     QList<Fault> faults;
 };
 

@@ -33,6 +33,7 @@ void AddControllerCommands(CliCommandTable& table);
 void AddParameterCommands(CliCommandTable& table);
 void AddPositionCommands(CliCommandTable& table);
 void AddPrintCommands(CliCommandTable& table);
+void AddIoCommands(CliCommandTable& table);
 
 // The whole table, in the order the usage lists it.
 CliCommandTable AllCliCommands();

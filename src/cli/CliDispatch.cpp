@@ -14,6 +14,7 @@ CliCommandTable AllCliCommands()
     AddParameterCommands(table);
     AddPositionCommands(table);
     AddPrintCommands(table);
+    AddIoCommands(table);
     return table;
 }
 

@@ -32,7 +32,7 @@ ConnectOnlineResult ConnectOnline(const ControllerContext& controller)
         if (!link.OpenPortWithAttempts()) {
             auto result = GoOffline(link);
             dialogs.progressClose();
-            dialogs.message(catalogue.Text(109) + QLatin1String("\r\n\r\n") + catalogue.Text(110));
+            dialogs.message(link.portOpenFailureText());
             return result;
         }
         if (SetControllerMode(link, 2) != 0) {

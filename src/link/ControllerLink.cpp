@@ -1,4 +1,6 @@
 #include "ControllerLink.h"
+#include "PortOpenFailure.h"
+#include "platform/SerialDevices.h"
 
 #include "app/MessageCatalogue.h"
 #include "app/OperatingMode.h"
@@ -39,6 +41,15 @@ ControllerLink::ControllerLink(SerialPort& port, OperatingMode& mode, Dialogs& d
 }
 
 ControllerLink::~ControllerLink() = default;
+
+QString ControllerLink::portOpenFailureText()
+{
+    if (!devices_) {
+        systemDevices_ = std::make_unique<SystemSerialDevices>();
+        devices_ = systemDevices_.get();
+    }
+    return PortOpenFailureText(catalogue_, portDevice(), *devices_);
+}
 
 // ---- port ----
 
@@ -225,7 +236,7 @@ void ControllerLink::ReportPortUnavailable()
 {
     ClosePort();
     mode_.SetOffline();
-    show(text(109) + QStringLiteral("\r\n\r\n") + text(110));
+    show(portOpenFailureText());
 }
 
 void ControllerLink::ReportUnusableReply()

@@ -6,6 +6,7 @@
 #include <QObject>
 #include <QString>
 #include <QTimer>
+#include <memory>
 #include <optional>
 
 class QEventLoop;
@@ -15,6 +16,7 @@ namespace kvt7 {
 class Dialogs;
 class MessageCatalogue;
 class OperatingMode;
+class SerialDevices;
 class SerialPort;
 
 // The single path to the controller: owns the serial port, runs one command/reply exchange
@@ -43,6 +45,10 @@ public:
     bool portOpen() const;
     // The device the port number (or the override) names.
     QString portDevice();
+    // The message of a port that would not open, with the permission hint where it applies.
+    QString portOpenFailureText();
+    // The machine's serial devices (the system's unless a test gives its own).
+    void setSerialDevices(SerialDevices& devices) { devices_ = &devices; }
 
     // Transactions: 0 when an accepted reply is in LastReply, 1 on failure.
     int SendCommandWithRetry(const QString& command, const QString& data, int expectedLength);
@@ -132,6 +138,8 @@ private:
     SettingsSection section_;
     ControllerStatus& status_;
     std::optional<QString> deviceOverride_;
+    std::unique_ptr<SerialDevices> systemDevices_;
+    SerialDevices* devices_ = nullptr;
 
     QTimer timerTimeout_;
     QEventLoop* waitLoop_ = nullptr;

@@ -63,7 +63,7 @@ int ControllerLink::runExchange(Variant variant, const QString& request, int exp
         if (variant == Variant::Quiet)
             ClosePort();
         else
-            show(text(109) + kCrLf + kCrLf + text(110));
+            show(portOpenFailureText());
         mode_.SetOffline();
         return 1;
     }

@@ -5,6 +5,7 @@
 #include "app/OperatingMode.h"
 #include "link/ControllerContext.h"
 #include "link/ControllerLink.h"
+#include "support/FakeSerialDevices.h"
 #include "support/FakeSerialPort.h"
 #include "support/LinkTestParts.h"
 #include "support/ScriptedDialogs.h"
@@ -27,6 +28,7 @@ protected:
         status.setAlarmList(list);
         mode.SetOnline();
         link.setReplyTimeoutMs(30);
+        link.setSerialDevices(devices);  // the machine's own devices stay out of the texts
     }
 
     QString timeoutText() const
@@ -48,6 +50,7 @@ protected:
     }
 
     FakeSerialPort port;
+    FakeSerialDevices devices;
     ControllerLink link{port, mode, dialogs, catalogue, settings, section, status};
     ControllerContext access() { return {link, status, dialogs, catalogue}; }
 };

@@ -1,0 +1,125 @@
+// kvt7ctl io | io set | ports: the I/O window's monitor without the window, and the serial
+// devices of the machine with the port numbers that lead to them.
+
+#include "CliCommands.h"
+#include "CliContext.h"
+#include "app/PortMap.h"
+#include "link/ControllerLink.h"
+#include "link/LinkCommands.h"
+#include "operation/IoMonitor.h"
+#include "platform/SerialDevices.h"
+
+namespace kvt7 {
+
+namespace {
+
+QString SignalLine(const char* side, int entry, const IoSignal& signal, const IoTable& table)
+{
+    const QString name = signal.label[0] ? QLatin1String(signal.label) : QLatin1String("-");
+    return QStringLiteral("%1 %2 %3 %4").arg(QLatin1String(side)).arg(entry + 1).arg(name).arg(table[entry] ? 1 : 0);
+}
+
+// One exchange of the window's way: start (mode 0), one turn, then, for a switch, a second
+// turn that writes; the stop gives the external inputs back.
+class CliIoSession {
+public:
+    explicit CliIoSession(CliContext& context)
+        : context_(context),
+          monitor_({context.link(), context.mode(), context.dialogs(), context.catalogue()})
+    {
+    }
+    ~CliIoSession() { monitor_.StopForExit(); }
+
+    bool start()
+    {
+        context_.mode().SwitchOnlineQuietly();
+        if (OpenPortOrReport(context_.link()) != 0)
+            return false;
+        monitor_.PressMonitorButton();
+        return turn();
+    }
+    bool switchOutput(int entry)
+    {
+        return monitor_.DoubleClickWhiteIcon(WhiteIconOfOutput(entry)) && turn();
+    }
+    // The tables as last read (the stop clears them).
+    IoTable inputs, outputs;
+
+private:
+    bool turn()
+    {
+        if (!monitor_.Tick() || !monitor_.IoCheckTyu)
+            return false;
+        inputs = monitor_.inputs();
+        outputs = monitor_.outputs();
+        return true;
+    }
+
+    CliContext& context_;
+    IoMonitor monitor_;
+};
+
+int ShowIo(CliContext& context, const QStringList& arguments)
+{
+    if (!arguments.isEmpty())
+        return kExitUsage;
+    IoTable inputs, outputs;
+    {
+        CliIoSession session(context);
+        if (!session.start())
+            return kExitFailure;
+        inputs = session.inputs;
+        outputs = session.outputs;
+    }
+    for (int i = 0; i < kIoSignalCount; ++i)
+        context.print(SignalLine("in", i, InputSignals()[i], inputs));
+    for (int i = 0; i < kIoSignalCount; ++i)
+        context.print(SignalLine("out", i, OutputSignals()[i], outputs));
+    return kExitSuccess;
+}
+
+int SetIo(CliContext& context, const QStringList& arguments)
+{
+    if (arguments.size() != 2)
+        return kExitUsage;
+    const std::optional<int> entry = FindSignal(OutputSignals(), arguments[0]);
+    const QString word = arguments[1].toLower();
+    if (!entry || !OutputShown(*entry) || (word != QLatin1String("on") && word != QLatin1String("off")))
+        return kExitUsage;
+    const bool wanted = word == QLatin1String("on");
+    IoTable outputs;
+    {
+        CliIoSession session(context);
+        if (!session.start())
+            return kExitFailure;
+        if ((session.outputs[*entry] != 0) != wanted && !session.switchOutput(*entry))
+            return kExitFailure;
+        outputs = session.outputs;
+    }
+    context.print(SignalLine("out", *entry, OutputSignals()[*entry], outputs));
+    return kExitSuccess;
+}
+
+int ListPorts(CliContext& context, const QStringList& arguments)
+{
+    if (!arguments.isEmpty())
+        return kExitUsage;
+    SystemSerialDevices devices;
+    for (const QString& line : PortsListing(devices.present(), MapPorts(context.section(), devices)))
+        context.print(line);
+    return kExitSuccess;
+}
+
+}  // namespace
+
+void AddIoCommands(CliCommandTable& table)
+{
+    table.append({{QStringLiteral("io")}, {},
+                  QStringLiteral("Show the 24 inputs and 24 outputs (in|out N NAME 0|1)."), false, ShowIo});
+    table.append({{QStringLiteral("io"), QStringLiteral("set")}, QStringLiteral("OUTPUT on|off"),
+                  QStringLiteral("Switch an output (number 1-24 or name) and show it."), false, SetIo});
+    table.append({{QStringLiteral("ports")}, {},
+                  QStringLiteral("List the serial devices: node, by-id name, port numbers."), false, ListPorts});
+}
+
+}  // namespace kvt7

@@ -1,0 +1,271 @@
+#include "IoMonitor.h"
+
+#include "app/MessageCatalogue.h"
+#include "app/OperatingMode.h"
+#include "link/ControllerLink.h"
+#include "link/LinkCommands.h"
+#include "platform/Dialogs.h"
+
+#include <algorithm>
+
+namespace kvt7 {
+
+namespace {
+
+constexpr int kTickMs = 300;
+constexpr int kButtonOffMs = 500;
+constexpr int kReplyTimeoutMs = 1000;
+constexpr int kReplyLength = 11;
+
+bool AnySet(const IoTable& table)
+{
+    return std::any_of(table.begin(), table.end(), [](short f) { return f != 0; });
+}
+
+}  // namespace
+
+IoMonitor::IoMonitor(const IoMonitorContext& context, QObject* parent)
+    : QObject(parent),
+      context_(context),
+      timerInputOutput1_(context.link, context.mode, kTickMs, [this] { Tick(); })
+{
+    timerInputOutput1_.setObjectName(QStringLiteral("timerInputOutput1"));
+    TimerBtnOff_.setObjectName(QStringLiteral("TimerBtnOff"));
+    TimerBtnOff_.setSingleShot(true);
+    TimerBtnOff_.setInterval(kButtonOffMs);
+    connect(&TimerBtnOff_, &QTimer::timeout, this, [this] {
+        TimerBtnOffTimeUpFLG = -1;
+        emit lookChanged();
+    });
+    // Offline the poll never turns, so a monitor left running could neither stop nor let the
+    // window close; a turn in progress ends on its own failure.
+    connect(&context.mode, &OperatingMode::modeChanged, this, [this](bool online) {
+        if (!online && !tickRunning_ && (IoCheckTyu || gonnaStartFLG || gonnaStopFLG))
+            StoppedLook();
+    });
+}
+
+IoMonitor::~IoMonitor() = default;
+
+void IoMonitor::PressMonitorButton()
+{
+    if (!monitorButtonEnabled())
+        return;
+    TimerBtnOffTimeUpFLG = 0;
+    TimerBtnOff_.start();
+    if (IoCheckTyu || tickRunning_) {
+        // A press while the start's mode command is on the way stops right after it.
+        gonnaStopFLG = -1;
+    } else if (gonnaStartFLG) {
+        // A start that could not be sent yet (another exchange, Offline) is withdrawn, so
+        // the window never stays locked waiting for it.
+        gonnaStartFLG = 0;
+    } else {
+        gonnaStartFLG = -1;
+    }
+    reconsiderPoll();
+    emit lookChanged();
+}
+
+void IoMonitor::setIgnoreExternal(bool ignore)
+{
+    ignoreExternal_ = ignore;
+}
+
+bool IoMonitor::Tick()
+{
+    if (!IoCheckTyu && !gonnaStartFLG)
+        return false;
+    ControllerLink& link = context_.link;
+    if (tickRunning_ || link.LinkBusy() || link.inTransaction())
+        return false;
+    tickRunning_ = true;
+    struct Clear {
+        IoMonitor& m;
+        ~Clear()
+        {
+            m.tickRunning_ = false;
+            m.reconsiderPoll();
+            emit m.lookChanged();
+        }
+    } clear{*this};
+    // Every way out of the turn, failures included, gives LinkBusy back.
+    LinkBusyScope busy(link);
+
+    if (!IoCheckTyu && startMonitoring() != 0)
+        return true;
+    if (OutputHenkoAri && WriteOutputs() != 0) {
+        StoppedLook();
+        return true;
+    }
+    if (ReadInputOutput() != 0) {
+        StoppedLook();
+        return true;
+    }
+    emit lookChanged();
+    if (gonnaStopFLG)
+        stopMonitoring();
+    return true;
+}
+
+int IoMonitor::startMonitoring()
+{
+    emit lookChanged();
+    if (SetControllerMode(context_.link, ignoreExternal_ ? 1 : 0) != 0) {
+        StoppedLook();
+        return 1;
+    }
+    // The request is spent only now that the mode command went out.
+    gonnaStartFLG = 0;
+    IoCheckTyu = -1;
+    return 0;
+}
+
+void IoMonitor::stopMonitoring()
+{
+    gonnaStopFLG = 0;
+    IoCheckTyu = 0;
+    SetControllerMode(context_.link, 0);  // the window stops whatever the answer
+    context_.link.ReleasePort();
+    StoppedLook();
+}
+
+int IoMonitor::ReadInputOutput()
+{
+    ControllerLink& link = context_.link;
+    IoYomikomiTyu = -1;
+    struct Clear {
+        short& flag;
+        ~Clear() { flag = 0; }
+    } clear{IoYomikomiTyu};
+    link.setReplyTimeoutMs(kReplyTimeoutMs);
+    if (link.SendCommand(QStringLiteral("0RI"), QString(), kReplyLength) != 0) {
+        link.ReleasePort();
+        return 1;
+    }
+    const QString inputReply = link.LastReply();
+    link.setReplyTimeoutMs(kReplyTimeoutMs);
+    if (link.SendCommand(QStringLiteral("0RO"), QString(), kReplyLength) != 0) {
+        link.ReleasePort();
+        return 1;
+    }
+    const std::optional<IoTable> in = DecodeIoDigits(inputReply.mid(3, 6));
+    const std::optional<IoTable> out = DecodeIoDigits(link.LastReply().mid(3, 6));
+    if (!in || !out) {
+        reportDataError();
+        return 1;
+    }
+    inputs_ = *in;
+    outputs_ = *out;
+    return 0;
+}
+
+int IoMonitor::WriteOutputs()
+{
+    ControllerLink& link = context_.link;
+    for (int i = 0; i < kIoSignalCount; ++i) {
+        if (toggles_[i]) {
+            outputs_[i] = outputs_[i] ? 0 : -1;
+            toggles_[i] = 0;
+        }
+    }
+    const QString digits = EncodeIoDigits(outputs_);
+    link.setReplyTimeoutMs(kReplyTimeoutMs);
+    if (link.SendCommand(QStringLiteral("0WO"), digits, kReplyLength) != 0) {
+        link.ReleasePort();
+        return 1;
+    }
+    if (link.LastReply().left(9) != QStringLiteral("0WO") + digits) {
+        reportDataError();
+        return 1;
+    }
+    // A double-click during the reply wait is still pending: it goes with the next turn.
+    OutputHenkoAri = AnySet(toggles_) ? -1 : 0;
+    link.ReleasePort();
+    return 0;
+}
+
+void IoMonitor::reportDataError()
+{
+    context_.link.MarkCommFailed();
+    context_.link.ReleasePort();
+    context_.dialogs.message(context_.catalogue.Text(384) + QStringLiteral("\r\n") +
+                             context_.catalogue.Text(385));
+}
+
+void IoMonitor::StoppedLook()
+{
+    IoCheckTyu = 0;
+    gonnaStartFLG = 0;
+    gonnaStopFLG = 0;
+    OutputHenkoAri = 0;
+    inputs_ = {};
+    outputs_ = {};
+    toggles_ = {};
+    reconsiderPoll();
+    emit lookChanged();
+}
+
+bool IoMonitor::requestToggle(int entry)
+{
+    if (!IoCheckTyu || gonnaStopFLG || entry < 0 || entry >= kIoSignalCount || !OutputShown(entry))
+        return false;
+    toggles_[entry] = -1;
+    OutputHenkoAri = -1;
+    return true;
+}
+
+bool IoMonitor::DoubleClickGreenOutput(int entry)
+{
+    // Only a lamp that is lit can be double-clicked.
+    if (entry < 0 || entry >= kIoSignalCount || !outputLamp(entry))
+        return false;
+    return requestToggle(entry);
+}
+
+bool IoMonitor::DoubleClickWhiteIcon(int iconIndex)
+{
+    const std::optional<int> entry = OutputEntryOfWhiteIcon(iconIndex);
+    return entry && requestToggle(*entry);
+}
+
+bool IoMonitor::CloseAllowed() const
+{
+    return !IoCheckTyu && !gonnaStartFLG && !gonnaStopFLG && !tickRunning_;
+}
+
+bool IoMonitor::StopForExit()
+{
+    gonnaStartFLG = 0;
+    if (tickRunning_) {
+        gonnaStopFLG = -1;
+        return false;
+    }
+    if (IoCheckTyu) {
+        LinkBusyScope busy(context_.link);
+        stopMonitoring();
+    } else {
+        StoppedLook();
+    }
+    return true;
+}
+
+int IoMonitor::monitorCaptionId() const
+{
+    return IoCheckTyu || gonnaStartFLG ? 704 : 702;
+}
+
+bool IoMonitor::closeAndIgnoreEnabled() const
+{
+    return CloseAllowed();
+}
+
+void IoMonitor::reconsiderPoll()
+{
+    if (IoCheckTyu || gonnaStartFLG)
+        timerInputOutput1_.start();
+    else
+        timerInputOutput1_.stop();
+}
+
+}  // namespace kvt7

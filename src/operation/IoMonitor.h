@@ -1,0 +1,101 @@
+#pragma once
+
+#include "IoSignals.h"
+#include "link/LinkPoll.h"
+
+#include <QObject>
+#include <QTimer>
+
+namespace kvt7 {
+
+class ControllerLink;
+class Dialogs;
+class MessageCatalogue;
+class OperatingMode;
+
+// What the I/O monitor works with.
+struct IoMonitorContext {
+    ControllerLink& link;
+    OperatingMode& mode;
+    Dialogs& dialogs;
+    const MessageCatalogue& catalogue;
+};
+
+// The I/O window's behaviour: starting and stopping the monitor, the 300 ms tick that reads
+// the inputs and outputs (and writes the outputs the operator asked to switch), the toggle
+// requests and the look the window shows. Flags are 16-bit, -1 true and 0 false.
+class IoMonitor : public QObject {
+    Q_OBJECT
+public:
+    explicit IoMonitor(const IoMonitorContext& context, QObject* parent = nullptr);
+    ~IoMonitor() override;
+
+    // cmdIoMonitor pressed: asks for a start or a stop; the tick carries it out.
+    void PressMonitorButton();
+    // chkIgnore: the start asks for mode 1 (movement by external inputs disabled).
+    void setIgnoreExternal(bool ignore);
+    bool ignoreExternal() const { return ignoreExternal_; }
+
+    // One turn of the monitor. It does nothing unless a start is pending or monitoring runs,
+    // and skips while another exchange is in progress (LinkBusy or a transaction) or its own
+    // previous turn still waits. True when it ran.
+    bool Tick();
+
+    // A double-click on the green lamp of an output entry / on a white icon (24..44 are the
+    // outputs). True when a toggle request was recorded.
+    bool DoubleClickGreenOutput(int entry);
+    bool DoubleClickWhiteIcon(int iconIndex);
+
+    // The operator's request to close the window: refused while monitoring runs, while a
+    // start or stop is pending, or while a turn waits for a reply.
+    bool CloseAllowed() const;
+    // The program ends: a running monitor gives the external inputs back ("0CM00", result
+    // ignored). Inside a turn's wait the turn does it when it returns; false then.
+    bool StopForExit();
+
+    // Look of the window.
+    int monitorCaptionId() const;
+    bool monitorButtonEnabled() const { return TimerBtnOffTimeUpFLG != 0; }
+    bool closeAndIgnoreEnabled() const;
+    bool inputLamp(int entry) const { return IoCheckTyu && inputs_.at(entry); }
+    bool outputLamp(int entry) const { return IoCheckTyu && outputs_.at(entry); }
+    const IoTable& inputs() const { return inputs_; }
+    const IoTable& outputs() const { return outputs_; }
+    bool toggleRequested(int entry) const { return toggles_.at(entry) != 0; }
+    bool tickRunning() const { return tickRunning_; }
+    LinkPoll& timerInputOutput1() { return timerInputOutput1_; }
+    QTimer& TimerBtnOff() { return TimerBtnOff_; }
+
+    // Window state.
+    short IoCheckTyu = 0;
+    short IoYomikomiTyu = 0;
+    short OutputHenkoAri = 0;
+    short gonnaStartFLG = 0;
+    short gonnaStopFLG = 0;
+    short TimerBtnOffTimeUpFLG = -1;
+
+signals:
+    // Caption, enabling or lamps changed.
+    void lookChanged();
+
+private:
+    bool requestToggle(int entry);
+    int startMonitoring();
+    int ReadInputOutput();
+    int WriteOutputs();
+    void stopMonitoring();
+    void StoppedLook();
+    void reportDataError();
+    void reconsiderPoll();
+
+    IoMonitorContext context_;
+    LinkPoll timerInputOutput1_;
+    QTimer TimerBtnOff_;
+    IoTable inputs_{};
+    IoTable outputs_{};
+    IoTable toggles_{};
+    bool ignoreExternal_ = false;
+    bool tickRunning_ = false;
+};
+
+}  // namespace kvt7

@@ -1,0 +1,61 @@
+// CPU the I/O window costs: 10 s open and stopped, 10 s monitoring, against the simulated
+// controller whose device KVT7_BENCH_DEVICE names (scripts/bench starts it). Prints figures;
+// asserts none of them.
+#include "app/AppSettings.h"
+#include "app/ui/DrawnImages.h"
+#include "link/ControllerLink.h"
+#include "operation/IoMonitor.h"
+#include "operation/ui/frmIOCheck.h"
+#include "platform/SerialPort.h"
+#include "support/LinkTestParts.h"
+
+#include <QEventLoop>
+#include <QTest>
+#include <QTimer>
+#include <cstdio>
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+
+namespace kvt7::test {
+namespace {
+
+double CpuSeconds()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec)
+           + double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+}
+
+class IoBench : public ::testing::Test, protected LinkTestParts {};
+
+TEST_F(IoBench, CpuStoppedAndMonitoring)
+{
+    const QString device = qEnvironmentVariable("KVT7_BENCH_DEVICE");
+    if (device.isEmpty())
+        GTEST_SKIP() << "KVT7_BENCH_DEVICE not set";
+    QtSerialLine port;
+    ControllerLink link(port, mode, dialogs, catalogue, settings, section, status, device);
+    mode.SetOnline();
+    frmIOCheck window({link, mode, dialogs, catalogue, LampPixmap(LampColour::Green), LampPixmap(LampColour::White)});
+    window.show();
+    QTest::qWait(1000);  // the first paint is not the window's steady cost
+    const auto measure = [](const char* label) {
+        const double before = CpuSeconds();
+        // An event loop that sleeps until something happens (QTest::qWait polls every 10 ms).
+        QEventLoop loop;
+        QTimer::singleShot(10000, &loop, &QEventLoop::quit);
+        loop.exec();
+        const double used = CpuSeconds() - before;
+        std::printf("I/O window %s: %.2f s of CPU in 10 s (%.2f %%)\n", label, used, used * 10);
+    };
+    measure("open, stopped");
+    window.monitor().PressMonitorButton();
+    measure("monitoring");
+    EXPECT_EQ(window.monitor().IoCheckTyu, -1);
+    window.monitor().StopForExit();
+    link.ClosePort();
+}
+
+}  // namespace
+}  // namespace kvt7::test

@@ -1,0 +1,232 @@
+// The I/O monitor on a scripted line: wire bytes, lamps, toggles, failures and the flags that
+// keep the window's state sound.
+#include "IoFixture.h"
+
+#include <QTest>
+
+namespace kvt7::test {
+namespace {
+
+const QString kDataError = QStringLiteral("Communication error occurs!\r\ntransmit data is wrong");
+
+class IoMonitorTest : public IoFixture {};
+
+TEST_F(IoMonitorTest, StartReadsBothTablesAndLightsTheLampsOfTheSetBits)
+{
+    inputs = "800001";
+    outputs = "000001";
+    EXPECT_EQ(monitor.monitorCaptionId(), 702);
+    monitor.PressMonitorButton();
+    EXPECT_EQ(monitor.gonnaStartFLG, -1);
+    EXPECT_EQ(monitor.monitorCaptionId(), 704);
+    EXPECT_FALSE(monitor.monitorButtonEnabled());
+    EXPECT_FALSE(monitor.closeAndIgnoreEnabled());
+    EXPECT_TRUE(monitor.timerInputOutput1().isActive());
+
+    ASSERT_TRUE(monitor.Tick());
+    EXPECT_EQ(port.requests(), (QStringList{"0CM00", "0RI", "0RO"}));
+    EXPECT_EQ(monitor.IoCheckTyu, -1);
+    EXPECT_EQ(monitor.gonnaStartFLG, 0);
+    for (int i = 0; i < kIoSignalCount; ++i) {
+        EXPECT_EQ(monitor.inputLamp(i), i == 0 || i == 23) << i;  // STB and LS1
+        EXPECT_EQ(monitor.outputLamp(i), i == 23) << i;           // OUT1
+    }
+    EXPECT_FALSE(link.LinkBusy());
+    EXPECT_EQ(monitor.IoYomikomiTyu, 0);
+
+    ASSERT_TRUE(monitor.Tick());  // a later turn only reads
+    EXPECT_EQ(port.requests().mid(3), (QStringList{"0RI", "0RO"}));
+}
+
+TEST_F(IoMonitorTest, IgnoreTickedStartsWithModeOneAndTheStopSendsModeZero)
+{
+    start(true);
+    EXPECT_EQ(port.requests().first(), QStringLiteral("0CM01"));
+    monitor.PressMonitorButton();
+    EXPECT_EQ(monitor.gonnaStopFLG, -1);
+    EXPECT_FALSE(monitor.CloseAllowed());
+    ASSERT_TRUE(monitor.Tick());
+    EXPECT_EQ(port.requests(), (QStringList{"0CM01", "0RI", "0RO", "0RI", "0RO", "0CM00"}));
+    EXPECT_EQ(monitor.IoCheckTyu, 0);
+    EXPECT_EQ(monitor.monitorCaptionId(), 702);
+    EXPECT_TRUE(monitor.CloseAllowed());
+    EXPECT_FALSE(monitor.timerInputOutput1().isActive());
+    for (int i = 0; i < kIoSignalCount; ++i)
+        EXPECT_FALSE(monitor.inputLamp(i) || monitor.outputLamp(i));
+    EXPECT_FALSE(monitor.Tick());  // stopped: the turn does nothing
+}
+
+TEST_F(IoMonitorTest, AWhiteIconSwitchesItsOutputWithTheNextTurnUnshownBitsAsRead)
+{
+    outputs = "000001";  // OUT1 on
+    start();
+    EXPECT_TRUE(monitor.DoubleClickWhiteIcon(31));  // OUT2
+    EXPECT_EQ(monitor.OutputHenkoAri, -1);
+    ASSERT_TRUE(monitor.Tick());
+    EXPECT_EQ(port.requests().mid(3), (QStringList{"0WO000003", "0RI", "0RO"}));
+    EXPECT_EQ(monitor.OutputHenkoAri, 0);
+    EXPECT_TRUE(monitor.outputLamp(22));
+
+    // Bits no lamp shows go back as they were read; a lit lamp switches its output off.
+    outputs = "8C0007";
+    ASSERT_TRUE(monitor.Tick());
+    EXPECT_TRUE(monitor.DoubleClickGreenOutput(23));
+    EXPECT_FALSE(monitor.DoubleClickGreenOutput(0));   // not shown
+    EXPECT_FALSE(monitor.DoubleClickGreenOutput(1));   // not lit
+    EXPECT_FALSE(monitor.DoubleClickWhiteIcon(23));    // an input's icon
+    ASSERT_TRUE(monitor.Tick());
+    EXPECT_TRUE(port.requests().contains(QStringLiteral("0WO8C0006")));
+}
+
+TEST_F(IoMonitorTest, DoubleClicksNeedARunningMonitorAndNoPendingStop)
+{
+    EXPECT_FALSE(monitor.DoubleClickWhiteIcon(31));
+    start();
+    monitor.PressMonitorButton();
+    EXPECT_FALSE(monitor.DoubleClickWhiteIcon(31));
+    EXPECT_EQ(monitor.OutputHenkoAri, 0);
+    ASSERT_TRUE(monitor.Tick());
+    EXPECT_FALSE(port.requests().join(' ').contains(QStringLiteral("0WO")));
+}
+
+TEST_F(IoMonitorTest, AWrongEchoShowsTheDataErrorAndStops)
+{
+    start();
+    writeReply = "0WO000012";
+    monitor.DoubleClickWhiteIcon(32);
+    ASSERT_TRUE(monitor.Tick());
+    EXPECT_EQ(dialogs.texts(), QStringList{kDataError});
+    EXPECT_EQ(port.requests().mid(3), QStringList{"0WO000001"});
+    EXPECT_TRUE(link.CommFailed());
+    EXPECT_EQ(monitor.IoCheckTyu, 0);
+    EXPECT_EQ(monitor.monitorCaptionId(), 702);
+    EXPECT_EQ(monitor.OutputHenkoAri, 0);
+    EXPECT_FALSE(link.LinkBusy());  // a failed turn gives LinkBusy back
+    EXPECT_TRUE(monitor.CloseAllowed());
+}
+
+TEST_F(IoMonitorTest, AReplyWithANonHexDigitLightsNothingAndIsNeverWrittenBack)
+{
+    start();
+    inputs = "80G001";
+    ASSERT_TRUE(monitor.Tick());
+    EXPECT_EQ(dialogs.texts(), QStringList{kDataError});
+    EXPECT_EQ(monitor.IoCheckTyu, 0);
+    EXPECT_FALSE(monitor.inputLamp(0));
+    EXPECT_FALSE(link.LinkBusy());
+    EXPECT_EQ(port.requests().size(), 5);
+}
+
+TEST_F(IoMonitorTest, AFailedModeCommandReturnsToTheStoppedLook)
+{
+    port.queueReply("0%%105\r\n");
+    dialogs.answer(Answer::Ok);
+    monitor.PressMonitorButton();
+    ASSERT_TRUE(monitor.Tick());
+    EXPECT_EQ(port.requests(), QStringList{"0CM00"});
+    EXPECT_EQ(monitor.gonnaStartFLG, 0);
+    EXPECT_EQ(monitor.IoCheckTyu, 0);
+    EXPECT_EQ(monitor.monitorCaptionId(), 702);
+    EXPECT_FALSE(link.LinkBusy());
+    EXPECT_FALSE(monitor.timerInputOutput1().isActive());
+}
+
+TEST_F(IoMonitorTest, NoRequestWhileAnotherExchangeHoldsTheLinkAndTheStartIsKept)
+{
+    monitor.PressMonitorButton();
+    link.setLinkBusy(true);
+    EXPECT_FALSE(monitor.Tick());
+    EXPECT_FALSE(monitor.timerInputOutput1().tick());
+    EXPECT_TRUE(port.requests().isEmpty());
+    EXPECT_EQ(monitor.gonnaStartFLG, -1);  // not spent before the busy test
+    EXPECT_EQ(monitor.monitorCaptionId(), 704);
+    link.setLinkBusy(false);
+    EXPECT_TRUE(monitor.timerInputOutput1().tick());
+    EXPECT_EQ(port.requests(), (QStringList{"0CM00", "0RI", "0RO"}));
+}
+
+TEST_F(IoMonitorTest, ASecondPressWithdrawsAStartThatCouldNotBeSent)
+{
+    mode.SetOffline();  // the poll skips its turns
+    monitor.PressMonitorButton();
+    EXPECT_FALSE(monitor.timerInputOutput1().tick());
+    EXPECT_FALSE(monitor.CloseAllowed());
+    monitor.TimerBtnOffTimeUpFLG = -1;
+    monitor.PressMonitorButton();
+    EXPECT_EQ(monitor.gonnaStartFLG, 0);
+    EXPECT_TRUE(monitor.CloseAllowed());
+    EXPECT_FALSE(monitor.timerInputOutput1().isActive());
+}
+
+TEST_F(IoMonitorTest, GoingOfflineReturnsToTheStoppedLook)
+{
+    start();
+    mode.SetOffline();
+    EXPECT_EQ(monitor.IoCheckTyu, 0);
+    EXPECT_TRUE(monitor.CloseAllowed());
+    EXPECT_FALSE(monitor.timerInputOutput1().isActive());
+    EXPECT_EQ(port.requests().size(), 3);
+}
+
+TEST_F(IoMonitorTest, ADoubleClickDuringTheWriteWaitGoesWithTheNextTurn)
+{
+    start();
+    monitor.DoubleClickWhiteIcon(32);  // OUT1 on
+    during["0WO"] = [this] { EXPECT_TRUE(monitor.DoubleClickWhiteIcon(31)); };
+    ASSERT_TRUE(monitor.Tick());
+    EXPECT_EQ(monitor.OutputHenkoAri, -1);
+    ASSERT_TRUE(monitor.Tick());
+    EXPECT_EQ(port.requests().mid(3), (QStringList{"0WO000001", "0RI", "0RO", "0WO000003", "0RI", "0RO"}));
+}
+
+TEST_F(IoMonitorTest, CloseIsRefusedWhileATurnWaitsAndAStopThenFollowsTheTurn)
+{
+    start();
+    bool allowedDuringWait = true;
+    bool stoppedDuringWait = true;
+    during["0RI"] = [&] {
+        allowedDuringWait = monitor.CloseAllowed();
+        stoppedDuringWait = monitor.StopForExit();
+    };
+    ASSERT_TRUE(monitor.Tick());
+    EXPECT_FALSE(allowedDuringWait);
+    EXPECT_FALSE(stoppedDuringWait);  // the turn in progress sends the stop itself
+    EXPECT_EQ(port.requests().mid(3), (QStringList{"0RI", "0RO", "0CM00"}));
+    EXPECT_EQ(monitor.IoCheckTyu, 0);
+    EXPECT_TRUE(monitor.CloseAllowed());
+}
+
+TEST_F(IoMonitorTest, TheExitStopsARunningMonitor)
+{
+    EXPECT_TRUE(monitor.StopForExit());
+    EXPECT_TRUE(port.requests().isEmpty());
+    start(true);
+    EXPECT_TRUE(monitor.StopForExit());
+    EXPECT_EQ(port.requests().last(), QStringLiteral("0CM00"));
+    EXPECT_EQ(monitor.IoCheckTyu, 0);
+    EXPECT_FALSE(link.LinkBusy());
+}
+
+TEST_F(IoMonitorTest, ThePressDuringTheStartStopsRightAfterIt)
+{
+    monitor.PressMonitorButton();
+    monitor.TimerBtnOffTimeUpFLG = -1;
+    during["0CM"] = [this] { monitor.PressMonitorButton(); };
+    ASSERT_TRUE(monitor.Tick());
+    EXPECT_EQ(port.requests(), (QStringList{"0CM00", "0RI", "0RO", "0CM00"}));
+    EXPECT_TRUE(monitor.CloseAllowed());
+}
+
+TEST_F(IoMonitorTest, TheMonitorButtonRestsForHalfASecond)
+{
+    monitor.PressMonitorButton();
+    EXPECT_EQ(monitor.TimerBtnOffTimeUpFLG, 0);
+    EXPECT_EQ(monitor.TimerBtnOff().interval(), 500);
+    EXPECT_EQ(monitor.timerInputOutput1().interval(), 300);
+    monitor.PressMonitorButton();  // ignored while it rests
+    EXPECT_EQ(monitor.gonnaStartFLG, -1);
+    EXPECT_TRUE(QTest::qWaitFor([this] { return monitor.monitorButtonEnabled(); }, 5000));
+}
+
+}  // namespace
+}  // namespace kvt7::test
