@@ -1,5 +1,7 @@
 // The offline model change and what the grid shows after an actuator change.
+#include "ActuatorTestSupport.h"
 #include "DeviceTestSupport.h"
+#include "positions/GridTestSupport.h"
 #include "actuators/AxisSettingStore.h"
 #include "actuators/devices/ActuatorChangeDisplay.h"
 #include "actuators/devices/ChangeDevice.h"

@@ -1,4 +1,5 @@
 // The four axis columns of the device windows and how their OK takes them in.
+#include "ActuatorTestSupport.h"
 #include "DeviceTestSupport.h"
 #include "actuators/devices/DeviceTakeOver.h"
 

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "ActuatorTestSupport.h"
 #include "actuators/AxisSetting.h"
 #include "actuators/UnitConversion.h"
 #include "actuators/devices/DeviceColumns.h"
-#include "positions/GridTestSupport.h"
+
+#include <QString>
 
 #include <string>
 
