@@ -13,6 +13,7 @@ CliCommandTable AllCliCommands()
     AddControllerCommands(table);
     AddParameterCommands(table);
     AddPositionCommands(table);
+    AddActuatorCommands(table);
     return table;
 }
 

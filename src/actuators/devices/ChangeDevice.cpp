@@ -67,6 +67,10 @@ bool TakeActuatorsFromParameters(const ParameterSet& parameters, AxisSettings& a
         pc.Family = choice.Family;
         pc.IsKv = choice.IsKv;
         pc.NewType = choice.NewType;
+        // The controller holds an "E35" with a speed code of its own, so it reads back as
+        // "L"; the chosen speed is the actuator's.
+        if (pc.SizeCode == QLatin1String("E35") && choice.SizeCode == pc.SizeCode)
+            pc.SpeedCode = choice.SpeedCode;
         pc.Chosen = true;
         ApplySizeRule(pc);
     }

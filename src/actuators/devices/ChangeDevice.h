@@ -44,7 +44,8 @@ int Change_Device(DeviceChangeContext& context);
 
 // The PC setting from the parameter set (axes in use, actuator, lead, PPR, stroke, mounting
 // and encoder), with family and type of each axis in use as the window chose them: TYPE
-// only tells "new-type or vertical". False (nothing changed) after messages 4/5.
+// only tells "new-type or vertical"; an "E35" keeps its chosen speed, which the controller
+// does not hold. False (nothing changed) after messages 4/5.
 bool TakeActuatorsFromParameters(const ParameterSet& parameters, AxisSettings& axes,
                                  const DeviceAxes& chosen, Dialogs& dialogs,
                                  const MessageCatalogue& messages);
