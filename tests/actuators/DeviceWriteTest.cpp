@@ -111,6 +111,17 @@ TEST_F(DeviceWriteTest, WritesTheMaskAndTheAxisBlocksThenReadsBack)
     EXPECT_TRUE(mode.isOnline());
 }
 
+TEST_F(DeviceWriteTest, AnE35KeepsItsChosenSpeedThoughTheControllerReadsItBackAsL)
+{
+    columns.chooseSize(1, "E35");
+    columns.chooseSpeed(1, "H");
+    columns.chooseStroke(1, 150);
+    ASSERT_EQ(write(), 0);
+    EXPECT_EQ(parameters.editor.text(Param::ActSpeed, 1), "L");
+    EXPECT_EQ(Describe(axes.Pc(1)), "use KV E35H-150 new lead12 ppr400 V-K max5000");
+    EXPECT_EQ(section.text("DevSpeed1", ""), "H");
+}
+
 TEST_F(DeviceWriteTest, TheAxisQuestionComesBeforeAnyTrafficAnd17StopsBeforeIt)
 {
     columns.setAxisTicked(2, true);
