@@ -208,6 +208,7 @@ TEST_F(OnlineWindowTest, TheWriteLocksTheWindowAndThenShowsTheSettingReadBack)
     dialogs.onMessage = [&](const QString&) {
         lockedDuringWrite = !window.findChild<QPushButton*>("cmdDeviceSet")->isEnabled()
                             && !window.findChild<QPushButton*>("cmdPrmCtWrite")->isEnabled()
+                            && !FindIndexed<QComboBox>(&window, "comboDeviceSize", 0)->isEnabled()
                             && !window.close() && window.isVisible();
     };
     window.findChild<QPushButton*>("cmdPrmCtWrite")->click();

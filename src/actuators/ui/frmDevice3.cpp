@@ -22,7 +22,8 @@ frmDevice3::frmDevice3(const OnlineDeviceWindowContext& context, QWidget* parent
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(new QLabel(texts.Text(1402), this));
     columns_.open(context.write.axes.pc);
-    layout->addWidget(new DeviceColumnWidget(columns_, texts, this));
+    columnWidget_ = new DeviceColumnWidget(columns_, texts, this);
+    layout->addWidget(columnWidget_);
 
     auto* caution = new QGroupBox(texts.Text(1504), this);
     auto* cautionText = new QLabel(texts.Text(1505) + QLatin1Char('\n') + texts.Text(1506), caution);
@@ -74,6 +75,8 @@ void frmDevice3::setButtonsEnabled(bool enabled)
 {
     for (QPushButton* b : buttons_)
         b->setEnabled(enabled);
+    // The choice has been taken when the write begins; changes meanwhile would be lost.
+    columnWidget_->setEnabled(enabled);
 }
 
 void frmDevice3::reject()

@@ -34,6 +34,7 @@ private:
     OnlineDeviceWindowContext context_;
     DeviceColumns columns_;
     QList<QPushButton*> buttons_;
+    QWidget* columnWidget_ = nullptr;
     bool writing_ = false;
 };
 
