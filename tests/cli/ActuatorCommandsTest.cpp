@@ -19,10 +19,12 @@ struct CliRun {
 class ActuatorsCommand : public ::testing::Test {
 protected:
     // kvt7ctl in English against a simulated controller that keeps its memory in a file.
-    CliRun run(QStringList arguments)
+    CliRun run(QStringList arguments, const QStringList& simulatorOptions = {})
     {
-        arguments = QStringList({"--lang", "en", "--simulate", "--sim-arg", "--state=" + folder.filePath("sim")})
-                    + arguments;
+        QStringList options({"--lang", "en", "--simulate", "--sim-arg", "--state=" + folder.filePath("sim")});
+        for (const QString& option : simulatorOptions)
+            options << "--sim-arg" << option;
+        arguments = options + arguments;
         QProcess process;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert("XDG_CONFIG_HOME", folder.path());
@@ -86,6 +88,17 @@ TEST_F(ActuatorsCommand, AModelOutsideTheCatalogueIs17)
     const CliRun missing = run({"actuators", "set", "1", "KV-28H-123"});
     EXPECT_EQ(missing.status, 1);
     EXPECT_EQ(missing.err, "Can not find information of selected device type.\n");
+    EXPECT_EQ(run({"actuators"}).out, kStart);
+}
+
+TEST_F(ActuatorsCommand, ABusyOrFailingControllerKeepsItsActuators)
+{
+    const CliRun busy = run({"actuators", "set", "1", "KV-28H-200"}, {"--busy"});
+    EXPECT_EQ(busy.status, 1);
+    EXPECT_EQ(busy.err, "The writing of data is not made during movement.\n");
+    const CliRun failing = run({"actuators", "set", "1", "KV-28H-200"}, {"--error=0WD6=0%%002"});
+    EXPECT_EQ(failing.status, 1);
+    EXPECT_TRUE(failing.out.isEmpty());
     EXPECT_EQ(run({"actuators"}).out, kStart);
 }
 
