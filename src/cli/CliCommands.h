@@ -29,6 +29,7 @@ struct CliCommand {
 using CliCommandTable = QList<CliCommand>;
 
 // Each group of commands adds itself here (one file per group).
+void AddActuatorCommands(CliCommandTable& table);
 void AddControllerCommands(CliCommandTable& table);
 void AddParameterCommands(CliCommandTable& table);
 void AddPositionCommands(CliCommandTable& table);

@@ -15,6 +15,7 @@ CliCommandTable AllCliCommands()
     AddPositionCommands(table);
     AddPrintCommands(table);
     AddIoCommands(table);
+    AddActuatorCommands(table);
     return table;
 }
 

@@ -28,6 +28,13 @@ public:
     // A modal message box; the text is shown as given (lines joined by CR LF).
     virtual Answer message(const QString& text, Buttons buttons = Buttons::Ok,
                            Icon icon = Icon::None) = 0;
+    // The same with a title of its own instead of the program's name.
+    virtual Answer titledMessage(const QString& title, const QString& text, Buttons buttons,
+                                 Icon icon)
+    {
+        (void)title;
+        return message(text, buttons, icon);
+    }
     // nullopt when the operator cancelled. The chosen file must exist.
     virtual std::optional<QString> openFileName(const FileRequest& request) = 0;
     // nullopt when cancelled; overwriting an existing file is confirmed in the dialog.

@@ -35,7 +35,7 @@ void ScriptedDialogs::clear()
 
 Answer ScriptedDialogs::message(const QString& text, Buttons buttons, Icon icon)
 {
-    messages.push_back({text, buttons, icon});
+    messages.push_back({text, buttons, icon, QString()});
     events << QStringLiteral("message:") + text;
     if (onMessage)
         onMessage(text);
@@ -48,6 +48,14 @@ Answer ScriptedDialogs::message(const QString& text, Buttons buttons, Icon icon)
         return Answer::Ok;
     ADD_FAILURE() << "unscripted question: " << text.toStdString();
     return Answer::Cancel;
+}
+
+Answer ScriptedDialogs::titledMessage(const QString& title, const QString& text, Buttons buttons,
+                                     Icon icon)
+{
+    const Answer answer = message(text, buttons, icon);
+    messages.back().title = title;
+    return answer;
 }
 
 std::optional<QString> ScriptedDialogs::openFileName(const FileRequest& request)

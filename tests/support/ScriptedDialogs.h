@@ -15,6 +15,7 @@ struct ShownMessage {
     QString text;
     Buttons buttons;
     Icon icon;
+    QString title;  // empty: the program's own
 };
 
 struct ShownChoice {
@@ -59,6 +60,8 @@ public:
 
     // Dialogs
     Answer message(const QString& text, Buttons buttons, Icon icon) override;
+    Answer titledMessage(const QString& title, const QString& text, Buttons buttons,
+                         Icon icon) override;
     std::optional<QString> openFileName(const FileRequest& request) override;
     std::optional<QString> saveFileName(const FileRequest& request) override;
     int choice(const QString& title, const QString& question, const QStringList& options,

@@ -34,7 +34,12 @@ static QMessageBox::Icon ToIcon(Icon icon)
 
 Answer QtDialogs::message(const QString& text, Buttons buttons, Icon icon)
 {
-    QMessageBox box(ToIcon(icon), QStringLiteral("KV-T7"), text, ToStandardButtons(buttons), parent_);
+    return titledMessage(QStringLiteral("KV-T7"), text, buttons, icon);
+}
+
+Answer QtDialogs::titledMessage(const QString& title, const QString& text, Buttons buttons, Icon icon)
+{
+    QMessageBox box(ToIcon(icon), title, text, ToStandardButtons(buttons), parent_);
     switch (box.exec()) {
     case QMessageBox::Ok: return Answer::Ok;
     case QMessageBox::Yes: return Answer::Yes;

@@ -16,6 +16,8 @@ public:
     QWidget* parentWindow() const { return parent_; }
 
     Answer message(const QString& text, Buttons buttons, Icon icon) override;
+    Answer titledMessage(const QString& title, const QString& text, Buttons buttons,
+                         Icon icon) override;
     std::optional<QString> openFileName(const FileRequest& request) override;
     std::optional<QString> saveFileName(const FileRequest& request) override;
     void beep() override;

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "actuators/devices/DeviceWrite.h"
+
+namespace kvt7 {
+
+class CatalogueFile;
+class Dialogs;
+class MessageCatalogue;
+
+// What the offline actuator window and the calculator need.
+struct DeviceWindowContext {
+    const MessageCatalogue& messages;
+    Dialogs& dialogs;
+    const CatalogueFile& catalogue;
+};
+
+// What the online actuator window needs besides: the write's facilities.
+struct OnlineDeviceWindowContext {
+    DeviceWindowContext window;
+    DeviceWriteContext write;
+};
+
+}  // namespace kvt7

@@ -1,0 +1,96 @@
+// The online actuator write over a real pseudo-terminal against the simulated controller.
+#include "DeviceTestSupport.h"
+#include "Kvm8Simulator.h"
+#include "PtyServer.h"
+#include "actuators/ModelDesignation.h"
+#include "actuators/devices/DeviceWrite.h"
+#include "app/FrameWindows.h"
+#include "link/CommandGroups.h"
+#include "link/ConnectOnline.h"
+#include "link/ControllerLink.h"
+#include "parameters/OnlineStart.h"
+#include "platform/SerialPort.h"
+#include "support/LinkTestParts.h"
+#include "support/TestPaths.h"
+
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace kvt7::test {
+namespace {
+
+class NoWindows final : public FrameWindows {
+public:
+    void ShowSplash() override {}
+    void ShowMainWindow() override {}
+    void DisableEditingCommands() override {}
+    void FreezePositionGrid(bool) override {}
+    void ShowProcessingWindow() override {}
+    void CloseProcessingWindow() override {}
+    void BuildPositionGrid() override {}
+    void ShowAxisData() override {}
+    void ShowVersionStatus(const QString&) override {}
+};
+
+class SimDeviceTest : public ::testing::Test, protected LinkTestParts {
+protected:
+    void SetUp() override
+    {
+        QString error;
+        ASSERT_TRUE(server.open(&error)) << error.toStdString();
+        link = std::make_unique<ControllerLink>(port, mode, dialogs, catalogue, settings, section,
+                                                status, server.devicePath());
+        AlarmList list;
+        list.AlarmListMissing = false;
+        status.setAlarmList(list);
+    }
+    void TearDown() override
+    {
+        if (link)
+            link->ClosePort();
+    }
+    // The online start as the program makes it.
+    void goOnline(ParameterSet& set, AxisSettings& axes)
+    {
+        ASSERT_EQ(ConnectOnline(access()).outcome, OnlineStart::Online);
+        NoWindows windows;
+        ASSERT_EQ(CompleteOnlineStart(access(), set, axes, windows), OnlineStartResult::OnlineReached);
+    }
+
+    sim::Kvm8Simulator controller;
+    sim::PtyServer server{controller};
+    QtSerialLine port;
+    std::unique_ptr<ControllerLink> link;
+    ControllerContext access() { return {*link, status, dialogs, catalogue}; }
+};
+
+TEST_F(SimDeviceTest, OnlineDeviceSettingWritesTheChosenActuatorIntoTheController)
+{
+    ParameterSet parameters;
+    AxisSettings axes;
+    goOnline(parameters, axes);
+    CatalogueFile catalogueFile(ProgramDir(), catalogue, dialogs);
+    DeviceColumns columns(catalogueFile);
+    columns.open(axes.pc);
+    columns.chooseSpeed(1, "H");
+    columns.chooseStroke(1, 200);
+    DefaultLists lists;
+    NoCommandGroups groups;
+    const ControllerContext controllerContext = access();
+    DeviceWriteContext context{controllerContext, parameters, axes,   lists, section, mode,
+                               dialogs, catalogue, groups, ProgramDir(), {}};
+    ASSERT_EQ(WriteDeviceSetting(context, columns), 0);
+    EXPECT_EQ(dialogs.texts(), QStringList({"Completed writing parameters."}));
+    EXPECT_EQ(ModelLabel(axes.Pc(1), catalogueFile), "KV- 28H-200_ ");
+    EXPECT_EQ(Describe(axes.Pc(2)), "use KV  42D-50 new lead4 ppr192 V-K max2400");
+
+    // A later start finds the new actuator in the controller.
+    link->ClosePort();
+    ParameterSet again;
+    AxisSettings fresh;
+    goOnline(again, fresh);
+    EXPECT_EQ(Describe(fresh.Pc(1)), "use KV  28H-200 new lead12 ppr400 V-K max6667");
+}
+
+}  // namespace
+}  // namespace kvt7::test
