@@ -12,12 +12,13 @@ enum class FaultKind {
     Garble,  // the reply's first characters are wrong, its length is right
     Split,   // the reply goes out in two pieces 30 ms apart
     Double,  // the reply goes out twice in one write
+    Reply,   // answer with `reply`, whatever it is, instead of executing the request
 };
 
 struct Fault {
     FaultKind kind = FaultKind::Error;
     QByteArray prefix;   // requests beginning with this (station digit included: "0RP")
-    QByteArray reply;    // Error only, without CR LF
+    QByteArray reply;    // Error and Reply only, without CR LF
     int remaining = -1;  // requests it still applies to; -1 for ever
 };
 
