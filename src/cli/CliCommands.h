@@ -32,6 +32,8 @@ using CliCommandTable = QList<CliCommand>;
 void AddControllerCommands(CliCommandTable& table);
 void AddParameterCommands(CliCommandTable& table);
 void AddPositionCommands(CliCommandTable& table);
+void AddProgramCommands(CliCommandTable& table);
+void AddBackupCommands(CliCommandTable& table);
 
 // The whole table, in the order the usage lists it.
 CliCommandTable AllCliCommands();

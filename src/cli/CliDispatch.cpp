@@ -13,6 +13,8 @@ CliCommandTable AllCliCommands()
     AddControllerCommands(table);
     AddParameterCommands(table);
     AddPositionCommands(table);
+    AddProgramCommands(table);
+    AddBackupCommands(table);
     return table;
 }
 
