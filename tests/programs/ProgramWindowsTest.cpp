@@ -158,6 +158,7 @@ TEST_F(GroupWindowTest, CloseIsRefusedWhileAnOperationRuns)
         during = commands.calls;
         EXPECT_FALSE(window.findChild<QPushButton*>("cmdReadGrp")->isEnabled());
         EXPECT_FALSE(window.findChild<QGroupBox*>("framHyoujiNo")->isEnabled());
+        EXPECT_FALSE(start(0)->isEnabled());
     };
     dialogs.answer(Answer::Ok);
     window.findChild<QPushButton*>("cmdReadGrp")->click();
@@ -166,6 +167,8 @@ TEST_F(GroupWindowTest, CloseIsRefusedWhileAnOperationRuns)
     EXPECT_EQ(during, (QStringList{"disable", "editing-off"}));
     EXPECT_EQ(commands.calls.last(), "enable");
     EXPECT_TRUE(window.findChild<QPushButton*>("cmdReadGrp")->isEnabled());
+    EXPECT_TRUE(start(0)->isEnabled());
+    EXPECT_FALSE(window.findChild<QPushButton*>("cmdGrpFilePrint")->isEnabled());
     EXPECT_EQ(start(1)->text(), "3");  // the read is shown
     EXPECT_FALSE(window.busy());
     EXPECT_TRUE(CloseFromTitleBar(window));

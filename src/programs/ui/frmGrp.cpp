@@ -52,6 +52,7 @@ frmGrp::frmGrp(ProgramContext context, GroupData& data, QWidget* owner)
     setProperty("Tag", QStringLiteral("801"));
     auto* layout = new QHBoxLayout(this);
     auto* rows = new QWidget(this);
+    rowsArea_ = rows;
     auto* side = new QWidget(this);
     layout->addWidget(rows);
     layout->addWidget(side, 0, Qt::AlignTop);
@@ -185,6 +186,8 @@ void frmGrp::setControlsEnabled(bool enabled)
         button->setEnabled(enabled && !print);
     }
     pageFrame_->setEnabled(enabled);
+    // The table is not edited under a transfer that is sending or replacing it.
+    rowsArea_->setEnabled(enabled);
 }
 
 void frmGrp::run(const std::function<void()>& operation)

@@ -63,6 +63,7 @@ private:
     std::array<QRadioButton*, 3> pages_{};
     QGroupBox* pageFrame_ = nullptr;
     QList<QPushButton*> buttons_;
+    QWidget* rowsArea_ = nullptr;
 };
 
 }  // namespace kvt7

@@ -50,6 +50,7 @@ frmSqMcr::frmSqMcr(ProgramContext context, SmData& data, QWidget* owner)
     setProperty("Tag", QStringLiteral("901"));
     auto* layout = new QHBoxLayout(this);
     auto* rows = new QWidget(this);
+    rowsArea_ = rows;
     auto* side = new QWidget(this);
     layout->addWidget(rows);
     layout->addWidget(side, 0, Qt::AlignTop);
@@ -235,6 +236,8 @@ void frmSqMcr::setControlsEnabled(bool enabled)
         button->setEnabled(enabled && !print);
     }
     upDown_->setEnabled(enabled);
+    // The table is not edited under a transfer that is sending or replacing it.
+    rowsArea_->setEnabled(enabled);
 }
 
 void frmSqMcr::run(const std::function<void()>& operation)

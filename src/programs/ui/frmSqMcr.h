@@ -62,6 +62,7 @@ private:
     std::array<CommandList*, kRows> commands_{};
     std::array<RuleBox*, kRows> data_boxes_{};
     QList<QPushButton*> buttons_;
+    QWidget* rowsArea_ = nullptr;
 };
 
 }  // namespace kvt7
