@@ -4,6 +4,8 @@
 #include "ProgramFixture.h"
 #include "programs/GroupTransfer.h"
 
+#include <QTimer>
+
 namespace kvt7::test {
 namespace {
 
@@ -187,6 +189,27 @@ TEST_F(GroupTransferTest, UnusableRepliesOrCancelLeaveTheTable)
     EXPECT_EQ(port.requests().size(), 10);
     EXPECT_EQ(dialogs.lastText(), "Reading of data was stopped.");
     EXPECT_EQ(data.table.groups, before.groups);
+}
+
+TEST_F(GroupTransferTest, PulledCableMidReadLeavesTheTable)
+{
+    data.table.group(20) = {6, 6};
+    const GroupTable before = data.table;
+    rewrite = [this](const QByteArray& line, const QByteArray& reply) {
+        if (!line.startsWith("0RG10"))
+            return reply;
+        QTimer::singleShot(0, &port, [this] { port.fail(); });
+        return QByteArray();
+    };
+    dialogs.answer(Answer::Ok);
+    EXPECT_EQ(ReadGroupsFromController(context, data), 1);
+    EXPECT_EQ(port.requests().last(), "0RG10");
+    EXPECT_EQ(dialogs.lastText(), timeoutError());  // the link reports a lost line as silence
+    EXPECT_EQ(data.table.groups, before.groups);
+    EXPECT_FALSE(dialogs.progressVisible);
+    EXPECT_FALSE(mode.isOnline());
+    EXPECT_FALSE(port.isOpen());
+    EXPECT_FALSE(link.LinkBusy());
 }
 
 TEST_F(GroupTransferTest, VerifyWithTheController)
