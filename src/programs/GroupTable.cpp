@@ -59,6 +59,12 @@ void CopyReadBufferToTable(const GroupReadBuffer& buffer, GroupTable& table)
         table.group(g) = buffer.group(g);
 }
 
+void CopyTableToReadBuffer(const GroupTable& table, GroupReadBuffer& buffer)
+{
+    for (int g = 1; g <= kGroupCount; ++g)
+        buffer.group(g) = table.group(g);
+}
+
 QString GroupDifferenceList(const GroupTable& table, const GroupReadBuffer& buffer)
 {
     QString list;

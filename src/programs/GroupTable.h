@@ -58,6 +58,8 @@ QList<int> FaultyGroups(const GroupTable& table);
 
 // Groups 1..99 of the buffer into the table.
 void CopyReadBufferToTable(const GroupReadBuffer& buffer, GroupTable& table);
+// Groups 1..99 of the table into the buffer (the listing prints from the buffer).
+void CopyTableToReadBuffer(const GroupTable& table, GroupReadBuffer& buffer);
 // Groups whose start or end differ, as " 3, 17,"; empty when they agree.
 QString GroupDifferenceList(const GroupTable& table, const GroupReadBuffer& buffer);
 

@@ -71,6 +71,11 @@ QList<SmFault> SmFaults(const SmTable& table);
 
 // Programs 1..20 of the buffer into the table; the data of an END step becomes 0.
 void CopySmReadBufferToTable(const SmReadBuffer& buffer, SmTable& table);
+// The table into the buffer as it is (the listing prints from the buffer).
+inline void CopySmTableToReadBuffer(const SmTable& table, SmReadBuffer& buffer)
+{
+    buffer = table;
+}
 // Programs with a differing step, as " 3, 17,"; empty when they agree. 15 counts as 0:
 // the controller's "F" step and a file's 0,0 are the same END.
 QString SmDifferenceList(const SmTable& table, const SmReadBuffer& buffer);

@@ -54,6 +54,10 @@ TEST_F(ProgramModelTest, GroupZeroIsNeverCheckedCopiedOrCompared)
     EXPECT_EQ(GroupDifferenceList(table, buffer), "");
     CopyReadBufferToTable(buffer, table);
     EXPECT_EQ(table.group(0), (GroupRange{0, 5000}));
+    table.group(99) = {4, 5};
+    CopyTableToReadBuffer(table, buffer);
+    EXPECT_EQ(buffer.group(99), (GroupRange{4, 5}));
+    EXPECT_EQ(buffer.group(0), (GroupRange{7, 7}));
 }
 
 TEST_F(ProgramModelTest, GroupMessagesAndTheListOfDifferences)
