@@ -145,6 +145,17 @@ TEST_F(GroupWindowTest, CloseStoresTheBoxAndLaterOpeningsShowTheTable)
     EXPECT_EQ(FindIndexed<RuleBox>(&again, "txtGrpStartNo", 5)->text(), "40");
 }
 
+TEST_F(GroupWindowTest, TypedGroupGoesOutThroughTheWriteButton)
+{
+    retype(start(9), "300");
+    retype(end(9), "999");  // still in the box when the button is pressed
+    dialogs.answer(Answer::Yes);
+    window.findChild<QPushButton*>("cmdWriteGrp")->click();
+    EXPECT_TRUE(port.requests().contains("0WG0A12C3E7"));
+    EXPECT_EQ(port.requests().last(), "0CM00");
+    EXPECT_EQ(dialogs.texts(), QStringList{"Group Data is transmitted to controller,Yes?"});
+}
+
 TEST_F(GroupWindowTest, CloseIsRefusedWhileAnOperationRuns)
 {
     controller.setGroup(2, {3, 4});
@@ -279,6 +290,18 @@ TEST_F(SmWindowTest, ProgramChangeAndCloseStoreAndShowTheTableAsLeft)
     again.showProgram(1);
     EXPECT_EQ(FindIndexed<QComboBox>(&again, "comboMerei", 0)->currentText(), "5. TIMER");
     EXPECT_EQ(FindIndexed<RuleBox>(&again, "txtSmData", 0)->text(), "8");
+}
+
+TEST_F(SmWindowTest, ChosenStepsGoOutThroughTheWriteButton)
+{
+    window.findChild<QSpinBox*>("UpDownSmNo")->setValue(12);
+    choose(0, 3);
+    QTest::keyClick(box(0), Qt::Key_Backspace);
+    QTest::keyClicks(box(0), "4");
+    dialogs.answer(Answer::Yes);
+    window.findChild<QPushButton*>("cmdWriteSMtoCt")->click();
+    EXPECT_TRUE(port.requests().contains("0WS0C34" + QString(30, '0')));
+    EXPECT_EQ(port.requests().last(), "0CM00");
 }
 
 TEST_F(SmWindowTest, CloseIsRefusedWhileAnOperationRuns)
