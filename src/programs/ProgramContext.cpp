@@ -2,6 +2,7 @@
 
 #include "app/MessageCatalogue.h"
 #include "link/CommandGroups.h"
+#include "platform/Dialogs.h"
 
 #include <QStringList>
 
@@ -29,6 +30,16 @@ ProgramCommandsLocked::ProgramCommandsLocked(CommandGroups& groups) : groups_(gr
 ProgramCommandsLocked::~ProgramCommandsLocked()
 {
     groups_.setCommandsEnabled(true);
+}
+
+BusyCursor::BusyCursor(Dialogs& dialogs) : dialogs_(dialogs)
+{
+    dialogs_.setBusyCursor(true);
+}
+
+BusyCursor::~BusyCursor()
+{
+    dialogs_.setBusyCursor(false);
 }
 
 }  // namespace kvt7

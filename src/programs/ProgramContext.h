@@ -37,4 +37,16 @@ private:
     CommandGroups& groups_;
 };
 
+// The hourglass while it lives.
+class BusyCursor {
+public:
+    explicit BusyCursor(Dialogs& dialogs);
+    ~BusyCursor();
+    BusyCursor(const BusyCursor&) = delete;
+    BusyCursor& operator=(const BusyCursor&) = delete;
+
+private:
+    Dialogs& dialogs_;
+};
+
 }  // namespace kvt7

@@ -2,6 +2,7 @@
 
 #include "app/MessageCatalogue.h"
 #include "programs/GroupFile.h"
+#include "programs/ProgramContext.h"
 #include "programs/SmFile.h"
 
 namespace kvt7 {
@@ -42,7 +43,9 @@ std::optional<GroupReadBuffer> ReadGroups(ProgramFiles files, GroupData& data, c
 
 std::optional<SmReadBuffer> ReadPrograms(ProgramFiles files, SmData& data, const QString& path)
 {
+    std::optional<BusyCursor> hourglass(files.dialogs);
     const auto content = ReadWithRetries<SmFileContent>([&] { return ReadSmFile(path); });
+    hourglass.reset();
     if (content.outcome != ProgramFileRead::Ok) {
         files.dialogs.message(files.messages.Text(931));
         return std::nullopt;
@@ -191,7 +194,11 @@ int SaveSmFileAt(ProgramFiles files, SmData& data, const QString& path)
 {
     if (!ProgramsValid(files, data))
         return 1;
-    if (!RetryFileOperation([&] { return WriteSmFile(path, data.table); }, kFileTries, kFileRetryWaitMs)) {
+    std::optional<BusyCursor> hourglass(files.dialogs);
+    const bool written =
+        RetryFileOperation([&] { return WriteSmFile(path, data.table); }, kFileTries, kFileRetryWaitMs);
+    hourglass.reset();
+    if (!written) {
         files.dialogs.message(files.messages.Text(935));
         return 1;
     }

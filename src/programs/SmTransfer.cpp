@@ -19,18 +19,6 @@ constexpr int kStoreReplyLength = 6;
 constexpr int kReadProgressMaximum = kSmProgramCount;
 constexpr int kWriteProgressMaximum = kSmProgramCount + 1;
 
-// The hourglass for the length of a transfer.
-class BusyCursor {
-public:
-    explicit BusyCursor(Dialogs& dialogs) : dialogs_(dialogs) { dialogs_.setBusyCursor(true); }
-    ~BusyCursor() { dialogs_.setBusyCursor(false); }
-    BusyCursor(const BusyCursor&) = delete;
-    BusyCursor& operator=(const BusyCursor&) = delete;
-
-private:
-    Dialogs& dialogs_;
-};
-
 std::optional<SmReadBuffer> ParseReplies(const std::vector<QString>& replies)
 {
     SmReadBuffer buffer;
