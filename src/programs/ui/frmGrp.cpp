@@ -61,6 +61,14 @@ frmGrp::frmGrp(ProgramContext context, GroupData& data, QWidget* owner)
     showPage(0);
 }
 
+frmGrp::~frmGrp()
+{
+    // The boxes lose the focus while they are destroyed; the table is not theirs to store
+    // into by then (closing stored it).
+    for (QObject* child : findChildren<QObject*>())
+        child->disconnect(this);
+}
+
 void frmGrp::buildRows(QWidget* area)
 {
     auto* grid = new QGridLayout(area);

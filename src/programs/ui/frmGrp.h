@@ -22,6 +22,7 @@ class frmGrp : public QWidget {
     Q_OBJECT
 public:
     frmGrp(ProgramContext context, GroupData& data, QWidget* owner = nullptr);
+    ~frmGrp() override;
 
     // The groups of the page 0..2 in the boxes.
     void showPage(int page);

@@ -59,6 +59,14 @@ frmSqMcr::frmSqMcr(ProgramContext context, SmData& data, QWidget* owner)
     showProgram(1);
 }
 
+frmSqMcr::~frmSqMcr()
+{
+    // The boxes lose the focus while they are destroyed; the table is not theirs to store
+    // into by then (closing stored it).
+    for (QObject* child : findChildren<QObject*>())
+        child->disconnect(this);
+}
+
 void frmSqMcr::buildRows(QWidget* area)
 {
     auto* grid = new QGridLayout(area);

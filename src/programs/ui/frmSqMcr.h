@@ -22,6 +22,7 @@ class frmSqMcr : public QWidget {
     Q_OBJECT
 public:
     frmSqMcr(ProgramContext context, SmData& data, QWidget* owner = nullptr);
+    ~frmSqMcr() override;
 
     int smNo() const { return smNo_; }
     void showProgram(int smNo);
