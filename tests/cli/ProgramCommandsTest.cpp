@@ -143,6 +143,15 @@ TEST_F(ProgramCommand, WriteReadAndVerifyGroupsAndPrograms)
     ASSERT_EQ(result.status, 0);
     EXPECT_TRUE(bytesOf("back.smd").contains("\"12\"\r\n1,4\r\n5,9\r\n6,1\r\n0,0\r\n"));
 
+    // A wrong echo from the controller: no store command, write mode ended.
+    result = run({"--simulate", "--sim-arg", "--log", "--sim-arg", "--reply", "--sim-arg", "0WG0A=0WG0B", "groups",
+                  "write", put("ten.grp", GroupFile({{10, 300, 999}}))});
+    EXPECT_EQ(result.status, 1);
+    EXPECT_TRUE(result.err.contains("> 0WG0A12C3E7\n< 0WG0B<CR><LF>\n")) << result.err.toStdString();
+    EXPECT_TRUE(result.err.contains("Communication error occurs!\ntransmit data is wrong\n"));
+    EXPECT_FALSE(result.err.contains("> 0WE3"));
+    EXPECT_TRUE(result.err.contains("> 0CM00"));
+
     // Invalid data is refused before anything is sent.
     result = run({"--simulate", "--sim-arg", "--log", "groups", "write", put("bad.grp", GroupFile({{12, 5, 3}}))});
     EXPECT_EQ(result.status, 1);
