@@ -13,12 +13,13 @@ enum class FaultKind {
     Split,   // the reply goes out in two pieces 30 ms apart
     Double,  // the reply goes out twice in one write
     WrongEcho,  // a data character of the reply is changed; echo code and length are kept
+    Reply,   // answer with `reply`, whatever it is, instead of executing the request
 };
 
 struct Fault {
     FaultKind kind = FaultKind::Error;
     QByteArray prefix;   // requests beginning with this (station digit included: "0RP")
-    QByteArray reply;    // Error only, without CR LF
+    QByteArray reply;    // Error and Reply only, without CR LF
     int remaining = -1;  // requests it still applies to; -1 for ever
 };
 

@@ -61,6 +61,8 @@ Response Kvm8Simulator::respond(const QByteArray& requestLine)
     }
     if (const auto error = faults_.take(FaultKind::Error, requestLine)) {
         response.reply = error->reply + kCrLf;
+    } else if (const auto given = faults_.take(FaultKind::Reply, requestLine)) {
+        response.reply = given->reply + kCrLf;
     } else if (reportAlarm_) {
         // An alarm raised while moving answers whatever comes next, once.
         reportAlarm_ = false;

@@ -40,6 +40,20 @@ bool ParseErrorFault(const QString& value, int count, QList<Fault>* faults, QStr
     return true;
 }
 
+// A reply of the right code and length with a wrong echo, say, which no other fault gives.
+bool ParseReplyFault(const QString& value, QList<Fault>* faults, QString* message)
+{
+    const qsizetype eq = value.indexOf(QLatin1Char('='));
+    const QByteArray prefix = value.left(eq).toLatin1();
+    const QByteArray reply = value.mid(eq + 1).toLatin1();
+    if (eq <= 0 || reply.isEmpty() || reply.contains('\r') || reply.contains('\n')) {
+        *message = QStringLiteral("--reply wants PREFIX=REPLY with a reply line such as 0WG0B, not \"%1\"").arg(value);
+        return false;
+    }
+    faults->append({FaultKind::Reply, prefix, reply, -1});
+    return true;
+}
+
 bool ParseDigit(const QString& text, int base, int high, int* value)
 {
     bool ok = false;
@@ -58,6 +72,10 @@ bool ReadValues(const QCommandLineParser& parser, SimOptions* o, QString* messag
     }
     for (const QString& v : parser.values(QStringLiteral("error-once"))) {
         if (!ParseErrorFault(v, 1, &o->faults, message))
+            return false;
+    }
+    for (const QString& v : parser.values(QStringLiteral("reply"))) {
+        if (!ParseReplyFault(v, &o->faults, message))
             return false;
     }
     for (const PrefixOption& p : kPrefixOptions) {
@@ -121,6 +139,7 @@ ParseOutcome ParseSimOptions(const QStringList& arguments, SimOptions* options, 
         {QStringLiteral("wire-delay"), QStringLiteral("Answer no faster than a 9600-baud line allows.")},
         {QStringLiteral("error"), QStringLiteral("Answer requests beginning with PREFIX with REPLY (e.g. 0RV=0%%105); repeatable."), QStringLiteral("PREFIX=REPLY")},
         {QStringLiteral("error-once"), QStringLiteral("As --error, for the next such request only."), QStringLiteral("PREFIX=REPLY")},
+        {QStringLiteral("reply"), QStringLiteral("Answer requests beginning with PREFIX with the line REPLY (CR LF added), not executing them; repeatable."), QStringLiteral("PREFIX=REPLY")},
         {QStringLiteral("busy"), QStringLiteral("Answer the ready query 0RA with busy, always.")},
         {QStringLiteral("type-digit"), QStringLiteral("Controller type digit in the 0RV reply (default 4)."), QStringLiteral("N")},
         {QStringLiteral("axes"), QStringLiteral("Axes in use at start, one hex digit (default 3)."), QStringLiteral("MASK")},

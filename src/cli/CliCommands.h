@@ -35,6 +35,8 @@ void AddParameterCommands(CliCommandTable& table);
 void AddPositionCommands(CliCommandTable& table);
 void AddPrintCommands(CliCommandTable& table);
 void AddIoCommands(CliCommandTable& table);
+void AddProgramCommands(CliCommandTable& table);
+void AddBackupCommands(CliCommandTable& table);
 
 // The whole table, in the order the usage lists it.
 CliCommandTable AllCliCommands();

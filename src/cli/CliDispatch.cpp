@@ -16,6 +16,8 @@ CliCommandTable AllCliCommands()
     AddPrintCommands(table);
     AddIoCommands(table);
     AddActuatorCommands(table);
+    AddProgramCommands(table);
+    AddBackupCommands(table);
     return table;
 }
 

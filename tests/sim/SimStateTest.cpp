@@ -135,6 +135,29 @@ TEST(SimOptionsParse, BadOptionsAndHelp)
     EXPECT_TRUE(message.contains("--error-once"));
 }
 
+TEST(SimOptionsParse, ReplyAnswersWithTheGivenLineInsteadOfExecuting)
+{
+    SimOptions o;
+    QString message;
+    ASSERT_EQ(ParseSimOptions({"kvm8-sim", "--reply", "0WG0A=0WG0B", "--reply", "0WE3=0WE1"}, &o, &message),
+              ParseOutcome::Run)
+        << message.toStdString();
+    Kvm8Simulator sim;
+    ApplySimOptions(o, sim);
+    EXPECT_EQ(sim.handle("0WG0A12C3E7"), Line("0WG0B"));
+    EXPECT_EQ(sim.group(10), (GroupData{1, 1}));  // not executed
+    EXPECT_EQ(sim.handle("0WG0A12C3E7"), Line("0WG0B"));  // every time
+    EXPECT_EQ(sim.handle("0WE3"), Line("0WE1"));
+    EXPECT_EQ(sim.handle("0WG0B12C3E7"), Line("0WG0B"));
+
+    for (const char* bad : {"0WG0A", "=0WG0B", "0WG0A="}) {
+        SimOptions none;
+        EXPECT_EQ(ParseSimOptions({"kvm8-sim", "--reply", bad}, &none, &message), ParseOutcome::Error) << bad;
+    }
+    EXPECT_EQ(ParseSimOptions({"kvm8-sim", "--help"}, &o, &message), ParseOutcome::Help);
+    EXPECT_TRUE(message.contains("--reply"));
+}
+
 TEST(SimLines, RequestsEndWithCrLfAndNoiseIsDropped)
 {
     LineAssembler a;

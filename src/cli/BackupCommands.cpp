@@ -1,0 +1,193 @@
+// kvt7ctl backup [--force] DIR and restore DIR: the whole controller (positions 1-999,
+// parameters, groups, S/M programs) to and from four files, through the area commands.
+
+#include "CliCommands.h"
+#include "CliContext.h"
+#include "actuators/ActuatorCatalogue.h"
+#include "actuators/ModelDesignation.h"
+#include "parameters/ControllerAxisSettings.h"
+#include "parameters/ParameterFileOperations.h"
+#include "positions/PositionFile.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <cstdio>
+
+namespace kvt7 {
+
+namespace {
+
+// One area of the controller: its file in the backup folder and its commands.
+struct Area {
+    QString name;      // as the progress lines name it
+    QString command;   // the first word of its commands
+    QString fileName;
+    QStringList readRange;  // the words that make its read take everything
+};
+
+// Parameters come first: a restore writes them before the positions, whose stroke check and
+// actuators depend on them.
+QList<Area> AllAreas()
+{
+    return {
+        {QStringLiteral("parameters"), QStringLiteral("params"), QStringLiteral("parameters.pmt"), {}},
+        {QStringLiteral("positions"), QStringLiteral("positions"), QStringLiteral("positions.kvd"),
+         {QStringLiteral("--range"), QStringLiteral("1-999")}},
+        {QStringLiteral("groups"), QStringLiteral("groups"), QStringLiteral("groups.grp"), {}},
+        {QStringLiteral("sm"), QStringLiteral("sm"), QStringLiteral("programs.smd"), {}},
+    };
+}
+
+void Note(const QString& text)
+{
+    const QByteArray bytes = (text + QLatin1Char('\n')).toUtf8();
+    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stderr);
+    std::fflush(stderr);
+}
+
+// Runs "COMMAND VERB ARGUMENTS" of the command table on the same context.
+int RunArea(CliContext& cli, const Area& area, const QString& verb, const QStringList& arguments)
+{
+    const QStringList name{area.command, verb};
+    for (const CliCommand& command : AllCliCommands()) {
+        if (command.name == name)
+            return command.run(cli, arguments);
+    }
+    return kExitFailure;
+}
+
+// The temporary files lie beside the folder, so that they are renamed into it, not copied.
+std::unique_ptr<QTemporaryDir> ScratchBeside(const QDir& target)
+{
+    const QString parent = QFileInfo(target.absolutePath()).absolutePath();
+    if (!QDir().mkpath(parent))
+        return nullptr;
+    auto scratch = std::make_unique<QTemporaryDir>(
+        QDir(parent).filePath(QStringLiteral(".") + QFileInfo(target.absolutePath()).fileName() + QStringLiteral("-XXXXXX")));
+    return scratch->isValid() ? std::move(scratch) : nullptr;
+}
+
+bool MoveIntoPlace(const QTemporaryDir& scratch, const QDir& target)
+{
+    if (!QDir().mkpath(target.absolutePath()))
+        return false;
+    for (const Area& area : AllAreas()) {
+        // rename() replaces an existing file in one step.
+        const QByteArray from = QFile::encodeName(scratch.filePath(area.fileName));
+        const QByteArray to = QFile::encodeName(target.filePath(area.fileName));
+        if (std::rename(from.constData(), to.constData()) != 0)
+            return false;
+    }
+    return true;
+}
+
+int Backup(CliContext& cli, const QStringList& arguments)
+{
+    const bool force = !arguments.isEmpty() && arguments.first() == QLatin1String("--force");
+    const QStringList rest = arguments.mid(force ? 1 : 0);
+    if (rest.size() != 1 || rest.first().isEmpty() || rest.first().startsWith(QLatin1Char('-')))
+        return kExitUsage;
+    const QDir target(rest.first());
+    for (const Area& area : AllAreas()) {
+        if (!force && QFileInfo::exists(target.filePath(area.fileName))) {
+            cli.complain(QStringLiteral("%1 already holds %2 (--force replaces it)").arg(rest.first(), area.fileName));
+            return kExitFailure;
+        }
+    }
+    const auto scratch = ScratchBeside(target);
+    if (!scratch) {
+        cli.complain(QStringLiteral("cannot create a folder beside %1").arg(rest.first()));
+        return kExitFailure;
+    }
+    for (const Area& area : AllAreas()) {
+        const QStringList read = area.readRange + QStringList{QStringLiteral("-o"), scratch->filePath(area.fileName)};
+        if (RunArea(cli, area, QStringLiteral("read"), read) != kExitSuccess) {
+            Note(QStringLiteral("backup stopped: ") + area.name);
+            return kExitFailure;
+        }
+        Note(area.name + QStringLiteral(" read"));
+    }
+    if (!MoveIntoPlace(*scratch, target)) {
+        cli.complain(QStringLiteral("cannot write the files into %1").arg(rest.first()));
+        return kExitFailure;
+    }
+    return kExitSuccess;
+}
+
+// The model labels the parameter file sets for the axes it has in use ("" otherwise), as a
+// position file records them.
+std::optional<std::array<QString, 4>> ParameterModelLabels(CliContext& cli, const QString& file)
+{
+    ParameterSet set;
+    if (OpenParameterFileAt(set, file, cli.dialogs(), cli.catalogue()) != 0)
+        return std::nullopt;
+    AxisSettings axes;
+    if (!TakeAxisSettingsFromParameterSet(set, axes))
+        return std::nullopt;
+    const CatalogueFile catalogue(QCoreApplication::applicationDirPath(), cli.catalogue(), cli.dialogs());
+    std::array<QString, 4> labels;
+    for (int axis = 1; axis <= 4; ++axis) {
+        if (axes.Pc(axis).InUse)
+            labels[std::size_t(axis - 1)] = ModelLabel(axes.Pc(axis), catalogue);
+    }
+    return labels;
+}
+
+// The position file must have been made for the actuators the parameter file sets.
+bool ActuatorsAgree(CliContext& cli, const QDir& source)
+{
+    const auto labels = ParameterModelLabels(cli, source.filePath(QStringLiteral("parameters.pmt")));
+    const ParsedPositionFile positions = ReadPositionFileAt(source.filePath(QStringLiteral("positions.kvd")));
+    if (labels && positions.content && positions.content->modelTexts == *labels)
+        return true;
+    cli.dialogs().message(cli.catalogue().Text(357) + QStringLiteral("\r\n") + cli.catalogue().Text(483));
+    return false;
+}
+
+// Runs the verb of every area on its file; false (reported) at the first failure.
+bool EveryArea(CliContext& cli, const QDir& source, const QString& verb, const QString& done)
+{
+    for (const Area& area : AllAreas()) {
+        if (RunArea(cli, area, verb, {source.filePath(area.fileName)}) != kExitSuccess) {
+            Note(QStringLiteral("restore stopped: ") + area.name);
+            return false;
+        }
+        Note(area.name + QLatin1Char(' ') + done);
+    }
+    return true;
+}
+
+int Restore(CliContext& cli, const QStringList& arguments)
+{
+    if (arguments.size() != 1 || arguments.first().isEmpty() || arguments.first().startsWith(QLatin1Char('-')))
+        return kExitUsage;
+    const QDir source(arguments.first());
+    // Nothing is sent before all four files have passed their checks.
+    if (!EveryArea(cli, source, QStringLiteral("check"), QStringLiteral("checked")))
+        return kExitFailure;
+    if (!ActuatorsAgree(cli, source)) {
+        Note(QStringLiteral("restore stopped: positions"));
+        return kExitFailure;
+    }
+    if (!EveryArea(cli, source, QStringLiteral("write"), QStringLiteral("written"))
+        || !EveryArea(cli, source, QStringLiteral("verify"), QStringLiteral("verified")))
+        return kExitFailure;
+    return kExitSuccess;
+}
+
+}  // namespace
+
+void AddBackupCommands(CliCommandTable& table)
+{
+    table.append({{QStringLiteral("backup")}, QStringLiteral("[--force] DIR"),
+                  QStringLiteral("read the whole controller into DIR (positions.kvd, parameters.pmt, "
+                                 "groups.grp, programs.smd)"),
+                  true, Backup});
+    table.append({{QStringLiteral("restore")}, QStringLiteral("DIR"),
+                  QStringLiteral("check the four files of DIR, write them into the controller and verify"),
+                  true, Restore});
+}
+
+}  // namespace kvt7

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "programs/GroupTable.h"
+
+namespace kvt7 {
+
+struct ProgramContext;
+
+// How a verification ended.
+enum class ProgramVerify { Same, Different, Failed };
+
+// Groups 1..99 from the controller ("0RG", progress window with Cancel). The buffer is
+// replaced only when every reply arrived and each echoes its group with hex fields (else
+// 384/385). 0 read, 1 failed (shown), 2 cancelled (not shown).
+int ReadAllGroups(ProgramContext& context, GroupReadBuffer& buffer);
+// Groups 1..99 ("0WG") and the store command "0WE3"; a wrong echo shows 384/385 and sends
+// nothing further. 0 written, 1 failed (shown).
+int WriteAllGroups(ProgramContext& context, const GroupTable& table);
+
+// The window's operations. 0 done, 1 refused, failed or stopped (shown).
+// Asks 835; a cancelled read shows 425; the read replaces the table.
+int ReadGroupsFromController(ProgramContext& context, GroupData& data);
+// Check (820, 836-838), question 839, ready query, write mode, write, normal mode.
+int WriteGroupsToController(ProgramContext& context, GroupData& data);
+// Check (820, 821), read, compare; the result message is shown.
+ProgramVerify VerifyGroupsWithController(ProgramContext& context, GroupData& data);
+
+}  // namespace kvt7

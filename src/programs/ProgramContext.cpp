@@ -1,0 +1,45 @@
+#include "ProgramContext.h"
+
+#include "app/MessageCatalogue.h"
+#include "link/CommandGroups.h"
+#include "platform/Dialogs.h"
+
+#include <QStringList>
+
+namespace kvt7 {
+
+QString ProgramContext::text(int id) const
+{
+    return messages.Text(id);
+}
+
+QString ProgramContext::lines(std::initializer_list<int> ids) const
+{
+    QStringList texts;
+    for (int id : ids)
+        texts << text(id);
+    return texts.join(QLatin1String("\r\n"));
+}
+
+ProgramCommandsLocked::ProgramCommandsLocked(CommandGroups& groups) : groups_(groups)
+{
+    groups_.setCommandsEnabled(false);
+    groups_.disableEditingCommands();
+}
+
+ProgramCommandsLocked::~ProgramCommandsLocked()
+{
+    groups_.setCommandsEnabled(true);
+}
+
+BusyCursor::BusyCursor(Dialogs& dialogs) : dialogs_(dialogs)
+{
+    dialogs_.setBusyCursor(true);
+}
+
+BusyCursor::~BusyCursor()
+{
+    dialogs_.setBusyCursor(false);
+}
+
+}  // namespace kvt7

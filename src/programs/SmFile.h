@@ -1,0 +1,23 @@
+#pragma once
+
+#include "programs/ProgramFileFormat.h"
+#include "programs/SmTable.h"
+
+namespace kvt7 {
+
+struct SmFileContent {
+    ProgramFileRead outcome = ProgramFileRead::Failed;
+    // Programs the file does not list read as all "0. END".
+    SmReadBuffer buffer;
+};
+
+// An S/M file (.smd): "KV-M8" with "SM" (no other model), three numbers that are ignored,
+// then an SM number 1..20 and 16 command, data pairs for as many programs as it holds.
+SmFileContent ReadSmFile(const QString& path);
+SmFileContent ParseSmFile(const QByteArray& bytes);
+
+// The file of programs 1..20. False when it cannot be written.
+bool WriteSmFile(const QString& path, const SmTable& table);
+FieldWriter SmFileWriter(const SmTable& table);
+
+}  // namespace kvt7

@@ -1,0 +1,297 @@
+#include "frmSqMcr.h"
+
+#include "ProgramBoxes.h"
+#include "app/ui/ControlArray.h"
+#include "app/MessageCatalogue.h"
+#include "platform/Dialogs.h"
+#include "programs/ProgramFileOperations.h"
+#include "programs/SmTransfer.h"
+
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+namespace kvt7 {
+
+namespace {
+
+struct ButtonSpec {
+    const char* name;
+    int caption;
+};
+
+// cmdSqMcrWinClose has no caption of its own: it takes the group window's "Close".
+const ButtonSpec kButtons[] = {
+    {"cmdReadSMfromCt", 906}, {"cmdSmFileOpen", 909},  {"cmdWriteSMtoCt", 907},
+    {"cmdSmFileSave", 910},   {"cmdSmCTShogo", 908},   {"cmdSmFileShogo", 911},
+    {"cmdSMDispPrint", 912},  {"cmdSMFilePrint", 913}, {"cmdSqMcrWinClose", 813},
+};
+constexpr int kListedCommands = 7;
+
+QLabel* Caption(const MessageCatalogue& messages, int id, QWidget* parent)
+{
+    auto* label = new QLabel(messages.Text(id), parent);
+    label->setProperty("Tag", QString::number(id));
+    return label;
+}
+
+}  // namespace
+
+frmSqMcr::frmSqMcr(ProgramContext context, SmData& data, QWidget* owner)
+    : QWidget(owner, Qt::Window), context_(context), data_(data)
+{
+    setObjectName(QStringLiteral("frmSqMcr"));
+    setWindowTitle(context_.text(901));
+    setProperty("Tag", QStringLiteral("901"));
+    auto* layout = new QHBoxLayout(this);
+    auto* rows = new QWidget(this);
+    rowsArea_ = rows;
+    auto* side = new QWidget(this);
+    layout->addWidget(rows);
+    layout->addWidget(side, 0, Qt::AlignTop);
+    buildRows(rows);
+    buildButtons(side);
+    showProgram(1);
+}
+
+frmSqMcr::~frmSqMcr()
+{
+    // The boxes lose the focus while they are destroyed; the table is not theirs to store
+    // into by then (closing stored it).
+    for (QObject* child : findChildren<QObject*>())
+        child->disconnect(this);
+}
+
+void frmSqMcr::buildRows(QWidget* area)
+{
+    auto* grid = new QGridLayout(area);
+    grid->setVerticalSpacing(2);
+    auto* top = new QHBoxLayout;
+    top->addWidget(Caption(context_.messages, 902, area));
+    smNoLabel_ = new QLabel(area);
+    smNoLabel_->setObjectName(QStringLiteral("lblSqMacroNo"));
+    smNoLabel_->setMinimumWidth(30);
+    smNoLabel_->setAlignment(Qt::AlignCenter);
+    top->addWidget(smNoLabel_);
+    upDown_ = new QSpinBox(area);
+    upDown_->setObjectName(QStringLiteral("UpDownSmNo"));
+    upDown_->setRange(1, kSmProgramCount);
+    upDown_->setButtonSymbols(QAbstractSpinBox::UpDownArrows);
+    upDown_->setFixedWidth(50);
+    top->addWidget(upDown_);
+    top->addStretch();
+    grid->addLayout(top, 0, 0, 1, 3);
+    grid->addWidget(Caption(context_.messages, 914, area), 1, 0);
+    grid->addWidget(Caption(context_.messages, 904, area), 1, 1);
+    grid->addWidget(Caption(context_.messages, 905, area), 1, 2);
+    for (int row = 0; row < kRows; ++row) {
+        auto* step = new QLabel(QString::number(row + 1), area);
+        SetControlIndex(step, QStringLiteral("lblSqMcrStep"), row);
+        step->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        commands_[row] = new CommandList(area);
+        SetControlIndex(commands_[row], QStringLiteral("comboMerei"), row);
+        for (int code = 0; code < kListedCommands; ++code)
+            commands_[row]->addItem(SmCommandText(code), code);
+        data_boxes_[row] = new RuleBox(area);
+        SetControlIndex(data_boxes_[row], QStringLiteral("txtSmData"), row);
+        data_boxes_[row]->setFixedWidth(50);
+        grid->addWidget(step, row + 2, 0);
+        grid->addWidget(commands_[row], row + 2, 1);
+        grid->addWidget(data_boxes_[row], row + 2, 2);
+        connectRow(row);
+    }
+    connect(upDown_, &QSpinBox::valueChanged, this, [this](int value) {
+        if (value == smNo_)
+            return;
+        storeFocused();
+        showProgram(value);
+    });
+}
+
+void frmSqMcr::connectRow(int row)
+{
+    RuleBox* box = data_boxes_[row];
+    const auto command = [this, row] { return stepOfRow(row).command; };
+    box->setKeyRule([command](const TypedKey& key, const BoxState& state) { return SmBoxTakesKey(command(), key, state); });
+    box->setValidator(new RuleValidator([command](const QString& text) { return SmBoxTakesText(command(), text); },
+                                        [this] { context_.dialogs.beep(); }, box));
+    connect(box, &QLineEdit::textChanged, this, [this, row](const QString& text) {
+        if (!showing_)
+            stepOfRow(row).data = BoxValue(text);
+    });
+    connect(box, &RuleBox::focusEntered, this, [this, row] { dataEntered(row); });
+    connect(box, &RuleBox::enterPressed, this, [this, row] { commands_[(row + 1) % kRows]->setFocus(); });
+    connect(commands_[row], &CommandList::enterPressed, this, [box] { box->setFocus(); });
+    connect(commands_[row], &CommandList::focusLeft, this, [this, row] { commandLeft(row); });
+}
+
+void frmSqMcr::buildButtons(QWidget* area)
+{
+    auto* column = new QVBoxLayout(area);
+    const ProgramFiles files{context_.dialogs, context_.messages};
+    const std::function<void()> actions[] = {
+        [this] { ReadSmFromController(context_, data_); },
+        [this, files] { OpenSmFile(files, data_); },
+        [this] { WriteSmToController(context_, data_); },
+        [this, files] { SaveSmFile(files, data_); },
+        [this] { VerifySmWithController(context_, data_); },
+        [this, files] { VerifySmWithFile(files, data_); },
+        {},
+        {},
+        [this] { close(); },
+    };
+    for (std::size_t i = 0; i < std::size(kButtons); ++i) {
+        auto* button = new QPushButton(context_.text(kButtons[i].caption), area);
+        button->setObjectName(QLatin1String(kButtons[i].name));
+        button->setProperty("Tag", QString::number(kButtons[i].caption));
+        column->addWidget(button);
+        buttons_ << button;
+        const std::function<void()> action = actions[i];
+        if (!action) {
+            button->setEnabled(false);  // the listings come later
+            continue;
+        }
+        const bool closes = i + 1 == std::size(kButtons);
+        connect(button, &QPushButton::clicked, this, [this, action, closes] {
+            storeFocused();
+            if (closes)
+                action();
+            else
+                run(action);
+        });
+    }
+    column->addStretch();
+}
+
+void frmSqMcr::showProgram(int smNo)
+{
+    smNo_ = smNo;
+    if (upDown_->value() != smNo)
+        upDown_->setValue(smNo);
+    smNoLabel_->setText(QString::number(smNo));
+    reload();
+}
+
+void frmSqMcr::reload()
+{
+    for (int row = 0; row < kRows; ++row)
+        showRow(row);
+}
+
+void frmSqMcr::showRow(int row)
+{
+    showing_ = true;
+    const SmStep& step = stepOfRow(row);
+    if (SmCommandShown(step.command)) {
+        const bool end = step.command == kSmEndCommand || step.command == kSmEndAlias;
+        commands_[row]->setCurrentIndex(end ? 0 : step.command);
+        data_boxes_[row]->setText(end ? QString() : QString::number(step.data));
+    } else {
+        // A code the list does not hold: no entry, and the data as it is.
+        commands_[row]->setCurrentIndex(-1);
+        data_boxes_[row]->setText(QString::number(step.data));
+    }
+    showing_ = false;
+}
+
+void frmSqMcr::commandLeft(int row)
+{
+    const QVariant code = commands_[row]->currentData();
+    if (!code.isValid()) {
+        context_.dialogs.beep();
+        return;
+    }
+    SmStep& step = stepOfRow(row);
+    if (step.command == code.toInt())
+        return;
+    step.command = code.toInt();
+    if (step.command == kSmEndCommand)
+        data_boxes_[row]->clear();
+}
+
+void frmSqMcr::dataEntered(int row)
+{
+    SmStep& step = stepOfRow(row);
+    const int data = DataOnFocus(step.command, step.data);
+    if (data == step.data)
+        return;
+    step.data = data;
+    showRow(row);
+    data_boxes_[row]->setSelection(0, 1);
+}
+
+void frmSqMcr::storeFocused()
+{
+    QWidget* focus = focusWidget();
+    for (int row = 0; row < kRows; ++row) {
+        if (focus == commands_[row])
+            commandLeft(row);
+        else if (focus == data_boxes_[row])
+            stepOfRow(row).data = BoxValue(data_boxes_[row]->text());
+    }
+}
+
+void frmSqMcr::setControlsEnabled(bool enabled)
+{
+    for (QPushButton* button : buttons_) {
+        const QString name = button->objectName();
+        const bool print = name == QLatin1String("cmdSMDispPrint") || name == QLatin1String("cmdSMFilePrint");
+        button->setEnabled(enabled && !print);
+    }
+    upDown_->setEnabled(enabled);
+    // The table is not edited under a transfer that is sending or replacing it.
+    rowsArea_->setEnabled(enabled);
+}
+
+void frmSqMcr::run(const std::function<void()>& operation)
+{
+    busy_ = true;
+    setControlsEnabled(false);
+    {
+        ProgramCommandsLocked locked(context_.groups);
+        operation();
+    }
+    busy_ = false;
+    setControlsEnabled(true);
+    reload();
+}
+
+void frmSqMcr::closeByProgram()
+{
+    programClose_ = true;
+    close();
+    programClose_ = false;
+}
+
+void frmSqMcr::closeEvent(QCloseEvent* event)
+{
+    if (busy_ && !programClose_) {
+        event->ignore();
+        return;
+    }
+    storeFocused();
+    QWidget::closeEvent(event);
+}
+
+void frmSqMcr::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape) {
+        if (!busy_)
+            close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void frmSqMcr::showEvent(QShowEvent* event)
+{
+    reload();
+    QWidget::showEvent(event);
+}
+
+}  // namespace kvt7

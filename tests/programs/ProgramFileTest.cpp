@@ -1,0 +1,271 @@
+// The .grp and .smd files: hand-written golden files written byte for byte and read back,
+// and every kind of damaged file refused with its message, the tables untouched.
+#include "app/MessageCatalogue.h"
+#include "programs/GroupFile.h"
+#include "programs/ProgramFileOperations.h"
+#include "programs/SmFile.h"
+#include "support/ScriptedDialogs.h"
+#include "support/TestPaths.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace kvt7::test {
+namespace {
+
+QByteArray Golden(const char* name)
+{
+    QFile file(SourceDir() + QStringLiteral("/tests/programs/golden/") + QLatin1String(name));
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << name;
+    return file.readAll();
+}
+
+GroupTable GoldenGroups()
+{
+    GroupTable table;
+    table.group(1) = {1, 5};
+    table.group(10) = {300, 999};
+    table.group(34) = {34, 66};
+    table.group(99) = {998, 999};
+    return table;
+}
+
+SmTable GoldenPrograms()
+{
+    SmTable table;
+    table.program(3).step(1) = {1, 2};
+    table.program(3).step(2) = {5, 9};
+    table.program(3).step(3) = {4, 4};
+    table.program(20).step(16) = {6, 1};
+    return table;
+}
+
+class ProgramFileTest : public ::testing::Test {
+protected:
+    ProgramFileTest() { messages.setLanguage(kEnglish); }
+    QString path(const QString& name) const { return dir.filePath(name); }
+    QString put(const QString& name, const QByteArray& bytes) const
+    {
+        QFile file(path(name));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+        return path(name);
+    }
+    QByteArray bytesOf(const QString& file) const
+    {
+        QFile f(file);
+        EXPECT_TRUE(f.open(QIODevice::ReadOnly));
+        return f.readAll();
+    }
+    ProgramFiles files() { return {dialogs, messages}; }
+
+    QTemporaryDir dir;
+    ScriptedDialogs dialogs;
+    MessageCatalogue messages = MessageCatalogue::Builtin();
+};
+
+TEST_F(ProgramFileTest, GroupFileIsWrittenAsTheGoldenFileAndReadBack)
+{
+    GroupData data;
+    data.table = GoldenGroups();
+    ASSERT_EQ(SaveGroupFileAt(files(), data, path("g.grp")), 0);
+    EXPECT_EQ(bytesOf(path("g.grp")), Golden("groups.grp"));
+    EXPECT_TRUE(dialogs.messages.empty());
+
+    GroupData back;
+    ASSERT_EQ(OpenGroupFileAt(files(), back, path("g.grp")), 0);
+    EXPECT_EQ(back.table.groups, GoldenGroups().groups);
+    EXPECT_EQ(back.lastFileName, path("g.grp"));
+}
+
+TEST_F(ProgramFileTest, SmFileIsWrittenAsTheGoldenFileAndReadBack)
+{
+    SmData data;
+    data.table = GoldenPrograms();
+    ASSERT_EQ(SaveSmFileAt(files(), data, path("p.smd")), 0);
+    EXPECT_EQ(bytesOf(path("p.smd")), Golden("programs.smd"));
+
+    SmData back;
+    ASSERT_EQ(OpenSmFileAt(files(), back, path("p.smd")), 0);
+    EXPECT_EQ(back.table, GoldenPrograms());
+    EXPECT_EQ(back.lastFileName, path("p.smd"));
+    EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST_F(ProgramFileTest, WhatAFileDoesNotListReadsAsTheDefault)
+{
+    QByteArray bytes = "\"KV-M6\",\"GRP\"\r\n50,3\r\n";
+    for (int g = 1; g <= 50; ++g)
+        bytes += QStringLiteral("\"%1\",%2,%3\r\n").arg(g).arg(g).arg(g + 100).toLatin1();
+    GroupData data;
+    data.readBuffer.group(60) = {7, 8};  // left from an earlier read
+    data.table.group(70) = {9, 9};
+    ASSERT_EQ(OpenGroupFileAt(files(), data, put("half.grp", bytes)), 0);
+    EXPECT_EQ(data.table.group(50), (GroupRange{50, 150}));
+    for (int g = 51; g <= 99; ++g)
+        EXPECT_EQ(data.table.group(g), (GroupRange{1, 1})) << g;
+
+    // Programs in any order, line breaks anywhere, group 0 accepted and dropped.
+    SmData sm;
+    sm.readBuffer.program(9).step(1) = {5, 5};
+    QByteArray smBytes = "\"KV-M8\",\"SM\"\r\n16,2,20\r\n\"7\"\r\n";
+    for (int s = 1; s <= 16; ++s)
+        smBytes += s == 2 ? "3\r\n4\r\n" : "0,0\r\n";
+    ASSERT_EQ(OpenSmFileAt(files(), sm, put("one.smd", smBytes)), 0);
+    EXPECT_EQ(sm.table.program(7).step(2), (SmStep{3, 4}));
+    EXPECT_EQ(sm.table.program(9), SmProgram{});
+
+    GroupData zero;
+    ASSERT_EQ(OpenGroupFileAt(files(), zero, put("zero.grp", "\"KV-M8\",\"GRP\"\r\n99,3\r\n\"0\",5,6\r\n")), 0);
+    EXPECT_EQ(zero.table.group(1), (GroupRange{1, 1}));
+    EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST_F(ProgramFileTest, GroupFilesOfAnotherKindAreRefusedOnceWithoutRetry)
+{
+    GroupData data;
+    data.table = GoldenGroups();
+    const GroupData before = data;
+    for (const char* header : {"\"KV-M8\",\"SM\"", "\"KV-M9\",\"GRP\"", "\"KV-M6\",\"grp\""}) {
+        dialogs.clear();
+        const QString file = put("kind.grp", QByteArray(header) + "\r\n99,3\r\n\"1\",2,3\r\n");
+        EXPECT_EQ(OpenGroupFileAt(files(), data, file), 1);
+        EXPECT_EQ(dialogs.texts(), QStringList{"Not GRP Data file for KV-T7.\r\nOpening file is canceled."});
+    }
+    EXPECT_EQ(data.table.groups, before.table.groups);
+    EXPECT_EQ(data.readBuffer.groups, before.readBuffer.groups);
+    EXPECT_EQ(data.lastFileName, "");
+}
+
+TEST_F(ProgramFileTest, DamagedGroupFilesShowTheReadMessage)
+{
+    const QByteArray head = "\"KV-M8\",\"GRP\"\r\n99,3\r\n";
+    const QList<QByteArray> bodies = {
+        "\"1\",2\r\n",          // truncated
+        "\"1\",2,x\r\n",        // not a number
+        "\"1\",2.5,3\r\n",      // fraction
+        "\"1\",2,32768\r\n",    // beyond 16 bits
+        "\"100\",2,3\r\n",      // no such group
+        "\"-1\",2,3\r\n",
+        "\"1\",\x82\r\n",       // not CP932
+    };
+    for (const QByteArray& body : bodies) {
+        GroupData data;
+        data.table.group(2) = {4, 4};
+        dialogs.clear();
+        EXPECT_EQ(OpenGroupFileAt(files(), data, put("bad.grp", head + body)), 1) << body.constData();
+        EXPECT_EQ(dialogs.texts(), QStringList{"An error occured in Reading file."}) << body.constData();
+        EXPECT_EQ(data.table.group(2), (GroupRange{4, 4}));
+        EXPECT_EQ(data.table.group(1), (GroupRange{1, 1}));
+        EXPECT_EQ(data.readBuffer.group(1), (GroupRange{1, 1}));
+    }
+    // The largest 16-bit values are read (the check refuses them later).
+    GroupData wide;
+    ASSERT_EQ(OpenGroupFileAt(files(), wide, put("wide.grp", head + "\"1\",-32768,32767\r\n")), 0);
+    EXPECT_EQ(wide.table.group(1), (GroupRange{-32768, 32767}));
+    EXPECT_EQ(OpenGroupFileAt(files(), wide, path("missing.grp")), 1);
+}
+
+TEST_F(ProgramFileTest, SmFilesOfAnotherKindOrDamagedShowTheirMessage)
+{
+    QByteArray steps;
+    for (int s = 1; s <= 16; ++s)
+        steps += "1,1\r\n";
+    const QList<QByteArray> files16 = {
+        "\"KV-M6\",\"SM\"\r\n16,2,20\r\n\"1\"\r\n" + steps,  // the two-axis controller
+        "\"KV-M8\",\"GRP\"\r\n16,2,20\r\n\"1\"\r\n" + steps,
+        "\"KV-M8\",\"SM\"\r\n16,2,20\r\n\"21\"\r\n" + steps,
+        "\"KV-M8\",\"SM\"\r\n16,2,20\r\n\"0\"\r\n" + steps,
+        "\"KV-M8\",\"SM\"\r\n16,2,20\r\n\"1\"\r\n" + steps.left(steps.size() - 3),
+        "\"KV-M8\",\"SM\"\r\n16,2,20\r\n\"1\"\r\n1,1.5\r\n" + steps.mid(5),
+        "\"KV-M8\",\"SM\"\r\n16,2\r\n",
+    };
+    for (const QByteArray& bytes : files16) {
+        SmData data;
+        data.table.program(1).step(1) = {5, 5};
+        dialogs.clear();
+        EXPECT_EQ(OpenSmFileAt(files(), data, put("bad.smd", bytes)), 1) << bytes.left(40).constData();
+        EXPECT_EQ(dialogs.texts(), QStringList{"An error occured while openig SM Data file."});
+        EXPECT_EQ(data.table.program(1).step(1), (SmStep{5, 5}));
+        EXPECT_EQ(data.readBuffer, SmReadBuffer{});
+    }
+}
+
+TEST_F(ProgramFileTest, SaveAndVerifyRefuseInvalidDataAndSaveFaultsAreReported)
+{
+    GroupData groups;
+    groups.table.group(12) = {5, 3};
+    EXPECT_EQ(SaveGroupFileAt(files(), groups, path("x.grp")), 1);
+    EXPECT_EQ(VerifyGroupsWithFileAt(files(), groups, path("x.grp")), ProgramVerify::Failed);
+    EXPECT_EQ(dialogs.texts(), QStringList(2, "Invalid value in some of group data.\r\n"
+                                              "Please confirm the value and try it again."));
+    EXPECT_FALSE(QFile::exists(path("x.grp")));
+
+    SmData sm;
+    sm.table.program(4).step(2) = {2, 5};
+    dialogs.clear();
+    EXPECT_EQ(SaveSmFileAt(files(), sm, path("x.smd")), 1);
+    EXPECT_TRUE(dialogs.lastText().endsWith("\r\n\r\n<4>,"));
+
+    dialogs.clear();
+    GroupData fine;
+    EXPECT_EQ(SaveGroupFileAt(files(), fine, path("no/such/folder/x.grp")), 1);
+    EXPECT_EQ(dialogs.texts(), QStringList{"An error occured while saving Group Data."});
+    SmData fineSm;
+    dialogs.clear();
+    EXPECT_EQ(SaveSmFileAt(files(), fineSm, path("no/such/folder/x.smd")), 1);
+    EXPECT_EQ(dialogs.texts(), QStringList{"An error occured while saving SM Data."});
+}
+
+TEST_F(ProgramFileTest, VerifyAgainstAFile)
+{
+    const QString golden = put("golden.grp", Golden("groups.grp"));
+    GroupData data;
+    data.table = GoldenGroups();
+    EXPECT_EQ(VerifyGroupsWithFileAt(files(), data, golden), ProgramVerify::Same);
+    data.table.group(5) = {2, 2};
+    EXPECT_EQ(VerifyGroupsWithFileAt(files(), data, golden), ProgramVerify::Different);
+    EXPECT_EQ(dialogs.texts(), (QStringList{"Result of Verify - OK",
+                                            "Result of Verify - NG\r\n<Unmatched group No.>\r\n Group No. 5,"}));
+
+    const QString smGolden = put("golden.smd", Golden("programs.smd"));
+    SmData sm;
+    sm.table = GoldenPrograms();
+    sm.table.program(1).step(1) = {15, 0};  // an F step read earlier is the file's END
+    dialogs.clear();
+    EXPECT_EQ(VerifySmWithFileAt(files(), sm, smGolden), ProgramVerify::Same);
+    sm.table.program(3).step(2) = {5, 8};
+    EXPECT_EQ(VerifySmWithFileAt(files(), sm, smGolden), ProgramVerify::Different);
+    EXPECT_EQ(dialogs.lastText(), "Result of Verify - NG\r\n<Unmatched items>\r\n SM No. 3,");
+}
+
+TEST_F(ProgramFileTest, DialogRequests)
+{
+    dialogs.answerOpen(std::nullopt);
+    dialogs.answerSave(std::nullopt);
+    GroupData data;
+    EXPECT_EQ(OpenGroupFile(files(), data), 2);
+    EXPECT_EQ(SaveGroupFile(files(), data), 2);
+    EXPECT_EQ(dialogs.openRequests.at(0).title, "Open GRP Data file");
+    EXPECT_EQ(dialogs.openRequests.at(0).filter, "GRP Data(*.grp)|*.grp|All files(*.*)|*.*");
+    EXPECT_EQ(dialogs.openRequests.at(0).defaultExtension, "grp");
+    EXPECT_EQ(dialogs.saveRequests.at(0).title, "Save GRP Data as ...");
+    EXPECT_EQ(dialogs.saveRequests.at(0).defaultName, "kvt7grp1.grp");
+
+    dialogs.answerOpen(std::nullopt);
+    dialogs.answerSave(std::nullopt);
+    SmData sm;
+    EXPECT_EQ(VerifySmWithFile(files(), sm), ProgramVerify::Failed);
+    EXPECT_EQ(SaveSmFile(files(), sm), 2);
+    EXPECT_EQ(dialogs.openRequests.at(1).title, "Open SM Data file to be verified");
+    EXPECT_EQ(dialogs.openRequests.at(1).filter, "SM Data(*.smd)|*.smd|All files(*.*)|*.*");
+    EXPECT_EQ(dialogs.saveRequests.at(1).title, "Save SM Data as ...");
+    EXPECT_EQ(dialogs.saveRequests.at(1).defaultName, "kvt7sm01.smd");
+    EXPECT_EQ(dialogs.saveRequests.at(1).defaultExtension, "smd");
+    EXPECT_TRUE(dialogs.messages.empty());
+}
+
+}  // namespace
+}  // namespace kvt7::test

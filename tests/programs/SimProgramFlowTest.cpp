@@ -1,0 +1,105 @@
+// Groups and S/M programs end to end over a real pseudo-terminal (QSerialPort) against the
+// simulated controller served in-process: edit, save, write, read back, verify.
+#include "Kvm8Simulator.h"
+#include "PtyServer.h"
+#include "link/CommandGroups.h"
+#include "link/ControllerLink.h"
+#include "platform/SerialPort.h"
+#include "programs/GroupTransfer.h"
+#include "programs/ProgramContext.h"
+#include "programs/ProgramFileOperations.h"
+#include "programs/SmTransfer.h"
+#include "support/LinkTestParts.h"
+
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace kvt7::test {
+namespace {
+
+class SimProgramFlowTest : public ::testing::Test, protected LinkTestParts {
+protected:
+    void SetUp() override
+    {
+        QString error;
+        ASSERT_TRUE(server.open(&error)) << error.toStdString();
+        link = std::make_unique<ControllerLink>(port, mode, dialogs, catalogue, settings, section, status,
+                                                server.devicePath());
+        AlarmList list;
+        list.AlarmListMissing = false;
+        status.setAlarmList(list);
+        context = std::make_unique<ProgramContext>(ProgramContext{*link, mode, dialogs, catalogue, commands});
+    }
+    void TearDown() override
+    {
+        if (link)
+            link->ClosePort();
+    }
+    ProgramFiles files() { return {dialogs, catalogue}; }
+
+    sim::Kvm8Simulator controller;
+    sim::PtyServer server{controller};
+    QtSerialLine port;
+    NoCommandGroups commands;
+    std::unique_ptr<ControllerLink> link;
+    std::unique_ptr<ProgramContext> context;
+    QTemporaryDir dir;
+};
+
+TEST_F(SimProgramFlowTest, GroupsEditSaveWriteReadBackAndVerify)
+{
+    GroupData edited;
+    edited.table.group(1) = {1, 10};
+    edited.table.group(5) = {20, 30};
+    edited.table.group(99) = {999, 999};
+    const QString file = dir.filePath("groups.grp");
+    ASSERT_EQ(SaveGroupFileAt(files(), edited, file), 0);
+    dialogs.answer(Answer::Yes);
+    ASSERT_EQ(WriteGroupsToController(*context, edited), 0);
+    EXPECT_EQ(controller.group(5, sim::Kvm8Simulator::Copy::Stored), (sim::GroupData{20, 30}));
+
+    GroupData back;
+    dialogs.answer(Answer::Ok);
+    ASSERT_EQ(ReadGroupsFromController(*context, back), 0);
+    EXPECT_EQ(back.table.groups, edited.table.groups);
+    EXPECT_EQ(VerifyGroupsWithFileAt(files(), back, file), ProgramVerify::Same);
+    EXPECT_EQ(dialogs.lastText(), "Result of Verify - OK");
+
+    back.table.group(5) = {20, 31};
+    EXPECT_EQ(VerifyGroupsWithFileAt(files(), back, file), ProgramVerify::Different);
+    EXPECT_EQ(dialogs.lastText(), "Result of Verify - NG\r\n<Unmatched group No.>\r\n Group No. 5,");
+    EXPECT_EQ(VerifyGroupsWithController(*context, back), ProgramVerify::Different);
+    EXPECT_EQ(dialogs.lastText(), "Result of Verify - NG\r\n<Unmatched group No.>\r\n Group No. 5,");
+    EXPECT_TRUE(dialogs.scriptUsedUp());
+}
+
+TEST_F(SimProgramFlowTest, ProgramsEditSaveWriteReadBackAndVerify)
+{
+    SmData edited;
+    edited.table.program(1).step(1) = {1, 1};
+    edited.table.program(1).step(2) = {5, 3};
+    edited.table.program(5).step(16) = {4, 4};
+    edited.table.program(20).step(8) = {6, 9};
+    const QString file = dir.filePath("programs.smd");
+    ASSERT_EQ(SaveSmFileAt(files(), edited, file), 0);
+    dialogs.answer(Answer::Yes);
+    ASSERT_EQ(WriteSmToController(*context, edited), 0);
+
+    SmData back;
+    dialogs.answer(Answer::Ok);
+    ASSERT_EQ(ReadSmFromController(*context, back), 0);
+    EXPECT_EQ(back.table, edited.table);
+    EXPECT_EQ(VerifySmWithFileAt(files(), back, file), ProgramVerify::Same);
+    EXPECT_EQ(dialogs.lastText(), "Result of Verify - OK");
+
+    back.table.program(5).step(16) = {4, 3};
+    EXPECT_EQ(VerifySmWithFileAt(files(), back, file), ProgramVerify::Different);
+    EXPECT_EQ(dialogs.lastText(), "Result of Verify - NG\r\n<Unmatched items>\r\n SM No. 5,");
+    EXPECT_EQ(VerifySmWithController(*context, back), ProgramVerify::Different);
+    EXPECT_EQ(dialogs.lastText(), "Result of Verify - NG\r\n<Unmatched items>\r\n SM No. 5,");
+    EXPECT_TRUE(dialogs.scriptUsedUp());
+}
+
+}  // namespace
+}  // namespace kvt7::test
