@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QList>
+#include <QPair>
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -23,6 +24,8 @@ struct SimOptions {
     std::optional<int> axisMask;
     QByteArray homingAlarm;
     QList<Fault> faults;
+    // --delay PREFIX=MS: requests beginning with PREFIX are answered MS ms late.
+    QList<QPair<QByteArray, int>> replyDelays;
 };
 
 enum class ParseOutcome { Run, Help, Error };

@@ -44,7 +44,7 @@ TEST_F(JogFixture, ModeCommandFailureShows377AndLeavesTheWindowIdle)
 TEST_F(JogFixture, OtherStartFailuresAddNoMessageOfTheirOwn)
 {
     rewrite = [](const QByteArray& line, const QByteArray& reply) {
-        return line == "0RH" ? QByteArray() : reply;
+        return line == "0RH" ? QByteArray("0%%011\r\n") : reply;
     };
     link.setReplyTimeoutMs(30);
     session.start();

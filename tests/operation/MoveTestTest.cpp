@@ -280,7 +280,7 @@ TEST_F(MoveTestFixture, GroupRunsWithoutTimeOutAndWaitsForReady)
     controller.overrides["0MG"] = QByteArray();
     controller.onRequest = [&](const QString& line) {
         if (line == "0MG63")
-            QTimer::singleShot(1300, &link, [this] { port.arrive("0MG63\r\n"); });
+            QTimer::singleShot(3000, &link, [this] { port.arrive("0MG63\r\n"); });
     };
     dispatch(MoveTest::Group);
     EXPECT_EQ(requests(), QStringList({"0RA", "0RH", "0MG63", "0RA"}));
