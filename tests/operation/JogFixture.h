@@ -12,11 +12,11 @@
 
 namespace kvt7::test {
 
-// The teaching window's operation on a scripted line whose far end is the simulated
-// controller, its clock following the real one; a main table of three rows.
-class JogFixture : public ::testing::Test, protected LinkTestParts {
+// A scripted line whose far end is the simulated controller, its clock following the real
+// one; a main table of three rows; axes 1 and 2 in use.
+class SimLineFixture : public ::testing::Test, protected LinkTestParts {
 protected:
-    JogFixture()
+    SimLineFixture()
     {
         AlarmList list;
         list.AlarmListMissing = false;
@@ -44,19 +44,11 @@ protected:
         table.DispLastNo = 3;
         axes.Pc(1).InUse = true;
         axes.Pc(2).InUse = true;
-        session.load();
     }
 
     bool waitFor(const std::function<bool()>& condition)
     {
         return QTest::qWaitFor(condition, 10000);
-    }
-    // Starts and waits until the window is active.
-    void startActive()
-    {
-        session.start();
-        ASSERT_EQ(session.state(), JogSession::State::Active) << dialogs.texts().join("|").toStdString();
-        port.writes.clear();
     }
     // The requests without the tick's position reads.
     QStringList sent() const
@@ -79,6 +71,21 @@ protected:
     MotionContext context{link, mode, dialogs, catalogue, settings, axes, parameters, commands};
     PositionTable table;
     PositionGrid grid;
+};
+
+// The teaching window's operation, loaded.
+class JogFixture : public SimLineFixture {
+protected:
+    JogFixture() { session.load(); }
+
+    // Starts and waits until the window is active.
+    void startActive()
+    {
+        session.start();
+        ASSERT_EQ(session.state(), JogSession::State::Active) << dialogs.texts().join("|").toStdString();
+        port.writes.clear();
+    }
+
     JogSession session{context, section, TeachTarget{table, grid}};
 };
 

@@ -1,0 +1,169 @@
+#include "JogFixture.h"
+#include "operation/ui/frmJOG.h"
+#include "operation/ui/frmMove.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTimer>
+
+namespace kvt7::test {
+namespace {
+
+class JogWindowTest : public SimLineFixture {
+protected:
+    JogWindowTest()
+    {
+        controller.setHomed(true);
+        window.show();
+    }
+    QPushButton* motionButton(int k) const
+    {
+        for (QPushButton* b : window.findChildren<QPushButton*>("cmdJOG"))
+            if (b->property("Index").toInt() == k)
+                return b;
+        return nullptr;
+    }
+    void start()
+    {
+        QTest::mouseClick(window.findChild<QPushButton*>("cmdJOGST"), Qt::LeftButton);
+        ASSERT_EQ(window.session().state(), JogSession::State::Active);
+        port.writes.clear();
+    }
+
+    frmJOG window{JogWindowContext{context, section, TeachTarget{table, grid}}};
+};
+
+TEST_F(JogWindowTest, LeftPressRunsAndReleaseStopsOtherButtonsDoNothing)
+{
+    start();
+    QPushButton* forward1 = motionButton(0);
+    ASSERT_NE(forward1, nullptr);
+    EXPECT_EQ(forward1->focusPolicy(), Qt::NoFocus);
+    EXPECT_FALSE(motionButton(4)->isEnabled());  // axis 3 is not present
+    QTest::mousePress(forward1, Qt::RightButton);
+    EXPECT_TRUE(window.session().queue().empty());
+    QTest::mousePress(forward1, Qt::LeftButton);
+    ASSERT_TRUE(waitFor([&] { return sentContains("0JR10000"); }));
+    QTest::mouseRelease(forward1, Qt::LeftButton);
+    ASSERT_TRUE(waitFor([&] { return sentContains("0SP"); }));
+    EXPECT_EQ(sent(), QStringList({"0RA", "0JR10000", "0SP"}));
+}
+
+TEST_F(JogWindowTest, LeavingTheHeldButtonStopsAndComingBackIsNoPress)
+{
+    start();
+    QPushButton* backward2 = motionButton(3);
+    QTest::mousePress(backward2, Qt::LeftButton);
+    ASSERT_TRUE(waitFor([&] { return sentContains("0JR02000"); }));
+    QEvent leave(QEvent::Leave);
+    QCoreApplication::sendEvent(backward2, &leave);
+    ASSERT_TRUE(waitFor([&] { return sentContains("0SP"); }));
+    QEvent enter(QEvent::Enter);
+    QCoreApplication::sendEvent(backward2, &enter);
+    QTest::mouseRelease(backward2, Qt::LeftButton);
+    QTest::qWait(400);
+    EXPECT_EQ(sent(), QStringList({"0RA", "0JR02000", "0SP"}));
+}
+
+TEST_F(JogWindowTest, HidingWithAButtonHeldStopsTheRun)
+{
+    start();
+    QTest::mousePress(motionButton(0), Qt::LeftButton);
+    ASSERT_TRUE(waitFor([&] { return sentContains("0JR10000"); }));
+    window.showMinimized();
+    window.hide();
+    ASSERT_TRUE(waitFor([&] { return sentContains("0SP"); }));
+}
+
+TEST_F(JogWindowTest, EndAfterACaptureAsksAndCancelKeepsTheWindowOpen)
+{
+    start();
+    auto* view = window.findChild<QTableWidget*>("flgdJOGPosi");
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualItemRect(view->item(1, 1)).center());
+    EXPECT_EQ(window.session().table().SelectRowNo(), 2);
+    EXPECT_EQ(window.findChild<QLabel*>("lblPosiNo")->text(), "2");
+    QTest::mouseClick(window.findChild<QPushButton*>("cmdJOGWrite"), Qt::LeftButton);
+    dialogs.answer(Answer::Cancel);
+    QTest::mouseClick(window.findChild<QPushButton*>("cmdJOGend"), Qt::LeftButton);
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_EQ(window.session().state(), JogSession::State::Idle);
+    EXPECT_TRUE(window.findChild<QPushButton*>("cmdJOGST")->isEnabled());
+    dialogs.answer(Answer::Yes);
+    EXPECT_TRUE(window.close());
+    EXPECT_TRUE(table.PosiChanged);
+}
+
+class MoveWindowTest : public OperationFixture {
+protected:
+    MoveWindowTest() { window.show(); }
+    template <typename T>
+    T* control(const char* name) const { return window.findChild<T*>(QString::fromLatin1(name)); }
+
+    frmMove window{context};
+};
+
+TEST_F(MoveWindowTest, RunShowsReachedPositionAndLampsWithStopsUsableMeanwhile)
+{
+    auto* row = control<QTableWidget>("flgdProgram");
+    row->item(0, 0)->setText("5");
+    row->item(0, 1)->setText("12");
+    controller.outputs = QLatin1Char('1');
+    bool stopUsable = false;
+    bool moveUsable = true;
+    controller.onRequest = [&](const QString& line) {
+        if (line == "0MP0053") {
+            stopUsable = control<QPushButton>("cmdStop")->isEnabled() && control<QPushButton>("cmdTmpStop")->isEnabled();
+            moveUsable = control<QPushButton>("cmdMove")->isEnabled() || control<QPushButton>("cmdClose")->isEnabled();
+        }
+    };
+    QTest::mouseClick(control<QPushButton>("cmdMove"), Qt::LeftButton);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return control<QLabel>("lblkanryoNo")->text() == "12"; }, 10000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return control<QPushButton>("cmdMove")->isEnabled(); }, 10000));
+    EXPECT_TRUE(stopUsable);
+    EXPECT_FALSE(moveUsable);
+    EXPECT_TRUE(control<QLabel>("imgOut1Green")->isVisible());
+    EXPECT_FALSE(control<QLabel>("imgOut2Green")->isVisible());
+    EXPECT_EQ(moves(), QStringList({"0MP0053", "0MP00C3"}));
+}
+
+TEST_F(MoveWindowTest, CellsTakeOnlyPositionsAndTheButtonsFillAndClear)
+{
+    auto* row = control<QTableWidget>("flgdProgram");
+    QTest::mouseClick(control<QPushButton>("cmdInp1toF"), Qt::LeftButton);
+    EXPECT_EQ(row->item(0, 14)->text(), "15");
+    EXPECT_EQ(window.operation().inputs().selective.at(14), "15");
+    QTest::mouseClick(control<QPushButton>("cmdDataClear"), Qt::LeftButton);
+    EXPECT_EQ(row->item(0, 0)->text(), "");
+    EXPECT_TRUE(window.operation().inputs().selective.at(0).isEmpty());
+}
+
+TEST_F(MoveWindowTest, CloseWhileRunningAsks570AndClosesAfterTheRun)
+{
+    auto* row = control<QTableWidget>("flgdProgram");
+    row->item(0, 0)->setText("5");
+    controller.busyQueries = 1000;
+    controller.onRequest = [&](const QString& line) {
+        if (line == "0MP0053") {
+            dialogs.answer(Answer::Cancel);
+            dialogs.answer(Answer::Ok);
+            QTimer::singleShot(50, &window, [&] {
+                window.close();
+                EXPECT_TRUE(window.isVisible());
+                window.close();
+            });
+        }
+    };
+    QTest::mouseClick(control<QPushButton>("cmdMove"), Qt::LeftButton);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !window.isVisible(); }, 10000));
+    ASSERT_EQ(dialogs.messages.size(), 2u);
+    EXPECT_EQ(dialogs.messages.at(0).text,
+              "Do you want to close Move Screen although it is under communication?");
+    EXPECT_EQ(dialogs.messages.at(0).buttons, Buttons::OkCancel);
+    EXPECT_EQ(dialogs.messages.at(0).icon, Icon::Question);
+    EXPECT_EQ(moves(), QStringList({"0MP0053"}));
+}
+
+}  // namespace
+}  // namespace kvt7::test
