@@ -2,7 +2,9 @@
 #include "operation/ui/frmJOG.h"
 #include "operation/ui/frmMove.h"
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QDir>
 #include <QLabel>
 #include <QPushButton>
 #include <QTableWidget>
@@ -163,6 +165,60 @@ TEST_F(MoveWindowTest, CloseWhileRunningAsks570AndClosesAfterTheRun)
     EXPECT_EQ(dialogs.messages.at(0).buttons, Buttons::OkCancel);
     EXPECT_EQ(dialogs.messages.at(0).icon, Icon::Question);
     EXPECT_EQ(moves(), QStringList({"0MP0053"}));
+}
+
+}  // namespace
+}  // namespace kvt7::test
+
+namespace kvt7::test {
+namespace {
+
+// Pictures of both windows while they work, in both languages; only when KVT7_RENDER_DIR
+// names a folder.
+class RenderShots : public SimLineFixture {};
+
+TEST_F(RenderShots, MoveAndTeachingWindowsWhileRunning)
+{
+    const QString folder = qEnvironmentVariable("KVT7_RENDER_DIR");
+    if (folder.isEmpty())
+        GTEST_SKIP() << "KVT7_RENDER_DIR not set";
+    QDir().mkpath(folder);
+    const auto save = [&](QWidget& widget, const QString& name) {
+        QApplication::processEvents();
+        EXPECT_TRUE(widget.grab().save(QDir(folder).filePath(name + ".png")));
+    };
+    controller.setHomed(true);
+    for (const int language : {kEnglish, kJapanese}) {
+        catalogue.setLanguage(language);
+        const QString suffix = language == kEnglish ? "-en" : "-ja";
+        settings.DispMmUnit = language == kJapanese;
+        {
+            frmJOG jog{JogWindowContext{context, section, TeachTarget{table, grid}}};
+            jog.show();
+            ASSERT_TRUE(QTest::qWaitForWindowExposed(&jog));
+            QTest::mouseClick(jog.findChild<QPushButton*>("cmdJOGST"), Qt::LeftButton);
+            jog.session().capture();
+            save(jog, "frmJOG" + suffix);
+            jog.session().stopWindow();
+            dialogs.answer(Answer::No);
+        }
+        {
+            frmMove move{context};
+            move.show();
+            ASSERT_TRUE(QTest::qWaitForWindowExposed(&move));
+            move.findChild<QTableWidget*>("flgdProgram")->item(0, 0)->setText("1");
+            bool shot = false;
+            onRequest = [&](const QString& line) {
+                if (line.startsWith("0MP") && !shot) {
+                    shot = true;
+                    QTimer::singleShot(0, &move, [&] { save(move, "frmMove" + suffix); });
+                }
+            };
+            QTest::mouseClick(move.findChild<QPushButton*>("cmdMove"), Qt::LeftButton);
+            ASSERT_TRUE(QTest::qWaitFor([&] { return !move.operation().running() && move.operation().ExecMoveNo() == 0; }, 10000));
+            onRequest = nullptr;
+        }
+    }
 }
 
 }  // namespace

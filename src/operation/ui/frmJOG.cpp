@@ -132,7 +132,7 @@ void frmJOG::buildTable()
     flgdJOGPosi_->verticalHeader()->setVisible(false);
     flgdJOGPosi_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     flgdJOGPosi_->setSelectionMode(QAbstractItemView::NoSelection);
-    flgdJOGPosi_->setColumnWidth(0, 60);
+    flgdJOGPosi_->setColumnWidth(0, 100);
     for (int c = 1; c <= 4; ++c)
         flgdJOGPosi_->setColumnWidth(c, 100);
     lblGenzaitiHyoji_->setText(m.Text(mm ? 2223 : 2212));

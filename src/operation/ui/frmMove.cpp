@@ -87,10 +87,12 @@ QWidget* frmMove::buildSelectiveTab()
         flgdProgram_->setHorizontalHeaderItem(c, new QTableWidgetItem(QString::number(c + 1)));
         flgdProgram_->setItem(0, c, new QTableWidgetItem);
         flgdProgram_->item(0, c)->setTextAlignment(Qt::AlignCenter);
-        flgdProgram_->setColumnWidth(c, 44);
+        flgdProgram_->setColumnWidth(c, 40);
     }
     flgdProgram_->setItemDelegate(new SelectiveCellDelegate(flgdProgram_));
-    flgdProgram_->setFixedHeight(70);
+    flgdProgram_->setFixedHeight(64);
+    flgdProgram_->setMinimumWidth(kSelectiveEntries * 40 + 90);
+    flgdProgram_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     flgdProgram_->setSelectionMode(QAbstractItemView::SingleSelection);
     grid->addWidget(flgdProgram_, 0, 0, 1, 4);
     auto* mode = new QButtonGroup(page);
