@@ -30,6 +30,7 @@ using CliCommandTable = QList<CliCommand>;
 
 // Each group of commands adds itself here (one file per group).
 void AddControllerCommands(CliCommandTable& table);
+void AddMotionCommands(CliCommandTable& table);
 void AddParameterCommands(CliCommandTable& table);
 void AddPositionCommands(CliCommandTable& table);
 

@@ -5,7 +5,6 @@
 #include "app/MessageCatalogue.h"
 #include "app/OperatingMode.h"
 #include "link/ControllerLink.h"
-#include "link/HexField.h"
 #include "link/LinkCommands.h"
 #include "operation/JogPulseFeed.h"
 #include "operation/MoveExchanges.h"
@@ -14,25 +13,10 @@
 #include "platform/Dialogs.h"
 #include "platform/Wait.h"
 
-#include <bit>
 
 
 namespace kvt7 {
 
-namespace {
-
-bool HexDigits(const QString& text)
-{
-    for (const QChar c : text) {
-        const bool digit = c >= QLatin1Char('0') && c <= QLatin1Char('9');
-        const bool letter = c >= QLatin1Char('A') && c <= QLatin1Char('F');
-        if (!digit && !letter)
-            return false;
-    }
-    return !text.isEmpty();
-}
-
-}  // namespace
 
 void JogSession::start()
 {
@@ -114,36 +98,10 @@ int JogSession::originIfNeeded()
 
 int JogSession::ReadnDisp_PresentPos()
 {
-    ControllerLink& link = context_.link;
-    const int mask = axisMask();
-    if (mask == 0)
+    if (ReadPresentPositions(context_.link, axisMask(), dispPos_, context_.dialogs,
+                             context_.messages)
+        != 0)
         return 1;
-    const QString maskDigit = HexField(mask, 1);
-    const int axes = std::popcount(unsigned(mask));
-    {
-        LinkBusyScope busy(link);
-        link.setReplyTimeoutMs(1000);
-        if (link.SendCommand(QStringLiteral("0RC"), maskDigit, 6 + 5 * axes) != 0)
-            return 1;
-    }
-    const QString reply = link.LastReply();
-    std::array<qint32, kAxisCount> read = dispPos_;
-    bool usable = reply.mid(3, 1) == maskDigit;
-    int at = 4;
-    for (int axis = 1; axis <= kAxisCount && usable; ++axis) {
-        if (!present(axis))
-            continue;
-        const QString field = reply.mid(at, 5);
-        at += 5;
-        usable = HexDigits(field);
-        read.at(std::size_t(axis - 1)) = field.toInt(nullptr, 16);
-    }
-    // A reply for other axes or with garbage is never shown or captured.
-    if (!usable) {
-        context_.dialogs.message(context_.messages.Text(104));
-        return 1;
-    }
-    dispPos_ = read;
     for (int axis = 1; axis <= kAxisCount; ++axis) {
         presentTexts_.at(std::size_t(axis - 1)) = present(axis)
             ? PresentPositionText(context_.axes.Pc(axis), DispPOS(axis), context_.settings.DispMmUnit)

@@ -1,12 +1,16 @@
 #pragma once
 
+#include "actuators/AxisSetting.h"
+
 #include <QString>
+#include <array>
 #include <functional>
 
 namespace kvt7 {
 
 class ControllerLink;
-struct AxisSettings;
+class Dialogs;
+class MessageCatalogue;
 
 // The two outputs as "0RO" reports them.
 struct OutputLamps {
@@ -33,6 +37,13 @@ int SendPositionMove(ControllerLink& link, int positionNo, int axisMask, bool sm
 // "0RO", 11 characters; the ninth character as a hex digit: bit 0 OUT1, bit 1 OUT2.
 // 0, or 1 after a failed exchange (lamps unchanged).
 int ReadOutputs(ControllerLink& link, OutputLamps& lamps);
+
+// "0RC" with the mask digit, 6 + 5 characters per axis of the mask: the present positions in
+// pulses of the axes in the mask (others unchanged). A reply for another mask or with a
+// field that is not hex is refused with message 104 and changes nothing. 0 or 1.
+int ReadPresentPositions(ControllerLink& link, int axisMask,
+                         std::array<qint32, kAxisCount>& pulses, Dialogs& dialogs,
+                         const MessageCatalogue& messages);
 
 // The ready query every 100 ms until the controller is ready: 0 ready, 1 the query failed,
 // 2 keepWaiting said no (asked before every query).

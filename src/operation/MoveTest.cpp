@@ -9,6 +9,8 @@
 #include "platform/Dialogs.h"
 #include "platform/Wait.h"
 
+#include <QScopeGuard>
+
 namespace kvt7 {
 
 namespace {
@@ -97,7 +99,7 @@ void MoveTest::pauseContinual()
 
 void MoveTest::abortGroupWait()
 {
-    if (!running_ || execMoveNo_ != Group)
+    if (!groupRunning_)
         return;
     groupAbort_ = true;
     context_.link.AbortWait();
@@ -109,7 +111,7 @@ void MoveTest::abandon()
     timerEventCheck_.stop();
     execMoveNo_ = running_ ? execMoveNo_ : int(None);
     // Only the group's reply is awaited without end; the other exchanges return on time.
-    if (running_ && execMoveNo_ == Group)
+    if (groupRunning_)
         context_.link.AbortWait();
 }
 
@@ -205,6 +207,8 @@ MoveTest::End MoveTest::RunGroup()
     ControllerLink& link = context_.link;
     groupAbort_ = false;
     const int group = inputs_.group;
+    groupRunning_ = true;
+    const auto done = qScopeGuard([this] { groupRunning_ = false; });
     if (group < kLowestGroupNo || group > kHighestGroupNo) {
         context_.dialogs.message(context_.messages.Text(560));
         return End::Refused;

@@ -96,6 +96,7 @@ private:
     bool running_ = false;
     bool abandoned_ = false;
     bool groupAbort_ = false;
+    bool groupRunning_ = false;
     bool moveStop_ = false;
     bool tmpStop_ = false;
     bool moveStop2_ = false;
