@@ -6,7 +6,11 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QSlider>
+#include <QSpinBox>
 #include <QTableWidget>
 #include <QTimer>
 
@@ -139,6 +143,29 @@ TEST_F(MoveWindowTest, CellsTakeOnlyPositionsAndTheButtonsFillAndClear)
     QTest::mouseClick(control<QPushButton>("cmdDataClear"), Qt::LeftButton);
     EXPECT_EQ(row->item(0, 0)->text(), "");
     EXPECT_TRUE(window.operation().inputs().selective.at(0).isEmpty());
+}
+
+TEST_F(MoveWindowTest, WaitBoxesTakeDigitsUpTo32767AndSingleModeLocksTheEnd)
+{
+    auto* box = control<QLineEdit>("txtTimer");
+    box->clear();
+    QTest::keyClicks(box, "3276");
+    QTest::keyClicks(box, "8");
+    EXPECT_EQ(box->text(), "3276");
+    EXPECT_EQ(dialogs.beeps, 1);
+    QTest::keyClicks(box, "x");
+    EXPECT_EQ(box->text(), "3276");
+    EXPECT_EQ(window.operation().inputs().timerText, "3276");
+
+    auto* end = control<QSpinBox>("updownEndPosiNo");
+    control<QSpinBox>("updownStartPosiNo")->setValue(40);
+    EXPECT_EQ(end->value(), 40);
+    EXPECT_EQ(control<QSlider>("sldrEndPosiNo")->value(), 40);
+    end->setValue(20);
+    EXPECT_EQ(control<QSpinBox>("updownStartPosiNo")->value(), 20);
+    QTest::mouseClick(window.findChildren<QRadioButton*>("optMoveWay").at(1), Qt::LeftButton);
+    EXPECT_FALSE(end->isEnabled());
+    EXPECT_FALSE(control<QSlider>("sldrEndPosiNo")->isEnabled());
 }
 
 TEST_F(MoveWindowTest, CloseWhileRunningAsks570AndClosesAfterTheRun)

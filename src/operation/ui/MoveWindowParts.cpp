@@ -33,18 +33,29 @@ void SelectiveCellDelegate::setModelData(QWidget* editor, QAbstractItemModel* mo
     model->setData(index, LeftSelectiveCell(box->text()));
 }
 
+namespace {
+
+// Refuses an edit that would leave the box unusable, with a beep.
+class WaitBoxValidator final : public QValidator {
+public:
+    WaitBoxValidator(Dialogs& dialogs, QObject* parent) : QValidator(parent), dialogs_(dialogs) {}
+    State validate(QString& input, int&) const override
+    {
+        if (WaitTextAcceptable(input))
+            return Acceptable;
+        dialogs_.beep();
+        return Invalid;
+    }
+
+private:
+    Dialogs& dialogs_;
+};
+
+}  // namespace
+
 void GuardWaitBox(QLineEdit* box, Dialogs& dialogs)
 {
-    // The last accepted text comes back when an edit would make the box unusable.
-    box->setProperty("acceptedText", box->text());
-    QObject::connect(box, &QLineEdit::textEdited, box, [box, &dialogs](const QString& text) {
-        if (WaitTextAcceptable(text)) {
-            box->setProperty("acceptedText", text);
-            return;
-        }
-        dialogs.beep();
-        box->setText(box->property("acceptedText").toString());
-    });
+    box->setValidator(new WaitBoxValidator(dialogs, box));
 }
 
 }  // namespace kvt7
