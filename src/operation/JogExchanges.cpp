@@ -11,7 +11,6 @@
 #include "parameters/ControllerAxisSettings.h"
 #include "parameters/ParameterTransfer.h"
 #include "platform/Dialogs.h"
-#include "platform/Wait.h"
 
 
 
@@ -20,8 +19,12 @@ namespace kvt7 {
 
 void JogSession::start()
 {
-    if (state_ == State::Starting || state_ == State::Active || starting_)
+    if (state_ == State::Starting || state_ == State::Active || starting_ || closing_)
         return;
+    if (context_.link.inTransaction() || busy()) {
+        startRetry_.start();  // after the exchange in progress, not inside it
+        return;
+    }
     starting_ = true;
     stopRequested_ = false;
     StopTimerFLG_ = false;
@@ -49,11 +52,6 @@ int JogSession::startSteps()
     ControllerLink& link = context_.link;
     if (!context_.mode.isOnline())
         context_.mode.SwitchOnlineQuietly();
-    while (link.inTransaction()) {
-        WaitMs(10);
-        if (stopAsked())
-            return 1;
-    }
     if (SetControllerMode(link, 2) != 0) {
         context_.dialogs.message(context_.messages.Text(377));
         return 1;

@@ -5,7 +5,6 @@
 #include "app/OperatingMode.h"
 #include "link/ControllerLink.h"
 #include "platform/Dialogs.h"
-#include "platform/Wait.h"
 #include "positions/PositionGrid.h"
 
 #include <algorithm>
@@ -41,6 +40,12 @@ JogSession::JogSession(MotionContext context, const SettingsSection& section, Te
     timerDelay_.setSingleShot(true);
     timerDelay_.setInterval(kPressDelayMs);
     connect(&timerDelay_, &QTimer::timeout, this, [this] { DelayTimeupFLG_ = true; });
+    for (QTimer* retry : {&stopRetry_, &startRetry_}) {
+        retry->setSingleShot(true);
+        retry->setInterval(10);
+    }
+    connect(&stopRetry_, &QTimer::timeout, this, &JogSession::retryStop);
+    connect(&startRetry_, &QTimer::timeout, this, &JogSession::start);
 }
 
 JogSession::~JogSession() = default;
@@ -171,9 +176,22 @@ void JogSession::finishStop(State state)
     stopRequested_ = false;
     labelsActive_ = false;
     emit presentChanged();
-    context_.link.ReleasePort();
+    if (!stopRetry_.isActive())
+        context_.link.ReleasePort();
     setState(state);
-    if (closePending_) {
+    if (closePending_ && !busy()) {
+        closePending_ = false;
+        emit closeReady();
+    }
+}
+
+void JogSession::retryStop()
+{
+    sendStopOnWire();
+    if (stopRetry_.isActive())
+        return;
+    context_.link.ReleasePort();
+    if (closePending_ && !busy()) {
         closePending_ = false;
         emit closeReady();
     }
@@ -185,10 +203,12 @@ void JogSession::sendStopOnWire()
 {
     if (!jogSent_)
         return;
-    jogSent_ = false;
     ControllerLink& link = context_.link;
-    while (link.inTransaction())
-        WaitMs(5);
+    if (link.inTransaction()) {
+        stopRetry_.start();
+        return;
+    }
+    jogSent_ = false;
     OperatingMode& mode = context_.mode;
     const bool wasOnline = mode.isOnline();
     const bool lampWasLit = mode.lampLit();

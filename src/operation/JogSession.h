@@ -68,7 +68,7 @@ public:
     void tick();
     bool tickActive() const { return timerTusin_.isActive(); }
     bool delayRunning() const { return timerDelay_.isActive(); }
-    bool busy() const { return starting_ || timerTusin_.running(); }
+    bool busy() const { return starting_ || timerTusin_.running() || stopRetry_.isActive(); }
 
     // What the window shows.
     TeachTable& table() { return table_; }
@@ -100,6 +100,7 @@ private:
     void fail();
     void finishStop(State state);
     void sendStopOnWire();
+    void retryStop();
     void sendQueued();
     bool prepareMotion();
     void afterBusy();
@@ -113,6 +114,10 @@ private:
     JogSendQueue queue_;
     LinkPoll timerTusin_;
     QTimer timerDelay_;
+    // An exchange that is not ours may lie below a button handler in a nested wait; what must
+    // go out then waits for it to return, never inside it.
+    QTimer stopRetry_;
+    QTimer startRetry_;
     State state_ = State::Idle;
     int feedMode_ = 0;
     int TusinCounter_ = 0;

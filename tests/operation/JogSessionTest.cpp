@@ -174,6 +174,45 @@ TEST_F(JogFixture, StopAskedDuringTheRunsExchangeSendsTheStopAfterIt)
     EXPECT_EQ(sent(), QStringList({"0RA", "0JR10000", "0SP"}));
 }
 
+TEST_F(JogFixture, StopInsideAnotherExchangesWaitFollowsThatExchange)
+{
+    controller.setHomed(true);
+    startActive();
+    ASSERT_TRUE(session.press(0));
+    ASSERT_TRUE(waitFor([&] { return sentContains("0JR10000"); }));
+    link.setLinkBusy(true);  // the tick keeps out of the way
+    QTest::qWait(120);
+    bool sentInside = true;
+    onRequest = [&](const QString& line) {
+        if (line == "0CM1")
+            QTimer::singleShot(0, &session, [&] {
+                session.stopWindow();
+                sentInside = sentContains("0SP");
+            });
+    };
+    // An exchange of another window; the stop is asked while it waits for its reply.
+    ASSERT_EQ(link.SendCommand("0CM", "1", 6), 0);
+    EXPECT_FALSE(sentInside);
+    ASSERT_TRUE(waitFor([&] { return sentContains("0SP"); }));
+    const QStringList lines = port.requests();
+    EXPECT_GT(lines.indexOf("0SP"), lines.indexOf("0CM1"));
+    EXPECT_EQ(lines.count("0SP"), 1);
+    link.setLinkBusy(false);
+}
+
+TEST_F(JogFixture, StartAskedInsideAnotherExchangeRunsAfterIt)
+{
+    controller.setHomed(true);
+    onRequest = [&](const QString& line) {
+        if (line == "0CM1")
+            QTimer::singleShot(0, &session, [&] { session.start(); });
+    };
+    ASSERT_EQ(link.SendCommand("0CM", "1", 6), 0);
+    onRequest = nullptr;
+    ASSERT_TRUE(waitFor([&] { return session.state() == JogSession::State::Active; }));
+    EXPECT_EQ(port.requests().at(1), "0CM02");
+}
+
 TEST_F(JogFixture, LinkFailureAfterARunSendsAQuietStopAndStops)
 {
     controller.setHomed(true);
