@@ -179,7 +179,8 @@ void JogSession::finishStop(State state)
     if (!stopRetry_.isActive())
         context_.link.ReleasePort();
     setState(state);
-    if (closePending_ && !busy()) {
+    // Called at the end of the tick or the start: what is left of them does not wait.
+    if (closePending_ && !stopRetry_.isActive()) {
         closePending_ = false;
         emit closeReady();
     }
