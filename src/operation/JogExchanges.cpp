@@ -125,6 +125,9 @@ void JogSession::tick()
     } else if (queue_.NeedTusinFLG) {
         sendQueued();
     }
+    // A stop that came in meanwhile does not wait for the next turn: the axis is running.
+    if (state_ == State::Active && !stopAsked() && queue_.command.front() == kJogStopCommand)
+        sendQueued();
     afterBusy();
 }
 

@@ -124,8 +124,11 @@ void JogSession::release(int button)
     // The kind of the press decides, not the feed mode shown now.
     const bool jog = held_->jog;
     held_.reset();
-    if (jog && state_ == State::Active)
+    if (jog && state_ == State::Active) {
         queue_.pushStop();
+        // Sent at once when nothing is in progress, not at the next turn of the tick.
+        QTimer::singleShot(0, this, [this] { timerTusin_.tick(); });
+    }
 }
 
 void JogSession::releaseHeld()

@@ -46,6 +46,8 @@ public:
     // wait ends; the run returns when its exchange in progress returns.
     void abandon();
     bool abandoned() const { return abandoned_; }
+    // The window closed and may be shown again: requests are taken again.
+    void reopen() { abandoned_ = false; }
 
     // The runs; the dispatch calls them, kvt7ctl calls them directly.
     End RunSelective();

@@ -335,6 +335,7 @@ void frmMove::closeEvent(QCloseEvent* event)
         return;
     }
     closePending_ = false;
+    move_.reopen();
     event->accept();
 }
 
