@@ -120,7 +120,9 @@ TEST_F(MoveWindowTest, RunShowsReachedPositionAndLampsWithStopsUsableMeanwhile)
     bool moveUsable = true;
     controller.onRequest = [&](const QString& line) {
         if (line == "0MP0053") {
-            stopUsable = control<QPushButton>("cmdStop")->isEnabled() && control<QPushButton>("cmdTmpStop")->isEnabled();
+            stopUsable = true;
+            for (const char* name : {"cmdStop", "cmdTmpStop", "cmdStop2", "cmdTempStop2", "cmdGrpMoveStop"})
+                stopUsable = stopUsable && control<QPushButton>(name)->isEnabled();
             moveUsable = control<QPushButton>("cmdMove")->isEnabled() || control<QPushButton>("cmdClose")->isEnabled();
         }
     };

@@ -295,7 +295,7 @@ void frmMove::connectGroup()
     connect(cmdGrpMoveStop_, &QPushButton::clicked, &move_, &MoveTest::abortGroupWait);
 }
 
-void frmMove::setBusy(bool busy, int exec)
+void frmMove::setBusy(bool busy, int)
 {
     // Inputs and starts go off; stop, pause and the wait abort stay usable throughout.
     const QList<QWidget*> inputs = {
@@ -308,10 +308,7 @@ void frmMove::setBusy(bool busy, int exec)
     const bool single = move_.inputs().single;
     sldrEndPosiNo_->setEnabled(!busy && !single);
     updownEndPosiNo_->setEnabled(!busy && !single);
-    const int ownTab = exec == MoveTest::Selective ? 0 : exec == MoveTest::Continual ? 1
-                     : exec == MoveTest::Group ? 2 : tabs_->currentIndex();
-    for (int tab = 0; tab < tabs_->count(); ++tab)
-        tabs_->setTabEnabled(tab, !busy || tab == ownTab);
+    // No tab page is disabled: a disabled page would take its stop button with it.
     if (!busy && closePending_)
         QTimer::singleShot(0, this, &QWidget::close);
 }
