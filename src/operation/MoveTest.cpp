@@ -166,7 +166,8 @@ MoveTest::End MoveTest::CommonStart()
     if (link.HomeDone())
         return End::Done;
     // A stop or pause asked meanwhile holds back the origin move as well.
-    const bool stopAsked = abandoned_ || moveStop_ || tmpStop_ || moveStop2_ || tmpStop2_;
+    const bool stopAsked =
+        abandoned_ || groupAbort_ || moveStop_ || tmpStop_ || moveStop2_ || tmpStop2_;
     return stopAsked ? End::Stopped : origin();
 }
 

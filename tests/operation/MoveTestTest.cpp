@@ -312,6 +312,17 @@ TEST_F(MoveTestFixture, GroupWaitAbortedDropsTheLateEcho)
     EXPECT_TRUE(dialogs.messages.empty());
 }
 
+TEST_F(MoveTestFixture, GroupStopBeforeTheGroupHoldsBackTheOriginMoveAndTheGroup)
+{
+    controller.homeStatus = QLatin1Char('0');
+    controller.onRequest = [&](const QString& line) {
+        if (line == "0RH")
+            QTimer::singleShot(0, &move, [this] { move.abortGroupWait(); });
+    };
+    dispatch(MoveTest::Group);
+    EXPECT_TRUE(moves().isEmpty());
+}
+
 TEST_F(MoveTestFixture, GroupOutOfRangeIsRefusedBeforeAnythingIsSent)
 {
     move.inputs().group = 0;
