@@ -28,6 +28,21 @@ TEST_F(JogFixture, StartSetsModeReadsAxesHomesAndPositionsThenTicks)
     EXPECT_TRUE(dialogs.messages.empty());
 }
 
+TEST_F(JogFixture, AxesTheControllerNamesReplaceThoseOfTheProgram)
+{
+    axes.Pc(2).InUse = false;
+    axes.Pc(3).InUse = true;
+    QSignalSpy changed(&session, &JogSession::axesChanged);
+    controller.setHomed(true);
+    session.start();
+    ASSERT_EQ(session.state(), JogSession::State::Active);
+    EXPECT_EQ(changed.count(), 1);
+    EXPECT_TRUE(session.present(2));
+    EXPECT_FALSE(session.present(3));
+    EXPECT_TRUE(port.requests().contains("0RC3"));
+    EXPECT_FALSE(session.press(4));
+}
+
 TEST_F(JogFixture, ModeCommandFailureShows377AndLeavesTheWindowIdle)
 {
     rewrite = [](const QByteArray& line, const QByteArray& reply) {
