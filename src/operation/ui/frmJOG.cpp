@@ -40,6 +40,7 @@ frmJOG::frmJOG(JogWindowContext context, QWidget* owner)
         move(owner->geometry().topLeft() + QPoint(33, 33));  // 500 twips
     auto* layout = new QHBoxLayout(this);
     flgdJOGPosi_ = Tagged(new QTableWidget(this), "flgdJOGPosi", 0);
+    flgdJOGPosi_->setColumnCount(5);  // before the rows arrive, or their items would be lost
     layout->addWidget(flgdJOGPosi_, 1);
     layout->addWidget(buildControls());
     LocalizeWindow(this, context_.motion.messages);
@@ -127,7 +128,6 @@ void frmJOG::buildTable()
         headings << (m.isJapanese() ? QString::number(axis) + unit
                                     : QStringLiteral("AXIS") + QString::number(axis) + unit);
     }
-    flgdJOGPosi_->setColumnCount(5);
     flgdJOGPosi_->setHorizontalHeaderLabels(headings);
     flgdJOGPosi_->verticalHeader()->setVisible(false);
     flgdJOGPosi_->setEditTriggers(QAbstractItemView::NoEditTriggers);
