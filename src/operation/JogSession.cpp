@@ -7,6 +7,7 @@
 #include "platform/Dialogs.h"
 #include "positions/PositionGrid.h"
 
+#include <QScopeGuard>
 #include <algorithm>
 
 namespace kvt7 {
@@ -45,6 +46,11 @@ JogSession::JogSession(MotionContext context, const SettingsSection& section, Te
         retry->setInterval(10);
     }
     connect(&stopRetry_, &QTimer::timeout, this, &JogSession::retryStop);
+    // The tick does not run Offline; a run on the wire must not outlast it.
+    connect(&context.mode, &OperatingMode::modeChanged, this, [this](bool online) {
+        if (!online && state_ == State::Active && !stopping_)
+            stopWindow();
+    });
     connect(&startRetry_, &QTimer::timeout, this, &JogSession::start);
 }
 
@@ -170,6 +176,8 @@ void JogSession::afterBusy()
 
 void JogSession::finishStop(State state)
 {
+    stopping_ = true;
+    const auto done = qScopeGuard([this] { stopping_ = false; });
     timerTusin_.stop();
     timerDelay_.stop();
     DelayTimeupFLG_ = true;

@@ -126,6 +126,7 @@ private:
     bool JogFLG_ = false;
     bool StopTimerFLG_ = false;
     bool starting_ = false;
+    bool stopping_ = false;
     bool stopRequested_ = false;
     bool closing_ = false;
     bool closePending_ = false;

@@ -245,6 +245,21 @@ TEST_F(JogFixture, LinkFailureAfterARunSendsAQuietStopAndStops)
     EXPECT_TRUE(session.queue().empty());
 }
 
+TEST_F(JogFixture, GoingOfflineElsewhereStopsTheRunOnTheWire)
+{
+    controller.setHomed(true);
+    startActive();
+    ASSERT_TRUE(session.press(0));
+    ASSERT_TRUE(waitFor([&] { return sentContains("0JR10000"); }));
+    // Another part of the program lost the link: the tick would no longer run.
+    mode.SetOffline();
+    ASSERT_TRUE(waitFor([&] { return sentContains("0SP"); }));
+    EXPECT_NE(session.state(), JogSession::State::Active);
+    EXPECT_FALSE(session.tickActive());
+    EXPECT_FALSE(mode.isOnline());  // the quiet stop leaves the mode as it was
+    EXPECT_TRUE(dialogs.messages.empty());
+}
+
 TEST_F(JogFixture, NoRunGoesOutUnderAPendingAlarm)
 {
     controller.setHomed(true);
