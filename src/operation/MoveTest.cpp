@@ -31,7 +31,9 @@ MoveTest::MoveTest(MotionContext context, QObject* parent)
 
 void MoveTest::request(Exec exec)
 {
-    if (exec == None || running_ || abandoned_ || execMoveNo_ != None)
+    // A second press of the same button while its request waits renews it (the program may
+    // have gone Offline meanwhile, which holds the dispatch back).
+    if (exec == None || running_ || abandoned_ || (execMoveNo_ != None && execMoveNo_ != exec))
         return;
     execMoveNo_ = exec;
     // The dispatch runs only Online; an operation may be asked for after a failure left
