@@ -142,7 +142,13 @@ void PtyServer::serve(const QByteArray& line, qint64 arrivedNs)
     if (response.reply.isEmpty())
         return;
     const qsizetype requestChars = line.size() + 2;
-    const qint64 startNs = wireDelay_ ? arrivedNs + LineNs(requestChars) : arrivedNs;
+    qint64 startNs = wireDelay_ ? arrivedNs + LineNs(requestChars) : arrivedNs;
+    for (const auto& [prefix, ms] : replyDelays_) {
+        if (line.startsWith(prefix)) {
+            startNs += qint64(ms) * 1000000;
+            break;
+        }
+    }
     const auto lineNs = [this](qsizetype chars) { return wireDelay_ ? LineNs(chars) : 0; };
     switch (response.delivery) {
     case Delivery::Whole:

@@ -4,6 +4,8 @@
 #include "LineAssembler.h"
 
 #include <QByteArray>
+#include <QList>
+#include <QPair>
 #include <QElapsedTimer>
 #include <QObject>
 #include <QString>
@@ -43,6 +45,10 @@ public:
     void setWireDelay(bool on) { wireDelay_ = on; }
     bool wireDelay() const { return wireDelay_; }
 
+    // Requests beginning with `prefix` are executed at once and answered `ms` later; the
+    // replies of later requests wait behind theirs.
+    void addReplyDelay(const QByteArray& prefix, int ms) { replyDelays_.append({prefix, ms}); }
+
     // Brings the simulator's clock up to real time. Requests do this themselves; call it
     // before looking at the simulator's state (present positions, busy) from outside.
     void catchUp();
@@ -78,6 +84,7 @@ private:
     qint64 lastDueNs_ = 0;
     QByteArray out_;
     bool wireDelay_ = false;
+    QList<QPair<QByteArray, int>> replyDelays_;
 };
 
 }  // namespace kvt7::sim

@@ -54,6 +54,19 @@ bool ParseReplyFault(const QString& value, QList<Fault>* faults, QString* messag
     return true;
 }
 
+bool ParseDelay(const QString& value, QList<QPair<QByteArray, int>>* delays, QString* message)
+{
+    const qsizetype eq = value.indexOf(QLatin1Char('='));
+    bool ok = false;
+    const int ms = value.mid(eq + 1).toInt(&ok);
+    if (eq <= 0 || !ok || ms < 0) {
+        *message = QStringLiteral("--delay wants PREFIX=MS such as 0MG=3000, not \"%1\"").arg(value);
+        return false;
+    }
+    delays->append({value.left(eq).toLatin1(), ms});
+    return true;
+}
+
 bool ParseDigit(const QString& text, int base, int high, int* value)
 {
     bool ok = false;
@@ -76,6 +89,10 @@ bool ReadValues(const QCommandLineParser& parser, SimOptions* o, QString* messag
     }
     for (const QString& v : parser.values(QStringLiteral("reply"))) {
         if (!ParseReplyFault(v, &o->faults, message))
+            return false;
+    }
+    for (const QString& v : parser.values(QStringLiteral("delay"))) {
+        if (!ParseDelay(v, &o->replyDelays, message))
             return false;
     }
     for (const PrefixOption& p : kPrefixOptions) {
@@ -140,6 +157,7 @@ ParseOutcome ParseSimOptions(const QStringList& arguments, SimOptions* options, 
         {QStringLiteral("error"), QStringLiteral("Answer requests beginning with PREFIX with REPLY (e.g. 0RV=0%%105); repeatable."), QStringLiteral("PREFIX=REPLY")},
         {QStringLiteral("error-once"), QStringLiteral("As --error, for the next such request only."), QStringLiteral("PREFIX=REPLY")},
         {QStringLiteral("reply"), QStringLiteral("Answer requests beginning with PREFIX with the line REPLY (CR LF added), not executing them; repeatable."), QStringLiteral("PREFIX=REPLY")},
+        {QStringLiteral("delay"), QStringLiteral("Execute requests beginning with PREFIX at once but answer them MS ms later; later replies wait behind; repeatable."), QStringLiteral("PREFIX=MS")},
         {QStringLiteral("busy"), QStringLiteral("Answer the ready query 0RA with busy, always.")},
         {QStringLiteral("type-digit"), QStringLiteral("Controller type digit in the 0RV reply (default 4)."), QStringLiteral("N")},
         {QStringLiteral("axes"), QStringLiteral("Axes in use at start, one hex digit (default 3)."), QStringLiteral("MASK")},

@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QList>
+#include <QPair>
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -25,6 +26,8 @@ struct SimOptions {
     std::optional<int> inputs;
     std::optional<int> outputs;
     QList<Fault> faults;
+    // --delay PREFIX=MS: requests beginning with PREFIX are answered MS ms late.
+    QList<QPair<QByteArray, int>> replyDelays;
 };
 
 enum class ParseOutcome { Run, Help, Error };

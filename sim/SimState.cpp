@@ -82,6 +82,39 @@ bool DecodeMemory(const QJsonObject& root, ControllerMemory* m, QString* error)
                         [](const QByteArray& t, SmProgramData* p) { return DecodeProgram(t, 0, p); }, error);
 }
 
+// Present positions, home status and outputs; files written before they were kept lack them.
+struct MachineState {
+    bool given = false;
+    int outputs = 0;
+    bool homed = false;
+    std::array<int, kAxisCount> present{};
+};
+
+bool ReadMachineState(const QJsonObject& root, MachineState* machine, QString* error)
+{
+    if (!root.contains(QStringLiteral("present")))
+        return true;
+    QByteArray outputs;
+    if (!ReadHexText(root, "outputs", 6, &outputs, error))
+        return false;
+    const QJsonArray present = root.value(QStringLiteral("present")).toArray();
+    for (int i = 0; i < kAxisCount; ++i) {
+        const QByteArray text = present.at(i).toString().toLatin1();
+        if (present.size() != kAxisCount || text.size() != 5 || !ReadHex(text, 0, 5, &machine->present[i])) {
+            *error = QStringLiteral("\"present\" must hold 4 texts of 5 hex digits");
+            return false;
+        }
+    }
+    if (!root.value(QStringLiteral("homed")).isBool()) {
+        *error = QStringLiteral("\"homed\" must be true or false");
+        return false;
+    }
+    machine->homed = root.value(QStringLiteral("homed")).toBool();
+    ReadHex(outputs, 0, 6, &machine->outputs);
+    machine->given = true;
+    return true;
+}
+
 }  // namespace
 
 QByteArray SaveState(const Kvm8Simulator& simulator)
@@ -94,6 +127,14 @@ QByteArray SaveState(const Kvm8Simulator& simulator)
     root.insert(QStringLiteral("groups"), EncodeAll(m.groups, EncodeGroup));
     root.insert(QStringLiteral("programs"), EncodeAll(m.programs, EncodeProgram));
     root.insert(QStringLiteral("inputs"), QString::fromLatin1(Hex(simulator.inputs(), 6)));
+    // Where the axes stand, whether they were homed and the outputs last as well: a restarted
+    // simulator is the same machine, not one that was carried back to its origin.
+    root.insert(QStringLiteral("outputs"), QString::fromLatin1(Hex(simulator.outputs(), 6)));
+    root.insert(QStringLiteral("homed"), simulator.homed());
+    QJsonArray present;
+    for (int axis = 1; axis <= kAxisCount; ++axis)
+        present.append(QString::fromLatin1(Hex(simulator.presentPosition(axis), 5)));
+    root.insert(QStringLiteral("present"), present);
     root.insert(QStringLiteral("version"), QString::fromLatin1(simulator.version()));
     root.insert(QStringLiteral("typeDigit"), QString::fromLatin1(Hex(simulator.typeDigit(), 1)));
     QJsonArray axisVersions;
@@ -132,8 +173,17 @@ bool LoadState(Kvm8Simulator& simulator, const QByteArray& json, QString* error)
             return false;
         }
     }
+    MachineState machine;
+    if (!ReadMachineState(root, &machine, &message))
+        return false;
     int value = 0;
     simulator.setMemory(memory);
+    if (machine.given) {
+        simulator.setOutputs(machine.outputs);
+        simulator.setHomed(machine.homed);
+        for (int axis = 1; axis <= kAxisCount; ++axis)
+            simulator.setPresentPosition(axis, machine.present[axis - 1]);
+    }
     ReadHex(inputs, 0, 6, &value);
     simulator.setInputs(value);
     ReadHex(typeDigit, 0, 1, &value);

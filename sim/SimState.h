@@ -9,7 +9,8 @@ class Kvm8Simulator;
 
 // The simulator's lasting memory as a JSON document: the stored copies of positions,
 // parameter blocks, groups and S/M programs (in their wire text), the inputs and the
-// identification. Working copies, motion, home and alarm do not last, as on the controller.
+// identification, the present positions, the home status and the outputs. Working copies,
+// motion in progress and the alarm do not last, as on the controller.
 QByteArray SaveState(const Kvm8Simulator& simulator);
 
 // Loads a document written by SaveState; both copies take the stored values. On failure the

@@ -100,6 +100,8 @@ int main(int argc, char** argv)
 
     PtyServer server(sim);
     server.setWireDelay(options.wireDelay);
+    for (const auto& [prefix, ms] : options.replyDelays)
+        server.addReplyDelay(prefix, ms);
     if (!server.open(&message)) {
         PrintError(QStringLiteral("no pseudo-terminal: %1").arg(message));
         return 1;
@@ -128,6 +130,7 @@ int main(int argc, char** argv)
     std::printf("%s\n", qPrintable(server.devicePath()));
     std::fflush(stdout);
     const int status = app.exec();
+    server.catchUp();  // the axes stand where real time has brought them
     keeper.save();
     server.removeLink();
     ::close(signalFd);

@@ -31,6 +31,7 @@ using CliCommandTable = QList<CliCommand>;
 // Each group of commands adds itself here (one file per group).
 void AddActuatorCommands(CliCommandTable& table);
 void AddControllerCommands(CliCommandTable& table);
+void AddMotionCommands(CliCommandTable& table);
 void AddParameterCommands(CliCommandTable& table);
 void AddPositionCommands(CliCommandTable& table);
 void AddPrintCommands(CliCommandTable& table);

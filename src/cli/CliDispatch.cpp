@@ -11,6 +11,7 @@ CliCommandTable AllCliCommands()
 {
     CliCommandTable table;
     AddControllerCommands(table);
+    AddMotionCommands(table);
     AddParameterCommands(table);
     AddPositionCommands(table);
     AddPrintCommands(table);

@@ -91,6 +91,7 @@ void ControllerLink::ClosePort()
 {
     if (port_.isOpen())
         port_.close();
+    lateEchoPrefix_.clear();  // whatever was still on its way is gone with the port
     notePortState();
 }
 
@@ -132,6 +133,11 @@ void ControllerLink::receive()
     receiveBuffer_ += QString::fromLatin1(bytes);
     if (!receiveBuffer_.endsWith(QLatin1String("\r\n")))
         return;
+    if (!lateEchoPrefix_.isEmpty() && receiveBuffer_.startsWith(lateEchoPrefix_)) {
+        lateEchoPrefix_.clear();
+        receiveBuffer_.clear();
+        return;
+    }
     replyComplete_ = true;
     timerTimeout_.stop();
     lastReply_ = receiveBuffer_;

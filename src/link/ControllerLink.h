@@ -56,7 +56,9 @@ public:
     int SendCommandQuiet(const QString& command, const QString& data, int expectedLength);
     // Ends the reply wait in progress without a time-out: that exchange returns 1 with no
     // message and no re-send, sets CommFailed and WaitAborted, and leaves the mode and the
-    // port as they are. Without a wait in progress it does nothing.
+    // port as they are. Without a wait in progress it does nothing. The aborted request's
+    // own reply, when it comes later, is dropped, so that it never passes for the reply of
+    // the next request.
     void AbortWait();
     bool WaitAborted() const { return waitAborted_; }
     // True from the start of an exchange to its return (messages included); a second
@@ -146,6 +148,7 @@ private:
     bool inTransaction_ = false;
     bool portFailed_ = false;
     bool waitAborted_ = false;
+    QString lateEchoPrefix_;  // the first three characters of an aborted request
     bool receiveFault_ = false;
     bool portWasOpen_ = false;
 

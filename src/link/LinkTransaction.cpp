@@ -85,6 +85,7 @@ int ControllerLink::runExchange(Variant variant, const QString& request, int exp
         return failTimeout(variant);
     case Outcome::Aborted:
         commFailed_ = true;
+        lateEchoPrefix_ = request.left(3);
         return 1;
     case Outcome::Reply:
         break;

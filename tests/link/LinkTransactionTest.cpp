@@ -375,6 +375,38 @@ TEST_F(Transactions, AbortWaitEndsTheWaitWithoutMessageOrModeChange)
     EXPECT_FALSE(link.WaitAborted());
 }
 
+TEST_F(Transactions, LateEchoOfAnAbortedRequestIsDroppedOnce)
+{
+    link.setReplyTimeoutMs(0);
+    QTimer::singleShot(20, &link, [this] { link.AbortWait(); });
+    ASSERT_EQ(send(kSingle, "0MG", "05", 7), 1);
+
+    // The group ends while the next request waits: its echo comes first and is not the reply.
+    link.setReplyTimeoutMs(30);
+    port.queueReply({QByteArray("0MG05\r\n"), QByteArray("0RA1\r\n")});
+    EXPECT_EQ(send(kSingle, "0RA", "", 6), 0);
+    EXPECT_EQ(link.LastReply(), "0RA1\r\n");
+    EXPECT_TRUE(dialogs.messages.empty());
+
+    // Only the one echo is dropped: a later "0MG" takes its own reply.
+    link.setReplyTimeoutMs(0);
+    port.queueReply("0MG07\r\n");
+    EXPECT_EQ(send(kSingle, "0MG", "07", 7), 0);
+    EXPECT_EQ(link.LastReply(), "0MG07\r\n");
+}
+
+TEST_F(Transactions, LateEchoAfterTheAbortArrivingIdleIsNotTakenLater)
+{
+    link.setReplyTimeoutMs(0);
+    QTimer::singleShot(20, &link, [this] { link.AbortWait(); });
+    ASSERT_EQ(send(kSingle, "0MG", "05", 7), 1);
+    port.arrive("0MG05\r\n");
+    link.setReplyTimeoutMs(0);
+    port.queueReply("0MG05\r\n");
+    EXPECT_EQ(send(kSingle, "0MG", "05", 7), 0);
+    EXPECT_FALSE(link.WaitAborted());
+}
+
 TEST_F(Transactions, SecondExchangeDuringTheWaitIsRefused)
 {
     int inner = -2;

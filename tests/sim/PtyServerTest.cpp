@@ -41,6 +41,22 @@ TEST_F(PtyServerTest, AnswersEachRequestLine)
     EXPECT_EQ(sim.requests(), (QList<QByteArray>{"0CM1", "0RP001", "0RA", "0RH", "0ZZ"}));
 }
 
+TEST_F(PtyServerTest, DelayedReplyIsExecutedAtOnceAndLaterRepliesWaitBehindIt)
+{
+    server.addReplyDelay("0MG", 400);
+    sim.setHomed(true);
+    PtyClient client(server.devicePath());
+    client.send("0MG01\r\n");
+    client.send("0RA\r\n");
+    // Both are executed at once, yet the group's echo comes first and the query's after it.
+    EXPECT_EQ(client.receive(100), "");
+    EXPECT_EQ(sim.requests(), (QList<QByteArray>{"0MG01", "0RA"}));
+    const QByteArray got = client.receive(2000, 13);
+    EXPECT_EQ(got.left(7), Line("0MG01"));
+    EXPECT_EQ(got.mid(7, 3), "0RA");
+    EXPECT_EQ(client.exchange("0RA").size(), 6);
+}
+
 TEST_F(PtyServerTest, ClientsMayCloseAndReopenTheDevice)
 {
     {

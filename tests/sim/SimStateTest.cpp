@@ -114,6 +114,57 @@ TEST(SimOptionsParse, EveryOption)
     EXPECT_EQ(sim.handle("0RP001"), "");  // the silent fault comes before the error
 }
 
+TEST(SimState, PresentPositionsHomeStatusAndOutputsLast)
+{
+    Kvm8Simulator sim;
+    sim.setPresentPosition(1, 0x2469);
+    sim.setPresentPosition(2, 77);
+    sim.setHomed(true);
+    sim.setOutputs(2);
+    const QByteArray saved = SaveState(sim);
+    const QJsonObject root = QJsonDocument::fromJson(saved).object();
+    EXPECT_EQ(root.value("present").toArray().at(0).toString(), "02469");
+    EXPECT_EQ(root.value("outputs").toString(), "000002");
+    EXPECT_TRUE(root.value("homed").toBool());
+
+    Kvm8Simulator loaded;
+    QString error;
+    ASSERT_TRUE(LoadState(loaded, saved, &error)) << error.toStdString();
+    EXPECT_EQ(loaded.handle("0RC3"), Line("0RC3024690004D"));
+    EXPECT_TRUE(loaded.homed());
+    EXPECT_EQ(loaded.outputs(), 2);
+
+    // A file from before these were kept still loads: the machine starts where a new one does.
+    QJsonObject older = root;
+    older.remove("present");
+    older.remove("outputs");
+    older.remove("homed");
+    Kvm8Simulator fresh;
+    ASSERT_TRUE(LoadState(fresh, QJsonDocument(older).toJson(), &error)) << error.toStdString();
+    EXPECT_EQ(fresh.presentPosition(1), Kvm8Simulator().presentPosition(1));
+    EXPECT_FALSE(fresh.homed());
+
+    QJsonObject broken = root;
+    broken.insert("present", QJsonArray{QStringLiteral("00001"), QStringLiteral("0000G"), QStringLiteral("00000"), QStringLiteral("00000")});
+    EXPECT_FALSE(LoadState(fresh, QJsonDocument(broken).toJson(), &error));
+    EXPECT_TRUE(error.contains("present"));
+}
+
+TEST(SimOptionsParse, ReplyDelays)
+{
+    SimOptions o;
+    QString message;
+    ASSERT_EQ(ParseSimOptions({"kvm8-sim", "--delay", "0MG=3000", "--delay", "0RA=5"}, &o, &message),
+              ParseOutcome::Run) << message.toStdString();
+    ASSERT_EQ(o.replyDelays.size(), 2);
+    EXPECT_EQ(o.replyDelays[0].first, "0MG");
+    EXPECT_EQ(o.replyDelays[0].second, 3000);
+    for (const char* bad : {"0MG", "=30", "0MG=-1", "0MG=x"}) {
+        EXPECT_EQ(ParseSimOptions({"kvm8-sim", "--delay", bad}, &o, &message), ParseOutcome::Error)
+            << bad;
+    }
+}
+
 TEST(SimOptionsParse, BadOptionsAndHelp)
 {
     const QList<QStringList> bad = {

@@ -1,0 +1,206 @@
+// The exchanges of the teaching window: the start sequence, the present-position read and
+// the tick that sends the queue.
+#include "JogSession.h"
+
+#include "app/MessageCatalogue.h"
+#include "app/OperatingMode.h"
+#include "link/ControllerLink.h"
+#include "link/ControllerStatus.h"
+#include "link/LinkCommands.h"
+#include "operation/JogPulseFeed.h"
+#include "operation/MoveExchanges.h"
+#include "parameters/ControllerAxisSettings.h"
+#include "parameters/ParameterTransfer.h"
+#include "platform/Dialogs.h"
+
+
+
+namespace kvt7 {
+
+
+void JogSession::start()
+{
+    if (state_ == State::Starting || state_ == State::Active || starting_ || closing_)
+        return;
+    if (context_.link.inTransaction() || busy()) {
+        startRetry_.start();  // after the exchange in progress, not inside it
+        return;
+    }
+    starting_ = true;
+    stopRequested_ = false;
+    StopTimerFLG_ = false;
+    queue_.clear();
+    held_.reset();
+    setState(State::Starting);
+    const int result = startSteps();
+    starting_ = false;
+    if (result != 0 || stopAsked()) {
+        finishStop(State::Idle);
+        return;
+    }
+    for (int axis = 1; axis <= kAxisCount; ++axis)
+        maxPos_.at(std::size_t(axis - 1)) = present(axis) ? context_.axes.Controller(axis).MaxPulse : 0;
+    labelsActive_ = true;
+    emit presentChanged();
+    queue_.clear();
+    TusinCounter_ = 0;
+    setState(State::Active);
+    timerTusin_.start();
+}
+
+int JogSession::startSteps()
+{
+    ControllerLink& link = context_.link;
+    if (!context_.mode.isOnline())
+        context_.mode.SwitchOnlineQuietly();
+    if (SetControllerMode(link, 2) != 0) {
+        context_.dialogs.message(context_.messages.Text(377));
+        return 1;
+    }
+    std::array<bool, kAxisCount> before{};
+    for (int axis = 1; axis <= kAxisCount; ++axis)
+        before.at(std::size_t(axis - 1)) = present(axis);
+    if (stopAsked() || ReadAxisMask(link, context_.parameters, context_.axes) != 0)
+        return 1;
+    for (int axis = 1; axis <= kAxisCount; ++axis) {
+        if (before.at(std::size_t(axis - 1)) != present(axis)) {
+            emit axesChanged();
+            break;
+        }
+    }
+    if (stopAsked() || HomeStatusRead(link, context_.status) != 0)
+        return 1;
+    if (stopAsked() || originIfNeeded() != 0)
+        return 1;
+    if (stopAsked() || ReadnDisp_PresentPos() != 0)
+        return 1;
+    if (stopAsked() || ReadControllerAxisSettings(link, context_.axes) != 0)
+        return 1;
+    return stopAsked() ? 1 : 0;
+}
+
+int JogSession::originIfNeeded()
+{
+    ControllerLink& link = context_.link;
+    bool ok = false;
+    const int status = link.LastReply().mid(3, 1).toInt(&ok, 16);
+    if (!ok || status != 0)
+        return 0;
+    if (!MotionAllowed(context_.status) || SendPositionMove(link, context_.status, 0, axisMask(), true) != 0)
+        return 1;
+    if (WaitUntilReady(link, [this] { return !stopAsked(); }) != 0)
+        return 1;
+    context_.status.setHomeDone(true);
+    context_.status.setHomeLamp(true);
+    return 0;
+}
+
+int JogSession::ReadnDisp_PresentPos()
+{
+    if (ReadPresentPositions(context_.link, axisMask(), dispPos_, context_.dialogs,
+                             context_.messages)
+        != 0)
+        return 1;
+    for (int axis = 1; axis <= kAxisCount; ++axis) {
+        presentTexts_.at(std::size_t(axis - 1)) = present(axis)
+            ? PresentPositionText(context_.axes.Pc(axis), DispPOS(axis), context_.settings.DispMmUnit)
+            : QString();
+    }
+    emit presentChanged();
+    return 0;
+}
+
+void JogSession::tick()
+{
+    if (StopTimerFLG_) {
+        finishStop(State::Idle);
+        return;
+    }
+    const ControllerLink& link = context_.link;
+    if (link.LinkBusy() || link.inTransaction() || state_ != State::Active)
+        return;
+    TusinCounter_ = TusinCounter_ == 3 ? 0 : TusinCounter_ + 1;
+    if (TusinCounter_ == 3) {
+        if (ReadnDisp_PresentPos() != 0)
+            fail();
+    } else if (queue_.NeedTusinFLG) {
+        sendQueued();
+    }
+    // A stop that came in meanwhile does not wait for the next turn: the axis is running.
+    if (state_ == State::Active && !stopAsked() && queue_.command.front() == kJogStopCommand)
+        sendQueued();
+    afterBusy();
+}
+
+// Entry 0 of the queue: a run or a pulse feed waits for ready, a stop never does.
+void JogSession::sendQueued()
+{
+    if (queue_.command.front().isEmpty()) {
+        queue_.TusinDACount = -1;
+        queue_.NeedTusinFLG = false;
+        return;
+    }
+    if (!prepareMotion())
+        return;
+    ControllerLink& link = context_.link;
+    const QString command = queue_.command.front();
+    if (command.startsWith(QLatin1String("0JR")))
+        jogSent_ = true;
+    int result;
+    {
+        LinkBusyScope busy(link);
+        link.setReplyTimeoutMs(1000);
+        result = link.SendCommand(command, QString(), queue_.replyLength.front());
+    }
+    if (result == 0 && command == kJogStopCommand)
+        jogSent_ = false;
+    queue_.shift();
+    if (result != 0)
+        fail();
+}
+
+// For "0JR" and "0MV": no alarm pending, the controller ready, and for the pulse feed the
+// full command from a fresh position read. False when entry 0 does not go out now.
+bool JogSession::prepareMotion()
+{
+    const QString command = queue_.command.front();
+    const bool pulseFeed = command == QLatin1String("0MV");
+    if (!command.startsWith(QLatin1String("0JR")) && !pulseFeed)
+        return true;
+    ControllerLink& link = context_.link;
+    if (!MotionAllowed(context_.status)) {
+        fail();
+        return false;
+    }
+    const int ready = ReadyQuery(link);
+    if (stopAsked())
+        return false;
+    if (ready < 0) {
+        fail();
+        return false;
+    }
+    if (ready == 0)
+        return false;  // busy: the entry waits for a later tick
+    if (!pulseFeed)
+        return true;
+    if (ReadnDisp_PresentPos() != 0) {
+        fail();
+        return false;
+    }
+    if (stopAsked())
+        return false;
+    const int button = queue_.button.front();
+    const int axis = button / 2 + 1;
+    const std::optional<QString> built =
+        PulseFeedCommand(button, queue_.pulses.front(), DispPOS(axis), MaxPOS(axis),
+                         context_.settings.VelOf100Pls.front(), accelerationOf(axis));
+    if (!built) {
+        context_.dialogs.beep();
+        queue_.shift();
+        return false;
+    }
+    queue_.command.front() = *built;
+    return true;
+}
+
+}  // namespace kvt7

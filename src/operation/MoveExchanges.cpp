@@ -1,0 +1,140 @@
+#include "MoveExchanges.h"
+
+#include "app/MessageCatalogue.h"
+#include "link/ControllerLink.h"
+#include "link/ControllerStatus.h"
+#include "link/HexField.h"
+#include "link/LinkCommands.h"
+#include "platform/Dialogs.h"
+#include "platform/Wait.h"
+
+#include <bit>
+
+namespace kvt7 {
+
+namespace {
+
+constexpr int kMoveReplyLength = 9;
+constexpr int kOutputReplyLength = 11;
+constexpr int kReadyPollMs = 100;
+
+bool HexDigits(const QString& text)
+{
+    for (const QChar c : text) {
+        const bool digit = c >= QLatin1Char('0') && c <= QLatin1Char('9');
+        const bool letter = c >= QLatin1Char('A') && c <= QLatin1Char('F');
+        if (!digit && !letter)
+            return false;
+    }
+    return !text.isEmpty();
+}
+
+}  // namespace
+
+int AxisMaskOf(const AxisSettings& axes)
+{
+    int mask = 0;
+    for (int axis = 1; axis <= kAxisCount; ++axis) {
+        if (axes.Pc(axis).InUse)
+            mask |= 1 << (axis - 1);
+    }
+    return mask;
+}
+
+bool MotionAllowed(const ControllerStatus& status)
+{
+    return !status.ControllerErrorPending();
+}
+
+int SendPositionMove(ControllerLink& link, const ControllerStatus& status, int positionNo,
+                     int axisMask, bool smSkip)
+{
+    if (!MotionAllowed(status))
+        return 1;
+    LinkBusyScope busy(link);
+    link.setReplyTimeoutMs(1000);
+    const QString command = smSkip ? QStringLiteral("0MM") : QStringLiteral("0MP");
+    return link.SendCommand(command, HexField(positionNo, 3) + HexField(axisMask, 1),
+                            kMoveReplyLength)
+                   == 0
+               ? 0
+               : 1;
+}
+
+int ReadOutputs(ControllerLink& link, OutputLamps& lamps)
+{
+    LinkBusyScope busy(link);
+    link.setReplyTimeoutMs(1000);
+    if (link.SendCommand(QStringLiteral("0RO"), QString(), kOutputReplyLength) != 0)
+        return 1;
+    bool ok = false;
+    const int bits = link.LastReply().mid(8, 1).toInt(&ok, 16);
+    lamps.out1 = ok && (bits & 1) != 0;
+    lamps.out2 = ok && (bits & 2) != 0;
+    return 0;
+}
+
+int ReadPresentPositions(ControllerLink& link, int axisMask,
+                         std::array<qint32, kAxisCount>& pulses, Dialogs& dialogs,
+                         const MessageCatalogue& messages)
+{
+    if (axisMask <= 0 || axisMask > 0xF)
+        return 1;
+    const QString maskDigit = HexField(axisMask, 1);
+    {
+        LinkBusyScope busy(link);
+        link.setReplyTimeoutMs(1000);
+        const int length = 6 + 5 * std::popcount(unsigned(axisMask));
+        if (link.SendCommand(QStringLiteral("0RC"), maskDigit, length) != 0)
+            return 1;
+    }
+    const QString reply = link.LastReply();
+    std::array<qint32, kAxisCount> read = pulses;
+    bool usable = reply.mid(3, 1) == maskDigit;
+    int at = 4;
+    for (int axis = 1; axis <= kAxisCount && usable; ++axis) {
+        if ((axisMask & (1 << (axis - 1))) == 0)
+            continue;
+        const QString field = reply.mid(at, 5);
+        at += 5;
+        usable = HexDigits(field);
+        read.at(std::size_t(axis - 1)) = field.toInt(nullptr, 16);
+    }
+    // A reply for other axes or with garbage is never shown or captured.
+    if (!usable) {
+        dialogs.message(messages.Text(104));
+        return 1;
+    }
+    pulses = read;
+    return 0;
+}
+
+int WaitUntilReady(ControllerLink& link, const std::function<bool()>& keepWaiting)
+{
+    for (;;) {
+        WaitMs(kReadyPollMs);
+        if (!keepWaiting())
+            return 2;
+        switch (ReadyQuery(link)) {
+        case 1: return 0;
+        case 0: break;
+        default: return 1;
+        }
+    }
+}
+
+int OriginRoutine(ControllerLink& link, ControllerStatus& status, int axisMask, OutputLamps& lamps,
+                  const std::function<bool()>& keepWaiting)
+{
+    if (!keepWaiting())
+        return 2;
+    if (SendPositionMove(link, status, 0, axisMask, true) != 0)
+        return 1;
+    if (const int waited = WaitUntilReady(link, keepWaiting); waited != 0)
+        return waited;
+    status.setHomeDone(true);
+    status.setHomeLamp(true);
+    return ReadOutputs(link, lamps);
+}
+
+}  // namespace kvt7

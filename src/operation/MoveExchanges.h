@@ -1,0 +1,60 @@
+#pragma once
+
+#include "actuators/AxisSetting.h"
+
+#include <QString>
+#include <array>
+#include <functional>
+
+namespace kvt7 {
+
+class ControllerLink;
+class ControllerStatus;
+class Dialogs;
+class MessageCatalogue;
+
+// The two outputs as "0RO" reports them.
+struct OutputLamps {
+    bool out1 = false;
+    bool out2 = false;
+    bool operator==(const OutputLamps&) const = default;
+};
+
+// What the reached-position label shows after the return to origin.
+inline const QString kOriginReachedText = QStringLiteral("H0");
+
+// Bit 0 for axis 1 .. bit 3 for axis 4, set for each axis the program has in use.
+int AxisMaskOf(const AxisSettings& axes);
+
+// Whether a motion command may go out: never while a controller alarm is pending, so that
+// the machine does not move on under an alarm the operator has not seen to.
+bool MotionAllowed(const ControllerStatus& status);
+
+// "0MM" (sequence macro skipped; position 0 is the return to origin) or "0MP", the position
+// as 3 hex digits and the axis mask digit; 9 characters. 0 acknowledged, 1 failed or refused
+// under a pending alarm (then nothing is sent).
+int SendPositionMove(ControllerLink& link, const ControllerStatus& status, int positionNo,
+                     int axisMask, bool smSkip);
+
+// "0RO", 11 characters; the ninth character as a hex digit: bit 0 OUT1, bit 1 OUT2.
+// 0, or 1 after a failed exchange (lamps unchanged).
+int ReadOutputs(ControllerLink& link, OutputLamps& lamps);
+
+// "0RC" with the mask digit, 6 + 5 characters per axis of the mask: the present positions in
+// pulses of the axes in the mask (others unchanged). A reply for another mask or with a
+// field that is not hex is refused with message 104 and changes nothing. 0 or 1.
+int ReadPresentPositions(ControllerLink& link, int axisMask,
+                         std::array<qint32, kAxisCount>& pulses, Dialogs& dialogs,
+                         const MessageCatalogue& messages);
+
+// The ready query every 100 ms until the controller is ready: 0 ready, 1 the query failed,
+// 2 keepWaiting said no (asked before every query).
+int WaitUntilReady(ControllerLink& link, const std::function<bool()>& keepWaiting);
+
+// The return to origin: "0MM000" with the mask, the wait, HomeDone and the home lamp set,
+// the outputs read. 0 done, 1 a transaction failed or an alarm is pending, 2 keepWaiting said
+// no (asked before the move goes out and during the wait).
+int OriginRoutine(ControllerLink& link, ControllerStatus& status, int axisMask, OutputLamps& lamps,
+                  const std::function<bool()>& keepWaiting);
+
+}  // namespace kvt7

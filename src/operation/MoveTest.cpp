@@ -1,0 +1,302 @@
+#include "MoveTest.h"
+
+#include "app/MessageCatalogue.h"
+#include "app/OperatingMode.h"
+#include "link/CommandGroups.h"
+#include "link/ControllerLink.h"
+#include "link/ControllerStatus.h"
+#include "link/HexField.h"
+#include "link/LinkCommands.h"
+#include "platform/Dialogs.h"
+#include "platform/Wait.h"
+
+#include <QScopeGuard>
+
+namespace kvt7 {
+
+namespace {
+
+constexpr int kDispatchMs = 100;
+constexpr int kGroupReplyLength = 7;
+const QString kCrLf = QStringLiteral("\r\n");
+
+}  // namespace
+
+MoveTest::MoveTest(MotionContext context, QObject* parent)
+    : QObject(parent),
+      context_(context),
+      timerEventCheck_(context.link, context.mode, kDispatchMs, [this] { dispatch(); }, this)
+{
+    timerEventCheck_.setObjectName(QStringLiteral("timerEventCheck"));
+}
+
+void MoveTest::request(Exec exec)
+{
+    // A second press of the same button while its request waits renews it (the program may
+    // have gone Offline meanwhile, which holds the dispatch back).
+    if (exec == None || running_ || abandoned_ || (execMoveNo_ != None && execMoveNo_ != exec))
+        return;
+    execMoveNo_ = exec;
+    // The dispatch runs only Online; an operation may be asked for after a failure left
+    // the program Offline.
+    if (!context_.mode.isOnline())
+        context_.mode.SwitchOnlineQuietly();
+    timerEventCheck_.start();
+}
+
+void MoveTest::dispatch()
+{
+    // The timer runs only while a request waits: an idle window costs nothing.
+    timerEventCheck_.stop();
+    const int exec = execMoveNo_;
+    if (exec == None || running_)
+        return;
+    running_ = true;
+    context_.commands.setCommandsEnabled(false);
+    context_.commands.setResetEnabled(false);
+    emit busyChanged(true, exec);
+    runExec(exec);
+    execMoveNo_ = None;
+    running_ = false;
+    context_.commands.setCommandsEnabled(true);
+    context_.commands.setResetEnabled(true);
+    emit busyChanged(false, exec);
+}
+
+MoveTest::End MoveTest::runExec(int exec)
+{
+    if (!context_.mode.isOnline())
+        context_.mode.SwitchOnlineQuietly();
+    switch (exec) {
+    case Selective: return RunSelective();
+    case Continual: return RunContinual();
+    case Home: return RunHome();
+    case Group: return RunGroup();
+    default: return End::Refused;
+    }
+}
+
+void MoveTest::stopSelective()
+{
+    if (running_ && execMoveNo_ == Selective)
+        moveStop_ = true;
+}
+
+void MoveTest::pauseSelective()
+{
+    if (running_ && execMoveNo_ == Selective)
+        tmpStop_ = true;
+}
+
+void MoveTest::stopContinual()
+{
+    if (running_ && execMoveNo_ == Continual)
+        moveStop2_ = true;
+}
+
+void MoveTest::pauseContinual()
+{
+    if (running_ && execMoveNo_ == Continual)
+        tmpStop2_ = true;
+}
+
+void MoveTest::abortGroupWait()
+{
+    if (!groupRunning_)
+        return;
+    groupAbort_ = true;
+    context_.link.AbortWait();
+}
+
+void MoveTest::abandon()
+{
+    abandoned_ = true;
+    timerEventCheck_.stop();
+    execMoveNo_ = running_ ? execMoveNo_ : int(None);
+    // Only the group's reply is awaited without end; the other exchanges return on time.
+    if (groupRunning_)
+        context_.link.AbortWait();
+}
+
+int MoveTest::mask() const
+{
+    return axisMask_ >= 0 ? axisMask_ : AxisMaskOf(context_.axes);
+}
+
+bool MoveTest::keepWaiting() const
+{
+    return !abandoned_;
+}
+
+void MoveTest::showLamps(const OutputLamps& lamps)
+{
+    lamps_ = lamps;
+    emit lampsChanged(lamps.out1, lamps.out2);
+}
+
+void MoveTest::showReached(const QString& text)
+{
+    reached_ = text;
+    emit reachedChanged(text);
+}
+
+MoveTest::End MoveTest::origin()
+{
+    showLamps({});
+    OutputLamps lamps;
+    switch (OriginRoutine(context_.link, context_.status, mask(), lamps, [this] { return keepWaiting(); })) {
+    case 0: break;
+    case 2: return End::Stopped;
+    default: return End::Failed;
+    }
+    showLamps(lamps);
+    showReached(kOriginReachedText);
+    return End::Done;
+}
+
+MoveTest::End MoveTest::CommonStart()
+{
+    ControllerLink& link = context_.link;
+    switch (ReadyQuery(link)) {
+    case 1: break;
+    case 0: return End::NotReady;
+    default: return End::Failed;
+    }
+    if (HomeStatusRead(link, context_.status) != 0) {
+        link.ReleasePort();
+        return End::Failed;
+    }
+    if (context_.status.HomeDone())
+        return End::Done;
+    // A stop or pause asked meanwhile holds back the origin move as well.
+    const bool stopAsked =
+        abandoned_ || groupAbort_ || moveStop_ || tmpStop_ || moveStop2_ || tmpStop2_;
+    return stopAsked ? End::Stopped : origin();
+}
+
+MoveTest::End MoveTest::movePosition(int positionNo, bool smSkip)
+{
+    ControllerLink& link = context_.link;
+    if (!MotionAllowed(context_.status))
+        return End::Failed;
+    showLamps({});
+    if (SendPositionMove(link, context_.status, positionNo, mask(), smSkip) != 0)
+        return End::Failed;
+    switch (WaitUntilReady(link, [this] { return keepWaiting(); })) {
+    case 0: break;
+    case 2: return End::Stopped;
+    default: return End::Failed;
+    }
+    OutputLamps lamps;
+    if (ReadOutputs(link, lamps) != 0)
+        return End::Failed;
+    context_.status.setHomeLamp(true);
+    showLamps(lamps);
+    showReached(QString::number(positionNo));
+    return End::Done;
+}
+
+bool MoveTest::waitBetweenMoves(int ms, const bool& stop, const bool& pause)
+{
+    for (int waited = 0; waited < ms; waited += 100) {
+        if (stop || pause || abandoned_)
+            return false;
+        WaitMs(std::min(100, ms - waited));
+    }
+    return !(stop || pause || abandoned_);
+}
+
+MoveTest::End MoveTest::RunGroup()
+{
+    ControllerLink& link = context_.link;
+    groupAbort_ = false;
+    const int group = inputs_.group;
+    groupRunning_ = true;
+    const auto done = qScopeGuard([this] { groupRunning_ = false; });
+    if (group < kLowestGroupNo || group > kHighestGroupNo) {
+        context_.dialogs.message(context_.messages.Text(560));
+        return End::Refused;
+    }
+    End end = CommonStart();
+    if (end == End::Done && (abandoned_ || groupAbort_))
+        end = End::Stopped;
+    if (end == End::Done && !MotionAllowed(context_.status))
+        end = End::Failed;
+    if (end == End::Done) {
+        int sent;
+        {
+            LinkBusyScope busy(link);
+            link.setReplyTimeoutMs(0);  // a group takes as long as it takes
+            sent = link.SendCommand(QStringLiteral("0MG"), HexField(group, 2), kGroupReplyLength);
+            link.setReplyTimeoutMs(1000);
+        }
+        if (sent != 0) {
+            end = link.WaitAborted() ? End::Stopped : End::Failed;
+        } else {
+            switch (WaitUntilReady(link, [this] { return keepWaiting() && !groupAbort_; })) {
+            case 0: break;
+            case 2: end = End::Stopped; break;
+            default: end = End::Failed; break;
+            }
+        }
+    }
+    link.ReleasePort();
+    return end;
+}
+
+MoveTest::End MoveTest::RunHome()
+{
+    ControllerLink& link = context_.link;
+    if (OpenPortOrReport(link) != 0)
+        return End::Failed;
+    const End end = homeSteps();
+    link.ReleasePort();
+    return end;
+}
+
+MoveTest::End MoveTest::homeSteps()
+{
+    ControllerLink& link = context_.link;
+    if (LinkCheck(link) != 0)
+        return End::Failed;
+    if (const int ready = ReadyQuery(link); ready != 1)
+        return ready == 0 ? End::NotReady : End::Failed;
+    if (abandoned_)
+        return End::Stopped;
+    context_.status.setHomeLamp(false);
+    showLamps({});
+    if (SendPositionMove(link, context_.status, 0, mask(), true) != 0)
+        return End::Failed;
+    switch (WaitUntilReady(link, [this] { return keepWaiting(); })) {
+    case 0: break;
+    case 2: return End::Stopped;
+    default: reportHomingFailure(); return End::Failed;
+    }
+    OutputLamps lamps;
+    if (ReadOutputs(link, lamps) != 0)
+        return End::Failed;
+    showLamps(lamps);
+    showReached(kOriginReachedText);
+    context_.status.setHomeDone(true);
+    context_.status.setHomeLamp(true);
+    return End::Done;
+}
+
+// The link has shown the alarm itself; the homing adds what the operator should look at.
+void MoveTest::reportHomingFailure()
+{
+    const QString& reply = context_.link.LastReply();
+    if (!reply.startsWith(QLatin1String("0%%")))
+        return;
+    const MessageCatalogue& m = context_.messages;
+    if (reply.startsWith(QLatin1String("0%%134"))) {
+        QStringList lines;
+        for (int id = 562; id <= 568; ++id)
+            lines << m.Text(id);
+        context_.dialogs.message(lines.join(kCrLf), Buttons::Ok, Icon::Warning);
+    } else {
+        context_.dialogs.message(m.Text(104), Buttons::Ok, Icon::Warning);
+    }
+}
+
+}  // namespace kvt7

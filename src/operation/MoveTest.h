@@ -1,0 +1,113 @@
+#pragma once
+
+#include "link/LinkPoll.h"
+#include "operation/MotionContext.h"
+#include "operation/MoveExchanges.h"
+#include "operation/MoveInputs.h"
+
+#include <QObject>
+#include <QString>
+
+namespace kvt7 {
+
+// The move test behind frmMove: the dispatch of the requested run, the return to origin, the
+// selective, continual and group moves with their stops and pauses. The window only sets
+// requests and inputs and shows what the signals tell.
+class MoveTest : public QObject {
+    Q_OBJECT
+public:
+    enum Exec { None = 0, Selective = 1, Continual = 2, Home = 3, Group = 4 };
+    // How the last run ended.
+    enum class End { Done, Failed, NotReady, Stopped, Refused };
+
+    explicit MoveTest(MotionContext context, QObject* parent = nullptr);
+
+    MoveInputs& inputs() { return inputs_; }
+    const MoveInputs& inputs() const { return inputs_; }
+    // The axes the moves name; by default the axes in use.
+    void setAxisMask(int mask) { axisMask_ = mask; }
+
+    // cmdMove, cmdSelectMove, cmdHome, cmdGrpMove: the request is run by timerEventCheck
+    // once no exchange is in progress. Ignored while a run is requested or running.
+    void request(Exec exec);
+    int ExecMoveNo() const { return execMoveNo_; }
+    bool running() const { return running_; }
+    bool dispatchActive() const { return timerEventCheck_.isActive(); }
+
+    // cmdStop/cmdTmpStop act only while a selective run runs, cmdStop2/cmdTempStop2 only
+    // while a continual one runs.
+    void stopSelective();
+    void pauseSelective();
+    void stopContinual();
+    void pauseContinual();
+    // cmdGrpMoveStop: ends the wait for the group's reply.
+    void abortGroupWait();
+    // The window closes (570 answered OK) or the program ends: no further move goes out, any
+    // wait ends; the run returns when its exchange in progress returns.
+    void abandon();
+    bool abandoned() const { return abandoned_; }
+    // The window closed and may be shown again: requests are taken again.
+    void reopen() { abandoned_ = false; }
+
+    // The runs; the dispatch calls them, kvt7ctl calls them directly.
+    End RunSelective();
+    End RunContinual();
+    End RunGroup();
+    End RunHome();
+    // The common start of the selective and continual moves (ready, home status, origin).
+    End CommonStart();
+
+    // State shown or kept between runs.
+    bool MoveFirstTime() const { return moveFirstTime_; }
+    int selectiveIndex() const { return selectiveIndex_; }
+    int continualCurrent() const { return continualCurrent_; }
+    bool selectivePausePending() const { return tmpStop_; }
+    bool continualPausePending() const { return tmpStop2_; }
+    const OutputLamps& lamps() const { return lamps_; }
+    const QString& reached() const { return reached_; }
+
+signals:
+    // MoveCMDBTN_Muko (true) and MoveCMDBTN_Yuko (false); exec names the tab that stays.
+    void busyChanged(bool busy, int exec);
+    void lampsChanged(bool out1, bool out2);
+    void reachedChanged(const QString& text);
+
+private:
+    void dispatch();
+    End runExec(int exec);
+    int mask() const;
+    bool keepWaiting() const;
+    void showLamps(const OutputLamps& lamps);
+    void showReached(const QString& text);
+    End origin();
+    End homeSteps();
+    void reportHomingFailure();
+    // One position of a selective or continual run: lamps off, move, wait, outputs, shown.
+    End movePosition(int positionNo, bool smSkip);
+    // The wait between two moves of a continuous run; false when stop or pause ended it.
+    bool waitBetweenMoves(int ms, const bool& stop, const bool& pause);
+    bool selectiveRowValid(int firstIndex) const;
+    End selectiveLoop(int index);
+    End continualLoop(int current, int end);
+
+    MotionContext context_;
+    MoveInputs inputs_;
+    LinkPoll timerEventCheck_;
+    int axisMask_ = -1;
+    int execMoveNo_ = None;
+    bool running_ = false;
+    bool abandoned_ = false;
+    bool groupAbort_ = false;
+    bool groupRunning_ = false;
+    bool moveStop_ = false;
+    bool tmpStop_ = false;
+    bool moveStop2_ = false;
+    bool tmpStop2_ = false;
+    bool moveFirstTime_ = true;
+    int selectiveIndex_ = 1;
+    int continualCurrent_ = 1;
+    OutputLamps lamps_;
+    QString reached_;
+};
+
+}  // namespace kvt7

@@ -1,0 +1,254 @@
+#include "JogFixture.h"
+#include "operation/ui/frmJOG.h"
+#include "operation/ui/frmMove.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSlider>
+#include <QSpinBox>
+#include <QTableWidget>
+#include <QTimer>
+
+namespace kvt7::test {
+namespace {
+
+class JogWindowTest : public SimLineFixture {
+protected:
+    JogWindowTest()
+    {
+        controller.setHomed(true);
+        window.show();
+    }
+    QPushButton* motionButton(int k) const
+    {
+        for (QPushButton* b : window.findChildren<QPushButton*>("cmdJOG"))
+            if (b->property("Index").toInt() == k)
+                return b;
+        return nullptr;
+    }
+    void start()
+    {
+        QTest::mouseClick(window.findChild<QPushButton*>("cmdJOGST"), Qt::LeftButton);
+        ASSERT_EQ(window.session().state(), JogSession::State::Active);
+        port.writes.clear();
+    }
+
+    frmJOG window{JogWindowContext{context, section, TeachTarget{table, grid}}};
+};
+
+TEST_F(JogWindowTest, LeftPressRunsAndReleaseStopsOtherButtonsDoNothing)
+{
+    start();
+    QPushButton* forward1 = motionButton(0);
+    ASSERT_NE(forward1, nullptr);
+    EXPECT_EQ(forward1->focusPolicy(), Qt::NoFocus);
+    EXPECT_FALSE(motionButton(4)->isEnabled());  // axis 3 is not present
+    QTest::mousePress(forward1, Qt::RightButton);
+    EXPECT_TRUE(window.session().queue().empty());
+    QTest::mousePress(forward1, Qt::LeftButton);
+    ASSERT_TRUE(waitFor([&] { return sentContains("0JR10000"); }));
+    QTest::mouseRelease(forward1, Qt::LeftButton);
+    ASSERT_TRUE(waitFor([&] { return sentContains("0SP"); }));
+    EXPECT_EQ(sent(), QStringList({"0RA", "0JR10000", "0SP"}));
+}
+
+TEST_F(JogWindowTest, LeavingTheHeldButtonStopsAndComingBackIsNoPress)
+{
+    start();
+    QPushButton* backward2 = motionButton(3);
+    QTest::mousePress(backward2, Qt::LeftButton);
+    ASSERT_TRUE(waitFor([&] { return sentContains("0JR02000"); }));
+    QEvent leave(QEvent::Leave);
+    QCoreApplication::sendEvent(backward2, &leave);
+    ASSERT_TRUE(waitFor([&] { return sentContains("0SP"); }));
+    QEvent enter(QEvent::Enter);
+    QCoreApplication::sendEvent(backward2, &enter);
+    QTest::mouseRelease(backward2, Qt::LeftButton);
+    QTest::qWait(400);
+    EXPECT_EQ(sent(), QStringList({"0RA", "0JR02000", "0SP"}));
+}
+
+TEST_F(JogWindowTest, HidingWithAButtonHeldStopsTheRun)
+{
+    start();
+    QTest::mousePress(motionButton(0), Qt::LeftButton);
+    ASSERT_TRUE(waitFor([&] { return sentContains("0JR10000"); }));
+    window.showMinimized();
+    window.hide();
+    ASSERT_TRUE(waitFor([&] { return sentContains("0SP"); }));
+}
+
+TEST_F(JogWindowTest, EndAfterACaptureAsksAndCancelKeepsTheWindowOpen)
+{
+    start();
+    auto* view = window.findChild<QTableWidget*>("flgdJOGPosi");
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualItemRect(view->item(1, 1)).center());
+    EXPECT_EQ(window.session().table().SelectRowNo(), 2);
+    EXPECT_EQ(window.findChild<QLabel*>("lblPosiNo")->text(), "2");
+    QTest::mouseClick(window.findChild<QPushButton*>("cmdJOGWrite"), Qt::LeftButton);
+    dialogs.answer(Answer::Cancel);
+    QTest::mouseClick(window.findChild<QPushButton*>("cmdJOGend"), Qt::LeftButton);
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_EQ(window.session().state(), JogSession::State::Idle);
+    EXPECT_TRUE(window.findChild<QPushButton*>("cmdJOGST")->isEnabled());
+    dialogs.answer(Answer::Yes);
+    EXPECT_TRUE(window.close());
+    EXPECT_TRUE(table.PosiChanged);
+}
+
+class MoveWindowTest : public OperationFixture {
+protected:
+    MoveWindowTest() { window.show(); }
+    template <typename T>
+    T* control(const char* name) const { return window.findChild<T*>(QString::fromLatin1(name)); }
+
+    frmMove window{context};
+};
+
+TEST_F(MoveWindowTest, RunShowsReachedPositionAndLampsWithStopsUsableMeanwhile)
+{
+    auto* row = control<QTableWidget>("flgdProgram");
+    row->item(0, 0)->setText("5");
+    row->item(0, 1)->setText("12");
+    controller.outputs = QLatin1Char('1');
+    bool stopUsable = false;
+    bool moveUsable = true;
+    controller.onRequest = [&](const QString& line) {
+        if (line == "0MP0053") {
+            stopUsable = true;
+            for (const char* name : {"cmdStop", "cmdTmpStop", "cmdStop2", "cmdTempStop2", "cmdGrpMoveStop"})
+                stopUsable = stopUsable && control<QPushButton>(name)->isEnabled();
+            moveUsable = control<QPushButton>("cmdMove")->isEnabled() || control<QPushButton>("cmdClose")->isEnabled();
+        }
+    };
+    QTest::mouseClick(control<QPushButton>("cmdMove"), Qt::LeftButton);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return control<QLabel>("lblkanryoNo")->text() == "12"; }, 10000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return control<QPushButton>("cmdMove")->isEnabled(); }, 10000));
+    EXPECT_TRUE(stopUsable);
+    EXPECT_FALSE(moveUsable);
+    EXPECT_TRUE(control<QLabel>("imgOut1Green")->isVisible());
+    EXPECT_FALSE(control<QLabel>("imgOut2Green")->isVisible());
+    EXPECT_EQ(moves(), QStringList({"0MP0053", "0MP00C3"}));
+}
+
+TEST_F(MoveWindowTest, CellsTakeOnlyPositionsAndTheButtonsFillAndClear)
+{
+    auto* row = control<QTableWidget>("flgdProgram");
+    QTest::mouseClick(control<QPushButton>("cmdInp1toF"), Qt::LeftButton);
+    EXPECT_EQ(row->item(0, 14)->text(), "15");
+    EXPECT_EQ(window.operation().inputs().selective.at(14), "15");
+    QTest::mouseClick(control<QPushButton>("cmdDataClear"), Qt::LeftButton);
+    EXPECT_EQ(row->item(0, 0)->text(), "");
+    EXPECT_TRUE(window.operation().inputs().selective.at(0).isEmpty());
+}
+
+TEST_F(MoveWindowTest, WaitBoxesTakeDigitsUpTo32767AndSingleModeLocksTheEnd)
+{
+    auto* box = control<QLineEdit>("txtTimer");
+    box->clear();
+    QTest::keyClicks(box, "3276");
+    QTest::keyClicks(box, "8");
+    EXPECT_EQ(box->text(), "3276");
+    EXPECT_EQ(dialogs.beeps, 1);
+    QTest::keyClicks(box, "x");
+    EXPECT_EQ(box->text(), "3276");
+    EXPECT_EQ(window.operation().inputs().timerText, "3276");
+
+    auto* end = control<QSpinBox>("updownEndPosiNo");
+    control<QSpinBox>("updownStartPosiNo")->setValue(40);
+    EXPECT_EQ(end->value(), 40);
+    EXPECT_EQ(control<QSlider>("sldrEndPosiNo")->value(), 40);
+    end->setValue(20);
+    EXPECT_EQ(control<QSpinBox>("updownStartPosiNo")->value(), 20);
+    QTest::mouseClick(window.findChildren<QRadioButton*>("optMoveWay").at(1), Qt::LeftButton);
+    EXPECT_FALSE(end->isEnabled());
+    EXPECT_FALSE(control<QSlider>("sldrEndPosiNo")->isEnabled());
+}
+
+TEST_F(MoveWindowTest, CloseWhileRunningAsks570AndClosesAfterTheRun)
+{
+    auto* row = control<QTableWidget>("flgdProgram");
+    row->item(0, 0)->setText("5");
+    controller.busyQueries = 1000;
+    controller.onRequest = [&](const QString& line) {
+        if (line == "0MP0053") {
+            dialogs.answer(Answer::Cancel);
+            dialogs.answer(Answer::Ok);
+            QTimer::singleShot(50, &window, [&] {
+                window.close();
+                EXPECT_TRUE(window.isVisible());
+                window.close();
+            });
+        }
+    };
+    QTest::mouseClick(control<QPushButton>("cmdMove"), Qt::LeftButton);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !window.isVisible(); }, 10000));
+    ASSERT_EQ(dialogs.messages.size(), 2u);
+    EXPECT_EQ(dialogs.messages.at(0).text,
+              "Do you want to close Move Screen although it is under communication?");
+    EXPECT_EQ(dialogs.messages.at(0).buttons, Buttons::OkCancel);
+    EXPECT_EQ(dialogs.messages.at(0).icon, Icon::Question);
+    EXPECT_EQ(moves(), QStringList({"0MP0053"}));
+}
+
+}  // namespace
+}  // namespace kvt7::test
+
+namespace kvt7::test {
+namespace {
+
+// Pictures of both windows while they work, in both languages; only when KVT7_RENDER_DIR
+// names a folder.
+class RenderShots : public SimLineFixture {};
+
+TEST_F(RenderShots, MoveAndTeachingWindowsWhileRunning)
+{
+    const QString folder = qEnvironmentVariable("KVT7_RENDER_DIR");
+    if (folder.isEmpty())
+        GTEST_SKIP() << "KVT7_RENDER_DIR not set";
+    QDir().mkpath(folder);
+    const auto save = [&](QWidget& widget, const QString& name) {
+        QApplication::processEvents();
+        EXPECT_TRUE(widget.grab().save(QDir(folder).filePath(name + ".png")));
+    };
+    controller.setHomed(true);
+    for (const int language : {kEnglish, kJapanese}) {
+        catalogue.setLanguage(language);
+        const QString suffix = language == kEnglish ? "-en" : "-ja";
+        settings.DispMmUnit = language == kJapanese;
+        {
+            frmJOG jog{JogWindowContext{context, section, TeachTarget{table, grid}}};
+            jog.show();
+            ASSERT_TRUE(QTest::qWaitForWindowExposed(&jog));
+            QTest::mouseClick(jog.findChild<QPushButton*>("cmdJOGST"), Qt::LeftButton);
+            jog.session().capture();
+            save(jog, "frmJOG" + suffix);
+            jog.session().stopWindow();
+            dialogs.answer(Answer::No);
+        }
+        {
+            frmMove move{context};
+            move.show();
+            ASSERT_TRUE(QTest::qWaitForWindowExposed(&move));
+            move.findChild<QTableWidget*>("flgdProgram")->item(0, 0)->setText("1");
+            bool shot = false;
+            onRequest = [&](const QString& line) {
+                if (line.startsWith("0MP") && !shot) {
+                    shot = true;
+                    QTimer::singleShot(0, &move, [&] { save(move, "frmMove" + suffix); });
+                }
+            };
+            QTest::mouseClick(move.findChild<QPushButton*>("cmdMove"), Qt::LeftButton);
+            ASSERT_TRUE(QTest::qWaitFor([&] { return !move.operation().running() && move.operation().ExecMoveNo() == 0; }, 10000));
+            onRequest = nullptr;
+        }
+    }
+}
+
+}  // namespace
+}  // namespace kvt7::test
