@@ -5,7 +5,6 @@
 #include "app/MessageCatalogue.h"
 #include "platform/Dialogs.h"
 
-#include <algorithm>
 
 namespace kvt7 {
 
@@ -21,11 +20,6 @@ void LoadOfflineActuators(const SettingsSection& section, AxisSettings& axes,
                 axis.Family = QStringLiteral("KV");
         catalogueFile.LoadCatalogue(catalogues);
     }
-    const bool anyInUse = std::any_of(axes.pc.begin(), axes.pc.end(),
-                                      [](const AxisSetting& axis) { return axis.InUse; });
-    if (!anyInUse)
-        for (int axis = 1; axis <= kAxisCount; ++axis)
-            axes.Pc(axis).InUse = axes.Recorded(axis).InUse = true;
     for (AxisSetting& axis : axes.pc)
         RecomputeMmPerPulse(axis);
     Culc_MaxPulse(axes.pc);

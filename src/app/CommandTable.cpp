@@ -39,7 +39,8 @@ constexpr CommandRow Button(C id, const char* name, int caption, int toolTip, in
 }
 
 constexpr unsigned M = G::Menus;
-constexpr unsigned kNotOffered = false;
+// The parameter editor is not offered yet: its commands stay disabled.
+constexpr bool kNotOffered = false;
 
 constexpr std::array<CommandRow, kCommandCount> kTable = {{
     Title(C::mnuFile, "mnuFile", 250, 0, C::mnuFile),
@@ -52,8 +53,8 @@ constexpr std::array<CommandRow, kCommandCount> kTable = {{
     Title(C::mnuFileShogo, "mnuFileShogo", 257, M, C::mnuFile),
     Item(C::mnuFileShogoFile, "mnuFileShogoFile", 258, C::mnuFileShogo, 0),
     Item(C::mnuFileShogoCt, "mnuFileShogoCt", 259, C::mnuFileShogo, 0),
-    Item(C::mnuFilePageSetup, "mnuFilePageSetup", 260, C::mnuFile, M, kNotOffered, true),
-    Item(C::mnuFilePrint, "mnuFilePrint", 261, C::mnuFile, M, kNotOffered),
+    Item(C::mnuFilePageSetup, "mnuFilePageSetup", 260, C::mnuFile, M, true, true),
+    Item(C::mnuFilePrint, "mnuFilePrint", 261, C::mnuFile, M),
     Item(C::mnuFileExit, "mnuFileExit", 262, C::mnuFile, 0, true, true, kKeepsEditing),
 
     Title(C::mnuEdit, "mnuEdit", 265, M, C::mnuEdit),
@@ -68,16 +69,16 @@ constexpr std::array<CommandRow, kCommandCount> kTable = {{
     Title(C::mnuView, "mnuView", 270, M, C::mnuView),
     Item(C::mnuViewToolBar, "mnuViewToolBar", 271, C::mnuView, 0, true, false, kKeepsEditing),
     Item(C::mnuViewStatusBar, "mnuViewStatusBar", 272, C::mnuView, 0, true, false, kKeepsEditing),
-    Item(C::mnuShowState, "mnuShowState", 273, C::mnuView, 0, kNotOffered, true),
-    Item(C::mnuShowMove, "mnuShowMove", 274, C::mnuView, 0, kNotOffered),
-    Item(C::mnuShowGroup, "mnuShowGroup", 275, C::mnuView, 0, kNotOffered),
-    Item(C::mnuShowSqMcr, "mnuShowSqMcr", 276, C::mnuView, 0, kNotOffered),
-    Item(C::mnuShowTeaching, "mnuShowTeaching", 277, C::mnuView, 0, kNotOffered),
-    Item(C::mnuViewOption, "mnuViewOption", 278, C::mnuView, 0, kNotOffered, true),
+    Item(C::mnuShowState, "mnuShowState", 273, C::mnuView, 0, true, true),
+    Item(C::mnuShowMove, "mnuShowMove", 274, C::mnuView, 0),
+    Item(C::mnuShowGroup, "mnuShowGroup", 275, C::mnuView, 0),
+    Item(C::mnuShowSqMcr, "mnuShowSqMcr", 276, C::mnuView, 0),
+    Item(C::mnuShowTeaching, "mnuShowTeaching", 277, C::mnuView, 0),
+    Item(C::mnuViewOption, "mnuViewOption", 278, C::mnuView, 0, true, true),
 
     Title(C::mnuSettings, "mnuSettings", 280, M, C::mnuSettings),
-    Item(C::mnuSettingsDeviceOnline, "mnuSettingsDeviceOnline", 281, C::mnuSettings, 0, kNotOffered),
-    Item(C::mnuSettingsDeviceOffline, "mnuSettingsDeviceOffline", 282, C::mnuSettings, 0, kNotOffered),
+    Item(C::mnuSettingsDeviceOnline, "mnuSettingsDeviceOnline", 281, C::mnuSettings, 0),
+    Item(C::mnuSettingsDeviceOffline, "mnuSettingsDeviceOffline", 282, C::mnuSettings, 0),
     Item(C::mnuSettingsParameter, "mnuSettingsParameter", 283, C::mnuSettings, 0, kNotOffered),
     Item(C::mnuSettingsOffline, "mnuSettingsOffline", 294, C::mnuSettings, 0, true, true, kKeepsEditing),
 
@@ -93,7 +94,7 @@ constexpr std::array<CommandRow, kCommandCount> kTable = {{
     Tool(C::toolNew, "New", 1, 300, 0, C::mnuFileNew),
     Tool(C::toolOpen, "Open", 2, 301, 0, C::mnuFileOpen),
     Tool(C::toolSave, "Save", 3, 302, 0, C::mnuFileSave),
-    Tool(C::toolPrint, "Print", 5, 303, 0, C::mnuFilePrint, kNotOffered),
+    Tool(C::toolPrint, "Print", 5, 303, 0, C::mnuFilePrint),
     Tool(C::toolRead, "Read", 7, 304, 0, C::mnuFileGetfromCt),
     Tool(C::toolLoad, "Load", 8, 305, 0, C::mnuFileLoadtoCt),
     Tool(C::toolShogo, "Shogo", 9, 306, 0, C::cmdPosiVerify),
@@ -102,10 +103,10 @@ constexpr std::array<CommandRow, kCommandCount> kTable = {{
          C::mnuEditLinePaste),
     Tool(C::toolCellCopy, "CellCopy", 13, 340, G::Edit, C::mnuEditCellCopy),
     Tool(C::toolCellPaste, "CellPaste", 14, 341, G::Edit | G::CellPaste, C::mnuEditCellPaste),
-    Tool(C::toolInputOutput, "InputOutput", 16, 309, 0, C::mnuShowState, kNotOffered),
-    Tool(C::toolMoveTest, "MoveTest", 18, 310, 0, C::mnuShowMove, kNotOffered),
-    Tool(C::toolGroup, "Group", 20, 311, 0, C::mnuShowGroup, kNotOffered),
-    Tool(C::toolSqMacro, "SqMacro", 22, 312, 0, C::mnuShowSqMcr, kNotOffered),
+    Tool(C::toolInputOutput, "InputOutput", 16, 309, 0, C::mnuShowState),
+    Tool(C::toolMoveTest, "MoveTest", 18, 310, 0, C::mnuShowMove),
+    Tool(C::toolGroup, "Group", 20, 311, 0, C::mnuShowGroup),
+    Tool(C::toolSqMacro, "SqMacro", 22, 312, 0, C::mnuShowSqMcr),
 
     Button(C::cmdPosiFileOpen, "cmdPosiFileOpen", 203, 313, 0, 0, C::mnuFileOpen),
     Button(C::cmdPosiSaveFile, "cmdPosiSaveFile", 204, 314, 1, 0, C::mnuFileSaveAs),
@@ -114,12 +115,12 @@ constexpr std::array<CommandRow, kCommandCount> kTable = {{
     Button(C::cmdPosiVerify, "cmdPosiVerify", 205, 315, 4, 0, C::cmdPosiVerify),
     Button(C::cmdInsertLine, "cmdInsertLine", 208, 318, 5, G::Edit, C::mnuEditGyoInsert),
     Button(C::cmdDeleteLine, "cmdDeleteLine", 209, 319, 6, G::Edit, C::mnuEditGyoDelete),
-    Button(C::cmdOpenIoWin, "cmdOpenIoWin", 244, 309, 10, 0, C::mnuShowState, kNotOffered),
-    Button(C::cmdOpenMoveWin, "cmdOpenMoveWin", 245, 310, 11, 0, C::mnuShowMove, kNotOffered),
-    Button(C::cmdOpenGrpWindow, "cmdOpenGrpWindow", 246, 311, 12, 0, C::mnuShowGroup, kNotOffered),
-    Button(C::cmdSqMcrWinOpen, "cmdSqMcrWinOpen", 247, 312, 13, 0, C::mnuShowSqMcr, kNotOffered),
+    Button(C::cmdOpenIoWin, "cmdOpenIoWin", 244, 309, 10, 0, C::mnuShowState),
+    Button(C::cmdOpenMoveWin, "cmdOpenMoveWin", 245, 310, 11, 0, C::mnuShowMove),
+    Button(C::cmdOpenGrpWindow, "cmdOpenGrpWindow", 246, 311, 12, 0, C::mnuShowGroup),
+    Button(C::cmdSqMcrWinOpen, "cmdSqMcrWinOpen", 247, 312, 13, 0, C::mnuShowSqMcr),
     Button(C::cmdParaHyoji, "cmdParaHyoji", 283, 0, 14, 0, C::mnuSettingsParameter, kNotOffered),
-    Button(C::cmdJogTeach, "cmdJogTeach", 210, 320, 15, 0, C::mnuShowTeaching, kNotOffered),
+    Button(C::cmdJogTeach, "cmdJogTeach", 210, 320, 15, 0, C::mnuShowTeaching),
     // In the alarm frame, not in the button grid.
     Button(C::cmdReset, "cmdReset", 216, 286, -1, 0, C::mnuFuncAlmReset),
 }};

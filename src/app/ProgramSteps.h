@@ -22,6 +22,9 @@ public:
     virtual OnlineStartResult ConnectOnline(FrameWindows& windows) = 0;
     // Offline start: the actuator settings from the store, then the actuator catalogue.
     virtual void LoadOfflineActuators() = 0;
+    // Offline start: the actuator window, which asks for the axes in use and their
+    // actuators; false when the operator cancelled it (the stored actuators stay).
+    virtual bool ChooseActuatorsAtStart() = 0;
     // Closes the serial port with the link's bookkeeping.
     virtual void ClosePort() = 0;
     // Whether the position data was edited since it was created, opened, read or saved.

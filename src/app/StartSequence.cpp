@@ -59,6 +59,8 @@ void RunStartSequence(Program& program, FrameWindows& windows, ProgramSteps& ste
 
     if (result == OnlineStartResult::ContinueOffline)
         steps.LoadOfflineActuators();
+    if (result != OnlineStartResult::OnlineReached && !program.mode.isOnline())
+        steps.ChooseActuatorsAtStart();
 
     windows.ShowAxisData();
     windows.DisableEditingCommands();

@@ -35,8 +35,9 @@ void AvailabilityGroups::setResetEnabled(bool enabled)
 
 Workbench::Workbench(Program& owner, std::optional<QString> deviceOverride)
     : program(owner),
+      deviceOverride(std::move(deviceOverride)),
       link(owner.port, owner.mode, owner.dialogs, owner.messages, owner.settings, owner.section,
-           status, std::move(deviceOverride)),
+           status, this->deviceOverride),
       watch(link, status, owner.mode),
       groups(owner.commands),
       catalogueFile(owner.programFolder, owner.messages, owner.dialogs)

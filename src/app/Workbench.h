@@ -13,6 +13,8 @@
 #include "positions/PositionEvents.h"
 #include "positions/PositionGrid.h"
 #include "positions/PositionTable.h"
+#include "programs/GroupTable.h"
+#include "programs/SmTable.h"
 
 #include <QString>
 #include <optional>
@@ -39,6 +41,7 @@ struct Workbench {
     Workbench(Program& program, std::optional<QString> deviceOverride);
 
     Program& program;
+    std::optional<QString> deviceOverride;  // --port-device or --simulate for this run
     ControllerStatus status;
     ControllerLink link;
     ControllerContext controller{link, status, program.dialogs, program.messages};
@@ -51,6 +54,8 @@ struct Workbench {
     PositionTable table{};
     PositionGrid grid{};
     PositionEvents positionEvents{};
+    GroupData groupData{};
+    SmData smData{};
 };
 
 // The axes in use as the program holds them.

@@ -9,7 +9,10 @@
 #include "app/ProgramSteps.h"
 #include "platform/SettingsStore.h"
 
+#include <QApplication>
 #include <QStringList>
+#include <QTimer>
+#include <QWidget>
 #include <gtest/gtest.h>
 #include <functional>
 #include <optional>
@@ -36,6 +39,11 @@ struct RecordingSteps : ProgramSteps {
         return online ? online(windows) : OnlineStartResult::ContinueOffline;
     }
     void LoadOfflineActuators() override { calls << QStringLiteral("offline-actuators"); }
+    bool ChooseActuatorsAtStart() override
+    {
+        calls << QStringLiteral("actuator-window");
+        return true;
+    }
     void ClosePort() override
     {
         calls << QStringLiteral("close-port");
@@ -87,5 +95,18 @@ struct RecordingWindows : FrameWindows {
     void ShowAxisData() override { calls << QStringLiteral("axis-data"); }
     void ShowVersionStatus(const QString& text) override { calls << QStringLiteral("version:") + text; }
 };
+
+// Runs the action on the next modal window as soon as it is shown.
+inline void WhenModalShown(std::function<void(QWidget*)> action)
+{
+    QTimer::singleShot(0, [action] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal) {
+            WhenModalShown(action);
+            return;
+        }
+        action(modal);
+    });
+}
 
 }  // namespace kvt7::test

@@ -77,9 +77,9 @@ TEST(CommandAvailability, AfterAnOperationInsertAndDeleteWaitForTheGrid)
 TEST(CommandAvailability, CommandsNotOfferedStayDisabledAndLockFreezesTheGrid)
 {
     CommandAvailability commands;
-    ASSERT_FALSE(RowOf(CommandId::mnuShowState).offered);
-    commands.setCommand(CommandId::mnuShowState, true);
-    EXPECT_FALSE(commands.isEnabled(CommandId::mnuShowState));
+    ASSERT_FALSE(RowOf(CommandId::mnuSettingsParameter).offered);
+    commands.setCommand(CommandId::mnuSettingsParameter, true);
+    EXPECT_FALSE(commands.isEnabled(CommandId::mnuSettingsParameter));
     QSignalSpy lock(&commands, &CommandAvailability::gridLockChanged);
     commands.LockMainWindow();
     commands.UnlockMainWindow();

@@ -36,17 +36,6 @@ void ClickOption(QWidget* window, int index)
 }
 
 // Runs the action on the modal window once it is up (inside exec).
-void WhenModalShown(std::function<void(QWidget*)> action)
-{
-    QTimer::singleShot(0, [action] {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (!modal) {
-            WhenModalShown(action);
-            return;
-        }
-        action(modal);
-    });
-}
 
 }  // namespace
 

@@ -32,7 +32,7 @@ TEST_F(StartTest, OfflineChoiceNeverOpensThePort)
     EXPECT_FALSE(program.mode.isOnline());
     EXPECT_FALSE(program.mode.lampLit());
     EXPECT_EQ(windows.calls, QStringList({"splash", "main", "axis-data", "edit-off"}));
-    EXPECT_EQ(steps.calls, QStringList({"clear-parameters", "offline-actuators"}));
+    EXPECT_EQ(steps.calls, QStringList({"clear-parameters", "offline-actuators", "actuator-window"}));
     EXPECT_TRUE(dialogs.messages.empty());
     EXPECT_TRUE(dialogs.scriptUsedUp());
 }
@@ -72,8 +72,9 @@ TEST_F(StartTest, OnlineOutcomesDecideWhatOfTheOfflineStartRuns)
     };
     const Case cases[] = {
         {OnlineStartResult::OnlineReached, {"clear-parameters", "online"}, true},
-        {OnlineStartResult::ContinueOffline, {"clear-parameters", "online", "offline-actuators"}, false},
-        {OnlineStartResult::ContinueAtActuatorWindow, {"clear-parameters", "online"}, false},
+        {OnlineStartResult::ContinueOffline,
+         {"clear-parameters", "online", "offline-actuators", "actuator-window"}, false},
+        {OnlineStartResult::ContinueAtActuatorWindow, {"clear-parameters", "online", "actuator-window"}, false},
     };
     for (const Case& c : cases) {
         steps.calls.clear();

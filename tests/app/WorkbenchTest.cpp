@@ -71,7 +71,8 @@ TEST_F(WorkbenchFixture, ControllerOfAnotherTypeEndsTheOnlineStartOffline)
     EXPECT_FALSE(workbench->link.portOpen());
 }
 
-TEST_F(WorkbenchFixture, OfflineStartTakesTheStoredActuatorsAndEveryAxis)
+// No axis is assumed in use: the actuator window of the start asks.
+TEST_F(WorkbenchFixture, OfflineStartTakesTheStoredActuators)
 {
     setStored("DevSize2", " 42");
     setStored("DevSpeed2", "D");
@@ -79,10 +80,9 @@ TEST_F(WorkbenchFixture, OfflineStartTakesTheStoredActuatorsAndEveryAxis)
     LoadOfflineActuatorsAtStart(*workbench);
     EXPECT_TRUE(dialogs.messages.empty());
     for (int axis = 1; axis <= 4; ++axis)
-        EXPECT_TRUE(program.axes.Pc(axis).InUse) << axis;
-    EXPECT_EQ(program.axes.Pc(1).MaxPulse, 20000);
+        EXPECT_FALSE(program.axes.Pc(axis).InUse) << axis;
     EXPECT_EQ(program.axes.Pc(2).PulsesPerRev, 192);
-    EXPECT_EQ(program.axes.Pc(2).MaxPulse, 2400);
+    EXPECT_EQ(program.axes.Pc(2).MaxPulse, 0) << "an axis not in use has no range";
     EXPECT_FALSE(workbench->catalogues[0].CatalogueMissing);
     EXPECT_FALSE(workbench->catalogues[0].SizeList.isEmpty());
 }

@@ -1,5 +1,6 @@
 #include "MainWindowBinding.h"
 
+#include "SubsystemWindows.h"
 #include "app/FrameCommands.h"
 #include "app/Workbench.h"
 #include "frmMain.h"
@@ -43,6 +44,7 @@ MainWindowBinding::MainWindowBinding(frmMain& window, Workbench& workbench)
     bindControllerCommands();
     bindEditCommands();
     bindTableCommands();
+    subsystems_ = new SubsystemWindows(window, workbench, *this);
 }
 
 void MainWindowBinding::bind(CommandId id, std::function<void()> handler)
@@ -201,6 +203,11 @@ bool MainWindowBinding::PositionDataChanged() const
 bool MainWindowBinding::SaveAs()
 {
     return SavePositionAs(commands_) == 0;
+}
+
+bool MainWindowBinding::ChooseActuatorsAtStart()
+{
+    return subsystems_->ChooseActuatorsAtStart();
 }
 
 void MainWindowBinding::showAxisData()

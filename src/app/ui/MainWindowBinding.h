@@ -15,6 +15,7 @@
 
 namespace kvt7 {
 
+class SubsystemWindows;
 class frmMain;
 struct Workbench;
 
@@ -35,6 +36,8 @@ public:
     // grid), then the handler of the command the row runs.
     void trigger(CommandId id);
     bool hasHandler(CommandId id) const { return bool(handlers_[IndexOf(id)]); }
+    void bind(CommandId id, std::function<void()> handler);
+    SubsystemWindows& subsystems() { return *subsystems_; }
 
     // ProgramSteps
     void ClearParameterSet() override;
@@ -45,12 +48,12 @@ public:
     void ClosePort() override;
     bool PositionDataChanged() const override;
     bool SaveAs() override;
+    bool ChooseActuatorsAtStart() override;
 
     void showAxisData();
     void buildGrid();
 
 private:
-    void bind(CommandId id, std::function<void()> handler);
     void bindLampsAndAlarm();
     void bindPositionEvents();
     void bindFrameCommands();
@@ -67,6 +70,7 @@ private:
     PositionContext positions_;
     PositionCommandContext commands_;
     std::array<std::function<void()>, kCommandCount> handlers_;
+    SubsystemWindows* subsystems_ = nullptr;  // a child of the main window
 };
 
 }  // namespace kvt7

@@ -2,6 +2,7 @@
 
 #include "ControlArray.h"
 #include "MainWindowBinding.h"
+#include "SubsystemWindows.h"
 #include "app/FrameCommands.h"
 #include "app/ProgramSteps.h"
 #include "app/Workbench.h"
@@ -310,10 +311,12 @@ void frmMain::closeEvent(QCloseEvent* event)
         event->accept();
         return;
     }
-    if (!AskExit(program_, *binding_)) {
+    // The move and JOG windows end their runs through their own close first.
+    if (!binding_->subsystems().CloseOperationWindows() || !AskExit(program_, *binding_)) {
         event->ignore();
         return;
     }
+    binding_->subsystems().StopForExit();
     hide();
     FinishExit(program_, *binding_);
     ended_ = true;

@@ -1,0 +1,190 @@
+#include "SubsystemWindows.h"
+
+#include "DrawnImages.h"
+#include "LocalizeWindow.h"
+#include "MainWindowBinding.h"
+#include "actuators/devices/ActuatorChangeDisplay.h"
+#include "actuators/ui/frmDevice2.h"
+#include "actuators/ui/frmDevice3.h"
+#include "app/Workbench.h"
+#include "frmMain.h"
+#include "frmOptions2.h"
+#include "frmSelection.h"
+#include "operation/ui/frmJOG.h"
+#include "operation/ui/frmMove.h"
+#include "positions/TableOperations.h"
+#include "programs/ui/frmGrp.h"
+#include "programs/ui/frmSqMcr.h"
+
+namespace kvt7 {
+
+using C = CommandId;
+
+SubsystemWindows::SubsystemWindows(frmMain& window, Workbench& workbench, MainWindowBinding& binding)
+    : QObject(&window),
+      window_(window),
+      workbench_(workbench),
+      binding_(binding),
+      programs_{workbench.link, workbench.program.mode, workbench.program.dialogs,
+                workbench.program.messages, workbench.groups},
+      motion_{workbench.link,          workbench.status,   workbench.program.mode,
+              workbench.program.dialogs, workbench.program.messages, workbench.program.settings,
+              workbench.program.axes,  workbench.parameters, workbench.groups},
+      io_{workbench.link, workbench.program.mode, workbench.program.dialogs, workbench.program.messages,
+          LampPixmap(LampColour::Green), LampPixmap(LampColour::White)},
+      options_{workbench.program.settings, workbench.program.section, workbench.program.mode,
+               workbench.program.dialogs, workbench.program.messages, devices_,
+               [&workbench] { workbench.link.ClosePort(); },
+               [&binding](bool mm) { return SwitchDisplayUnit(binding.positions(), mm); },
+               workbench.deviceOverride},
+      deviceWindow_{workbench.program.messages, workbench.program.dialogs, workbench.catalogueFile},
+      deviceChange_{workbench.parameters, workbench.program.axes, workbench.defaultLists,
+                    workbench.program.section, workbench.program.mode, workbench.program.dialogs,
+                    workbench.program.messages, workbench.program.programFolder,
+                    [this](DeviceAxes& pc) { return ChooseActuatorsOffline(deviceWindow_, pc, false, &window_); },
+                    [&binding] { ShowActuatorChange(binding.positions()); }},
+      onlineDevices_{deviceWindow_,
+                     {workbench.controller, workbench.parameters, workbench.program.axes,
+                      workbench.defaultLists, workbench.program.section, workbench.program.mode,
+                      workbench.program.dialogs, workbench.program.messages, workbench.groups,
+                      workbench.program.programFolder,
+                      [&binding] { ShowActuatorChange(binding.positions()); }}},
+      preview_(workbench.program.dialogs, &window),
+      print_{workbench.program.dialogs, workbench.program.messages, preview_, {}},
+      selector_({workbench.program.messages, workbench.program.dialogs}, &window),
+      positionPrint_{binding.positionCommands(), print_, selector_, workbench.parameters}
+{
+    bindProgramWindows();
+    bindOperationWindows();
+    bindSettingWindows();
+    bindPrinting();
+}
+
+SubsystemWindows::~SubsystemWindows() = default;
+
+void SubsystemWindows::place(QWidget* child)
+{
+    LocalizeWindow(child, workbench_.program.messages);
+    PlaceBesideOwner(child, &window_);
+    child->show();
+    child->raise();
+    child->activateWindow();
+}
+
+// ---- groups and S/M ----
+
+void SubsystemWindows::bindProgramWindows()
+{
+    binding_.bind(C::mnuShowGroup, [this] { showGroups(); });
+    binding_.bind(C::mnuShowSqMcr, [this] { showSm(); });
+}
+
+void SubsystemWindows::showGroups()
+{
+    if (!groups_)
+        groups_ = new frmGrp(programs_, workbench_.groupData, &window_);
+    place(groups_);
+}
+
+void SubsystemWindows::showSm()
+{
+    if (!sm_)
+        sm_ = new frmSqMcr(programs_, workbench_.smData, &window_);
+    place(sm_);
+}
+
+// ---- move test, JOG and teaching, I/O ----
+
+void SubsystemWindows::bindOperationWindows()
+{
+    binding_.bind(C::mnuShowMove, [this] { showMove(); });
+    binding_.bind(C::mnuShowTeaching, [this] { showJog(); });
+    binding_.bind(C::mnuShowState, [this] {
+        const bool fresh = !ioWindow_;
+        frmIOCheck* shown = frmIOCheck::ShowOrRaise(ioWindow_, io_, &window_);
+        if (fresh && shown)
+            place(shown);
+    });
+}
+
+void SubsystemWindows::showMove()
+{
+    if (!move_)
+        move_ = new frmMove(motion_, &window_);
+    place(move_);
+}
+
+void SubsystemWindows::showJog()
+{
+    if (!HasRows(binding_.positions()))
+        return;
+    auto* jog = new frmJOG(JogWindowContext{motion_, workbench_.program.section,
+                                            TeachTarget{workbench_.table, workbench_.grid}},
+                           &window_);
+    jog->setAttribute(Qt::WA_DeleteOnClose);
+    MainWindowBinding& binding = binding_;
+    connect(&jog->session(), &JogSession::axesChanged, this, [&binding] { binding.showAxisData(); });
+    place(jog);
+}
+
+// ---- options and device settings ----
+
+void SubsystemWindows::bindSettingWindows()
+{
+    binding_.bind(C::mnuViewOption, [this] { showOptions(); });
+    binding_.bind(C::mnuSettingsDeviceOnline, [this] { showOnlineDevices(); });
+    binding_.bind(C::mnuSettingsDeviceOffline, [this] { changeDevices(); });
+}
+
+void SubsystemWindows::showOptions()
+{
+    RunOptionsWindow(options_, &window_);
+}
+
+void SubsystemWindows::showOnlineDevices()
+{
+    frmDevice3 devices(onlineDevices_, &window_);
+    PlaceBesideOwner(&devices, &window_);
+    devices.exec();
+}
+
+void SubsystemWindows::changeDevices()
+{
+    Change_Device(deviceChange_);
+}
+
+bool SubsystemWindows::ChooseActuatorsAtStart()
+{
+    DeviceAxes pc = workbench_.program.axes.pc;
+    if (!ChooseActuatorsOffline(deviceWindow_, pc, true, &window_))
+        return false;
+    return TakeChosenActuators(deviceChange_, pc) == 0;
+}
+
+// ---- printing ----
+
+void SubsystemWindows::bindPrinting()
+{
+    binding_.bind(C::mnuFilePageSetup, [this] { preview_.pageSetup(); });
+    binding_.bind(C::mnuFilePrint, [this] { PrintPositions(positionPrint_); });
+}
+
+// ---- the exit ----
+
+bool SubsystemWindows::CloseOperationWindows()
+{
+    if (move_ && move_->isVisible() && !move_->close())
+        return false;
+    for (frmJOG* jog : window_.findChildren<frmJOG*>())
+        if (jog->isVisible() && !jog->close())
+            return false;
+    return true;
+}
+
+void SubsystemWindows::StopForExit()
+{
+    if (ioWindow_)
+        ioWindow_->StopForExit();
+}
+
+}  // namespace kvt7

@@ -1,0 +1,81 @@
+#pragma once
+
+#include "actuators/devices/ChangeDevice.h"
+#include "actuators/ui/DeviceWindowContext.h"
+#include "app/OptionsOperation.h"
+#include "operation/MotionContext.h"
+#include "operation/ui/frmIOCheck.h"
+#include "platform/SerialDevices.h"
+#include "platform/print/QtPrintPreview.h"
+#include "printing/PositionPrint.h"
+#include "printing/PrintContext.h"
+#include "printing/ui/frmPrintSelect.h"
+#include "programs/ProgramContext.h"
+
+#include <QObject>
+#include <QPointer>
+
+namespace kvt7 {
+
+class MainWindowBinding;
+class frmGrp;
+class frmMain;
+class frmMove;
+class frmSqMcr;
+struct Workbench;
+
+// The windows of the subsystems as the main window opens them: groups, S/M, move test,
+// JOG and teaching, I/O monitor, options, the device windows and printing. It builds their
+// contexts from the program's state, keeps one instance of each modeless window and binds
+// their commands.
+class SubsystemWindows : public QObject {
+    Q_OBJECT
+public:
+    SubsystemWindows(frmMain& window, Workbench& workbench, MainWindowBinding& binding);
+    ~SubsystemWindows() override;
+
+    // The offline start's actuator window; false when it was cancelled.
+    bool ChooseActuatorsAtStart();
+    // Before the exit question: the move and JOG windows close through their own close; false
+    // when one of them stays (the exit is abandoned).
+    bool CloseOperationWindows();
+    // The exit is decided: a running I/O monitor stops, so the controller is left with
+    // external moves enabled.
+    void StopForExit();
+
+private:
+    void bindProgramWindows();
+    void bindOperationWindows();
+    void bindSettingWindows();
+    void bindPrinting();
+    void showGroups();
+    void showSm();
+    void showMove();
+    void showJog();
+    void showOptions();
+    void showOnlineDevices();
+    void changeDevices();
+    void place(QWidget* child);
+
+    frmMain& window_;
+    Workbench& workbench_;
+    MainWindowBinding& binding_;
+    ProgramContext programs_;
+    MotionContext motion_;
+    IoWindowContext io_;
+    SystemSerialDevices devices_;
+    OptionsContext options_;
+    DeviceWindowContext deviceWindow_;
+    DeviceChangeContext deviceChange_;
+    OnlineDeviceWindowContext onlineDevices_;
+    QtPrintPreview preview_;
+    PrintContext print_;
+    QtPrintSelector selector_;
+    PositionPrintContext positionPrint_;
+    QPointer<frmGrp> groups_;
+    QPointer<frmSqMcr> sm_;
+    QPointer<frmMove> move_;
+    QPointer<frmIOCheck> ioWindow_;
+};
+
+}  // namespace kvt7
