@@ -23,13 +23,17 @@ QString ProgramContext::lines(std::initializer_list<int> ids) const
 
 ProgramCommandsLocked::ProgramCommandsLocked(CommandGroups& groups) : groups_(groups)
 {
+    // The program-wide lock: inside another operation only the outermost one switches.
+    if (!groups_.acquireLock())
+        return;
     groups_.setCommandsEnabled(false);
     groups_.disableEditingCommands();
 }
 
 ProgramCommandsLocked::~ProgramCommandsLocked()
 {
-    groups_.setCommandsEnabled(true);
+    if (groups_.releaseLock())
+        groups_.setCommandsEnabled(true);
 }
 
 BusyCursor::BusyCursor(Dialogs& dialogs) : dialogs_(dialogs)
