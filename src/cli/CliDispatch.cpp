@@ -1,4 +1,6 @@
 #include "CliCommands.h"
+#include "ProgramListingReaders.h"
+#include "ProgramPrintCommands.h"
 
 #include "CliContext.h"
 #include "CliOptions.h"
@@ -15,6 +17,7 @@ CliCommandTable AllCliCommands()
     AddParameterCommands(table);
     AddPositionCommands(table);
     AddPrintCommands(table);
+    AddProgramPrintCommands(table, ReadGroupFileForListing, ReadSmFileForListing);
     AddIoCommands(table);
     AddActuatorCommands(table);
     AddProgramCommands(table);

@@ -48,7 +48,7 @@ void DrawGroupColumn(PageCanvas& canvas, const GroupListing& listing, double pit
     canvas.drawText(offset + 62, 5 * pitch, QStringLiteral("<End>"));
     for (int g = first; g <= last; ++g) {
         const double y = (6 + g - first) * pitch;
-        const GroupRange& range = listing.groups[std::size_t(g - 1)];
+        const ListedGroup& range = listing.groups[std::size_t(g - 1)];
         canvas.drawText(offset + 22, y, GroupNumberText(g));
         canvas.drawText(offset + 40, y, QString::number(range.start));
         canvas.drawText(offset + 54, y, QStringLiteral("---"));
@@ -69,7 +69,7 @@ void DrawSmBlock(PageCanvas& canvas, const SmListing& listing, int program, doub
         const double y = (line + s) * pitch;
         const SmStepValue& step = steps[std::size_t(s - 1)];
         canvas.drawText(offset + 18, y, QString::number(s) + QLatin1Char(':'));
-        canvas.drawText(offset + 36, y, SmCommandText(step.code));
+        canvas.drawText(offset + 36, y, ListedSmCommandText(step.code));
         // An END step has no data.
         if (step.code != 0 && step.code != 15)
             canvas.drawText(offset + 58, y, QString::number(step.data));
@@ -78,7 +78,7 @@ void DrawSmBlock(PageCanvas& canvas, const SmListing& listing, int program, doub
 
 }  // namespace
 
-QString SmCommandText(int code)
+QString ListedSmCommandText(int code)
 {
     if (code == 15)
         return QString::fromLatin1(kSmCommandTexts[0]);

@@ -15,14 +15,14 @@ constexpr int kListedGroups = 99;
 constexpr int kListedSmPrograms = 20;
 constexpr int kListedSmSteps = 16;
 
-struct GroupRange {
+struct ListedGroup {
     int start = 0;
     int end = 0;
 };
 
 // The group listing's own copy: groups 1..99 at index 0..98.
 struct GroupListing {
-    std::array<GroupRange, kListedGroups> groups{};
+    std::array<ListedGroup, kListedGroups> groups{};
     QString fileName;  // without folder; empty for the data on screen
     QDateTime printedAt;
 };
@@ -43,7 +43,7 @@ struct SmListing {
 
 // The command list's entry of a code: "0. END" for 0 and 15, "1. IN-ON" .. "6. TIMER10";
 // any other code (only a file can hold one) prints as its number.
-QString SmCommandText(int code);
+QString ListedSmCommandText(int code);
 
 // One page: both columns of groups under the common header.
 void LayoutGroupListing(PageCanvas& canvas, const GroupListing& listing, const MessageCatalogue& messages);

@@ -81,9 +81,9 @@ std::optional<SmListing> ReadSmListing(Dialogs& dialogs, const MessageCatalogue&
     return listing;
 }
 
-bool GroupRangesValid(const GroupRanges& groups)
+bool GroupRangesValid(const ListedGroupRanges& groups)
 {
-    for (const GroupRange& g : groups)
+    for (const ListedGroup& g : groups)
         if (g.start < 1 || g.start > 999 || g.end < 1 || g.end > 999 || g.start > g.end)
             return false;
     return true;
@@ -101,7 +101,7 @@ PrintJob SmPrintJob(const SmListing& listing, const MessageCatalogue& messages)
             [listing, &messages](PageCanvas& canvas) { LayoutSmListing(canvas, listing, messages); }};
 }
 
-int PrintShownGroups(ProgramPrintContext& context, const GroupRanges& groups)
+int PrintShownGroups(ProgramPrintContext& context, const ListedGroupRanges& groups)
 {
     BusyWindow busy(context.busy);
     PrintContext& print = context.print;

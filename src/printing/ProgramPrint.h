@@ -14,7 +14,7 @@ enum class ListingFileRead {
     OtherKind,  // not a file of this kind; no more tries
 };
 
-using GroupRanges = std::array<GroupRange, kListedGroups>;
+using ListedGroupRanges = std::array<ListedGroup, kListedGroups>;
 using SmPrograms = decltype(SmListing::programs);
 
 // What the group and S/M windows hand to their print commands. The readers fill the copy
@@ -24,7 +24,7 @@ struct ProgramPrintContext {
     PrintContext& print;
     std::function<void(bool busy)> busy;
 };
-using GroupFileReader = std::function<ListingFileRead(const QString& path, GroupRanges& groups)>;
+using GroupFileReader = std::function<ListingFileRead(const QString& path, ListedGroupRanges& groups)>;
 using SmFileReader = std::function<ListingFileRead(const QString& path, SmPrograms& programs)>;
 
 // A file read into the listing's own copy, six tries 100 ms apart. A group file of another
@@ -35,13 +35,13 @@ std::optional<SmListing> ReadSmListing(Dialogs& dialogs, const MessageCatalogue&
                                        const SmFileReader& read, const QString& path);
 
 // The group check: start and end in 1..999, start not above end.
-bool GroupRangesValid(const GroupRanges& groups);
+bool GroupRangesValid(const ListedGroupRanges& groups);
 
 PrintJob GroupPrintJob(const GroupListing& listing, const MessageCatalogue& messages);
 PrintJob SmPrintJob(const SmListing& listing, const MessageCatalogue& messages);
 
 // cmdGrpDataPrint: invalid groups show 820/821 and print nothing.
-int PrintShownGroups(ProgramPrintContext& context, const GroupRanges& groups);
+int PrintShownGroups(ProgramPrintContext& context, const ListedGroupRanges& groups);
 // cmdGrpFilePrint: question 829, open dialog (830, 831, "grp"), six tries (then 484; a file of
 // another kind 19/20 at once), the listing with the file line.
 int PrintGroupFile(ProgramPrintContext& context, const GroupFileReader& read);

@@ -69,12 +69,12 @@ TEST_F(CliProgramPrintTest, UnreadableFilesAndUnwritablePdfs)
     EXPECT_EQ(reads, 6);
     EXPECT_EQ(dialogs.lastText(), "An error occured while openig SM Data file.");
 
-    const GroupFileReader other = [](const QString&, GroupRanges&) { return ListingFileRead::OtherKind; };
+    const GroupFileReader other = [](const QString&, ListedGroupRanges&) { return ListingFileRead::OtherKind; };
     EXPECT_EQ(PrintGroupsToPdf(dialogs, messages, {"in.grp", "-o", path("x.pdf")}, other), 1);
     EXPECT_EQ(dialogs.lastText(), "Not GRP Data file for KV-T7.\r\nOpening file is canceled.");
     EXPECT_FALSE(QFile::exists(path("x.pdf")));
 
-    const GroupFileReader ok = [](const QString&, GroupRanges& groups) {
+    const GroupFileReader ok = [](const QString&, ListedGroupRanges& groups) {
         groups[9] = {300, 999};
         return ListingFileRead::Ok;
     };

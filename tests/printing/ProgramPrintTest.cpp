@@ -18,9 +18,9 @@ struct ProgramPrintTest : ::testing::Test {
     int reads = 0;
 
     ProgramPrintTest() { messages.setLanguage(kEnglish); }
-    static GroupRanges ValidGroups()
+    static ListedGroupRanges ValidGroups()
     {
-        GroupRanges groups;
+        ListedGroupRanges groups;
         for (int g = 0; g < kListedGroups; ++g)
             groups[std::size_t(g)] = {g + 1, g + 1};
         return groups;
@@ -33,7 +33,7 @@ struct ProgramPrintTest : ::testing::Test {
 TEST_F(ProgramPrintTest, InvalidShownGroupsPrintNothing)
 {
     messages.setLanguage(kJapanese);
-    GroupRanges groups = ValidGroups();
+    ListedGroupRanges groups = ValidGroups();
     groups[11] = {5, 3};
     EXPECT_EQ(PrintShownGroups(context, groups), 1);
     EXPECT_EQ(dialogs.lastText(), "ｸﾞﾙｰﾌﾟﾃﾞｰﾀに不正な値が含まれています。\r\n値を確認後、再度行って下さい。");
@@ -47,7 +47,7 @@ TEST_F(ProgramPrintTest, InvalidShownGroupsPrintNothing)
 
 TEST_F(ProgramPrintTest, ShownGroupsAreListedWithoutFileLine)
 {
-    GroupRanges groups = ValidGroups();
+    ListedGroupRanges groups = ValidGroups();
     groups[9] = {300, 999};
     ASSERT_EQ(PrintShownGroups(context, groups), 0);
     ASSERT_EQ(preview.jobs.size(), 1u);
@@ -61,7 +61,7 @@ TEST_F(ProgramPrintTest, GroupFileIsAskedForReadAndListed)
 {
     dialogs.answer(Answer::Ok);
     dialogs.answerOpen(QStringLiteral("/data/cell.grp"));
-    const GroupFileReader read = [this](const QString& path, GroupRanges& groups) {
+    const GroupFileReader read = [this](const QString& path, ListedGroupRanges& groups) {
         ++reads;
         EXPECT_EQ(path, "/data/cell.grp");
         EXPECT_EQ(groups[1].start, 0) << "the copy starts empty";
@@ -86,7 +86,7 @@ TEST_F(ProgramPrintTest, GroupFileFaults)
 
     dialogs.answer(Answer::Ok);
     dialogs.answerOpen(QStringLiteral("/data/other.grp"));
-    EXPECT_EQ(PrintGroupFile(context, [this](const QString&, GroupRanges&) {
+    EXPECT_EQ(PrintGroupFile(context, [this](const QString&, ListedGroupRanges&) {
                   ++reads;
                   return ListingFileRead::OtherKind;
               }),
@@ -97,7 +97,7 @@ TEST_F(ProgramPrintTest, GroupFileFaults)
     reads = 0;
     dialogs.answer(Answer::Ok);
     dialogs.answerOpen(QStringLiteral("/data/broken.grp"));
-    EXPECT_EQ(PrintGroupFile(context, [this](const QString&, GroupRanges&) {
+    EXPECT_EQ(PrintGroupFile(context, [this](const QString&, ListedGroupRanges&) {
                   ++reads;
                   return ListingFileRead::Fault;
               }),
