@@ -164,6 +164,40 @@ QStringList DisableEnableEntries()
     return {QStringLiteral("0. Disable"), QStringLiteral("1. Enable")};
 }
 
+QStringList EditorListEntries(Param param, const MessageCatalogue& messages)
+{
+    const auto range = [&messages](int first, int last) {
+        QStringList entries;
+        for (int id = first; id <= last; ++id)
+            entries << messages.Text(id);
+        return entries;
+    };
+    switch (param) {
+    case Param::AutoDrive:
+        return range(641, 642);
+    case Param::Type:
+        return TypeListEntries(messages);
+    case Param::Function:
+        return range(652, 654);
+    case Param::SoftLimit:
+    case Param::M0Enable:
+        return range(655, 656);
+    case Param::HomeOut:
+        return range(657, 660);
+    case Param::AlmCode:
+        return range(661, 662);
+    case Param::AutoHome:
+        return range(663, 664);
+    case Param::StopPause:
+        return range(667, 668);
+    case Param::GrpEnable:
+    case Param::SmTimeout:
+        return DisableEnableEntries();
+    default:
+        return {};
+    }
+}
+
 ShownList ShowListValue(const QStringList& entries, std::optional<qint64> value)
 {
     ShownList shown{entries, -1, std::nullopt};

@@ -71,6 +71,8 @@ bool AskUnlockSpecial(Dialogs& dialogs, const MessageCatalogue& messages);
 // TIMEOUT "0. Disable"/"1. Enable" in either language.
 QStringList TypeListEntries(const MessageCatalogue& messages);
 QStringList DisableEnableEntries();
+// The entries of every list parameter (TYPE and the two above included); empty for others.
+QStringList EditorListEntries(Param param, const MessageCatalogue& messages);
 
 // A list value as shown: index = value; a value without its entry gets an extra entry of its
 // own (its digits) so that taking the list back returns it unchanged.
