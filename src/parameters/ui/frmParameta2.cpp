@@ -13,6 +13,7 @@
 #include "platform/Dialogs.h"
 
 #include <QCheckBox>
+#include <algorithm>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QGridLayout>
@@ -48,7 +49,8 @@ const char* ListName(Param param)
     return nullptr;
 }
 
-const QString kLockedStyle = QStringLiteral("background-color: #C0C0C0;");
+// Grey, with the value still readable.
+const QString kLockedStyle = QStringLiteral("background-color: #C0C0C0; color: #505050;");
 
 int PcMask(const AxisSettings& axes)
 {
@@ -108,7 +110,8 @@ QWidget* frmParameta2::buildFrame(int captionId, const std::vector<Param>& param
     auto* frame = new QGroupBox(this);
     frame->setProperty("Tag", QString::number(captionId));
     auto* grid = new QGridLayout(frame);
-    for (int axis = 1; axis <= kAxisCount; ++axis)
+    const bool perAxis = std::any_of(params.begin(), params.end(), [](Param p) { return !InfoOf(p).common; });
+    for (int axis = 1; perAxis && axis <= kAxisCount; ++axis)
         grid->addWidget(new QLabel(QString::number(axis), frame), 0, axis, Qt::AlignCenter);
     int row = 1;
     for (const Param param : params)
