@@ -10,6 +10,7 @@
 #include "support/TestPaths.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFocusEvent>
@@ -72,6 +73,58 @@ TEST_F(ParameterEditorWindowTest, FieldsRefuseWhatTheirFilterRefusesAndEmptyOutO
     set.editor.setNumber(Param::Stroke, 1, 1234567);
     window->ParametaHyoji();
     EXPECT_EQ(field("txtAxisStroke", 0)->text(), "1234567");
+}
+
+TEST_F(ParameterEditorWindowTest, PasteObeysTheFilter)
+{
+    QLineEdit* push = field("txtHomePush", 0);
+    push->clear();
+    QApplication::clipboard()->setText("1234");
+    QTest::keySequence(push, QKeySequence::Paste);
+    EXPECT_EQ(push->text(), "");
+    QApplication::clipboard()->setText("12");
+    QTest::keySequence(push, QKeySequence::Paste);
+    EXPECT_EQ(push->text(), "12");
+    QApplication::clipboard()->setText("x");
+    QTest::keySequence(push, QKeySequence::Paste);
+    EXPECT_EQ(push->text(), "12");
+}
+
+TEST_F(ParameterEditorWindowTest, ActuatorListsRefillFromTheCatalogue)
+{
+    QComboBox* size = list("comboActSize", 0);
+    QComboBox* speed = list("comboActSpeed", 0);
+    QComboBox* stroke = list("comboActStroke", 0);
+    // " 28L101" is not in the catalogue: shown all the same.
+    EXPECT_EQ(stroke->currentText(), "101");
+    EXPECT_EQ(field("txtActuator", 0)->text(), " 28L101");
+    EXPECT_TRUE(field("txtActuator", 0)->isReadOnly());
+    const int l = speed->findText("M");
+    ASSERT_GE(l, 0);
+    speed->setCurrentIndex(l);
+    emit speed->activated(l);
+    EXPECT_EQ(stroke->itemText(0), "50");
+    EXPECT_EQ(field("txtActuator", 0)->text(), " 28M050");
+    EXPECT_EQ(size->currentText(), " 28");
+    window->TorikomiParametaValue();
+    EXPECT_EQ(set.editor.text(Param::Actuator, 1), " 28M050");
+    EXPECT_EQ(set.editor.number(Param::ActStroke, 1), 50);
+}
+
+// The editor stays open while its command waits on the operator.
+TEST_F(ParameterEditorWindowTest, RefusesToCloseWhileItsCommandRuns)
+{
+    bool stillOpen = false;
+    dialogs.onMessage = [&](const QString&) {
+        window->close();
+        stillOpen = window->isVisible();
+    };
+    dialogs.answer(Answer::No);
+    click("cmdParaWrite");
+    EXPECT_TRUE(stillOpen);
+    dialogs.onMessage = {};
+    window->close();
+    EXPECT_FALSE(window->isVisible());
 }
 
 TEST_F(ParameterEditorWindowTest, SeqZeroPassesTheFieldButNotTheSave)
