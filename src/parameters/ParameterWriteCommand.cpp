@@ -6,6 +6,7 @@
 #include "link/LinkCommands.h"
 #include "parameters/BlockExchange.h"
 #include "parameters/ParameterChecks.h"
+#include "parameters/ParameterReadCommands.h"
 #include "parameters/ParameterTransfer.h"
 #include "platform/Dialogs.h"
 
@@ -117,6 +118,20 @@ WriteOutcome WriteParameterSet(const ControllerContext& controller, ParameterSet
     }
     link.ReleasePort();
     return outcome;
+}
+
+int ReadBackAfterWrite(const ControllerContext& controller, ParameterSet& set, AxisSettings& axes,
+                       const std::function<void()>& takeOver)
+{
+    ParameterSet readSet = set;
+    AxisSettings readAxes = axes;
+    if (GetParametaValue2(controller, readSet, readAxes, {}) != 0)
+        return 1;
+    set = std::move(readSet);
+    axes = readAxes;
+    if (takeOver)
+        takeOver();
+    return 0;
 }
 
 int WriteParametersCommand(const ControllerContext& controller, ParameterSet& set,

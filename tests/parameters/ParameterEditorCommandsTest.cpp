@@ -179,6 +179,30 @@ TEST_F(ParameterEditorCommandsTest, AFailedWriteStillSendsModeZero)
     EXPECT_EQ(dialogs.texts().last(), "Fail to Write parameters.");
 }
 
+TEST_F(ParameterEditorCommandsTest, ReadBackReplacesTheSetOnlyWhenComplete)
+{
+    set.editor.setNumber(Param::Offset, 1, 4321);
+    const ParameterSet before = set;
+    const AxisSettings axesBefore = axes;
+    int takeOvers = 0;
+    controller.faults().add(Fault{FaultKind::Error, "0RD6", "0%%012", -1});
+    dialogs.answer(Answer::Ok);  // the alarm
+    EXPECT_EQ(ReadBackAfterWrite(controller_, set, axes, [&] { ++takeOvers; }), 1);
+    EXPECT_EQ(takeOvers, 0);
+    EXPECT_EQ(set.editor, before.editor);
+    EXPECT_EQ(axes.pc[0].InUse, axesBefore.pc[0].InUse);
+    EXPECT_EQ(axes.pc[2].InUse, axesBefore.pc[2].InUse);
+
+    controller.faults().clear();
+    dialogs.clear();
+    EXPECT_EQ(ReadBackAfterWrite(controller_, set, axes, [&] { ++takeOvers; }), 0);
+    EXPECT_EQ(takeOvers, 1);
+    EXPECT_NE(set.editor.number(Param::Offset, 1), 4321);
+    EXPECT_TRUE(axes.Pc(1).InUse);
+    EXPECT_TRUE(axes.Pc(3).InUse);
+    EXPECT_FALSE(axes.Pc(2).InUse);
+}
+
 TEST_F(ParameterEditorCommandsTest, VerifyAgainstTheControllerNamesEachDifference)
 {
     ParameterSet read;

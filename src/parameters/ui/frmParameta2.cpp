@@ -10,6 +10,7 @@
 #include "link/CommandGroups.h"
 #include "link/ControllerContext.h"
 #include "parameters/ActuatorText.h"
+#include "parameters/ParameterWriteCommand.h"
 #include "platform/Dialogs.h"
 
 #include <QCheckBox>
@@ -445,7 +446,11 @@ void frmParameta2::onVerifyFile() { run(EditorVerifyAgainstFile); }
 
 void frmParameta2::onWrite()
 {
-    run([this](const ParameterEditorContext& c) { return EditorWriteToController(c, context_.afterWrite); });
+    run([this](const ParameterEditorContext& c) {
+        return EditorWriteToController(c, [this] {
+            ReadBackAfterWrite(context_.controller, context_.set, context_.axes, context_.afterWrite);
+        });
+    });
 }
 
 void frmParameta2::onInitial()

@@ -27,7 +27,8 @@ struct ParameterEditorWindowContext {
     const CatalogueFile& catalogue;
     DefaultLists& defaultLists;
     QString programFolder;
-    // 685 answered Yes: the read-back and the PC's take-over (the main window's).
+    // After 685's Yes and a complete read-back: the PC setting taken from the set as the
+    // model change does, the displays, the position check (1526). The main window's.
     std::function<void()> afterWrite;
     // The main window's axis headings after a read changed the PC setting.
     std::function<void()> refreshAxisDisplays;
