@@ -10,6 +10,8 @@
 #include "parameters/ParameterWriteCommand.h"
 #include "parameters/RecordApply.h"
 
+#include "support/TestPaths.h"
+
 #include <QTemporaryDir>
 
 namespace kvt7::test {
@@ -263,6 +265,30 @@ TEST_F(ParameterEditorCommandsTest, InitialParametersCancelledOrFailedChangeNoth
     EXPECT_EQ(EditorInitialParameters(context(), missing), 1);
     EXPECT_EQ(set.editor, before.editor);
     EXPECT_FALSE(dialogs.texts().isEmpty());
+}
+
+TEST_F(ParameterEditorCommandsTest, InitialParametersOfTheChosenActuators)
+{
+    DefaultLists lists;
+    const auto choose = [](DeviceChoice& pc) {
+        for (AxisSetting& axis : pc)
+            axis.InUse = false;
+        pc[0].InUse = true;
+        pc[0].IsKv = true;
+        pc[0].NewType = true;
+        pc[0].SizeCode = " 28";
+        pc[0].SpeedCode = "L";
+        pc[0].StrokeMm = 100;
+        return true;
+    };
+    InitialParameterSource source{lists, ProgramDir(), choose};
+    const AxisSettings axesBefore = axes;
+    EXPECT_EQ(EditorInitialParameters(context(), source), 0) << dialogs.texts().join('|').toStdString();
+    EXPECT_EQ(set.editor.axisMask(), 1);
+    EXPECT_EQ(set.editor.text(Param::Actuator, 1), " 28L100");
+    // The PC setting is the model change's business, not the editor's.
+    EXPECT_EQ(axes.pc[0].SizeCode, axesBefore.pc[0].SizeCode);
+    EXPECT_EQ(steps_, (QStringList{"take", "show"}));
 }
 
 // A device window inside an editor command takes the lock again; only the outer end
