@@ -6,6 +6,7 @@
 #include "link/LinkCommands.h"
 #include "parameters/ParameterChecks.h"
 #include "parameters/ParameterComparison.h"
+#include "parameters/ParameterEditorCommands.h"
 #include "parameters/ParameterFileOperations.h"
 #include "parameters/ParameterTransfer.h"
 #include "parameters/ParameterWriteCommand.h"
@@ -29,21 +30,6 @@ void Show(CliContext& context, std::initializer_list<int> ids)
 bool LoadFile(CliContext& context, ParameterSet& set, const QString& path)
 {
     return OpenParameterFileAt(set, path, context.dialogs(), context.catalogue()) == 0;
-}
-
-// What a write or a verification needs of the values: none empty (7/8), all in range
-// (1524/1525).
-bool ValuesUsable(CliContext& context, const ParameterSet& set)
-{
-    if (CheckEmptyFields(set.editor)) {
-        ShowEmptyFieldsMessage(context.dialogs(), context.catalogue());
-        return false;
-    }
-    if (ParametaValueCheck(set.editor) != 0) {
-        Show(context, {1524, 1525});
-        return false;
-    }
-    return true;
 }
 
 int Read(CliContext& context, const QStringList& arguments)
@@ -94,14 +80,17 @@ int Verify(CliContext& context, const QStringList& arguments)
     if (arguments.size() != 1)
         return kExitUsage;
     ParameterSet set;
-    if (!LoadFile(context, set, arguments.at(0)) || !ValuesUsable(context, set))
+    if (!LoadFile(context, set, arguments.at(0)))
         return kExitFailure;
     context.mode().SwitchOnlineQuietly();
-    if (OpenPortOrReport(context.link()) != 0 || ReadAllParameters(context.controller(), set) != 0)
+    if (OpenPortOrReport(context.link()) != 0)
         return kExitFailure;
-    const ParameterDifferences differences = CompareWithRecord(set);
-    context.print(VerificationMessage(differences, context.catalogue()));
-    return differences.none() ? kExitSuccess : kExitFailure;
+    // The editor's verification; its result goes to the output instead of a box.
+    const auto differences = CompareWithController(context.controller(), set);
+    if (!differences)
+        return kExitFailure;
+    context.print(VerificationMessage(*differences, context.catalogue()));
+    return differences->none() ? kExitSuccess : kExitFailure;
 }
 
 int Check(CliContext& context, const QStringList& arguments)

@@ -79,14 +79,22 @@ int EditorSaveFile(const ParameterEditorContext& context)
     return SaveParameterFile(context.set, context.controller.dialogs, context.controller.messages);
 }
 
+std::optional<ParameterDifferences> CompareWithController(const ControllerContext& controller,
+                                                          ParameterSet& set)
+{
+    if (!EditorValuesUsable(controller, set.editor) || ReadAllParameters(controller, set) != 0)
+        return std::nullopt;
+    return CompareWithRecord(set);
+}
+
 int EditorVerifyAgainstController(const ParameterEditorContext& context)
 {
     EditorCommandScope scope(context);
-    if (!EditorValuesUsable(context.controller, context.set.editor))
-        return 2;
-    if (ReadAllParameters(context.controller, context.set) != 0)
+    const ControllerContext& c = context.controller;
+    const auto differences = CompareWithController(c, context.set);
+    if (!differences)
         return 1;
-    ShowVerification(context);
+    c.dialogs.message(VerificationMessage(*differences, c.messages));
     return 0;
 }
 

@@ -2,10 +2,12 @@
 
 #include "actuators/AxisSetting.h"
 #include "parameters/DefaultLists.h"
+#include "parameters/ParameterComparison.h"
 #include "parameters/ParameterReadCommands.h"
 #include "parameters/ParameterSet.h"
 
 #include <functional>
+#include <optional>
 
 namespace kvt7 {
 
@@ -41,6 +43,12 @@ private:
 // The checks before a verification or a write: empty values (7/8), then the full check
 // (1524/1525). True when the values may go on.
 bool EditorValuesUsable(const ControllerContext& controller, const EditorValues& values);
+
+// The verification against the controller, shared with the command line: the checks, then
+// all parameters read into the record and compared. nullopt when the checks refused the
+// values or the read failed (shown either way).
+std::optional<ParameterDifferences> CompareWithController(const ControllerContext& controller,
+                                                          ParameterSet& set);
 
 // Results: 0 done, 1 failed (shown), 2 stopped or cancelled.
 int EditorReadFromController(const ParameterEditorContext& context);

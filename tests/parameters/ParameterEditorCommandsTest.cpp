@@ -225,7 +225,7 @@ TEST_F(ParameterEditorCommandsTest, VerifyAgainstTheControllerNamesEachDifferenc
     dialogs.clear();
     port.writes.clear();
     set.editor.setNumber(Param::Vel, 1, std::nullopt);
-    EXPECT_EQ(EditorVerifyAgainstController(context()), 2);
+    EXPECT_EQ(EditorVerifyAgainstController(context()), 1);
     EXPECT_TRUE(port.requests().isEmpty());
     EXPECT_EQ(dialogs.texts().size(), 1);
 }
