@@ -244,6 +244,38 @@ TEST_F(ParameterEditorCommandsTest, VerifyAgainstAFile)
                                             "Result of Verify - NG\r\n<Etc Parameter> :SM TIMER,"}));
     EXPECT_TRUE(port.requests().isEmpty());
 
+    // A damaged file: 681 after the retries; a file of another kind: 22/20 once. The record
+    // stays either way.
+    const ParameterRecord record = set.record;
+    const QString damaged = dir.filePath("b.pmt");
+    {
+        QFile file(damaged);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("\"KV-M8\",\"PRM\"\r\n1,2\r\n");
+    }
+    dialogs.clear();
+    dialogs.answer(Answer::Ok);
+    dialogs.answerOpen(damaged);
+    dialogs.answer(Answer::Ok);
+    EXPECT_EQ(EditorVerifyAgainstFile(context()), 1);
+    EXPECT_EQ(dialogs.texts().last(), "Fail to open parameter file.");
+    EXPECT_EQ(dialogs.texts().size(), 2);
+    EXPECT_EQ(set.record, record);
+    const QString other = dir.filePath("c.pmt");
+    {
+        QFile file(other);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("\"KV-M8\",\"POS\"\r\n");
+    }
+    dialogs.clear();
+    dialogs.answer(Answer::Ok);
+    dialogs.answerOpen(other);
+    dialogs.answer(Answer::Ok);
+    EXPECT_EQ(EditorVerifyAgainstFile(context()), 1);
+    EXPECT_EQ(dialogs.texts().last(), "Not parameter file for KV-T7.\r\nOpening file is canceled.");
+    EXPECT_EQ(dialogs.texts().size(), 2);
+    EXPECT_EQ(set.record, record);
+
     // Cancel at the question: no dialog.
     dialogs.clear();
     dialogs.answer(Answer::Cancel);
