@@ -1,6 +1,7 @@
 #pragma once
 
 #include "actuators/ActuatorCatalogue.h"
+#include "link/ControllerContext.h"
 #include "parameters/ParameterEditorCommands.h"
 #include "parameters/ParameterEditorFields.h"
 
@@ -20,7 +21,7 @@ class ParameterField;
 
 // What the parameter editor works with; handed in by the composition root.
 struct ParameterEditorWindowContext {
-    const ControllerContext& controller;
+    ControllerContext controller;  // references only: kept by value, so a temporary will do
     ParameterSet& set;
     AxisSettings& axes;
     CommandGroups& commands;
