@@ -192,6 +192,19 @@ TEST_F(ParameterEditorWindowTest, SpecialLockBothWays)
     EXPECT_FALSE(field("txtHomeOffset", 0)->isEnabled());
 }
 
+TEST_F(ParameterEditorWindowTest, ClosingKeepsTheFieldsAndReopeningLocksAgain)
+{
+    dialogs.answer(Answer::Yes);
+    window->findChild<QCheckBox*>("chkTokuParaChange")->click();
+    field("txtHomeVel", 2)->setText("42");
+    window->close();
+    EXPECT_EQ(set.editor.number(Param::Vel, 3), 42);
+    window->show();
+    EXPECT_FALSE(window->findChild<QCheckBox*>("chkTokuParaChange")->isChecked());
+    EXPECT_FALSE(field("txtPgCheckTimer", 0)->isEnabled());
+    EXPECT_EQ(field("txtHomeVel", 2)->text(), "42");
+}
+
 TEST_F(ParameterEditorWindowTest, ShowingThenTakingChangesNoValue)
 {
     set.editor.setNumber(Param::Type, 1, 4);
