@@ -6,8 +6,10 @@
 #include "link/LinkCommands.h"
 #include "parameters/ParameterChecks.h"
 #include "parameters/ParameterComparison.h"
+#include "parameters/ParameterEditorCommands.h"
 #include "parameters/ParameterFileOperations.h"
 #include "parameters/ParameterTransfer.h"
+#include "parameters/ParameterWriteCommand.h"
 #include "parameters/RecordApply.h"
 
 namespace kvt7 {
@@ -28,21 +30,6 @@ void Show(CliContext& context, std::initializer_list<int> ids)
 bool LoadFile(CliContext& context, ParameterSet& set, const QString& path)
 {
     return OpenParameterFileAt(set, path, context.dialogs(), context.catalogue()) == 0;
-}
-
-// What a write or a verification needs of the values: none empty (7/8), all in range
-// (1524/1525).
-bool ValuesUsable(CliContext& context, const ParameterSet& set)
-{
-    if (CheckEmptyFields(set.editor)) {
-        ShowEmptyFieldsMessage(context.dialogs(), context.catalogue());
-        return false;
-    }
-    if (ParametaValueCheck(set.editor) != 0) {
-        Show(context, {1524, 1525});
-        return false;
-    }
-    return true;
 }
 
 int Read(CliContext& context, const QStringList& arguments)
@@ -68,45 +55,24 @@ int Read(CliContext& context, const QStringList& arguments)
                : kExitFailure;
 }
 
-int WriteToController(CliContext& context, ParameterSet& set)
-{
-    ControllerLink& link = context.link();
-    const int ready = ReadyQuery(link);
-    if (ready < 0) {
-        Show(context, {377});
-        return 1;
-    }
-    if (ready == 0) {
-        Show(context, {424});
-        return 1;
-    }
-    // A file carries neither the reserved values nor the hidden item.
-    if (TakeControllerHiddenValues(context.controller(), set) != 0)
-        return 1;
-    if (SetControllerMode(link, 1) != 0) {
-        Show(context, {377});
-        return 1;
-    }
-    const int written = WriteAllParameters(context.controller(), set);
-    if (SetControllerMode(link, 0) != 0)
-        Show(context, {377});
-    return written;
-}
-
 int Write(CliContext& context, const QStringList& arguments)
 {
     if (arguments.size() != 1)
         return kExitUsage;
     ParameterSet set;
-    if (!LoadFile(context, set, arguments.at(0)) || !ValuesUsable(context, set))
+    if (!LoadFile(context, set, arguments.at(0)))
         return kExitFailure;
+    AxisSettings axes;
     context.mode().SwitchOnlineQuietly();
     if (OpenPortOrReport(context.link()) != 0)
         return kExitFailure;
-    const int written = WriteToController(context, set);
-    context.link().ReleasePort();
-    Show(context, {written == 0 ? 1527 : 1528});
-    return written == 0 ? kExitSuccess : kExitFailure;
+    // The same write as the editor's; without an operator the file's AXIS wins.
+    const WriteOutcome outcome =
+        WriteParameterSet(context.controller(), set, axes, [] { return AxisSource::PcSoft; });
+    if (outcome == WriteOutcome::Stopped)
+        return kExitFailure;
+    Show(context, {outcome == WriteOutcome::Written ? 1527 : 1528});
+    return outcome == WriteOutcome::Written ? kExitSuccess : kExitFailure;
 }
 
 int Verify(CliContext& context, const QStringList& arguments)
@@ -114,14 +80,17 @@ int Verify(CliContext& context, const QStringList& arguments)
     if (arguments.size() != 1)
         return kExitUsage;
     ParameterSet set;
-    if (!LoadFile(context, set, arguments.at(0)) || !ValuesUsable(context, set))
+    if (!LoadFile(context, set, arguments.at(0)))
         return kExitFailure;
     context.mode().SwitchOnlineQuietly();
-    if (OpenPortOrReport(context.link()) != 0 || ReadAllParameters(context.controller(), set) != 0)
+    if (OpenPortOrReport(context.link()) != 0)
         return kExitFailure;
-    const ParameterDifferences differences = CompareWithRecord(set);
-    context.print(VerificationMessage(differences, context.catalogue()));
-    return differences.none() ? kExitSuccess : kExitFailure;
+    // The editor's verification; its result goes to the output instead of a box.
+    const auto differences = CompareWithController(context.controller(), set);
+    if (!differences)
+        return kExitFailure;
+    context.print(VerificationMessage(*differences, context.catalogue()));
+    return differences->none() ? kExitSuccess : kExitFailure;
 }
 
 int Check(CliContext& context, const QStringList& arguments)

@@ -1,0 +1,145 @@
+#include "ParameterEditorCommands.h"
+
+#include "app/MessageCatalogue.h"
+#include "link/CommandGroups.h"
+#include "link/ControllerContext.h"
+#include "parameters/FactoryDefaults.h"
+#include "parameters/ParameterChecks.h"
+#include "parameters/ParameterComparison.h"
+#include "parameters/ParameterFileOperations.h"
+#include "parameters/ParameterTransfer.h"
+#include "parameters/ParameterWriteCommand.h"
+#include "platform/Dialogs.h"
+
+namespace kvt7 {
+
+namespace {
+
+void RunStep(const std::function<void()>& step)
+{
+    if (step)
+        step();
+}
+
+void ShowVerification(const ParameterEditorContext& context)
+{
+    const ControllerContext& c = context.controller;
+    c.dialogs.message(VerificationMessage(CompareWithRecord(context.set), c.messages));
+}
+
+}  // namespace
+
+EditorCommandScope::EditorCommandScope(const ParameterEditorContext& context) : context_(context)
+{
+    RunStep(context_.window.TorikomiParametaValue);
+    if (context_.commands.acquireLock())
+        context_.commands.setCommandsEnabled(false);
+}
+
+EditorCommandScope::~EditorCommandScope()
+{
+    RunStep(context_.window.ShowParameters);
+    RunStep(context_.window.YukoJikuHyojiSettei);
+    if (context_.commands.releaseLock())
+        context_.commands.setCommandsEnabled(true);
+}
+
+bool EditorValuesUsable(const ControllerContext& controller, const EditorValues& values)
+{
+    if (CheckEmptyFields(values)) {
+        ShowEmptyFieldsMessage(controller.dialogs, controller.messages);
+        return false;
+    }
+    if (ParametaValueCheck(values) != 0) {
+        controller.dialogs.message(controller.messages.Text(1524) + QStringLiteral("\r\n")
+                                   + controller.messages.Text(1525));
+        return false;
+    }
+    return true;
+}
+
+int EditorReadFromController(const ParameterEditorContext& context)
+{
+    EditorCommandScope scope(context);
+    // The fields are already taken; the read must not take them again over its own values.
+    ParameterWindowSteps steps = context.window;
+    steps.TorikomiParametaValue = {};
+    return GetParametaValue(context.controller, context.set, context.axes, steps);
+}
+
+int EditorOpenFile(const ParameterEditorContext& context)
+{
+    EditorCommandScope scope(context);
+    return OpenParameterFile(context.set, context.controller.dialogs, context.controller.messages);
+}
+
+int EditorSaveFile(const ParameterEditorContext& context)
+{
+    EditorCommandScope scope(context);
+    return SaveParameterFile(context.set, context.controller.dialogs, context.controller.messages);
+}
+
+std::optional<ParameterDifferences> CompareWithController(const ControllerContext& controller,
+                                                          ParameterSet& set)
+{
+    if (!EditorValuesUsable(controller, set.editor) || ReadAllParameters(controller, set) != 0)
+        return std::nullopt;
+    return CompareWithRecord(set);
+}
+
+int EditorVerifyAgainstController(const ParameterEditorContext& context)
+{
+    EditorCommandScope scope(context);
+    const ControllerContext& c = context.controller;
+    const auto differences = CompareWithController(c, context.set);
+    if (!differences)
+        return 1;
+    c.dialogs.message(VerificationMessage(*differences, c.messages));
+    return 0;
+}
+
+int EditorVerifyAgainstFile(const ParameterEditorContext& context)
+{
+    EditorCommandScope scope(context);
+    const ControllerContext& c = context.controller;
+    if (!EditorValuesUsable(c, context.set.editor))
+        return 2;
+    if (c.dialogs.message(c.messages.Text(679), Buttons::OkCancel) != Answer::Ok)
+        return 2;
+    const auto path = c.dialogs.openFileName(ParameterOpenRequest(c.messages, 680));
+    if (!path || path->isEmpty())
+        return 2;
+    const ParameterFileRead read = ReadParameterFileWithRetries(context.set, *path, c.dialogs, c.messages);
+    if (read == ParameterFileRead::Failed)
+        c.dialogs.message(c.messages.Text(681), Buttons::Ok, Icon::Critical);
+    if (read != ParameterFileRead::Ok)
+        return 1;
+    ShowVerification(context);
+    return 0;
+}
+
+int EditorWriteToController(const ParameterEditorContext& context,
+                            const std::function<void()>& afterWrite)
+{
+    EditorCommandScope scope(context);
+    return WriteParametersCommand(context.controller, context.set, context.axes, afterWrite);
+}
+
+int EditorInitialParameters(const ParameterEditorContext& context,
+                            const InitialParameterSource& source)
+{
+    EditorCommandScope scope(context);
+    DeviceChoice chosen = context.axes.pc;
+    if (!source.chooseActuators || !source.chooseActuators(chosen))
+        return 2;
+    ParameterSet copy = context.set;
+    FactoryDefaultsRequest request{source.programFolder, chosen, std::nullopt};
+    if (ApplyFactoryDefaults(copy, source.lists, request, context.controller.dialogs,
+                             context.controller.messages)
+        != 0)
+        return 1;
+    context.set = std::move(copy);
+    return 0;
+}
+
+}  // namespace kvt7
