@@ -39,8 +39,6 @@ constexpr CommandRow Button(C id, const char* name, int caption, int toolTip, in
 }
 
 constexpr unsigned M = G::Menus;
-// The parameter editor is not offered yet: its commands stay disabled.
-constexpr bool kNotOffered = false;
 
 constexpr std::array<CommandRow, kCommandCount> kTable = {{
     Title(C::mnuFile, "mnuFile", 250, 0, C::mnuFile),
@@ -79,7 +77,7 @@ constexpr std::array<CommandRow, kCommandCount> kTable = {{
     Title(C::mnuSettings, "mnuSettings", 280, M, C::mnuSettings),
     Item(C::mnuSettingsDeviceOnline, "mnuSettingsDeviceOnline", 281, C::mnuSettings, 0),
     Item(C::mnuSettingsDeviceOffline, "mnuSettingsDeviceOffline", 282, C::mnuSettings, 0),
-    Item(C::mnuSettingsParameter, "mnuSettingsParameter", 283, C::mnuSettings, 0, kNotOffered),
+    Item(C::mnuSettingsParameter, "mnuSettingsParameter", 283, C::mnuSettings, 0),
     Item(C::mnuSettingsOffline, "mnuSettingsOffline", 294, C::mnuSettings, 0, true, true, kKeepsEditing),
 
     Title(C::mnuFunctionCt, "mnuFunctionCt", 285, M | G::ControllerMenu, C::mnuFunctionCt),
@@ -119,7 +117,7 @@ constexpr std::array<CommandRow, kCommandCount> kTable = {{
     Button(C::cmdOpenMoveWin, "cmdOpenMoveWin", 245, 310, 11, 0, C::mnuShowMove),
     Button(C::cmdOpenGrpWindow, "cmdOpenGrpWindow", 246, 311, 12, 0, C::mnuShowGroup),
     Button(C::cmdSqMcrWinOpen, "cmdSqMcrWinOpen", 247, 312, 13, 0, C::mnuShowSqMcr),
-    Button(C::cmdParaHyoji, "cmdParaHyoji", 283, 0, 14, 0, C::mnuSettingsParameter, kNotOffered),
+    Button(C::cmdParaHyoji, "cmdParaHyoji", 283, 0, 14, 0, C::mnuSettingsParameter),
     Button(C::cmdJogTeach, "cmdJogTeach", 210, 320, 15, 0, C::mnuShowTeaching),
     // In the alarm frame, not in the button grid.
     Button(C::cmdReset, "cmdReset", 216, 286, -1, 0, C::mnuFuncAlmReset),

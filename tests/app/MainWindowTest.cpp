@@ -152,7 +152,7 @@ TEST_P(MainWindowTest, EveryMenuItemByNameWithItsText)
         // does not have stay disabled.
         const bool editing = In(row.name, {"mnuEditGyoInsert", "mnuEditGyoDelete", "mnuEditLineCopy",
                                            "mnuEditLinePaste", "mnuEditCellCopy", "mnuEditCellPaste"});
-        const bool absent = In(row.name, {"mnuSettingsParameter"});
+        const bool absent = false;  // every command is offered
         EXPECT_EQ(item->isEnabled(), title || !(editing || absent)) << row.name;
     }
     for (const char* name : kTitles)
@@ -230,7 +230,7 @@ TEST_P(MainWindowTest, CommandButtonsByNameWithTheirCaptions)
         QPushButton* button = window->CommandButton(row.name);
         ASSERT_TRUE(button) << row.name;
         EXPECT_EQ(button->text(), pick(row.english, row.japanese)) << row.name;
-        const bool offered = !In(row.name, {"cmdParaHyoji", "cmdInsertLine", "cmdDeleteLine"});
+        const bool offered = !In(row.name, {"cmdInsertLine", "cmdDeleteLine"});
         EXPECT_EQ(button->isEnabled(), offered) << row.name;
     }
     int commandButtons = 0;
@@ -352,6 +352,33 @@ TEST_P(MainWindowTest, HelpWithoutHelpFileAndOfflineCommand)
     EXPECT_EQ(dialogs.lastText(), pick("Do you change the software to Offline from Online?", "ｵﾌﾗｲﾝに変更しますか？"));
     EXPECT_FALSE(program.mode.isOnline());
     EXPECT_TRUE(window->PositionGrid()->updatesEnabled());
+}
+
+// Detail edit warns first; No opens nothing, Yes opens the one editor and a second command
+// raises it.
+TEST_P(MainWindowTest, DetailEditWarnsFirstAndOpensOneEditor)
+{
+    dialogs.clear();
+    program.commands.CMDBTN_Yuko();
+    program.commands.Menyu_Yuko();
+    dialogs.answer(Answer::No);
+    window->binding().trigger(CommandId::mnuSettingsParameter);
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].text,
+              pick("If a parameter is changed, it may stop operating normally.\r\n"
+                   "Is the value of a parameter changed?",
+                   "パラメータを変更すると、正常に動作しなくなる可能性があります。\r\n"
+                   "パラメータの値を変更しますか？"));
+    EXPECT_EQ(dialogs.messages[0].buttons, Buttons::YesNo);
+    EXPECT_EQ(dialogs.messages[0].icon, Icon::Warning);
+    EXPECT_TRUE(window->findChildren<QWidget*>("frmParameta2").isEmpty());
+
+    dialogs.answer(Answer::Yes);
+    window->binding().trigger(CommandId::cmdParaHyoji);
+    ASSERT_EQ(window->findChildren<QWidget*>("frmParameta2").size(), 1);
+    window->binding().trigger(CommandId::mnuSettingsParameter);
+    EXPECT_EQ(window->findChildren<QWidget*>("frmParameta2").size(), 1);
+    EXPECT_EQ(dialogs.messages.size(), 2u) << "an open editor is raised without the warning";
 }
 
 INSTANTIATE_TEST_SUITE_P(BothLanguages, MainWindowTest, ::testing::Values(1, 2),

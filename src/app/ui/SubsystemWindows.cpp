@@ -12,6 +12,8 @@
 #include "frmSelection.h"
 #include "operation/ui/frmJOG.h"
 #include "operation/ui/frmMove.h"
+#include "parameters/ui/frmParameta2.h"
+#include "platform/Dialogs.h"
 #include "positions/TableOperations.h"
 #include "programs/ui/frmGrp.h"
 #include "programs/ui/frmSqMcr.h"
@@ -134,6 +136,7 @@ void SubsystemWindows::bindSettingWindows()
     binding_.bind(C::mnuViewOption, [this] { showOptions(); });
     binding_.bind(C::mnuSettingsDeviceOnline, [this] { showOnlineDevices(); });
     binding_.bind(C::mnuSettingsDeviceOffline, [this] { changeDevices(); });
+    binding_.bind(C::mnuSettingsParameter, [this] { showParameterEditor(); });
 }
 
 void SubsystemWindows::showOptions()
@@ -151,6 +154,34 @@ void SubsystemWindows::showOnlineDevices()
 void SubsystemWindows::changeDevices()
 {
     Change_Device(deviceChange_);
+}
+
+// Setting > Detail edit and cmdParaHyoji: a warning first, then the one editor.
+void SubsystemWindows::showParameterEditor()
+{
+    const Program& program = workbench_.program;
+    if (!editor_) {
+        const QString warning = program.messages.Text(410) + QStringLiteral("\r\n") + program.messages.Text(411);
+        if (program.dialogs.message(warning, Buttons::YesNo, Icon::Warning) != Answer::Yes)
+            return;
+        editor_ = new frmParameta2(
+            ParameterEditorWindowContext{workbench_.controller, workbench_.parameters, workbench_.program.axes,
+                                         workbench_.groups, workbench_.catalogueFile, workbench_.defaultLists,
+                                         workbench_.program.programFolder, [this] { afterParameterWrite(); },
+                                         [this] { binding_.showAxisData(); }},
+            &window_);
+    }
+    place(editor_);
+}
+
+// After a write read back whole: the PC setting follows the set as the model change takes it,
+// and the grid is checked and shown under the new actuators.
+void SubsystemWindows::afterParameterWrite()
+{
+    Program& program = workbench_.program;
+    const DeviceAxes chosen = program.axes.pc;
+    if (TakeActuatorsFromParameters(workbench_.parameters, program.axes, chosen, program.dialogs, program.messages))
+        ShowActuatorChange(binding_.positions());
 }
 
 bool SubsystemWindows::ChooseActuatorsAtStart()

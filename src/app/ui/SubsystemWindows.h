@@ -21,6 +21,7 @@ class MainWindowBinding;
 class frmGrp;
 class frmMain;
 class frmMove;
+class frmParameta2;
 class frmSqMcr;
 struct Workbench;
 
@@ -55,6 +56,8 @@ private:
     void showOptions();
     void showOnlineDevices();
     void changeDevices();
+    void showParameterEditor();
+    void afterParameterWrite();
     void place(QWidget* child);
 
     frmMain& window_;
@@ -76,6 +79,7 @@ private:
     QPointer<frmSqMcr> sm_;
     QPointer<frmMove> move_;
     QPointer<frmIOCheck> ioWindow_;
+    QPointer<frmParameta2> editor_;
 };
 
 }  // namespace kvt7
