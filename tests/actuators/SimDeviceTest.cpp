@@ -13,6 +13,8 @@
 #include "support/LinkTestParts.h"
 #include "support/TestPaths.h"
 
+#include "support/PtyLinkFixture.h"
+
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -32,23 +34,8 @@ public:
     void ShowVersionStatus(const QString&) override {}
 };
 
-class SimDeviceTest : public ::testing::Test, protected LinkTestParts {
+class SimDeviceTest : public PtyLinkFixture {
 protected:
-    void SetUp() override
-    {
-        QString error;
-        ASSERT_TRUE(server.open(&error)) << error.toStdString();
-        link = std::make_unique<ControllerLink>(port, mode, dialogs, catalogue, settings, section,
-                                                status, server.devicePath());
-        AlarmList list;
-        list.AlarmListMissing = false;
-        status.setAlarmList(list);
-    }
-    void TearDown() override
-    {
-        if (link)
-            link->ClosePort();
-    }
     // The online start as the program makes it.
     void goOnline(ParameterSet& set, AxisSettings& axes)
     {
@@ -57,11 +44,6 @@ protected:
         ASSERT_EQ(CompleteOnlineStart(access(), set, axes, windows), OnlineStartResult::OnlineReached);
     }
 
-    sim::Kvm8Simulator controller;
-    sim::PtyServer server{controller};
-    QtSerialLine port;
-    std::unique_ptr<ControllerLink> link;
-    ControllerContext access() { return {*link, status, dialogs, catalogue}; }
 };
 
 TEST_F(SimDeviceTest, OnlineDeviceSettingWritesTheChosenActuatorIntoTheController)

@@ -1,5 +1,6 @@
 // kvt7ctl actuators | actuators set against the simulated controller, and the MODEL argument.
 #include "cli/ActuatorModelArgument.h"
+#include "Kvt7ctlRun.h"
 #include "support/TestPaths.h"
 
 #include <QDir>
@@ -10,11 +11,6 @@
 namespace kvt7::test {
 namespace {
 
-struct CliRun {
-    int status = -1;
-    QString out;
-    QString err;
-};
 
 class ActuatorsCommand : public ::testing::Test {
 protected:
@@ -25,16 +21,7 @@ protected:
         for (const QString& option : simulatorOptions)
             options << "--sim-arg" << option;
         arguments = options + arguments;
-        QProcess process;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert("XDG_CONFIG_HOME", folder.path());
-        environment.insert("HOME", folder.path());
-        process.setProcessEnvironment(environment);
-        process.start(QDir(ProgramDir()).filePath("kvt7ctl"), arguments);
-        EXPECT_TRUE(process.waitForFinished(60000));
-        return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-                QString::fromUtf8(process.readAllStandardOutput()),
-                QString::fromUtf8(process.readAllStandardError())};
+        return RunKvt7ctl(arguments, folder.path(), 60000);
     }
     QTemporaryDir folder;
 };

@@ -1,6 +1,7 @@
 #include "app/MessageCatalogue.h"
 #include "cli/CliOptions.h"
 #include "cli/ConsoleDialogs.h"
+#include "Kvt7ctlRun.h"
 #include "support/TestPaths.h"
 
 #include <QDir>
@@ -81,24 +82,11 @@ TEST_F(ConsoleDialogsTest, QuestionsAreRefusedUnlessTheCommandIsNonInteractive)
 // kvt7ctl itself, with a settings store of its own.
 class Kvt7ctl : public ::testing::Test {
 protected:
-    struct Run {
-        int status = -1;
-        QString out;
-        QString err;
-    };
+    using Run = CliRun;
 
     Run run(const QStringList& arguments)
     {
-        QProcess process;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert("XDG_CONFIG_HOME", config.path());
-        environment.insert("HOME", config.path());
-        process.setProcessEnvironment(environment);
-        process.start(QDir(ProgramDir()).filePath("kvt7ctl"), arguments);
-        EXPECT_TRUE(process.waitForFinished(30000));
-        return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-                QString::fromUtf8(process.readAllStandardOutput()),
-                QString::fromUtf8(process.readAllStandardError())};
+        return RunKvt7ctl(arguments, config.path(), 30000);
     }
     void store(const QByteArray& settings)
     {

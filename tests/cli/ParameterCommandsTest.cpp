@@ -1,5 +1,6 @@
 // kvt7ctl params read | write | verify | check against the simulated controller.
 #include "app/MessageCatalogue.h"
+#include "Kvt7ctlRun.h"
 #include "support/TestPaths.h"
 
 #include <QDir>
@@ -13,26 +14,13 @@ namespace {
 
 class ParamsCommand : public ::testing::Test {
 protected:
-    struct Run {
-        int status = -1;
-        QString out;
-        QString err;
-    };
+    using Run = CliRun;
 
     Run run(QStringList arguments)
     {
         arguments.prepend("en");
         arguments.prepend("--lang");
-        QProcess process;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert("XDG_CONFIG_HOME", folder.path());
-        environment.insert("HOME", folder.path());
-        process.setProcessEnvironment(environment);
-        process.start(QDir(ProgramDir()).filePath("kvt7ctl"), arguments);
-        EXPECT_TRUE(process.waitForFinished(60000));
-        return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-                QString::fromUtf8(process.readAllStandardOutput()),
-                QString::fromUtf8(process.readAllStandardError())};
+        return RunKvt7ctl(arguments, folder.path(), 60000);
     }
     QString path(const QString& name) const { return folder.filePath(name); }
     QString text(int id) const { return catalogue.Text(id); }

@@ -1,4 +1,5 @@
 // kvt7ctl positions read | write | verify | check against the simulated controller.
+#include "Kvt7ctlRun.h"
 #include "support/TestPaths.h"
 
 #include <QDir>
@@ -12,11 +13,7 @@ namespace {
 
 class PositionsCommand : public ::testing::Test {
 protected:
-    struct Run {
-        int status = -1;
-        QString out;
-        QString err;
-    };
+    using Run = CliRun;
 
     // The simulated controller keeps its memory in a state file between the runs.
     Run run(QStringList arguments, bool simulate = true)
@@ -25,15 +22,7 @@ protected:
         if (simulate)
             full << "--simulate" << "--sim-arg" << "--state" << "--sim-arg" << path("controller.json");
         full << arguments;
-        QProcess process;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert("XDG_CONFIG_HOME", folder.path());
-        process.setProcessEnvironment(environment);
-        process.start(QDir(ProgramDir()).filePath("kvt7ctl"), full);
-        EXPECT_TRUE(process.waitForFinished(60000));
-        return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-                QString::fromUtf8(process.readAllStandardOutput()),
-                QString::fromUtf8(process.readAllStandardError())};
+        return RunKvt7ctl(full, folder.path(), 60000);
     }
     QString path(const QString& name) const { return folder.filePath(name); }
     QByteArray bytes(const QString& name) const

@@ -1,4 +1,5 @@
 // kvt7ctl groups, sm, backup and restore against the simulated controller.
+#include "Kvt7ctlRun.h"
 #include "support/TestPaths.h"
 
 #include <QDir>
@@ -12,26 +13,13 @@ namespace {
 
 class ProgramCommand : public ::testing::Test {
 protected:
-    struct Run {
-        int status = -1;
-        QString out;
-        QString err;
-    };
+    using Run = CliRun;
 
     Run run(QStringList arguments)
     {
         arguments.prepend("en");
         arguments.prepend("--lang");
-        QProcess process;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert("XDG_CONFIG_HOME", folder.path());
-        environment.insert("HOME", folder.path());
-        process.setProcessEnvironment(environment);
-        process.start(QDir(ProgramDir()).filePath("kvt7ctl"), arguments);
-        EXPECT_TRUE(process.waitForFinished(120000));
-        return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-                QString::fromUtf8(process.readAllStandardOutput()),
-                QString::fromUtf8(process.readAllStandardError())};
+        return RunKvt7ctl(arguments, folder.path(), 120000);
     }
     // A simulated controller that keeps its memory in the state file `name`.
     Run runOn(const QString& name, const QStringList& arguments)

@@ -6,36 +6,27 @@
 #include "platform/SerialPort.h"
 #include "support/LinkTestParts.h"
 
+#include "support/PtyLinkFixture.h"
+
 #include <gtest/gtest.h>
 #include <memory>
 
 namespace kvt7::test {
 namespace {
 
-class SimIoTest : public ::testing::Test, protected LinkTestParts {
+class SimIoTest : public PtyLinkFixture {
 protected:
     void SetUp() override
     {
-        QString error;
-        ASSERT_TRUE(server.open(&error)) << error.toStdString();
-        link = std::make_unique<ControllerLink>(port, mode, dialogs, catalogue, settings, section, status,
-                                                server.devicePath());
-        AlarmList list;
-        list.AlarmListMissing = false;
-        status.setAlarmList(list);
+        PtyLinkFixture::SetUp();
         monitor = std::make_unique<IoMonitor>(IoMonitorContext{*link, mode, dialogs, catalogue});
     }
     void TearDown() override
     {
         monitor.reset();
-        if (link)
-            link->ClosePort();
+        PtyLinkFixture::TearDown();
     }
 
-    sim::Kvm8Simulator controller;
-    sim::PtyServer server{controller};
-    QtSerialLine port;
-    std::unique_ptr<ControllerLink> link;
     std::unique_ptr<IoMonitor> monitor;
 };
 

@@ -24,30 +24,25 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include "support/PtyLinkFixture.h"
+
 #include <gtest/gtest.h>
 #include <memory>
 
 namespace kvt7::test {
 namespace {
 
-class SimParameterEditorTest : public ::testing::Test, protected LinkTestParts {
+class SimParameterEditorTest : public PtyLinkFixture {
 protected:
     void SetUp() override
     {
-        QString error;
-        ASSERT_TRUE(server.open(&error)) << error.toStdString();
-        link = std::make_unique<ControllerLink>(port, mode, dialogs, catalogue, settings, section, status,
-                                                server.devicePath());
-        AlarmList list;
-        list.AlarmListMissing = false;
-        status.setAlarmList(list);
+        PtyLinkFixture::SetUp();
         mode.SetOnline();
     }
     void TearDown() override
     {
         window.reset();
-        if (link)
-            link->ClosePort();
+        PtyLinkFixture::TearDown();
     }
     void open()
     {
@@ -64,10 +59,6 @@ protected:
     }
     void click(const char* name) { window->findChild<QPushButton*>(name)->click(); }
 
-    sim::Kvm8Simulator controller;
-    sim::PtyServer server{controller};
-    QtSerialLine port;
-    std::unique_ptr<ControllerLink> link;
     std::unique_ptr<ControllerContext> context;
     ParameterSet set;
     AxisSettings axes;

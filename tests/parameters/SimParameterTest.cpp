@@ -18,6 +18,8 @@
 #include "support/LinkTestParts.h"
 #include "support/ScriptedDialogs.h"
 
+#include "support/PtyLinkFixture.h"
+
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -37,29 +39,9 @@ public:
     void ShowVersionStatus(const QString&) override {}
 };
 
-class SimParameterTest : public ::testing::Test, protected LinkTestParts {
+class SimParameterTest : public PtyLinkFixture {
 protected:
-    void SetUp() override
-    {
-        QString error;
-        ASSERT_TRUE(server.open(&error)) << error.toStdString();
-        link = std::make_unique<ControllerLink>(port, mode, dialogs, catalogue, settings, section, status,
-                                                server.devicePath());
-        AlarmList list;
-        list.AlarmListMissing = false;
-        status.setAlarmList(list);
-    }
-    void TearDown() override
-    {
-        if (link)
-            link->ClosePort();
-    }
 
-    sim::Kvm8Simulator controller;
-    sim::PtyServer server{controller};
-    QtSerialLine port;
-    std::unique_ptr<ControllerLink> link;
-    ControllerContext access() { return {*link, status, dialogs, catalogue}; }
 };
 
 TEST_F(SimParameterTest, WrittenParametersReadBackEqualWithTheReservedValuesKept)

@@ -12,37 +12,24 @@
 #include "support/LinkTestParts.h"
 
 #include <QTemporaryDir>
+#include "support/PtyLinkFixture.h"
+
 #include <gtest/gtest.h>
 #include <memory>
 
 namespace kvt7::test {
 namespace {
 
-class SimProgramFlowTest : public ::testing::Test, protected LinkTestParts {
+class SimProgramFlowTest : public PtyLinkFixture {
 protected:
     void SetUp() override
     {
-        QString error;
-        ASSERT_TRUE(server.open(&error)) << error.toStdString();
-        link = std::make_unique<ControllerLink>(port, mode, dialogs, catalogue, settings, section, status,
-                                                server.devicePath());
-        AlarmList list;
-        list.AlarmListMissing = false;
-        status.setAlarmList(list);
+        PtyLinkFixture::SetUp();
         context = std::make_unique<ProgramContext>(ProgramContext{*link, mode, dialogs, catalogue, commands});
-    }
-    void TearDown() override
-    {
-        if (link)
-            link->ClosePort();
     }
     ProgramFiles files() { return {dialogs, catalogue}; }
 
-    sim::Kvm8Simulator controller;
-    sim::PtyServer server{controller};
-    QtSerialLine port;
     NoCommandGroups commands;
-    std::unique_ptr<ControllerLink> link;
     std::unique_ptr<ProgramContext> context;
     QTemporaryDir dir;
 };
