@@ -14,10 +14,7 @@ namespace kvt7 {
 namespace {
 
 constexpr int kReadReplyLength = 13;
-constexpr int kWriteReplyLength = 7;
-constexpr int kStoreReplyLength = 6;
 constexpr int kReadProgressMaximum = kGroupCount - 1;
-constexpr int kWriteProgressMaximum = kGroupCount + 1;
 
 std::optional<GroupReadBuffer> ParseReplies(const std::vector<QString>& replies)
 {
@@ -31,14 +28,6 @@ std::optional<GroupReadBuffer> ParseReplies(const std::vector<QString>& replies)
     return buffer;
 }
 
-int FailWrite(ProgramContext& context, bool echoWrong)
-{
-    context.link.ReleasePort();
-    if (echoWrong)
-        context.dialogs.message(context.lines({384, 385}));
-    context.dialogs.progressClose();
-    return 1;
-}
 
 }  // namespace
 
@@ -78,26 +67,8 @@ int ReadAllGroups(ProgramContext& context, GroupReadBuffer& buffer)
 
 int WriteAllGroups(ProgramContext& context, const GroupTable& table)
 {
-    ControllerLink& link = context.link;
-    Dialogs& dialogs = context.dialogs;
-    dialogs.progressOpen(context.text(383), kWriteProgressMaximum, false);
-    for (int g = 1; g <= kGroupCount; ++g) {
-        const QString data = GroupWriteData(g, table.group(g));
-        if (ProgramExchange(link, QStringLiteral("0WG"), data, kWriteReplyLength) != 0)
-            return FailWrite(context, false);
-        if (link.LastReply().left(5) != QStringLiteral("0WG") + data.left(2))
-            return FailWrite(context, true);
-        dialogs.progressSetValue(g);
-    }
-    if (ProgramExchange(link, QStringLiteral("0WE"), QStringLiteral("3"), kStoreReplyLength,
-                        kStoreReplyTimeoutMs) != 0)
-        return FailWrite(context, false);
-    if (link.LastReply().left(4) != QStringLiteral("0WE3"))
-        return FailWrite(context, true);
-    dialogs.progressSetValue(kWriteProgressMaximum);
-    dialogs.progressClose();
-    link.ReleasePort();
-    return 0;
+    return WriteRecordsAndStore(context, QStringLiteral("0WG"), kGroupCount,
+                                [&table](int g) { return GroupWriteData(g, table.group(g)); }, QStringLiteral("3"));
 }
 
 int ReadGroupsFromController(ProgramContext& context, GroupData& data)

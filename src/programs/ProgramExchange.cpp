@@ -40,4 +40,40 @@ int RunInWriteMode(ProgramContext& context, const std::function<int()>& write)
     return written;
 }
 
+int FailWrite(ProgramContext& context, bool echoWrong)
+{
+    context.link.ReleasePort();
+    if (echoWrong)
+        context.dialogs.message(context.lines({384, 385}));
+    context.dialogs.progressClose();
+    return 1;
+}
+
+int WriteRecordsAndStore(ProgramContext& context, const QString& command, int count,
+                         const std::function<QString(int n)>& dataOf, const QString& storeDigit)
+{
+    constexpr int kWriteReplyLength = 7;
+    constexpr int kStoreReplyLength = 6;
+    ControllerLink& link = context.link;
+    Dialogs& dialogs = context.dialogs;
+    dialogs.progressOpen(context.text(383), count + 1, false);
+    for (int n = 1; n <= count; ++n) {
+        const QString data = dataOf(n);
+        if (ProgramExchange(link, command, data, kWriteReplyLength) != 0)
+            return FailWrite(context, false);
+        if (link.LastReply().left(5) != command + data.left(2))
+            return FailWrite(context, true);
+        dialogs.progressSetValue(n);
+    }
+    const QString store = QStringLiteral("0WE");
+    if (ProgramExchange(link, store, storeDigit, kStoreReplyLength, kStoreReplyTimeoutMs) != 0)
+        return FailWrite(context, false);
+    if (link.LastReply().left(4) != store + storeDigit)
+        return FailWrite(context, true);
+    dialogs.progressSetValue(count + 1);
+    dialogs.progressClose();
+    link.ReleasePort();
+    return 0;
+}
+
 }  // namespace kvt7

@@ -20,4 +20,15 @@ int ProgramExchange(ControllerLink& link, const QString& command, const QString&
 // port released. 0 when the write succeeded, 1 otherwise.
 int RunInWriteMode(ProgramContext& context, const std::function<int()>& write);
 
+// Numbered records 1..count under the progress window (message 383, maximum count + 1):
+// `command` + dataOf(n) each, its echo checked on the command and the number's two digits,
+// then the store command "0WE" + storeDigit (2000 ms) with its echo. A failed exchange ends
+// it; a wrong echo shows 384 CR LF 385 and sends nothing further (no store). The progress
+// window is closed and the port released on every way out. 0 or 1.
+int WriteRecordsAndStore(ProgramContext& context, const QString& command, int count,
+                         const std::function<QString(int n)>& dataOf, const QString& storeDigit);
+
+// Ends a failed write: port released, 384 CR LF 385 when the echo was wrong, progress closed. 1.
+int FailWrite(ProgramContext& context, bool echoWrong);
+
 }  // namespace kvt7

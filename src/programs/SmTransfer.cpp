@@ -14,10 +14,7 @@ namespace kvt7 {
 namespace {
 
 constexpr int kReadReplyLength = 39;
-constexpr int kWriteReplyLength = 7;
-constexpr int kStoreReplyLength = 6;
 constexpr int kReadProgressMaximum = kSmProgramCount;
-constexpr int kWriteProgressMaximum = kSmProgramCount + 1;
 
 std::optional<SmReadBuffer> ParseReplies(const std::vector<QString>& replies)
 {
@@ -31,14 +28,6 @@ std::optional<SmReadBuffer> ParseReplies(const std::vector<QString>& replies)
     return buffer;
 }
 
-int FailWrite(ProgramContext& context, bool echoWrong)
-{
-    context.link.ReleasePort();
-    if (echoWrong)
-        context.dialogs.message(context.lines({384, 385}));
-    context.dialogs.progressClose();
-    return 1;
-}
 
 bool CheckPassed(ProgramContext& context, SmData& data)
 {
@@ -82,26 +71,8 @@ int ReadAllSmPrograms(ProgramContext& context, SmReadBuffer& buffer)
 
 int WriteAllSmPrograms(ProgramContext& context, const SmTable& table)
 {
-    ControllerLink& link = context.link;
-    Dialogs& dialogs = context.dialogs;
-    dialogs.progressOpen(context.text(383), kWriteProgressMaximum, false);
-    for (int n = 1; n <= kSmProgramCount; ++n) {
-        const QString data = SmWriteData(n, table.program(n));
-        if (ProgramExchange(link, QStringLiteral("0WS"), data, kWriteReplyLength) != 0)
-            return FailWrite(context, false);
-        if (link.LastReply().left(5) != QStringLiteral("0WS") + data.left(2))
-            return FailWrite(context, true);
-        dialogs.progressSetValue(n);
-    }
-    if (ProgramExchange(link, QStringLiteral("0WE"), QStringLiteral("1"), kStoreReplyLength,
-                        kStoreReplyTimeoutMs) != 0)
-        return FailWrite(context, false);
-    if (link.LastReply().left(4) != QStringLiteral("0WE1"))
-        return FailWrite(context, true);
-    dialogs.progressSetValue(kWriteProgressMaximum);
-    dialogs.progressClose();
-    link.ReleasePort();
-    return 0;
+    return WriteRecordsAndStore(context, QStringLiteral("0WS"), kSmProgramCount,
+                                [&table](int n) { return SmWriteData(n, table.program(n)); }, QStringLiteral("1"));
 }
 
 int ReadSmFromController(ProgramContext& context, SmData& data)
