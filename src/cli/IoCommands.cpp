@@ -115,11 +115,11 @@ int ListPorts(CliContext& context, const QStringList& arguments)
 void AddIoCommands(CliCommandTable& table)
 {
     table.append({{QStringLiteral("io")}, {},
-                  QStringLiteral("Show the 24 inputs and 24 outputs (in|out N NAME 0|1)."), false, ShowIo});
+                  QStringLiteral("the 24 inputs and 24 outputs (in|out N NAME 0|1)"), false, ShowIo});
     table.append({{QStringLiteral("io"), QStringLiteral("set")}, QStringLiteral("OUTPUT on|off"),
-                  QStringLiteral("Switch an output (number 1-24 or name) and show it."), false, SetIo});
+                  QStringLiteral("switch an output (number 1-24 or name) and show it"), false, SetIo});
     table.append({{QStringLiteral("ports")}, {},
-                  QStringLiteral("List the serial devices: node, by-id name, port numbers."), false, ListPorts});
+                  QStringLiteral("the serial devices: node, by-id name, port numbers"), false, ListPorts});
 }
 
 }  // namespace kvt7
