@@ -156,6 +156,15 @@ TEST_F(GroupWindowTest, TypedGroupGoesOutThroughTheWriteButton)
     EXPECT_EQ(dialogs.texts(), QStringList{"Group Data is transmitted to controller,Yes?"});
 }
 
+TEST_F(GroupWindowTest, NothingRunsWhileAnotherOperationHoldsTheLock)
+{
+    ASSERT_TRUE(commands.acquireLock());
+    window.findChild<QPushButton*>("cmdWriteGrp")->click();
+    EXPECT_TRUE(port.requests().isEmpty());
+    EXPECT_TRUE(dialogs.messages.empty());
+    commands.releaseLock();
+}
+
 TEST_F(GroupWindowTest, CloseIsRefusedWhileAnOperationRuns)
 {
     controller.setGroup(2, {3, 4});

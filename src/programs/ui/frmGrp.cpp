@@ -4,9 +4,11 @@
 #include "app/ui/ControlArray.h"
 #include "app/MessageCatalogue.h"
 #include "platform/Dialogs.h"
+#include "link/CommandGroups.h"
 #include "programs/GroupTransfer.h"
 #include "programs/ProgramFileOperations.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -200,6 +202,12 @@ void frmGrp::setControlsEnabled(bool enabled)
 
 void frmGrp::run(const std::function<void()>& operation)
 {
+    // Another operation holds the program-wide lock (a position transfer, say): nothing of
+    // this window may run inside it.
+    if (context_.groups.locked()) {
+        QApplication::beep();
+        return;
+    }
     busy_ = true;
     setControlsEnabled(false);
     {

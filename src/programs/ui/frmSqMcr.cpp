@@ -4,9 +4,11 @@
 #include "app/ui/ControlArray.h"
 #include "app/MessageCatalogue.h"
 #include "platform/Dialogs.h"
+#include "link/CommandGroups.h"
 #include "programs/ProgramFileOperations.h"
 #include "programs/SmTransfer.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -250,6 +252,12 @@ void frmSqMcr::setControlsEnabled(bool enabled)
 
 void frmSqMcr::run(const std::function<void()>& operation)
 {
+    // Another operation holds the program-wide lock (a position transfer, say): nothing of
+    // this window may run inside it.
+    if (context_.groups.locked()) {
+        QApplication::beep();
+        return;
+    }
     busy_ = true;
     setControlsEnabled(false);
     {
