@@ -1,5 +1,5 @@
 #include "CliCommands.h"
-#include "ProgramListingReaders.h"
+#include "printing/ProgramListingReaders.h"
 #include "ProgramPrintCommands.h"
 
 #include "CliContext.h"

@@ -3,7 +3,9 @@
 #include "Kvm8Simulator.h"
 #include "link/CommandGroups.h"
 #include "link/ControllerLink.h"
+#include "printing/PrintContext.h"
 #include "programs/ProgramContext.h"
+#include "support/RecordingCanvas.h"
 #include "support/FakeSerialPort.h"
 #include "support/LinkTestParts.h"
 
@@ -53,6 +55,8 @@ protected:
     ControllerLink link{port, mode, dialogs, catalogue, settings, section, status};
     RecordingCommands commands;
     ProgramContext context{link, mode, dialogs, catalogue, commands};
+    ScriptedPreview preview;
+    PrintContext print{dialogs, catalogue, preview, {}};
 };
 
 }  // namespace kvt7::test

@@ -49,7 +49,7 @@ protected:
     }
 
     GroupData data;
-    frmGrp window{context, data};
+    frmGrp window{context, data, print};
 };
 
 TEST_F(GroupWindowTest, FirstOpeningShowsPageOneAllOneToOne)
@@ -63,8 +63,8 @@ TEST_F(GroupWindowTest, FirstOpeningShowsPageOneAllOneToOne)
     EXPECT_EQ(FindIndexed<QRadioButton>(&window, "optGrpNo", 1)->text(), "No.34 - 66");
     EXPECT_EQ(window.findChild<QPushButton*>("cmdWriteGrp")->text(), "Write to C/T");
     EXPECT_EQ(window.findChild<QPushButton*>("cmdCloseGrpWindow")->text(), "Close");
-    EXPECT_FALSE(window.findChild<QPushButton*>("cmdGrpDataPrint")->isEnabled());
-    EXPECT_FALSE(window.findChild<QPushButton*>("cmdGrpFilePrint")->isEnabled());
+    EXPECT_TRUE(window.findChild<QPushButton*>("cmdGrpDataPrint")->isEnabled());
+    EXPECT_TRUE(window.findChild<QPushButton*>("cmdGrpFilePrint")->isEnabled());
     EXPECT_EQ(window.findChild<QGroupBox*>("framHyoujiNo")->title(), "Indicating Range");
 }
 
@@ -141,7 +141,7 @@ TEST_F(GroupWindowTest, CloseStoresTheBoxAndLaterOpeningsShowTheTable)
     retype(start(5), "40");
     window.close();
     EXPECT_EQ(data.table.group(6).start, 40);
-    frmGrp again(context, data);
+    frmGrp again(context, data, print);
     EXPECT_EQ(FindIndexed<RuleBox>(&again, "txtGrpStartNo", 5)->text(), "40");
 }
 
@@ -154,6 +154,23 @@ TEST_F(GroupWindowTest, TypedGroupGoesOutThroughTheWriteButton)
     EXPECT_TRUE(port.requests().contains("0WG0A12C3E7"));
     EXPECT_EQ(port.requests().last(), "0CM00");
     EXPECT_EQ(dialogs.texts(), QStringList{"Group Data is transmitted to controller,Yes?"});
+}
+
+TEST_F(GroupWindowTest, PrintButtonsListTheTableOrRefuseInvalidGroups)
+{
+    retype(start(9), "300");
+    retype(end(9), "999");
+    window.findChild<QPushButton*>("cmdGrpDataPrint")->click();
+    ASSERT_EQ(preview.jobs.size(), 1u);
+    EXPECT_TRUE(preview.canvas.find("No. 9:")) << "group 9 is listed";
+
+    retype(start(11), "5");
+    retype(end(11), "3");
+    dialogs.clear();
+    window.findChild<QPushButton*>("cmdGrpDataPrint")->click();
+    EXPECT_EQ(preview.jobs.size(), 1u) << "invalid data prints nothing";
+    EXPECT_EQ(dialogs.texts(), QStringList{"Invalid value in some of group data.\r\n"
+                                           "Please confirm the value and try it again."});
 }
 
 TEST_F(GroupWindowTest, NothingRunsWhileAnotherOperationHoldsTheLock)
@@ -188,7 +205,7 @@ TEST_F(GroupWindowTest, CloseIsRefusedWhileAnOperationRuns)
     EXPECT_EQ(commands.calls.last(), "enable");
     EXPECT_TRUE(window.findChild<QPushButton*>("cmdReadGrp")->isEnabled());
     EXPECT_TRUE(start(0)->isEnabled());
-    EXPECT_FALSE(window.findChild<QPushButton*>("cmdGrpFilePrint")->isEnabled());
+    EXPECT_TRUE(window.findChild<QPushButton*>("cmdGrpFilePrint")->isEnabled());
     EXPECT_EQ(start(1)->text(), "3");  // the read is shown
     EXPECT_FALSE(window.busy());
     EXPECT_TRUE(CloseFromTitleBar(window));
@@ -207,7 +224,7 @@ protected:
     }
 
     SmData data;
-    frmSqMcr window{context, data};
+    frmSqMcr window{context, data, print};
 };
 
 TEST_F(SmWindowTest, FirstOpeningShowsProgramOneAllEnd)
@@ -220,7 +237,7 @@ TEST_F(SmWindowTest, FirstOpeningShowsProgramOneAllEnd)
     EXPECT_EQ(list(15)->itemText(6), "6. TIMER10");
     EXPECT_EQ(box(15)->text(), "");
     EXPECT_EQ(window.findChild<QPushButton*>("cmdSqMcrWinClose")->text(), "Close");
-    EXPECT_FALSE(window.findChild<QPushButton*>("cmdSMDispPrint")->isEnabled());
+    EXPECT_TRUE(window.findChild<QPushButton*>("cmdSMDispPrint")->isEnabled());
 }
 
 TEST_F(SmWindowTest, DataBoxTakesTheDigitsOfItsCommand)
@@ -295,7 +312,7 @@ TEST_F(SmWindowTest, ProgramChangeAndCloseStoreAndShowTheTableAsLeft)
     choose(3, 1);
     window.close();
     EXPECT_EQ(data.table.program(2).step(4), (SmStep{1, 1}));
-    frmSqMcr again(context, data);
+    frmSqMcr again(context, data, print);
     again.showProgram(1);
     EXPECT_EQ(FindIndexed<QComboBox>(&again, "comboMerei", 0)->currentText(), "5. TIMER");
     EXPECT_EQ(FindIndexed<RuleBox>(&again, "txtSmData", 0)->text(), "8");

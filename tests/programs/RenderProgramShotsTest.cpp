@@ -35,10 +35,10 @@ TEST_F(RenderProgramShots, GroupAndSmWindows)
     for (const int language : {kEnglish, kJapanese}) {
         catalogue.setLanguage(language);
         const QString suffix = language == kEnglish ? "en" : "ja";
-        frmGrp group(context, groups);
+        frmGrp group(context, groups, print);
         group.showPage(1);
         save(group, "frmGrp-" + suffix);
-        frmSqMcr sm(context, programs);
+        frmSqMcr sm(context, programs, print);
         save(sm, "frmSqMcr-" + suffix);
     }
 }

@@ -84,14 +84,14 @@ void SubsystemWindows::bindProgramWindows()
 void SubsystemWindows::showGroups()
 {
     if (!groups_)
-        groups_ = new frmGrp(programs_, workbench_.groupData, &window_);
+        groups_ = new frmGrp(programs_, workbench_.groupData, print_, &window_);
     place(groups_);
 }
 
 void SubsystemWindows::showSm()
 {
     if (!sm_)
-        sm_ = new frmSqMcr(programs_, workbench_.smData, &window_);
+        sm_ = new frmSqMcr(programs_, workbench_.smData, print_, &window_);
     place(sm_);
 }
 

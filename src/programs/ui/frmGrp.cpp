@@ -1,5 +1,8 @@
 #include "frmGrp.h"
 
+#include "printing/ProgramListingReaders.h"
+#include "printing/ProgramPrint.h"
+
 #include "ProgramBoxes.h"
 #include "app/ui/ControlArray.h"
 #include "app/MessageCatalogue.h"
@@ -46,8 +49,8 @@ QLabel* Heading(const MessageCatalogue& messages, int id, QWidget* parent)
 
 }  // namespace
 
-frmGrp::frmGrp(ProgramContext context, GroupData& data, QWidget* owner)
-    : QWidget(owner, Qt::Window), context_(context), data_(data)
+frmGrp::frmGrp(ProgramContext context, GroupData& data, PrintContext& print, QWidget* owner)
+    : QWidget(owner, Qt::Window), context_(context), data_(data), print_(print)
 {
     setObjectName(QStringLiteral("frmGrp"));
     setWindowTitle(context_.text(801));
@@ -130,8 +133,11 @@ void frmGrp::buildButtons(QWidget* area)
         [this, files] { SaveGroupFile(files, data_); },
         [this] { VerifyGroupsWithController(context_, data_); },
         [this, files] { VerifyGroupsWithFile(files, data_); },
-        {},
-        {},
+        [this] { printShown(); },
+        [this] {
+            ProgramPrintContext printing{print_, [](bool) {}};
+            PrintGroupFile(printing, ReadGroupFileForListing);
+        },
         [this] { close(); },
     };
     for (std::size_t i = 0; i < std::size(kButtons); ++i) {
@@ -155,6 +161,16 @@ void frmGrp::buildButtons(QWidget* area)
         });
     }
     column->addStretch();
+}
+
+// cmdGrpDataPrint: the groups of the table as they stand, checked by the listing.
+void frmGrp::printShown()
+{
+    ListedGroupRanges listed{};
+    for (int g = 1; g <= kListedGroups; ++g)
+        listed.at(std::size_t(g - 1)) = {data_.table.group(g).start, data_.table.group(g).end};
+    ProgramPrintContext printing{print_, [](bool) {}};
+    PrintShownGroups(printing, listed);
 }
 
 void frmGrp::showPage(int page)
@@ -192,8 +208,7 @@ void frmGrp::setControlsEnabled(bool enabled)
 {
     for (QPushButton* button : buttons_) {
         const QString name = button->objectName();
-        const bool print = name == QLatin1String("cmdGrpDataPrint") || name == QLatin1String("cmdGrpFilePrint");
-        button->setEnabled(enabled && !print);
+        button->setEnabled(enabled);
     }
     pageFrame_->setEnabled(enabled);
     // The table is not edited under a transfer that is sending or replacing it.

@@ -14,6 +14,8 @@ class QRadioButton;
 
 namespace kvt7 {
 
+struct PrintContext;
+
 class RuleBox;
 
 // The group window: one page of 33 groups of the program's group table, with the
@@ -21,7 +23,8 @@ class RuleBox;
 class frmGrp : public QWidget {
     Q_OBJECT
 public:
-    frmGrp(ProgramContext context, GroupData& data, QWidget* owner = nullptr);
+    // `print` is the program's preview for the listings of the print buttons.
+    frmGrp(ProgramContext context, GroupData& data, PrintContext& print, QWidget* owner = nullptr);
     ~frmGrp() override;
 
     // The groups of the page 0..2 in the boxes.
@@ -48,6 +51,7 @@ private:
     int groupOfRow(int row) const { return page_ * kRows + row + 1; }
     // The box being edited, stored before anything else happens.
     void storeFocusedBox();
+    void printShown();
     void storeBox(const RuleBox* box);
     // Disables the buttons and the page frame, holds the main window's commands, runs.
     void run(const std::function<void()>& operation);
@@ -55,6 +59,7 @@ private:
 
     ProgramContext context_;
     GroupData& data_;
+    PrintContext& print_;
     int page_ = 0;
     bool busy_ = false;
     bool programClose_ = false;

@@ -1,5 +1,8 @@
 #include "frmSqMcr.h"
 
+#include "printing/ProgramListingReaders.h"
+#include "printing/ProgramPrint.h"
+
 #include "ProgramBoxes.h"
 #include "app/ui/ControlArray.h"
 #include "app/MessageCatalogue.h"
@@ -44,8 +47,8 @@ QLabel* Caption(const MessageCatalogue& messages, int id, QWidget* parent)
 
 }  // namespace
 
-frmSqMcr::frmSqMcr(ProgramContext context, SmData& data, QWidget* owner)
-    : QWidget(owner, Qt::Window), context_(context), data_(data)
+frmSqMcr::frmSqMcr(ProgramContext context, SmData& data, PrintContext& print, QWidget* owner)
+    : QWidget(owner, Qt::Window), context_(context), data_(data), print_(print)
 {
     setObjectName(QStringLiteral("frmSqMcr"));
     setWindowTitle(context_.text(901));
@@ -143,8 +146,11 @@ void frmSqMcr::buildButtons(QWidget* area)
         [this, files] { SaveSmFile(files, data_); },
         [this] { VerifySmWithController(context_, data_); },
         [this, files] { VerifySmWithFile(files, data_); },
-        {},
-        {},
+        [this] { printShown(); },
+        [this] {
+            ProgramPrintContext printing{print_, [](bool) {}};
+            PrintSmFile(printing, ReadSmFileForListing);
+        },
         [this] { close(); },
     };
     for (std::size_t i = 0; i < std::size(kButtons); ++i) {
@@ -242,8 +248,7 @@ void frmSqMcr::setControlsEnabled(bool enabled)
 {
     for (QPushButton* button : buttons_) {
         const QString name = button->objectName();
-        const bool print = name == QLatin1String("cmdSMDispPrint") || name == QLatin1String("cmdSMFilePrint");
-        button->setEnabled(enabled && !print);
+        button->setEnabled(enabled);
     }
     upDown_->setEnabled(enabled);
     // The table is not edited under a transfer that is sending or replacing it.
@@ -300,6 +305,24 @@ void frmSqMcr::showEvent(QShowEvent* event)
 {
     reload();
     QWidget::showEvent(event);
+}
+
+// cmdSMDispPrint: the programs of the table, after the window's check (which shows its message).
+void frmSqMcr::printShown()
+{
+    SmPrograms listed{};
+    for (int n = 1; n <= kListedSmPrograms; ++n)
+        for (int s = 1; s <= kListedSmSteps; ++s) {
+            const SmStep& step = data_.table.program(n).step(s);
+            listed.at(std::size_t(n - 1)).at(std::size_t(s - 1)) = {step.command, step.data};
+        }
+    ProgramPrintContext printing{print_, [](bool) {}};
+    PrintShownSm(printing, listed, [this] {
+        if (SmDataCheck(data_) == 0)
+            return true;
+        context_.dialogs.message(SmCheckMessage(context_.messages, data_.NGSMNo));
+        return false;
+    });
 }
 
 }  // namespace kvt7

@@ -13,6 +13,8 @@ class QSpinBox;
 
 namespace kvt7 {
 
+struct PrintContext;
+
 class CommandList;
 class RuleBox;
 
@@ -21,7 +23,8 @@ class RuleBox;
 class frmSqMcr : public QWidget {
     Q_OBJECT
 public:
-    frmSqMcr(ProgramContext context, SmData& data, QWidget* owner = nullptr);
+    // `print` is the program's preview for the listings of the print buttons.
+    frmSqMcr(ProgramContext context, SmData& data, PrintContext& print, QWidget* owner = nullptr);
     ~frmSqMcr() override;
 
     int smNo() const { return smNo_; }
@@ -48,12 +51,14 @@ private:
     void showRow(int row);
     void commandLeft(int row);
     void dataEntered(int row);
+    void printShown();
     void storeFocused();
     void run(const std::function<void()>& operation);
     void setControlsEnabled(bool enabled);
 
     ProgramContext context_;
     SmData& data_;
+    PrintContext& print_;
     int smNo_ = 1;
     bool busy_ = false;
     bool programClose_ = false;
