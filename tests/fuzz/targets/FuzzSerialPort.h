@@ -8,12 +8,16 @@ namespace kvt7::fuzz {
 
 // A serial line that answers each request with the next group of pieces, each announced on
 // its own as it would arrive. A piece that begins with the byte 0xFD pulls the line out
-// (the device goes away); opening it again succeeds.
+// (the device goes away); opening it again succeeds. Once the answers are used up the line
+// either stays silent (the exchange times out) or goes away, which ends it at once.
 class FuzzSerialPort final : public SerialPort {
 public:
     static constexpr char kVanish = '\xfd';
 
-    explicit FuzzSerialPort(QList<QByteArrayList> groups) : groups_(std::move(groups)) {}
+    FuzzSerialPort(QList<QByteArrayList> groups, bool silentAtEnd)
+        : groups_(std::move(groups)), silentAtEnd_(silentAtEnd)
+    {
+    }
 
     bool open(const QString&) override
     {
@@ -24,7 +28,8 @@ public:
     bool isOpen() const override { return open_; }
     bool write(const QByteArray&) override
     {
-        deliverNext();
+        if (!deliverNext() && !silentAtEnd_)
+            emit failed();
         return true;
     }
     QByteArray readAll() override
@@ -52,6 +57,7 @@ public:
 private:
     QList<QByteArrayList> groups_;
     QByteArray arrived_;
+    bool silentAtEnd_ = false;
     bool open_ = false;
 };
 

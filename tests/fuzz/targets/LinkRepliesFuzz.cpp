@@ -1,7 +1,8 @@
 // The link's reply handling: a reply assembled from pieces, its check against the request,
 // the error reply decoded into the alarm, re-sends and a line that goes away.
 // Byte 1: bits 0-1 the exchange variant (quiet, single, with re-sends), bit 2 an alarm list
-// is loaded, bit 3 a second exchange follows. Byte 2: the request. The rest: the answers to
+// is loaded, bit 3 a second exchange follows, bit 4 the line stays silent once the answers
+// are used up (otherwise it goes away). Byte 2: the request. The rest: the answers to
 // successive requests separated by 0xFE, each cut into pieces at 0xFF; answers left over
 // arrive unasked after the exchanges.
 #include "app/AppSettings.h"
@@ -66,6 +67,14 @@ int Exchange(kvt7::ControllerLink& link, int variant, const Request& request)
     }
 }
 
+// Parsing the whole catalogue costs far more than an exchange; the harness keeps one copy
+// for every input (the program itself creates its catalogue once in main).
+const kvt7::MessageCatalogue& Catalogue()
+{
+    static const kvt7::MessageCatalogue catalogue = kvt7::MessageCatalogue::Builtin();
+    return catalogue;
+}
+
 }  // namespace
 
 // libFuzzer calls this once before the first input; the replay driver makes its own.
@@ -81,10 +90,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     kvt7::fuzz::FuzzInput input(data, size);
     const uint8_t flags = input.choice();
     const Request& request = kRequests.at(input.choice() % kRequests.size());
-    kvt7::fuzz::FuzzSerialPort port(Answers(input));
+    kvt7::fuzz::FuzzSerialPort port(Answers(input), (flags & 16) != 0);
     kvt7::OperatingMode mode;
     kvt7::fuzz::SilentDialogs dialogs;
-    const kvt7::MessageCatalogue catalogue = kvt7::MessageCatalogue::Builtin();
+    const kvt7::MessageCatalogue& catalogue = Catalogue();
     kvt7::MemorySettingsStore store;
     kvt7::AppSettings settings;
     kvt7::ControllerStatus status;
