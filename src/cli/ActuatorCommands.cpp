@@ -10,6 +10,7 @@
 #include "link/LinkCommands.h"
 #include "parameters/ControllerAxisSettings.h"
 #include "parameters/ParameterTransfer.h"
+#include "platform/DataFolder.h"
 
 #include <QCoreApplication>
 
@@ -25,7 +26,7 @@ int List(CliContext& context, const QStringList& arguments);
 
 QString ActuatorProgramFolder()
 {
-    return QCoreApplication::applicationDirPath();
+    return ProgramDataFolder();
 }
 
 bool ReadActuators(CliContext& context, AxisSettings& axes)

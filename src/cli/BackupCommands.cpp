@@ -7,6 +7,7 @@
 #include "actuators/ModelDesignation.h"
 #include "parameters/ControllerAxisSettings.h"
 #include "parameters/ParameterFileOperations.h"
+#include "platform/DataFolder.h"
 #include "positions/PositionFile.h"
 
 #include <QCoreApplication>
@@ -126,7 +127,7 @@ std::optional<std::array<QString, 4>> ParameterModelLabels(CliContext& cli, cons
     AxisSettings axes;
     if (!TakeAxisSettingsFromParameterSet(set, axes))
         return std::nullopt;
-    const CatalogueFile catalogue(QCoreApplication::applicationDirPath(), cli.catalogue(), cli.dialogs());
+    const CatalogueFile catalogue(ProgramDataFolder(), cli.catalogue(), cli.dialogs());
     std::array<QString, 4> labels;
     for (int axis = 1; axis <= 4; ++axis) {
         if (axes.Pc(axis).InUse)

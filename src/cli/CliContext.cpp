@@ -2,6 +2,7 @@
 
 #include "link/AlarmList.h"
 #include "link/ControllerLink.h"
+#include "platform/DataFolder.h"
 
 #include <QCoreApplication>
 #include <cstdio>
@@ -44,7 +45,7 @@ bool CliContext::prepare()
                                              section_, status_, device);
     controller_.emplace(ControllerContext{*link_, status_, dialogs_, catalogue_});
     status_.setAlarmList(
-        LoadAlarmList(QCoreApplication::applicationDirPath(), catalogue_, dialogs_));
+        LoadAlarmList(ProgramDataFolder(), catalogue_, dialogs_));
     return true;
 }
 

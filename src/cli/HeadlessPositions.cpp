@@ -2,6 +2,7 @@
 
 #include "CliContext.h"
 #include "app/MessageCatalogue.h"
+#include "platform/DataFolder.h"
 #include "platform/Dialogs.h"
 #include "positions/GridPresentation.h"
 
@@ -42,12 +43,12 @@ void ListingResults::showResult(ResultVariant variant, const std::vector<ResultR
 
 HeadlessPositions::HeadlessPositions(CliContext& cli)
     : settings(cli.settings()),
-      catalogue(QCoreApplication::applicationDirPath(), cli.catalogue(), cli.dialogs()),
+      catalogue(ProgramDataFolder(), cli.catalogue(), cli.dialogs()),
       ranges(cli.dialogs(), cli.catalogue()),
       results(cli.catalogue()),
       context{table, grid, axes, settings, cli.catalogue(), catalogue, cli.dialogs(), clipboard, ranges, results,
               events},
-      commands{context, cli.controller(), parameters, lists, QCoreApplication::applicationDirPath(), cli.section(),
+      commands{context, cli.controller(), parameters, lists, ProgramDataFolder(), cli.section(),
                groups, {}}
 {
     // Files and the controller count in pulses; so does the command line.

@@ -19,9 +19,10 @@ const AlarmEntry* AlarmList::find(QChar listClass, QChar alarmDigit) const
     return nullptr;
 }
 
-std::optional<QList<AlarmEntry>> ReadAlarmListFile(const QString& path)
+namespace {
+
+std::optional<QList<AlarmEntry>> ParseAlarmList(std::optional<FieldReader> reader)
 {
-    auto reader = FieldReader::FromFile(path);
     if (!reader)
         return std::nullopt;
     const auto count = reader->nextNumber();
@@ -36,6 +37,18 @@ std::optional<QList<AlarmEntry>> ReadAlarmListFile(const QString& path)
         entries.append({code->trimmed(), *text});
     }
     return entries;
+}
+
+}  // namespace
+
+std::optional<QList<AlarmEntry>> ReadAlarmListFile(const QString& path)
+{
+    return ParseAlarmList(FieldReader::FromFile(path));
+}
+
+std::optional<QList<AlarmEntry>> ParseAlarmListBytes(const QByteArray& bytes)
+{
+    return ParseAlarmList(FieldReader::FromBytes(bytes));
 }
 
 QString AlarmListMissingText(const MessageCatalogue& catalogue)

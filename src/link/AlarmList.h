@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QList>
 #include <QString>
 #include <optional>
@@ -29,6 +30,7 @@ struct AlarmList {
 // Reads a list file: the count N (0 to 40), then N pairs code, text. nullopt when the file
 // is missing, unreadable, longer than 40 entries or ends too early.
 std::optional<QList<AlarmEntry>> ReadAlarmListFile(const QString& path);
+std::optional<QList<AlarmEntry>> ParseAlarmListBytes(const QByteArray& bytes);
 
 // Loads the list named by message 120 from the program's folder. On any fault shows
 // message 30, CR LF, message 31 and returns a list marked missing.

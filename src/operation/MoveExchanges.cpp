@@ -88,25 +88,35 @@ int ReadPresentPositions(ControllerLink& link, int axisMask,
         if (link.SendCommand(QStringLiteral("0RC"), maskDigit, length) != 0)
             return 1;
     }
-    const QString reply = link.LastReply();
+    const auto read = ParsePresentPositions(link.LastReply(), axisMask, pulses);
+    // A reply for other axes or with garbage is never shown or captured.
+    if (!read) {
+        dialogs.message(messages.Text(104));
+        return 1;
+    }
+    pulses = *read;
+    return 0;
+}
+
+std::optional<std::array<qint32, kAxisCount>> ParsePresentPositions(
+    const QString& reply, int axisMask, const std::array<qint32, kAxisCount>& pulses)
+{
+    if (axisMask <= 0 || axisMask > 0xF)
+        return std::nullopt;
     std::array<qint32, kAxisCount> read = pulses;
-    bool usable = reply.mid(3, 1) == maskDigit;
+    bool usable = reply.mid(3, 1) == HexField(axisMask, 1);
     int at = 4;
     for (int axis = 1; axis <= kAxisCount && usable; ++axis) {
         if ((axisMask & (1 << (axis - 1))) == 0)
             continue;
         const QString field = reply.mid(at, 5);
         at += 5;
-        usable = HexDigits(field);
+        usable = field.size() == 5 && HexDigits(field);
         read.at(std::size_t(axis - 1)) = field.toInt(nullptr, 16);
     }
-    // A reply for other axes or with garbage is never shown or captured.
-    if (!usable) {
-        dialogs.message(messages.Text(104));
-        return 1;
-    }
-    pulses = read;
-    return 0;
+    if (!usable)
+        return std::nullopt;
+    return read;
 }
 
 int WaitUntilReady(ControllerLink& link, const std::function<bool()>& keepWaiting)

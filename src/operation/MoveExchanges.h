@@ -5,6 +5,7 @@
 #include <QString>
 #include <array>
 #include <functional>
+#include <optional>
 
 namespace kvt7 {
 
@@ -46,6 +47,11 @@ int ReadOutputs(ControllerLink& link, OutputLamps& lamps);
 int ReadPresentPositions(ControllerLink& link, int axisMask,
                          std::array<qint32, kAxisCount>& pulses, Dialogs& dialogs,
                          const MessageCatalogue& messages);
+
+// The present positions of a "0RC" reply for the mask: the axes outside it keep their
+// values from `pulses`. nullopt for a reply of another mask or a field that is not hex.
+std::optional<std::array<qint32, kAxisCount>> ParsePresentPositions(
+    const QString& reply, int axisMask, const std::array<qint32, kAxisCount>& pulses);
 
 // The ready query every 100 ms until the controller is ready: 0 ready, 1 the query failed,
 // 2 keepWaiting said no (asked before every query).

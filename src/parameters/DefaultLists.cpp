@@ -11,7 +11,7 @@ namespace kvt7 {
 
 namespace {
 
-enum class ListRead { Ok, Unreadable, BadHeader };
+using ListRead = DefaultListRead;
 
 const QString kRqTag = QStringLiteral("RQ-STDPRM");
 
@@ -41,10 +41,9 @@ std::optional<DefaultAxisEntry> ReadAxisEntry(FieldReader& reader, bool typeFlag
     return entry;
 }
 
-// typeFlag: the recorded actuator is new-type or vertical (column 15).
-ListRead ReadAxisList(const QString& path, bool typeFlag, DefaultAxisTable& table)
+ListRead ParseAxisList(std::optional<FieldReader> reader, const QString& fileName, bool typeFlag,
+                       DefaultAxisTable& table)
 {
-    auto reader = FieldReader::FromFile(path);
     if (!reader)
         return ListRead::Unreadable;
     const auto maker = reader->nextText();
@@ -53,7 +52,7 @@ ListRead ReadAxisList(const QString& path, bool typeFlag, DefaultAxisTable& tabl
         || (*tag != QLatin1String("KV-STDPRM") && *tag != kRqTag))
         return ListRead::BadHeader;
     DefaultAxisTable read;
-    read.FileName = QFileInfo(path).fileName();
+    read.FileName = fileName;
     read.Tag = *tag;
     const auto count = NextWholeNumber(*reader);
     if (!count || *count < 0 || *count > DefaultAxisTable::kMaxEntries || !reader->next())
@@ -68,11 +67,10 @@ ListRead ReadAxisList(const QString& path, bool typeFlag, DefaultAxisTable& tabl
     return ListRead::Ok;
 }
 
-enum class CommonRead { Ok, Unreadable, BadHeader };
+using CommonRead = DefaultListRead;
 
-CommonRead ReadCommonList(const QString& path, DefaultCommonTable& table)
+CommonRead ParseCommonList(std::optional<FieldReader> reader, DefaultCommonTable& table)
 {
-    auto reader = FieldReader::FromFile(path);
     if (!reader)
         return CommonRead::Unreadable;
     const auto maker = reader->nextText();
@@ -106,6 +104,11 @@ CommonRead ReadCommonList(const QString& path, DefaultCommonTable& table)
     return CommonRead::Ok;
 }
 
+ListRead ReadAxisList(const QString& path, bool typeFlag, DefaultAxisTable& table)
+{
+    return ParseAxisList(FieldReader::FromFile(path), QFileInfo(path).fileName(), typeFlag, table);
+}
+
 // A KV axis reads its type's list. No family but KV has lists of its own, so another family
 // takes a list tagged for it when one of the two is, and otherwise its type's list as well.
 QString ListNameForAxis(const AxisSetting& setting, const QString& folder)
@@ -128,6 +131,17 @@ void ShowMissingLists(Dialogs& dialogs, const MessageCatalogue& messages)
 }
 
 }  // namespace
+
+DefaultListRead ParseDefaultAxisList(const QByteArray& bytes, const QString& fileName,
+                                     bool typeFlag, DefaultAxisTable& table)
+{
+    return ParseAxisList(FieldReader::FromBytes(bytes), fileName, typeFlag, table);
+}
+
+DefaultListRead ParseDefaultCommonList(const QByteArray& bytes, DefaultCommonTable& table)
+{
+    return ParseCommonList(FieldReader::FromBytes(bytes), table);
+}
 
 const DefaultAxisEntry* DefaultAxisTable::find(const QString& size, const QString& speed,
                                                int strokeMm) const
@@ -166,7 +180,8 @@ int LoadDefaultLists(DefaultLists& lists, const QString& programFolder,
             return 1;
         }
     }
-    const CommonRead common = ReadCommonList(folder.filePath(kCommonDefaultList), lists.Common);
+    const CommonRead common =
+        ParseCommonList(FieldReader::FromFile(folder.filePath(kCommonDefaultList)), lists.Common);
     if (common == CommonRead::BadHeader)
         dialogs.message(messages.Text(27), Buttons::Ok, Icon::Critical);
     else if (common == CommonRead::Unreadable)

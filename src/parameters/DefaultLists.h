@@ -3,6 +3,7 @@
 #include "actuators/AxisSetting.h"
 #include "parameters/ParameterTable.h"
 
+#include <QByteArray>
 #include <QString>
 #include <array>
 #include <vector>
@@ -56,6 +57,14 @@ struct DefaultLists {
     DefaultCommonTable Common;
     bool DefaultListsUnusable = false;
 };
+
+enum class DefaultListRead { Ok, Unreadable, BadHeader };
+
+// The bytes of a per-actuator list (typeFlag: the recorded actuator is new-type or vertical,
+// column 15) and of the common list. `table` changes only when the result is Ok.
+DefaultListRead ParseDefaultAxisList(const QByteArray& bytes, const QString& fileName,
+                                     bool typeFlag, DefaultAxisTable& table);
+DefaultListRead ParseDefaultCommonList(const QByteArray& bytes, DefaultCommonTable& table);
 
 // The list a KV axis reads: the new-type or the old-type one.
 QString DefaultListNameFor(const AxisSetting& setting);

@@ -5,6 +5,7 @@
 #include "app/StartSequence.h"
 #include "WindowDialogs.h"
 #include "frmMain.h"
+#include "platform/DataFolder.h"
 #include "platform/SerialPort.h"
 #include "app/Workbench.h"
 #include "platform/SettingsStore.h"
@@ -44,7 +45,8 @@ int main(int argc, char** argv)
 
     QtSerialLine port;
     WindowDialogs dialogs;
-    Program program{store, dialogs, port, QApplication::applicationDirPath()};
+    // The data files beside the program, or where the package installs them.
+    Program program{store, dialogs, port, ProgramDataFolder()};
     dialogs.attach(program);
     Workbench workbench(program, deviceOverride);
 

@@ -1,0 +1,12 @@
+// The .smd reader.
+#include "programs/SmFile.h"
+
+#include <cstddef>
+#include <cstdint>
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    const QByteArray bytes(reinterpret_cast<const char*>(data), qsizetype(size));
+    kvt7::ParseSmFile(bytes);
+    return 0;
+}
