@@ -27,11 +27,20 @@ int StoredPort(const SettingsSection& section)
     return stored && *stored >= 1 && *stored <= 9 ? int(*stored) : 1;
 }
 
+// The teaching values as stored, which is what the teaching window reads; the copies in
+// memory may still be the start values (they are read only when the teaching window loads),
+// so they count only when the store has none that is usable.
+int StoredOrInMemory(const SettingsSection& section, const char* key, int inMemory, int fallback, int highest)
+{
+    const auto stored = section.integer(QLatin1String(key), qint16(0));
+    if (stored && *stored != 0)
+        return *stored >= 1 && *stored <= highest ? int(*stored) : 1;  // as a stored value out of range reads
+    return inMemory >= 1 && inMemory <= highest ? inMemory : fallback;
+}
+
 int Acceleration(OptionsContext& context, int inMemory, const char* key)
 {
-    if (inMemory >= 1 && inMemory <= 3)
-        return inMemory;
-    return StoredInRange(context.section, QLatin1String(key), 3, 3);
+    return StoredOrInMemory(context.section, key, inMemory, 3, 3);
 }
 
 void ChangePort(OptionsContext& context, const OptionsValues& values)
@@ -99,9 +108,7 @@ OptionsValues LoadOptions(OptionsContext& context)
     v.unit = s.DispMmUnit ? 1 : 0;
     v.rounding = s.MmRoundUp ? 0 : 1;
     v.portOccupy = s.PortOccupy;
-    const int vel = s.VelOf100Pls[0];
-    v.jogVel = QString::number(vel >= 1 && vel <= 60 ? vel
-                                                     : StoredInRange(context.section, QStringLiteral("VelOf100Pls"), 20, 60));
+    v.jogVel = QString::number(StoredOrInMemory(context.section, "VelOf100Pls", s.VelOf100Pls[0], 20, 60));
     v.jogAcc = Acceleration(context, s.AccOf100Pls[0], "AccOf100Pls") - 1;
     v.jogAcc2 = Acceleration(context, s.AccOf100Pls2[0], "AccOf100Pls2") - 1;
     for (int n = 1; n <= 9; ++n)

@@ -41,8 +41,10 @@ TEST_F(OptionsOperationTest, LoadShowsMemoryAndReadsTheStoreForWhatIsNotHeld)
     settings.LanguageChangePending = true;  // English chosen earlier in this run
     const OptionsValues again = LoadOptions(context);
     EXPECT_EQ(again.portText, "3");
-    EXPECT_EQ(again.jogVel, "12");
+    EXPECT_EQ(again.jogVel, "45") << "the store is what the teaching window reads";
     EXPECT_EQ(again.language, 1);
+    store.values.remove("VelOf100Pls");
+    EXPECT_EQ(LoadOptions(context).jogVel, "12") << "without a stored speed the one in memory";
 }
 
 TEST_F(OptionsOperationTest, TypingRules)
