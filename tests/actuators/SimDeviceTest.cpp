@@ -13,6 +13,7 @@
 #include "support/LinkTestParts.h"
 #include "support/TestPaths.h"
 
+#include "support/NoWindows.h"
 #include "support/PtyLinkFixture.h"
 
 #include <gtest/gtest.h>
@@ -20,19 +21,6 @@
 
 namespace kvt7::test {
 namespace {
-
-class NoWindows final : public FrameWindows {
-public:
-    void ShowSplash() override {}
-    void ShowMainWindow() override {}
-    void DisableEditingCommands() override {}
-    void FreezePositionGrid(bool) override {}
-    void ShowProcessingWindow() override {}
-    void CloseProcessingWindow() override {}
-    void BuildPositionGrid() override {}
-    void ShowAxisData() override {}
-    void ShowVersionStatus(const QString&) override {}
-};
 
 class SimDeviceTest : public PtyLinkFixture {
 protected:
