@@ -21,6 +21,8 @@ void AvailabilityGroups::setCommandsEnabled(bool enabled)
         commands_.ToolBar_Muko();
         commands_.Menyu_Muko();
     }
+    switchedOff_ = !enabled;
+    emit commandsSwitched(enabled);
 }
 
 void AvailabilityGroups::disableEditingCommands()

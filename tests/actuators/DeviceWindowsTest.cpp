@@ -237,5 +237,39 @@ TEST_F(OnlineWindowTest, OkTakesTheBoxesBothWays)
     EXPECT_TRUE(port.requests().isEmpty());
 }
 
+// Detail Edit is OK and then one request for the parameter editor; an OK that stops at 17
+// asks for nothing.
+TEST_F(OnlineWindowTest, DetailEditTakesTheColumnsThenAsksForTheEditor)
+{
+    int requests = 0;
+    context.detailEdit = [&] { ++requests; };
+    {
+        axes.Pc(1).StrokeMm = 101;  // no catalogue entry
+        frmDevice3 window(context);
+        window.show();
+        QPushButton* details = window.findChild<QPushButton*>("cmdSyosai");
+        ASSERT_NE(details, nullptr);
+        EXPECT_TRUE(details->isVisible());
+        EXPECT_EQ(details->text(), "Detail Edit");
+        details->click();
+        EXPECT_EQ(dialogs.texts(), QStringList({"Can not find information of selected device type."}));
+        EXPECT_TRUE(window.isVisible());
+        EXPECT_EQ(requests, 0);
+        EXPECT_EQ(shown, 0);
+    }
+    axes.Pc(1).StrokeMm = 100;
+    axes.Pc(1).WithPg = true;
+    frmDevice3 window(context);
+    window.show();
+    FindIndexed<QCheckBox>(&window, "chkDevPgUse", 0)->click();
+    FindIndexed<QCheckBox>(&window, "chkNewOrOld", 0)->click();
+    window.findChild<QPushButton*>("cmdSyosai")->click();
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_EQ(Describe(axes.Pc(1)), "use KV  28L-100 old lead2 ppr400 V-K max20000");
+    EXPECT_EQ(shown, 1);
+    EXPECT_EQ(requests, 1);
+    EXPECT_TRUE(port.requests().isEmpty());
+}
+
 }  // namespace
 }  // namespace kvt7::test

@@ -2,6 +2,8 @@
 
 #include "actuators/devices/DeviceWrite.h"
 
+#include <functional>
+
 namespace kvt7 {
 
 class CatalogueFile;
@@ -19,6 +21,8 @@ struct DeviceWindowContext {
 struct OnlineDeviceWindowContext {
     DeviceWindowContext window;
     DeviceWriteContext write;
+    // Detail Edit after OK's steps: asks the main window for the parameter editor.
+    std::function<void()> detailEdit = {};
 };
 
 }  // namespace kvt7

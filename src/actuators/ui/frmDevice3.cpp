@@ -38,27 +38,37 @@ frmDevice3::frmDevice3(const OnlineDeviceWindowContext& context, QWidget* parent
         return b;
     };
     QPushButton* write = button(QStringLiteral("cmdPrmCtWrite"), texts.Text(1503));
+    QPushButton* details = button(QStringLiteral("cmdSyosai"), texts.Text(1502));
     QPushButton* ok = button(QStringLiteral("cmdDeviceSet"), texts.Text(1403));
     QPushButton* cancel = button(QStringLiteral("cmdDeviceCancel"), texts.Text(1404));
     auto* row = new QHBoxLayout;
     row->addWidget(write);
+    row->addWidget(details);
     row->addStretch(1);
     row->addWidget(ok);
     row->addWidget(cancel);
     layout->addLayout(row);
     connect(write, &QPushButton::clicked, this, &frmDevice3::writeToController);
-    connect(ok, &QPushButton::clicked, this, &frmDevice3::takeOver);
+    connect(details, &QPushButton::clicked, this, &frmDevice3::takeOverForDetails);
+    connect(ok, &QPushButton::clicked, this, [this] { takeOver(); });
     connect(cancel, &QPushButton::clicked, this, &frmDevice3::reject);
 }
 
-void frmDevice3::takeOver()
+bool frmDevice3::takeOver()
 {
     DeviceWriteContext& write = context_.write;
     if (!TakeColumnsAsChosen(columns_, write.axes.pc, write.dialogs, write.messages))
-        return;
+        return false;
     if (write.showChange)
         write.showChange();
     accept();
+    return true;
+}
+
+void frmDevice3::takeOverForDetails()
+{
+    if (takeOver() && context_.detailEdit)
+        context_.detailEdit();
 }
 
 void frmDevice3::writeToController()

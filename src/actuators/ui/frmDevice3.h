@@ -11,7 +11,8 @@ namespace kvt7 {
 
 // The online actuator window: the four columns over the PC setting. OK (cmdDeviceSet) takes
 // the actuators of the axes in use; "Change and Write" (cmdPrmCtWrite) writes the chosen
-// actuators' axis parameters into the controller and then shows the setting read back.
+// actuators' axis parameters into the controller and then shows the setting read back;
+// Detail Edit (cmdSyosai) is OK followed by the request for the parameter editor.
 // While the write runs the buttons are off and the window cannot be closed.
 class frmDevice3 : public QDialog {
     Q_OBJECT
@@ -27,7 +28,8 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void takeOver();
+    bool takeOver();
+    void takeOverForDetails();
     void writeToController();
     void setButtonsEnabled(bool enabled);
 

@@ -54,8 +54,10 @@ SubsystemWindows::SubsystemWindows(frmMain& window, Workbench& workbench, MainWi
       preview_(workbench.program.dialogs, &window),
       print_{workbench.program.dialogs, workbench.program.messages, preview_, {}},
       selector_({workbench.program.messages, workbench.program.dialogs}, &window),
-      positionPrint_{binding.positionCommands(), print_, selector_, workbench.parameters}
+      positionPrint_{binding.positionCommands(), print_, selector_, workbench.parameters},
+      editorRequest_([&workbench] { return workbench.groups.commandsHeld(); }, [this] { openParameterEditor(); })
 {
+    onlineDevices_.detailEdit = [this] { editorRequest_.request(); };
     bindProgramWindows();
     bindOperationWindows();
     bindSettingWindows();
@@ -151,9 +153,16 @@ void SubsystemWindows::showOnlineDevices()
     devices.exec();
 }
 
+// The model change replaces the set: under the lock, so the open editor shows the new set
+// when the commands come back on.
 void SubsystemWindows::changeDevices()
 {
+    CommandGroups& groups = workbench_.groups;
+    if (groups.acquireLock())
+        groups.setCommandsEnabled(false);
     Change_Device(deviceChange_);
+    if (groups.releaseLock())
+        groups.setCommandsEnabled(true);
 }
 
 // Setting > Detail edit and cmdParaHyoji: a warning first, then the one editor.
@@ -164,12 +173,24 @@ void SubsystemWindows::showParameterEditor()
         const QString warning = program.messages.Text(410) + QStringLiteral("\r\n") + program.messages.Text(411);
         if (program.dialogs.message(warning, Buttons::YesNo, Icon::Warning) != Answer::Yes)
             return;
-        editor_ = new frmParameta2(
-            ParameterEditorWindowContext{workbench_.controller, workbench_.parameters, workbench_.program.axes,
-                                         workbench_.groups, workbench_.catalogueFile, workbench_.defaultLists,
-                                         workbench_.program.programFolder, [this] { afterParameterWrite(); },
-                                         [this] { binding_.showAxisData(); }},
-            &window_);
+    }
+    openParameterEditor();
+}
+
+// The one editor, opened or raised; it follows the program's command switch.
+void SubsystemWindows::openParameterEditor()
+{
+    if (!editor_) {
+        ParameterEditorWindowContext context{workbench_.controller,   workbench_.parameters,
+                                             workbench_.program.axes, workbench_.groups,
+                                             workbench_.catalogueFile, workbench_.defaultLists,
+                                             workbench_.program.programFolder,
+                                             [this] { afterParameterWrite(); },
+                                             [this] { binding_.showAxisData(); }};
+        context.print = &print_;
+        editor_ = new frmParameta2(context, &window_);
+        connect(&workbench_.groups, &AvailabilityGroups::commandsSwitched, editor_,
+                &frmParameta2::programCommandsSwitched);
     }
     place(editor_);
 }

@@ -5,6 +5,7 @@
 #include "app/OptionsOperation.h"
 #include "operation/MotionContext.h"
 #include "operation/ui/frmIOCheck.h"
+#include "parameters/EditorOpenRequest.h"
 #include "platform/SerialDevices.h"
 #include "platform/print/QtPrintPreview.h"
 #include "printing/PositionPrint.h"
@@ -57,6 +58,7 @@ private:
     void showOnlineDevices();
     void changeDevices();
     void showParameterEditor();
+    void openParameterEditor();
     void afterParameterWrite();
     void place(QWidget* child);
 
@@ -80,6 +82,7 @@ private:
     QPointer<frmMove> move_;
     QPointer<frmIOCheck> ioWindow_;
     QPointer<frmParameta2> editor_;
+    EditorOpenRequest editorRequest_;  // Timer2: the online actuator window's Detail Edit
 };
 
 }  // namespace kvt7

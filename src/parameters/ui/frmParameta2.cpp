@@ -12,6 +12,7 @@
 #include "parameters/ActuatorText.h"
 #include "parameters/ParameterWriteCommand.h"
 #include "platform/Dialogs.h"
+#include "printing/ParameterPrint.h"
 
 #include <QCheckBox>
 #include <algorithm>
@@ -210,21 +211,20 @@ QWidget* frmParameta2::buildButtons()
     page(610, {addButton("cmdReadParaFile", 616, &frmParameta2::onOpenFile),
                addButton("cmdSaveParaFile", 617, &frmParameta2::onSaveFile),
                addButton("cmdConpareFile", 618, &frmParameta2::onVerifyFile),
-               addButton("cmdParaFilePrint", 607, nullptr)});
+               addButton("cmdParaFilePrint", 607, &frmParameta2::onPrintFile)});
     page(611, {addButton("cmdParaRead", 613, &frmParameta2::onRead),
                addButton("cmdParaWrite", 614, &frmParameta2::onWrite),
                addButton("cmdConpareCT", 615, &frmParameta2::onVerifyController),
-               addButton("cmdParaPrint", 608, nullptr)});
+               addButton("cmdParaPrint", 608, &frmParameta2::onPrintShown)});
     auto* box = new QWidget(this);
     auto* row = new QHBoxLayout(box);
     row->addWidget(tabs, 1);
     row->addWidget(addButton("cmdIniPrm", 609, &frmParameta2::onInitial));
     QPushButton* calculate = addButton("cmdCalculate", 620, &frmParameta2::onCalculate);
     row->addWidget(calculate);
-    // Printing comes later; until then the buttons are there but withdrawn.
     for (QPushButton* button : buttons_) {
         if (button->objectName().endsWith(QLatin1String("Print")))
-            button->setVisible(false);
+            button->setVisible(context_.print != nullptr);
     }
     return box;
 }
@@ -426,9 +426,30 @@ ParameterEditorContext frmParameta2::editorContext()
     return {context_.controller, context_.set, context_.axes, context_.commands, steps};
 }
 
+void frmParameta2::programCommandsSwitched(bool enabled)
+{
+    // The editor's own command: its bracket takes and shows the fields itself.
+    if (running_)
+        return;
+    if (!enabled) {
+        if (!suspended_ && isVisible())
+            TorikomiParametaValue();
+        suspended_ = true;
+        setCommandButtonsEnabled(false);
+        return;
+    }
+    // An inner command ended; the outer one still holds the program.
+    if (context_.commands.locked())
+        return;
+    if (suspended_ && isVisible())
+        showSet();
+    suspended_ = false;
+    setCommandButtonsEnabled(true);
+}
+
 void frmParameta2::run(const std::function<int(const ParameterEditorContext&)>& command)
 {
-    if (running_)
+    if (running_ || suspended_)
         return;
     running_ = true;
     setCommandButtonsEnabled(false);
@@ -466,6 +487,22 @@ void frmParameta2::onInitial()
     });
 }
 
+void frmParameta2::onPrintShown()
+{
+    run([this](const ParameterEditorContext& c) {
+        EditorCommandScope scope(c);
+        return PrintShownParameters(*context_.print, c.set);
+    });
+}
+
+void frmParameta2::onPrintFile()
+{
+    run([this](const ParameterEditorContext& c) {
+        EditorCommandScope scope(c);
+        return PrintParameterFile(*context_.print);
+    });
+}
+
 void frmParameta2::onCalculate()
 {
     const DeviceWindowContext device{context_.controller.messages, context_.controller.dialogs,
@@ -481,7 +518,9 @@ void frmParameta2::closeEvent(QCloseEvent* event)
         event->ignore();
         return;
     }
-    TorikomiParametaValue();
+    // While another command runs the fields were taken at its start and the set may be new.
+    if (!suspended_)
+        TorikomiParametaValue();
     QDialog::closeEvent(event);
 }
 
@@ -489,7 +528,8 @@ void frmParameta2::reject()
 {
     if (running_)
         return;
-    TorikomiParametaValue();
+    if (!suspended_)
+        TorikomiParametaValue();
     QDialog::reject();
 }
 

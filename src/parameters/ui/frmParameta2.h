@@ -18,6 +18,7 @@ namespace kvt7 {
 
 class CatalogueFile;
 class ParameterField;
+struct PrintContext;
 
 // What the parameter editor works with; handed in by the composition root.
 struct ParameterEditorWindowContext {
@@ -33,6 +34,8 @@ struct ParameterEditorWindowContext {
     std::function<void()> afterWrite;
     // The main window's axis headings after a read changed the PC setting.
     std::function<void()> refreshAxisDisplays;
+    // The listings' preview; without it the print buttons stay withdrawn.
+    PrintContext* print = nullptr;
 };
 
 // The parameter editor: the set of the four axes side by side and its commands. Modeless,
@@ -53,6 +56,10 @@ public:
     // Off while any command of the program runs.
     void setCommandButtonsEnabled(bool enabled);
     bool commandRunning() const { return running_; }
+    // The program's commands switched off or on (the outermost switch counts): another
+    // command may replace the set meanwhile, so the fields go into the set when it starts
+    // and the set is shown again when it ends.
+    void programCommandsSwitched(bool enabled);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -83,6 +90,8 @@ private:
     void onVerifyFile();
     void onInitial();
     void onCalculate();
+    void onPrintShown();
+    void onPrintFile();
 
     ParameterEditorWindowContext context_;
     ActuatorCatalogues catalogues_{};
@@ -96,6 +105,7 @@ private:
     QCheckBox* specialLock_ = nullptr;
     std::vector<QPushButton*> buttons_;
     bool running_ = false;
+    bool suspended_ = false;  // another command of the program runs
     bool showing_ = false;
 };
 
