@@ -105,11 +105,11 @@ TEST_F(ParameterEditorWiringTest, ClosingDuringAnotherCommandKeepsItsSet)
 TEST_F(ParameterEditorWiringTest, PrintButtonsOnlyWithThePreview)
 {
     open(false);
-    EXPECT_FALSE(button("cmdParaPrint")->isVisibleTo(window.get()));
-    EXPECT_FALSE(button("cmdParaFilePrint")->isVisibleTo(window.get()));
+    EXPECT_TRUE(button("cmdParaPrint")->isHidden());
+    EXPECT_TRUE(button("cmdParaFilePrint")->isHidden());
     open(true);
-    EXPECT_TRUE(button("cmdParaPrint")->isVisibleTo(window.get()));
-    EXPECT_TRUE(button("cmdParaFilePrint")->isVisibleTo(window.get()));
+    EXPECT_FALSE(button("cmdParaPrint")->isHidden());
+    EXPECT_FALSE(button("cmdParaFilePrint")->isHidden());
     EXPECT_EQ(button("cmdParaPrint")->text(), "Print Data indicated");
     EXPECT_EQ(button("cmdParaFilePrint")->text(), "Print Data in file");
 }
@@ -145,7 +145,7 @@ TEST_F(ParameterEditorWiringTest, InvalidOrCancelledPrintsNothing)
     field("txtHomeOffset", 0)->setText("0");
     button("cmdParaPrint")->click();
     EXPECT_EQ(dialogs.texts(),
-              QStringList{"Invalid value in some parameters.\r\nConfirm the value and try it again."});
+              QStringList{"Invalid value in some parameters.\r\nConfirm the value, and try it again."});
     EXPECT_TRUE(preview.jobs.empty());
 
     dialogs.clear();
@@ -172,7 +172,7 @@ TEST_F(ParameterEditorWiringTest, PrintOfAFileListsItAndLeavesTheSet)
     ASSERT_EQ(dialogs.openRequests.size(), 1u);
     EXPECT_EQ(dialogs.openRequests[0].title, "Open Parameter file to be printed");
     ASSERT_EQ(preview.jobs.size(), 1u);
-    EXPECT_NE(canvas().find("line2.pmt"), nullptr);
+    EXPECT_NE(canvas().find("File Name:line2.pmt"), nullptr);
     EXPECT_NE(canvas().find("777"), nullptr);
     EXPECT_EQ(set.editor, before);
     EXPECT_EQ(field("txtHomeOffset", 0)->text(), "201");

@@ -8,6 +8,9 @@
 #include "parameters/ui/frmParameta2.h"
 #include "support/FakeSerialPort.h"
 #include "support/LinkTestParts.h"
+#include "support/RecordingCanvas.h"
+#include "printing/PrintContext.h"
+#include "actuators/ui/frmDevice3.h"
 #include "support/TestPaths.h"
 
 #include <QCheckBox>
@@ -15,7 +18,8 @@
 using namespace kvt7;
 using namespace kvt7::test;
 
-// The parameter editor in both languages, locked and unlocked, axis 2 not in use.
+// The parameter editor in both languages, locked and unlocked, axis 2 not in use, with its
+// print buttons.
 TEST(Shots, ParameterEditor)
 {
     for (const int language : {kEnglish, kJapanese}) {
@@ -29,12 +33,39 @@ TEST(Shots, ParameterEditor)
         NoCommandGroups commands;
         CatalogueFile catalogue{ProgramDir(), parts.catalogue, parts.dialogs};
         DefaultLists lists;
-        frmParameta2 window{ParameterEditorWindowContext{controller, set, axes, commands, catalogue, lists,
-                                                         ProgramDir(), {}, {}}};
+        ScriptedPreview preview;
+        PrintContext print{parts.dialogs, parts.catalogue, preview, {}};
+        ParameterEditorWindowContext context{controller, set, axes, commands, catalogue, lists, ProgramDir(), {}, {}};
+        context.print = &print;
+        frmParameta2 window{context};
         const QString suffix = language == kEnglish ? "en" : "ja";
         SaveShot(window, "frmParameta2-" + suffix + "-locked");
         parts.dialogs.answer(Answer::Yes);
         window.findChild<QCheckBox*>("chkTokuParaChange")->click();
         SaveShot(window, "frmParameta2-" + suffix + "-unlocked");
+    }
+}
+
+// The online actuator window in both languages, with its Detail Edit button.
+TEST(Shots, OnlineDeviceWindow)
+{
+    for (const int language : {kEnglish, kJapanese}) {
+        LinkTestParts parts;
+        parts.catalogue.setLanguage(language);
+        FakeSerialPort port;
+        ControllerLink link{port, parts.mode, parts.dialogs, parts.catalogue, parts.settings, parts.section, parts.status};
+        const ControllerContext controller{link, parts.status, parts.dialogs, parts.catalogue};
+        ParameterSet set = ValidSet(3);
+        AxisSettings axes;
+        axes.Pc(1).InUse = axes.Pc(2).InUse = true;
+        NoCommandGroups commands;
+        CatalogueFile catalogue{ProgramDir(), parts.catalogue, parts.dialogs};
+        DefaultLists lists;
+        const OnlineDeviceWindowContext context{
+            {parts.catalogue, parts.dialogs, catalogue},
+            {controller, set, axes, lists, parts.section, parts.mode, parts.dialogs, parts.catalogue, commands,
+             ProgramDir(), {}}};
+        frmDevice3 window{context};
+        SaveShot(window, QStringLiteral("frmDevice3-") + (language == kEnglish ? "en" : "ja"));
     }
 }

@@ -55,7 +55,8 @@ SubsystemWindows::SubsystemWindows(frmMain& window, Workbench& workbench, MainWi
       print_{workbench.program.dialogs, workbench.program.messages, preview_, {}},
       selector_({workbench.program.messages, workbench.program.dialogs}, &window),
       positionPrint_{binding.positionCommands(), print_, selector_, workbench.parameters},
-      editorRequest_([&workbench] { return workbench.groups.commandsHeld(); }, [this] { openParameterEditor(); })
+      editorRequest_([&workbench] { return workbench.groups.commandsHeld(); }, [this] { openParameterEditor(); },
+                     EditorOpenRequest::kIntervalMs, this)
 {
     onlineDevices_.detailEdit = [this] { editorRequest_.request(); };
     bindProgramWindows();

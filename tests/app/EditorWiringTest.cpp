@@ -1,0 +1,153 @@
+// The parameter editor as the main window runs it on the simulated controller: the online
+// actuator window's Detail Edit opens it on Timer2 without the warning, the main window's
+// commands switch its buttons, and a command that replaces the set leaves the editor showing
+// (and later writing) the new values.
+#include "AppFixture.h"
+#include "Kvm8Simulator.h"
+#include "PtyServer.h"
+#include "app/CommandTable.h"
+#include "app/Workbench.h"
+#include "app/ui/MainWindowBinding.h"
+#include "app/ui/frmMain.h"
+#include "parameters/ui/frmParameta2.h"
+#include "platform/SerialPort.h"
+
+#include <QDeadlineTimer>
+#include <QLineEdit>
+#include <QPushButton>
+
+using namespace kvt7;
+using namespace kvt7::test;
+
+namespace {
+
+bool RunUntil(const std::function<bool()>& done)
+{
+    QDeadlineTimer deadline(10000);
+    while (!done() && !deadline.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    return done();
+}
+
+QString BlockText(const sim::Kvm8Simulator& controller, int block)
+{
+    QString text;
+    for (const int item : controller.block(block))
+        text += QStringLiteral("%1").arg(item, 2, 16, QLatin1Char('0')).toUpper();
+    return text;
+}
+
+struct EditorWiringTest : ::testing::Test {
+    sim::Kvm8Simulator controller;
+    sim::PtyServer server{controller};
+    QtSerialLine line;
+    MemorySettingsStore store;
+    ScriptedDialogs dialogs;
+    Program program{store, dialogs, line, ProgramDir()};
+    std::unique_ptr<Workbench> workbench;
+    frmMain* window = nullptr;
+
+    void SetUp() override
+    {
+        QString error;
+        ASSERT_TRUE(server.open(&error)) << error.toStdString();
+        program.messages.setLanguage(kEnglish);
+        workbench = std::make_unique<Workbench>(program, server.devicePath());
+        window = new frmMain(program, *workbench);
+        window->Load();
+        ASSERT_EQ(ConnectOnlineAtStart(*workbench, *window), OnlineStartResult::OnlineReached);
+        workbench->groups.setCommandsEnabled(true);
+        dialogs.clear();
+    }
+    void TearDown() override
+    {
+        delete window;
+        workbench->link.ClosePort();
+    }
+    frmParameta2* editor() const { return window->findChild<frmParameta2*>(QStringLiteral("frmParameta2")); }
+    QPushButton* editorButton(const char* name) const { return editor()->findChild<QPushButton*>(name); }
+    QString editorField(const char* name, int index) const
+    {
+        for (QLineEdit* edit : editor()->findChildren<QLineEdit*>(QString::fromLatin1(name)))
+            if (edit->property("Index").toInt() == index)
+                return edit->text();
+        return QStringLiteral("<none>");
+    }
+    QStringList writes() const
+    {
+        QStringList lines;
+        for (const QByteArray& request : controller.requests())
+            if (request.startsWith("0WD"))
+                lines << QString::fromLatin1(request);
+        return lines;
+    }
+};
+
+}  // namespace
+
+TEST_F(EditorWiringTest, DetailEditOpensTheEditorOnTimer2WithoutTheWarning)
+{
+    WhenModalShown([](QWidget* modal) { modal->findChild<QPushButton*>(QStringLiteral("cmdSyosai"))->click(); });
+    window->binding().trigger(CommandId::mnuSettingsDeviceOnline);
+    EXPECT_EQ(editor(), nullptr) << "opened on the timer's tick, not at once";
+    QTimer* timer2 = window->findChild<QTimer*>(QStringLiteral("Timer2"));
+    ASSERT_NE(timer2, nullptr);
+    EXPECT_EQ(timer2->interval(), 1000);
+    EXPECT_TRUE(timer2->isActive());
+    ASSERT_TRUE(RunUntil([&] { return editor() != nullptr; }));
+    EXPECT_TRUE(editor()->isVisible());
+    EXPECT_FALSE(timer2->isActive());
+    for (const QString& text : dialogs.texts())
+        EXPECT_FALSE(text.startsWith("If a parameter is changed")) << text.toStdString();
+
+    // The main window's commands locked: the editor's buttons off until the outermost release.
+    CommandGroups& groups = workbench->groups;
+    ASSERT_TRUE(groups.acquireLock());
+    groups.setCommandsEnabled(false);
+    EXPECT_FALSE(editorButton("cmdParaRead")->isEnabled());
+    EXPECT_FALSE(editorButton("cmdSaveParaFile")->isEnabled());
+    EXPECT_FALSE(groups.acquireLock());
+    groups.setCommandsEnabled(true);  // an inner command's own switch
+    EXPECT_FALSE(groups.releaseLock());
+    EXPECT_FALSE(editorButton("cmdParaRead")->isEnabled());
+    EXPECT_TRUE(groups.releaseLock());
+    groups.setCommandsEnabled(true);
+    EXPECT_TRUE(editorButton("cmdParaRead")->isEnabled());
+    EXPECT_TRUE(editorButton("cmdSaveParaFile")->isEnabled());
+}
+
+TEST_F(EditorWiringTest, TheCheckOfAxisSettingLeavesTheEditorWritingTheControllersAxes)
+{
+    dialogs.answer(Answer::Yes);
+    window->binding().trigger(CommandId::cmdParaHyoji);
+    ASSERT_NE(editor(), nullptr);
+    dialogs.answer(Answer::Ok);  // the controller's actuators adopted
+    editorButton("cmdParaRead")->click();
+    ASSERT_EQ(editorField("txtHomeOffset", 0), "300") << dialogs.texts().join('|').toStdString();
+    EXPECT_EQ(editorField("txtOneAxis", 0), "3");
+
+    controller.setAxisMask(1);
+    dialogs.clear();
+    bool offDuringCheck = false;
+    dialogs.onMessage = [&](const QString&) { offDuringCheck = !editorButton("cmdParaWrite")->isEnabled(); };
+    window->binding().trigger(CommandId::mnuFuncGetAxis);
+    dialogs.onMessage = {};
+    EXPECT_EQ(dialogs.texts(), QStringList{"Axis setting is 1."});
+    EXPECT_TRUE(offDuringCheck);
+    EXPECT_EQ(editorField("txtOneAxis", 0), "1");
+    EXPECT_TRUE(editorButton("cmdParaWrite")->isEnabled());
+
+    // The write goes out with the controller's axes, no AXIS question: the blocks of axis 1
+    // as the controller holds them.
+    const QStringList expected{"0WD0" + BlockText(controller, 0), "0WD1" + BlockText(controller, 1),
+                               "0WD5" + BlockText(controller, 5), "0WD6" + BlockText(controller, 6)};
+    controller.clearLog();
+    dialogs.clear();
+    dialogs.answer(Answer::Yes);  // 470
+    dialogs.answer(Answer::No);   // 685
+    dialogs.answer(Answer::Ok);
+    editorButton("cmdParaWrite")->click();
+    EXPECT_EQ(dialogs.texts().last(), "Completed writing parameters.") << dialogs.texts().join('|').toStdString();
+    EXPECT_EQ(writes(), expected);
+    EXPECT_EQ(controller.axisMask(), 1);
+}
