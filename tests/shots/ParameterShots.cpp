@@ -14,6 +14,7 @@
 #include "support/TestPaths.h"
 
 #include <QCheckBox>
+#include <QTabWidget>
 
 using namespace kvt7;
 using namespace kvt7::test;
@@ -43,6 +44,8 @@ TEST(Shots, ParameterEditor)
         parts.dialogs.answer(Answer::Yes);
         window.findChild<QCheckBox*>("chkTokuParaChange")->click();
         SaveShot(window, "frmParameta2-" + suffix + "-unlocked");
+        window.findChild<QTabWidget*>("SSTabPrm")->setCurrentIndex(1);
+        SaveShot(window, "frmParameta2-" + suffix + "-controller-tab");
     }
 }
 
