@@ -10,7 +10,10 @@
 #include "app/ui/MainWindowBinding.h"
 #include "app/ui/frmMain.h"
 #include "parameters/ui/frmParameta2.h"
+#include "parameters/ParameterFile.h"
 #include "platform/SerialPort.h"
+
+#include <QTemporaryDir>
 
 #include <QDeadlineTimer>
 #include <QLineEdit>
@@ -150,4 +153,38 @@ TEST_F(EditorWiringTest, TheCheckOfAxisSettingLeavesTheEditorWritingTheControlle
     EXPECT_EQ(dialogs.texts().last(), "Completed writing parameters.") << dialogs.texts().join('|').toStdString();
     EXPECT_EQ(writes(), expected);
     EXPECT_EQ(controller.axisMask(), 1);
+}
+
+// The offline model change from a file replaces the set: the open editor shows the file,
+// not what was typed into it before.
+TEST_F(EditorWiringTest, TheModelChangeFromAFileLeavesTheEditorShowingTheFile)
+{
+    dialogs.answer(Answer::Yes);
+    window->binding().trigger(CommandId::cmdParaHyoji);
+    ASSERT_NE(editor(), nullptr);
+    dialogs.answer(Answer::Ok);
+    editorButton("cmdParaRead")->click();
+    ASSERT_EQ(editorField("txtHomeOffset", 0), "300") << dialogs.texts().join('|').toStdString();
+
+    QTemporaryDir folder;
+    const QString path = folder.filePath("other.pmt");
+    EditorValues file = workbench->parameters.editor;
+    file.setNumber(Param::Offset, 1, 777);
+    ASSERT_EQ(WriteParameterFile(file, path), 0);
+    for (QLineEdit* edit : editor()->findChildren<QLineEdit*>(QStringLiteral("txtHomePush")))
+        if (edit->property("Index").toInt() == 0)
+            edit->setText("99");
+
+    program.mode.SetOffline();
+    workbench->groups.setCommandsEnabled(true);
+    dialogs.clear();
+    dialogs.answerChoice(1);
+    dialogs.answerOpen(path);
+    window->binding().trigger(CommandId::mnuSettingsDeviceOffline);
+    ASSERT_EQ(dialogs.openRequests.size(), 1u) << dialogs.texts().join('|').toStdString();
+    EXPECT_EQ(workbench->parameters.editor.number(Param::Offset, 1), 777);
+    EXPECT_EQ(editorField("txtHomeOffset", 0), "777");
+    EXPECT_EQ(editorField("txtHomePush", 0), "50");
+    EXPECT_FALSE(workbench->groups.locked());
+    EXPECT_TRUE(editorButton("cmdParaRead")->isEnabled());
 }
