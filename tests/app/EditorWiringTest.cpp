@@ -16,6 +16,7 @@
 #include <QTemporaryDir>
 
 #include <QDeadlineTimer>
+#include <QSignalSpy>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -187,4 +188,23 @@ TEST_F(EditorWiringTest, TheModelChangeFromAFileLeavesTheEditorShowingTheFile)
     EXPECT_EQ(editorField("txtHomePush", 0), "50");
     EXPECT_FALSE(workbench->groups.locked());
     EXPECT_TRUE(editorButton("cmdParaRead")->isEnabled());
+}
+
+// What Timer2 waits for: the lock, or the commands switched off by an operation without it.
+TEST_F(EditorWiringTest, TheCommandsAreHeldWhileLockedOrSwitchedOff)
+{
+    AvailabilityGroups& groups = workbench->groups;
+    QSignalSpy switched(&groups, &AvailabilityGroups::commandsSwitched);
+    EXPECT_FALSE(groups.commandsHeld());
+    groups.setCommandsEnabled(false);
+    EXPECT_TRUE(groups.commandsHeld());
+    groups.setCommandsEnabled(true);
+    EXPECT_FALSE(groups.commandsHeld());
+    groups.acquireLock();
+    EXPECT_TRUE(groups.commandsHeld());
+    groups.releaseLock();
+    EXPECT_FALSE(groups.commandsHeld());
+    ASSERT_EQ(switched.size(), 2);
+    EXPECT_FALSE(switched.at(0).at(0).toBool());
+    EXPECT_TRUE(switched.at(1).at(0).toBool());
 }
