@@ -222,9 +222,10 @@ QWidget* frmParameta2::buildButtons()
     row->addWidget(addButton("cmdIniPrm", 609, &frmParameta2::onInitial));
     QPushButton* calculate = addButton("cmdCalculate", 620, &frmParameta2::onCalculate);
     row->addWidget(calculate);
+    // Without a preview there is nothing to print on.
     for (QPushButton* button : buttons_) {
-        if (button->objectName().endsWith(QLatin1String("Print")))
-            button->setVisible(context_.print != nullptr);
+        if (!context_.print && button->objectName().endsWith(QLatin1String("Print")))
+            button->setVisible(false);
     }
     return box;
 }
