@@ -76,16 +76,20 @@ struct OfflineStartFlow : AppFixture {
 
 }  // namespace
 
+// At the start: axis 1 as the store has it (" 28L-100"), axis 3 a " 42D-050".
+void TickAxesOneAndThree(QWidget* modal)
+{
+    FindIndexed<QCheckBox>(modal, "chkAxisEnable", 0)->click();
+    FindIndexed<QCheckBox>(modal, "chkAxisEnable", 2)->click();
+    Choose(modal, "comboDeviceSize", 3, " 42");
+    Choose(modal, "comboDeviceSpeed", 3, "D");
+    Choose(modal, "comboDeviceStroke", 3, "50");
+    Click(modal, "cmdDeviceSet");
+}
+
 TEST_F(OfflineStartFlow, AxesOneAndThreeTickedAtTheStartAreTheAxesInUse)
 {
-    const QString asked = start([](QWidget* modal) {
-        FindIndexed<QCheckBox>(modal, "chkAxisEnable", 0)->click();
-        FindIndexed<QCheckBox>(modal, "chkAxisEnable", 2)->click();
-        Choose(modal, "comboDeviceSize", 3, " 42");
-        Choose(modal, "comboDeviceSpeed", 3, "D");
-        Choose(modal, "comboDeviceStroke", 3, "50");
-        Click(modal, "cmdDeviceSet");
-    });
+    const QString asked = start(TickAxesOneAndThree);
     EXPECT_EQ(asked, "frmDevice2");
     EXPECT_TRUE(ShownTexts(dialogs).isEmpty()) << ShownTexts(dialogs).join('|').toStdString();
     EXPECT_FALSE(program.mode.isOnline());
@@ -115,6 +119,48 @@ TEST_F(OfflineStartFlow, AxesOneAndThreeTickedAtTheStartAreTheAxesInUse)
     EXPECT_EQ(stored("DevLead3"), QString("4"));
     for (const char* key : {"DevSize2", "DevSize4", "DevSpeed2", "DevStroke4"})
         EXPECT_FALSE(stored(key)) << key;
+}
+
+// Later, Setting > Offline Device Setting: the factory defaults of the window's choice; a
+// changed set of axes is asked first.
+TEST_F(OfflineStartFlow, OfflineDeviceSettingAfterTheStartTakesTheNewAxesAndStoresThem)
+{
+    start(TickAxesOneAndThree);
+    dialogs.clear();
+    dialogs.answerChoice(0);
+    dialogs.answer(Answer::Yes);
+    QString shown;
+    WhenModalShown([&shown](QWidget* modal) {
+        shown = modal->objectName();
+        FindIndexed<QCheckBox>(modal, "chkAxisEnable", 2)->click();
+        FindIndexed<QCheckBox>(modal, "chkAxisEnable", 3)->click();
+        Choose(modal, "comboDeviceSize", 4, " 20");
+        Choose(modal, "comboDeviceSpeed", 4, "L");
+        Choose(modal, "comboDeviceStroke", 4, "50");
+        Click(modal, "cmdDeviceSet");
+    });
+    window.binding().trigger(CommandId::mnuSettingsDeviceOffline);
+    EXPECT_EQ(shown, "frmDevice2");
+    ASSERT_EQ(dialogs.shownChoices.size(), 1u);
+    EXPECT_EQ(dialogs.shownChoices[0].title, "Select");
+    EXPECT_EQ(dialogs.shownChoices[0].question, "Actuator Setting");
+    EXPECT_EQ(dialogs.shownChoices[0].options,
+              QStringList({"The type of KV is selected, and the default parameter is read.",
+                           "The parameter file is opened."}));
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].title, "The check of AXIS setting change");
+    EXPECT_EQ(dialogs.messages[0].text, "A setting of AXIS is changed.\r\nIs a setting of AXIS changed?");
+
+    EXPECT_EQ(workbench.parameters.editor.axisMask(), 9);
+    EXPECT_EQ(heading(1), "AXIS 1:KV- 28L-100_ ");
+    EXPECT_EQ(heading(9), "AXIS 3:************");
+    EXPECT_EQ(heading(13), "AXIS 4:KV- 20L-050  ");
+    EXPECT_EQ(window.DeviceTypeLabel(3)->text(), "KV- 20L-050  ");
+    EXPECT_TRUE(window.DeviceTypeLabel(2)->text().isEmpty());
+    EXPECT_EQ(stored("DevSize4"), QString(" 20"));
+    EXPECT_EQ(stored("DevStroke4"), QString("50"));
+    EXPECT_EQ(stored("DevSize1"), QString(" 28"));
+    EXPECT_FALSE(program.mode.isOnline());
 }
 
 TEST_F(OfflineStartFlow, CancelAtTheStartKeepsTheStoredActuatorsAndUsesNoAxis)
