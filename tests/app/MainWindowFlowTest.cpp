@@ -74,8 +74,6 @@ struct OfflineStartFlow : AppFixture {
     QString heading(int column) const { return workbench.grid.text(0, column); }
 };
 
-}  // namespace
-
 // At the start: axis 1 as the store has it (" 28L-100"), axis 3 a " 42D-050".
 void TickAxesOneAndThree(QWidget* modal)
 {
@@ -86,6 +84,8 @@ void TickAxesOneAndThree(QWidget* modal)
     Choose(modal, "comboDeviceStroke", 3, "50");
     Click(modal, "cmdDeviceSet");
 }
+
+}  // namespace
 
 TEST_F(OfflineStartFlow, AxesOneAndThreeTickedAtTheStartAreTheAxesInUse)
 {
