@@ -238,8 +238,12 @@ protected:
                       QStringList({"--lang", "en", "--port-device", server.devicePath()}) + arguments);
         QElapsedTimer waited;
         waited.start();
-        while (!process.waitForFinished(10) && waited.elapsed() < 60000)
+        // The simulated controller answers from this process's event loop meanwhile.
+        while (process.state() != QProcess::NotRunning && waited.elapsed() < 60000) {
+            process.waitForFinished(10);
             QCoreApplication::processEvents();
+        }
+        EXPECT_EQ(process.state(), QProcess::NotRunning) << "kvt7ctl did not end";
         return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
                 QString::fromUtf8(process.readAllStandardOutput()),
                 QString::fromUtf8(process.readAllStandardError())};
