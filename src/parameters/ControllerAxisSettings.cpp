@@ -42,6 +42,16 @@ void ClearControllerData(AxisSetting& axis)
     axis.StrokeMm = 0;
 }
 
+// The controller keeps no speed code of an "E35" (it reads back as "L"), so the PC's
+// chosen speed of an "E35" is not a difference.
+bool SpeedDiffers(const AxisSetting& pc, const AxisSetting& controller)
+{
+    const QLatin1String e35("E35");
+    if (pc.SizeCode == e35 && controller.SizeCode == e35)
+        return false;
+    return controller.SpeedCode != pc.SpeedCode;
+}
+
 bool EncoderDiffers(const AxisSetting& pc, const AxisSetting& controller)
 {
     const int function = controller.FunctionParameter;
@@ -89,8 +99,8 @@ bool AxisSettingsDiffer(const AxisSettings& axes)
         if (!pc.InUse)
             continue;
         if (EncoderDiffers(pc, c) || c.LeadMm != pc.LeadMm || c.PulsesPerRev != pc.PulsesPerRev
-            || c.MaxPulse != pc.MaxPulse || c.SizeCode != pc.SizeCode
-            || c.SpeedCode != pc.SpeedCode || c.StrokeMm != pc.StrokeMm)
+            || c.MaxPulse != pc.MaxPulse || c.SizeCode != pc.SizeCode || SpeedDiffers(pc, c)
+            || c.StrokeMm != pc.StrokeMm)
             return true;
     }
     return false;

@@ -18,7 +18,8 @@ int ReadControllerAxisSettings(ControllerLink& link, AxisSettings& axes);
 
 // Whether the controller's axis data differ from the PC's for some axis the PC has in use:
 // the encoder against FUNCTION (0 without, 1 or 2 with), LEAD, PULSE, STROKE against
-// MaxPulse, the size code, the speed code, the stroke in mm.
+// MaxPulse, the size code, the speed code (except of an "E35", whose speed the controller
+// does not keep), the stroke in mm.
 bool AxisSettingsDiffer(const AxisSettings& axes);
 
 // ReadControllerAxisSettings, then 0 equal, 1 different, -1 the read failed.

@@ -97,6 +97,16 @@ TEST_F(ControllerAxisSettingsTest, EachDifferenceRule)
     axes.Controller(3).LeadMm = 99;  // axis 3 is not in use
     axes.Controller(3).SizeCode = "E35";
     EXPECT_FALSE(AxisSettingsDiffer(axes));
+
+    // The controller keeps no speed of an "E35": it reads back as "L" whatever was chosen.
+    AxisSettings e35 = base;
+    e35.Pc(1).SizeCode = "E35";
+    e35.Controller(1).SizeCode = "E35";
+    e35.Pc(1).SpeedCode = "H";
+    e35.Controller(1).SpeedCode = "L";
+    EXPECT_FALSE(AxisSettingsDiffer(e35));
+    e35.Controller(1).StrokeMm = 150;
+    EXPECT_TRUE(AxisSettingsDiffer(e35));
 }
 
 TEST_F(ControllerAxisSettingsTest, ComparisonsAgainstTheController)

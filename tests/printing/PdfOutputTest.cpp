@@ -284,6 +284,8 @@ TEST_F(PdfOutputTest, PositionsReadFromTheSimulatedControllerPrintOnOnePage)
     ASSERT_EQ(printed.status, 0) << printed.err.toStdString();
     const QString text = QString::fromUtf8(RunTool("pdftotext", {"-layout", path("ct.pdf"), "-"}).out);
     EXPECT_EQ(text.count(QChar('\f')), 1);
+    const QString info = QString::fromUtf8(RunTool("pdfinfo", {path("ct.pdf")}).out);
+    EXPECT_TRUE(QRegularExpression("(^|\\n)Pages:\\s+1\\n").match(info).hasMatch()) << info.toStdString();
     EXPECT_TRUE(text.contains("File Name:ct.kvd"));
     EXPECT_TRUE(text.contains("AXIS1:KV- 28L-100")) << text.toStdString();
     EXPECT_TRUE(QRegularExpression("\\n\\s*3\\s+30\\s+3\\s+0\\s+0\\s+30\\s+2").match(text).hasMatch()) << text.toStdString();

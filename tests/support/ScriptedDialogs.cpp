@@ -58,6 +58,22 @@ Answer ScriptedDialogs::titledMessage(const QString& title, const QString& text,
     return answer;
 }
 
+namespace {
+
+// The next scripted file name. Taken apart rather than copied whole: GCC's optimiser takes a
+// copied optional<QString> for possibly uninitialised (-Wmaybe-uninitialized).
+std::optional<QString> TakeFront(std::deque<std::optional<QString>>& script)
+{
+    const bool given = script.front().has_value();
+    const QString name = given ? *script.front() : QString();
+    script.pop_front();
+    if (!given)
+        return std::nullopt;
+    return name;
+}
+
+}  // namespace
+
 std::optional<QString> ScriptedDialogs::openFileName(const FileRequest& request)
 {
     openRequests.push_back(request);
@@ -66,9 +82,7 @@ std::optional<QString> ScriptedDialogs::openFileName(const FileRequest& request)
         ADD_FAILURE() << "unscripted open dialog: " << request.title.toStdString();
         return std::nullopt;
     }
-    auto next = opens_.front();
-    opens_.pop_front();
-    return next;
+    return TakeFront(opens_);
 }
 
 std::optional<QString> ScriptedDialogs::saveFileName(const FileRequest& request)
@@ -79,9 +93,7 @@ std::optional<QString> ScriptedDialogs::saveFileName(const FileRequest& request)
         ADD_FAILURE() << "unscripted save dialog: " << request.title.toStdString();
         return std::nullopt;
     }
-    auto next = saves_.front();
-    saves_.pop_front();
-    return next;
+    return TakeFront(saves_);
 }
 
 int ScriptedDialogs::choice(const QString& title, const QString& question,

@@ -1,0 +1,318 @@
+// Whole flows through the main window with its real subsystem windows: the offline start's
+// actuator window, and the online actuator window against the simulated controller served
+// on a pseudo-terminal, with kvt7ctl reading the same controller afterwards.
+#include "AppFixture.h"
+#include "Kvm8Simulator.h"
+#include "PtyServer.h"
+#include "app/StartSequence.h"
+#include "app/Workbench.h"
+#include "app/ui/ControlArray.h"
+#include "app/ui/MainWindowBinding.h"
+#include "app/ui/frmMain.h"
+#include "cli/Kvt7ctlRun.h"
+#include "parameters/ParameterReadCommands.h"
+#include "platform/SerialPort.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QProcess>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace kvt7;
+using namespace kvt7::test;
+
+namespace {
+
+const QString kLowResolution = QStringLiteral("Since the resolution of a screen is low, an error may occur while in use.");
+
+void Choose(QWidget* window, const char* list, int axis, const QString& item)
+{
+    auto* combo = FindIndexed<QComboBox>(window, QString::fromLatin1(list), axis - 1);
+    ASSERT_TRUE(combo) << list;
+    const int index = combo->findText(item);
+    ASSERT_GE(index, 0) << list << " has no " << item.toStdString();
+    emit combo->activated(index);
+}
+
+void Click(QWidget* window, const char* button)
+{
+    auto* control = window->findChild<QPushButton*>(QString::fromLatin1(button));
+    ASSERT_TRUE(control) << button;
+    QTest::mouseClick(control, Qt::LeftButton);
+}
+
+// The message texts shown, without the low-resolution warning an offscreen screen may give.
+QStringList ShownTexts(const ScriptedDialogs& dialogs)
+{
+    QStringList texts = dialogs.texts();
+    texts.removeIf([](const QString& text) { return text.startsWith(kLowResolution); });
+    return texts;
+}
+
+struct OfflineStartFlow : AppFixture {
+    OfflineStartFlow() { setStored("Language", "2"); }
+    Workbench workbench{program, std::nullopt};
+    frmMain window{program, workbench};
+
+    // Offline at the start question; `answer` handles the actuator window.
+    QString start(std::function<void(QWidget*)> answer)
+    {
+        dialogs.answerChoice(1);
+        QString asked;
+        WhenModalShown([&asked, answer](QWidget* modal) {
+            asked = modal->objectName();
+            answer(modal);
+        });
+        RunStartSequence(program, window, window.steps());
+        return asked;
+    }
+    QString heading(int column) const { return workbench.grid.text(0, column); }
+};
+
+// At the start: axis 1 as the store has it (" 28L-100"), axis 3 a " 42D-050".
+void TickAxesOneAndThree(QWidget* modal)
+{
+    FindIndexed<QCheckBox>(modal, "chkAxisEnable", 0)->click();
+    FindIndexed<QCheckBox>(modal, "chkAxisEnable", 2)->click();
+    Choose(modal, "comboDeviceSize", 3, " 42");
+    Choose(modal, "comboDeviceSpeed", 3, "D");
+    Choose(modal, "comboDeviceStroke", 3, "50");
+    Click(modal, "cmdDeviceSet");
+}
+
+}  // namespace
+
+TEST_F(OfflineStartFlow, AxesOneAndThreeTickedAtTheStartAreTheAxesInUse)
+{
+    const QString asked = start(TickAxesOneAndThree);
+    EXPECT_EQ(asked, "frmDevice2");
+    EXPECT_TRUE(ShownTexts(dialogs).isEmpty()) << ShownTexts(dialogs).join('|').toStdString();
+    EXPECT_FALSE(program.mode.isOnline());
+
+    // The factory defaults of the chosen actuators, with the ticked axes as AXIS.
+    EXPECT_EQ(workbench.parameters.editor.axisMask(), 5);
+    for (int column = 1; column <= 4; ++column)
+        EXPECT_EQ(heading(column), "AXIS 1:KV- 28L-100_ ") << column;
+    for (int column = 5; column <= 8; ++column)
+        EXPECT_EQ(heading(column), "AXIS 2:************") << column;
+    for (int column = 9; column <= 12; ++column)
+        EXPECT_EQ(heading(column), "AXIS 3:KV- 42D-050  ") << column;
+    for (int column = 13; column <= 16; ++column)
+        EXPECT_EQ(heading(column), "AXIS 4:************") << column;
+    EXPECT_EQ(window.DeviceTypeLabel(0)->text(), "KV- 28L-100_ ");
+    EXPECT_EQ(window.DeviceTypeLabel(2)->text(), "KV- 42D-050  ");
+    EXPECT_TRUE(window.DeviceTypeLabel(1)->text().isEmpty());
+
+    // The store holds the two axes in use, and nothing of the others.
+    EXPECT_EQ(stored("DevSize1"), QString(" 28"));
+    EXPECT_EQ(stored("DevSpeed1"), QString("L"));
+    EXPECT_EQ(stored("DevStroke1"), QString("100"));
+    EXPECT_EQ(stored("DevLead1"), QString("2"));
+    EXPECT_EQ(stored("DevSize3"), QString(" 42"));
+    EXPECT_EQ(stored("DevSpeed3"), QString("D"));
+    EXPECT_EQ(stored("DevStroke3"), QString("50"));
+    EXPECT_EQ(stored("DevLead3"), QString("4"));
+    for (const char* key : {"DevSize2", "DevSize4", "DevSpeed2", "DevStroke4"})
+        EXPECT_FALSE(stored(key)) << key;
+}
+
+// Later, Setting > Offline Device Setting: the factory defaults of the window's choice; a
+// changed set of axes is asked first.
+TEST_F(OfflineStartFlow, OfflineDeviceSettingAfterTheStartTakesTheNewAxesAndStoresThem)
+{
+    start(TickAxesOneAndThree);
+    dialogs.clear();
+    dialogs.answerChoice(0);
+    dialogs.answer(Answer::Yes);
+    QString shown;
+    WhenModalShown([&shown](QWidget* modal) {
+        shown = modal->objectName();
+        FindIndexed<QCheckBox>(modal, "chkAxisEnable", 2)->click();
+        FindIndexed<QCheckBox>(modal, "chkAxisEnable", 3)->click();
+        Choose(modal, "comboDeviceSize", 4, " 20");
+        Choose(modal, "comboDeviceSpeed", 4, "L");
+        Choose(modal, "comboDeviceStroke", 4, "50");
+        Click(modal, "cmdDeviceSet");
+    });
+    window.binding().trigger(CommandId::mnuSettingsDeviceOffline);
+    EXPECT_EQ(shown, "frmDevice2");
+    ASSERT_EQ(dialogs.shownChoices.size(), 1u);
+    EXPECT_EQ(dialogs.shownChoices[0].title, "Select");
+    EXPECT_EQ(dialogs.shownChoices[0].question, "Actuator Setting");
+    EXPECT_EQ(dialogs.shownChoices[0].options,
+              QStringList({"The type of KV is selected, and the default parameter is read.",
+                           "The parameter file is opened."}));
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].title, "The check of AXIS setting change");
+    EXPECT_EQ(dialogs.messages[0].text, "A setting of AXIS is changed.\r\nIs a setting of AXIS changed?");
+
+    EXPECT_EQ(workbench.parameters.editor.axisMask(), 9);
+    EXPECT_EQ(heading(1), "AXIS 1:KV- 28L-100_ ");
+    EXPECT_EQ(heading(9), "AXIS 3:************");
+    EXPECT_EQ(heading(13), "AXIS 4:KV- 20L-050  ");
+    EXPECT_EQ(window.DeviceTypeLabel(3)->text(), "KV- 20L-050  ");
+    EXPECT_TRUE(window.DeviceTypeLabel(2)->text().isEmpty());
+    EXPECT_EQ(stored("DevSize4"), QString(" 20"));
+    EXPECT_EQ(stored("DevStroke4"), QString("50"));
+    EXPECT_EQ(stored("DevSize1"), QString(" 28"));
+    EXPECT_FALSE(program.mode.isOnline());
+}
+
+TEST_F(OfflineStartFlow, CancelAtTheStartKeepsTheStoredActuatorsAndUsesNoAxis)
+{
+    setStored("DevSize2", " 42");
+    setStored("DevSpeed2", "D");
+    setStored("DevStroke2", "50");
+    setStored("DevLead2", "4");
+    const int writesBefore = store.writeCount();
+    const QString asked = start([](QWidget* modal) {
+        FindIndexed<QCheckBox>(modal, "chkAxisEnable", 1)->click();
+        Choose(modal, "comboDeviceSize", 2, " 28");
+        Click(modal, "cmdDeviceCancel");
+    });
+    EXPECT_EQ(asked, "frmDevice2");
+    EXPECT_EQ(store.writeCount(), writesBefore);
+    EXPECT_EQ(stored("DevSize2"), QString(" 42"));
+    EXPECT_EQ(stored("DevSpeed2"), QString("D"));
+    EXPECT_FALSE(stored("DevSize1"));
+    for (int axis = 1; axis <= kAxisCount; ++axis)
+        EXPECT_FALSE(program.axes.Pc(axis).InUse) << axis;
+    EXPECT_EQ(workbench.parameters.editor.axisMask(), 0);
+    EXPECT_EQ(heading(5), "AXIS 2:************");
+    EXPECT_EQ(heading(1), "AXIS 1:************");
+    EXPECT_TRUE(window.DeviceTypeLabel(1)->text().isEmpty());
+}
+
+namespace {
+
+// The program Online with the simulated controller (axis 1 " 28L-100", axis 2 " 42D-050")
+// on a pseudo-terminal given as the port device.
+class OnlineMainWindowFlow : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        QString error;
+        ASSERT_TRUE(server.open(&error)) << error.toStdString();
+        store.setValue("KVT7V150", "Settings", "Language", "2");
+        workbench = std::make_unique<Workbench>(program, server.devicePath());
+        window = std::make_unique<frmMain>(program, *workbench);
+        dialogs.answerChoice(0);
+        RunStartSequence(program, *window, window->steps());
+        ASSERT_TRUE(program.mode.isOnline()) << dialogs.texts().join('|').toStdString();
+        dialogs.clear();
+    }
+    void TearDown() override
+    {
+        window.reset();
+        if (workbench)
+            workbench->link.ClosePort();
+    }
+
+    // Setting > Online Device Setting: `answer` works the window while it is open.
+    void onlineDeviceSetting(std::function<void(QWidget*)> answer)
+    {
+        QString shown;
+        WhenModalShown([&shown, answer](QWidget* modal) {
+            shown = modal->objectName();
+            answer(modal);
+        });
+        window->binding().trigger(CommandId::mnuSettingsDeviceOnline);
+        EXPECT_EQ(shown, "frmDevice3");
+    }
+
+    // kvt7ctl on the same device while this process keeps serving it.
+    CliRun kvt7ctl(const QStringList& arguments)
+    {
+        workbench->link.ClosePort();
+        QProcess process;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("XDG_CONFIG_HOME", home.path());
+        environment.insert("HOME", home.path());
+        process.setProcessEnvironment(environment);
+        process.start(QDir(ProgramDir()).filePath("kvt7ctl"),
+                      QStringList({"--lang", "en", "--port-device", server.devicePath()}) + arguments);
+        QElapsedTimer waited;
+        waited.start();
+        // The simulated controller answers from this process's event loop meanwhile.
+        while (process.state() != QProcess::NotRunning && waited.elapsed() < 60000) {
+            process.waitForFinished(10);
+            QCoreApplication::processEvents();
+        }
+        EXPECT_EQ(process.state(), QProcess::NotRunning) << "kvt7ctl did not end";
+        return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+                QString::fromUtf8(process.readAllStandardOutput()),
+                QString::fromUtf8(process.readAllStandardError())};
+    }
+
+    MemorySettingsStore store;
+    ScriptedDialogs dialogs;
+    QtSerialLine port;
+    Program program{store, dialogs, port, ProgramDir()};
+    sim::Kvm8Simulator controller;
+    sim::PtyServer server{controller};
+    std::unique_ptr<Workbench> workbench;
+    std::unique_ptr<frmMain> window;
+    QTemporaryDir home;
+};
+
+}  // namespace
+
+TEST_F(OnlineMainWindowFlow, OnlineDeviceSettingWritesTheActuatorThatKvt7ctlThenLists)
+{
+    EXPECT_EQ(window->DeviceTypeLabel(0)->text(), "KV- 28L-100_ ");
+    onlineDeviceSetting([](QWidget* modal) {
+        Choose(modal, "comboDeviceSpeed", 1, "H");
+        Choose(modal, "comboDeviceStroke", 1, "200");
+        Click(modal, "cmdPrmCtWrite");
+        Click(modal, "cmdDeviceSet");
+    });
+    EXPECT_EQ(dialogs.texts(), QStringList({"Completed writing parameters."}));
+    EXPECT_EQ(window->DeviceTypeLabel(0)->text(), "KV- 28H-200_ ");
+    EXPECT_EQ(window->DeviceTypeLabel(1)->text(), "KV- 42D-050  ");
+    EXPECT_EQ(workbench->grid.text(0, 1), "AXIS 1:KV- 28H-200_ ");
+    EXPECT_EQ(store.value("KVT7V150", "Settings", "DevSpeed1"), std::optional<QString>("H"));
+
+    const CliRun listed = kvt7ctl({"actuators"});
+    EXPECT_EQ(listed.status, 0) << listed.err.toStdString();
+    EXPECT_EQ(listed.out, "1\tKV- 28H-200_ \t12\t400\t6667\n"
+                          "2\tKV- 42D-050  \t4\t192\t2400\n");
+}
+
+// The controller keeps no speed code of an "E35" (it reads back as "L"); the check made on
+// connecting must not take that for a difference and ask which setting to keep.
+TEST_F(OnlineMainWindowFlow, AnE35SetThroughTheWindowPassesTheCheckOnConnect)
+{
+    onlineDeviceSetting([](QWidget* modal) {
+        Choose(modal, "comboDeviceSize", 1, "E35");
+        Choose(modal, "comboDeviceSpeed", 1, "H");
+        Choose(modal, "comboDeviceStroke", 1, "150");
+        Click(modal, "cmdPrmCtWrite");
+        Click(modal, "cmdDeviceSet");
+    });
+    ASSERT_EQ(dialogs.texts(), QStringList({"Completed writing parameters."}));
+    EXPECT_EQ(window->DeviceTypeLabel(0)->text(), "KV-E35H-150_ ");
+    EXPECT_EQ(program.axes.Pc(1).SpeedCode, "H");
+
+    dialogs.clear();
+    ParameterWindowSteps steps;
+    EXPECT_EQ(CheckAxisSettingsOnConnect(workbench->controller, workbench->parameters, program.axes, steps), 0);
+    EXPECT_TRUE(dialogs.shownChoices.empty()) << "no choice between the PC's and the controller's setting";
+    EXPECT_EQ(program.axes.Controller(1).SizeCode, "E35");
+    EXPECT_EQ(program.axes.Controller(1).SpeedCode, "L");
+    EXPECT_EQ(program.axes.Pc(1).SpeedCode, "H");
+    EXPECT_TRUE(program.mode.isOnline());
+
+    // A real difference of an E35 still counts: another stroke in the controller.
+    program.axes.Pc(1).StrokeMm = 100;
+    dialogs.answerChoice(1);
+    EXPECT_EQ(CheckAxisSettingsOnConnect(workbench->controller, workbench->parameters, program.axes, steps), 0);
+    ASSERT_EQ(dialogs.shownChoices.size(), 1u);
+    EXPECT_EQ(dialogs.shownChoices[0].question,
+              "Setting of AXIS and DEVICE differs by PC software and the controller. Which processing is "
+              "performed?");
+}
