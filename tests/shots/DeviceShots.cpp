@@ -6,10 +6,16 @@
 #include "app/Program.h"
 #include "app/Workbench.h"
 #include "platform/SettingsStore.h"
+#include "platform/print/QtPrintPreview.h"
+#include "printing/ProgramListings.h"
 #include "printing/ui/frmPrintSelect.h"
 #include "support/FakeSerialPort.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TestPaths.h"
+
+#include <QDateTime>
+#include <QPrintPreviewDialog>
+#include <QTimer>
 
 using namespace kvt7;
 using namespace kvt7::test;
@@ -48,5 +54,24 @@ TEST(Shots, DeviceAndPrintWindows)
 
         frmPrintSelect print({program.messages, dialogs});
         SaveShot(print, QStringLiteral("frmPrintSelect") + suffix);
+
+        // Every listing opens in the print preview; a group listing stands for them.
+        QtPrintPreview preview(dialogs);
+        GroupListing groups;
+        for (int g = 0; g < kListedGroups; ++g)
+            groups.groups[std::size_t(g)] = {g * 10 + 1, g * 10 + 10};
+        groups.fileName = QStringLiteral("line3.grp");
+        groups.printedAt = QDateTime(QDate(2026, 4, 1), QTime(9, 30));
+        preview.onShown = [&suffix](QPrintPreviewDialog& dialog) {
+            dialog.resize(900, 1000);
+            // The pages are drawn after the window is shown.
+            QTimer::singleShot(200, &dialog, [&dialog, &suffix] {
+                SaveShot(dialog, QStringLiteral("preview") + suffix);
+                dialog.reject();
+            });
+        };
+        const MessageCatalogue& texts = program.messages;
+        preview.show({QStringLiteral("Group Data"), QStringLiteral("kvt7grp1.pdf"),
+                      [&](PageCanvas& canvas) { LayoutGroupListing(canvas, groups, texts); }});
     }
 }
