@@ -3,6 +3,7 @@
 #include "ProgramVersion.h"
 
 #include <QCommandLineParser>
+#include <QFileInfo>
 #include <cstdio>
 #include <cstdlib>
 
@@ -20,6 +21,10 @@ void DeclareOptions(QCommandLineParser& parser)
     parser.addOption({QStringLiteral("sim-arg"),
                       QStringLiteral("Pass ARG on to the simulated controller (repeatable)."),
                       QStringLiteral("ARG")});
+    parser.addPositionalArgument(
+        QStringLiteral("FILE"),
+        QStringLiteral("A .kvd, .pmt, .grp or .smd file to open after the start."),
+        QStringLiteral("[FILE]"));
 }
 
 static void Prepare(QCommandLineParser& parser)
@@ -44,6 +49,15 @@ std::optional<CommandLineOptions> ParseCommandLine(const QStringList& arguments,
     options.portDevice = parser.value(QStringLiteral("port-device"));
     options.simulate = parser.isSet(QStringLiteral("simulate"));
     options.simulatorArguments = parser.values(QStringLiteral("sim-arg"));
+    const QStringList files = parser.positionalArguments();
+    if (files.size() > 1) {
+        if (error)
+            *error = QStringLiteral("Only one FILE can be opened.");
+        return std::nullopt;
+    }
+    // Absolute, so that the file keeps its place whatever folder a later dialog shows.
+    if (!files.isEmpty())
+        options.file = QFileInfo(files.first()).absoluteFilePath();
     if (options.simulate && !options.portDevice.isEmpty()) {
         if (error)
             *error = QStringLiteral("--simulate and --port-device cannot be used together.");

@@ -17,6 +17,8 @@ struct CommandLineOptions {
     // --simulate: a simulated controller is started and the port mapped to it.
     bool simulate = false;
     QStringList simulatorArguments;  // --sim-arg ARG, passed on to the simulator
+    // A data file to open once the program has started (absolute); empty for none.
+    QString file;
 };
 
 // Declares the program's options on the parser (besides --help and --version).

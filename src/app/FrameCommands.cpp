@@ -3,6 +3,7 @@
 #include "FrameWindows.h"
 #include "Program.h"
 #include "ProgramSteps.h"
+#include "StartSequence.h"
 #include "platform/Dialogs.h"
 #include "platform/SerialPort.h"
 
@@ -52,10 +53,13 @@ void ChangeToOffline(Program& program, FrameWindows& windows, ProgramSteps& step
 
 void ShowHelpContents(Program& program, const std::function<bool(const QString&)>& openViewer)
 {
-    const QString& path = program.helpFilePath;
-    // A help file that no viewer can show is as good as none for the operator.
-    if (path.isEmpty() || !QFileInfo(path).isFile() || !openViewer || !openViewer(path))
-        program.dialogs.message(program.messages.Text(414), Buttons::Ok, Icon::Information);
+    // A document that no viewer can show is as good as none for the operator.
+    const auto shown = [&openViewer](const QString& path) {
+        return !path.isEmpty() && QFileInfo(path).isFile() && openViewer && openViewer(path);
+    };
+    if (shown(program.helpFilePath) || shown(ProgramFilePath(program.programFolder, kGuideFileName)))
+        return;
+    program.dialogs.message(program.messages.Text(414), Buttons::Ok, Icon::Information);
 }
 
 }  // namespace kvt7

@@ -17,7 +17,8 @@ void FinishExit(Program& program, ProgramSteps& steps);
 // Setting > Offline.
 void ChangeToOffline(Program& program, FrameWindows& windows, ProgramSteps& steps);
 
-// Help > Contents: opens the help file with the viewer, or explains that there is none.
+// Help > Contents: the help file beside the program with the viewer; without it (or when no
+// viewer shows it) the user guide; message 414 only when neither can be shown.
 void ShowHelpContents(Program& program, const std::function<bool(const QString&)>& openViewer);
 
 }  // namespace kvt7

@@ -5,6 +5,8 @@
 #include "ProgramSteps.h"
 #include "platform/Dialogs.h"
 
+#include <QFileInfo>
+
 namespace kvt7 {
 
 QString ProgramFilePath(const QString& folder, const QString& fileName)
@@ -12,6 +14,18 @@ QString ProgramFilePath(const QString& folder, const QString& fileName)
     if (folder.isEmpty() || folder.endsWith(QLatin1Char('/')))
         return folder + fileName;
     return folder + QLatin1Char('/') + fileName;
+}
+
+DataFileKind KindOfDataFile(const QString& path)
+{
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    if (suffix == QLatin1String("pmt"))
+        return DataFileKind::Parameters;
+    if (suffix == QLatin1String("grp"))
+        return DataFileKind::Groups;
+    if (suffix == QLatin1String("smd"))
+        return DataFileKind::Sm;
+    return DataFileKind::Positions;
 }
 
 void GiveAxesStartValues(AxisSettings& axes)

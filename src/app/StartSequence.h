@@ -10,6 +10,13 @@ class FrameWindows;
 class ProgramSteps;
 
 inline const QString kHelpFileName = QStringLiteral("kvt7hlp.chm");
+// The user guide, under the folder of the data files (a build folder or the installed share).
+inline const QString kGuideFileName = QStringLiteral("guide/guide.html");
+
+// What a file given on the command line holds, by its extension. Anything that is not a
+// parameter, group or S/M file is opened as positions, as File > Open would try it.
+enum class DataFileKind { Positions, Parameters, Groups, Sm };
+DataFileKind KindOfDataFile(const QString& path);
 
 // A file beside the program: the folder, a "/" unless it already ends with one, the name.
 QString ProgramFilePath(const QString& folder, const QString& fileName);

@@ -162,6 +162,24 @@ bool HasNoFileYet(const PositionCommandContext& context)
 
 }  // namespace
 
+// After the lock is taken: read, settle the actuators the file was written for, show.
+static int OpenChosenFile(PositionCommandContext& context, const QString& path)
+{
+    const auto content = ReadPositionFileWithRetries(context, path);
+    if (!content)
+        return 1;
+    auto candidate = RecordedFromFile(context, *content);
+    if (!candidate) {
+        context.dialogs().message(context.text(484));
+        return 1;
+    }
+    if (RecordedDiffers(*candidate) && !SettleActuators(context, *candidate))
+        return 1;
+    context.positions.axes = *candidate;
+    ShowOpenedTable(context, *content, path);
+    return 0;
+}
+
 FileReadResult ReadPositionFile(PositionCommandContext& context, const QString& path,
                                 PositionFileContent& content)
 {
@@ -218,19 +236,13 @@ int OpenPositionFile(PositionCommandContext& context)
     }
     if (path->isEmpty())
         return 1;
-    const auto content = ReadPositionFileWithRetries(context, *path);
-    if (!content)
-        return 1;
-    auto candidate = RecordedFromFile(context, *content);
-    if (!candidate) {
-        context.dialogs().message(context.text(484));
-        return 1;
-    }
-    if (RecordedDiffers(*candidate) && !SettleActuators(context, *candidate))
-        return 1;
-    context.positions.axes = *candidate;
-    ShowOpenedTable(context, *content, *path);
-    return 0;
+    return OpenChosenFile(context, *path);
+}
+
+int OpenPositionFileAt(PositionCommandContext& context, const QString& path)
+{
+    CommandsLocked locked(context);
+    return OpenChosenFile(context, path);
 }
 
 int SavePosition(PositionCommandContext& context)

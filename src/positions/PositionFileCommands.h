@@ -25,6 +25,8 @@ int WritePositionFile(PositionCommandContext& context, const QString& path, int 
 
 // File > Open. 0 opened, 1 failed or stopped (the table and its name are as they were).
 int OpenPositionFile(PositionCommandContext& context);
+// The same for a file already chosen (a file named on the command line). 0 opened, 1 failed.
+int OpenPositionFileAt(PositionCommandContext& context, const QString& path);
 // File > Save: the working range into the table's own file, or into a file chosen when the
 // table has none yet. 0 saved, 1 failed (shown), 2 cancelled in the dialog (HozonCancel).
 int SavePosition(PositionCommandContext& context);

@@ -5,7 +5,9 @@
 #include "app/ProgramVersion.h"
 #include "app/StartSequence.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 using namespace kvt7;
@@ -140,38 +142,56 @@ TEST_F(AppFixture, ChangingToOfflineFromOnlineAsksAndCancelLeavesItOnline)
     EXPECT_FALSE(windows.frozen);
 }
 
-TEST_F(AppFixture, HelpContentsNeedAHelpFileAndAViewer)
+// Help > Contents: the help file beside the program first, then the user guide, and message
+// 414 only when neither can be shown.
+TEST_F(AppFixture, HelpContentsShowTheHelpFileOrTheGuide)
 {
     QTemporaryDir folder;
-    int viewerCalls = 0;
-    bool viewerWorks = true;
-    const auto viewer = [&](const QString&) {
-        ++viewerCalls;
-        return viewerWorks;
+    program.programFolder = folder.path();
+    program.helpFilePath = folder.filePath("kvt7hlp.chm");
+    const QString guide = folder.filePath("guide/guide.html");
+    QStringList opened;
+    QStringList viewable;  // what the viewer can show
+    const auto viewer = [&](const QString& path) {
+        opened << path;
+        return viewable.contains(path);
     };
-    const QString expected = "ﾍﾙﾌﾟの目次を表示できません。 このﾌﾟﾛｼﾞｪｸﾄに関連付けられたﾍﾙﾌﾟが存在しません。";
+    const auto create = [](const QString& path) {
+        QDir().mkpath(QFileInfo(path).path());
+        QFile file(path);
+        return file.open(QIODevice::WriteOnly);
+    };
+    const QString none = "ﾍﾙﾌﾟの目次を表示できません。 このﾌﾟﾛｼﾞｪｸﾄに関連付けられたﾍﾙﾌﾟが存在しません。";
 
-    program.helpFilePath.clear();
     ShowHelpContents(program, viewer);
+    EXPECT_TRUE(opened.isEmpty()) << "nothing to show: no viewer is started";
     ASSERT_EQ(dialogs.messages.size(), 1u);
-    EXPECT_EQ(dialogs.messages[0].text, expected);
+    EXPECT_EQ(dialogs.messages[0].text, none);
     EXPECT_EQ(dialogs.messages[0].icon, Icon::Information);
+    EXPECT_EQ(dialogs.messages[0].buttons, Buttons::Ok);
 
-    program.helpFilePath = ProgramFilePath(folder.path(), kHelpFileName);
+    ASSERT_TRUE(create(guide));
+    viewable << guide;
+    ShowHelpContents(program, viewer);
+    EXPECT_EQ(opened, QStringList{guide});
+    EXPECT_EQ(dialogs.messages.size(), 1u);
+
+    ASSERT_TRUE(create(program.helpFilePath));
+    viewable << program.helpFilePath;
+    opened.clear();
+    ShowHelpContents(program, viewer);
+    EXPECT_EQ(opened, QStringList{program.helpFilePath}) << "the help file comes before the guide";
+
+    // A help file nothing on this desktop can show: the guide instead.
+    viewable.removeAll(program.helpFilePath);
+    opened.clear();
+    ShowHelpContents(program, viewer);
+    EXPECT_EQ(opened, (QStringList{program.helpFilePath, guide}));
+    EXPECT_EQ(dialogs.messages.size(), 1u);
+
+    viewable.clear();
     ShowHelpContents(program, viewer);
     EXPECT_EQ(dialogs.messages.size(), 2u);
-    EXPECT_EQ(viewerCalls, 0);
-
-    QFile help(program.helpFilePath);
-    ASSERT_TRUE(help.open(QIODevice::WriteOnly));
-    help.close();
-    ShowHelpContents(program, viewer);
-    EXPECT_EQ(viewerCalls, 1);
-    EXPECT_EQ(dialogs.messages.size(), 2u);
-
-    viewerWorks = false;
-    ShowHelpContents(program, viewer);
-    EXPECT_EQ(dialogs.messages.size(), 3u);
 }
 
 TEST(MainWindowSize, WideScreensGetTheFullWindowNarrowOnesAWarning)
@@ -211,4 +231,27 @@ TEST(CommandLine, KnownOptionsParseUnknownOnesAreRefused)
     EXPECT_TRUE(ParseCommandLine({"kvt7", "--version"}, &error)->showVersion);
     EXPECT_FALSE(ParseCommandLine({"kvt7", "--no-such-option"}, &error));
     EXPECT_TRUE(error.contains("no-such-option"));
+}
+
+TEST(CommandLine, OneFileMayBeNamedAndIsMadeAbsolute)
+{
+    QString error;
+    EXPECT_TRUE(ParseCommandLine({"kvt7"}, &error)->file.isEmpty());
+    const auto named = ParseCommandLine({"kvt7", "--simulate", "data/one.kvd"}, &error);
+    ASSERT_TRUE(named);
+    EXPECT_TRUE(named->simulate);
+    EXPECT_EQ(named->file, QDir::current().absoluteFilePath("data/one.kvd"));
+    EXPECT_EQ(ParseCommandLine({"kvt7", "/tmp/a b.pmt"}, &error)->file, "/tmp/a b.pmt");
+    EXPECT_FALSE(ParseCommandLine({"kvt7", "a.kvd", "b.kvd"}, &error));
+    EXPECT_EQ(error, "Only one FILE can be opened.");
+}
+
+TEST(StartFile, TheExtensionSaysWhatAFileHolds)
+{
+    EXPECT_EQ(KindOfDataFile("/x/a.kvd"), DataFileKind::Positions);
+    EXPECT_EQ(KindOfDataFile("/x/a.PMT"), DataFileKind::Parameters);
+    EXPECT_EQ(KindOfDataFile("/x/a.grp"), DataFileKind::Groups);
+    EXPECT_EQ(KindOfDataFile("/x/a.Smd"), DataFileKind::Sm);
+    EXPECT_EQ(KindOfDataFile("/x/a.txt"), DataFileKind::Positions) << "File > Open decides";
+    EXPECT_EQ(KindOfDataFile("/x.pmt/noext"), DataFileKind::Positions);
 }

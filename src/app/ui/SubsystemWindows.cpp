@@ -6,6 +6,7 @@
 #include "actuators/devices/ActuatorChangeDisplay.h"
 #include "actuators/ui/frmDevice2.h"
 #include "actuators/ui/frmDevice3.h"
+#include "app/StartSequence.h"
 #include "app/Workbench.h"
 #include "frmMain.h"
 #include "frmOptions2.h"
@@ -14,7 +15,10 @@
 #include "operation/ui/frmMove.h"
 #include "parameters/ui/frmParameta2.h"
 #include "platform/Dialogs.h"
+#include "parameters/ParameterFileOperations.h"
+#include "positions/PositionFileCommands.h"
 #include "positions/TableOperations.h"
+#include "programs/ProgramFileOperations.h"
 #include "programs/ui/frmGrp.h"
 #include "programs/ui/frmSqMcr.h"
 
@@ -238,6 +242,31 @@ void SubsystemWindows::StopForExit()
 {
     if (ioWindow_)
         ioWindow_->StopForExit();
+}
+
+// ---- a file named on the command line ----
+
+void SubsystemWindows::OpenGivenFile(const QString& path)
+{
+    Program& program = workbench_.program;
+    const ProgramFiles files{program.dialogs, program.messages};
+    switch (KindOfDataFile(path)) {
+    case DataFileKind::Positions:
+        OpenPositionFileAt(binding_.positionCommands(), path);
+        return;
+    case DataFileKind::Parameters:
+        if (OpenParameterFileAt(workbench_.parameters, path, program.dialogs, program.messages) == 0)
+            showParameterEditor();
+        return;
+    case DataFileKind::Groups:
+        if (OpenGroupFileAt(files, workbench_.groupData, path) == 0)
+            showGroups();
+        return;
+    case DataFileKind::Sm:
+        if (OpenSmFileAt(files, workbench_.smData, path) == 0)
+            showSm();
+        return;
+    }
 }
 
 }  // namespace kvt7

@@ -44,6 +44,10 @@ public:
     // The exit is decided: a running I/O monitor stops, so the controller is left with
     // external moves enabled.
     void StopForExit();
+    // A file named on the command line, after the start, as File > Open would take it: a
+    // position file into the grid, a parameter file into the parameter set and the editor, a
+    // group or S/M file into its window. A file that cannot be read is reported as there.
+    void OpenGivenFile(const QString& path);
 
 private:
     void bindProgramWindows();

@@ -5,6 +5,8 @@
 #include "app/StartSequence.h"
 #include "WindowDialogs.h"
 #include "frmMain.h"
+#include "MainWindowBinding.h"
+#include "SubsystemWindows.h"
 #include "platform/DataFolder.h"
 #include "platform/SerialPort.h"
 #include "app/Workbench.h"
@@ -56,5 +58,7 @@ int main(int argc, char** argv)
                      Qt::QueuedConnection);
 
     RunStartSequence(program, mainWindow, mainWindow.steps());
+    if (!options.file.isEmpty())
+        mainWindow.binding().subsystems().OpenGivenFile(options.file);
     return application.exec();
 }
