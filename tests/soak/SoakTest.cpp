@@ -1,0 +1,63 @@
+// One short soak cycle, so that the soak keeps working between its long runs.
+#include "SoakRun.h"
+
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace kvt7::test {
+namespace {
+
+void Quiet(const QString&) {}
+
+TEST(Soak, WithoutFaultsEveryTransferSucceedsAndIsTrue)
+{
+    QTemporaryDir work;
+    const SoakReport report = RunSoak({20, 0, 1}, 1, work.path(), Quiet);
+    EXPECT_EQ(report.error, QString());
+    EXPECT_EQ(report.tally.cycles, 1);
+    EXPECT_EQ(report.tally.transfers, 11);
+    EXPECT_EQ(report.tally.succeeded, 11);
+    EXPECT_EQ(report.tally.failures, 0);
+    EXPECT_EQ(report.faultsInjected, 0);
+    EXPECT_TRUE(report.tally.problems.isEmpty()) << report.tally.problems.join(QLatin1Char('\n')).toStdString();
+    EXPECT_TRUE(SoakPassed(report));
+}
+
+TEST(Soak, FaultsFailTransfersThatSaySoAndLoseNothing)
+{
+    QTemporaryDir work;
+    QStringList progress;
+    const SoakReport report = RunSoak({20, 8, 5}, 1, work.path(), [&](const QString& line) { progress << line; });
+    EXPECT_EQ(report.error, QString());
+    EXPECT_EQ(report.tally.cycles, 1);
+    EXPECT_EQ(report.tally.transfers, 11);
+    EXPECT_GT(report.faultsInjected, 0);
+    EXPECT_GT(report.exchanges, report.faultsInjected);
+    EXPECT_GT(report.tally.failures, 0);
+    EXPECT_EQ(report.tally.dataLost, 0);
+    EXPECT_EQ(report.tally.unreported, 0);
+    EXPECT_EQ(report.tally.wrongVerdicts, 0);
+    EXPECT_TRUE(report.tally.problems.isEmpty()) << report.tally.problems.join(QLatin1Char('\n')).toStdString();
+    ASSERT_EQ(progress.size(), 1);
+    EXPECT_TRUE(progress.first().startsWith(QStringLiteral("cycle 1: "))) << progress.first().toStdString();
+    const QStringList summary = SoakSummary(report);
+    EXPECT_EQ(summary.at(0), QStringLiteral("cycles:            1"));
+    EXPECT_TRUE(summary.contains(QStringLiteral("data lost:         0")));
+}
+
+TEST(Soak, MemoryGrowthCountsFromTheSecondCycle)
+{
+    SoakReport report;
+    report.residentKb = {1000, 50000, 50000 + kAllowedGrowthKb};
+    EXPECT_EQ(report.growthKb(), kAllowedGrowthKb);
+    EXPECT_TRUE(SoakPassed(report));
+    report.residentKb.push_back(50000 + kAllowedGrowthKb + 1);
+    EXPECT_FALSE(SoakPassed(report));
+    report.residentKb = {1000, 90000};
+    EXPECT_EQ(report.growthKb(), 0);
+    report.tally.dataLost = 1;
+    EXPECT_FALSE(SoakPassed(report));
+}
+
+}  // namespace
+}  // namespace kvt7::test
