@@ -79,9 +79,11 @@ private:
     bool startable(bool ok);
 
     bool positionsAsFile() const;
-    bool parametersAsFile() const;
-    bool groupsAsFile() const;
-    bool programsAsFile() const;
+    // The working copy (what reads answer) equals the file; with `stored`, also the copy a
+    // power cycle brings back.
+    bool parametersAsFile(bool stored) const;
+    bool groupsAsFile(bool stored) const;
+    bool programsAsFile(bool stored) const;
     QString path(const char* extension) const;
     QByteArray fileBytes(const char* extension) const;
 

@@ -114,22 +114,22 @@ bool SoakCycle::preparePrograms()
     return ReadSmFromController(programs.context, data) == 0 && SaveSmFileAt(programs.files(), data, path("smd")) == 0;
 }
 
-bool SoakCycle::parametersAsFile() const
+bool SoakCycle::parametersAsFile(bool stored) const
 {
     return rig_.sim.memory(sim::Kvm8Simulator::Copy::Working).blocks == blocks_
-           && rig_.sim.memory(sim::Kvm8Simulator::Copy::Stored).blocks == blocks_;
+           && (!stored || rig_.sim.memory(sim::Kvm8Simulator::Copy::Stored).blocks == blocks_);
 }
 
-bool SoakCycle::groupsAsFile() const
+bool SoakCycle::groupsAsFile(bool stored) const
 {
     return rig_.sim.memory(sim::Kvm8Simulator::Copy::Working).groups == groups_
-           && rig_.sim.memory(sim::Kvm8Simulator::Copy::Stored).groups == groups_;
+           && (!stored || rig_.sim.memory(sim::Kvm8Simulator::Copy::Stored).groups == groups_);
 }
 
-bool SoakCycle::programsAsFile() const
+bool SoakCycle::programsAsFile(bool stored) const
 {
     return rig_.sim.memory(sim::Kvm8Simulator::Copy::Working).programs == programs_
-           && rig_.sim.memory(sim::Kvm8Simulator::Copy::Stored).programs == programs_;
+           && (!stored || rig_.sim.memory(sim::Kvm8Simulator::Copy::Stored).programs == programs_);
 }
 
 void SoakCycle::writeParameters()
@@ -143,7 +143,7 @@ void SoakCycle::writeParameters()
     AxisSettings axes;
     const WriteOutcome outcome = faulty(
         [&] { return WriteParameterSet(*rig_.controller, set, axes, [] { return AxisSource::PcSoft; }); });
-    judgeTransfer(QStringLiteral("parameter write"), outcome == WriteOutcome::Written, parametersAsFile(),
+    judgeTransfer(QStringLiteral("parameter write"), outcome == WriteOutcome::Written, parametersAsFile(true),
                   SetBytes(rig_, set, scratch) == before && fileBytes("pmt") == file);
 }
 
@@ -154,7 +154,7 @@ void SoakCycle::verifyParameters()
         return;
     const auto differences = faulty([&] { return CompareWithController(*rig_.controller, set); });
     judgeVerdict(QStringLiteral("parameter verify"),
-                 differences ? std::optional<bool>(differences->none()) : std::nullopt, parametersAsFile());
+                 differences ? std::optional<bool>(differences->none()) : std::nullopt, parametersAsFile(false));
 }
 
 void SoakCycle::writeGroups()
@@ -166,7 +166,7 @@ void SoakCycle::writeGroups()
     const GroupTable before = data.table;
     const QByteArray file = fileBytes("grp");
     const int result = faulty([&] { return WriteGroupsToController(programs.context, data); });
-    judgeTransfer(QStringLiteral("group write"), result == 0, groupsAsFile(),
+    judgeTransfer(QStringLiteral("group write"), result == 0, groupsAsFile(true),
                   data.table.groups == before.groups && data.table.invalid == before.invalid
                       && fileBytes("grp") == file);
 }
@@ -192,7 +192,7 @@ void SoakCycle::verifyGroups()
     const ProgramVerify verdict = faulty([&] { return VerifyGroupsWithController(programs.context, data); });
     judgeVerdict(QStringLiteral("group verify"),
                  verdict == ProgramVerify::Failed ? std::nullopt : std::optional<bool>(verdict == ProgramVerify::Same),
-                 groupsAsFile());
+                 groupsAsFile(false));
 }
 
 void SoakCycle::writePrograms()
@@ -204,7 +204,7 @@ void SoakCycle::writePrograms()
     const SmTable before = data.table;
     const QByteArray file = fileBytes("smd");
     const int result = faulty([&] { return WriteSmToController(programs.context, data); });
-    judgeTransfer(QStringLiteral("S/M write"), result == 0, programsAsFile(),
+    judgeTransfer(QStringLiteral("S/M write"), result == 0, programsAsFile(true),
                   data.table == before && fileBytes("smd") == file);
 }
 
@@ -228,7 +228,7 @@ void SoakCycle::verifyPrograms()
     const ProgramVerify verdict = faulty([&] { return VerifySmWithController(programs.context, data); });
     judgeVerdict(QStringLiteral("S/M verify"),
                  verdict == ProgramVerify::Failed ? std::nullopt : std::optional<bool>(verdict == ProgramVerify::Same),
-                 programsAsFile());
+                 programsAsFile(false));
 }
 
 }  // namespace kvt7
