@@ -9,10 +9,19 @@ namespace {
 
 void Quiet(const QString&) {}
 
+SoakPlan Plan(int positions, int faultRate, quint32 seed)
+{
+    SoakPlan plan;
+    plan.positions = positions;
+    plan.faultRate = faultRate;
+    plan.seed = seed;
+    return plan;
+}
+
 TEST(Soak, WithoutFaultsEveryTransferSucceedsAndIsTrue)
 {
     QTemporaryDir work;
-    const SoakReport report = RunSoak({20, 0, 1}, 1, work.path(), Quiet);
+    const SoakReport report = RunSoak(Plan(20, 0, 1), 1, work.path(), Quiet);
     EXPECT_EQ(report.error, QString());
     EXPECT_EQ(report.tally.cycles, 1);
     EXPECT_EQ(report.tally.transfers, 11);
@@ -27,7 +36,7 @@ TEST(Soak, FaultsFailTransfersThatSaySoAndLoseNothing)
 {
     QTemporaryDir work;
     QStringList progress;
-    const SoakReport report = RunSoak({20, 8, 5}, 1, work.path(), [&](const QString& line) { progress << line; });
+    const SoakReport report = RunSoak(Plan(20, 8, 5), 1, work.path(), [&](const QString& line) { progress << line; });
     EXPECT_EQ(report.error, QString());
     EXPECT_EQ(report.tally.cycles, 1);
     EXPECT_EQ(report.tally.transfers, 11);
@@ -43,6 +52,22 @@ TEST(Soak, FaultsFailTransfersThatSaySoAndLoseNothing)
     const QStringList summary = SoakSummary(report);
     EXPECT_EQ(summary.at(0), QStringLiteral("cycles:            1"));
     EXPECT_TRUE(summary.contains(QStringLiteral("data lost:         0")));
+}
+
+// A controller that echoes a group write without doing it: the write reports success, the
+// soak must count the loss, and the verification must see the difference.
+TEST(Soak, ASuccessThatIsNotTrueCountsAsDataLost)
+{
+    QTemporaryDir work;
+    SoakPlan plan = Plan(20, 0, 1);
+    plan.faults.append({sim::FaultKind::Reply, "0WG05", "0WG05", -1});
+    const SoakReport report = RunSoak(plan, 1, work.path(), Quiet);
+    EXPECT_EQ(report.tally.dataLost, 1);
+    EXPECT_EQ(report.tally.wrongVerdicts, 0);
+    EXPECT_EQ(report.tally.problems,
+              QStringList{QStringLiteral("cycle 1, group write: reported success, but the controller differs")});
+    EXPECT_FALSE(SoakPassed(report));
+    EXPECT_TRUE(SoakSummary(report).contains(QStringLiteral("data lost:         1")));
 }
 
 TEST(Soak, MemoryGrowthCountsFromTheSecondCycle)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "FaultSet.h"
 #include "Kvm8Memory.h"
 
 #include <QByteArray>
@@ -18,6 +19,7 @@ struct SoakPlan {
     int faultRate = 50;
     quint32 seed = 1;
     bool log = false;  // every exchange, message and step on the error stream
+    QList<sim::Fault> faults;  // given faults on top of the random ones, for ever
 };
 
 // What the soak found, over all its cycles.

@@ -69,6 +69,8 @@ SoakReport RunSoak(const SoakPlan& plan, int cycles, const QString& workFolder,
     if (!rig.open(&report.error))
         return report;
     rig.sim.randomFaults().configure(plan.faultRate, plan.seed);
+    for (const sim::Fault& fault : plan.faults)
+        rig.sim.faults().add(fault);
     if (plan.log) {
         rig.dialogs.setEcho(true);
         QObject::connect(&rig.server, &sim::PtyServer::served, [&rig](const QByteArray& request, const QByteArray& reply) {
