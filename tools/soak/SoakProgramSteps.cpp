@@ -51,13 +51,15 @@ bool SameGroups(const GroupRanges& table, const sim::Kvm8Simulator& sim)
 
 bool SamePrograms(const SmTable& table, const sim::Kvm8Simulator& sim)
 {
-    for (int n = 1; n <= kSmProgramCount; ++n)
+    for (int n = 1; n <= kSmProgramCount; ++n) {
+        const sim::SmProgramData there = sim.program(n);  // a copy: program() returns by value
         for (int s = 1; s <= kSmStepCount; ++s) {
             const SmStep& step = table.program(n).step(s);
-            const sim::SmStep& there = sim.program(n).at(std::size_t(s - 1));
-            if (step.command != there.command || step.data != there.data)
+            const sim::SmStep& other = there.at(std::size_t(s - 1));
+            if (step.command != other.command || step.data != other.data)
                 return false;
         }
+    }
     return true;
 }
 
