@@ -1,4 +1,5 @@
 // One short soak cycle, so that the soak keeps working between its long runs.
+#include "SoakRig.h"
 #include "SoakRun.h"
 
 #include <QTemporaryDir>
@@ -68,6 +69,35 @@ TEST(Soak, ASuccessThatIsNotTrueCountsAsDataLost)
               QStringList{QStringLiteral("cycle 1, group write: reported success, but the controller differs")});
     EXPECT_FALSE(SoakPassed(report));
     EXPECT_TRUE(SoakSummary(report).contains(QStringLiteral("data lost:         1")));
+}
+
+// The device vanishes in the middle of an exchange: the link reports the line as gone and
+// closes the port; once the device is back under its name the next exchange goes through.
+TEST(Soak, APortThatVanishesIsReportedAndFoundAgain)
+{
+    QTemporaryDir work;
+    SoakRig rig(work.path());
+    QString error;
+    ASSERT_TRUE(rig.open(&error)) << error.toStdString();
+    rig.server.setVanishMs(50);
+    rig.sim.faults().add({sim::FaultKind::Vanish, "0RH", {}, 1});
+    rig.link->SwitchOnlineQuietly();
+    rig.dialogs.mark();
+    EXPECT_EQ(rig.link->SendCommandWithRetry(QStringLiteral("0RH"), QString(), 6), 1);
+    EXPECT_EQ(rig.dialogs.sinceMark(),
+              QStringList{QStringLiteral("Communication timeout error!\r\n\r\nCheck the followings;\r\n\r\n"
+                                         " 1.Power ON for controller?\r\n\r\n 2.Communication cables are connected?")});
+    EXPECT_FALSE(rig.link->portOpen());
+    EXPECT_FALSE(rig.mode.isOnline());
+    EXPECT_EQ(rig.server.vanishCount(), 1);
+
+    rig.awaitDevice();
+    rig.link->SwitchOnlineQuietly();
+    rig.dialogs.mark();
+    ASSERT_EQ(rig.link->SendCommandWithRetry(QStringLiteral("0RH"), QString(), 6), 0);
+    EXPECT_EQ(rig.link->LastReply(), QStringLiteral("0RH0\r\n"));
+    EXPECT_TRUE(rig.dialogs.sinceMark().isEmpty());
+    EXPECT_EQ(rig.sim.requests(), (QList<QByteArray>{"0RH", "0RH"}));
 }
 
 TEST(Soak, MemoryGrowthCountsFromTheSecondCycle)
