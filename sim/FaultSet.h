@@ -14,6 +14,7 @@ enum class FaultKind {
     Double,  // the reply goes out twice in one write
     WrongEcho,  // a data character of the reply is changed; echo code and length are kept
     Reply,   // answer with `reply`, whatever it is, instead of executing the request
+    Vanish,  // the request is lost and the device disappears, to come back shortly
 };
 
 struct Fault {

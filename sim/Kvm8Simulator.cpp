@@ -55,11 +55,20 @@ Response Kvm8Simulator::respond(const QByteArray& requestLine)
     Response response;
     if (requestLine.isEmpty())
         return response;
-    if (faults_.take(FaultKind::Silent, requestLine)) {
+    const std::optional<FaultKind> random = random_.draw();
+    const auto struck = [&](FaultKind kind) { return random == kind || faults_.take(kind, requestLine).has_value(); };
+    if (struck(FaultKind::Vanish)) {
+        record(requestLine, {});
+        response.vanish = true;
+        return response;
+    }
+    if (struck(FaultKind::Silent)) {
         record(requestLine, {});
         return response;
     }
-    if (const auto error = faults_.take(FaultKind::Error, requestLine)) {
+    if (random == FaultKind::Error) {
+        response.reply = RandomFaults::kErrorReply + kCrLf;
+    } else if (const auto error = faults_.take(FaultKind::Error, requestLine)) {
         response.reply = error->reply + kCrLf;
     } else if (const auto given = faults_.take(FaultKind::Reply, requestLine)) {
         response.reply = given->reply + kCrLf;
@@ -70,13 +79,13 @@ Response Kvm8Simulator::respond(const QByteArray& requestLine)
     } else {
         response.reply = execute(requestLine);
     }
-    if (faults_.take(FaultKind::Garble, requestLine))
+    if (struck(FaultKind::Garble))
         response.reply = Garbled(response.reply);
     if (faults_.take(FaultKind::WrongEcho, requestLine))
         response.reply = WrongEcho(response.reply);
-    if (faults_.take(FaultKind::Split, requestLine))
+    if (struck(FaultKind::Split))
         response.delivery = Delivery::Split;
-    else if (faults_.take(FaultKind::Double, requestLine))
+    else if (struck(FaultKind::Double))
         response.delivery = Delivery::Double;
     record(requestLine, response.reply);
     return response;

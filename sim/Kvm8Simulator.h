@@ -3,6 +3,7 @@
 #include "FaultSet.h"
 #include "Kvm8Memory.h"
 #include "MotionModel.h"
+#include "RandomFaults.h"
 
 #include <QByteArray>
 #include <QList>
@@ -32,6 +33,7 @@ enum class Delivery { Whole, Split, Double };
 struct Response {
     QByteArray reply;  // with CR LF; empty: no answer
     Delivery delivery = Delivery::Whole;
+    bool vanish = false;  // no answer, and the device goes away for a while
 };
 
 struct LogEntry {
@@ -130,6 +132,9 @@ public:
 
     // Fault injection.
     FaultSet& faults() { return faults_; }
+    // Faults at random, on top of the given ones (off until configured).
+    RandomFaults& randomFaults() { return random_; }
+    const RandomFaults& randomFaults() const { return random_; }
     void setAlwaysBusy(bool on) { alwaysBusy_ = on; }
     bool alwaysBusy() const { return alwaysBusy_; }
     // A return to origin started after this fails `afterMs` into the run with `errorReply`
@@ -182,6 +187,7 @@ private:
     ControllerMemory stored_;
     MotionModel motion_;
     FaultSet faults_;
+    RandomFaults random_;
     std::deque<LogEntry> log_;
     std::function<void(StoreKind)> storeListener_;
     QByteArray alarm_;

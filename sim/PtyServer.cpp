@@ -29,6 +29,8 @@ PtyServer::PtyServer(Kvm8Simulator& simulator, QObject* parent) : QObject(parent
     sendTimer_.setSingleShot(true);
     sendTimer_.setTimerType(Qt::PreciseTimer);
     connect(&sendTimer_, &QTimer::timeout, this, &PtyServer::sendDue);
+    reappearTimer_.setSingleShot(true);
+    connect(&reappearTimer_, &QTimer::timeout, this, &PtyServer::reappear);
 }
 
 PtyServer::~PtyServer()
@@ -129,8 +131,11 @@ void PtyServer::onReadable()
         if (n <= 0)
             break;
         const qint64 arrived = clock_.nsecsElapsed();
-        for (const QByteArray& line : lines_.feed(QByteArray(buffer, int(n))))
+        for (const QByteArray& line : lines_.feed(QByteArray(buffer, int(n)))) {
             serve(line, arrived);
+            if (!isOpen())
+                return;  // the device vanished; what else came is lost with it
+        }
     }
 }
 
@@ -139,6 +144,10 @@ void PtyServer::serve(const QByteArray& line, qint64 arrivedNs)
     catchUp();
     const Response response = sim_.respond(line);
     emit served(line, response.reply);
+    if (response.vanish) {
+        hangUp();
+        return;
+    }
     if (response.reply.isEmpty())
         return;
     const qsizetype requestChars = line.size() + 2;
@@ -198,6 +207,8 @@ void PtyServer::write(const QByteArray& bytes)
 
 void PtyServer::onWritable()
 {
+    if (!isOpen())
+        return;
     while (!out_.isEmpty()) {
         const ssize_t n = ::write(master_, out_.constData(), size_t(out_.size()));
         if (n < 0 && errno == EINTR)
@@ -207,6 +218,43 @@ void PtyServer::onWritable()
         out_.remove(0, n);
     }
     writeNotifier_->setEnabled(!out_.isEmpty());
+}
+
+}  // namespace kvt7::sim
+
+namespace kvt7::sim {
+
+void PtyServer::hangUp()
+{
+    ++vanishCount_;
+    vanishedLink_ = link_;
+    removeLink();
+    sendTimer_.stop();
+    pending_.clear();
+    lastDueNs_ = 0;
+    out_.clear();
+    lines_ = LineAssembler();
+    // Called from the read notifier's own signal: the notifiers go when control is back.
+    for (QSocketNotifier* notifier : {readNotifier_, writeNotifier_}) {
+        notifier->setEnabled(false);
+        notifier->deleteLater();
+    }
+    readNotifier_ = writeNotifier_ = nullptr;
+    ::close(master_);
+    ::close(slave_);
+    master_ = slave_ = -1;
+    emit vanished();
+    reappearTimer_.start(vanishMs_);
+}
+
+void PtyServer::reappear()
+{
+    if (!open())
+        return;
+    if (!vanishedLink_.isEmpty())
+        createLink(vanishedLink_);
+    vanishedLink_.clear();
+    emit reappeared(device_);
 }
 
 }  // namespace kvt7::sim

@@ -25,6 +25,8 @@ public:
     // 9600 baud, 8N1: ten bits a character.
     static constexpr double kCharMs = 10.0 / 9.6;
     static constexpr int kSplitGapMs = 30;
+    // How long a vanished device stays away by default.
+    static constexpr int kVanishMs = 300;
 
     explicit PtyServer(Kvm8Simulator& simulator, QObject* parent = nullptr);
     ~PtyServer() override;
@@ -49,12 +51,20 @@ public:
     // replies of later requests wait behind theirs.
     void addReplyDelay(const QByteArray& prefix, int ms) { replyDelays_.append({prefix, ms}); }
 
+    // A vanishing request (a Vanish fault) closes the pseudo-terminal, as an unplugged
+    // adapter does; `ms` later a new one opens and the link, if any, names it. A client that
+    // opened the device itself rather than the link loses the controller for good.
+    void setVanishMs(int ms) { vanishMs_ = ms; }
+    int vanishCount() const { return vanishCount_; }
+
     // Brings the simulator's clock up to real time. Requests do this themselves; call it
     // before looking at the simulator's state (present positions, busy) from outside.
     void catchUp();
 
 signals:
     void served(const QByteArray& request, const QByteArray& reply);
+    void vanished();
+    void reappeared(const QString& device);
 
 private:
     void onReadable();
@@ -63,6 +73,8 @@ private:
     void schedule(const QByteArray& bytes, qint64 dueNs);
     void sendDue();
     void write(const QByteArray& bytes);
+    void hangUp();
+    void reappear();
     static qint64 LineNs(qsizetype characters);
 
     Kvm8Simulator& sim_;
@@ -85,6 +97,10 @@ private:
     QByteArray out_;
     bool wireDelay_ = false;
     QList<QPair<QByteArray, int>> replyDelays_;
+    int vanishMs_ = kVanishMs;
+    int vanishCount_ = 0;
+    QString vanishedLink_;
+    QTimer reappearTimer_;
 };
 
 }  // namespace kvt7::sim

@@ -3,6 +3,7 @@
 #include "Kvm8Simulator.h"
 
 #include <QCommandLineParser>
+#include <algorithm>
 
 namespace kvt7::sim {
 
@@ -20,6 +21,7 @@ const PrefixOption kPrefixOptions[] = {
     {"split", FaultKind::Split, "Send the reply to PREFIX in two pieces 30 ms apart."},
     {"double", FaultKind::Double, "Send the reply to PREFIX twice in one write."},
     {"wrong-echo", FaultKind::WrongEcho, "Change a data character of the reply to PREFIX (echo code and length kept)."},
+    {"vanish", FaultKind::Vanish, "Close the device on requests beginning with PREFIX; it comes back 300 ms later (use --link)."},
 };
 
 bool IsErrorReply(const QByteArray& reply)
@@ -131,6 +133,20 @@ bool ReadValues(const QCommandLineParser& parser, SimOptions* o, QString* messag
         }
         (name[0] == 'i' ? o->inputs : o->outputs) = bits;
     }
+    for (const char* name : {"fault-rate", "seed"}) {
+        if (!parser.isSet(QLatin1String(name)))
+            continue;
+        bool ok = false;
+        const qlonglong value = parser.value(QLatin1String(name)).toLongLong(&ok);
+        if (!ok || value < 0 || value > 0xFFFFFFFFLL) {
+            *message = QStringLiteral("--%1 wants a whole number of 0 or more").arg(QLatin1String(name));
+            return false;
+        }
+        if (name[0] == 'f')
+            o->faultRate = int(std::min<qlonglong>(value, 1000000000));
+        else
+            o->seed = quint32(value);
+    }
     if (parser.isSet(QStringLiteral("home-alarm"))) {
         o->homingAlarm = parser.value(QStringLiteral("home-alarm")).toLatin1();
         if (!IsErrorReply(o->homingAlarm)) {
@@ -163,6 +179,8 @@ ParseOutcome ParseSimOptions(const QStringList& arguments, SimOptions* options, 
         {QStringLiteral("axes"), QStringLiteral("Axes in use at start, one hex digit (default 3)."), QStringLiteral("MASK")},
         {QStringLiteral("home-alarm"), QStringLiteral("A return to origin fails 200 ms in with REPLY (e.g. 0%%134)."), QStringLiteral("REPLY")},
         {QStringLiteral("log"), QStringLiteral("Write every request and reply to stderr.")},
+        {QStringLiteral("fault-rate"), QStringLiteral("About one request in N is garbled, split, doubled, lost, answered with an error or makes the device vanish for a while (0: none)."), QStringLiteral("N")},
+        {QStringLiteral("seed"), QStringLiteral("Seed of the random faults (default 1)."), QStringLiteral("S")},
         {QStringLiteral("inputs"), QStringLiteral("The input signals at start, six hex digits as 0RI answers them (default 010A05)."), QStringLiteral("HEX")},
         {QStringLiteral("outputs"), QStringLiteral("The output signals at start, six hex digits as 0RO answers them (default 000000)."), QStringLiteral("HEX")},
     });
@@ -196,6 +214,7 @@ void ApplySimOptions(const SimOptions& options, Kvm8Simulator& simulator)
 {
     for (const Fault& f : options.faults)
         simulator.faults().add(f);
+    simulator.randomFaults().configure(options.faultRate, options.seed);
     simulator.setAlwaysBusy(options.alwaysBusy);
     if (options.typeDigit)
         simulator.setTypeDigit(*options.typeDigit);

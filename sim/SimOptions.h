@@ -26,6 +26,9 @@ struct SimOptions {
     std::optional<int> inputs;
     std::optional<int> outputs;
     QList<Fault> faults;
+    // --fault-rate N --seed S: about one request in N goes wrong at random.
+    int faultRate = 0;
+    quint32 seed = 1;
     // --delay PREFIX=MS: requests beginning with PREFIX are answered MS ms late.
     QList<QPair<QByteArray, int>> replyDelays;
 };

@@ -130,6 +130,8 @@ int main(int argc, char** argv)
     std::printf("%s\n", qPrintable(server.devicePath()));
     std::fflush(stdout);
     const int status = app.exec();
+    if (sim.randomFaults().rate() > 0)
+        std::fprintf(stderr, "kvm8-sim: %d faults injected at random\n", sim.randomFaults().injected());
     server.catchUp();  // the axes stand where real time has brought them
     keeper.save();
     server.removeLink();

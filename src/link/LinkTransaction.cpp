@@ -170,10 +170,14 @@ int ControllerLink::recover(Variant variant, Mismatch mismatch)
         timerTimeout_.start(replyTimeoutMs_);
     replyComplete_ = false;
     writeLine(QStringLiteral("0CM0"));
+    const QString unusable = mismatch == Mismatch::Prefix ? text(104) : text(105) + kCrLf + text(106);
     switch (waitForReply()) {
     case Outcome::TimedOut:
         commFailed_ = true;
         mode_.SetOffline();
+        // Callers take a failure as shown: without this the operation would stop unexplained.
+        if (variant != Variant::Quiet)
+            show(unusable);
         return 1;
     case Outcome::PortFailed:
         return failTimeout(variant);
@@ -194,7 +198,7 @@ int ControllerLink::recover(Variant variant, Mismatch mismatch)
     commFailed_ = true;
     mode_.SetOffline();
     if (!quiet)
-        show(mismatch == Mismatch::Prefix ? text(104) : text(105) + kCrLf + text(106));
+        show(unusable);
     return 1;
 }
 

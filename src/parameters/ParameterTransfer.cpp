@@ -117,7 +117,9 @@ int ReadAxisMask(ControllerLink& link, ParameterSet& set, AxisSettings& axes)
 
 int ReadControllerAxisMask(ControllerLink& link, AxisSettings& axes)
 {
-    const auto items = ReadCommonBlock(link, true);
+    // Not the quiet exchange: the position transfers stop on a failure here, and the operator
+    // must be told why; a lost reply is also sent again like any other read.
+    const auto items = ReadCommonBlock(link, false);
     if (!items)
         return 1;
     SetInUseFlags(axes.controller, MaskOfCommonBlock(*items));

@@ -187,14 +187,31 @@ TEST_F(Transactions, LengthMismatchRunsTheRecoveryAndShowsMessages105And106)
     EXPECT_FALSE(mode.isOnline());
 }
 
-TEST_F(Transactions, RecoveryTimeOutGoesOfflineWithoutMessage)
+// The unusable reply is still reported when "0CM0" goes unanswered: the callers stop their
+// transfers on the strength of the failure having been shown.
+TEST_F(Transactions, RecoveryTimeOutGoesOfflineAndStillReportsTheUnusableReply)
 {
     port.queueReply("0XX1\r\n");
     port.queueSilence();
     EXPECT_EQ(send(kRetry), 1);
     EXPECT_EQ(port.requests(), (QStringList{"0CM1", "0CM0"}));
-    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_EQ(dialogs.texts(), QStringList{QString("Communication error occurs!")});
     EXPECT_FALSE(mode.isOnline());
+    EXPECT_TRUE(link.CommFailed());
+
+    link.SwitchOnlineQuietly();
+    port.queueReply("0CM11\r\n");
+    port.queueSilence();
+    EXPECT_EQ(send(kSingle), 1);
+    EXPECT_EQ(dialogs.texts().last(),
+              QString("Communication data length error occurs!") + "\r\n" + QString("Length of data is wrong."));
+
+    const auto shown = dialogs.texts().size();
+    link.SwitchOnlineQuietly();
+    port.queueReply("0XX1\r\n");
+    port.queueSilence();
+    EXPECT_EQ(send(kQuiet), 1);
+    EXPECT_EQ(dialogs.texts().size(), shown);
     EXPECT_TRUE(link.CommFailed());
 }
 

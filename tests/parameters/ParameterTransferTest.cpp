@@ -270,18 +270,23 @@ TEST_F(ParameterTransferTest, AxisMaskReadsSetTheAxesInUse)
         EXPECT_EQ(axes.Controller(axis).InUse, axis == 1 || axis == 3);
     }
 
-    // The controller's own flags only; a failure of that read shows nothing.
+    // The controller's own flags only. A failure of that read is reported like any other,
+    // since the transfers that use it stop on it; a lost reply is sent again.
     controller.setAxisMask(2);
+    controller.faults().add(Fault{FaultKind::Silent, "0RD0", {}, 1});
     ASSERT_EQ(ReadControllerAxisMask(link, axes), 0);
+    EXPECT_EQ(port.requests().mid(port.requests().size() - 2), (QStringList{"0RD0", "0RD0"}));
     EXPECT_TRUE(axes.Pc(1).InUse);
     EXPECT_FALSE(axes.Controller(1).InUse);
     EXPECT_TRUE(axes.Controller(2).InUse);
+    EXPECT_TRUE(dialogs.messages.empty());
     controller.faults().add(Fault{FaultKind::Error, "0RD0", "0%%012", -1});
     EXPECT_EQ(ReadControllerAxisMask(link, axes), 1);
-    EXPECT_TRUE(dialogs.messages.empty());
+    ASSERT_EQ(dialogs.texts().size(), 1);  // the link's alarm message
+    EXPECT_TRUE(dialogs.texts().at(0).startsWith(QStringLiteral("Communication error occurs!\r\n")));
     EXPECT_EQ(ReadAxisMask(link, set, axes), 1);
     EXPECT_EQ(set.editor.number(Param::Axis), 5);
-    EXPECT_EQ(dialogs.texts().size(), 1);  // the link's alarm message
+    EXPECT_EQ(dialogs.texts().size(), 2);
 }
 
 TEST_F(ParameterTransferTest, AxisMaskWriteChangesItem6Only)

@@ -1,0 +1,69 @@
+#include "SoakPositions.h"
+
+#include "SoakRig.h"
+#include "actuators/AxisSettingRules.h"
+#include "link/LinkCommands.h"
+#include "parameters/ControllerAxisSettings.h"
+#include "parameters/ParameterTransfer.h"
+#include "platform/DataFolder.h"
+#include "positions/GridPresentation.h"
+#include "positions/PositionFileCommands.h"
+#include "positions/TableOperations.h"
+
+#include <QDataStream>
+#include <QIODevice>
+
+namespace kvt7 {
+
+SoakPositions::SoakPositions(SoakRig& r)
+    : rig(r),
+      settings(r.settings),
+      catalogue(ProgramDataFolder(), r.catalogue, r.dialogs),
+      ranges(r.dialogs, r.catalogue),
+      results(r.catalogue),
+      context{table, grid, axes, settings, r.catalogue, catalogue, r.dialogs, clipboard, ranges, results, events},
+      commands{context, *r.controller, parameters, lists, ProgramDataFolder(), r.section, groups, {}}
+{
+    // Files and the controller count in pulses.
+    settings.DispMmUnit = false;
+    SetHeadingTexts(context);
+}
+
+bool SoakPositions::takeControllerAxes()
+{
+    ControllerLink& link = *rig.link;
+    link.SwitchOnlineQuietly();
+    if (OpenPortOrReport(link) != 0 || ReadAxisMask(link, parameters, axes) != 0
+        || ReadControllerAxisSettings(link, axes) != 0 || !AdoptControllerAxisSettings(axes))
+        return false;
+    LetDevSettingToDevSettei(axes);
+    return true;
+}
+
+bool SoakPositions::showFile(const QString& path)
+{
+    const auto read = ReadPositionFileWithRetries(commands, path);
+    if (!read)
+        return false;
+    TakeIntoLoadBuffer(*read, table);
+    table.DispFirstNo = table.SelStartNo = table.FileFirstNo;
+    table.DispLastNo = table.SelEndNo = table.FileLastNo;
+    table.DispCount = table.DispLastNo - table.DispFirstNo + 1;
+    RefreshAxisHeadings(context);
+    LoadIntoTable(context, table.DispFirstNo, table.DispLastNo);
+    ShowRange(context, table.DispFirstNo, table.DispLastNo);
+    return true;
+}
+
+QByteArray SoakPositions::snapshot() const
+{
+    QByteArray bytes;
+    QDataStream out(&bytes, QIODevice::WriteOnly);
+    out << table.DispFirstNo << table.DispLastNo << table.DispCount << table.PosiChanged << grid.rowCount();
+    for (int row = 0; row < grid.rowCount(); ++row)
+        for (int column = 0; column < kGridColumns; ++column)
+            out << grid.text(row, column);
+    return bytes;
+}
+
+}  // namespace kvt7
