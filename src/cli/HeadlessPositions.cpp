@@ -42,14 +42,19 @@ void ListingResults::showResult(ResultVariant variant, const std::vector<ResultR
 }
 
 HeadlessPositions::HeadlessPositions(CliContext& cli)
-    : settings(cli.settings()),
-      catalogue(ProgramDataFolder(), cli.catalogue(), cli.dialogs()),
-      ranges(cli.dialogs(), cli.catalogue()),
-      results(cli.catalogue()),
-      context{table, grid, axes, settings, cli.catalogue(), catalogue, cli.dialogs(), clipboard, ranges, results,
-              events},
-      commands{context, cli.controller(), parameters, lists, ProgramDataFolder(), cli.section(),
-               groups, {}}
+    : HeadlessPositions(cli.settings(), cli.catalogue(), cli.dialogs(), cli.controller(), cli.section())
+{
+}
+
+HeadlessPositions::HeadlessPositions(const AppSettings& programSettings, const MessageCatalogue& messages,
+                                     Dialogs& dialogs, ControllerContext& controller,
+                                     SettingsSection& section)
+    : settings(programSettings),
+      catalogue(ProgramDataFolder(), messages, dialogs),
+      ranges(dialogs, messages),
+      results(messages),
+      context{table, grid, axes, settings, messages, catalogue, dialogs, clipboard, ranges, results, events},
+      commands{context, controller, parameters, lists, ProgramDataFolder(), section, groups, {}}
 {
     // Files and the controller count in pulses; so does the command line.
     settings.DispMmUnit = false;

@@ -49,6 +49,8 @@ private:
 // pulses, the program's operations on it.
 struct HeadlessPositions {
     explicit HeadlessPositions(CliContext& cli);
+    HeadlessPositions(const AppSettings& programSettings, const MessageCatalogue& messages, Dialogs& dialogs,
+                      ControllerContext& controller, SettingsSection& section);
 
     AppSettings settings;
     CatalogueFile catalogue;

@@ -16,17 +16,8 @@
 namespace kvt7 {
 
 SoakPositions::SoakPositions(SoakRig& r)
-    : rig(r),
-      settings(r.settings),
-      catalogue(ProgramDataFolder(), r.catalogue, r.dialogs),
-      ranges(r.dialogs, r.catalogue),
-      results(r.catalogue),
-      context{table, grid, axes, settings, r.catalogue, catalogue, r.dialogs, clipboard, ranges, results, events},
-      commands{context, *r.controller, parameters, lists, ProgramDataFolder(), r.section, groups, {}}
+    : HeadlessPositions(r.settings, r.catalogue, r.dialogs, *r.controller, r.section), rig(r)
 {
-    // Files and the controller count in pulses.
-    settings.DispMmUnit = false;
-    SetHeadingTexts(context);
 }
 
 bool SoakPositions::takeControllerAxes()

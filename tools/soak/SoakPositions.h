@@ -11,7 +11,7 @@ class SoakRig;
 
 // The position table with its grid as the main window has it, without a window, on the
 // soak's link: positions in pulses, the controller's axes taken over as at an online start.
-struct SoakPositions {
+struct SoakPositions : HeadlessPositions {
     explicit SoakPositions(SoakRig& rig);
 
     // The controller's axes and actuators become the program's; false when a read failed.
@@ -22,20 +22,6 @@ struct SoakPositions {
     QByteArray snapshot() const;
 
     SoakRig& rig;
-    AppSettings settings;
-    CatalogueFile catalogue;
-    PositionTable table;
-    PositionGrid grid;
-    AxisSettings axes;
-    MemoryClipboard clipboard;
-    FixedRangeChooser ranges;
-    ListingResults results;
-    PositionEvents events;
-    ParameterSet parameters;
-    DefaultLists lists;
-    NoCommandGroups groups;
-    PositionContext context;
-    PositionCommandContext commands;
 };
 
 }  // namespace kvt7
