@@ -101,10 +101,7 @@ void frmGrp::buildButtons(QWidget* area)
         [this] { VerifyGroupsWithController(context_, data_); },
         [this, files] { VerifyGroupsWithFile(files, data_); },
         [this] { printShown(); },
-        [this] {
-            ProgramPrintContext printing{print_, [](bool) {}};
-            PrintGroupFile(printing, ReadGroupFileForListing);
-        },
+        [this] { PrintGroupFile(print_, ReadGroupFileForListing); },
         [this] { close(); },
     };
     addButtons(column, kButtons, actions);
@@ -116,8 +113,7 @@ void frmGrp::printShown()
     ListedGroupRanges listed{};
     for (int g = 1; g <= kListedGroups; ++g)
         listed.at(std::size_t(g - 1)) = {data_.table.group(g).start, data_.table.group(g).end};
-    ProgramPrintContext printing{print_, [](bool) {}};
-    PrintShownGroups(printing, listed);
+    PrintShownGroups(print_, listed);
 }
 
 void frmGrp::showPage(int page)

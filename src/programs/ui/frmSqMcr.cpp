@@ -114,10 +114,7 @@ void frmSqMcr::buildButtons(QWidget* area)
         [this] { VerifySmWithController(context_, data_); },
         [this, files] { VerifySmWithFile(files, data_); },
         [this] { printShown(); },
-        [this] {
-            ProgramPrintContext printing{print_, [](bool) {}};
-            PrintSmFile(printing, ReadSmFileForListing);
-        },
+        [this] { PrintSmFile(print_, ReadSmFileForListing); },
         [this] { close(); },
     };
     addButtons(column, kButtons, actions);
@@ -200,8 +197,7 @@ void frmSqMcr::printShown()
             const SmStep& step = data_.table.program(n).step(s);
             listed.at(std::size_t(n - 1)).at(std::size_t(s - 1)) = {step.command, step.data};
         }
-    ProgramPrintContext printing{print_, [](bool) {}};
-    PrintShownSm(printing, listed, [this] {
+    PrintShownSm(print_, listed, [this] {
         if (SmDataCheck(data_) == 0)
             return true;
         context_.dialogs.message(SmCheckMessage(context_.messages, data_.NGSMNo));
