@@ -12,6 +12,8 @@
 #include "programs/ProgramFileOperations.h"
 #include "programs/SmTransfer.h"
 
+#include <optional>
+
 namespace kvt7 {
 
 namespace {
@@ -53,166 +55,179 @@ int ExitOf(int result)
     return result == 0 ? kExitSuccess : kExitFailure;
 }
 
-int GroupsRead(CliContext& cli, const QStringList& arguments)
+// The check before a write or a verification; its message when the data fails it.
+template <typename Data>
+using Refusal = std::optional<QString> (*)(Data& data, const MessageCatalogue& messages);
+
+// The group data or the S/M programs, as the commands below handle either.
+template <typename Data, typename Table = decltype(Data::table), typename Buffer = decltype(Data::readBuffer)>
+struct ProgramKind {
+    using DataType = Data;
+    int (*readAll)(ProgramContext& context, Buffer& buffer);
+    void (*copyRead)(const Buffer& buffer, Table& table);
+    int (*openAt)(ProgramFiles files, Data& data, const QString& path);
+    int (*saveAt)(ProgramFiles files, Data& data, const QString& path);
+    int (*writeAll)(ProgramContext& context, const Table& table);
+    QString (*differences)(const Table& table, const Buffer& buffer);
+    QString (*verifyMessage)(const MessageCatalogue& messages, const QString& differences);
+    Refusal<Data> writeRefusal;
+    Refusal<Data> verifyRefusal;
+    // One printed line a fault, as the file holds it.
+    QStringList (*faultLines)(const Data& data);
+};
+
+std::optional<QString> GroupWriteRefusal(GroupData& data, const MessageCatalogue& messages)
 {
-    const QString file = OutputFile(arguments);
-    if (file.isEmpty())
-        return kExitUsage;
-    CliPrograms programs(cli);
-    GroupData data;
-    if (!programs.connect() || ReadAllGroups(programs.context, data.readBuffer) != 0)
-        return kExitFailure;
-    CopyReadBufferToTable(data.readBuffer, data.table);
-    return ExitOf(SaveGroupFileAt(programs.files(), data, file));
+    return GroupCheck(data.table) == 0 ? std::nullopt : std::optional(GroupWriteCheckMessage(messages));
 }
 
-int GroupsWrite(CliContext& cli, const QStringList& arguments)
+std::optional<QString> GroupVerifyRefusal(GroupData& data, const MessageCatalogue& messages)
 {
-    if (!OneFile(arguments))
-        return kExitUsage;
-    CliPrograms programs(cli);
-    GroupData data;
-    if (OpenGroupFileAt(programs.files(), data, arguments.at(0)) != 0)
-        return kExitFailure;
-    if (GroupCheck(data.table) != 0) {
-        cli.dialogs().message(GroupWriteCheckMessage(cli.catalogue()));
-        return kExitFailure;
-    }
-    if (!programs.connect())
-        return kExitFailure;
-    return ExitOf(RunInWriteMode(programs.context, [&] { return WriteAllGroups(programs.context, data.table); }));
+    return GroupCheck(data.table) == 0 ? std::nullopt : std::optional(GroupCheckMessage(messages));
 }
 
-int GroupsVerify(CliContext& cli, const QStringList& arguments)
+QStringList GroupFaultLines(const GroupData& data)
 {
-    if (!OneFile(arguments))
-        return kExitUsage;
-    CliPrograms programs(cli);
-    GroupData data;
-    if (OpenGroupFileAt(programs.files(), data, arguments.at(0)) != 0)
-        return kExitFailure;
-    if (GroupCheck(data.table) != 0) {
-        cli.dialogs().message(GroupCheckMessage(cli.catalogue()));
-        return kExitFailure;
-    }
-    if (!programs.connect() || ReadAllGroups(programs.context, data.readBuffer) != 0)
-        return kExitFailure;
-    const QString differences = GroupDifferenceList(data.table, data.readBuffer);
-    cli.print(GroupVerifyMessage(cli.catalogue(), differences));
-    return differences.isEmpty() ? kExitSuccess : kExitFailure;
-}
-
-int GroupsCheck(CliContext& cli, const QStringList& arguments)
-{
-    if (!OneFile(arguments))
-        return kExitUsage;
-    CliPrograms programs(cli);
-    GroupData data;
-    if (OpenGroupFileAt(programs.files(), data, arguments.at(0)) != 0)
-        return kExitFailure;
-    const QList<int> faulty = FaultyGroups(data.table);
-    if (faulty.isEmpty())
-        return kExitSuccess;
-    cli.dialogs().message(GroupWriteCheckMessage(cli.catalogue()));
-    for (int g : faulty) {
+    QStringList lines;
+    for (int g : FaultyGroups(data.table)) {
         const GroupRange& range = data.table.group(g);
-        cli.print(QStringLiteral("group %1: %2-%3").arg(g).arg(range.start).arg(range.end));
+        lines << QStringLiteral("group %1: %2-%3").arg(g).arg(range.start).arg(range.end);
     }
-    return kExitFailure;
+    return lines;
 }
 
-int SmRead(CliContext& cli, const QStringList& arguments)
+std::optional<QString> SmRefusal(SmData& data, const MessageCatalogue& messages)
+{
+    return SmDataCheck(data) == 0 ? std::nullopt : std::optional(SmCheckMessage(messages, data.NGSMNo));
+}
+
+QStringList SmFaultLines(const SmData& data)
+{
+    QStringList lines;
+    for (const SmFault& fault : SmFaults(data.table))
+        lines << QStringLiteral("sm %1 step %2: %3,%4")
+                     .arg(fault.program)
+                     .arg(fault.step)
+                     .arg(fault.value.command)
+                     .arg(fault.value.data);
+    return lines;
+}
+
+template <typename Kind>
+int ReadCommand(const Kind& kind, CliContext& cli, const QStringList& arguments)
 {
     const QString file = OutputFile(arguments);
     if (file.isEmpty())
         return kExitUsage;
     CliPrograms programs(cli);
-    SmData data;
-    if (!programs.connect() || ReadAllSmPrograms(programs.context, data.readBuffer) != 0)
+    typename Kind::DataType data;
+    if (!programs.connect() || kind.readAll(programs.context, data.readBuffer) != 0)
         return kExitFailure;
-    CopySmReadBufferToTable(data.readBuffer, data.table);
-    return ExitOf(SaveSmFileAt(programs.files(), data, file));
+    kind.copyRead(data.readBuffer, data.table);
+    return ExitOf(kind.saveAt(programs.files(), data, file));
 }
 
-// The file as File Open takes it, then the check; its message when refused.
-bool LoadCheckedSm(CliPrograms& programs, SmData& data, const QString& file)
-{
-    if (OpenSmFileAt(programs.files(), data, file) != 0)
-        return false;
-    if (SmDataCheck(data) == 0)
-        return true;
-    programs.cli.dialogs().message(SmCheckMessage(programs.cli.catalogue(), data.NGSMNo));
-    return false;
-}
-
-int SmWrite(CliContext& cli, const QStringList& arguments)
+// The commands on one file: the file as File Open takes it, then `refusal` (when given) with
+// its message, then `body` on it.
+template <typename Kind, typename Body>
+int FileCommand(const Kind& kind, CliContext& cli, const QStringList& arguments,
+                Refusal<typename Kind::DataType> refusal, const Body& body)
 {
     if (!OneFile(arguments))
         return kExitUsage;
     CliPrograms programs(cli);
-    SmData data;
-    if (!LoadCheckedSm(programs, data, arguments.at(0)) || !programs.connect())
+    typename Kind::DataType data;
+    if (kind.openAt(programs.files(), data, arguments.at(0)) != 0)
         return kExitFailure;
-    return ExitOf(RunInWriteMode(programs.context, [&] { return WriteAllSmPrograms(programs.context, data.table); }));
+    if (refusal) {
+        if (const std::optional<QString> refused = refusal(data, cli.catalogue())) {
+            cli.dialogs().message(*refused);
+            return kExitFailure;
+        }
+    }
+    return body(programs, data);
 }
 
-int SmVerify(CliContext& cli, const QStringList& arguments)
+template <typename Kind>
+int WriteCommand(const Kind& kind, CliContext& cli, const QStringList& arguments)
 {
-    if (!OneFile(arguments))
-        return kExitUsage;
-    CliPrograms programs(cli);
-    SmData data;
-    if (!LoadCheckedSm(programs, data, arguments.at(0)) || !programs.connect()
-        || ReadAllSmPrograms(programs.context, data.readBuffer) != 0)
-        return kExitFailure;
-    const QString differences = SmDifferenceList(data.table, data.readBuffer);
-    cli.print(SmVerifyMessage(cli.catalogue(), differences));
-    return differences.isEmpty() ? kExitSuccess : kExitFailure;
+    return FileCommand(kind, cli, arguments, kind.writeRefusal, [&kind](CliPrograms& programs, auto& data) {
+        if (!programs.connect())
+            return kExitFailure;
+        return ExitOf(RunInWriteMode(programs.context, [&] { return kind.writeAll(programs.context, data.table); }));
+    });
 }
 
-int SmCheck(CliContext& cli, const QStringList& arguments)
+template <typename Kind>
+int VerifyCommand(const Kind& kind, CliContext& cli, const QStringList& arguments)
 {
-    if (!OneFile(arguments))
-        return kExitUsage;
-    CliPrograms programs(cli);
-    SmData data;
-    if (OpenSmFileAt(programs.files(), data, arguments.at(0)) != 0)
+    return FileCommand(kind, cli, arguments, kind.verifyRefusal, [&kind, &cli](CliPrograms& programs, auto& data) {
+        if (!programs.connect() || kind.readAll(programs.context, data.readBuffer) != 0)
+            return kExitFailure;
+        const QString differences = kind.differences(data.table, data.readBuffer);
+        cli.print(kind.verifyMessage(cli.catalogue(), differences));
+        return differences.isEmpty() ? kExitSuccess : kExitFailure;
+    });
+}
+
+template <typename Kind>
+int CheckCommand(const Kind& kind, CliContext& cli, const QStringList& arguments)
+{
+    return FileCommand(kind, cli, arguments, nullptr, [&kind, &cli](CliPrograms&, auto& data) {
+        // The faults are listed as the file holds them, before the check clears the ends.
+        const QStringList faults = kind.faultLines(data);
+        const std::optional<QString> refused = kind.writeRefusal(data, cli.catalogue());
+        if (!refused)
+            return kExitSuccess;
+        cli.dialogs().message(*refused);
+        for (const QString& fault : faults)
+            cli.print(fault);
         return kExitFailure;
-    const QList<SmFault> faults = SmFaults(data.table);
-    if (SmDataCheck(data) == 0)
-        return kExitSuccess;
-    cli.dialogs().message(SmCheckMessage(cli.catalogue(), data.NGSMNo));
-    for (const SmFault& fault : faults)
-        cli.print(QStringLiteral("sm %1 step %2: %3,%4")
-                      .arg(fault.program)
-                      .arg(fault.step)
-                      .arg(fault.value.command)
-                      .arg(fault.value.data));
-    return kExitFailure;
+    });
+}
+
+struct KindSummaries {
+    const char* read;
+    const char* write;
+    const char* verify;
+    const char* check;
+};
+
+template <typename Kind>
+void AddKind(CliCommandTable& table, const QString& noun, const Kind& kind, const KindSummaries& summary)
+{
+    const auto command = [kind](int (*run)(const Kind&, CliContext&, const QStringList&)) {
+        return [kind, run](CliContext& cli, const QStringList& arguments) { return run(kind, cli, arguments); };
+    };
+    table.append({{noun, QStringLiteral("read")}, QStringLiteral("-o FILE"), QString::fromLatin1(summary.read), true,
+                  command(ReadCommand<Kind>)});
+    table.append({{noun, QStringLiteral("write")}, QStringLiteral("FILE"), QString::fromLatin1(summary.write), true,
+                  command(WriteCommand<Kind>)});
+    table.append({{noun, QStringLiteral("verify")}, QStringLiteral("FILE"), QString::fromLatin1(summary.verify), true,
+                  command(VerifyCommand<Kind>)});
+    table.append({{noun, QStringLiteral("check")}, QStringLiteral("FILE"), QString::fromLatin1(summary.check), true,
+                  command(CheckCommand<Kind>)});
 }
 
 }  // namespace
 
 void AddProgramCommands(CliCommandTable& table)
 {
-    const QString groups = QStringLiteral("groups");
-    table.append({{groups, QStringLiteral("read")}, QStringLiteral("-o FILE"),
-                  QStringLiteral("read groups 1-99 from the controller into a .grp file"), true, GroupsRead});
-    table.append({{groups, QStringLiteral("write")}, QStringLiteral("FILE"),
-                  QStringLiteral("check a .grp file and write its groups into the controller"), true, GroupsWrite});
-    table.append({{groups, QStringLiteral("verify")}, QStringLiteral("FILE"),
-                  QStringLiteral("compare a .grp file with the controller (exit 1: different)"), true, GroupsVerify});
-    table.append({{groups, QStringLiteral("check")}, QStringLiteral("FILE"),
-                  QStringLiteral("list the invalid groups of a .grp file"), true, GroupsCheck});
-    const QString sm = QStringLiteral("sm");
-    table.append({{sm, QStringLiteral("read")}, QStringLiteral("-o FILE"),
-                  QStringLiteral("read S/M programs 1-20 from the controller into a .smd file"), true, SmRead});
-    table.append({{sm, QStringLiteral("write")}, QStringLiteral("FILE"),
-                  QStringLiteral("check a .smd file and write its programs into the controller"), true, SmWrite});
-    table.append({{sm, QStringLiteral("verify")}, QStringLiteral("FILE"),
-                  QStringLiteral("compare a .smd file with the controller (exit 1: different)"), true, SmVerify});
-    table.append({{sm, QStringLiteral("check")}, QStringLiteral("FILE"),
-                  QStringLiteral("list the invalid steps of a .smd file"), true, SmCheck});
+    const ProgramKind<GroupData> groups{ReadAllGroups,      CopyReadBufferToTable, OpenGroupFileAt,
+                                        SaveGroupFileAt,    WriteAllGroups,        GroupDifferenceList,
+                                        GroupVerifyMessage, GroupWriteRefusal,     GroupVerifyRefusal,
+                                        GroupFaultLines};
+    AddKind(table, QStringLiteral("groups"), groups,
+            {"read groups 1-99 from the controller into a .grp file",
+             "check a .grp file and write its groups into the controller",
+             "compare a .grp file with the controller (exit 1: different)", "list the invalid groups of a .grp file"});
+    const ProgramKind<SmData> sm{ReadAllSmPrograms, CopySmReadBufferToTable, OpenSmFileAt, SaveSmFileAt,
+                                 WriteAllSmPrograms, SmDifferenceList, SmVerifyMessage, SmRefusal, SmRefusal,
+                                 SmFaultLines};
+    AddKind(table, QStringLiteral("sm"), sm,
+            {"read S/M programs 1-20 from the controller into a .smd file",
+             "check a .smd file and write its programs into the controller",
+             "compare a .smd file with the controller (exit 1: different)", "list the invalid steps of a .smd file"});
 }
 
 }  // namespace kvt7

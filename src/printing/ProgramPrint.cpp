@@ -13,26 +13,6 @@ namespace {
 constexpr int kFileTries = 6;
 constexpr int kFileRetryWaitMs = 100;
 
-// The window is busy from here to the end of the command, whichever way it ends.
-class BusyWindow {
-public:
-    explicit BusyWindow(const std::function<void(bool)>& busy) : busy_(busy)
-    {
-        if (busy_)
-            busy_(true);
-    }
-    ~BusyWindow()
-    {
-        if (busy_)
-            busy_(false);
-    }
-    BusyWindow(const BusyWindow&) = delete;
-    BusyWindow& operator=(const BusyWindow&) = delete;
-
-private:
-    const std::function<void(bool)>& busy_;
-};
-
 template <typename Data, typename Reader>
 ListingFileRead ReadWithRetries(const Reader& read, const QString& path, Data& data)
 {
@@ -51,6 +31,30 @@ ListingFileRead ReadWithRetries(const Reader& read, const QString& path, Data& d
 QString Lines(const MessageCatalogue& m, int first, int second)
 {
     return m.Text(first) + QStringLiteral("\r\n") + m.Text(second);
+}
+
+// The listing stamped with the time of printing, in the preview.
+template <typename Listing>
+int ShowStamped(PrintContext& print, Listing listing,
+                PrintJob (*jobOf)(const Listing& listing, const MessageCatalogue& messages))
+{
+    listing.printedAt = print.printedAt();
+    return ShowListing(print, jobOf(listing, print.messages));
+}
+
+// The file the operator picks, read by `readListing`, in the preview. 2 when no file was
+// picked, 1 when it could not be read (shown).
+template <typename Listing, typename ReadListing>
+int ShowFile(PrintContext& print, const FileRequest& request, const ReadListing& readListing,
+             PrintJob (*jobOf)(const Listing& listing, const MessageCatalogue& messages))
+{
+    const std::optional<QString> path = print.dialogs.openFileName(request);
+    if (!path || path->isEmpty())
+        return 2;
+    std::optional<Listing> listing = readListing(*path);
+    if (!listing)
+        return 1;
+    return ShowStamped(print, *std::move(listing), jobOf);
 }
 
 }  // namespace
@@ -101,66 +105,42 @@ PrintJob SmPrintJob(const SmListing& listing, const MessageCatalogue& messages)
             [listing, &messages](PageCanvas& canvas) { LayoutSmListing(canvas, listing, messages); }};
 }
 
-int PrintShownGroups(ProgramPrintContext& context, const ListedGroupRanges& groups)
+int PrintShownGroups(PrintContext& print, const ListedGroupRanges& groups)
 {
-    BusyWindow busy(context.busy);
-    PrintContext& print = context.print;
     if (!GroupRangesValid(groups)) {
         print.dialogs.message(Lines(print.messages, 820, 821), Buttons::Ok, Icon::Warning);
         return 1;
     }
     GroupListing listing;
     listing.groups = groups;
-    listing.printedAt = print.printedAt();
-    return ShowListing(print, GroupPrintJob(listing, print.messages));
+    return ShowStamped(print, listing, GroupPrintJob);
 }
 
-int PrintGroupFile(ProgramPrintContext& context, const GroupFileReader& read)
+int PrintGroupFile(PrintContext& print, const GroupFileReader& read)
 {
-    BusyWindow busy(context.busy);
-    PrintContext& print = context.print;
     const MessageCatalogue& m = print.messages;
     if (print.dialogs.message(m.Text(829), Buttons::OkCancel, Icon::Question) != Answer::Ok)
         return 2;
-    const std::optional<QString> path =
-        print.dialogs.openFileName({m.Text(830), m.Text(831), QStringLiteral("grp"), {}, {}});
-    if (!path || path->isEmpty())
-        return 2;
-    std::optional<GroupListing> listing = ReadGroupListing(print.dialogs, m, read, *path);
-    if (!listing)
-        return 1;
-    listing->printedAt = print.printedAt();
-    return ShowListing(print, GroupPrintJob(*listing, m));
+    return ShowFile(print, {m.Text(830), m.Text(831), QStringLiteral("grp"), {}, {}},
+                    [&](const QString& path) { return ReadGroupListing(print.dialogs, m, read, path); }, GroupPrintJob);
 }
 
-int PrintShownSm(ProgramPrintContext& context, const SmPrograms& programs, const std::function<bool()>& check)
+int PrintShownSm(PrintContext& print, const SmPrograms& programs, const std::function<bool()>& check)
 {
-    BusyWindow busy(context.busy);
-    PrintContext& print = context.print;
     if (check && !check())
         return 1;
     if (print.dialogs.message(print.messages.Text(927), Buttons::OkCancel, Icon::Question) != Answer::Ok)
         return 2;
     SmListing listing;
     listing.programs = programs;
-    listing.printedAt = print.printedAt();
-    return ShowListing(print, SmPrintJob(listing, print.messages));
+    return ShowStamped(print, listing, SmPrintJob);
 }
 
-int PrintSmFile(ProgramPrintContext& context, const SmFileReader& read)
+int PrintSmFile(PrintContext& print, const SmFileReader& read)
 {
-    BusyWindow busy(context.busy);
-    PrintContext& print = context.print;
     const MessageCatalogue& m = print.messages;
-    const std::optional<QString> path =
-        print.dialogs.openFileName({m.Text(932), m.Text(930), m.Text(929), {}, {}});
-    if (!path || path->isEmpty())
-        return 2;
-    std::optional<SmListing> listing = ReadSmListing(print.dialogs, m, read, *path);
-    if (!listing)
-        return 1;
-    listing->printedAt = print.printedAt();
-    return ShowListing(print, SmPrintJob(*listing, m));
+    return ShowFile(print, {m.Text(932), m.Text(930), m.Text(929), {}, {}},
+                    [&](const QString& path) { return ReadSmListing(print.dialogs, m, read, path); }, SmPrintJob);
 }
 
 }  // namespace kvt7

@@ -17,13 +17,8 @@ enum class ListingFileRead {
 using ListedGroupRanges = std::array<ListedGroup, kListedGroups>;
 using SmPrograms = decltype(SmListing::programs);
 
-// What the group and S/M windows hand to their print commands. The readers fill the copy
-// they are given (it starts at 0) and show nothing; `busy` brackets the command (the window's
-// buttons and number controls, the main window's commands, the close box).
-struct ProgramPrintContext {
-    PrintContext& print;
-    std::function<void(bool busy)> busy;
-};
+// The file readers of the group and S/M windows' print commands. They fill the copy they are
+// given (it starts at 0) and show nothing.
 using GroupFileReader = std::function<ListingFileRead(const QString& path, ListedGroupRanges& groups)>;
 using SmFileReader = std::function<ListingFileRead(const QString& path, SmPrograms& programs)>;
 
@@ -41,15 +36,15 @@ PrintJob GroupPrintJob(const GroupListing& listing, const MessageCatalogue& mess
 PrintJob SmPrintJob(const SmListing& listing, const MessageCatalogue& messages);
 
 // cmdGrpDataPrint: invalid groups show 820/821 and print nothing.
-int PrintShownGroups(ProgramPrintContext& context, const ListedGroupRanges& groups);
+int PrintShownGroups(PrintContext& print, const ListedGroupRanges& groups);
 // cmdGrpFilePrint: question 829, open dialog (830, 831, "grp"), six tries (then 484; a file of
 // another kind 19/20 at once), the listing with the file line.
-int PrintGroupFile(ProgramPrintContext& context, const GroupFileReader& read);
+int PrintGroupFile(PrintContext& print, const GroupFileReader& read);
 
 // cmdSMDispPrint: `check` is the window's S/M check, which shows its own message; question
 // 927; programs 1 to 20.
-int PrintShownSm(ProgramPrintContext& context, const SmPrograms& programs, const std::function<bool()>& check);
+int PrintShownSm(PrintContext& print, const SmPrograms& programs, const std::function<bool()>& check);
 // cmdSMFilePrint: open dialog (932, 930, extension 929), six tries then 931.
-int PrintSmFile(ProgramPrintContext& context, const SmFileReader& read);
+int PrintSmFile(PrintContext& print, const SmFileReader& read);
 
 }  // namespace kvt7

@@ -1,68 +1,23 @@
 #include "GroupTransfer.h"
 
-#include "app/OperatingMode.h"
-#include "link/ControllerLink.h"
 #include "platform/Dialogs.h"
 #include "programs/ProgramContext.h"
 #include "programs/ProgramExchange.h"
 #include "programs/ProgramWire.h"
-
-#include <vector>
 
 namespace kvt7 {
 
 namespace {
 
 constexpr int kReadReplyLength = 13;
-constexpr int kReadProgressMaximum = kGroupCount - 1;
-
-std::optional<GroupReadBuffer> ParseReplies(const std::vector<QString>& replies)
-{
-    GroupReadBuffer buffer;
-    for (int g = 1; g <= kGroupCount; ++g) {
-        const auto range = ParseGroupReply(replies.at(std::size_t(g - 1)), g);
-        if (!range)
-            return std::nullopt;
-        buffer.group(g) = *range;
-    }
-    return buffer;
-}
-
 
 }  // namespace
 
 int ReadAllGroups(ProgramContext& context, GroupReadBuffer& buffer)
 {
-    ControllerLink& link = context.link;
-    Dialogs& dialogs = context.dialogs;
-    context.mode.SwitchOnlineQuietly();
-    bool cancelled = false;
-    std::vector<QString> replies;
-    dialogs.progressOpen(context.text(368), kReadProgressMaximum, true);
-    for (int g = 1; g <= kGroupCount; ++g) {
-        if (dialogs.progressCancelRequested()) {
-            cancelled = true;
-            break;
-        }
-        if (ProgramExchange(link, QStringLiteral("0RG"), GroupNumberField(g), kReadReplyLength) != 0) {
-            dialogs.progressClose();
-            link.ReleasePort();
-            return 1;
-        }
-        replies.push_back(link.LastReply());
-        dialogs.progressSetValue(g - 1);
-    }
-    dialogs.progressClose();
-    link.ReleasePort();
-    if (cancelled)
-        return 2;
-    const auto read = ParseReplies(replies);
-    if (!read) {
-        dialogs.message(context.lines({384, 385}));
-        return 1;
-    }
-    buffer = *read;
-    return 0;
+    const RecordRead read{QStringLiteral("0RG"), kGroupCount, GroupNumberField, kReadReplyLength, 0, true, false};
+    return ReadRecordsInto(context, read, buffer, ParseGroupReply,
+                           [](GroupReadBuffer& groups, int g) -> GroupRange& { return groups.group(g); });
 }
 
 int WriteAllGroups(ProgramContext& context, const GroupTable& table)

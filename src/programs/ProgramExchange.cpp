@@ -6,6 +6,9 @@
 #include "platform/Dialogs.h"
 #include "programs/ProgramContext.h"
 
+#include <optional>
+#include <vector>
+
 namespace kvt7 {
 
 int ProgramExchange(ControllerLink& link, const QString& command, const QString& data,
@@ -14,6 +17,49 @@ int ProgramExchange(ControllerLink& link, const QString& command, const QString&
     link.setReplyTimeoutMs(timeoutMs);
     LinkBusyScope busy(link);
     return link.SendCommandWithRetry(command, data, expectedLength);
+}
+
+namespace {
+
+// The replies in order, or the exchange's end: 1 failed, 2 cancelled.
+int ReceiveRecords(ProgramContext& context, const RecordRead& read, std::vector<QString>& replies)
+{
+    Dialogs& dialogs = context.dialogs;
+    std::optional<BusyCursor> hourglass;
+    if (read.hourglass)
+        hourglass.emplace(dialogs);
+    dialogs.progressOpen(context.text(368), read.count - 1 + read.firstProgress, read.cancellable);
+    int result = 0;
+    for (int n = 1; n <= read.count && result == 0; ++n) {
+        if (read.cancellable && dialogs.progressCancelRequested())
+            result = 2;
+        else if (ProgramExchange(context.link, read.command, read.fieldOf(n), read.replyLength) != 0)
+            result = 1;
+        else {
+            replies.push_back(context.link.LastReply());
+            dialogs.progressSetValue(n - 1 + read.firstProgress);
+        }
+    }
+    dialogs.progressClose();
+    context.link.ReleasePort();
+    return result;
+}
+
+}  // namespace
+
+int ReadRecords(ProgramContext& context, const RecordRead& read,
+                const std::function<bool(int n, const QString& reply)>& take)
+{
+    context.mode.SwitchOnlineQuietly();
+    std::vector<QString> replies;
+    if (const int received = ReceiveRecords(context, read, replies); received != 0)
+        return received;
+    for (int n = 1; n <= read.count; ++n)
+        if (!take(n, replies.at(std::size_t(n - 1)))) {
+            context.dialogs.message(context.lines({384, 385}));
+            return 1;
+        }
+    return 0;
 }
 
 int RunInWriteMode(ProgramContext& context, const std::function<int()>& write)

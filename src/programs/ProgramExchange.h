@@ -28,6 +28,44 @@ int RunInWriteMode(ProgramContext& context, const std::function<int()>& write);
 int WriteRecordsAndStore(ProgramContext& context, const QString& command, int count,
                          const std::function<QString(int n)>& dataOf, const QString& storeDigit);
 
+// How numbered records are read: `command` + fieldOf(n) for n = 1..count, each reply
+// `replyLength` long. The progress window (message 368) counts from `firstProgress`, so
+// its maximum is count - 1 + firstProgress; a cancellable one is asked before each record.
+struct RecordRead {
+    QString command;
+    int count;
+    std::function<QString(int n)> fieldOf;
+    int replyLength;
+    int firstProgress;
+    bool cancellable;
+    bool hourglass;  // the busy cursor while the records arrive
+};
+
+// Online quietly, then the records; the progress window is closed and the port released
+// on every way out. When all arrived, take(n, reply) is given each; one it refuses shows
+// 384 CR LF 385. 0 read and taken, 1 failed (shown), 2 cancelled (not shown).
+int ReadRecords(ProgramContext& context, const RecordRead& read,
+                const std::function<bool(int n, const QString& reply)>& take);
+
+// ReadRecords into `buffer`: parse(reply, n) gives record n (nullopt when it does not
+// echo n with hex fields), slot(buffer, n) where it goes. The buffer is replaced only when
+// every record arrived and parsed.
+template <typename Buffer, typename Parse, typename Slot>
+int ReadRecordsInto(ProgramContext& context, const RecordRead& read, Buffer& buffer, const Parse& parse,
+                    const Slot& slot)
+{
+    Buffer arrived;
+    const int result = ReadRecords(context, read, [&](int n, const QString& reply) {
+        const auto record = parse(reply, n);
+        if (record)
+            slot(arrived, n) = *record;
+        return record.has_value();
+    });
+    if (result == 0)
+        buffer = arrived;
+    return result;
+}
+
 // Ends a failed write: port released, 384 CR LF 385 when the echo was wrong, progress closed. 1.
 int FailWrite(ProgramContext& context, bool echoWrong);
 

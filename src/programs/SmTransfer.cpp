@@ -1,33 +1,15 @@
 #include "SmTransfer.h"
 
-#include "app/OperatingMode.h"
-#include "link/ControllerLink.h"
 #include "platform/Dialogs.h"
 #include "programs/ProgramContext.h"
 #include "programs/ProgramExchange.h"
 #include "programs/ProgramWire.h"
-
-#include <vector>
 
 namespace kvt7 {
 
 namespace {
 
 constexpr int kReadReplyLength = 39;
-constexpr int kReadProgressMaximum = kSmProgramCount;
-
-std::optional<SmReadBuffer> ParseReplies(const std::vector<QString>& replies)
-{
-    SmReadBuffer buffer;
-    for (int n = 1; n <= kSmProgramCount; ++n) {
-        const auto program = ParseSmReply(replies.at(std::size_t(n - 1)), n);
-        if (!program)
-            return std::nullopt;
-        buffer.program(n) = *program;
-    }
-    return buffer;
-}
-
 
 bool CheckPassed(ProgramContext& context, SmData& data)
 {
@@ -41,32 +23,9 @@ bool CheckPassed(ProgramContext& context, SmData& data)
 
 int ReadAllSmPrograms(ProgramContext& context, SmReadBuffer& buffer)
 {
-    ControllerLink& link = context.link;
-    Dialogs& dialogs = context.dialogs;
-    context.mode.SwitchOnlineQuietly();
-    std::vector<QString> replies;
-    {
-        BusyCursor hourglass(dialogs);
-        dialogs.progressOpen(context.text(368), kReadProgressMaximum, false);
-        for (int n = 1; n <= kSmProgramCount; ++n) {
-            if (ProgramExchange(link, QStringLiteral("0RS"), SmNumberField(n), kReadReplyLength) != 0) {
-                link.ReleasePort();
-                dialogs.progressClose();
-                return 1;
-            }
-            replies.push_back(link.LastReply());
-            dialogs.progressSetValue(n);
-        }
-        dialogs.progressClose();
-        link.ReleasePort();
-    }
-    const auto read = ParseReplies(replies);
-    if (!read) {
-        dialogs.message(context.lines({384, 385}));
-        return 1;
-    }
-    buffer = *read;
-    return 0;
+    const RecordRead read{QStringLiteral("0RS"), kSmProgramCount, SmNumberField, kReadReplyLength, 1, false, true};
+    return ReadRecordsInto(context, read, buffer, ParseSmReply,
+                           [](SmReadBuffer& programs, int n) -> SmProgram& { return programs.program(n); });
 }
 
 int WriteAllSmPrograms(ProgramContext& context, const SmTable& table)

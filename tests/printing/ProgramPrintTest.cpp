@@ -13,8 +13,6 @@ struct ProgramPrintTest : ::testing::Test {
     ScriptedDialogs dialogs;
     ScriptedPreview preview;
     PrintContext print{dialogs, messages, preview, [] { return PrintMoment(); }};
-    QStringList busy;
-    ProgramPrintContext context{print, [this](bool on) { busy << (on ? "on" : "off"); }};
     int reads = 0;
 
     ProgramPrintTest() { messages.setLanguage(kEnglish); }
@@ -35,21 +33,20 @@ TEST_F(ProgramPrintTest, InvalidShownGroupsPrintNothing)
     messages.setLanguage(kJapanese);
     ListedGroupRanges groups = ValidGroups();
     groups[11] = {5, 3};
-    EXPECT_EQ(PrintShownGroups(context, groups), 1);
+    EXPECT_EQ(PrintShownGroups(print, groups), 1);
     EXPECT_EQ(dialogs.lastText(), "ｸﾞﾙｰﾌﾟﾃﾞｰﾀに不正な値が含まれています。\r\n値を確認後、再度行って下さい。");
     EXPECT_TRUE(preview.jobs.empty());
-    EXPECT_EQ(busy, (QStringList{"on", "off"}));
     groups[11] = {0, 3};
-    EXPECT_EQ(PrintShownGroups(context, groups), 1);
+    EXPECT_EQ(PrintShownGroups(print, groups), 1);
     groups[11] = {3, 1000};
-    EXPECT_EQ(PrintShownGroups(context, groups), 1);
+    EXPECT_EQ(PrintShownGroups(print, groups), 1);
 }
 
 TEST_F(ProgramPrintTest, ShownGroupsAreListedWithoutFileLine)
 {
     ListedGroupRanges groups = ValidGroups();
     groups[9] = {300, 999};
-    ASSERT_EQ(PrintShownGroups(context, groups), 0);
+    ASSERT_EQ(PrintShownGroups(print, groups), 0);
     ASSERT_EQ(preview.jobs.size(), 1u);
     EXPECT_EQ(preview.jobs[0].defaultPdfName, "kvt7grp1.pdf");
     EXPECT_EQ(canvas().row(1, 60)[1].text, "300");
@@ -68,7 +65,7 @@ TEST_F(ProgramPrintTest, GroupFileIsAskedForReadAndListed)
         groups[0] = {7, 9};
         return ListingFileRead::Ok;
     };
-    ASSERT_EQ(PrintGroupFile(context, read), 0);
+    ASSERT_EQ(PrintGroupFile(print, read), 0);
     EXPECT_EQ(dialogs.messages[0].text, "Printing Group Data saved into the file.");
     EXPECT_EQ(dialogs.messages[0].buttons, Buttons::OkCancel);
     EXPECT_EQ(dialogs.openRequests[0].title, "Open GRP Data file to be printed");
@@ -82,11 +79,11 @@ TEST_F(ProgramPrintTest, GroupFileIsAskedForReadAndListed)
 TEST_F(ProgramPrintTest, GroupFileFaults)
 {
     dialogs.answer(Answer::Cancel);
-    EXPECT_EQ(PrintGroupFile(context, {}), 2);
+    EXPECT_EQ(PrintGroupFile(print, {}), 2);
 
     dialogs.answer(Answer::Ok);
     dialogs.answerOpen(QStringLiteral("/data/other.grp"));
-    EXPECT_EQ(PrintGroupFile(context, [this](const QString&, ListedGroupRanges&) {
+    EXPECT_EQ(PrintGroupFile(print, [this](const QString&, ListedGroupRanges&) {
                   ++reads;
                   return ListingFileRead::OtherKind;
               }),
@@ -97,7 +94,7 @@ TEST_F(ProgramPrintTest, GroupFileFaults)
     reads = 0;
     dialogs.answer(Answer::Ok);
     dialogs.answerOpen(QStringLiteral("/data/broken.grp"));
-    EXPECT_EQ(PrintGroupFile(context, [this](const QString&, ListedGroupRanges&) {
+    EXPECT_EQ(PrintGroupFile(print, [this](const QString&, ListedGroupRanges&) {
                   ++reads;
                   return ListingFileRead::Fault;
               }),
@@ -105,22 +102,21 @@ TEST_F(ProgramPrintTest, GroupFileFaults)
     EXPECT_EQ(reads, 6);
     EXPECT_EQ(dialogs.lastText(), "An error occured in Reading file.");
     EXPECT_TRUE(preview.jobs.empty());
-    EXPECT_EQ(busy.size(), 6);
 }
 
 TEST_F(ProgramPrintTest, ShownSmProgramsAfterTheCheckAndQuestion)
 {
     SmPrograms programs{};
     programs[19][0] = {5, 3};
-    EXPECT_EQ(PrintShownSm(context, programs, [] { return false; }), 1);
+    EXPECT_EQ(PrintShownSm(print, programs, [] { return false; }), 1);
     EXPECT_TRUE(dialogs.messages.empty()) << "the check shows its own message";
 
     dialogs.answer(Answer::Cancel);
-    EXPECT_EQ(PrintShownSm(context, programs, [] { return true; }), 2);
+    EXPECT_EQ(PrintShownSm(print, programs, [] { return true; }), 2);
     EXPECT_EQ(dialogs.lastText(), "Printing SM Data indicated in display.");
 
     dialogs.answer(Answer::Ok);
-    ASSERT_EQ(PrintShownSm(context, programs, [] { return true; }), 0);
+    ASSERT_EQ(PrintShownSm(print, programs, [] { return true; }), 0);
     EXPECT_EQ(preview.jobs[0].defaultPdfName, "kvt7sm01.pdf");
     EXPECT_EQ(canvas().pages(), 3);
     EXPECT_EQ(canvas().row(3, 28)[3].text, "5. TIMER") << canvas().textList(3).join('|').toStdString();
@@ -130,7 +126,7 @@ TEST_F(ProgramPrintTest, ShownSmProgramsAfterTheCheckAndQuestion)
 TEST_F(ProgramPrintTest, SmFileFaultsShowTheirMessage)
 {
     dialogs.answerOpen(QStringLiteral("/data/a.smd"));
-    EXPECT_EQ(PrintSmFile(context, [this](const QString&, SmPrograms&) {
+    EXPECT_EQ(PrintSmFile(print, [this](const QString&, SmPrograms&) {
                   ++reads;
                   return ListingFileRead::OtherKind;
               }),
@@ -141,7 +137,7 @@ TEST_F(ProgramPrintTest, SmFileFaultsShowTheirMessage)
     EXPECT_EQ(dialogs.openRequests[0].defaultExtension, "smd");
 
     dialogs.answerOpen(QStringLiteral("/data/b.smd"));
-    ASSERT_EQ(PrintSmFile(context, [](const QString&, SmPrograms& p) {
+    ASSERT_EQ(PrintSmFile(print, [](const QString&, SmPrograms& p) {
                   p[0][0] = {1, 2};
                   return ListingFileRead::Ok;
               }),

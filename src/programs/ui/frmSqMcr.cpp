@@ -7,17 +7,12 @@
 #include "app/ui/ControlArray.h"
 #include "app/MessageCatalogue.h"
 #include "platform/Dialogs.h"
-#include "link/CommandGroups.h"
 #include "programs/ProgramFileOperations.h"
 #include "programs/SmTransfer.h"
 
-#include <QApplication>
-#include <QCloseEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
-#include <QPushButton>
 #include <QSpinBox>
 #include <QVBoxLayout>
 
@@ -25,51 +20,23 @@ namespace kvt7 {
 
 namespace {
 
-struct ButtonSpec {
-    const char* name;
-    int caption;
-};
-
 // cmdSqMcrWinClose has no caption of its own: it takes the group window's "Close".
-const ButtonSpec kButtons[] = {
+const ProgramButton kButtons[] = {
     {"cmdReadSMfromCt", 906}, {"cmdSmFileOpen", 909},  {"cmdWriteSMtoCt", 907},
     {"cmdSmFileSave", 910},   {"cmdSmCTShogo", 908},   {"cmdSmFileShogo", 911},
     {"cmdSMDispPrint", 912},  {"cmdSMFilePrint", 913}, {"cmdSqMcrWinClose", 813},
 };
 constexpr int kListedCommands = 7;
 
-QLabel* Caption(const MessageCatalogue& messages, int id, QWidget* parent)
-{
-    auto* label = new QLabel(messages.Text(id), parent);
-    label->setProperty("Tag", QString::number(id));
-    return label;
-}
-
 }  // namespace
 
 frmSqMcr::frmSqMcr(ProgramContext context, SmData& data, PrintContext& print, QWidget* owner)
-    : QWidget(owner, Qt::Window), context_(context), data_(data), print_(print)
+    : ProgramWindow(context, print, owner, QStringLiteral("frmSqMcr"), 901), data_(data)
 {
-    setObjectName(QStringLiteral("frmSqMcr"));
-    setWindowTitle(context_.text(901));
-    setProperty("Tag", QStringLiteral("901"));
-    auto* layout = new QHBoxLayout(this);
-    auto* rows = new QWidget(this);
-    rowsArea_ = rows;
-    auto* side = new QWidget(this);
-    layout->addWidget(rows);
-    layout->addWidget(side, 0, Qt::AlignTop);
-    buildRows(rows);
-    buildButtons(side);
+    buildRows(rowsArea());
+    buildButtons(sideArea());
+    setChooser(upDown_);
     showProgram(1);
-}
-
-frmSqMcr::~frmSqMcr()
-{
-    // The boxes lose the focus while they are destroyed; the table is not theirs to store
-    // into by then (closing stored it).
-    for (QObject* child : findChildren<QObject*>())
-        child->disconnect(this);
 }
 
 void frmSqMcr::buildRows(QWidget* area)
@@ -77,7 +44,7 @@ void frmSqMcr::buildRows(QWidget* area)
     auto* grid = new QGridLayout(area);
     grid->setVerticalSpacing(2);
     auto* top = new QHBoxLayout;
-    top->addWidget(Caption(context_.messages, 902, area));
+    top->addWidget(caption(902, area));
     smNoLabel_ = new QLabel(area);
     smNoLabel_->setObjectName(QStringLiteral("lblSqMacroNo"));
     smNoLabel_->setMinimumWidth(30);
@@ -91,9 +58,9 @@ void frmSqMcr::buildRows(QWidget* area)
     top->addWidget(upDown_);
     top->addStretch();
     grid->addLayout(top, 0, 0, 1, 3);
-    grid->addWidget(Caption(context_.messages, 914, area), 1, 0);
-    grid->addWidget(Caption(context_.messages, 904, area), 1, 1);
-    grid->addWidget(Caption(context_.messages, 905, area), 1, 2);
+    grid->addWidget(caption(914, area), 1, 0);
+    grid->addWidget(caption(904, area), 1, 1);
+    grid->addWidget(caption(905, area), 1, 2);
     for (int row = 0; row < kRows; ++row) {
         auto* step = new QLabel(QString::number(row + 1), area);
         SetControlIndex(step, QStringLiteral("lblSqMcrStep"), row);
@@ -147,33 +114,10 @@ void frmSqMcr::buildButtons(QWidget* area)
         [this] { VerifySmWithController(context_, data_); },
         [this, files] { VerifySmWithFile(files, data_); },
         [this] { printShown(); },
-        [this] {
-            ProgramPrintContext printing{print_, [](bool) {}};
-            PrintSmFile(printing, ReadSmFileForListing);
-        },
+        [this] { PrintSmFile(print_, ReadSmFileForListing); },
         [this] { close(); },
     };
-    for (std::size_t i = 0; i < std::size(kButtons); ++i) {
-        auto* button = new QPushButton(context_.text(kButtons[i].caption), area);
-        button->setObjectName(QLatin1String(kButtons[i].name));
-        button->setProperty("Tag", QString::number(kButtons[i].caption));
-        column->addWidget(button);
-        buttons_ << button;
-        const std::function<void()> action = actions[i];
-        if (!action) {
-            button->setEnabled(false);  // the listings come later
-            continue;
-        }
-        const bool closes = i + 1 == std::size(kButtons);
-        connect(button, &QPushButton::clicked, this, [this, action, closes] {
-            storeFocused();
-            if (closes)
-                action();
-            else
-                run(action);
-        });
-    }
-    column->addStretch();
+    addButtons(column, kButtons, actions);
 }
 
 void frmSqMcr::showProgram(int smNo)
@@ -244,69 +188,6 @@ void frmSqMcr::storeFocused()
     }
 }
 
-void frmSqMcr::setControlsEnabled(bool enabled)
-{
-    for (QPushButton* button : buttons_) {
-        const QString name = button->objectName();
-        button->setEnabled(enabled);
-    }
-    upDown_->setEnabled(enabled);
-    // The table is not edited under a transfer that is sending or replacing it.
-    rowsArea_->setEnabled(enabled);
-}
-
-void frmSqMcr::run(const std::function<void()>& operation)
-{
-    // Another operation holds the program-wide lock (a position transfer, say): nothing of
-    // this window may run inside it.
-    if (context_.groups.locked()) {
-        QApplication::beep();
-        return;
-    }
-    busy_ = true;
-    setControlsEnabled(false);
-    {
-        ProgramCommandsLocked locked(context_.groups);
-        operation();
-    }
-    busy_ = false;
-    setControlsEnabled(true);
-    reload();
-}
-
-void frmSqMcr::closeByProgram()
-{
-    programClose_ = true;
-    close();
-    programClose_ = false;
-}
-
-void frmSqMcr::closeEvent(QCloseEvent* event)
-{
-    if (busy_ && !programClose_) {
-        event->ignore();
-        return;
-    }
-    storeFocused();
-    QWidget::closeEvent(event);
-}
-
-void frmSqMcr::keyPressEvent(QKeyEvent* event)
-{
-    if (event->key() == Qt::Key_Escape) {
-        if (!busy_)
-            close();
-        return;
-    }
-    QWidget::keyPressEvent(event);
-}
-
-void frmSqMcr::showEvent(QShowEvent* event)
-{
-    reload();
-    QWidget::showEvent(event);
-}
-
 // cmdSMDispPrint: the programs of the table, after the window's check (which shows its message).
 void frmSqMcr::printShown()
 {
@@ -316,8 +197,7 @@ void frmSqMcr::printShown()
             const SmStep& step = data_.table.program(n).step(s);
             listed.at(std::size_t(n - 1)).at(std::size_t(s - 1)) = {step.command, step.data};
         }
-    ProgramPrintContext printing{print_, [](bool) {}};
-    PrintShownSm(printing, listed, [this] {
+    PrintShownSm(print_, listed, [this] {
         if (SmDataCheck(data_) == 0)
             return true;
         context_.dialogs.message(SmCheckMessage(context_.messages, data_.NGSMNo));
