@@ -35,6 +35,18 @@ void FinishTakeOver(AxisSetting& axis)
     axis.Chosen = true;
 }
 
+// The values a take-over copies as they were read, whichever side they were read from.
+void TakeReadValues(AxisSetting& axis, const QString& size, const QString& speed, int strokeMm, int lead,
+                    int pulses, qint32 maxPulse)
+{
+    axis.SizeCode = size;
+    axis.SpeedCode = speed;
+    axis.StrokeMm = strokeMm;
+    axis.LeadMm = lead;
+    axis.PulsesPerRev = pulses;
+    axis.MaxPulse = maxPulse;
+}
+
 void ClearUnused(AxisSetting& axis)
 {
     axis.MaxPulse = 0;
@@ -127,12 +139,7 @@ bool TakeAxisSettingsFromParameters(std::array<AxisSetting, kAxisCount>& pc, int
             continue;
         }
         const AxisParameterValues& v = values.at(i);
-        axis.SizeCode = v.SizeCode;
-        axis.SpeedCode = v.SpeedCode;
-        axis.StrokeMm = v.StrokeMm;
-        axis.LeadMm = v.Lead;
-        axis.PulsesPerRev = v.Pulse;
-        axis.MaxPulse = v.Stroke;
+        TakeReadValues(axis, v.SizeCode, v.SpeedCode, v.StrokeMm, v.Lead, v.Pulse, v.Stroke);
         axis.Vertical = v.Type != 0 && v.Type != 4;
         axis.WithPg = v.Function == 1 || v.Function == 2;
         FinishTakeOver(axis);
@@ -155,12 +162,7 @@ bool AdoptControllerAxisSettings(AxisSettings& settings)
             continue;
         }
         const AxisSetting& c = settings.Controller(axis);
-        pc.SizeCode = c.SizeCode;
-        pc.SpeedCode = c.SpeedCode;
-        pc.StrokeMm = c.StrokeMm;
-        pc.LeadMm = c.LeadMm;
-        pc.PulsesPerRev = c.PulsesPerRev;
-        pc.MaxPulse = c.MaxPulse;
+        TakeReadValues(pc, c.SizeCode, c.SpeedCode, c.StrokeMm, c.LeadMm, c.PulsesPerRev, c.MaxPulse);
         pc.IsKv = c.TypeParameter == 0 || c.TypeParameter == 1;
         pc.Family = pc.IsKv ? kKv : kOtherFamily;
         if (pc.IsKv)

@@ -120,23 +120,37 @@ bool FileFitsController(CliContext& cli, HeadlessPositions& headless, const Posi
     return false;
 }
 
-int Read(CliContext& cli, const QStringList& arguments)
+// The start every exchange with the controller shares: the arguments, the controller's axes
+// and, for positions going out or compared, the file shown as File > Open shows it, which must
+// fit the controller. The range of the command line answers the range dialog.
+template <typename Exchange>
+int WithController(CliContext& cli, const QStringList& arguments, bool intoFile, Exchange exchange)
 {
-    const auto parsed = ParseArguments(arguments, true);
+    const auto parsed = ParseArguments(arguments, intoFile);
     if (!parsed)
         return kExitUsage;
     HeadlessPositions headless(cli);
     if (!TakeControllerAxes(cli, headless))
         return kExitFailure;
-    headless.ranges.range = parsed->range;
-    if (ReadPositionsFromController(headless.commands) != 0)
-        return headless.ranges.refused ? kExitUsage : kExitFailure;
-    const PositionTable& table = headless.table;
-    if (WritePositionFile(headless.commands, parsed->file, table.SelStartNo, table.SelEndNo) != 0) {
-        cli.dialogs().message(cli.catalogue().Text(422));
+    PositionFileContent content;
+    if (!intoFile && (!ShowFile(headless, parsed->file, content) || !FileFitsController(cli, headless, content)))
         return kExitFailure;
-    }
-    return kExitSuccess;
+    headless.ranges.range = parsed->range;
+    return exchange(headless, parsed->file);
+}
+
+int Read(CliContext& cli, const QStringList& arguments)
+{
+    return WithController(cli, arguments, true, [&cli](HeadlessPositions& headless, const QString& file) {
+        if (ReadPositionsFromController(headless.commands) != 0)
+            return headless.ranges.refused ? kExitUsage : kExitFailure;
+        const PositionTable& table = headless.table;
+        if (WritePositionFile(headless.commands, file, table.SelStartNo, table.SelEndNo) != 0) {
+            cli.dialogs().message(cli.catalogue().Text(422));
+            return kExitFailure;
+        }
+        return kExitSuccess;
+    });
 }
 
 // The rows of the result window. Faults the table check found before a write or a verify
@@ -149,46 +163,26 @@ void PrintResults(CliContext& cli, const HeadlessPositions& headless)
         cli.print(line);
 }
 
-// The controller's axes, then the file shown as File > Open shows it; the file must fit the
-// controller and the range of the command line answers the range dialog.
-bool ShowFileForController(CliContext& cli, HeadlessPositions& headless, const PositionArguments& parsed)
-{
-    PositionFileContent content;
-    if (!TakeControllerAxes(cli, headless) || !ShowFile(headless, parsed.file, content)
-        || !FileFitsController(cli, headless, content))
-        return false;
-    headless.ranges.range = parsed.range;
-    return true;
-}
-
 int Write(CliContext& cli, const QStringList& arguments)
 {
-    const auto parsed = ParseArguments(arguments, false);
-    if (!parsed)
-        return kExitUsage;
-    HeadlessPositions headless(cli);
-    if (!ShowFileForController(cli, headless, *parsed))
-        return kExitFailure;
-    const int written = WritePositionsToController(headless.commands);
-    PrintResults(cli, headless);  // what the table check refused
-    if (headless.ranges.refused)
-        return kExitUsage;
-    return written == 0 ? kExitSuccess : kExitFailure;
+    return WithController(cli, arguments, false, [&cli](HeadlessPositions& headless, const QString&) {
+        const int written = WritePositionsToController(headless.commands);
+        PrintResults(cli, headless);  // what the table check refused
+        if (headless.ranges.refused)
+            return kExitUsage;
+        return written == 0 ? kExitSuccess : kExitFailure;
+    });
 }
 
 int Verify(CliContext& cli, const QStringList& arguments)
 {
-    const auto parsed = ParseArguments(arguments, false);
-    if (!parsed)
-        return kExitUsage;
-    HeadlessPositions headless(cli);
-    if (!ShowFileForController(cli, headless, *parsed))
-        return kExitFailure;
-    const int verified = PosiDataCtShogo(headless.commands);
-    PrintResults(cli, headless);
-    if (headless.ranges.refused)
-        return kExitUsage;
-    return verified == 0 && headless.results.shown == 0 ? kExitSuccess : kExitFailure;
+    return WithController(cli, arguments, false, [&cli](HeadlessPositions& headless, const QString&) {
+        const int verified = PosiDataCtShogo(headless.commands);
+        PrintResults(cli, headless);
+        if (headless.ranges.refused)
+            return kExitUsage;
+        return verified == 0 && headless.results.shown == 0 ? kExitSuccess : kExitFailure;
+    });
 }
 
 int Check(CliContext& cli, const QStringList& arguments)

@@ -6,6 +6,8 @@
 #include "positions/PositionContext.h"
 #include "positions/TableOperations.h"
 
+#include <optional>
+
 namespace kvt7 {
 
 namespace {
@@ -104,51 +106,63 @@ bool AppendDefaultRow(PositionContext& context)
     return true;
 }
 
-int InsertLine(PositionContext& context)
+namespace {
+
+// An edit of the selected rows with the grid's drawing held; the rows are numbered afresh and
+// the grid gets the focus back. Without a selected position row the two texts refuse it.
+template <typename Edit>
+std::optional<GridSelection> EditSelectedRows(PositionContext& context, int refusal, int reason, Edit edit)
 {
     if (!IsPositionRowSelected(context)) {
-        Refuse(context, 388, 389);
-        return 1;
+        Refuse(context, refusal, reason);
+        return std::nullopt;
     }
     PositionGrid& grid = context.grid;
     const GridSelection selection = grid.selection();
     const bool redraw = grid.redrawEnabled();
     grid.setRedraw(false);
-    for (int i = selection.top(); i <= selection.bottom(); ++i)
-        InsertDefaultRow(context, selection.top());
-    const int maxRows = MaxPositionRows(context);
-    if (grid.positionRowCount() > maxRows)
-        grid.removeRows(kHeadingRows + maxRows, grid.positionRowCount() - maxRows);
+    edit(selection);
     RenumberRows(context);
     grid.setRedraw(redraw);
     emit context.events.gridFocusRequested();
-    grid.setCurrentCell(selection.top(), 1);
+    return selection;
+}
+
+}  // namespace
+
+int InsertLine(PositionContext& context)
+{
+    PositionGrid& grid = context.grid;
+    const auto selection = EditSelectedRows(context, 388, 389, [&](const GridSelection& rows) {
+        for (int i = rows.top(); i <= rows.bottom(); ++i)
+            InsertDefaultRow(context, rows.top());
+        const int maxRows = MaxPositionRows(context);
+        if (grid.positionRowCount() > maxRows)
+            grid.removeRows(kHeadingRows + maxRows, grid.positionRowCount() - maxRows);
+    });
+    if (!selection)
+        return 1;
+    grid.setCurrentCell(selection->top(), 1);
     context.table.MarkChanged();
     return 0;
 }
 
 int DeleteLine(PositionContext& context)
 {
-    if (!IsPositionRowSelected(context)) {
-        Refuse(context, 386, 387);
-        return 1;
-    }
     PositionGrid& grid = context.grid;
-    const GridSelection selection = grid.selection();
-    const bool redraw = grid.redrawEnabled();
-    grid.setRedraw(false);
-    for (int i = selection.top(); i <= selection.bottom(); ++i)
-        RemoveRow(context, selection.top());
-    RenumberRows(context);
-    grid.setRedraw(redraw);
-    emit context.events.gridFocusRequested();
+    const auto selection = EditSelectedRows(context, 386, 387, [&](const GridSelection& rows) {
+        for (int i = rows.top(); i <= rows.bottom(); ++i)
+            RemoveRow(context, rows.top());
+    });
+    if (!selection)
+        return 1;
     if (!grid.hasPositionRows()) {
         grid.setSelection({});
         emit context.events.editCommandsDisabled();
         context.table.ClearChanged();
         return 0;
     }
-    grid.setCurrentCell(std::clamp(selection.top() - 1, kHeadingRows, grid.rowCount() - 1), 1);
+    grid.setCurrentCell(std::clamp(selection->top() - 1, kHeadingRows, grid.rowCount() - 1), 1);
     context.table.MarkChanged();
     return 0;
 }

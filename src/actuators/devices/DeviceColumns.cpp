@@ -12,6 +12,13 @@ DeviceColumns::DeviceColumns(const CatalogueFile& catalogue, QObject* parent)
 {
 }
 
+template <typename Value>
+void DeviceColumns::change(int axis, Value DeviceColumn::*field, Value value)
+{
+    at(axis).*field = value;
+    emit columnChanged(axis);
+}
+
 void DeviceColumns::open(const std::array<AxisSetting, kAxisCount>& pc)
 {
     for (int axis = 1; axis <= kAxisCount; ++axis) {
@@ -52,8 +59,7 @@ const CatalogueEntry* DeviceColumns::entryOf(int axis) const
 
 void DeviceColumns::setAxisTicked(int axis, bool ticked)
 {
-    at(axis).axisTicked = ticked;
-    emit columnChanged(axis);
+    change(axis, &DeviceColumn::axisTicked, ticked);
 }
 
 void DeviceColumns::chooseFamily(int axis, bool kv)
@@ -84,26 +90,22 @@ void DeviceColumns::chooseSpeed(int axis, const QString& speed)
 
 void DeviceColumns::chooseStroke(int axis, int stroke)
 {
-    at(axis).stroke = stroke;
-    emit columnChanged(axis);
+    change(axis, &DeviceColumn::stroke, stroke);
 }
 
 void DeviceColumns::setOldType(int axis, bool ticked)
 {
-    at(axis).oldType = ticked;
-    emit columnChanged(axis);
+    change(axis, &DeviceColumn::oldType, ticked);
 }
 
 void DeviceColumns::setVertical(int axis, bool ticked)
 {
-    at(axis).vertical = ticked;
-    emit columnChanged(axis);
+    change(axis, &DeviceColumn::vertical, ticked);
 }
 
 void DeviceColumns::setWithPg(int axis, bool ticked)
 {
-    at(axis).withPg = ticked;
-    emit columnChanged(axis);
+    change(axis, &DeviceColumn::withPg, ticked);
 }
 
 void DeviceColumns::refill(int axis)

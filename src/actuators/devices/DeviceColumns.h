@@ -73,6 +73,9 @@ signals:
 
 private:
     DeviceColumn& at(int axis) { return columns_.at(std::size_t(axis - 1)); }
+    // One value of the axis's column as the operator set it, the window told.
+    template <typename Value>
+    void change(int axis, Value DeviceColumn::*field, Value value);
     // The lists of the axis from its catalogue, each value kept when listed, else the first.
     void refill(int axis);
     void refillSpeeds(int axis);

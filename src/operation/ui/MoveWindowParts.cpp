@@ -3,8 +3,17 @@
 #include "operation/MoveInputs.h"
 #include "platform/Dialogs.h"
 
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QRegularExpressionValidator>
+#include <QSignalBlocker>
+#include <QSlider>
+#include <QSpinBox>
 
 namespace kvt7 {
 
@@ -56,6 +65,71 @@ private:
 void GuardWaitBox(QLineEdit* box, Dialogs& dialogs)
 {
     box->setValidator(new WaitBoxValidator(dialogs, box));
+}
+
+QGridLayout* MakeTabPage(const char* name, int id)
+{
+    return new QGridLayout(Tagged(new QWidget, name, id));
+}
+
+NumberPicker MakePicker(const char* sliderName, const char* updownName, int low, int high, int value,
+                        QWidget* parent)
+{
+    const NumberPicker picker{Tagged(new QSlider(Qt::Horizontal, parent), sliderName, 0),
+                              Tagged(new QSpinBox(parent), updownName, 0)};
+    picker.slider->setRange(low, high);
+    picker.slider->setValue(value);
+    picker.updown->setRange(low, high);
+    picker.updown->setValue(value);
+    return picker;
+}
+
+void ShowNumber(const NumberPicker& picker, int value)
+{
+    const QSignalBlocker a(picker.slider);
+    const QSignalBlocker b(picker.updown);
+    picker.slider->setValue(value);
+    picker.updown->setValue(value);
+}
+
+void MakeChoice(QRadioButton* (&options)[2], const char* name, int firstId, int secondId,
+                QWidget* parent)
+{
+    auto* group = new QButtonGroup(parent);
+    options[0] = Tagged(new QRadioButton(parent), name, firstId);
+    options[1] = Tagged(new QRadioButton(parent), name, secondId);
+    for (int i = 0; i < 2; ++i) {
+        options[i]->setProperty("Index", i);
+        group->addButton(options[i], i);
+    }
+    options[0]->setChecked(true);
+}
+
+RunOptionBoxes MakeRunOptions(const std::array<const char*, 4>& names, QWidget* parent)
+{
+    RunOptionBoxes boxes;
+    boxes.repeat = Tagged(new QCheckBox(parent), names[0], 516);
+    boxes.noSqMcr = Tagged(new QCheckBox(parent), names[1], 517);
+    boxes.timerUse = Tagged(new QCheckBox(parent), names[2], 520);
+    boxes.timer = Tagged(new QLineEdit(QStringLiteral("10"), parent), names[3], 0);
+    boxes.timer->setMaximumWidth(70);
+    return boxes;
+}
+
+RunButtons MakeRunButtons(const char* moveName, const char* pauseName, const char* stopName,
+                          QWidget* parent)
+{
+    return {Tagged(new QPushButton(parent), moveName, 511), Tagged(new QPushButton(parent), pauseName, 514),
+            Tagged(new QPushButton(parent), stopName, 515)};
+}
+
+void AddButtonRow(QGridLayout* grid, std::initializer_list<QPushButton*> buttons, int row,
+                  int columns)
+{
+    auto* line = new QHBoxLayout;
+    for (QPushButton* b : buttons)
+        line->addWidget(b);
+    grid->addLayout(line, row, 0, 1, columns);
 }
 
 }  // namespace kvt7

@@ -1,11 +1,9 @@
 #include "frmMove.h"
 
-#include "MoveWindowParts.h"
 #include "app/ui/LocalizeWindow.h"
 #include "app/MessageCatalogue.h"
 #include "platform/Dialogs.h"
 
-#include <QButtonGroup>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QGridLayout>
@@ -28,23 +26,15 @@ namespace kvt7 {
 
 namespace {
 
-void Pair(QSlider*& slider, QSpinBox*& updown, const char* sliderName, const char* updownName,
-          int low, int high, int value, QWidget* parent)
+// Keeps one tab's run options in the inputs the run reads.
+void Follow(const RunOptionBoxes& boxes, QObject* owner, Dialogs& dialogs, bool& repeat, bool& smSkip,
+            bool& timerUse, QString& timerText)
 {
-    slider = Tagged(new QSlider(Qt::Horizontal, parent), sliderName, 0);
-    updown = Tagged(new QSpinBox(parent), updownName, 0);
-    slider->setRange(low, high);
-    slider->setValue(value);
-    updown->setRange(low, high);
-    updown->setValue(value);
-}
-
-void SetPair(QSlider* slider, QSpinBox* updown, int value)
-{
-    const QSignalBlocker a(slider);
-    const QSignalBlocker b(updown);
-    slider->setValue(value);
-    updown->setValue(value);
+    QObject::connect(boxes.repeat, &QCheckBox::toggled, owner, [&repeat](bool on) { repeat = on; });
+    QObject::connect(boxes.noSqMcr, &QCheckBox::toggled, owner, [&smSkip](bool on) { smSkip = on; });
+    QObject::connect(boxes.timerUse, &QCheckBox::toggled, owner, [&timerUse](bool on) { timerUse = on; });
+    GuardWaitBox(boxes.timer, dialogs);
+    QObject::connect(boxes.timer, &QLineEdit::textChanged, owner, [&timerText](const QString& t) { timerText = t; });
 }
 
 }  // namespace
@@ -79,8 +69,8 @@ frmMove::~frmMove() = default;
 
 QWidget* frmMove::buildSelectiveTab()
 {
-    auto* page = Tagged(new QWidget, "fraSelect", 503);
-    auto* grid = new QGridLayout(page);
+    QGridLayout* grid = MakeTabPage("fraSelect", 503);
+    QWidget* page = grid->parentWidget();
     flgdProgram_ = Tagged(new QTableWidget(1, kSelectiveEntries, page), "flgdProgram", 0);
     flgdProgram_->setVerticalHeaderLabels({context_.messages.Text(523)});
     for (int c = 0; c < kSelectiveEntries; ++c) {
@@ -95,92 +85,63 @@ QWidget* frmMove::buildSelectiveTab()
     flgdProgram_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     flgdProgram_->setSelectionMode(QAbstractItemView::SingleSelection);
     grid->addWidget(flgdProgram_, 0, 0, 1, 4);
-    auto* mode = new QButtonGroup(page);
-    optSelectMode_[0] = Tagged(new QRadioButton(page), "optSelectMode", 512);
-    optSelectMode_[1] = Tagged(new QRadioButton(page), "optSelectMode", 513);
-    for (int i = 0; i < 2; ++i) {
-        optSelectMode_[i]->setProperty("Index", i);
-        mode->addButton(optSelectMode_[i], i);
-        grid->addWidget(optSelectMode_[i], 1, i);
-    }
-    optSelectMode_[0]->setChecked(true);
-    chkRepeat_ = Tagged(new QCheckBox(page), "chkRepeat", 516);
-    chkNoSqMcr1_ = Tagged(new QCheckBox(page), "chkNoSqMcr1", 517);
-    chkTimerUse_ = Tagged(new QCheckBox(page), "chkTimerUse", 520);
-    txtTimer_ = Tagged(new QLineEdit(QStringLiteral("10"), page), "txtTimer", 0);
-    txtTimer_->setMaximumWidth(70);
-    grid->addWidget(chkRepeat_, 1, 2);
-    grid->addWidget(chkNoSqMcr1_, 1, 3);
-    grid->addWidget(chkTimerUse_, 2, 0);
+    MakeChoice(optSelectMode_, "optSelectMode", 512, 513, page);
+    grid->addWidget(optSelectMode_[0], 1, 0);
+    grid->addWidget(optSelectMode_[1], 1, 1);
+    selectiveOptions_ = MakeRunOptions({"chkRepeat", "chkNoSqMcr1", "chkTimerUse", "txtTimer"}, page);
+    grid->addWidget(selectiveOptions_.repeat, 1, 2);
+    grid->addWidget(selectiveOptions_.noSqMcr, 1, 3);
+    grid->addWidget(selectiveOptions_.timerUse, 2, 0);
     grid->addWidget(Tagged(new QLabel(page), "lblTimerTitle", 521), 2, 1);
-    grid->addWidget(txtTimer_, 2, 2);
+    grid->addWidget(selectiveOptions_.timer, 2, 2);
     grid->addWidget(Tagged(new QLabel(page), "lblTimerUnit", 526), 3, 0, 1, 4);
     cmdInp1toF_ = Tagged(new QPushButton(page), "cmdInp1toF", 518);
     cmdDataClear_ = Tagged(new QPushButton(page), "cmdDataClear", 519);
-    cmdMove_ = Tagged(new QPushButton(page), "cmdMove", 511);
-    cmdTmpStop_ = Tagged(new QPushButton(page), "cmdTmpStop", 514);
-    cmdStop_ = Tagged(new QPushButton(page), "cmdStop", 515);
-    auto* buttons = new QHBoxLayout;
-    for (QPushButton* b : {cmdInp1toF_, cmdDataClear_, cmdMove_, cmdTmpStop_, cmdStop_})
-        buttons->addWidget(b);
-    grid->addLayout(buttons, 4, 0, 1, 4);
+    selectiveRun_ = MakeRunButtons("cmdMove", "cmdTmpStop", "cmdStop", page);
+    AddButtonRow(grid, {cmdInp1toF_, cmdDataClear_, selectiveRun_.move, selectiveRun_.pause, selectiveRun_.stop},
+                 4, 4);
     return page;
 }
 
 QWidget* frmMove::buildContinualTab()
 {
-    auto* page = Tagged(new QWidget, "fraContinual", 504);
-    auto* grid = new QGridLayout(page);
-    Pair(sldrStartPosiNo_, updownStartPosiNo_, "sldrStartPosiNo", "updownStartPosiNo", 1, 999, 1, page);
-    Pair(sldrEndPosiNo_, updownEndPosiNo_, "sldrEndPosiNo", "updownEndPosiNo", 1, 999, 10, page);
+    QGridLayout* grid = MakeTabPage("fraContinual", 504);
+    QWidget* page = grid->parentWidget();
+    startPosi_ = MakePicker("sldrStartPosiNo", "updownStartPosiNo", 1, 999, 1, page);
+    endPosi_ = MakePicker("sldrEndPosiNo", "updownEndPosiNo", 1, 999, 10, page);
     grid->addWidget(Tagged(new QLabel(page), "lblStartPosi", 530), 0, 0);
-    grid->addWidget(sldrStartPosiNo_, 0, 1);
-    grid->addWidget(updownStartPosiNo_, 0, 2);
+    grid->addWidget(startPosi_.slider, 0, 1);
+    grid->addWidget(startPosi_.updown, 0, 2);
     grid->addWidget(Tagged(new QLabel(page), "lblEndPosi", 531), 1, 0);
-    grid->addWidget(sldrEndPosiNo_, 1, 1);
-    grid->addWidget(updownEndPosiNo_, 1, 2);
+    grid->addWidget(endPosi_.slider, 1, 1);
+    grid->addWidget(endPosi_.updown, 1, 2);
     auto* way = Tagged(new QGroupBox(page), "fraMoveWay", 534);
     auto* wayLayout = new QHBoxLayout(way);
-    auto* group = new QButtonGroup(way);
-    optMoveWay_[0] = Tagged(new QRadioButton(way), "optMoveWay", 535);
-    optMoveWay_[1] = Tagged(new QRadioButton(way), "optMoveWay", 536);
-    for (int i = 0; i < 2; ++i) {
-        optMoveWay_[i]->setProperty("Index", i);
-        group->addButton(optMoveWay_[i], i);
-        wayLayout->addWidget(optMoveWay_[i]);
-    }
-    optMoveWay_[0]->setChecked(true);
+    MakeChoice(optMoveWay_, "optMoveWay", 535, 536, way);
+    wayLayout->addWidget(optMoveWay_[0]);
+    wayLayout->addWidget(optMoveWay_[1]);
     grid->addWidget(way, 2, 0, 1, 3);
-    chkRepeat2_ = Tagged(new QCheckBox(page), "chkRepeat2", 516);
-    chkNoSqMcr2_ = Tagged(new QCheckBox(page), "chkNoSqMcr2", 517);
-    chkTimerUse2_ = Tagged(new QCheckBox(page), "chkTimerUse2", 520);
-    txtTimer2_ = Tagged(new QLineEdit(QStringLiteral("10"), page), "txtTimer2", 0);
-    txtTimer2_->setMaximumWidth(70);
-    grid->addWidget(chkRepeat2_, 3, 0);
-    grid->addWidget(chkNoSqMcr2_, 3, 1);
-    grid->addWidget(chkTimerUse2_, 4, 0);
-    grid->addWidget(txtTimer2_, 4, 1);
+    continualOptions_ = MakeRunOptions({"chkRepeat2", "chkNoSqMcr2", "chkTimerUse2", "txtTimer2"}, page);
+    grid->addWidget(continualOptions_.repeat, 3, 0);
+    grid->addWidget(continualOptions_.noSqMcr, 3, 1);
+    grid->addWidget(continualOptions_.timerUse, 4, 0);
+    grid->addWidget(continualOptions_.timer, 4, 1);
     grid->addWidget(Tagged(new QLabel(page), "lblTimerUnit2", 526), 5, 0, 1, 3);
-    cmdSelectMove_ = Tagged(new QPushButton(page), "cmdSelectMove", 511);
-    cmdTempStop2_ = Tagged(new QPushButton(page), "cmdTempStop2", 514);
-    cmdStop2_ = Tagged(new QPushButton(page), "cmdStop2", 515);
-    auto* buttons = new QHBoxLayout;
-    for (QPushButton* b : {cmdSelectMove_, cmdTempStop2_, cmdStop2_})
-        buttons->addWidget(b);
-    grid->addLayout(buttons, 6, 0, 1, 3);
+    continualRun_ = MakeRunButtons("cmdSelectMove", "cmdTempStop2", "cmdStop2", page);
+    AddButtonRow(grid, {continualRun_.move, continualRun_.pause, continualRun_.stop}, 6, 3);
     return page;
 }
 
 QWidget* frmMove::buildGroupTab()
 {
-    auto* page = Tagged(new QWidget, "fraGroup", 505);
-    auto* grid = new QGridLayout(page);
-    Pair(sldrGrpNo_, UpDown2_, "sldrGrpNo", "UpDown2", 1, 99, 1, page);
+    QGridLayout* grid = MakeTabPage("fraGroup", 505);
+    QWidget* page = grid->parentWidget();
+    groupNo_ = MakePicker("sldrGrpNo", "UpDown2", 1, 99, 1, page);
     lblGrpNo_ = Tagged(new QLabel(QStringLiteral("1"), page), "lblGrpNo", 0);
     grid->addWidget(Tagged(new QLabel(page), "lblGrpTitle", 550), 0, 0);
     grid->addWidget(lblGrpNo_, 0, 1);
-    grid->addWidget(sldrGrpNo_, 1, 0);
-    grid->addWidget(UpDown2_, 1, 1);
+    grid->addWidget(groupNo_.slider, 1, 0);
+    grid->addWidget(groupNo_.updown, 1, 1);
     cmdGrpMove_ = Tagged(new QPushButton(page), "cmdGrpMove", 511);
     cmdGrpMoveStop_ = Tagged(new QPushButton(page), "cmdGrpMoveStop", 525);
     grid->addWidget(cmdGrpMove_, 2, 0);
@@ -218,11 +179,7 @@ void frmMove::connectSelective()
     MoveInputs& in = move_.inputs();
     connect(flgdProgram_, &QTableWidget::itemChanged, this, [this] { readSelectiveRow(); });
     connect(optSelectMode_[1], &QRadioButton::toggled, this, [&in](bool on) { in.stepMode = on; });
-    connect(chkRepeat_, &QCheckBox::toggled, this, [&in](bool on) { in.repeat = on; });
-    connect(chkNoSqMcr1_, &QCheckBox::toggled, this, [&in](bool on) { in.smSkip = on; });
-    connect(chkTimerUse_, &QCheckBox::toggled, this, [&in](bool on) { in.timerUse = on; });
-    GuardWaitBox(txtTimer_, context_.dialogs);
-    connect(txtTimer_, &QLineEdit::textChanged, this, [&in](const QString& t) { in.timerText = t; });
+    Follow(selectiveOptions_, this, context_.dialogs, in.repeat, in.smSkip, in.timerUse, in.timerText);
     connect(cmdInp1toF_, &QPushButton::clicked, this, [this] {
         FillOneToFifteen(move_.inputs());
         const QSignalBlocker block(flgdProgram_);
@@ -235,9 +192,9 @@ void frmMove::connectSelective()
         for (int c = 0; c < kSelectiveEntries; ++c)
             flgdProgram_->item(0, c)->setText(QString());
     });
-    connect(cmdMove_, &QPushButton::clicked, this, [this] { move_.request(MoveTest::Selective); });
-    connect(cmdStop_, &QPushButton::clicked, &move_, &MoveTest::stopSelective);
-    connect(cmdTmpStop_, &QPushButton::clicked, &move_, &MoveTest::pauseSelective);
+    connect(selectiveRun_.move, &QPushButton::clicked, this, [this] { move_.request(MoveTest::Selective); });
+    connect(selectiveRun_.stop, &QPushButton::clicked, &move_, &MoveTest::stopSelective);
+    connect(selectiveRun_.pause, &QPushButton::clicked, &move_, &MoveTest::pauseSelective);
 }
 
 void frmMove::readSelectiveRow()
@@ -257,29 +214,25 @@ void frmMove::connectContinual()
         SetContinualEnd(move_.inputs(), v);
         showContinual();
     };
-    connect(sldrStartPosiNo_, &QSlider::valueChanged, this, start);
-    connect(updownStartPosiNo_, &QSpinBox::valueChanged, this, start);
-    connect(sldrEndPosiNo_, &QSlider::valueChanged, this, end);
-    connect(updownEndPosiNo_, &QSpinBox::valueChanged, this, end);
+    connect(startPosi_.slider, &QSlider::valueChanged, this, start);
+    connect(startPosi_.updown, &QSpinBox::valueChanged, this, start);
+    connect(endPosi_.slider, &QSlider::valueChanged, this, end);
+    connect(endPosi_.updown, &QSpinBox::valueChanged, this, end);
     connect(optMoveWay_[1], &QRadioButton::toggled, this, [this, &in](bool single) {
         in.single = single;
-        sldrEndPosiNo_->setEnabled(!single);
-        updownEndPosiNo_->setEnabled(!single);
+        endPosi_.slider->setEnabled(!single);
+        endPosi_.updown->setEnabled(!single);
     });
-    connect(chkRepeat2_, &QCheckBox::toggled, this, [&in](bool on) { in.repeat2 = on; });
-    connect(chkNoSqMcr2_, &QCheckBox::toggled, this, [&in](bool on) { in.smSkip2 = on; });
-    connect(chkTimerUse2_, &QCheckBox::toggled, this, [&in](bool on) { in.timerUse2 = on; });
-    GuardWaitBox(txtTimer2_, context_.dialogs);
-    connect(txtTimer2_, &QLineEdit::textChanged, this, [&in](const QString& t) { in.timerText2 = t; });
-    connect(cmdSelectMove_, &QPushButton::clicked, this, [this] { move_.request(MoveTest::Continual); });
-    connect(cmdStop2_, &QPushButton::clicked, &move_, &MoveTest::stopContinual);
-    connect(cmdTempStop2_, &QPushButton::clicked, &move_, &MoveTest::pauseContinual);
+    Follow(continualOptions_, this, context_.dialogs, in.repeat2, in.smSkip2, in.timerUse2, in.timerText2);
+    connect(continualRun_.move, &QPushButton::clicked, this, [this] { move_.request(MoveTest::Continual); });
+    connect(continualRun_.stop, &QPushButton::clicked, &move_, &MoveTest::stopContinual);
+    connect(continualRun_.pause, &QPushButton::clicked, &move_, &MoveTest::pauseContinual);
 }
 
 void frmMove::showContinual()
 {
-    SetPair(sldrStartPosiNo_, updownStartPosiNo_, move_.inputs().start);
-    SetPair(sldrEndPosiNo_, updownEndPosiNo_, move_.inputs().end);
+    ShowNumber(startPosi_, move_.inputs().start);
+    ShowNumber(endPosi_, move_.inputs().end);
 }
 
 void frmMove::connectGroup()
@@ -287,10 +240,10 @@ void frmMove::connectGroup()
     const auto group = [this](int v) {
         move_.inputs().group = v;
         lblGrpNo_->setText(QString::number(v));
-        SetPair(sldrGrpNo_, UpDown2_, v);
+        ShowNumber(groupNo_, v);
     };
-    connect(sldrGrpNo_, &QSlider::valueChanged, this, group);
-    connect(UpDown2_, &QSpinBox::valueChanged, this, group);
+    connect(groupNo_.slider, &QSlider::valueChanged, this, group);
+    connect(groupNo_.updown, &QSpinBox::valueChanged, this, group);
     connect(cmdGrpMove_, &QPushButton::clicked, this, [this] { move_.request(MoveTest::Group); });
     connect(cmdGrpMoveStop_, &QPushButton::clicked, &move_, &MoveTest::abortGroupWait);
 }
@@ -299,15 +252,17 @@ void frmMove::setBusy(bool busy, int)
 {
     // Inputs and starts go off; stop, pause and the wait abort stay usable throughout.
     const QList<QWidget*> inputs = {
-        flgdProgram_, optSelectMode_[0], optSelectMode_[1], chkRepeat_, chkNoSqMcr1_, chkTimerUse_,
-        txtTimer_, cmdInp1toF_, cmdDataClear_, cmdMove_, sldrStartPosiNo_, updownStartPosiNo_,
-        optMoveWay_[0], optMoveWay_[1], chkRepeat2_, chkNoSqMcr2_, chkTimerUse2_, txtTimer2_,
-        cmdSelectMove_, sldrGrpNo_, UpDown2_, cmdGrpMove_, cmdHome_, cmdClose_};
+        flgdProgram_, optSelectMode_[0], optSelectMode_[1], selectiveOptions_.repeat,
+        selectiveOptions_.noSqMcr, selectiveOptions_.timerUse, selectiveOptions_.timer, cmdInp1toF_,
+        cmdDataClear_, selectiveRun_.move, startPosi_.slider, startPosi_.updown, optMoveWay_[0],
+        optMoveWay_[1], continualOptions_.repeat, continualOptions_.noSqMcr, continualOptions_.timerUse,
+        continualOptions_.timer, continualRun_.move, groupNo_.slider, groupNo_.updown, cmdGrpMove_,
+        cmdHome_, cmdClose_};
     for (QWidget* control : inputs)
         control->setEnabled(!busy);
     const bool single = move_.inputs().single;
-    sldrEndPosiNo_->setEnabled(!busy && !single);
-    updownEndPosiNo_->setEnabled(!busy && !single);
+    endPosi_.slider->setEnabled(!busy && !single);
+    endPosi_.updown->setEnabled(!busy && !single);
     // No tab page is disabled: a disabled page would take its stop button with it.
     if (!busy && closePending_)
         QTimer::singleShot(0, this, &QWidget::close);

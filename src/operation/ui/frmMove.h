@@ -2,16 +2,13 @@
 
 #include "operation/MotionContext.h"
 #include "operation/MoveTest.h"
+#include "operation/ui/MoveWindowParts.h"
 
 #include <QWidget>
 
-class QCheckBox;
 class QLabel;
-class QLineEdit;
 class QPushButton;
 class QRadioButton;
-class QSlider;
-class QSpinBox;
 class QTabWidget;
 class QTableWidget;
 
@@ -48,31 +45,21 @@ private:
     bool closePending_ = false;
 
     QTabWidget* tabs_ = nullptr;
+    // Selective move.
     QTableWidget* flgdProgram_ = nullptr;
     QRadioButton* optSelectMode_[2] = {};
-    QCheckBox* chkRepeat_ = nullptr;
-    QCheckBox* chkNoSqMcr1_ = nullptr;
-    QCheckBox* chkTimerUse_ = nullptr;
-    QLineEdit* txtTimer_ = nullptr;
+    RunOptionBoxes selectiveOptions_;
     QPushButton* cmdInp1toF_ = nullptr;
     QPushButton* cmdDataClear_ = nullptr;
-    QPushButton* cmdMove_ = nullptr;
-    QPushButton* cmdTmpStop_ = nullptr;
-    QPushButton* cmdStop_ = nullptr;
-    QSlider* sldrStartPosiNo_ = nullptr;
-    QSpinBox* updownStartPosiNo_ = nullptr;
-    QSlider* sldrEndPosiNo_ = nullptr;
-    QSpinBox* updownEndPosiNo_ = nullptr;
+    RunButtons selectiveRun_;
+    // Continual move.
+    NumberPicker startPosi_;
+    NumberPicker endPosi_;
     QRadioButton* optMoveWay_[2] = {};
-    QCheckBox* chkRepeat2_ = nullptr;
-    QCheckBox* chkNoSqMcr2_ = nullptr;
-    QCheckBox* chkTimerUse2_ = nullptr;
-    QLineEdit* txtTimer2_ = nullptr;
-    QPushButton* cmdSelectMove_ = nullptr;
-    QPushButton* cmdTempStop2_ = nullptr;
-    QPushButton* cmdStop2_ = nullptr;
-    QSlider* sldrGrpNo_ = nullptr;
-    QSpinBox* UpDown2_ = nullptr;
+    RunOptionBoxes continualOptions_;
+    RunButtons continualRun_;
+    // Group move.
+    NumberPicker groupNo_;
     QLabel* lblGrpNo_ = nullptr;
     QPushButton* cmdGrpMove_ = nullptr;
     QPushButton* cmdGrpMoveStop_ = nullptr;
