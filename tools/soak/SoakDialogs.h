@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/Dialogs.h"
+#include "platform/UnattendedDialogs.h"
 
 #include <QStringList>
 
@@ -9,20 +9,9 @@ namespace kvt7 {
 // The operator of the soak: says yes to every question an operation asks (OK, Yes; No to
 // "save the table first?", the only three-way question on the way), cancels nothing, and
 // keeps every message it was shown.
-class SoakDialogs final : public Dialogs {
+class SoakDialogs final : public UnattendedDialogs {
 public:
     Answer message(const QString& text, Buttons buttons, Icon icon) override;
-    std::optional<QString> openFileName(const FileRequest&) override { return std::nullopt; }
-    std::optional<QString> saveFileName(const FileRequest&) override { return std::nullopt; }
-    int choice(const QString&, const QString&, const QStringList&, bool) override { return 0; }
-    void beep() override {}
-    void setBusyCursor(bool) override {}
-    void progressOpen(const QString&, int, bool) override {}
-    void progressSetText(const QString&) override {}
-    void progressSetMaximum(int) override {}
-    void progressSetValue(int) override {}
-    void progressClose() override {}
-    bool progressCancelRequested() const override { return false; }
 
     // Messages (boxes with only OK) since the last mark; questions are not counted.
     void mark() { marked_ = shown_.size(); }
