@@ -19,24 +19,36 @@
 using namespace kvt7;
 using namespace kvt7::test;
 
+namespace {
+
+// What both windows are built on: a link on a fake line, the catalogue and the lists.
+struct ShotParts {
+    explicit ShotParts(int language) { parts.catalogue.setLanguage(language); }
+
+    LinkTestParts parts;
+    FakeSerialPort port;
+    ControllerLink link{port, parts.mode, parts.dialogs, parts.catalogue, parts.settings, parts.section, parts.status};
+    const ControllerContext controller{link, parts.status, parts.dialogs, parts.catalogue};
+    AxisSettings axes;
+    NoCommandGroups commands;
+    CatalogueFile catalogue{ProgramDir(), parts.catalogue, parts.dialogs};
+    DefaultLists lists;
+};
+
+}  // namespace
+
 // The parameter editor in both languages, locked and unlocked, axis 2 not in use, with its
 // print buttons.
 TEST(Shots, ParameterEditor)
 {
     for (const int language : {kEnglish, kJapanese}) {
-        LinkTestParts parts;
-        parts.catalogue.setLanguage(language);
-        FakeSerialPort port;
-        ControllerLink link{port, parts.mode, parts.dialogs, parts.catalogue, parts.settings, parts.section, parts.status};
-        const ControllerContext controller{link, parts.status, parts.dialogs, parts.catalogue};
+        ShotParts shot(language);
+        auto& parts = shot.parts;
         ParameterSet set = ValidSet(13);
-        AxisSettings axes;
-        NoCommandGroups commands;
-        CatalogueFile catalogue{ProgramDir(), parts.catalogue, parts.dialogs};
-        DefaultLists lists;
         ScriptedPreview preview;
         PrintContext print{parts.dialogs, parts.catalogue, preview, {}};
-        ParameterEditorWindowContext context{controller, set, axes, commands, catalogue, lists, ProgramDir(), {}, {}};
+        ParameterEditorWindowContext context{shot.controller, set, shot.axes, shot.commands, shot.catalogue,
+                                             shot.lists, ProgramDir(), {}, {}};
         context.print = &print;
         frmParameta2 window{context};
         const QString suffix = language == kEnglish ? "en" : "ja";
@@ -53,21 +65,14 @@ TEST(Shots, ParameterEditor)
 TEST(Shots, OnlineDeviceWindow)
 {
     for (const int language : {kEnglish, kJapanese}) {
-        LinkTestParts parts;
-        parts.catalogue.setLanguage(language);
-        FakeSerialPort port;
-        ControllerLink link{port, parts.mode, parts.dialogs, parts.catalogue, parts.settings, parts.section, parts.status};
-        const ControllerContext controller{link, parts.status, parts.dialogs, parts.catalogue};
+        ShotParts shot(language);
+        auto& parts = shot.parts;
         ParameterSet set = ValidSet(3);
-        AxisSettings axes;
-        axes.Pc(1).InUse = axes.Pc(2).InUse = true;
-        NoCommandGroups commands;
-        CatalogueFile catalogue{ProgramDir(), parts.catalogue, parts.dialogs};
-        DefaultLists lists;
+        shot.axes.Pc(1).InUse = shot.axes.Pc(2).InUse = true;
         const OnlineDeviceWindowContext context{
-            {parts.catalogue, parts.dialogs, catalogue},
-            {controller, set, axes, lists, parts.section, parts.mode, parts.dialogs, parts.catalogue, commands,
-             ProgramDir(), {}}};
+            {parts.catalogue, parts.dialogs, shot.catalogue},
+            {shot.controller, set, shot.axes, shot.lists, parts.section, parts.mode, parts.dialogs, parts.catalogue,
+             shot.commands, ProgramDir(), {}}};
         frmDevice3 window{context};
         SaveShot(window, QStringLiteral("frmDevice3-") + (language == kEnglish ? "en" : "ja"));
     }
