@@ -100,14 +100,7 @@ bool ShowFile(HeadlessPositions& headless, const QString& file, PositionFileCont
     if (!read)
         return false;
     content = *read;
-    PositionTable& table = headless.table;
-    TakeIntoLoadBuffer(content, table);
-    table.DispFirstNo = table.SelStartNo = table.FileFirstNo;
-    table.DispLastNo = table.SelEndNo = table.FileLastNo;
-    table.DispCount = table.DispLastNo - table.DispFirstNo + 1;
-    RefreshAxisHeadings(headless.context);
-    LoadIntoTable(headless.context, table.DispFirstNo, table.DispLastNo);
-    ShowRange(headless.context, table.DispFirstNo, table.DispLastNo);
+    ShowFileRange(headless.context, content);
     return true;
 }
 

@@ -125,13 +125,7 @@ void ShowOpenedTable(PositionCommandContext& context, const PositionFileContent&
 {
     PositionContext& positions = context.positions;
     PositionTable& table = positions.table;
-    TakeIntoLoadBuffer(content, table);
-    table.DispFirstNo = table.SelStartNo = table.FileFirstNo;
-    table.DispLastNo = table.SelEndNo = table.FileLastNo;
-    table.DispCount = table.DispLastNo - table.DispFirstNo + 1;
-    RefreshAxisHeadings(positions);
-    LoadIntoTable(positions, table.DispFirstNo, table.DispLastNo);
-    ShowRange(positions, table.DispFirstNo, table.DispLastNo);
+    ShowFileRange(positions, content);
     ComputeMaxMm(positions.axes.pc);
     ShowUnitsLineOfFirstAxis(positions);
     table.TableName = TableNameOfFile(path);
@@ -161,6 +155,18 @@ bool HasNoFileYet(const PositionCommandContext& context)
 }
 
 }  // namespace
+
+void ShowFileRange(PositionContext& positions, const PositionFileContent& content)
+{
+    PositionTable& table = positions.table;
+    TakeIntoLoadBuffer(content, table);
+    table.DispFirstNo = table.SelStartNo = table.FileFirstNo;
+    table.DispLastNo = table.SelEndNo = table.FileLastNo;
+    table.DispCount = table.DispLastNo - table.DispFirstNo + 1;
+    RefreshAxisHeadings(positions);
+    LoadIntoTable(positions, table.DispFirstNo, table.DispLastNo);
+    ShowRange(positions, table.DispFirstNo, table.DispLastNo);
+}
 
 // After the lock is taken: read, settle the actuators the file was written for, show.
 static int OpenChosenFile(PositionCommandContext& context, const QString& path)

@@ -7,6 +7,7 @@
 namespace kvt7 {
 
 struct PositionCommandContext;
+struct PositionContext;
 
 enum class FileReadResult { Read, Fault, Stopped };
 
@@ -22,6 +23,10 @@ std::optional<PositionFileContent> ReadPositionFileWithRetries(PositionCommandCo
 // Writes positions from..to of the store with the program's axis settings; on success the
 // table takes the file's name and counts as unchanged. 0 written, 1 a write fault.
 int WritePositionFile(PositionCommandContext& context, const QString& path, int from, int to);
+
+// A file just read into the table and the grid: its positions become the load buffer and the
+// shown and selected range, under the present actuators' headings.
+void ShowFileRange(PositionContext& positions, const PositionFileContent& content);
 
 // File > Open. 0 opened, 1 failed or stopped (the table and its name are as they were).
 int OpenPositionFile(PositionCommandContext& context);

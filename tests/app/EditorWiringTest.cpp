@@ -15,7 +15,7 @@
 
 #include <QTemporaryDir>
 
-#include <QDeadlineTimer>
+#include <QTest>
 #include <QSignalSpy>
 #include <QLineEdit>
 #include <QPushButton>
@@ -24,14 +24,6 @@ using namespace kvt7;
 using namespace kvt7::test;
 
 namespace {
-
-bool RunUntil(const std::function<bool()>& done)
-{
-    QDeadlineTimer deadline(10000);
-    while (!done() && !deadline.hasExpired())
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-    return done();
-}
 
 QString BlockText(const sim::Kvm8Simulator& controller, int block)
 {
@@ -98,7 +90,7 @@ TEST_F(EditorWiringTest, DetailEditOpensTheEditorOnTimer2WithoutTheWarning)
     ASSERT_NE(timer2, nullptr);
     EXPECT_EQ(timer2->interval(), 1000);
     EXPECT_TRUE(timer2->isActive());
-    ASSERT_TRUE(RunUntil([&] { return editor() != nullptr; }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return editor() != nullptr; }, 10000));
     EXPECT_TRUE(editor()->isVisible());
     EXPECT_FALSE(timer2->isActive());
     for (const QString& text : dialogs.texts())

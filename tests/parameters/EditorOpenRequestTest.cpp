@@ -7,18 +7,10 @@
 #include <QDeadlineTimer>
 #include <QTimer>
 #include <gtest/gtest.h>
+#include <QTest>
 
 namespace kvt7::test {
 namespace {
-
-// Events until `done` holds; the deadline only keeps a broken case from hanging.
-bool RunUntil(const std::function<bool()>& done)
-{
-    QDeadlineTimer deadline(5000);
-    while (!done() && !deadline.hasExpired())
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-    return done();
-}
 
 // Events for a few ticks of the request's short interval.
 void RunTicks(int ticks)
@@ -44,7 +36,7 @@ TEST_F(EditorOpenRequestTest, TheTimerIsOffUntilARequestAndOpensTheEditorOnce)
     request.request();
     EXPECT_TRUE(request.pending());
     EXPECT_TRUE(request.timerRunning());
-    ASSERT_TRUE(RunUntil([&] { return opened > 0; }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return opened > 0; }, 5000));
     EXPECT_FALSE(request.pending());
     EXPECT_FALSE(request.timerRunning());
     RunTicks(6);
@@ -63,7 +55,7 @@ TEST_F(EditorOpenRequestTest, ALockedProgramKeepsTheRequestUntilTheRelease)
     // A second request while the first waits still opens one editor.
     request.request();
     locked = false;
-    ASSERT_TRUE(RunUntil([&] { return opened > 0; }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return opened > 0; }, 5000));
     RunTicks(6);
     EXPECT_EQ(opened, 1);
     EXPECT_FALSE(request.timerRunning());

@@ -36,13 +36,7 @@ bool SoakPositions::showFile(const QString& path)
     const auto read = ReadPositionFileWithRetries(commands, path);
     if (!read)
         return false;
-    TakeIntoLoadBuffer(*read, table);
-    table.DispFirstNo = table.SelStartNo = table.FileFirstNo;
-    table.DispLastNo = table.SelEndNo = table.FileLastNo;
-    table.DispCount = table.DispLastNo - table.DispFirstNo + 1;
-    RefreshAxisHeadings(context);
-    LoadIntoTable(context, table.DispFirstNo, table.DispLastNo);
-    ShowRange(context, table.DispFirstNo, table.DispLastNo);
+    ShowFileRange(context, *read);
     return true;
 }
 

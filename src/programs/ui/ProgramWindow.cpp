@@ -43,18 +43,18 @@ ProgramWindow::~ProgramWindow()
         child->disconnect(this);
 }
 
-void ProgramWindow::addButtons(QVBoxLayout* column, std::span<const ProgramButton> specs,
+void ProgramWindow::addButtons(QVBoxLayout* column, std::span<const ProgramButton> buttons,
                                std::span<const std::function<void()>> actions)
 {
     QWidget* area = column->parentWidget();
-    for (std::size_t i = 0; i < specs.size(); ++i) {
-        auto* button = new QPushButton(context_.text(specs[i].caption), area);
-        button->setObjectName(QLatin1String(specs[i].name));
-        button->setProperty("Tag", QString::number(specs[i].caption));
+    for (std::size_t i = 0; i < buttons.size(); ++i) {
+        auto* button = new QPushButton(context_.text(buttons[i].caption), area);
+        button->setObjectName(QLatin1String(buttons[i].name));
+        button->setProperty("Tag", QString::number(buttons[i].caption));
         column->addWidget(button);
         buttons_ << button;
         const std::function<void()> action = actions[i];
-        const bool closes = i + 1 == specs.size();
+        const bool closes = i + 1 == buttons.size();
         connect(button, &QPushButton::clicked, this, [this, action, closes] {
             storeFocused();
             if (closes)

@@ -46,9 +46,9 @@ protected:
     // A caption label of message `id`.
     QLabel* caption(int id, QWidget* parent) const;
 
-    // One button a spec under what `column` holds already; each runs its action in the
+    // One button for each of `buttons`, under what `column` holds already; each runs its action in the
     // bracket, except the last, which closes.
-    void addButtons(QVBoxLayout* column, std::span<const ProgramButton> specs,
+    void addButtons(QVBoxLayout* column, std::span<const ProgramButton> buttons,
                     std::span<const std::function<void()>> actions);
     // The control that picks what the rows show; it and the rows are disabled while an
     // operation runs.
