@@ -2,7 +2,7 @@
 
 #include "actuators/UnitConversion.h"
 
-#include "app/MessageCatalogue.h"
+#include "base/MessageCatalogue.h"
 #include "platform/Dialogs.h"
 #include "platform/FieldFile.h"
 

@@ -1,7 +1,7 @@
 #include "AxisSettingRules.h"
 
 #include "UnitConversion.h"
-#include "app/MessageCatalogue.h"
+#include "base/MessageCatalogue.h"
 
 namespace kvt7 {
 

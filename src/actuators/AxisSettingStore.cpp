@@ -3,7 +3,7 @@
 #include "ActuatorCatalogue.h"
 #include "AxisSettingRules.h"
 #include "UnitConversion.h"
-#include "app/AppSettings.h"
+#include "base/AppSettings.h"
 
 namespace kvt7 {
 

@@ -2,7 +2,7 @@
 
 #include "ActuatorCatalogue.h"
 #include "AxisSettingRules.h"
-#include "app/MessageCatalogue.h"
+#include "base/MessageCatalogue.h"
 #include "platform/Dialogs.h"
 
 namespace kvt7 {

@@ -2,7 +2,7 @@
 
 #include "actuators/AxisSettingStore.h"
 #include "actuators/UnitConversion.h"
-#include "app/MessageCatalogue.h"
+#include "base/MessageCatalogue.h"
 #include "platform/Dialogs.h"
 
 

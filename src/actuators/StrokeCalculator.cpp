@@ -1,7 +1,7 @@
 #include "StrokeCalculator.h"
 
 #include "UnitConversion.h"
-#include "app/MessageCatalogue.h"
+#include "base/MessageCatalogue.h"
 #include "platform/FieldFile.h"
 
 namespace kvt7 {

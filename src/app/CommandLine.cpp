@@ -1,6 +1,6 @@
 #include "CommandLine.h"
 
-#include "ProgramVersion.h"
+#include "base/ProgramVersion.h"
 
 #include <QCommandLineParser>
 #include <QFileInfo>

@@ -1,11 +1,11 @@
 #include "FrameCommands.h"
 
-#include "FrameWindows.h"
 #include "Program.h"
 #include "ProgramSteps.h"
 #include "StartSequence.h"
 #include "platform/Dialogs.h"
 #include "platform/SerialPort.h"
+#include "session/FrameWindows.h"
 
 #include <QFileInfo>
 

@@ -1,6 +1,6 @@
 #include "MainWindowSize.h"
 
-#include "MessageCatalogue.h"
+#include "base/MessageCatalogue.h"
 
 namespace kvt7 {
 

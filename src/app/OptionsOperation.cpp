@@ -1,9 +1,9 @@
 #include "OptionsOperation.h"
 
-#include "AppSettings.h"
-#include "MessageCatalogue.h"
-#include "OperatingMode.h"
-#include "PortMap.h"
+#include "base/AppSettings.h"
+#include "base/MessageCatalogue.h"
+#include "base/OperatingMode.h"
+#include "base/PortMap.h"
 #include "platform/Dialogs.h"
 
 namespace kvt7 {

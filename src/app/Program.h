@@ -1,10 +1,10 @@
 #pragma once
 
 #include "actuators/AxisSetting.h"
-#include "app/AppSettings.h"
 #include "app/CommandAvailability.h"
-#include "app/MessageCatalogue.h"
-#include "app/OperatingMode.h"
+#include "base/AppSettings.h"
+#include "base/MessageCatalogue.h"
+#include "base/OperatingMode.h"
 
 #include <QString>
 

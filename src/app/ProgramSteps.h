@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/FrameWindows.h"
+#include "session/FrameWindows.h"
 
 namespace kvt7 {
 

@@ -1,9 +1,9 @@
 #include "StartSequence.h"
 
-#include "FrameWindows.h"
 #include "Program.h"
 #include "ProgramSteps.h"
 #include "platform/Dialogs.h"
+#include "session/FrameWindows.h"
 
 #include <QFileInfo>
 

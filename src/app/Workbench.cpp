@@ -5,8 +5,8 @@
 #include "link/AlarmReset.h"
 #include "link/ConnectOnline.h"
 #include "link/ControllerVersion.h"
-#include "parameters/OnlineStart.h"
 #include "parameters/ParameterReadCommands.h"
+#include "session/OnlineStart.h"
 
 namespace kvt7 {
 

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "actuators/ActuatorCatalogue.h"
-#include "app/FrameWindows.h"
 #include "app/Program.h"
 #include "link/CommandGroups.h"
 #include "link/ControllerContext.h"
@@ -15,6 +14,7 @@
 #include "positions/PositionTable.h"
 #include "programs/GroupTable.h"
 #include "programs/SmTable.h"
+#include "session/FrameWindows.h"
 
 #include <QObject>
 #include <QString>

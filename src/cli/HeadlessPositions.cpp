@@ -1,7 +1,7 @@
 #include "HeadlessPositions.h"
 
 #include "CliContext.h"
-#include "app/MessageCatalogue.h"
+#include "base/MessageCatalogue.h"
 #include "platform/DataFolder.h"
 #include "platform/Dialogs.h"
 #include "positions/GridPresentation.h"

@@ -3,7 +3,7 @@
 
 #include "CliCommands.h"
 #include "CliContext.h"
-#include "app/PortMap.h"
+#include "base/PortMap.h"
 #include "link/ControllerLink.h"
 #include "link/LinkCommands.h"
 #include "operation/IoMonitor.h"

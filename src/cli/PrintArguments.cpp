@@ -1,7 +1,7 @@
 #include "PrintArguments.h"
 
 #include "CliCommands.h"
-#include "app/MessageCatalogue.h"
+#include "base/MessageCatalogue.h"
 #include "platform/Dialogs.h"
 #include "platform/print/PdfOutput.h"
 

@@ -2,8 +2,8 @@
 #include "PortOpenFailure.h"
 #include "platform/SerialDevices.h"
 
-#include "app/MessageCatalogue.h"
-#include "app/OperatingMode.h"
+#include "base/MessageCatalogue.h"
+#include "base/OperatingMode.h"
 #include "platform/Dialogs.h"
 #include "platform/SerialPort.h"
 #include "platform/Wait.h"

@@ -3,7 +3,7 @@
 #include "CommandGroups.h"
 #include "ControllerLink.h"
 #include "LinkCommands.h"
-#include "app/MessageCatalogue.h"
+#include "base/MessageCatalogue.h"
 #include "ControllerContext.h"
 #include "ControllerStatus.h"
 #include "platform/Dialogs.h"

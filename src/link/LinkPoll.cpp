@@ -1,7 +1,7 @@
 #include "LinkPoll.h"
 
 #include "ControllerLink.h"
-#include "app/OperatingMode.h"
+#include "base/OperatingMode.h"
 
 namespace kvt7 {
 

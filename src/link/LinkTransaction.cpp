@@ -2,8 +2,8 @@
 
 #include "ControllerLink.h"
 
-#include "app/MessageCatalogue.h"
-#include "app/OperatingMode.h"
+#include "base/MessageCatalogue.h"
+#include "base/OperatingMode.h"
 #include "platform/SerialPort.h"
 
 #include <QEventLoop>

@@ -3,7 +3,7 @@
 #include "ControllerLink.h"
 #include "ControllerStatus.h"
 #include "LinkCommands.h"
-#include "app/OperatingMode.h"
+#include "base/OperatingMode.h"
 
 namespace kvt7 {
 

@@ -1,6 +1,6 @@
 #include "PortOpenFailure.h"
 
-#include "app/MessageCatalogue.h"
+#include "base/MessageCatalogue.h"
 #include "platform/SerialDevices.h"
 
 namespace kvt7 {

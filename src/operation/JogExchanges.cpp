@@ -2,8 +2,8 @@
 // the tick that sends the queue.
 #include "JogSession.h"
 
-#include "app/MessageCatalogue.h"
-#include "app/OperatingMode.h"
+#include "base/MessageCatalogue.h"
+#include "base/OperatingMode.h"
 #include "link/ControllerLink.h"
 #include "link/ControllerStatus.h"
 #include "link/LinkCommands.h"

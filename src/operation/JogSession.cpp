@@ -1,8 +1,8 @@
 #include "JogSession.h"
 
-#include "app/AppSettings.h"
-#include "app/MessageCatalogue.h"
-#include "app/OperatingMode.h"
+#include "base/AppSettings.h"
+#include "base/MessageCatalogue.h"
+#include "base/OperatingMode.h"
 #include "link/ControllerLink.h"
 #include "platform/Dialogs.h"
 #include "positions/PositionGrid.h"

@@ -1,6 +1,6 @@
 #include "MoveExchanges.h"
 
-#include "app/MessageCatalogue.h"
+#include "base/MessageCatalogue.h"
 #include "link/ControllerLink.h"
 #include "link/ControllerStatus.h"
 #include "link/HexField.h"

@@ -1,7 +1,7 @@
 // The selective and continual runs of the move test.
 #include "MoveTest.h"
 
-#include "app/MessageCatalogue.h"
+#include "base/MessageCatalogue.h"
 #include "link/ControllerLink.h"
 #include "platform/Dialogs.h"
 #include "platform/Wait.h"

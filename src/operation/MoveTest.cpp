@@ -1,7 +1,7 @@
 #include "MoveTest.h"
 
-#include "app/MessageCatalogue.h"
-#include "app/OperatingMode.h"
+#include "base/MessageCatalogue.h"
+#include "base/OperatingMode.h"
 #include "link/CommandGroups.h"
 #include "link/ControllerLink.h"
 #include "link/ControllerStatus.h"

@@ -1,6 +1,6 @@
 #include "DefaultLists.h"
 
-#include "app/MessageCatalogue.h"
+#include "base/MessageCatalogue.h"
 #include "parameters/FieldIntegers.h"
 #include "platform/Dialogs.h"
 

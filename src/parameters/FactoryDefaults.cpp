@@ -1,6 +1,6 @@
 #include "FactoryDefaults.h"
 
-#include "app/MessageCatalogue.h"
+#include "base/MessageCatalogue.h"
 #include "parameters/ActuatorText.h"
 #include "platform/Dialogs.h"
 

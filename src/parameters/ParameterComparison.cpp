@@ -1,6 +1,6 @@
 #include "ParameterComparison.h"
 
-#include "app/MessageCatalogue.h"
+#include "base/MessageCatalogue.h"
 #include "parameters/ActuatorText.h"
 
 namespace kvt7 {

@@ -1,6 +1,6 @@
 #include "ParameterEditorCommands.h"
 
-#include "app/MessageCatalogue.h"
+#include "base/MessageCatalogue.h"
 #include "link/CommandGroups.h"
 #include "link/ControllerContext.h"
 #include "parameters/FactoryDefaults.h"

@@ -1,6 +1,6 @@
 #include "ParameterEditorFields.h"
 
-#include "app/MessageCatalogue.h"
+#include "base/MessageCatalogue.h"
 #include "platform/Dialogs.h"
 
 #include <algorithm>

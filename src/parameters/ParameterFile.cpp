@@ -1,6 +1,6 @@
 #include "ParameterFile.h"
 
-#include "app/MessageCatalogue.h"
+#include "base/MessageCatalogue.h"
 #include "parameters/ActuatorText.h"
 #include "parameters/FieldIntegers.h"
 #include "platform/Cp932.h"

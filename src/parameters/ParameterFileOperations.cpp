@@ -1,6 +1,6 @@
 #include "ParameterFileOperations.h"
 
-#include "app/MessageCatalogue.h"
+#include "base/MessageCatalogue.h"
 #include "parameters/ActuatorText.h"
 #include "parameters/ParameterChecks.h"
 #include "parameters/RecordApply.h"

@@ -1,8 +1,8 @@
 #include "ParameterReadCommands.h"
 
 #include "actuators/AxisSettingRules.h"
-#include "app/MessageCatalogue.h"
-#include "app/OperatingMode.h"
+#include "base/MessageCatalogue.h"
+#include "base/OperatingMode.h"
 #include "link/ControllerContext.h"
 #include "link/ControllerLink.h"
 #include "parameters/BlockExchange.h"

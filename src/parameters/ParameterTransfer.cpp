@@ -1,6 +1,6 @@
 #include "ParameterTransfer.h"
 
-#include "app/MessageCatalogue.h"
+#include "base/MessageCatalogue.h"
 #include "link/CommandGroups.h"
 #include "link/ControllerContext.h"
 #include "link/ControllerLink.h"

@@ -1,6 +1,6 @@
 #include "ParameterWriteCommand.h"
 
-#include "app/MessageCatalogue.h"
+#include "base/MessageCatalogue.h"
 #include "link/ControllerContext.h"
 #include "link/ControllerLink.h"
 #include "link/LinkCommands.h"

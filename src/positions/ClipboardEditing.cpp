@@ -2,7 +2,7 @@
 
 #include "positions/CellEditing.h"
 
-#include "app/MessageCatalogue.h"
+#include "base/MessageCatalogue.h"
 #include "platform/Clipboard.h"
 #include "platform/Dialogs.h"
 #include "positions/PositionContext.h"

@@ -3,7 +3,7 @@
 #include "actuators/ActuatorCatalogue.h"
 #include "actuators/ModelDesignation.h"
 #include "actuators/UnitConversion.h"
-#include "app/MessageCatalogue.h"
+#include "base/MessageCatalogue.h"
 #include "platform/FieldFile.h"
 #include "positions/PositionContext.h"
 

@@ -2,7 +2,7 @@
 
 #include "actuators/AxisSettingRules.h"
 #include "actuators/ModelDesignation.h"
-#include "app/MessageCatalogue.h"
+#include "base/MessageCatalogue.h"
 #include "link/CommandGroups.h"
 #include "positions/PositionFile.h"
 

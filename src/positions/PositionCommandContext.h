@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/AppSettings.h"
+#include "base/AppSettings.h"
 #include "link/ControllerContext.h"
 #include "positions/PositionContext.h"
 #include "positions/PositionFile.h"

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "actuators/AxisSetting.h"
-#include "app/AppSettings.h"
+#include "base/AppSettings.h"
 #include "positions/PositionCheck.h"
 #include "positions/PositionEvents.h"
 #include "positions/PositionGrid.h"

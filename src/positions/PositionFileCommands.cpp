@@ -7,7 +7,7 @@
 #include "actuators/AxisSettingStore.h"
 #include "actuators/ModelDesignation.h"
 #include "actuators/UnitConversion.h"
-#include "app/MessageCatalogue.h"
+#include "base/MessageCatalogue.h"
 #include "parameters/ControllerAxisSettings.h"
 #include "parameters/FactoryDefaults.h"
 #include "parameters/ParameterFileOperations.h"

@@ -1,7 +1,7 @@
 #include "PositionTransfer.h"
 
-#include "app/MessageCatalogue.h"
-#include "app/OperatingMode.h"
+#include "base/MessageCatalogue.h"
+#include "base/OperatingMode.h"
 #include "link/ControllerLink.h"
 #include "link/LinkCommands.h"
 #include "parameters/ControllerAxisSettings.h"

@@ -1,6 +1,6 @@
 #include "ResultGrid.h"
 
-#include "app/MessageCatalogue.h"
+#include "base/MessageCatalogue.h"
 #include "positions/GridPresentation.h"
 
 namespace kvt7 {

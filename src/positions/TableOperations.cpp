@@ -1,7 +1,7 @@
 #include "TableOperations.h"
 
 #include "actuators/UnitConversion.h"
-#include "app/MessageCatalogue.h"
+#include "base/MessageCatalogue.h"
 #include "platform/Dialogs.h"
 #include "positions/GridPresentation.h"
 #include "positions/PositionContext.h"

@@ -2,8 +2,8 @@
 
 #include "actuators/AxisSettingRules.h"
 #include "actuators/AxisSettingStore.h"
-#include "app/MessageCatalogue.h"
-#include "app/OperatingMode.h"
+#include "base/MessageCatalogue.h"
+#include "base/OperatingMode.h"
 #include "link/ControllerLink.h"
 #include "link/LinkCommands.h"
 #include "parameters/ControllerAxisSettings.h"

@@ -1,6 +1,6 @@
 #include "printing/PageMetrics.h"
 
-#include "app/MessageCatalogue.h"
+#include "base/MessageCatalogue.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,6 +1,6 @@
 #include "printing/ParameterPrint.h"
 
-#include "app/MessageCatalogue.h"
+#include "base/MessageCatalogue.h"
 #include "parameters/ParameterChecks.h"
 #include "parameters/RecordApply.h"
 #include "platform/Dialogs.h"

@@ -1,6 +1,6 @@
 #include "printing/PositionListing.h"
 
-#include "app/MessageCatalogue.h"
+#include "base/MessageCatalogue.h"
 #include "printing/PageMetrics.h"
 
 namespace kvt7 {

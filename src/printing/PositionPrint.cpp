@@ -1,6 +1,6 @@
 #include "printing/PositionPrint.h"
 
-#include "app/MessageCatalogue.h"
+#include "base/MessageCatalogue.h"
 #include "platform/Dialogs.h"
 #include "positions/GridPresentation.h"
 #include "positions/PositionCheck.h"

@@ -1,6 +1,6 @@
 #include "printing/PrintContext.h"
 
-#include "app/MessageCatalogue.h"
+#include "base/MessageCatalogue.h"
 #include "platform/Dialogs.h"
 
 namespace kvt7 {

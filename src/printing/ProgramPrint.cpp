@@ -1,6 +1,6 @@
 #include "printing/ProgramPrint.h"
 
-#include "app/MessageCatalogue.h"
+#include "base/MessageCatalogue.h"
 #include "platform/Dialogs.h"
 #include "platform/FieldFile.h"
 

@@ -1,6 +1,6 @@
 #include "ProgramContext.h"
 
-#include "app/MessageCatalogue.h"
+#include "base/MessageCatalogue.h"
 #include "link/CommandGroups.h"
 #include "platform/Dialogs.h"
 

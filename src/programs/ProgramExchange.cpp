@@ -1,6 +1,6 @@
 #include "ProgramExchange.h"
 
-#include "app/OperatingMode.h"
+#include "base/OperatingMode.h"
 #include "link/ControllerLink.h"
 #include "link/LinkCommands.h"
 #include "platform/Dialogs.h"

@@ -1,6 +1,6 @@
 #include "ProgramFileOperations.h"
 
-#include "app/MessageCatalogue.h"
+#include "base/MessageCatalogue.h"
 #include "programs/GroupFile.h"
 #include "programs/ProgramContext.h"
 #include "programs/SmFile.h"

@@ -1,6 +1,6 @@
 #include "SmTable.h"
 
-#include "app/MessageCatalogue.h"
+#include "base/MessageCatalogue.h"
 
 namespace kvt7 {
 

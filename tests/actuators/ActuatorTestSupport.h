@@ -1,7 +1,7 @@
 #pragma once
 
 #include "actuators/ActuatorCatalogue.h"
-#include "app/MessageCatalogue.h"
+#include "base/MessageCatalogue.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TestPaths.h"
 

@@ -1,5 +1,5 @@
 #include "actuators/AxisSettingRules.h"
-#include "app/MessageCatalogue.h"
+#include "base/MessageCatalogue.h"
 
 #include <gtest/gtest.h>
 

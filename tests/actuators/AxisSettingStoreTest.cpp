@@ -1,7 +1,7 @@
 #include "ActuatorTestSupport.h"
 
 #include "actuators/AxisSettingStore.h"
-#include "app/AppSettings.h"
+#include "base/AppSettings.h"
 #include "platform/SettingsStore.h"
 
 #include <map>

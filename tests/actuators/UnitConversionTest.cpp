@@ -1,6 +1,6 @@
 #include "actuators/StrokeCalculator.h"
 #include "actuators/UnitConversion.h"
-#include "app/MessageCatalogue.h"
+#include "base/MessageCatalogue.h"
 
 #include <gtest/gtest.h>
 #include <cmath>

@@ -4,7 +4,7 @@
 #include "QStringPrinting.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TestPaths.h"
-#include "app/FrameWindows.h"
+#include "session/FrameWindows.h"
 #include "app/Program.h"
 #include "app/ProgramSteps.h"
 #include "platform/SettingsStore.h"

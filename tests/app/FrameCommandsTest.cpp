@@ -2,8 +2,8 @@
 #include "app/CommandLine.h"
 #include "app/FrameCommands.h"
 #include "app/MainWindowSize.h"
-#include "app/ProgramVersion.h"
 #include "app/StartSequence.h"
+#include "base/ProgramVersion.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "app/AppSettings.h"
-#include "app/MessageCatalogue.h"
-#include "app/OperatingMode.h"
 #include "app/OptionsOperation.h"
+#include "base/AppSettings.h"
+#include "base/MessageCatalogue.h"
+#include "base/OperatingMode.h"
 #include "platform/SettingsStore.h"
 #include "support/FakeSerialDevices.h"
 #include "support/ScriptedDialogs.h"

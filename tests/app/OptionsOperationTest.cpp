@@ -1,7 +1,7 @@
 // The options window's operation: load, typing rules, the speed and path checks, and what OK
 // changes and stores, in its order.
 #include "OptionsFixture.h"
-#include "app/PortMap.h"
+#include "base/PortMap.h"
 #include "link/ControllerLink.h"
 #include "link/ControllerStatus.h"
 #include "link/LinkCommands.h"

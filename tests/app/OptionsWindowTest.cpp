@@ -1,8 +1,8 @@
 // The options window over its operation: controls and texts, typing and pasting, Enter, the
 // tab checks, OK, Cancel and the restart notice.
 #include "OptionsFixture.h"
-#include "app/ui/ControlArray.h"
 #include "app/ui/frmOptions2.h"
+#include "base/ui/ControlArray.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -1,11 +1,11 @@
 #include "AppFixture.h"
-#include "app/ui/ControlArray.h"
 #include "app/ui/WindowDialogs.h"
 #include "app/ui/frmAbout.h"
 #include "app/ui/frmProcessing.h"
 #include "app/ui/frmSelection.h"
 #include "app/ui/frmSplash.h"
 #include "app/ui/frmTrance.h"
+#include "base/ui/ControlArray.h"
 #include "platform/ui/Desktop.h"
 
 #include <QApplication>

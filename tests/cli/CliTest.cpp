@@ -1,4 +1,4 @@
-#include "app/MessageCatalogue.h"
+#include "base/MessageCatalogue.h"
 #include "cli/CliOptions.h"
 #include "cli/ConsoleDialogs.h"
 #include "Kvt7ctlRun.h"

@@ -1,8 +1,8 @@
 // kvt7ctl io, io set and ports: exact output and the requests the simulated controller saw.
-#include "app/PortMap.h"
+#include "base/PortMap.h"
 #include "platform/SerialDevices.h"
 #include "platform/SettingsStore.h"
-#include "app/AppSettings.h"
+#include "base/AppSettings.h"
 #include "support/TestPaths.h"
 
 #include <QDir>

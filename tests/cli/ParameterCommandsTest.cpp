@@ -1,5 +1,5 @@
 // kvt7ctl params read | write | verify | check against the simulated controller.
-#include "app/MessageCatalogue.h"
+#include "base/MessageCatalogue.h"
 #include "Kvt7ctlRun.h"
 #include "support/TestPaths.h"
 

@@ -1,8 +1,8 @@
 // The link over a real pseudo-terminal (QSerialPort) against kvm8-sim.
 
-#include "app/AppSettings.h"
-#include "app/MessageCatalogue.h"
-#include "app/OperatingMode.h"
+#include "base/AppSettings.h"
+#include "base/MessageCatalogue.h"
+#include "base/OperatingMode.h"
 #include "link/AlarmList.h"
 #include "link/AlarmReset.h"
 #include "link/CommandGroups.h"

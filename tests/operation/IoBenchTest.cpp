@@ -1,8 +1,8 @@
 // CPU the I/O window costs: 10 s open and stopped, 10 s monitoring, against the simulated
 // controller whose device KVT7_BENCH_DEVICE names (scripts/bench starts it). Prints figures;
 // asserts none of them.
-#include "app/AppSettings.h"
-#include "app/ui/DrawnImages.h"
+#include "base/AppSettings.h"
+#include "base/ui/DrawnImages.h"
 #include "link/ControllerLink.h"
 #include "operation/IoMonitor.h"
 #include "operation/ui/frmIOCheck.h"

@@ -1,7 +1,7 @@
 // The I/O window over the monitor: controls, lamps, double-clicks and close refusal.
 #include "IoFixture.h"
-#include "app/ui/DrawnImages.h"
-#include "app/ui/ControlArray.h"
+#include "base/ui/DrawnImages.h"
+#include "base/ui/ControlArray.h"
 #include "operation/ui/frmIOCheck.h"
 
 #include <QApplication>

@@ -4,7 +4,7 @@
 
 #include "TransferFixture.h"
 #include "actuators/ActuatorCatalogue.h"
-#include "app/ui/ControlArray.h"
+#include "base/ui/ControlArray.h"
 #include "link/CommandGroups.h"
 #include "parameters/ui/frmParameta2.h"
 #include "support/TestPaths.h"

@@ -3,7 +3,7 @@
 // meanwhile; its print buttons list the shown values or a file through the preview.
 #include "TransferFixture.h"
 #include "actuators/ActuatorCatalogue.h"
-#include "app/ui/ControlArray.h"
+#include "base/ui/ControlArray.h"
 #include "link/CommandGroups.h"
 #include "parameters/ParameterFile.h"
 #include "parameters/ui/frmParameta2.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/MessageCatalogue.h"
+#include "base/MessageCatalogue.h"
 #include "parameters/ParameterSet.h"
 
 #include <QByteArray>

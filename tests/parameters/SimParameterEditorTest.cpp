@@ -5,7 +5,7 @@
 #include "ParameterFixtures.h"
 #include "PtyServer.h"
 #include "actuators/ActuatorCatalogue.h"
-#include "app/ui/ControlArray.h"
+#include "base/ui/ControlArray.h"
 #include "link/CommandGroups.h"
 #include "link/ControllerContext.h"
 #include "link/ControllerLink.h"

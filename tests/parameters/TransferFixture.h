@@ -2,9 +2,9 @@
 
 #include "Kvm8Simulator.h"
 #include "ParameterFixtures.h"
-#include "app/AppSettings.h"
-#include "app/MessageCatalogue.h"
-#include "app/OperatingMode.h"
+#include "base/AppSettings.h"
+#include "base/MessageCatalogue.h"
+#include "base/OperatingMode.h"
 #include "link/ControllerContext.h"
 #include "link/ControllerLink.h"
 #include "support/FakeSerialPort.h"

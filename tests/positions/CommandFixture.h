@@ -2,7 +2,7 @@
 
 #include "GridTestSupport.h"
 #include "Kvm8Simulator.h"
-#include "app/OperatingMode.h"
+#include "base/OperatingMode.h"
 #include "link/AlarmList.h"
 #include "link/CommandGroups.h"
 #include "link/ControllerContext.h"

@@ -2,7 +2,7 @@
 
 #include "actuators/ActuatorCatalogue.h"
 #include "actuators/UnitConversion.h"
-#include "app/MessageCatalogue.h"
+#include "base/MessageCatalogue.h"
 #include "positions/GridPresentation.h"
 #include "positions/PositionContext.h"
 #include "positions/RangeChooser.h"

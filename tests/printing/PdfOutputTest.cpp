@@ -1,5 +1,5 @@
 #include "PrintTestSupport.h"
-#include "app/MessageCatalogue.h"
+#include "base/MessageCatalogue.h"
 #include "platform/Cp932.h"
 #include "platform/print/PainterCanvas.h"
 #include "platform/print/PdfOutput.h"

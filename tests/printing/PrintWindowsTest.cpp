@@ -1,6 +1,6 @@
 #include "PrintTestSupport.h"
-#include "app/ui/ControlArray.h"
-#include "app/MessageCatalogue.h"
+#include "base/ui/ControlArray.h"
+#include "base/MessageCatalogue.h"
 #include "platform/print/QtPrintPreview.h"
 #include "printing/ProgramListings.h"
 #include "printing/ui/frmPrintSelect.h"

@@ -1,5 +1,5 @@
 #include "PrintTestSupport.h"
-#include "app/MessageCatalogue.h"
+#include "base/MessageCatalogue.h"
 #include "printing/ProgramListings.h"
 
 using namespace kvt7;

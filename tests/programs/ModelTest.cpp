@@ -1,6 +1,6 @@
 // The group table and the S/M table: checks, copies, comparisons and the messages they
 // lead to, with the English texts of the catalogue.
-#include "app/MessageCatalogue.h"
+#include "base/MessageCatalogue.h"
 #include "programs/GroupTable.h"
 #include "programs/SmTable.h"
 

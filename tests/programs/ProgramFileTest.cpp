@@ -1,6 +1,6 @@
 // The .grp and .smd files: hand-written golden files written byte for byte and read back,
 // and every kind of damaged file refused with its message, the tables untouched.
-#include "app/MessageCatalogue.h"
+#include "base/MessageCatalogue.h"
 #include "programs/GroupFile.h"
 #include "programs/ProgramFileOperations.h"
 #include "programs/SmFile.h"

@@ -2,7 +2,7 @@
 // stored when the focus leaves or the window closes, pastes refused, close refused while an
 // operation runs.
 #include "ProgramFixture.h"
-#include "app/ui/ControlArray.h"
+#include "base/ui/ControlArray.h"
 #include "programs/ui/ProgramBoxes.h"
 #include "programs/ui/frmGrp.h"
 #include "programs/ui/frmSqMcr.h"

@@ -1,10 +1,10 @@
 // The actuator windows and the print selection, in both languages.
 #include "ShotFolder.h"
-#include "actuators/ui/frmDevice.h"
-#include "actuators/ui/frmDevice2.h"
-#include "actuators/ui/frmDevice3.h"
 #include "app/Program.h"
 #include "app/Workbench.h"
+#include "devices/ui/frmDevice.h"
+#include "devices/ui/frmDevice2.h"
+#include "devices/ui/frmDevice3.h"
 #include "platform/SettingsStore.h"
 #include "platform/print/QtPrintPreview.h"
 #include "printing/ProgramListings.h"

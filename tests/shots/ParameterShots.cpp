@@ -10,7 +10,7 @@
 #include "support/LinkTestParts.h"
 #include "support/RecordingCanvas.h"
 #include "printing/PrintContext.h"
-#include "actuators/ui/frmDevice3.h"
+#include "devices/ui/frmDevice3.h"
 #include "support/TestPaths.h"
 
 #include <QCheckBox>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/AppSettings.h"
-#include "app/MessageCatalogue.h"
-#include "app/OperatingMode.h"
+#include "base/AppSettings.h"
+#include "base/MessageCatalogue.h"
+#include "base/OperatingMode.h"
 #include "link/ControllerStatus.h"
 #include "platform/SettingsStore.h"
 #include "support/ScriptedDialogs.h"

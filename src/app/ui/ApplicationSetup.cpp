@@ -1,7 +1,7 @@
 #include "ApplicationSetup.h"
 
-#include "app/AppSettings.h"
-#include "app/MessageCatalogue.h"
+#include "base/AppSettings.h"
+#include "base/MessageCatalogue.h"
 #include "platform/SettingsStore.h"
 
 #include <QApplication>

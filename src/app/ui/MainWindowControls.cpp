@@ -1,8 +1,8 @@
 #include "MainWindowControls.h"
 
-#include "ControlArray.h"
-#include "DrawnImages.h"
 #include "app/CommandTable.h"
+#include "base/ui/ControlArray.h"
+#include "base/ui/DrawnImages.h"
 #include "link/ControllerStatus.h"
 #include "platform/ui/Desktop.h"
 

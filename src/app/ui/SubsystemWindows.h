@@ -1,8 +1,8 @@
 #pragma once
 
-#include "actuators/devices/ChangeDevice.h"
-#include "actuators/ui/DeviceWindowContext.h"
 #include "app/OptionsOperation.h"
+#include "devices/ChangeDevice.h"
+#include "devices/ui/DeviceWindowContext.h"
 #include "operation/MotionContext.h"
 #include "operation/ui/frmIOCheck.h"
 #include "parameters/EditorOpenRequest.h"

@@ -1,9 +1,9 @@
 #include "frmAbout.h"
 
-#include "DrawnImages.h"
-#include "LocalizeWindow.h"
 #include "app/Program.h"
-#include "app/ProgramVersion.h"
+#include "base/ProgramVersion.h"
+#include "base/ui/DrawnImages.h"
+#include "base/ui/LocalizeWindow.h"
 #include "platform/Dialogs.h"
 #include "platform/ui/Desktop.h"
 

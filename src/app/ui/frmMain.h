@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/CommandTable.h"
-#include "app/FrameWindows.h"
+#include "session/FrameWindows.h"
 #include "MainWindowControls.h"
 
 #include <QMainWindow>

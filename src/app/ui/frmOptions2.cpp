@@ -1,10 +1,10 @@
 #include "frmOptions2.h"
 
-#include "app/AppSettings.h"
-#include "app/ui/ControlArray.h"
-#include "app/ui/LocalizeWindow.h"
-#include "app/MessageCatalogue.h"
-#include "app/PortMap.h"
+#include "base/AppSettings.h"
+#include "base/ui/ControlArray.h"
+#include "base/ui/LocalizeWindow.h"
+#include "base/MessageCatalogue.h"
+#include "base/PortMap.h"
 #include "platform/Dialogs.h"
 #include "platform/SerialDevices.h"
 

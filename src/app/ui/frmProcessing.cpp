@@ -1,7 +1,7 @@
 #include "frmProcessing.h"
 
-#include "LocalizeWindow.h"
 #include "app/Program.h"
+#include "base/ui/LocalizeWindow.h"
 #include "platform/ui/Desktop.h"
 
 #include <QCloseEvent>

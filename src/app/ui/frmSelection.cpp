@@ -1,7 +1,7 @@
 #include "frmSelection.h"
 
-#include "ControlArray.h"
-#include "app/MessageCatalogue.h"
+#include "base/MessageCatalogue.h"
+#include "base/ui/ControlArray.h"
 #include "platform/ui/Desktop.h"
 
 #include <QButtonGroup>

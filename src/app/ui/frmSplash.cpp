@@ -2,9 +2,9 @@
 
 #include "platform/Wait.h"
 
-#include "DrawnImages.h"
-#include "app/MessageCatalogue.h"
-#include "app/ProgramVersion.h"
+#include "base/MessageCatalogue.h"
+#include "base/ProgramVersion.h"
+#include "base/ui/DrawnImages.h"
 #include "platform/ui/Desktop.h"
 
 #include <QFrame>

@@ -1,7 +1,7 @@
 #include "frmTrance.h"
 
-#include "LocalizeWindow.h"
-#include "app/MessageCatalogue.h"
+#include "base/MessageCatalogue.h"
+#include "base/ui/LocalizeWindow.h"
 #include "platform/ui/Desktop.h"
 
 #include <QCloseEvent>

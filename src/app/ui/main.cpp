@@ -1,6 +1,6 @@
 #include "ApplicationSetup.h"
 #include "app/CommandLine.h"
-#include "DrawnImages.h"
+#include "base/ui/DrawnImages.h"
 #include "app/Program.h"
 #include "app/StartSequence.h"
 #include "WindowDialogs.h"

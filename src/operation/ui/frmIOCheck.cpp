@@ -1,7 +1,7 @@
 #include "frmIOCheck.h"
 
-#include "app/ui/ControlArray.h"
-#include "app/MessageCatalogue.h"
+#include "base/ui/ControlArray.h"
+#include "base/MessageCatalogue.h"
 #include "operation/IoMonitor.h"
 
 #include <QCheckBox>

@@ -1,9 +1,9 @@
 #include "frmJOG.h"
 
 #include "MoveWindowParts.h"
-#include "app/ui/LocalizeWindow.h"
-#include "app/MessageCatalogue.h"
-#include "app/AppSettings.h"
+#include "base/ui/LocalizeWindow.h"
+#include "base/MessageCatalogue.h"
+#include "base/AppSettings.h"
 #include "positions/PositionGrid.h"
 
 #include <QCloseEvent>

@@ -1,7 +1,7 @@
 #include "frmMove.h"
 
-#include "app/ui/LocalizeWindow.h"
-#include "app/MessageCatalogue.h"
+#include "base/ui/LocalizeWindow.h"
+#include "base/MessageCatalogue.h"
 #include "platform/Dialogs.h"
 
 #include <QCheckBox>

@@ -1,6 +1,6 @@
 #include "RangeDialogParts.h"
 
-#include "app/MessageCatalogue.h"
+#include "base/MessageCatalogue.h"
 #include "platform/Dialogs.h"
 
 #include <QHBoxLayout>

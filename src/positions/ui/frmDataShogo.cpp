@@ -1,7 +1,7 @@
 #include "frmDataShogo.h"
 
 #include "RangeDialogParts.h"
-#include "app/MessageCatalogue.h"
+#include "base/MessageCatalogue.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

@@ -1,6 +1,6 @@
 #include "frmSelectPosiNo2.h"
 
-#include "app/MessageCatalogue.h"
+#include "base/MessageCatalogue.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -1,6 +1,6 @@
 #include "frmSelectPosiNo3.h"
 
-#include "app/MessageCatalogue.h"
+#include "base/MessageCatalogue.h"
 
 #include <QLabel>
 #include <QVBoxLayout>

@@ -1,6 +1,6 @@
 #include "frmSelectPosiNo4.h"
 
-#include "app/MessageCatalogue.h"
+#include "base/MessageCatalogue.h"
 
 #include <QGridLayout>
 #include <QLabel>

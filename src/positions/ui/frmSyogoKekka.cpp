@@ -2,8 +2,8 @@
 
 #include "PositionHeaderView.h"
 #include "RangeDialogParts.h"
-#include "app/AppSettings.h"
-#include "app/MessageCatalogue.h"
+#include "base/AppSettings.h"
+#include "base/MessageCatalogue.h"
 #include "positions/ResultGrid.h"
 
 #include <QEvent>

@@ -1,7 +1,7 @@
 #include "printing/ui/frmPrintSelect.h"
 
-#include "app/ui/ControlArray.h"
-#include "app/MessageCatalogue.h"
+#include "base/ui/ControlArray.h"
+#include "base/MessageCatalogue.h"
 #include "platform/Dialogs.h"
 
 #include <QButtonGroup>

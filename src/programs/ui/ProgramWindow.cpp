@@ -2,7 +2,7 @@
 
 #include "link/CommandGroups.h"
 
-#include "app/MessageCatalogue.h"
+#include "base/MessageCatalogue.h"
 
 #include <QApplication>
 #include <QCloseEvent>

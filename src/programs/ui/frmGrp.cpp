@@ -4,8 +4,8 @@
 #include "printing/ProgramPrint.h"
 
 #include "ProgramBoxes.h"
-#include "app/ui/ControlArray.h"
-#include "app/MessageCatalogue.h"
+#include "base/ui/ControlArray.h"
+#include "base/MessageCatalogue.h"
 #include "platform/Dialogs.h"
 #include "programs/GroupTransfer.h"
 #include "programs/ProgramFileOperations.h"

@@ -5,9 +5,9 @@
 // are used up (otherwise it goes away). Byte 2: the request. The rest: the answers to
 // successive requests separated by 0xFE, each cut into pieces at 0xFF; answers left over
 // arrive unasked after the exchanges.
-#include "app/AppSettings.h"
-#include "app/MessageCatalogue.h"
-#include "app/OperatingMode.h"
+#include "base/AppSettings.h"
+#include "base/MessageCatalogue.h"
+#include "base/OperatingMode.h"
 #include "link/ControllerLink.h"
 #include "link/ControllerStatus.h"
 #include "platform/SettingsStore.h"

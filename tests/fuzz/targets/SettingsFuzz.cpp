@@ -1,6 +1,6 @@
 // The settings values: each line of the input is the stored text of one key, in the order
 // below; then every reader of the program's section runs over them.
-#include "app/AppSettings.h"
+#include "base/AppSettings.h"
 #include "targets/FuzzInput.h"
 #include "targets/SilentDialogs.h"
 

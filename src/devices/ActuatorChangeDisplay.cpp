@@ -1,0 +1,40 @@
+#include "ActuatorChangeDisplay.h"
+
+#include "base/MessageCatalogue.h"
+#include "platform/Dialogs.h"
+#include "positions/GridPresentation.h"
+#include "positions/PositionCheck.h"
+#include "positions/PositionContext.h"
+#include "positions/TableOperations.h"
+
+namespace kvt7 {
+
+int ShowActuatorChange(PositionContext& context)
+{
+    RefreshAxisHeadings(context);
+    ShowUnitsLineOfFirstAxis(context);
+    if (!context.grid.hasPositionRows())
+        return 0;
+    PositionTable& table = context.table;
+    const int first = table.DispFirstNo;
+    const int last = table.PositionOfRow(context.grid.rowCount() - 1);
+    const auto pulsesBefore = table.store->PosiPulse;
+    const int selStart = table.SelStartNo;
+    const int selEnd = table.SelEndNo;
+    table.SelStartNo = first;
+    table.SelEndNo = last;
+    const int checked = PosiDataCheck3(context.check());
+    table.SelStartNo = selStart;
+    table.SelEndNo = selEnd;
+    if (checked != 0) {
+        context.dialogs.message(context.messages.Text(1526), Buttons::Ok, Icon::Warning);
+        return 1;
+    }
+    ConvertTablePulseToMm(context, first, last);
+    ShowRange(context, first, last);
+    if (table.store->PosiPulse != pulsesBefore)
+        table.MarkChanged();
+    return 0;
+}
+
+}  // namespace kvt7

@@ -1,0 +1,161 @@
+#include "DeviceWrite.h"
+
+#include "ChangeDevice.h"
+#include "DeviceColumns.h"
+#include "DeviceTakeOver.h"
+#include "actuators/AxisSettingRules.h"
+#include "actuators/AxisSettingStore.h"
+#include "base/MessageCatalogue.h"
+#include "base/OperatingMode.h"
+#include "link/CommandGroups.h"
+#include "link/ControllerLink.h"
+#include "link/LinkCommands.h"
+#include "parameters/FactoryDefaults.h"
+#include "parameters/ParameterChecks.h"
+#include "parameters/ParameterReadCommands.h"
+#include "parameters/ParameterTransfer.h"
+#include "parameters/RecordApply.h"
+#include "platform/Dialogs.h"
+
+namespace kvt7 {
+
+namespace {
+
+const QString kCrLf = QStringLiteral("\r\n");
+
+// The command groups stay off from the start of the write to every way out of it.
+class CommandsOff {
+public:
+    explicit CommandsOff(CommandGroups& commands) : commands_(commands)
+    {
+        commands_.setCommandsEnabled(false);
+    }
+    ~CommandsOff() { commands_.setCommandsEnabled(true); }
+    CommandsOff(const CommandsOff&) = delete;
+    CommandsOff& operator=(const CommandsOff&) = delete;
+
+private:
+    CommandGroups& commands_;
+};
+
+int MaskOf(const DeviceAxes& pc)
+{
+    int mask = 0;
+    for (int i = 0; i < kAxisCount; ++i) {
+        if (pc.at(std::size_t(i)).InUse)
+            mask |= 1 << i;
+    }
+    return mask;
+}
+
+void Show(DeviceWriteContext& context, std::initializer_list<int> ids)
+{
+    QStringList texts;
+    for (const int id : ids)
+        texts << context.messages.Text(id);
+    context.dialogs.message(texts.join(kCrLf));
+}
+
+// The ready query and the parameter mode. False when the write must not begin.
+bool EnterParameterMode(DeviceWriteContext& context)
+{
+    const int ready = ReadyQuery(context.controller.link);
+    if (ready < 0) {
+        Show(context, {377});
+        return false;
+    }
+    if (ready == 0) {
+        Show(context, {424});
+        return false;
+    }
+    if (SetControllerMode(context.controller.link, 1) != 0) {
+        Show(context, {377});
+        return false;
+    }
+    return true;
+}
+
+// The steps in parameter mode, on the scratch copies. 0 when the axis blocks were written.
+int WriteInParameterMode(DeviceWriteContext& context, const DeviceAxes& chosen,
+                         ParameterSet& scratch, AxisSettings& scratchAxes)
+{
+    ControllerLink& link = context.controller.link;
+    if (WriteAxisMask(link, scratch, scratchAxes, MaskOf(chosen)) != 0
+        || ReadAxisMask(link, scratch, scratchAxes) != 0) {
+        Show(context, {377});
+        return 1;
+    }
+    if (ReadAllParameters(context.controller, scratch) != 0)
+        return 1;
+    ApplyRecordToEditorValues(scratch, RecordSource::Controller);
+    FactoryDefaultsRequest request;
+    request.programFolder = context.programFolder;
+    request.recorded = chosen;
+    request.fixedAxisMask = scratch.editor.axisMask();
+    if (ApplyFactoryAxisDefaults(scratch, context.defaultLists, request, context.dialogs,
+                                 context.messages)
+        != 0)
+        return 1;
+    if (ParametaValueCheck2(scratch.editor) != 0) {
+        Show(context, {1524, 1525});
+        return 1;
+    }
+    return WriteAxisParameters(context.controller, scratch);
+}
+
+// Normal mode again; only while Online (a failed exchange has switched the program Offline).
+int LeaveParameterMode(DeviceWriteContext& context)
+{
+    if (!context.mode.isOnline())
+        return 1;
+    if (SetControllerMode(context.controller.link, 0) != 0) {
+        Show(context, {377});
+        return 1;
+    }
+    return 0;
+}
+
+// The read-back, and the PC setting from it. 0 or 1.
+int TakeReadBack(DeviceWriteContext& context, const DeviceAxes& chosen)
+{
+    ParameterSet parameters = context.parameters;
+    AxisSettings axes = context.axes;
+    if (GetParametaValue2(context.controller, parameters, axes, {}) != 0)
+        return 1;
+    if (!TakeActuatorsFromParameters(parameters, axes, chosen, context.dialogs, context.messages))
+        return 1;
+    LetDevSettingToDevSettei(axes);
+    context.parameters = std::move(parameters);
+    context.axes = axes;
+    SaveAxisSettingsToStore(context.store, context.axes);
+    if (context.showChange)
+        context.showChange();
+    return 0;
+}
+
+}  // namespace
+
+int WriteDeviceSetting(DeviceWriteContext& context, const DeviceColumns& columns)
+{
+    CommandsOff off(context.commands);
+    DeviceAxes chosen = context.axes.pc;
+    if (!TakeColumnsIntoSetting(columns, chosen, context.dialogs, context.messages))
+        return 1;
+    if (!context.mode.isOnline())
+        context.mode.SwitchOnlineQuietly();
+    int result = 1;
+    if (EnterParameterMode(context)) {
+        ParameterSet scratch = context.parameters;
+        AxisSettings scratchAxes = context.axes;
+        const int written = WriteInParameterMode(context, chosen, scratch, scratchAxes);
+        const int normal = LeaveParameterMode(context);
+        if (written == 0 && normal == 0 && TakeReadBack(context, chosen) == 0) {
+            Show(context, {1527});
+            result = 0;
+        }
+    }
+    context.controller.link.ReleasePort();
+    return result;
+}
+
+}  // namespace kvt7
