@@ -76,4 +76,11 @@ struct InitialParameterSource {
 int EditorInitialParameters(const ParameterEditorContext& context,
                             const InitialParameterSource& source);
 
+// The editor's print buttons: the listings sit above the parameters, so the composition root
+// binds them (the set as shown, a parameter file). 0 printed, 1 refused or failed, 2 stopped.
+struct ParameterPrintCommands {
+    std::function<int(ParameterSet& set)> printShown;
+    std::function<int()> printFile;
+};
+
 }  // namespace kvt7

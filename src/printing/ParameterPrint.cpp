@@ -73,4 +73,10 @@ int PrintParameterFile(PrintContext& context)
     return PrintParameterFileAt(context, *path);
 }
 
+ParameterPrintCommands ParameterEditorPrinting(PrintContext& context)
+{
+    return {[&context](ParameterSet& set) { return PrintShownParameters(context, set); },
+            [&context] { return PrintParameterFile(context); }};
+}
+
 }  // namespace kvt7

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "parameters/ParameterEditorCommands.h"
 #include "parameters/ParameterFileOperations.h"
 #include "printing/ParameterListing.h"
 #include "printing/PrintContext.h"
@@ -25,5 +26,8 @@ int PrintParameterFileAt(PrintContext& context, const QString& path);
 
 // cmdParaFilePrint: question 682, the open dialog (683, filter 1827, "pmt"), then the file.
 int PrintParameterFile(PrintContext& context);
+
+// The parameter editor's print buttons on these listings.
+ParameterPrintCommands ParameterEditorPrinting(PrintContext& context);
 
 }  // namespace kvt7

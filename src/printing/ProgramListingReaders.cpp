@@ -1,5 +1,6 @@
 #include "ProgramListingReaders.h"
 
+#include "platform/Dialogs.h"
 #include "programs/GroupFile.h"
 #include "programs/SmFile.h"
 
@@ -20,14 +21,30 @@ ListingFileRead Outcome(ProgramFileRead read)
     return ListingFileRead::Fault;
 }
 
+// A group table or a file's groups, as the listing copies them.
+template <typename Groups>
+void CopyGroups(const Groups& from, ListedGroupRanges& groups)
+{
+    for (int g = 1; g <= kListedGroups; ++g)
+        groups.at(std::size_t(g - 1)) = {from.group(g).start, from.group(g).end};
+}
+
+void CopyPrograms(const SmTable& from, SmPrograms& programs)
+{
+    for (int n = 1; n <= kListedSmPrograms; ++n)
+        for (int s = 1; s <= kListedSmSteps; ++s) {
+            const SmStep& step = from.program(n).step(s);
+            programs.at(std::size_t(n - 1)).at(std::size_t(s - 1)) = {step.command, step.data};
+        }
+}
+
 }  // namespace
 
 ListingFileRead ReadGroupFileForListing(const QString& path, ListedGroupRanges& groups)
 {
     const GroupFileContent content = ReadGroupFile(path);
     if (content.outcome == ProgramFileRead::Ok)
-        for (int g = 1; g <= kListedGroups; ++g)
-            groups.at(std::size_t(g - 1)) = {content.buffer.group(g).start, content.buffer.group(g).end};
+        CopyGroups(content.buffer, groups);
     return Outcome(content.outcome);
 }
 
@@ -35,12 +52,33 @@ ListingFileRead ReadSmFileForListing(const QString& path, SmPrograms& programs)
 {
     const SmFileContent content = ReadSmFile(path);
     if (content.outcome == ProgramFileRead::Ok)
-        for (int n = 1; n <= kListedSmPrograms; ++n)
-            for (int s = 1; s <= kListedSmSteps; ++s) {
-                const SmStep& step = content.buffer.program(n).step(s);
-                programs.at(std::size_t(n - 1)).at(std::size_t(s - 1)) = {step.command, step.data};
-            }
+        CopyPrograms(content.buffer, programs);
     return Outcome(content.outcome);
+}
+
+ProgramPrintCommands GroupPrintCommands(PrintContext& print, const GroupData& data)
+{
+    return {[&print, &data] {
+                ListedGroupRanges listed{};
+                CopyGroups(data.table, listed);
+                PrintShownGroups(print, listed);
+            },
+            [&print] { PrintGroupFile(print, ReadGroupFileForListing); }};
+}
+
+ProgramPrintCommands SmPrintCommands(PrintContext& print, SmData& data)
+{
+    return {[&print, &data] {
+                SmPrograms listed{};
+                CopyPrograms(data.table, listed);
+                PrintShownSm(print, listed, [&print, &data] {
+                    if (SmDataCheck(data) == 0)
+                        return true;
+                    print.dialogs.message(SmCheckMessage(print.messages, data.NGSMNo));
+                    return false;
+                });
+            },
+            [&print] { PrintSmFile(print, ReadSmFileForListing); }};
 }
 
 }  // namespace kvt7

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 #include <initializer_list>
 
 namespace kvt7 {
@@ -22,6 +23,13 @@ struct ProgramContext {
     QString text(int id) const;
     // Texts joined by CR LF, as message boxes show them.
     QString lines(std::initializer_list<int> ids) const;
+};
+
+// The print buttons of the group and S/M windows: the listings sit above the programs, so
+// the composition root binds them (the shown table and a file of the window's kind).
+struct ProgramPrintCommands {
+    std::function<void()> printShown;
+    std::function<void()> printFile;
 };
 
 // While it lives the main window's command buttons, tool bar, menus and editing commands

@@ -7,6 +7,7 @@
 #include "link/CommandGroups.h"
 #include "parameters/ParameterFile.h"
 #include "parameters/ui/frmParameta2.h"
+#include "printing/ParameterPrint.h"
 #include "printing/PrintContext.h"
 #include "support/RecordingCanvas.h"
 #include "support/TestPaths.h"
@@ -32,12 +33,13 @@ protected:
         for (int axis : {1, 3})
             axes.Pc(axis).InUse = true;
     }
-    void open(bool withPrint = true)
+    void open(bool withPrint = true, ParameterEditorWindows windows = {})
     {
         ParameterEditorWindowContext context{controller_, set, axes, commands, catalogueFile, lists,
                                              ProgramDir(), {}, {}};
         if (withPrint)
-            context.print = &print;
+            context.print = ParameterEditorPrinting(print);
+        context.windows = std::move(windows);
         window = std::make_unique<frmParameta2>(context);
         window->show();
     }
@@ -112,6 +114,35 @@ TEST_F(ParameterEditorWiringTest, PrintButtonsOnlyWithThePreview)
     EXPECT_FALSE(button("cmdParaFilePrint")->isHidden());
     EXPECT_EQ(button("cmdParaPrint")->text(), "Print Data indicated");
     EXPECT_EQ(button("cmdParaFilePrint")->text(), "Print Data in file");
+}
+
+// Initial Parameter and the calculator open the device windows the composition root binds,
+// over the editor; unbound, they are withdrawn like the print buttons.
+TEST_F(ParameterEditorWiringTest, DeviceButtonsOpenTheBoundWindowsOverTheEditor)
+{
+    open();
+    EXPECT_TRUE(button("cmdIniPrm")->isHidden());
+    EXPECT_TRUE(button("cmdCalculate")->isHidden());
+    QStringList opened;
+    QWidget* owner = nullptr;
+    open(true, {[&](DeviceChoice&, QWidget* over) {
+                    opened << "actuators";
+                    owner = over;
+                    return false;
+                },
+                [&](QWidget* over) {
+                    opened << "calculator";
+                    owner = over;
+                }});
+    EXPECT_FALSE(button("cmdIniPrm")->isHidden());
+    EXPECT_FALSE(button("cmdCalculate")->isHidden());
+    const EditorValues before = set.editor;
+    button("cmdIniPrm")->click();
+    EXPECT_EQ(owner, window.get());
+    button("cmdCalculate")->click();
+    EXPECT_EQ(opened, QStringList({"actuators", "calculator"}));
+    EXPECT_EQ(owner, window.get());
+    EXPECT_TRUE(set.editor == before) << "a cancelled actuator choice leaves the set";
 }
 
 TEST_F(ParameterEditorWiringTest, PrintOfTheShownValuesTakesTheFieldsFirst)

@@ -7,6 +7,7 @@
 #include "positions/CommandFixture.h"
 #include "positions/PositionTransfer.h"
 #include "printing/PositionPrint.h"
+#include "printing/ProgramListingReaders.h"
 #include "programs/ui/frmGrp.h"
 #include "programs/ui/frmSqMcr.h"
 
@@ -89,7 +90,7 @@ TEST_F(SimPrintFlow, GroupsReadInTheirWindowPrintTheControllersRanges)
     controller.setGroup(10, {300, 999});
     controller.setGroup(99, {5, 7});
     GroupData data;
-    frmGrp window(programs, data, print);
+    frmGrp window(programs, data, GroupPrintCommands(print, data));
     window.show();
     dialogs.answer(Answer::Ok);  // read from the controller
     click(window, "cmdReadGrp");
@@ -114,7 +115,7 @@ TEST_F(SimPrintFlow, SmProgramsReadInTheirWindowPrintTheControllersSteps)
     program[1] = {6, 9};
     controller.setProgram(1, program);
     SmData data;
-    frmSqMcr window(programs, data, print);
+    frmSqMcr window(programs, data, SmPrintCommands(print, data));
     window.show();
     dialogs.answer(Answer::Ok);  // read from the controller
     click(window, "cmdReadSMfromCt");

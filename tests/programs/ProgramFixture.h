@@ -4,6 +4,7 @@
 #include "link/CommandGroups.h"
 #include "link/ControllerLink.h"
 #include "printing/PrintContext.h"
+#include "printing/ProgramListingReaders.h"
 #include "programs/ProgramContext.h"
 #include "support/RecordingCanvas.h"
 #include "support/FakeSerialPort.h"

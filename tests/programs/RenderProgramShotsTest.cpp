@@ -35,10 +35,10 @@ TEST_F(RenderProgramShots, GroupAndSmWindows)
     for (const int language : {kEnglish, kJapanese}) {
         catalogue.setLanguage(language);
         const QString suffix = language == kEnglish ? "en" : "ja";
-        frmGrp group(context, groups, print);
+        frmGrp group(context, groups, GroupPrintCommands(print, groups));
         group.showPage(1);
         save(group, "frmGrp-" + suffix);
-        frmSqMcr sm(context, programs, print);
+        frmSqMcr sm(context, programs, SmPrintCommands(print, programs));
         save(sm, "frmSqMcr-" + suffix);
     }
 }

@@ -9,7 +9,8 @@
 #include "support/FakeSerialPort.h"
 #include "support/LinkTestParts.h"
 #include "support/RecordingCanvas.h"
-#include "printing/PrintContext.h"
+#include "printing/ParameterPrint.h"
+#include "devices/ui/EditorDeviceWindows.h"
 #include "devices/ui/frmDevice3.h"
 #include "support/TestPaths.h"
 
@@ -49,7 +50,8 @@ TEST(Shots, ParameterEditor)
         PrintContext print{parts.dialogs, parts.catalogue, preview, {}};
         ParameterEditorWindowContext context{shot.controller, set, shot.axes, shot.commands, shot.catalogue,
                                              shot.lists, ProgramDir(), {}, {}};
-        context.print = &print;
+        context.print = ParameterEditorPrinting(print);
+        context.windows = EditorDeviceWindows({parts.catalogue, parts.dialogs, shot.catalogue});
         frmParameta2 window{context};
         const QString suffix = language == kEnglish ? "en" : "ja";
         SaveShot(window, "frmParameta2-" + suffix + "-locked");

@@ -4,6 +4,7 @@
 #include "base/ui/LocalizeWindow.h"
 #include "MainWindowBinding.h"
 #include "devices/ActuatorChangeDisplay.h"
+#include "devices/ui/EditorDeviceWindows.h"
 #include "devices/ui/frmDevice2.h"
 #include "devices/ui/frmDevice3.h"
 #include "app/StartSequence.h"
@@ -18,6 +19,8 @@
 #include "parameters/ParameterFileOperations.h"
 #include "positions/PositionFileCommands.h"
 #include "positions/TableOperations.h"
+#include "printing/ParameterPrint.h"
+#include "printing/ProgramListingReaders.h"
 #include "programs/ProgramFileOperations.h"
 #include "programs/ui/frmGrp.h"
 #include "programs/ui/frmSqMcr.h"
@@ -91,14 +94,15 @@ void SubsystemWindows::bindProgramWindows()
 void SubsystemWindows::showGroups()
 {
     if (!groups_)
-        groups_ = new frmGrp(programs_, workbench_.groupData, print_, &window_);
+        groups_ = new frmGrp(programs_, workbench_.groupData, GroupPrintCommands(print_, workbench_.groupData),
+                             &window_);
     place(groups_);
 }
 
 void SubsystemWindows::showSm()
 {
     if (!sm_)
-        sm_ = new frmSqMcr(programs_, workbench_.smData, print_, &window_);
+        sm_ = new frmSqMcr(programs_, workbench_.smData, SmPrintCommands(print_, workbench_.smData), &window_);
     place(sm_);
 }
 
@@ -192,7 +196,8 @@ void SubsystemWindows::openParameterEditor()
                                              workbench_.program.programFolder,
                                              [this] { afterParameterWrite(); },
                                              [this] { binding_.showAxisData(); }};
-        context.print = &print_;
+        context.windows = EditorDeviceWindows(deviceWindow_);
+        context.print = ParameterEditorPrinting(print_);
         editor_ = new frmParameta2(context, &window_);
         connect(&workbench_.groups, &AvailabilityGroups::commandsSwitched, editor_,
                 &frmParameta2::programCommandsSwitched);

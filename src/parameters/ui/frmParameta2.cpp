@@ -5,14 +5,11 @@
 #include "base/MessageCatalogue.h"
 #include "base/ui/ControlArray.h"
 #include "base/ui/LocalizeWindow.h"
-#include "devices/ui/frmDevice.h"
-#include "devices/ui/frmDevice2.h"
 #include "link/CommandGroups.h"
 #include "link/ControllerContext.h"
 #include "parameters/ActuatorText.h"
 #include "parameters/ParameterWriteCommand.h"
 #include "platform/Dialogs.h"
-#include "printing/ParameterPrint.h"
 
 #include <QCheckBox>
 #include <algorithm>
@@ -222,11 +219,15 @@ QWidget* frmParameta2::buildButtons()
     row->addWidget(addButton("cmdIniPrm", 609, &frmParameta2::onInitial));
     QPushButton* calculate = addButton("cmdCalculate", 620, &frmParameta2::onCalculate);
     row->addWidget(calculate);
-    // Without a preview there is nothing to print on.
-    for (QPushButton* button : buttons_) {
-        if (!context_.print && button->objectName().endsWith(QLatin1String("Print")))
-            button->setVisible(false);
-    }
+    const std::pair<const char*, bool> bound[] = {
+        {"cmdParaPrint", bool(context_.print.printShown)},
+        {"cmdParaFilePrint", bool(context_.print.printFile)},
+        {"cmdIniPrm", bool(context_.windows.chooseActuators)},
+        {"cmdCalculate", bool(context_.windows.showCalculator)}};
+    for (QPushButton* button : buttons_)
+        for (const auto& [name, isBound] : bound)
+            if (!isBound && button->objectName() == QLatin1String(name))
+                button->setVisible(false);
     return box;
 }
 
@@ -478,12 +479,8 @@ void frmParameta2::onWrite()
 void frmParameta2::onInitial()
 {
     run([this](const ParameterEditorContext& c) {
-        const DeviceWindowContext device{context_.controller.messages, context_.controller.dialogs,
-                                         context_.catalogue};
         InitialParameterSource source{context_.defaultLists, context_.programFolder,
-                                      [this, device](DeviceChoice& pc) {
-                                          return ChooseActuatorsOffline(device, pc, false, this);
-                                      }};
+                                      [this](DeviceChoice& pc) { return context_.windows.chooseActuators(pc, this); }};
         return EditorInitialParameters(c, source);
     });
 }
@@ -492,7 +489,7 @@ void frmParameta2::onPrintShown()
 {
     run([this](const ParameterEditorContext& c) {
         EditorCommandScope scope(c);
-        return PrintShownParameters(*context_.print, c.set);
+        return context_.print.printShown(c.set);
     });
 }
 
@@ -500,16 +497,13 @@ void frmParameta2::onPrintFile()
 {
     run([this](const ParameterEditorContext& c) {
         EditorCommandScope scope(c);
-        return PrintParameterFile(*context_.print);
+        return context_.print.printFile();
     });
 }
 
 void frmParameta2::onCalculate()
 {
-    const DeviceWindowContext device{context_.controller.messages, context_.controller.dialogs,
-                                     context_.catalogue};
-    frmDevice calculator(device, this);
-    calculator.exec();
+    context_.windows.showCalculator(this);
 }
 
 void frmParameta2::closeEvent(QCloseEvent* event)

@@ -18,7 +18,16 @@ namespace kvt7 {
 
 class CatalogueFile;
 class ParameterField;
-struct PrintContext;
+
+// The device windows the editor opens: they sit above the parameters, so the composition
+// root binds them.
+struct ParameterEditorWindows {
+    // Initial Parameter's choice of actuators (the offline actuator window over `owner`);
+    // false when it was cancelled.
+    std::function<bool(DeviceChoice& pc, QWidget* owner)> chooseActuators;
+    // The stroke calculator over `owner`.
+    std::function<void(QWidget* owner)> showCalculator;
+};
 
 // What the parameter editor works with; handed in by the composition root.
 struct ParameterEditorWindowContext {
@@ -34,8 +43,9 @@ struct ParameterEditorWindowContext {
     std::function<void()> afterWrite;
     // The main window's axis headings after a read changed the PC setting.
     std::function<void()> refreshAxisDisplays;
-    // The listings' preview; without it the print buttons stay withdrawn.
-    PrintContext* print = nullptr;
+    // What the composition root does not bind, the editor withdraws.
+    ParameterEditorWindows windows = {};
+    ParameterPrintCommands print = {};
 };
 
 // The parameter editor: the set of the four axes side by side and its commands. Modeless,

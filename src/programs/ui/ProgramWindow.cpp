@@ -14,9 +14,9 @@
 
 namespace kvt7 {
 
-ProgramWindow::ProgramWindow(ProgramContext context, PrintContext& print, QWidget* owner, const QString& name,
-                             int title)
-    : QWidget(owner, Qt::Window), context_(context), print_(print)
+ProgramWindow::ProgramWindow(ProgramContext context, ProgramPrintCommands print, QWidget* owner,
+                             const QString& name, int title)
+    : QWidget(owner, Qt::Window), context_(context), print_(std::move(print))
 {
     setObjectName(name);
     setWindowTitle(context_.text(title));

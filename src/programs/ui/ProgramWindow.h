@@ -13,8 +13,6 @@ class QVBoxLayout;
 
 namespace kvt7 {
 
-struct PrintContext;
-
 // A button of a program window's column: its control name and caption message.
 struct ProgramButton {
     const char* name;
@@ -36,10 +34,10 @@ public:
     virtual void reload() = 0;
 
 protected:
-    // `print` is the program's preview for the listings of the print buttons. The window is
-    // named `name` and titled with message `title`; the table rows go to rowsArea(), the
-    // button column to sideArea().
-    ProgramWindow(ProgramContext context, PrintContext& print, QWidget* owner, const QString& name, int title);
+    // `print` runs the listings of the print buttons. The window is named `name` and titled
+    // with message `title`; the table rows go to rowsArea(), the button column to sideArea().
+    ProgramWindow(ProgramContext context, ProgramPrintCommands print, QWidget* owner, const QString& name,
+                  int title);
 
     QWidget* rowsArea() const { return rowsArea_; }
     QWidget* sideArea() const { return sideArea_; }
@@ -61,7 +59,7 @@ protected:
     void showEvent(QShowEvent* event) override;
 
     ProgramContext context_;
-    PrintContext& print_;
+    ProgramPrintCommands print_;
 
 private:
     // Disables the buttons and the edit areas, holds the main window's commands, runs.

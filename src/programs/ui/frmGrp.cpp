@@ -1,8 +1,5 @@
 #include "frmGrp.h"
 
-#include "printing/ProgramListingReaders.h"
-#include "printing/ProgramPrint.h"
-
 #include "ProgramBoxes.h"
 #include "base/ui/ControlArray.h"
 #include "base/MessageCatalogue.h"
@@ -30,8 +27,8 @@ const ProgramButton kButtons[] = {
 
 }  // namespace
 
-frmGrp::frmGrp(ProgramContext context, GroupData& data, PrintContext& print, QWidget* owner)
-    : ProgramWindow(context, print, owner, QStringLiteral("frmGrp"), 801), data_(data)
+frmGrp::frmGrp(ProgramContext context, GroupData& data, ProgramPrintCommands print, QWidget* owner)
+    : ProgramWindow(context, std::move(print), owner, QStringLiteral("frmGrp"), 801), data_(data)
 {
     buildRows(rowsArea());
     buildButtons(sideArea());
@@ -100,20 +97,11 @@ void frmGrp::buildButtons(QWidget* area)
         [this, files] { SaveGroupFile(files, data_); },
         [this] { VerifyGroupsWithController(context_, data_); },
         [this, files] { VerifyGroupsWithFile(files, data_); },
-        [this] { printShown(); },
-        [this] { PrintGroupFile(print_, ReadGroupFileForListing); },
+        [this] { print_.printShown(); },
+        [this] { print_.printFile(); },
         [this] { close(); },
     };
     addButtons(column, kButtons, actions);
-}
-
-// cmdGrpDataPrint: the groups of the table as they stand, checked by the listing.
-void frmGrp::printShown()
-{
-    ListedGroupRanges listed{};
-    for (int g = 1; g <= kListedGroups; ++g)
-        listed.at(std::size_t(g - 1)) = {data_.table.group(g).start, data_.table.group(g).end};
-    PrintShownGroups(print_, listed);
 }
 
 void frmGrp::showPage(int page)

@@ -18,8 +18,8 @@ class RuleBox;
 class frmGrp final : public ProgramWindow {
     Q_OBJECT
 public:
-    // `print` is the program's preview for the listings of the print buttons.
-    frmGrp(ProgramContext context, GroupData& data, PrintContext& print, QWidget* owner = nullptr);
+    // `print` runs the listings of the print buttons.
+    frmGrp(ProgramContext context, GroupData& data, ProgramPrintCommands print, QWidget* owner = nullptr);
 
     // The groups of the page 0..2 in the boxes.
     void showPage(int page);
@@ -35,7 +35,6 @@ private:
     void connectRow(int row);
     int groupOfRow(int row) const { return page_ * kRows + row + 1; }
     void storeFocused() override;
-    void printShown();
     void storeBox(const RuleBox* box);
 
     GroupData& data_;

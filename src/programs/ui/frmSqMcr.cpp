@@ -1,8 +1,5 @@
 #include "frmSqMcr.h"
 
-#include "printing/ProgramListingReaders.h"
-#include "printing/ProgramPrint.h"
-
 #include "ProgramBoxes.h"
 #include "base/ui/ControlArray.h"
 #include "base/MessageCatalogue.h"
@@ -30,8 +27,8 @@ constexpr int kListedCommands = 7;
 
 }  // namespace
 
-frmSqMcr::frmSqMcr(ProgramContext context, SmData& data, PrintContext& print, QWidget* owner)
-    : ProgramWindow(context, print, owner, QStringLiteral("frmSqMcr"), 901), data_(data)
+frmSqMcr::frmSqMcr(ProgramContext context, SmData& data, ProgramPrintCommands print, QWidget* owner)
+    : ProgramWindow(context, std::move(print), owner, QStringLiteral("frmSqMcr"), 901), data_(data)
 {
     buildRows(rowsArea());
     buildButtons(sideArea());
@@ -113,8 +110,8 @@ void frmSqMcr::buildButtons(QWidget* area)
         [this, files] { SaveSmFile(files, data_); },
         [this] { VerifySmWithController(context_, data_); },
         [this, files] { VerifySmWithFile(files, data_); },
-        [this] { printShown(); },
-        [this] { PrintSmFile(print_, ReadSmFileForListing); },
+        [this] { print_.printShown(); },
+        [this] { print_.printFile(); },
         [this] { close(); },
     };
     addButtons(column, kButtons, actions);
@@ -186,23 +183,6 @@ void frmSqMcr::storeFocused()
         else if (focus == data_boxes_[row])
             stepOfRow(row).data = BoxValue(data_boxes_[row]->text());
     }
-}
-
-// cmdSMDispPrint: the programs of the table, after the window's check (which shows its message).
-void frmSqMcr::printShown()
-{
-    SmPrograms listed{};
-    for (int n = 1; n <= kListedSmPrograms; ++n)
-        for (int s = 1; s <= kListedSmSteps; ++s) {
-            const SmStep& step = data_.table.program(n).step(s);
-            listed.at(std::size_t(n - 1)).at(std::size_t(s - 1)) = {step.command, step.data};
-        }
-    PrintShownSm(print_, listed, [this] {
-        if (SmDataCheck(data_) == 0)
-            return true;
-        context_.dialogs.message(SmCheckMessage(context_.messages, data_.NGSMNo));
-        return false;
-    });
 }
 
 }  // namespace kvt7

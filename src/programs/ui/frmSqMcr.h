@@ -18,8 +18,8 @@ class RuleBox;
 class frmSqMcr final : public ProgramWindow {
     Q_OBJECT
 public:
-    // `print` is the program's preview for the listings of the print buttons.
-    frmSqMcr(ProgramContext context, SmData& data, PrintContext& print, QWidget* owner = nullptr);
+    // `print` runs the listings of the print buttons.
+    frmSqMcr(ProgramContext context, SmData& data, ProgramPrintCommands print, QWidget* owner = nullptr);
 
     int smNo() const { return smNo_; }
     void showProgram(int smNo);
@@ -36,7 +36,6 @@ private:
     void showRow(int row);
     void commandLeft(int row);
     void dataEntered(int row);
-    void printShown();
     void storeFocused() override;
 
     SmData& data_;
