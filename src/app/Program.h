@@ -1,33 +1,20 @@
 #pragma once
 
-#include "actuators/AxisSetting.h"
+#include "app/AvailabilityGroups.h"
 #include "app/CommandAvailability.h"
-#include "base/AppSettings.h"
-#include "base/MessageCatalogue.h"
-#include "base/OperatingMode.h"
+#include "link/LinkWatch.h"
+#include "session/Session.h"
 
 #include <QString>
 
 namespace kvt7 {
 
-class Dialogs;
-class SerialPort;
-class SettingsStore;
+// The state of the windowed program: the session every front end builds, and what only the
+// frame has. Created once in main and handed to every window by reference:
+//   Program program{store, dialogs, port, folder, deviceOverride};
+struct Program : Session {
+    using Session::Session;
 
-// The program-wide state: created once in main and handed to every window by reference.
-// Initialise the first four members; the rest start with their defaults:
-//   Program program{store, dialogs, port, folder};
-struct Program {
-    SettingsStore& store;
-    Dialogs& dialogs;
-    SerialPort& port;           // the line to the controller
-    QString programFolder;      // where the program and its data files lie
-
-    SettingsSection section{store};
-    AppSettings settings{};     // includes LanguageChangePending
-    MessageCatalogue messages = MessageCatalogue::Builtin();
-    OperatingMode mode{};
-    AxisSettings axes{};
     QString helpFilePath{};
 
     // The progress window shows Cancel; the operator pressed it; the "processing" window is up.
@@ -35,8 +22,12 @@ struct Program {
     bool TransferCancelRequested = false;
     bool ProcessingWindowShown = false;
 
-    // Which commands of the main window can be used now.
+    // Which commands of the main window can be used now, and the groups of them the link
+    // operations switch.
     CommandAvailability commands{};
+    AvailabilityGroups groups{commands};
+    // The main window's Timer1: the port lamp and the recovery after an error reply.
+    LinkWatch watch{link, status, mode};
 };
 
 }  // namespace kvt7

@@ -1,7 +1,5 @@
 #include "CliContext.h"
 
-#include "link/AlarmList.h"
-#include "link/ControllerLink.h"
 #include "platform/DataFolder.h"
 
 #include <QCoreApplication>
@@ -9,29 +7,18 @@
 
 namespace kvt7 {
 
-CliContext::CliContext(CliOptions options)
-    : options_(std::move(options)), catalogue_(MessageCatalogue::Builtin())
-{
-}
+CliContext::CliContext(CliOptions options) : options_(std::move(options)) {}
 
 CliContext::~CliContext()
 {
-    if (link_)
-        link_->ClosePort();
-    controller_.reset();
-    link_.reset();
+    if (session_)
+        session_->link.ClosePort();
+    session_.reset();
     simulator_.reset();
 }
 
 bool CliContext::prepare()
 {
-    ReadStartPreferences(section_, settings_);
-    if (options_.language)
-        settings_.Language = *options_.language;
-    catalogue_.setLanguage(settings_.Language);
-    if (options_.portNo)
-        settings_.PortNo = *options_.portNo;
-
     std::optional<QString> device = options_.portDevice;
     if (options_.simulate) {
         simulator_ = std::make_unique<SimulatorProcess>();
@@ -41,11 +28,15 @@ bool CliContext::prepare()
         }
         device = simulator_->devicePath();
     }
-    link_ = std::make_unique<ControllerLink>(port_, mode_, dialogs_, catalogue_, settings_,
-                                             section_, status_, device);
-    controller_.emplace(ControllerContext{*link_, status_, dialogs_, catalogue_});
-    status_.setAlarmList(
-        LoadAlarmList(ProgramDataFolder(), catalogue_, dialogs_));
+    session_ = std::make_unique<Session>(store_, dialogs_, port_, ProgramDataFolder(), device);
+    Session& session = *session_;
+    ReadStartPreferences(session.section, session.settings);
+    if (options_.language)
+        session.settings.Language = *options_.language;
+    session.messages.setLanguage(session.settings.Language);
+    if (options_.portNo)
+        session.settings.PortNo = *options_.portNo;
+    LoadProgramAlarmList(session);
     return true;
 }
 

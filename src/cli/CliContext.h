@@ -2,45 +2,39 @@
 
 #include "CliOptions.h"
 #include "ConsoleDialogs.h"
-#include "base/AppSettings.h"
-#include "base/MessageCatalogue.h"
-#include "base/OperatingMode.h"
-#include "link/ControllerContext.h"
-#include "link/ControllerStatus.h"
 #include "platform/SerialPort.h"
 #include "platform/SettingsStore.h"
 #include "platform/SimulatorProcess.h"
+#include "session/Session.h"
 
 #include <QString>
 #include <memory>
-#include <optional>
 
 namespace kvt7 {
 
-class ControllerLink;
-
-// The composition root of kvt7ctl: everything a command works with: the stored settings, the
-// language, the link (on the configured port, the given device or the simulated controller)
-// with the controller's status, and the streams.
+// The composition root of kvt7ctl: the session on the stored settings, the console and the
+// configured port (or the given device, or the simulated controller), with the options and
+// the streams.
 class CliContext {
 public:
     explicit CliContext(CliOptions options);
     ~CliContext();
 
-    // Reads the settings, picks the language, starts the simulated controller if asked and
-    // builds the link with the alarm list. False (the reason written) when it cannot.
+    // Starts the simulated controller if asked, builds the session, reads the settings, picks
+    // the language and loads the alarm list. False (the reason written) when it cannot.
     bool prepare();
 
-    ControllerLink& link() { return *link_; }
-    ControllerStatus& status() { return status_; }
-    ControllerContext& controller() { return *controller_; }
-    const MessageCatalogue& catalogue() const { return catalogue_; }
+    Session& session() { return *session_; }
+    ControllerLink& link() { return session_->link; }
+    ControllerStatus& status() { return session_->status; }
+    ControllerContext& controller() { return session_->controller; }
+    const MessageCatalogue& catalogue() const { return session_->messages; }
     Dialogs& dialogs() { return dialogs_; }
     ConsoleDialogs& console() { return dialogs_; }
-    OperatingMode& mode() { return mode_; }
+    OperatingMode& mode() { return session_->mode; }
     const CliOptions& options() const { return options_; }
-    AppSettings& settings() { return settings_; }
-    SettingsSection& section() { return section_; }
+    AppSettings& settings() { return session_->settings; }
+    SettingsSection& section() { return session_->section; }
 
     // A result line on standard output (CR LF shown as line breaks).
     void print(const QString& text);
@@ -50,16 +44,10 @@ public:
 private:
     CliOptions options_;
     IniSettingsStore store_;
-    SettingsSection section_{store_};
-    AppSettings settings_;
-    MessageCatalogue catalogue_;
-    OperatingMode mode_;
     ConsoleDialogs dialogs_;
     QtSerialLine port_;
     std::unique_ptr<SimulatorProcess> simulator_;
-    ControllerStatus status_;
-    std::unique_ptr<ControllerLink> link_;
-    std::optional<ControllerContext> controller_;
+    std::unique_ptr<Session> session_;
 };
 
 }  // namespace kvt7

@@ -3,7 +3,6 @@
 
 #include "CliCommands.h"
 #include "CliContext.h"
-#include "HeadlessPositions.h"
 #include "actuators/ActuatorCatalogue.h"
 #include "actuators/AxisSettingRules.h"
 #include "actuators/ModelDesignation.h"
@@ -17,6 +16,7 @@
 #include "positions/PositionTransfer.h"
 #include "positions/PositionVerify.h"
 #include "positions/TableOperations.h"
+#include "session/HeadlessPositions.h"
 
 #include <QRegularExpression>
 
@@ -122,7 +122,7 @@ int WithController(CliContext& cli, const QStringList& arguments, bool intoFile,
     const auto parsed = ParseArguments(arguments, intoFile);
     if (!parsed)
         return kExitUsage;
-    HeadlessPositions headless(cli);
+    HeadlessPositions headless(cli.session());
     if (!TakeControllerAxes(cli, headless))
         return kExitFailure;
     PositionFileContent content;
@@ -182,7 +182,7 @@ int Check(CliContext& cli, const QStringList& arguments)
 {
     if (arguments.size() != 1)
         return kExitUsage;
-    HeadlessPositions headless(cli);
+    HeadlessPositions headless(cli.session());
     const auto read = ReadPositionFileWithRetries(headless.commands, arguments.at(0));
     if (!read || !TakeFileAxes(cli, headless, *read))
         return kExitFailure;

@@ -3,11 +3,11 @@
 
 #include "CliCommands.h"
 #include "CliContext.h"
-#include "HeadlessPositions.h"
 #include "PrintArguments.h"
 #include "positions/PositionFileCommands.h"
 #include "printing/ParameterPrint.h"
 #include "printing/PositionPrint.h"
+#include "session/HeadlessPositions.h"
 
 #include <QDateTime>
 
@@ -25,7 +25,7 @@ int PrintPositionsCommand(CliContext& cli, const QStringList& arguments)
     const auto parsed = ParsePrintArguments(arguments, QStringLiteral("--range"), 0, kLastPositionNo);
     if (!parsed)
         return kExitUsage;
-    HeadlessPositions headless(cli);
+    HeadlessPositions headless(cli.session());
     const std::optional<PositionFileContent> content = ReadPositionFileWithRetries(headless.commands, parsed->input);
     if (!content)
         return kExitFailure;

@@ -36,6 +36,16 @@ void PositionGrid::setRowCount(int rows)
     announceReset();
 }
 
+void PositionGrid::clear()
+{
+    rows_.assign(std::size_t(kHeadingRows), Row{});
+    selection_ = {};
+    acceptsInput_ = true;
+    redraw_ = true;
+    pendingReset_ = false;
+    announceReset();
+}
+
 void PositionGrid::insertRows(int row, int count)
 {
     if (count <= 0)

@@ -46,6 +46,8 @@ public:
     bool hasPositionRows() const { return rowCount() > kHeadingRows; }
     // Keeps the heading rows; new rows are empty.
     void setRowCount(int rows);
+    // Back to a new grid: the heading rows empty, no selection, input and redraw on.
+    void clear();
     void insertRows(int row, int count);
     void removeRows(int row, int count);
 

@@ -4,7 +4,7 @@
 #include "QStringPrinting.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TestPaths.h"
-#include "session/FrameWindows.h"
+#include "support/RecordingWindows.h"
 #include "app/Program.h"
 #include "app/ProgramSteps.h"
 #include "platform/SettingsStore.h"
@@ -75,25 +75,6 @@ struct AppFixture : ::testing::Test {
     }
     void useLanguage(int language) { program.messages.setLanguage(language); }
     QString text(int id) const { return program.messages.Text(id); }
-};
-
-// The windows as the frame's operations see them, recording every call.
-struct RecordingWindows : FrameWindows {
-    QStringList calls;
-    bool frozen = false;
-    void ShowSplash() override { calls << QStringLiteral("splash"); }
-    void ShowMainWindow() override { calls << QStringLiteral("main"); }
-    void DisableEditingCommands() override { calls << QStringLiteral("edit-off"); }
-    void FreezePositionGrid(bool freeze) override
-    {
-        frozen = freeze;
-        calls << (freeze ? QStringLiteral("freeze") : QStringLiteral("unfreeze"));
-    }
-    void ShowProcessingWindow() override { calls << QStringLiteral("processing"); }
-    void CloseProcessingWindow() override { calls << QStringLiteral("processing-off"); }
-    void BuildPositionGrid() override { calls << QStringLiteral("grid"); }
-    void ShowAxisData() override { calls << QStringLiteral("axis-data"); }
-    void ShowVersionStatus(const QString& text) override { calls << QStringLiteral("version:") + text; }
 };
 
 // Runs the action on the next modal window as soon as it is shown.

@@ -6,12 +6,13 @@
 #include "Kvm8Simulator.h"
 #include "PtyServer.h"
 #include "app/CommandTable.h"
-#include "app/Workbench.h"
+#include "app/Program.h"
 #include "app/ui/MainWindowBinding.h"
 #include "app/ui/frmMain.h"
 #include "parameters/ui/frmParameta2.h"
 #include "parameters/ParameterFile.h"
 #include "platform/SerialPort.h"
+#include "session/SessionCommands.h"
 
 #include <QTemporaryDir>
 
@@ -39,26 +40,25 @@ struct EditorWiringTest : ::testing::Test {
     QtSerialLine line;
     MemorySettingsStore store;
     ScriptedDialogs dialogs;
-    Program program{store, dialogs, line, ProgramDir()};
-    std::unique_ptr<Workbench> workbench;
+    std::unique_ptr<Program> program;
     frmMain* window = nullptr;
 
     void SetUp() override
     {
         QString error;
         ASSERT_TRUE(server.open(&error)) << error.toStdString();
-        program.messages.setLanguage(kEnglish);
-        workbench = std::make_unique<Workbench>(program, server.devicePath());
-        window = new frmMain(program, *workbench);
+        program = std::make_unique<Program>(store, dialogs, line, ProgramDir(), server.devicePath());
+        program->messages.setLanguage(kEnglish);
+        window = new frmMain(*program);
         window->Load();
-        ASSERT_EQ(ConnectOnlineAtStart(*workbench, *window), OnlineStartResult::OnlineReached);
-        workbench->groups.setCommandsEnabled(true);
+        ASSERT_EQ(ConnectOnlineAtStart(*program, *window), OnlineStartResult::OnlineReached);
+        program->groups.setCommandsEnabled(true);
         dialogs.clear();
     }
     void TearDown() override
     {
         delete window;
-        workbench->link.ClosePort();
+        program->link.ClosePort();
     }
     frmParameta2* editor() const { return window->findChild<frmParameta2*>(QStringLiteral("frmParameta2")); }
     QPushButton* editorButton(const char* name) const { return editor()->findChild<QPushButton*>(name); }
@@ -97,7 +97,7 @@ TEST_F(EditorWiringTest, DetailEditOpensTheEditorOnTimer2WithoutTheWarning)
         EXPECT_FALSE(text.startsWith("If a parameter is changed")) << text.toStdString();
 
     // The main window's commands locked: the editor's buttons off until the outermost release.
-    CommandGroups& groups = workbench->groups;
+    CommandGroups& groups = program->groups;
     ASSERT_TRUE(groups.acquireLock());
     groups.setCommandsEnabled(false);
     EXPECT_FALSE(editorButton("cmdParaRead")->isEnabled());
@@ -161,31 +161,31 @@ TEST_F(EditorWiringTest, TheModelChangeFromAFileLeavesTheEditorShowingTheFile)
 
     QTemporaryDir folder;
     const QString path = folder.filePath("other.pmt");
-    EditorValues file = workbench->parameters.editor;
+    EditorValues file = program->parameters.editor;
     file.setNumber(Param::Offset, 1, 777);
     ASSERT_EQ(WriteParameterFile(file, path), 0);
     for (QLineEdit* edit : editor()->findChildren<QLineEdit*>(QStringLiteral("txtHomePush")))
         if (edit->property("Index").toInt() == 0)
             edit->setText("99");
 
-    program.mode.SetOffline();
-    workbench->groups.setCommandsEnabled(true);
+    program->mode.SetOffline();
+    program->groups.setCommandsEnabled(true);
     dialogs.clear();
     dialogs.answerChoice(1);
     dialogs.answerOpen(path);
     window->binding().trigger(CommandId::mnuSettingsDeviceOffline);
     ASSERT_EQ(dialogs.openRequests.size(), 1u) << dialogs.texts().join('|').toStdString();
-    EXPECT_EQ(workbench->parameters.editor.number(Param::Offset, 1), 777);
+    EXPECT_EQ(program->parameters.editor.number(Param::Offset, 1), 777);
     EXPECT_EQ(editorField("txtHomeOffset", 0), "777");
     EXPECT_EQ(editorField("txtHomePush", 0), "50");
-    EXPECT_FALSE(workbench->groups.locked());
+    EXPECT_FALSE(program->groups.locked());
     EXPECT_TRUE(editorButton("cmdParaRead")->isEnabled());
 }
 
 // What Timer2 waits for: the lock, or the commands switched off by an operation without it.
 TEST_F(EditorWiringTest, TheCommandsAreHeldWhileLockedOrSwitchedOff)
 {
-    AvailabilityGroups& groups = workbench->groups;
+    AvailabilityGroups& groups = program->groups;
     QSignalSpy switched(&groups, &AvailabilityGroups::commandsSwitched);
     EXPECT_FALSE(groups.commandsHeld());
     groups.setCommandsEnabled(false);

@@ -5,7 +5,6 @@
 #include "Kvm8Simulator.h"
 #include "PtyServer.h"
 #include "app/StartSequence.h"
-#include "app/Workbench.h"
 #include "app/ui/MainWindowBinding.h"
 #include "app/ui/frmMain.h"
 #include "base/ui/ControlArray.h"
@@ -56,8 +55,7 @@ QStringList ShownTexts(const ScriptedDialogs& dialogs)
 
 struct OfflineStartFlow : AppFixture {
     OfflineStartFlow() { setStored("Language", "2"); }
-    Workbench workbench{program, std::nullopt};
-    frmMain window{program, workbench};
+    frmMain window{program};
 
     // Offline at the start question; `answer` handles the actuator window.
     QString start(std::function<void(QWidget*)> answer)
@@ -71,7 +69,7 @@ struct OfflineStartFlow : AppFixture {
         RunStartSequence(program, window, window.steps());
         return asked;
     }
-    QString heading(int column) const { return workbench.grid.text(0, column); }
+    QString heading(int column) const { return program.grid.text(0, column); }
 };
 
 // At the start: axis 1 as the store has it (" 28L-100"), axis 3 a " 42D-050".
@@ -95,7 +93,7 @@ TEST_F(OfflineStartFlow, AxesOneAndThreeTickedAtTheStartAreTheAxesInUse)
     EXPECT_FALSE(program.mode.isOnline());
 
     // The factory defaults of the chosen actuators, with the ticked axes as AXIS.
-    EXPECT_EQ(workbench.parameters.editor.axisMask(), 5);
+    EXPECT_EQ(program.parameters.editor.axisMask(), 5);
     for (int column = 1; column <= 4; ++column)
         EXPECT_EQ(heading(column), "AXIS 1:KV- 28L-100_ ") << column;
     for (int column = 5; column <= 8; ++column)
@@ -151,7 +149,7 @@ TEST_F(OfflineStartFlow, OfflineDeviceSettingAfterTheStartTakesTheNewAxesAndStor
     EXPECT_EQ(dialogs.messages[0].title, "The check of AXIS setting change");
     EXPECT_EQ(dialogs.messages[0].text, "A setting of AXIS is changed.\r\nIs a setting of AXIS changed?");
 
-    EXPECT_EQ(workbench.parameters.editor.axisMask(), 9);
+    EXPECT_EQ(program.parameters.editor.axisMask(), 9);
     EXPECT_EQ(heading(1), "AXIS 1:KV- 28L-100_ ");
     EXPECT_EQ(heading(9), "AXIS 3:************");
     EXPECT_EQ(heading(13), "AXIS 4:KV- 20L-050  ");
@@ -182,7 +180,7 @@ TEST_F(OfflineStartFlow, CancelAtTheStartKeepsTheStoredActuatorsAndUsesNoAxis)
     EXPECT_FALSE(stored("DevSize1"));
     for (int axis = 1; axis <= kAxisCount; ++axis)
         EXPECT_FALSE(program.axes.Pc(axis).InUse) << axis;
-    EXPECT_EQ(workbench.parameters.editor.axisMask(), 0);
+    EXPECT_EQ(program.parameters.editor.axisMask(), 0);
     EXPECT_EQ(heading(5), "AXIS 2:************");
     EXPECT_EQ(heading(1), "AXIS 1:************");
     EXPECT_TRUE(window.DeviceTypeLabel(1)->text().isEmpty());
@@ -199,18 +197,18 @@ protected:
         QString error;
         ASSERT_TRUE(server.open(&error)) << error.toStdString();
         store.setValue("KVT7V150", "Settings", "Language", "2");
-        workbench = std::make_unique<Workbench>(program, server.devicePath());
-        window = std::make_unique<frmMain>(program, *workbench);
+        program = std::make_unique<Program>(store, dialogs, port, ProgramDir(), server.devicePath());
+        window = std::make_unique<frmMain>(*program);
         dialogs.answerChoice(0);
-        RunStartSequence(program, *window, window->steps());
-        ASSERT_TRUE(program.mode.isOnline()) << dialogs.texts().join('|').toStdString();
+        RunStartSequence(*program, *window, window->steps());
+        ASSERT_TRUE(program->mode.isOnline()) << dialogs.texts().join('|').toStdString();
         dialogs.clear();
     }
     void TearDown() override
     {
         window.reset();
-        if (workbench)
-            workbench->link.ClosePort();
+        if (program)
+            program->link.ClosePort();
     }
 
     // Setting > Online Device Setting: `answer` works the window while it is open.
@@ -228,7 +226,7 @@ protected:
     // kvt7ctl on the same device while this process keeps serving it.
     CliRun kvt7ctl(const QStringList& arguments)
     {
-        workbench->link.ClosePort();
+        program->link.ClosePort();
         QProcess process;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert("XDG_CONFIG_HOME", home.path());
@@ -252,10 +250,9 @@ protected:
     MemorySettingsStore store;
     ScriptedDialogs dialogs;
     QtSerialLine port;
-    Program program{store, dialogs, port, ProgramDir()};
     sim::Kvm8Simulator controller;
     sim::PtyServer server{controller};
-    std::unique_ptr<Workbench> workbench;
+    std::unique_ptr<Program> program;
     std::unique_ptr<frmMain> window;
     QTemporaryDir home;
 };
@@ -274,7 +271,7 @@ TEST_F(OnlineMainWindowFlow, OnlineDeviceSettingWritesTheActuatorThatKvt7ctlThen
     EXPECT_EQ(dialogs.texts(), QStringList({"Completed writing parameters."}));
     EXPECT_EQ(window->DeviceTypeLabel(0)->text(), "KV- 28H-200_ ");
     EXPECT_EQ(window->DeviceTypeLabel(1)->text(), "KV- 42D-050  ");
-    EXPECT_EQ(workbench->grid.text(0, 1), "AXIS 1:KV- 28H-200_ ");
+    EXPECT_EQ(program->grid.text(0, 1), "AXIS 1:KV- 28H-200_ ");
     EXPECT_EQ(store.value("KVT7V150", "Settings", "DevSpeed1"), std::optional<QString>("H"));
 
     const CliRun listed = kvt7ctl({"actuators"});
@@ -296,21 +293,21 @@ TEST_F(OnlineMainWindowFlow, AnE35SetThroughTheWindowPassesTheCheckOnConnect)
     });
     ASSERT_EQ(dialogs.texts(), QStringList({"Completed writing parameters."}));
     EXPECT_EQ(window->DeviceTypeLabel(0)->text(), "KV-E35H-150_ ");
-    EXPECT_EQ(program.axes.Pc(1).SpeedCode, "H");
+    EXPECT_EQ(program->axes.Pc(1).SpeedCode, "H");
 
     dialogs.clear();
     ParameterWindowSteps steps;
-    EXPECT_EQ(CheckAxisSettingsOnConnect(workbench->controller, workbench->parameters, program.axes, steps), 0);
+    EXPECT_EQ(CheckAxisSettingsOnConnect(program->controller, program->parameters, program->axes, steps), 0);
     EXPECT_TRUE(dialogs.shownChoices.empty()) << "no choice between the PC's and the controller's setting";
-    EXPECT_EQ(program.axes.Controller(1).SizeCode, "E35");
-    EXPECT_EQ(program.axes.Controller(1).SpeedCode, "L");
-    EXPECT_EQ(program.axes.Pc(1).SpeedCode, "H");
-    EXPECT_TRUE(program.mode.isOnline());
+    EXPECT_EQ(program->axes.Controller(1).SizeCode, "E35");
+    EXPECT_EQ(program->axes.Controller(1).SpeedCode, "L");
+    EXPECT_EQ(program->axes.Pc(1).SpeedCode, "H");
+    EXPECT_TRUE(program->mode.isOnline());
 
     // A real difference of an E35 still counts: another stroke in the controller.
-    program.axes.Pc(1).StrokeMm = 100;
+    program->axes.Pc(1).StrokeMm = 100;
     dialogs.answerChoice(1);
-    EXPECT_EQ(CheckAxisSettingsOnConnect(workbench->controller, workbench->parameters, program.axes, steps), 0);
+    EXPECT_EQ(CheckAxisSettingsOnConnect(program->controller, program->parameters, program->axes, steps), 0);
     ASSERT_EQ(dialogs.shownChoices.size(), 1u);
     EXPECT_EQ(dialogs.shownChoices[0].question,
               "Setting of AXIS and DEVICE differs by PC software and the controller. Which processing is "

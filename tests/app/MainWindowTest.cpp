@@ -2,7 +2,6 @@
 #include "app/MainWindowSize.h"
 #include "app/StartSequence.h"
 #include "app/CommandTable.h"
-#include "app/Workbench.h"
 #include "app/ui/MainWindowBinding.h"
 #include "app/ui/frmMain.h"
 #include "platform/ui/Desktop.h"
@@ -108,14 +107,13 @@ const ButtonRow kButtons[] = {
 };
 
 struct MainWindowTest : AppFixture, ::testing::WithParamInterface<int> {
-    Workbench workbench{program, std::nullopt};
     frmMain* window = nullptr;
 
     void SetUp() override
     {
         useLanguage(GetParam());
         program.settings.Language = GetParam();
-        window = new frmMain(program, workbench);
+        window = new frmMain(program);
         window->Load();
     }
     void TearDown() override { delete window; }
@@ -387,8 +385,7 @@ INSTANTIATE_TEST_SUITE_P(BothLanguages, MainWindowTest, ::testing::Values(1, 2),
 // The whole start with the real windows: Offline, the port never opened.
 TEST_F(AppFixture, StartWithTheMainWindowEndsOfflineWithTheWindowShown)
 {
-    Workbench workbench{program, std::nullopt};
-    frmMain window(program, workbench);
+    frmMain window(program);
     dialogs.answerChoice(1);
     QString asked;
     WhenModalShown([&asked](QWidget* modal) {

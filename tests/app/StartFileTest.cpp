@@ -1,6 +1,5 @@
 #include "AppFixture.h"
 #include "app/StartSequence.h"
-#include "app/Workbench.h"
 #include "app/ui/MainWindowBinding.h"
 #include "app/ui/SubsystemWindows.h"
 #include "app/ui/frmMain.h"
@@ -19,25 +18,19 @@ namespace {
 // its own test): settings, main window, the stored actuators and the catalogue.
 struct StartFileTest : AppFixture {
     QTemporaryDir folder;
-    std::unique_ptr<Workbench> workbench;
     std::unique_ptr<frmMain> window;
 
     void SetUp() override
     {
         setStored("Language", "2");
-        workbench = std::make_unique<Workbench>(program, std::nullopt);
-        window = std::make_unique<frmMain>(program, *workbench);
+        window = std::make_unique<frmMain>(program);
         ReadStartSettings(program);
         window->ShowMainWindow();
         window->steps().LoadOfflineActuators();
         window->ShowAxisData();
         dialogs.clear();
     }
-    void TearDown() override
-    {
-        window.reset();
-        workbench.reset();
-    }
+    void TearDown() override { window.reset(); }
 
     QString write(const QString& name, const QByteArray& bytes)
     {
@@ -73,9 +66,9 @@ TEST_F(StartFileTest, PositionFileFillsTheGridAfterTheActuatorQuestion)
               "The actuator setting recorded in a positional data file and the pc-software is "
               "different. Which following processing is done?");
     EXPECT_TRUE(dialogs.messages.empty());
-    EXPECT_EQ(workbench->table.TablePath, path);
-    EXPECT_EQ(workbench->table.FileFirstNo, 1);
-    EXPECT_EQ(workbench->table.FileLastNo, 2);
+    EXPECT_EQ(program.table.TablePath, path);
+    EXPECT_EQ(program.table.FileFirstNo, 1);
+    EXPECT_EQ(program.table.FileLastNo, 2);
 }
 
 TEST_F(StartFileTest, UnreadableFilesGetTheMessagesOfFileOpenAndTheProgramRuns)
@@ -87,7 +80,7 @@ TEST_F(StartFileTest, UnreadableFilesGetTheMessagesOfFileOpenAndTheProgramRuns)
     open(folder.filePath("missing.kvd"));
     ASSERT_EQ(dialogs.messages.size(), 2u);
     EXPECT_EQ(dialogs.messages[1].text, "An error occured in Reading file.");
-    EXPECT_TRUE(workbench->table.TablePath.isEmpty());
+    EXPECT_TRUE(program.table.TablePath.isEmpty());
 
     open(write("other.pmt", "\"KV-M8\",\"GRP\"\r\n"));
     ASSERT_EQ(dialogs.messages.size(), 3u);
@@ -116,8 +109,8 @@ TEST_F(StartFileTest, ParameterFileOpensTheEditorAfterItsWarning)
               "Is the value of a parameter changed?");
     EXPECT_TRUE(shown("frmParameta2"));
     // The HOME block's first row of the file: OFFSET of axes 1 to 3.
-    EXPECT_EQ(workbench->parameters.editor.number(Param::Offset, 1), 101);
-    EXPECT_EQ(workbench->parameters.editor.number(Param::Offset, 3), 103);
+    EXPECT_EQ(program.parameters.editor.number(Param::Offset, 1), 101);
+    EXPECT_EQ(program.parameters.editor.number(Param::Offset, 3), 103);
 }
 
 TEST_F(StartFileTest, GroupAndSmFilesOpenInTheirWindows)
@@ -125,13 +118,13 @@ TEST_F(StartFileTest, GroupAndSmFilesOpenInTheirWindows)
     const QString groups = copyOf("programs/golden/groups.grp", "groups.grp");
     open(groups);
     EXPECT_TRUE(shown("frmGrp"));
-    EXPECT_EQ(workbench->groupData.table.group(10).start, 300);
-    EXPECT_EQ(workbench->groupData.table.group(10).end, 999);
-    EXPECT_EQ(workbench->groupData.lastFileName, groups);
+    EXPECT_EQ(program.groupData.table.group(10).start, 300);
+    EXPECT_EQ(program.groupData.table.group(10).end, 999);
+    EXPECT_EQ(program.groupData.lastFileName, groups);
 
     const QString programs = copyOf("programs/golden/programs.smd", "programs.smd");
     open(programs);
     EXPECT_TRUE(shown("frmSqMcr"));
-    EXPECT_EQ(workbench->smData.lastFileName, programs);
+    EXPECT_EQ(program.smData.lastFileName, programs);
     EXPECT_TRUE(dialogs.messages.empty());
 }

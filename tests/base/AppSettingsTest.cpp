@@ -1,10 +1,36 @@
-#include "app/AppFixture.h"
+#include "app/QStringPrinting.h"
 #include "base/AppSettings.h"
+#include "base/MessageCatalogue.h"
+#include "platform/SettingsStore.h"
+#include "support/ScriptedDialogs.h"
+
+#include <gtest/gtest.h>
+#include <optional>
 
 using namespace kvt7;
 using namespace kvt7::test;
 
-using AppSettingsTest = AppFixture;
+namespace {
+
+// The settings section of the program on an in-memory store, with scripted dialogs.
+struct AppSettingsTest : ::testing::Test {
+    MemorySettingsStore store;
+    ScriptedDialogs dialogs;
+    SettingsSection section{store};
+    MessageCatalogue messages = MessageCatalogue::Builtin();
+
+    void setStored(const QString& key, const QString& value)
+    {
+        store.setValue(QStringLiteral("KVT7V150"), QStringLiteral("Settings"), key, value);
+    }
+    std::optional<QString> stored(const QString& key) const
+    {
+        return store.value(QStringLiteral("KVT7V150"), QStringLiteral("Settings"), key);
+    }
+    void useLanguage(int language) { messages.setLanguage(language); }
+};
+
+}  // namespace
 
 TEST_F(AppSettingsTest, FreshStoreStartsJapaneseOnPortOneKeptOpenInMmRoundingUp)
 {
@@ -14,7 +40,7 @@ TEST_F(AppSettingsTest, FreshStoreStartsJapaneseOnPortOneKeptOpenInMmRoundingUp)
     values.PortNo = 7;
     values.PortOccupy = false;
     values.MmRoundUp = false;
-    ReadStartPreferences(program.section, values);
+    ReadStartPreferences(section, values);
     EXPECT_TRUE(values.DispMmUnit);
     EXPECT_EQ(values.Language, 1);
     EXPECT_EQ(values.PortNo, 1);
@@ -31,7 +57,7 @@ TEST_F(AppSettingsTest, StartPreferencesReadStoredValuesAndFlagsTakeAnyNonZero)
     setStored("PortOccupy", "-1");
     setStored("MmRoundUp", "0");
     AppSettings values;
-    ReadStartPreferences(program.section, values);
+    ReadStartPreferences(section, values);
     EXPECT_FALSE(values.DispMmUnit);
     EXPECT_EQ(values.Language, 2);
     EXPECT_EQ(values.PortNo, 9);
@@ -47,7 +73,7 @@ TEST_F(AppSettingsTest, UnreadableStartValueKeepsItsDefaultAndTheOthersAreStillR
     setStored("PortOccupy", "yes");
     setStored("MmRoundUp", "0");
     AppSettings values;
-    ReadStartPreferences(program.section, values);
+    ReadStartPreferences(section, values);
     EXPECT_TRUE(values.DispMmUnit);
     EXPECT_EQ(values.Language, 1);
     EXPECT_EQ(values.PortNo, 4);
@@ -63,7 +89,7 @@ TEST_F(AppSettingsTest, TeachingDefaultsFillAllCopies)
     values.AccOf100Pls2 = {2, 2, 2};
     values.AccOfJog = 1;
     values.AccOfJog2 = 1;
-    ASSERT_TRUE(ReadTeachingSettings(program.section, values, dialogs));
+    ASSERT_TRUE(ReadTeachingSettings(section, values, dialogs));
     EXPECT_EQ(values.VelOf100Pls, (std::array<int, 3>{20, 20, 20}));
     EXPECT_EQ(values.AccOf100Pls, (std::array<int, 3>{3, 3, 3}));
     EXPECT_EQ(values.AccOf100Pls2, (std::array<int, 3>{3, 3, 3}));
@@ -88,7 +114,7 @@ TEST_F(AppSettingsTest, TeachingValuesOutsideTheirRangeBecomeOne)
         setStored("AccOfJog", c.acceleration);
         setStored("AccOfJog2", c.acceleration);
         AppSettings values;
-        ASSERT_TRUE(ReadTeachingSettings(program.section, values, dialogs));
+        ASSERT_TRUE(ReadTeachingSettings(section, values, dialogs));
         EXPECT_EQ(values.VelOf100Pls, (std::array<int, 3>{c.expectedVelocity, c.expectedVelocity,
                                                           c.expectedVelocity}))
             << c.velocity;
@@ -106,7 +132,7 @@ TEST_F(AppSettingsTest, UnreadableTeachingValueShowsTheJapaneseOnlyTextAndKeepsW
     setStored("AccOf100Pls", "2");
     setStored("AccOf100Pls2", "fast");
     AppSettings values;
-    EXPECT_FALSE(ReadTeachingSettings(program.section, values, dialogs));
+    EXPECT_FALSE(ReadTeachingSettings(section, values, dialogs));
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0].text, QStringLiteral("ﾃｨｰﾁﾝｸﾞ速度設定の読み込みでエラーが発生しました。"))
         << "shown in Japanese whatever the language";
@@ -114,7 +140,7 @@ TEST_F(AppSettingsTest, UnreadableTeachingValueShowsTheJapaneseOnlyTextAndKeepsW
     EXPECT_EQ(values.VelOf100Pls[0], 45);
     EXPECT_EQ(values.AccOf100Pls[0], 2);
     EXPECT_EQ(values.AccOf100Pls2[0], 3) << "the failed value keeps what was held";
-    EXPECT_EQ(TeachingReadFailureText(), program.messages.stored(130));
+    EXPECT_EQ(TeachingReadFailureText(), messages.stored(130));
 }
 
 TEST_F(AppSettingsTest, EachUnreadableTeachingKeyFailsTheRead)
@@ -124,7 +150,7 @@ TEST_F(AppSettingsTest, EachUnreadableTeachingKeyFailsTheRead)
         dialogs.clear();
         setStored(key, "x");
         AppSettings values;
-        EXPECT_FALSE(ReadTeachingSettings(program.section, values, dialogs)) << key;
+        EXPECT_FALSE(ReadTeachingSettings(section, values, dialogs)) << key;
         EXPECT_EQ(dialogs.messages.size(), 1u) << key;
     }
 }
@@ -134,15 +160,15 @@ TEST_F(AppSettingsTest, ExitStoresPortAndSwitchesLanguageOnlyWhenPending)
     AppSettings values;
     values.PortNo = 3;
     values.Language = 1;
-    SaveExitSettings(program.section, values);
+    SaveExitSettings(section, values);
     EXPECT_EQ(stored("PortNo"), QString("3"));
     EXPECT_EQ(stored("Language"), QString("1"));
 
     values.LanguageChangePending = true;
-    SaveExitSettings(program.section, values);
+    SaveExitSettings(section, values);
     EXPECT_EQ(stored("Language"), QString("2"));
     values.Language = 2;
-    SaveExitSettings(program.section, values);
+    SaveExitSettings(section, values);
     EXPECT_EQ(stored("Language"), QString("1"));
 }
 
@@ -150,22 +176,22 @@ TEST_F(AppSettingsTest, UsablePortNumberFallsBackToTheStoreThenToOne)
 {
     AppSettings values;
     values.PortNo = 5;
-    EXPECT_EQ(UsablePortNo(program.section, values), 5);
+    EXPECT_EQ(UsablePortNo(section, values), 5);
     values.PortNo = 0;
     setStored("PortNo", "7");
-    EXPECT_EQ(UsablePortNo(program.section, values), 7);
+    EXPECT_EQ(UsablePortNo(section, values), 7);
     EXPECT_EQ(values.PortNo, 7);
     for (const char* bad : {"12", "0", "x"}) {
         values.PortNo = 10;
         setStored("PortNo", bad);
-        EXPECT_EQ(UsablePortNo(program.section, values), 1) << bad;
+        EXPECT_EQ(UsablePortNo(section, values), 1) << bad;
     }
 }
 
 TEST_F(AppSettingsTest, PortDeviceFollowsTheMappingOrTheSerialDeviceBelowTheNumber)
 {
-    EXPECT_EQ(PortDevice(program.section, 1), QString("/dev/ttyS0"));
-    EXPECT_EQ(PortDevice(program.section, 9), QString("/dev/ttyS8"));
+    EXPECT_EQ(PortDevice(section, 1), QString("/dev/ttyS0"));
+    EXPECT_EQ(PortDevice(section, 9), QString("/dev/ttyS8"));
     setStored("PortDevice3", "/dev/ttyUSB0");
-    EXPECT_EQ(PortDevice(program.section, 3), QString("/dev/ttyUSB0"));
+    EXPECT_EQ(PortDevice(section, 3), QString("/dev/ttyUSB0"));
 }

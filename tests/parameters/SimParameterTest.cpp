@@ -6,19 +6,15 @@
 #include "base/AppSettings.h"
 #include "base/MessageCatalogue.h"
 #include "base/OperatingMode.h"
-#include "link/ConnectOnline.h"
 #include "link/ControllerContext.h"
 #include "link/ControllerLink.h"
 #include "parameters/ParameterComparison.h"
 #include "parameters/ParameterTransfer.h"
 #include "parameters/RecordApply.h"
 #include "platform/SerialPort.h"
-#include "session/FrameWindows.h"
-#include "session/OnlineStart.h"
 #include "support/LinkTestParts.h"
 #include "support/ScriptedDialogs.h"
 
-#include "support/NoWindows.h"
 #include "support/PtyLinkFixture.h"
 
 #include <gtest/gtest.h>
@@ -66,25 +62,6 @@ TEST_F(SimParameterTest, WrittenParametersReadBackEqualWithTheReservedValuesKept
     EXPECT_TRUE(CompareWithRecord(set).none()) << VerificationMessage(CompareWithRecord(set), catalogue).toStdString();
     ApplyRecordToEditorValues(back, RecordSource::Controller);
     EXPECT_EQ(back.editor, set.editor);
-}
-
-TEST_F(SimParameterTest, OnlineStartTakesOverTheSimulatedActuators)
-{
-    ASSERT_EQ(ConnectOnline(access()).outcome, OnlineStart::Online);
-    ParameterSet set;
-    AxisSettings axes;
-    NoWindows windows;
-    ASSERT_EQ(CompleteOnlineStart(access(), set, axes, windows), OnlineStartResult::OnlineReached);
-    const auto model = [&axes](int axis) {
-        const AxisSetting& a = axes.Pc(axis);
-        return a.SizeCode + a.SpeedCode + QStringLiteral("%1").arg(a.StrokeMm, 3, 10, QLatin1Char('0'));
-    };
-    EXPECT_EQ(model(1), " 28L100");
-    EXPECT_EQ(model(2), " 42D050");
-    EXPECT_FALSE(axes.Pc(3).InUse);
-    EXPECT_EQ(axes.Pc(2).MaxPulse, 2400);
-    EXPECT_TRUE(mode.isOnline());
-    EXPECT_TRUE(dialogs.messages.empty());
 }
 
 }  // namespace

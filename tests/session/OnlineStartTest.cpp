@@ -5,6 +5,8 @@
 #include "parameters/TransferFixture.h"
 #include "session/FrameWindows.h"
 #include "session/OnlineStart.h"
+#include "support/NoWindows.h"
+#include "support/PtyLinkFixture.h"
 
 namespace kvt7::test {
 namespace {
@@ -106,6 +108,28 @@ TEST_F(OnlineStartTest, AnAxisWithoutActuatorLeadsToTheActuatorWindow)
     EXPECT_EQ(windows.calls, (QStringList{"processing", "processing-closed"}));
     EXPECT_EQ(axes.Pc(1).SizeCode, AxisSetting{}.SizeCode);
     EXPECT_FALSE(axes.Pc(1).Chosen);
+}
+
+// The start over a real pseudo-terminal against the simulated controller served in-process.
+class SimOnlineStartTest : public PtyLinkFixture {};
+
+TEST_F(SimOnlineStartTest, OnlineStartTakesOverTheSimulatedActuators)
+{
+    ASSERT_EQ(ConnectOnline(access()).outcome, OnlineStart::Online);
+    ParameterSet set;
+    AxisSettings axes;
+    NoWindows windows;
+    ASSERT_EQ(CompleteOnlineStart(access(), set, axes, windows), OnlineStartResult::OnlineReached);
+    const auto model = [&axes](int axis) {
+        const AxisSetting& a = axes.Pc(axis);
+        return a.SizeCode + a.SpeedCode + QStringLiteral("%1").arg(a.StrokeMm, 3, 10, QLatin1Char('0'));
+    };
+    EXPECT_EQ(model(1), " 28L100");
+    EXPECT_EQ(model(2), " 42D050");
+    EXPECT_FALSE(axes.Pc(3).InUse);
+    EXPECT_EQ(axes.Pc(2).MaxPulse, 2400);
+    EXPECT_TRUE(mode.isOnline());
+    EXPECT_TRUE(dialogs.messages.empty());
 }
 
 }  // namespace

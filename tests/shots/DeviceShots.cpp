@@ -1,7 +1,6 @@
 // The actuator windows and the print selection, in both languages.
 #include "ShotFolder.h"
 #include "app/Program.h"
-#include "app/Workbench.h"
 #include "devices/ui/frmDevice.h"
 #include "devices/ui/frmDevice2.h"
 #include "devices/ui/frmDevice3.h"
@@ -29,8 +28,7 @@ TEST(Shots, DeviceAndPrintWindows)
         FakeSerialPort port;
         Program program{store, dialogs, port, ProgramDir()};
         program.messages.setLanguage(language);
-        Workbench workbench(program, std::nullopt);
-        const DeviceWindowContext windowContext{program.messages, dialogs, workbench.catalogueFile};
+        const DeviceWindowContext windowContext{program.messages, dialogs, program.catalogueFile};
 
         // Two axes in use, as on a typical machine, so that their controls are live.
         for (const int axis : {1, 2})
@@ -44,8 +42,8 @@ TEST(Shots, DeviceAndPrintWindows)
 
         const OnlineDeviceWindowContext onlineContext{
             windowContext,
-            {workbench.controller, workbench.parameters, program.axes, workbench.defaultLists,
-             program.section, program.mode, dialogs, program.messages, workbench.groups, ProgramDir(), {}}};
+            {program.controller, program.parameters, program.axes, program.defaultLists,
+             program.section, program.mode, dialogs, program.messages, program.groups, ProgramDir(), {}}};
         frmDevice3 online(onlineContext);
         SaveShot(online, QStringLiteral("frmDevice3") + suffix);
 

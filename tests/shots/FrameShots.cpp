@@ -1,7 +1,6 @@
 // The main window and the frame's small windows, in both languages.
 #include "ShotFolder.h"
 #include "app/Program.h"
-#include "app/Workbench.h"
 #include "app/ui/frmAbout.h"
 #include "app/ui/frmMain.h"
 #include "app/ui/frmProcessing.h"
@@ -34,8 +33,7 @@ TEST(Shots, MainWindowAndSmallWindows)
         Program program{store, dialogs, port, ProgramDir()};
         program.messages.setLanguage(language);
         program.settings.Language = language;
-        Workbench workbench(program, std::nullopt);
-        frmMain window(program, workbench);
+        frmMain window(program);
         window.Load();
         window.resize(1180, 820);
         SaveShot(window, QStringLiteral("frmMain") + Suffix(language));

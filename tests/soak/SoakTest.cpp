@@ -81,21 +81,21 @@ TEST(Soak, APortThatVanishesIsReportedAndFoundAgain)
     ASSERT_TRUE(rig.open(&error)) << error.toStdString();
     rig.server.setVanishMs(50);
     rig.sim.faults().add({sim::FaultKind::Vanish, "0RH", {}, 1});
-    rig.link->SwitchOnlineQuietly();
+    rig.link().SwitchOnlineQuietly();
     rig.dialogs.mark();
-    EXPECT_EQ(rig.link->SendCommandWithRetry(QStringLiteral("0RH"), QString(), 6), 1);
+    EXPECT_EQ(rig.link().SendCommandWithRetry(QStringLiteral("0RH"), QString(), 6), 1);
     EXPECT_EQ(rig.dialogs.sinceMark(),
               QStringList{QStringLiteral("Communication timeout error!\r\n\r\nCheck the followings;\r\n\r\n"
                                          " 1.Power ON for controller?\r\n\r\n 2.Communication cables are connected?")});
-    EXPECT_FALSE(rig.link->portOpen());
-    EXPECT_FALSE(rig.mode.isOnline());
+    EXPECT_FALSE(rig.link().portOpen());
+    EXPECT_FALSE(rig.mode().isOnline());
     EXPECT_EQ(rig.server.vanishCount(), 1);
 
     rig.awaitDevice();
-    rig.link->SwitchOnlineQuietly();
+    rig.link().SwitchOnlineQuietly();
     rig.dialogs.mark();
-    ASSERT_EQ(rig.link->SendCommandWithRetry(QStringLiteral("0RH"), QString(), 6), 0);
-    EXPECT_EQ(rig.link->LastReply(), QStringLiteral("0RH0\r\n"));
+    ASSERT_EQ(rig.link().SendCommandWithRetry(QStringLiteral("0RH"), QString(), 6), 0);
+    EXPECT_EQ(rig.link().LastReply(), QStringLiteral("0RH0\r\n"));
     EXPECT_TRUE(rig.dialogs.sinceMark().isEmpty());
     EXPECT_EQ(rig.sim.requests(), (QList<QByteArray>{"0RH", "0RH"}));
 }

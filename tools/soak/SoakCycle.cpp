@@ -79,7 +79,7 @@ bool SoakCycle::preparePositions()
 
 void SoakCycle::beginFaulty()
 {
-    rig_.link->SwitchOnlineQuietly();
+    rig_.link().SwitchOnlineQuietly();
     rig_.dialogs.mark();
     rig_.setFaultsActive(true);
 }

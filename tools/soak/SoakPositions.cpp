@@ -5,7 +5,6 @@
 #include "link/LinkCommands.h"
 #include "parameters/ControllerAxisSettings.h"
 #include "parameters/ParameterTransfer.h"
-#include "platform/DataFolder.h"
 #include "positions/GridPresentation.h"
 #include "positions/PositionFileCommands.h"
 #include "positions/TableOperations.h"
@@ -15,14 +14,26 @@
 
 namespace kvt7 {
 
-SoakPositions::SoakPositions(SoakRig& r)
-    : HeadlessPositions(r.settings, r.catalogue, r.dialogs, *r.controller, r.section), rig(r)
+namespace {
+
+// The position models of a program just started.
+Session& Fresh(Session& session)
 {
+    session.table = PositionTable{};
+    session.grid.clear();
+    session.axes = AxisSettings{};
+    session.parameters = ParameterSet{};
+    session.defaultLists = DefaultLists{};
+    return session;
 }
+
+}  // namespace
+
+SoakPositions::SoakPositions(SoakRig& r) : HeadlessPositions(Fresh(r.session())), rig(r) {}
 
 bool SoakPositions::takeControllerAxes()
 {
-    ControllerLink& link = *rig.link;
+    ControllerLink& link = rig.link();
     link.SwitchOnlineQuietly();
     if (OpenPortOrReport(link) != 0 || ReadAxisMask(link, parameters, axes) != 0
         || ReadControllerAxisSettings(link, axes) != 0 || !AdoptControllerAxisSettings(axes))

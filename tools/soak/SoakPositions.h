@@ -1,7 +1,7 @@
 #pragma once
 
-#include "HeadlessPositions.h"
 #include "positions/PositionFile.h"
+#include "session/HeadlessPositions.h"
 
 #include <QByteArray>
 
@@ -9,8 +9,9 @@ namespace kvt7 {
 
 class SoakRig;
 
-// The position table with its grid as the main window has it, without a window, on the
-// soak's link: positions in pulses, the controller's axes taken over as at an online start.
+// The session's position table with its grid as the main window has it, without a window:
+// positions in pulses, the controller's axes taken over as at an online start. Each step of
+// the soak starts on a fresh table, set, lists and axes, so no step leans on another's.
 struct SoakPositions : HeadlessPositions {
     explicit SoakPositions(SoakRig& rig);
 

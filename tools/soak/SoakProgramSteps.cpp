@@ -22,10 +22,10 @@ namespace {
 // The group and S/M operations' facilities on the soak's link.
 struct SoakPrograms {
     explicit SoakPrograms(SoakRig& rig)
-        : rig(rig), context{*rig.link, rig.mode, rig.dialogs, rig.catalogue, commands}
+        : rig(rig), context{rig.link(), rig.mode(), rig.dialogs, rig.messages(), commands}
     {
     }
-    ProgramFiles files() const { return {rig.dialogs, rig.catalogue}; }
+    ProgramFiles files() const { return {rig.dialogs, rig.messages()}; }
 
     SoakRig& rig;
     NoCommandGroups commands;
@@ -35,7 +35,7 @@ struct SoakPrograms {
 // The set as its file would hold it.
 QByteArray SetBytes(SoakRig& rig, ParameterSet set, const QString& scratch)
 {
-    if (WriteParameterFileWithRetries(set, scratch, rig.dialogs, rig.catalogue) != 0)
+    if (WriteParameterFileWithRetries(set, scratch, rig.dialogs, rig.messages()) != 0)
         return {};
     QFile file(scratch);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
@@ -74,12 +74,12 @@ bool SoakCycle::prepareParameters()
     blocks_ = rig_.sim.memory().blocks;
     ParameterSet set;
     AxisSettings axes;
-    rig_.link->SwitchOnlineQuietly();
-    if (OpenPortOrReport(*rig_.link) != 0 || ReadAxisMask(*rig_.link, set, axes) != 0
-        || ReadAllParameters(*rig_.controller, set) != 0)
+    rig_.link().SwitchOnlineQuietly();
+    if (OpenPortOrReport(rig_.link()) != 0 || ReadAxisMask(rig_.link(), set, axes) != 0
+        || ReadAllParameters(rig_.controller(), set) != 0)
         return false;
     ApplyRecordToEditorValues(set, RecordSource::Controller);
-    return WriteParameterFileWithRetries(set, path("pmt"), rig_.dialogs, rig_.catalogue) == 0;
+    return WriteParameterFileWithRetries(set, path("pmt"), rig_.dialogs, rig_.messages()) == 0;
 }
 
 bool SoakCycle::prepareGroups()
@@ -91,7 +91,7 @@ bool SoakCycle::prepareGroups()
     }
     SoakPrograms programs(rig_);
     GroupData data;
-    rig_.link->SwitchOnlineQuietly();
+    rig_.link().SwitchOnlineQuietly();
     return ReadGroupsFromController(programs.context, data) == 0
            && SaveGroupFileAt(programs.files(), data, path("grp")) == 0;
 }
@@ -112,7 +112,7 @@ bool SoakCycle::preparePrograms()
     }
     SoakPrograms programs(rig_);
     SmData data;
-    rig_.link->SwitchOnlineQuietly();
+    rig_.link().SwitchOnlineQuietly();
     return ReadSmFromController(programs.context, data) == 0 && SaveSmFileAt(programs.files(), data, path("smd")) == 0;
 }
 
@@ -137,14 +137,14 @@ bool SoakCycle::programsAsFile(bool stored) const
 void SoakCycle::writeParameters()
 {
     ParameterSet set;
-    if (!startable(OpenParameterFileAt(set, path("pmt"), rig_.dialogs, rig_.catalogue) == 0))
+    if (!startable(OpenParameterFileAt(set, path("pmt"), rig_.dialogs, rig_.messages()) == 0))
         return;
     const QString scratch = path("snapshot.pmt");
     const QByteArray before = SetBytes(rig_, set, scratch);
     const QByteArray file = fileBytes("pmt");
     AxisSettings axes;
     const WriteOutcome outcome = faulty(
-        [&] { return WriteParameterSet(*rig_.controller, set, axes, [] { return AxisSource::PcSoft; }); });
+        [&] { return WriteParameterSet(rig_.controller(), set, axes, [] { return AxisSource::PcSoft; }); });
     judgeTransfer(QStringLiteral("parameter write"), outcome == WriteOutcome::Written, parametersAsFile(true),
                   SetBytes(rig_, set, scratch) == before && fileBytes("pmt") == file);
 }
@@ -152,9 +152,9 @@ void SoakCycle::writeParameters()
 void SoakCycle::verifyParameters()
 {
     ParameterSet set;
-    if (!startable(OpenParameterFileAt(set, path("pmt"), rig_.dialogs, rig_.catalogue) == 0))
+    if (!startable(OpenParameterFileAt(set, path("pmt"), rig_.dialogs, rig_.messages()) == 0))
         return;
-    const auto differences = faulty([&] { return CompareWithController(*rig_.controller, set); });
+    const auto differences = faulty([&] { return CompareWithController(rig_.controller(), set); });
     judgeVerdict(QStringLiteral("parameter verify"),
                  differences ? std::optional<bool>(differences->none()) : std::nullopt, parametersAsFile(false));
 }

@@ -1,6 +1,5 @@
 #include "SoakRig.h"
 
-#include "link/AlarmList.h"
 #include "platform/DataFolder.h"
 
 #include <QCoreApplication>
@@ -17,8 +16,6 @@ constexpr int kDeviceWaitMs = 3000;
 
 SoakRig::SoakRig(const QString& folder) : workFolder(folder)
 {
-    catalogue.setLanguage(kEnglish);
-    settings.Language = kEnglish;
     QObject::connect(&server, &sim::PtyServer::served, [this] {
         if (faultsActive())
             ++exchanges_;
@@ -27,18 +24,18 @@ SoakRig::SoakRig(const QString& folder) : workFolder(folder)
 
 SoakRig::~SoakRig()
 {
-    if (link)
-        link->ClosePort();
+    if (session_)
+        session_->link.ClosePort();
 }
 
 bool SoakRig::open(QString* error)
 {
     if (!server.open(error) || !server.createLink(QDir(workFolder).filePath(QStringLiteral("kvm8")), error))
         return false;
-    link = std::make_unique<ControllerLink>(port, mode, dialogs, catalogue, settings, section, status,
-                                            server.linkPath());
-    controller.emplace(ControllerContext{*link, status, dialogs, catalogue});
-    status.setAlarmList(LoadAlarmList(ProgramDataFolder(), catalogue, dialogs));
+    session_ = std::make_unique<Session>(store, dialogs, port, ProgramDataFolder(), server.linkPath());
+    session_->messages.setLanguage(kEnglish);
+    session_->settings.Language = kEnglish;
+    LoadProgramAlarmList(*session_);
     return true;
 }
 

@@ -3,25 +3,19 @@
 #include "SoakDialogs.h"
 #include "Kvm8Simulator.h"
 #include "PtyServer.h"
-#include "app/AppSettings.h"
-#include "app/MessageCatalogue.h"
-#include "app/OperatingMode.h"
-#include "link/ControllerContext.h"
-#include "link/ControllerLink.h"
-#include "link/ControllerStatus.h"
 #include "platform/SerialPort.h"
 #include "platform/SettingsStore.h"
+#include "session/Session.h"
 
 #include <QString>
 #include <memory>
-#include <optional>
 
 namespace kvt7 {
 
-// The program's link, on a real serial line, to the simulated controller served in the same
-// process on a pseudo-terminal. The link names the device by a symbolic link in the work
-// folder, so that a device that vanished and came back is found again, as an adapter
-// plugged in again is under its stable name.
+// The program's session, its link on a real serial line to the simulated controller served
+// in the same process on a pseudo-terminal. The link names the device by a symbolic link in
+// the work folder, so that a device that vanished and came back is found again, as an
+// adapter plugged in again is under its stable name.
 class SoakRig {
 public:
     explicit SoakRig(const QString& workFolder);
@@ -38,21 +32,22 @@ public:
     // Requests served while faults were active.
     qint64 exchanges() const { return exchanges_; }
 
+    // The session, once open.
+    Session& session() { return *session_; }
+    ControllerLink& link() { return session_->link; }
+    ControllerContext& controller() { return session_->controller; }
+    OperatingMode& mode() { return session_->mode; }
+    const MessageCatalogue& messages() const { return session_->messages; }
+
     sim::Kvm8Simulator sim;
     sim::PtyServer server{sim};
     QtSerialLine port;
-    OperatingMode mode;
     SoakDialogs dialogs;
-    MessageCatalogue catalogue = MessageCatalogue::Builtin();
     MemorySettingsStore store;
-    SettingsSection section{store};
-    AppSettings settings;
-    ControllerStatus status;
-    std::unique_ptr<ControllerLink> link;
-    std::optional<ControllerContext> controller;
     const QString workFolder;
 
 private:
+    std::unique_ptr<Session> session_;
     qint64 exchanges_ = 0;
 };
 

@@ -2,7 +2,7 @@
 
 #include "SubsystemWindows.h"
 #include "app/FrameCommands.h"
-#include "app/Workbench.h"
+#include "app/Program.h"
 #include "frmMain.h"
 #include "platform/ui/Desktop.h"
 #include "positions/ClipboardEditing.h"
@@ -13,6 +13,7 @@
 #include "positions/PositionVerify.h"
 #include "positions/TableOperations.h"
 #include "positions/ui/PositionGridView.h"
+#include "session/SessionCommands.h"
 
 #include <QAction>
 #include <QLabel>
@@ -24,18 +25,17 @@ namespace kvt7 {
 
 using C = CommandId;
 
-MainWindowBinding::MainWindowBinding(frmMain& window, Workbench& workbench)
+MainWindowBinding::MainWindowBinding(frmMain& window, Program& program)
     : window_(window),
-      workbench_(workbench),
-      ranges_(workbench.program.messages, workbench.program.dialogs, &window),
-      results_(workbench.program.messages, workbench.program.settings, &window),
-      verifySources_(workbench.program.messages, &window),
-      positions_{workbench.table,          workbench.grid,      workbench.program.axes,
-                 workbench.program.settings, workbench.program.messages, workbench.catalogueFile,
-                 workbench.program.dialogs, clipboard_,          ranges_,
-                 results_,                  workbench.positionEvents},
-      commands_{positions_, workbench.controller, workbench.parameters, workbench.defaultLists,
-                workbench.program.programFolder, workbench.program.section, workbench.groups,
+      program_(program),
+      ranges_(program.messages, program.dialogs, &window),
+      results_(program.messages, program.settings, &window),
+      verifySources_(program.messages, &window),
+      positions_{program.table,   program.grid,  program.axes, program.settings, program.messages,
+                 program.catalogueFile, program.dialogs, clipboard_, ranges_, results_,
+                 program.positionEvents},
+      commands_{positions_, program.controller, program.parameters, program.defaultLists,
+                program.programFolder, program.section, program.groups,
                 [&window](bool frozen) { window.FreezePositionGrid(frozen); }}
 {
     bindLampsAndAlarm();
@@ -44,7 +44,7 @@ MainWindowBinding::MainWindowBinding(frmMain& window, Workbench& workbench)
     bindControllerCommands();
     bindEditCommands();
     bindTableCommands();
-    subsystems_ = new SubsystemWindows(window, workbench, *this);
+    subsystems_ = new SubsystemWindows(window, program, *this);
 }
 
 void MainWindowBinding::bind(CommandId id, std::function<void()> handler)
@@ -54,7 +54,7 @@ void MainWindowBinding::bind(CommandId id, std::function<void()> handler)
 
 void MainWindowBinding::trigger(CommandId id)
 {
-    CommandAvailability& commands = workbench_.program.commands;
+    CommandAvailability& commands = program_.commands;
     const CommandRow& row = RowOf(id);
     const auto& handler = handlers_[IndexOf(row.runs)];
     if (!commands.isEnabled(id) || !handler)
@@ -70,19 +70,19 @@ void MainWindowBinding::bindLampsAndAlarm()
     const auto showAlarm = [&window](const AlarmDisplay& display) {
         window.SetAlarmDisplay(display.lampVisible, display.alarmNo, display.errorComment);
     };
-    ControllerStatus& status = workbench_.status;
+    ControllerStatus& status = program_.status;
     connect(&status, &ControllerStatus::alarmDisplayChanged, &window, showAlarm);
     showAlarm(status.alarmDisplay());
     connect(&status, &ControllerStatus::homeLampChanged, &window, &frmMain::SetHomeLamp);
     window.SetHomeLamp(status.homeLampVisible());
-    connect(&workbench_.watch, &LinkWatch::portLampChanged, &window, &frmMain::SetPortLamp);
-    window.SetPortLamp(workbench_.watch.portLampVisible());
+    connect(&program_.watch, &LinkWatch::portLampChanged, &window, &frmMain::SetPortLamp);
+    window.SetPortLamp(program_.watch.portLampVisible());
 }
 
 void MainWindowBinding::bindPositionEvents()
 {
-    PositionEvents& events = workbench_.positionEvents;
-    CommandAvailability& commands = workbench_.program.commands;
+    PositionEvents& events = program_.positionEvents;
+    CommandAvailability& commands = program_.commands;
     frmMain& window = window_;
     connect(&events, &PositionEvents::tableNameShown, &window, &frmMain::SetFileName);
     connect(&events, &PositionEvents::modelLabelsChanged, &window, [&window](const QStringList& captions) {
@@ -106,7 +106,7 @@ void MainWindowBinding::bindPositionEvents()
 void MainWindowBinding::bindFrameCommands()
 {
     frmMain& window = window_;
-    Program& program = workbench_.program;
+    Program& program = program_;
     bind(C::mnuFileExit, [&window] { window.close(); });
     bind(C::mnuSettingsOffline, [this, &program, &window] { ChangeToOffline(program, window, *this); });
     bind(C::mnuViewToolBar, [&window] {
@@ -122,11 +122,12 @@ void MainWindowBinding::bindFrameCommands()
 
 void MainWindowBinding::bindControllerCommands()
 {
-    Workbench& workbench = workbench_;
+    Program& program = program_;
     frmMain& window = window_;
-    bind(C::mnuFuncAlmReset, [&workbench] { RunAlarmReset(workbench); });
-    bind(C::mnuFuncCtversion, [&workbench, &window] { window.ShowVersionStatus(RunVersionDisplay(workbench)); });
-    bind(C::mnuFuncGetAxis, [&workbench, &window] { RunCheckOfAxisSetting(workbench, window); });
+    bind(C::mnuFuncAlmReset, [&program] { RunAlarmReset(program, program.groups); });
+    bind(C::mnuFuncCtversion,
+         [&program, &window] { window.ShowVersionStatus(RunVersionDisplay(program, program.groups)); });
+    bind(C::mnuFuncGetAxis, [&program, &window] { RunCheckOfAxisSetting(program, program.groups, window); });
 }
 
 void MainWindowBinding::bindEditCommands()
@@ -166,12 +167,12 @@ void MainWindowBinding::bindTableCommands()
 
 void MainWindowBinding::ClearParameterSet()
 {
-    workbench_.parameters.clear();
+    program_.parameters.clear();
 }
 
 void MainWindowBinding::LoadAlarmList()
 {
-    LoadProgramAlarmList(workbench_);
+    LoadProgramAlarmList(program_);
 }
 
 void MainWindowBinding::PreparePositionGrid()
@@ -182,22 +183,22 @@ void MainWindowBinding::PreparePositionGrid()
 
 OnlineStartResult MainWindowBinding::ConnectOnline(FrameWindows& windows)
 {
-    return ConnectOnlineAtStart(workbench_, windows);
+    return ConnectOnlineAtStart(program_, windows);
 }
 
 void MainWindowBinding::LoadOfflineActuators()
 {
-    LoadOfflineActuatorsAtStart(workbench_);
+    LoadOfflineActuatorsAtStart(program_);
 }
 
 void MainWindowBinding::ClosePort()
 {
-    workbench_.link.ClosePort();
+    program_.link.ClosePort();
 }
 
 bool MainWindowBinding::PositionDataChanged() const
 {
-    return workbench_.table.PosiChanged;
+    return program_.table.PosiChanged;
 }
 
 bool MainWindowBinding::SaveAs()

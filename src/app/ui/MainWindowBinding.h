@@ -17,7 +17,7 @@ namespace kvt7 {
 
 class SubsystemWindows;
 class frmMain;
-struct Workbench;
+struct Program;
 
 // Connects the main window to the program's operations: the lamps and the alarm frame follow
 // the controller's status, the grid shows the position table, and every command of the
@@ -26,7 +26,7 @@ struct Workbench;
 class MainWindowBinding : public QObject, public ProgramSteps {
     Q_OBJECT
 public:
-    MainWindowBinding(frmMain& window, Workbench& workbench);
+    MainWindowBinding(frmMain& window, Program& program);
 
     PositionContext& positions() { return positions_; }
     PositionCommandContext& positionCommands() { return commands_; }
@@ -62,7 +62,7 @@ private:
     void bindTableCommands();
 
     frmMain& window_;
-    Workbench& workbench_;
+    Program& program_;
     QtClipboard clipboard_;
     QtRangeChooser ranges_;
     frmSyogoKekka results_;

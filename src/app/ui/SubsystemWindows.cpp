@@ -8,7 +8,7 @@
 #include "devices/ui/frmDevice2.h"
 #include "devices/ui/frmDevice3.h"
 #include "app/StartSequence.h"
-#include "app/Workbench.h"
+#include "app/Program.h"
 #include "frmMain.h"
 #include "frmOptions2.h"
 #include "frmSelection.h"
@@ -29,40 +29,34 @@ namespace kvt7 {
 
 using C = CommandId;
 
-SubsystemWindows::SubsystemWindows(frmMain& window, Workbench& workbench, MainWindowBinding& binding)
+SubsystemWindows::SubsystemWindows(frmMain& window, Program& program, MainWindowBinding& binding)
     : QObject(&window),
       window_(window),
-      workbench_(workbench),
+      program_(program),
       binding_(binding),
-      programs_{workbench.link, workbench.program.mode, workbench.program.dialogs,
-                workbench.program.messages, workbench.groups},
-      motion_{workbench.link,          workbench.status,   workbench.program.mode,
-              workbench.program.dialogs, workbench.program.messages, workbench.program.settings,
-              workbench.program.axes,  workbench.parameters, workbench.groups},
-      io_{workbench.link, workbench.program.mode, workbench.program.dialogs, workbench.program.messages,
+      programs_{program.link, program.mode, program.dialogs, program.messages, program.groups},
+      motion_{program.link,     program.status,   program.mode, program.dialogs,   program.messages,
+              program.settings, program.axes,     program.parameters, program.groups},
+      io_{program.link, program.mode, program.dialogs, program.messages,
           LampPixmap(LampColour::Green), LampPixmap(LampColour::White)},
-      options_{workbench.program.settings, workbench.program.section, workbench.program.mode,
-               workbench.program.dialogs, workbench.program.messages, devices_,
-               [&workbench] { workbench.link.ClosePort(); },
+      options_{program.settings, program.section, program.mode, program.dialogs, program.messages, devices_,
+               [&program] { program.link.ClosePort(); },
                [&binding](bool mm) { return SwitchDisplayUnit(binding.positions(), mm); },
-               workbench.deviceOverride},
-      deviceWindow_{workbench.program.messages, workbench.program.dialogs, workbench.catalogueFile},
-      deviceChange_{workbench.parameters, workbench.program.axes, workbench.defaultLists,
-                    workbench.program.section, workbench.program.mode, workbench.program.dialogs,
-                    workbench.program.messages, workbench.program.programFolder,
+               program.deviceOverride},
+      deviceWindow_{program.messages, program.dialogs, program.catalogueFile},
+      deviceChange_{program.parameters, program.axes, program.defaultLists, program.section, program.mode,
+                    program.dialogs, program.messages, program.programFolder,
                     [this](DeviceAxes& pc) { return ChooseActuatorsOffline(deviceWindow_, pc, false, &window_); },
                     [&binding] { ShowActuatorChange(binding.positions()); }},
       onlineDevices_{deviceWindow_,
-                     {workbench.controller, workbench.parameters, workbench.program.axes,
-                      workbench.defaultLists, workbench.program.section, workbench.program.mode,
-                      workbench.program.dialogs, workbench.program.messages, workbench.groups,
-                      workbench.program.programFolder,
-                      [&binding] { ShowActuatorChange(binding.positions()); }}},
-      preview_(workbench.program.dialogs, &window),
-      print_{workbench.program.dialogs, workbench.program.messages, preview_, {}},
-      selector_({workbench.program.messages, workbench.program.dialogs}, &window),
-      positionPrint_{binding.positionCommands(), print_, selector_, workbench.parameters},
-      editorRequest_([&workbench] { return workbench.groups.commandsHeld(); }, [this] { openParameterEditor(); },
+                     {program.controller, program.parameters, program.axes, program.defaultLists,
+                      program.section, program.mode, program.dialogs, program.messages, program.groups,
+                      program.programFolder, [&binding] { ShowActuatorChange(binding.positions()); }}},
+      preview_(program.dialogs, &window),
+      print_{program.dialogs, program.messages, preview_, {}},
+      selector_({program.messages, program.dialogs}, &window),
+      positionPrint_{binding.positionCommands(), print_, selector_, program.parameters},
+      editorRequest_([&program] { return program.groups.commandsHeld(); }, [this] { openParameterEditor(); },
                      EditorOpenRequest::kIntervalMs, this)
 {
     onlineDevices_.detailEdit = [this] { editorRequest_.request(); };
@@ -76,7 +70,7 @@ SubsystemWindows::~SubsystemWindows() = default;
 
 void SubsystemWindows::place(QWidget* child)
 {
-    LocalizeWindow(child, workbench_.program.messages);
+    LocalizeWindow(child, program_.messages);
     PlaceBesideOwner(child, &window_);
     child->show();
     child->raise();
@@ -94,7 +88,7 @@ void SubsystemWindows::bindProgramWindows()
 void SubsystemWindows::showGroups()
 {
     if (!groups_)
-        groups_ = new frmGrp(programs_, workbench_.groupData, GroupPrintCommands(print_, workbench_.groupData),
+        groups_ = new frmGrp(programs_, program_.groupData, GroupPrintCommands(print_, program_.groupData),
                              &window_);
     place(groups_);
 }
@@ -102,7 +96,7 @@ void SubsystemWindows::showGroups()
 void SubsystemWindows::showSm()
 {
     if (!sm_)
-        sm_ = new frmSqMcr(programs_, workbench_.smData, SmPrintCommands(print_, workbench_.smData), &window_);
+        sm_ = new frmSqMcr(programs_, program_.smData, SmPrintCommands(print_, program_.smData), &window_);
     place(sm_);
 }
 
@@ -131,8 +125,8 @@ void SubsystemWindows::showJog()
 {
     if (!HasRows(binding_.positions()))
         return;
-    auto* jog = new frmJOG(JogWindowContext{motion_, workbench_.program.section,
-                                            TeachTarget{workbench_.table, workbench_.grid}},
+    auto* jog = new frmJOG(JogWindowContext{motion_, program_.section,
+                                            TeachTarget{program_.table, program_.grid}},
                            &window_);
     jog->setAttribute(Qt::WA_DeleteOnClose);
     MainWindowBinding& binding = binding_;
@@ -166,7 +160,7 @@ void SubsystemWindows::showOnlineDevices()
 // when the commands come back on.
 void SubsystemWindows::changeDevices()
 {
-    CommandGroups& groups = workbench_.groups;
+    CommandGroups& groups = program_.groups;
     if (groups.acquireLock())
         groups.setCommandsEnabled(false);
     Change_Device(deviceChange_);
@@ -177,7 +171,7 @@ void SubsystemWindows::changeDevices()
 // Setting > Detail edit and cmdParaHyoji: a warning first, then the one editor.
 void SubsystemWindows::showParameterEditor()
 {
-    const Program& program = workbench_.program;
+    const Program& program = program_;
     if (!editor_) {
         const QString warning = program.messages.Text(410) + QStringLiteral("\r\n") + program.messages.Text(411);
         if (program.dialogs.message(warning, Buttons::YesNo, Icon::Warning) != Answer::Yes)
@@ -190,16 +184,16 @@ void SubsystemWindows::showParameterEditor()
 void SubsystemWindows::openParameterEditor()
 {
     if (!editor_) {
-        ParameterEditorWindowContext context{workbench_.controller,   workbench_.parameters,
-                                             workbench_.program.axes, workbench_.groups,
-                                             workbench_.catalogueFile, workbench_.defaultLists,
-                                             workbench_.program.programFolder,
+        ParameterEditorWindowContext context{program_.controller,    program_.parameters,
+                                             program_.axes,          program_.groups,
+                                             program_.catalogueFile, program_.defaultLists,
+                                             program_.programFolder,
                                              [this] { afterParameterWrite(); },
                                              [this] { binding_.showAxisData(); }};
         context.windows = EditorDeviceWindows(deviceWindow_);
         context.print = ParameterEditorPrinting(print_);
         editor_ = new frmParameta2(context, &window_);
-        connect(&workbench_.groups, &AvailabilityGroups::commandsSwitched, editor_,
+        connect(&program_.groups, &AvailabilityGroups::commandsSwitched, editor_,
                 &frmParameta2::programCommandsSwitched);
     }
     place(editor_);
@@ -209,15 +203,15 @@ void SubsystemWindows::openParameterEditor()
 // and the grid is checked and shown under the new actuators.
 void SubsystemWindows::afterParameterWrite()
 {
-    Program& program = workbench_.program;
+    Program& program = program_;
     const DeviceAxes chosen = program.axes.pc;
-    if (TakeActuatorsFromParameters(workbench_.parameters, program.axes, chosen, program.dialogs, program.messages))
+    if (TakeActuatorsFromParameters(program.parameters, program.axes, chosen, program.dialogs, program.messages))
         ShowActuatorChange(binding_.positions());
 }
 
 bool SubsystemWindows::ChooseActuatorsAtStart()
 {
-    DeviceAxes pc = workbench_.program.axes.pc;
+    DeviceAxes pc = program_.axes.pc;
     if (!ChooseActuatorsOffline(deviceWindow_, pc, true, &window_))
         return false;
     return TakeChosenActuators(deviceChange_, pc) == 0;
@@ -253,22 +247,22 @@ void SubsystemWindows::StopForExit()
 
 void SubsystemWindows::OpenGivenFile(const QString& path)
 {
-    Program& program = workbench_.program;
+    Program& program = program_;
     const ProgramFiles files{program.dialogs, program.messages};
     switch (KindOfDataFile(path)) {
     case DataFileKind::Positions:
         OpenPositionFileAt(binding_.positionCommands(), path);
         return;
     case DataFileKind::Parameters:
-        if (OpenParameterFileAt(workbench_.parameters, path, program.dialogs, program.messages) == 0)
+        if (OpenParameterFileAt(program.parameters, path, program.dialogs, program.messages) == 0)
             showParameterEditor();
         return;
     case DataFileKind::Groups:
-        if (OpenGroupFileAt(files, workbench_.groupData, path) == 0)
+        if (OpenGroupFileAt(files, program.groupData, path) == 0)
             showGroups();
         return;
     case DataFileKind::Sm:
-        if (OpenSmFileAt(files, workbench_.smData, path) == 0)
+        if (OpenSmFileAt(files, program.smData, path) == 0)
             showSm();
         return;
     }

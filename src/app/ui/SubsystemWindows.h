@@ -24,7 +24,7 @@ class frmMain;
 class frmMove;
 class frmParameta2;
 class frmSqMcr;
-struct Workbench;
+struct Program;
 
 // The windows of the subsystems as the main window opens them: groups, S/M, move test,
 // JOG and teaching, I/O monitor, options, the device windows and printing. It builds their
@@ -33,7 +33,7 @@ struct Workbench;
 class SubsystemWindows : public QObject {
     Q_OBJECT
 public:
-    SubsystemWindows(frmMain& window, Workbench& workbench, MainWindowBinding& binding);
+    SubsystemWindows(frmMain& window, Program& program, MainWindowBinding& binding);
     ~SubsystemWindows() override;
 
     // The offline start's actuator window; false when it was cancelled.
@@ -67,7 +67,7 @@ private:
     void place(QWidget* child);
 
     frmMain& window_;
-    Workbench& workbench_;
+    Program& program_;
     MainWindowBinding& binding_;
     ProgramContext programs_;
     MotionContext motion_;

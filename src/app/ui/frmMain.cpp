@@ -5,7 +5,6 @@
 #include "SubsystemWindows.h"
 #include "app/FrameCommands.h"
 #include "app/ProgramSteps.h"
-#include "app/Workbench.h"
 #include "base/ui/LocalizeWindow.h"
 #include "app/MainWindowSize.h"
 #include "app/Program.h"
@@ -32,12 +31,12 @@
 
 namespace kvt7 {
 
-frmMain::frmMain(Program& program, Workbench& workbench, QWidget* parent)
+frmMain::frmMain(Program& program, QWidget* parent)
     : QMainWindow(parent), program_(program)
 {
     setObjectName(QStringLiteral("frmMain"));
     controls_ = BuildMainWindowControls(*this);
-    binding_ = std::make_unique<MainWindowBinding>(*this, workbench);
+    binding_ = std::make_unique<MainWindowBinding>(*this, program);
     connectCommands();
 
     controls_.imgGreenLedOnline->setVisible(program_.mode.lampLit());

@@ -15,7 +15,6 @@ class QTimer;
 namespace kvt7 {
 
 struct Program;
-struct Workbench;
 class MainWindowBinding;
 class ProgramSteps;
 class frmProcessing;
@@ -26,7 +25,7 @@ class frmMain : public QMainWindow, public FrameWindows {
     Q_OBJECT
 public:
     // Builds the controls from the command table and binds every command to its operation.
-    frmMain(Program& program, Workbench& workbench, QWidget* parent = nullptr);
+    explicit frmMain(Program& program, QWidget* parent = nullptr);
     ~frmMain() override;
 
     // The start and end steps of the subsystems, as the main window carries them out.

@@ -9,7 +9,6 @@
 #include "SubsystemWindows.h"
 #include "platform/DataFolder.h"
 #include "platform/SerialPort.h"
-#include "app/Workbench.h"
 #include "platform/SettingsStore.h"
 #include "platform/SimulatorProcess.h"
 
@@ -48,11 +47,10 @@ int main(int argc, char** argv)
     QtSerialLine port;
     WindowDialogs dialogs;
     // The data files beside the program, or where the package installs them.
-    Program program{store, dialogs, port, ProgramDataFolder()};
+    Program program{store, dialogs, port, ProgramDataFolder(), deviceOverride};
     dialogs.attach(program);
-    Workbench workbench(program, deviceOverride);
 
-    frmMain mainWindow(program, workbench);
+    frmMain mainWindow(program);
     dialogs.setParentWindow(&mainWindow);
     QObject::connect(&mainWindow, &frmMain::ProgramEnded, &application, &QApplication::quit,
                      Qt::QueuedConnection);

@@ -1,9 +1,6 @@
 #pragma once
 
-#include "actuators/ActuatorCatalogue.h"
 #include "link/CommandGroups.h"
-#include "parameters/DefaultLists.h"
-#include "parameters/ParameterSet.h"
 #include "platform/Clipboard.h"
 #include "positions/PositionCommandContext.h"
 #include "positions/PositionContext.h"
@@ -14,7 +11,7 @@
 
 namespace kvt7 {
 
-class CliContext;
+struct Session;
 
 // The range dialogs answered with the range of the command line (or, without one, with the
 // range the dialog proposes). The command line's range obeys the dialog's rules: one the
@@ -45,24 +42,23 @@ private:
     const MessageCatalogue& messages_;
 };
 
-// The position table with its grid, as the windows have it, without a window: positions in
-// pulses, the program's operations on it.
+// The session's position table with its grid, as the windows have it, without a window:
+// positions in pulses, the program's operations on it. The front ends without windows
+// (kvt7ctl, the soak) use it.
 struct HeadlessPositions {
-    explicit HeadlessPositions(CliContext& cli);
-    HeadlessPositions(const AppSettings& programSettings, const MessageCatalogue& messages, Dialogs& dialogs,
-                      ControllerContext& controller, SettingsSection& section);
+    explicit HeadlessPositions(Session& session);
 
-    AppSettings settings;
-    CatalogueFile catalogue;
-    PositionTable table;
-    PositionGrid grid;
-    AxisSettings axes;
+    AppSettings settings;  // the session's, but in pulses
+    CatalogueFile& catalogue;
+    PositionTable& table;
+    PositionGrid& grid;
+    AxisSettings& axes;
     MemoryClipboard clipboard;
     FixedRangeChooser ranges;
     ListingResults results;
-    PositionEvents events;
-    ParameterSet parameters;
-    DefaultLists lists;
+    PositionEvents& events;
+    ParameterSet& parameters;
+    DefaultLists& lists;
     NoCommandGroups groups;
     PositionContext context;
     PositionCommandContext commands;

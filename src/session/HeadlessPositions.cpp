@@ -1,12 +1,9 @@
 #include "HeadlessPositions.h"
 
-#include "CliContext.h"
+#include "Session.h"
 #include "base/MessageCatalogue.h"
-#include "platform/DataFolder.h"
 #include "platform/Dialogs.h"
 #include "positions/GridPresentation.h"
-
-#include <QCoreApplication>
 
 namespace kvt7 {
 
@@ -41,20 +38,20 @@ void ListingResults::showResult(ResultVariant variant, const std::vector<ResultR
     }
 }
 
-HeadlessPositions::HeadlessPositions(CliContext& cli)
-    : HeadlessPositions(cli.settings(), cli.catalogue(), cli.dialogs(), cli.controller(), cli.section())
-{
-}
-
-HeadlessPositions::HeadlessPositions(const AppSettings& programSettings, const MessageCatalogue& messages,
-                                     Dialogs& dialogs, ControllerContext& controller,
-                                     SettingsSection& section)
-    : settings(programSettings),
-      catalogue(ProgramDataFolder(), messages, dialogs),
-      ranges(dialogs, messages),
-      results(messages),
-      context{table, grid, axes, settings, messages, catalogue, dialogs, clipboard, ranges, results, events},
-      commands{context, controller, parameters, lists, ProgramDataFolder(), section, groups, {}}
+HeadlessPositions::HeadlessPositions(Session& session)
+    : settings(session.settings),
+      catalogue(session.catalogueFile),
+      table(session.table),
+      grid(session.grid),
+      axes(session.axes),
+      ranges(session.dialogs, session.messages),
+      results(session.messages),
+      events(session.positionEvents),
+      parameters(session.parameters),
+      lists(session.defaultLists),
+      context{table, grid, axes, settings, session.messages, catalogue, session.dialogs, clipboard, ranges, results,
+              events},
+      commands{context, session.controller, parameters, lists, session.programFolder, session.section, groups, {}}
 {
     // Files and the controller count in pulses; so does the command line.
     settings.DispMmUnit = false;
