@@ -83,6 +83,7 @@ private:
     int startMonitoring();
     int ReadInputOutput();
     int WriteOutputs();
+    void failTurn();
     void stopMonitoring();
     void StoppedLook();
     void reportDataError();
@@ -95,6 +96,7 @@ private:
     IoTable outputs_{};
     IoTable toggles_{};
     bool ignoreExternal_ = false;
+    bool inputsIgnored_ = false;  // monitoring runs in mode 1
     bool tickRunning_ = false;
 };
 
