@@ -133,13 +133,14 @@ void IoMonitor::failTurn()
     StoppedLook();
 }
 
-void IoMonitor::stopMonitoring()
+int IoMonitor::stopMonitoring()
 {
     gonnaStopFLG = 0;
     IoCheckTyu = 0;
-    SetControllerMode(context_.link, 0);  // the window stops whatever the answer
+    const int result = SetControllerMode(context_.link, 0);  // the window stops whatever the answer
     context_.link.ReleasePort();
     StoppedLook();
+    return result;
 }
 
 int IoMonitor::ReadInputOutput()
@@ -247,20 +248,19 @@ bool IoMonitor::CloseAllowed() const
     return !IoCheckTyu && !gonnaStartFLG && !gonnaStopFLG && !tickRunning_;
 }
 
-bool IoMonitor::StopForExit()
+IoMonitor::ExitStop IoMonitor::StopForExit()
 {
     gonnaStartFLG = 0;
     if (tickRunning_) {
         gonnaStopFLG = -1;
-        return false;
+        return ExitStop::AfterTurn;
     }
     if (IoCheckTyu) {
         LinkBusyScope busy(context_.link);
-        stopMonitoring();
-    } else {
-        StoppedLook();
+        return stopMonitoring() == 0 ? ExitStop::Stopped : ExitStop::ModeNotReturned;
     }
-    return true;
+    StoppedLook();
+    return ExitStop::Stopped;
 }
 
 int IoMonitor::monitorCaptionId() const

@@ -49,9 +49,11 @@ public:
     // The operator's request to close the window: refused while monitoring runs, while a
     // start or stop is pending, or while a turn waits for a reply.
     bool CloseAllowed() const;
-    // The program ends: a running monitor gives the external inputs back ("0CM00", result
-    // ignored). Inside a turn's wait the turn does it when it returns; false then.
-    bool StopForExit();
+    // The program ends: a running monitor gives the external inputs back ("0CM00"; a failure
+    // is shown by the link and changes nothing else). Inside a turn's wait the turn does it
+    // when it returns.
+    enum class ExitStop { Stopped, ModeNotReturned, AfterTurn };
+    ExitStop StopForExit();
 
     // Look of the window.
     int monitorCaptionId() const;
@@ -84,7 +86,7 @@ private:
     int ReadInputOutput();
     int WriteOutputs();
     void failTurn();
-    void stopMonitoring();
+    int stopMonitoring();
     void StoppedLook();
     void reportDataError();
     void reconsiderPoll();

@@ -227,14 +227,14 @@ TEST_F(IoMonitorTest, CloseIsRefusedWhileATurnWaitsAndAStopThenFollowsTheTurn)
 {
     start();
     bool allowedDuringWait = true;
-    bool stoppedDuringWait = true;
+    auto stoppedDuringWait = IoMonitor::ExitStop::Stopped;
     during["0RI"] = [&] {
         allowedDuringWait = monitor.CloseAllowed();
         stoppedDuringWait = monitor.StopForExit();
     };
     ASSERT_TRUE(monitor.Tick());
     EXPECT_FALSE(allowedDuringWait);
-    EXPECT_FALSE(stoppedDuringWait);  // the turn in progress sends the stop itself
+    EXPECT_EQ(stoppedDuringWait, IoMonitor::ExitStop::AfterTurn);  // the turn sends the stop itself
     EXPECT_EQ(port.requests().mid(3), (QStringList{"0RI", "0RO", "0CM00"}));
     EXPECT_EQ(monitor.IoCheckTyu, 0);
     EXPECT_TRUE(monitor.CloseAllowed());
@@ -242,13 +242,22 @@ TEST_F(IoMonitorTest, CloseIsRefusedWhileATurnWaitsAndAStopThenFollowsTheTurn)
 
 TEST_F(IoMonitorTest, TheExitStopsARunningMonitor)
 {
-    EXPECT_TRUE(monitor.StopForExit());
+    EXPECT_EQ(monitor.StopForExit(), IoMonitor::ExitStop::Stopped);
     EXPECT_TRUE(port.requests().isEmpty());
     start(true);
-    EXPECT_TRUE(monitor.StopForExit());
+    EXPECT_EQ(monitor.StopForExit(), IoMonitor::ExitStop::Stopped);
     EXPECT_EQ(port.requests().last(), QStringLiteral("0CM00"));
     EXPECT_EQ(monitor.IoCheckTyu, 0);
     EXPECT_FALSE(link.LinkBusy());
+
+    // A refused mode command still stops the monitor; the command line learns of it.
+    start(true);
+    port.queueReply("0%%015\r\n");
+    EXPECT_EQ(monitor.StopForExit(), IoMonitor::ExitStop::ModeNotReturned);
+    EXPECT_EQ(port.requests().last(), QStringLiteral("0CM00"));
+    EXPECT_EQ(dialogs.texts(), QStringList{text(104) + "\r\nError No.5\r\n[Push fault]"});
+    EXPECT_EQ(monitor.IoCheckTyu, 0);
+    EXPECT_TRUE(monitor.CloseAllowed());
 }
 
 TEST_F(IoMonitorTest, ThePressDuringTheStartStopsRightAfterIt)
