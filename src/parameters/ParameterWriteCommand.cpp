@@ -84,7 +84,7 @@ WriteOutcome SendInParameterMode(const ControllerContext& controller, ParameterS
     // A time-out took the program Offline: the line is gone, nothing more to say to it.
     if (link.isOnline() && SetControllerMode(link, 0) != 0) {
         Show(controller, {377});
-        return WriteOutcome::Failed;
+        return written ? WriteOutcome::WrittenModeLeft : WriteOutcome::Failed;
     }
     return written ? WriteOutcome::Written : WriteOutcome::Failed;
 }
@@ -144,7 +144,7 @@ int WriteParametersCommand(const ControllerContext& controller, ParameterSet& se
         WriteParameterSet(controller, set, axes, [&controller] { return AskAxisSource(controller); });
     if (outcome == WriteOutcome::Stopped)
         return 2;
-    if (outcome == WriteOutcome::Failed) {
+    if (outcome == WriteOutcome::Failed || outcome == WriteOutcome::WrittenModeLeft) {
         Show(controller, {1528});
         return 1;
     }

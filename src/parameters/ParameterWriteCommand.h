@@ -17,8 +17,9 @@ AxisSource AskAxisSource(const ControllerContext& controller);
 
 enum class WriteOutcome {
     Written,
-    Failed,   // an exchange failed or the controller was moving: the caller shows 1528
-    Stopped,  // cancelled, or a check refused the values (its message shown)
+    Failed,           // an exchange failed or the controller was moving: the caller shows 1528
+    Stopped,          // cancelled, or a check refused the values (its message shown)
+    WrittenModeLeft,  // stored, but normal mode failed (377 shown): the editor shows 1528 too
 };
 
 // The write itself, shared by the editor and the command line: the set's AXIS against

@@ -101,6 +101,24 @@ TEST_F(ParamsCommand, WrittenFileIsWhatTheControllerThenHolds)
     EXPECT_EQ(fileLines("c.pmt"), lines);
 }
 
+// The closing "0CM00" refused after the parameters were stored: not "Fail to Write parameters."
+// but both facts, and exit 1; the controller holds the file.
+TEST_F(ParamsCommand, AWriteWhoseNormalModeFailsSaysTheParametersAreStoredAndFails)
+{
+    QStringList lines = fileLines("a.pmt");
+    lines[3] = "301,302,0,0";
+    writeLines("b.pmt", lines);
+    const QStringList simulate{"--simulate", "--sim-arg", "--state", "--sim-arg", path("controller.state")};
+    Run result = run(simulate + QStringList{"--sim-arg", "--error", "--sim-arg", "0CM00=0%%012", "params", "write",
+                                            path("b.pmt")});
+    EXPECT_EQ(result.status, 1);
+    EXPECT_TRUE(result.err.startsWith(text(104) + "\n")) << result.err.toStdString();
+    EXPECT_TRUE(result.err.endsWith(text(377) + "\n" + text(2560) + "\n")) << result.err.toStdString();
+    EXPECT_FALSE(result.err.contains(text(1528)));
+    result = run(simulate + QStringList{"params", "verify", path("b.pmt")});
+    EXPECT_EQ(result.status, 0) << result.out.toStdString();
+}
+
 TEST_F(ParamsCommand, CheckListsTheValuesOutOfRange)
 {
     QStringList lines = fileLines("a.pmt");

@@ -149,6 +149,38 @@ TEST_F(ProgramCommand, WriteReadAndVerifyGroupsAndPrograms)
     EXPECT_TRUE(result.err.contains("The writing of data is not made during movement."));
 }
 
+// The closing "0CM00" refused after the store: the data is in the controller, which stays in
+// write mode; the command says both and fails, in either language, and a restore stops there.
+TEST_F(ProgramCommand, AWriteWhoseNormalModeFailsSaysTheDataIsStoredAndFails)
+{
+    const QStringList failClose{"--sim-arg", "--error", "--sim-arg", "0CM00=0%%012"};
+    const QString grp = put("g.grp", GroupFile({{10, 300, 999}}));
+    Run result = runOn("c.json", failClose + QStringList{"groups", "write", grp});
+    EXPECT_EQ(result.status, 1);
+    EXPECT_TRUE(result.err.startsWith("Communication error occurs!\n")) << result.err.toStdString();
+    EXPECT_TRUE(result.err.endsWith("Communication Error occured.\nThe data has been stored in the controller, but the "
+                                    "controller stays in write mode: it could not be returned to normal mode.\n"))
+        << result.err.toStdString();
+    result = runOn("c.json", {"groups", "verify", grp});
+    EXPECT_EQ(result.status, 0) << result.out.toStdString();
+
+    const QString sm = put("p.smd", SmFile(12, {{1, 4}, {5, 9}}));
+    result = runOn("c.json", QStringList{"--lang", "ja"} + failClose + QStringList{"sm", "write", sm});
+    EXPECT_EQ(result.status, 1);
+    EXPECT_TRUE(result.err.endsWith(QStringLiteral("通信エラー\nデータはコントローラに保存されましたが、通常モードに戻せなかったため、"
+                                                   "コントローラは書き込みモードのままです。\n")))
+        << result.err.toStdString();
+    result = runOn("c.json", {"sm", "verify", sm});
+    EXPECT_EQ(result.status, 0) << result.out.toStdString();
+
+    ASSERT_EQ(runOn("c.json", {"backup", path("one")}).status, 0);
+    result = runOn("c.json", failClose + QStringList{"restore", path("one")});
+    EXPECT_EQ(result.status, 1);
+    EXPECT_TRUE(result.err.contains("it could not be returned to normal mode.\nrestore stopped: parameters\n"))
+        << result.err.toStdString();
+    EXPECT_FALSE(result.err.contains("Fail to Write parameters."));
+}
+
 TEST_F(ProgramCommand, BackupRestoreIntoAFreshControllerAndBackupAgainAreIdentical)
 {
     ASSERT_EQ(runOn("used.json", {"groups", "write", put("g.grp", GroupFile({{5, 20, 30}}))}).status, 0);
