@@ -1,5 +1,6 @@
 #include "CliContext.h"
 
+#include "CliCommands.h"
 #include "platform/DataFolder.h"
 
 #include <QCoreApplication>
@@ -52,6 +53,13 @@ void CliContext::complain(const QString& text)
     const QByteArray bytes = (QStringLiteral("kvt7ctl: ") + text + QLatin1Char('\n')).toUtf8();
     std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stderr);
     std::fflush(stderr);
+}
+
+int CliContext::writeExit(WriteEnd end)
+{
+    if (end == WriteEnd::StoredModeLeft)
+        dialogs().message(session_->messages.Text(2560));
+    return end == WriteEnd::Stored ? kExitSuccess : kExitFailure;
 }
 
 }  // namespace kvt7

@@ -2,6 +2,7 @@
 
 #include "CliOptions.h"
 #include "ConsoleDialogs.h"
+#include "link/LinkCommands.h"
 #include "platform/SerialPort.h"
 #include "platform/SettingsStore.h"
 #include "platform/SimulatorProcess.h"
@@ -40,6 +41,9 @@ public:
     void print(const QString& text);
     // A problem of the front end itself on the error stream.
     void complain(const QString& text);
+    // The exit status of a write into the controller. One that stored the data while the
+    // closing mode command failed (377 shown) says both and fails.
+    int writeExit(WriteEnd end);
 
 private:
     CliOptions options_;

@@ -28,7 +28,7 @@ public:
           monitor_({context.link(), context.mode(), context.dialogs(), context.catalogue()})
     {
     }
-    ~CliIoSession() { monitor_.StopForExit(); }
+    ~CliIoSession() { stop(); }
 
     bool start()
     {
@@ -42,7 +42,9 @@ public:
     {
         return monitor_.DoubleClickWhiteIcon(WhiteIconOfOutput(entry)) && turn();
     }
-    // The tables as last read (the stop clears them).
+    // The closing mode command; false when it failed (the link has said why).
+    bool stop() { return monitor_.StopForExit() == IoMonitor::ExitStop::Stopped; }
+    // The tables as last read (the stop clears the monitor's).
     IoTable inputs, outputs;
 
 private:
@@ -59,25 +61,28 @@ private:
     IoMonitor monitor_;
 };
 
+QString OnOffWord(bool on)
+{
+    return on ? QStringLiteral("on") : QStringLiteral("off");
+}
+
 int ShowIo(CliContext& context, const QStringList& arguments)
 {
     if (!arguments.isEmpty())
         return kExitUsage;
-    IoTable inputs, outputs;
-    {
-        CliIoSession session(context);
-        if (!session.start())
-            return kExitFailure;
-        inputs = session.inputs;
-        outputs = session.outputs;
-    }
+    CliIoSession session(context);
+    if (!session.start())
+        return kExitFailure;
+    const bool stopped = session.stop();
     for (int i = 0; i < kIoSignalCount; ++i)
-        context.print(SignalLine("in", i, InputSignals()[i], inputs));
+        context.print(SignalLine("in", i, InputSignals()[i], session.inputs));
     for (int i = 0; i < kIoSignalCount; ++i)
-        context.print(SignalLine("out", i, OutputSignals()[i], outputs));
-    return kExitSuccess;
+        context.print(SignalLine("out", i, OutputSignals()[i], session.outputs));
+    return stopped ? kExitSuccess : kExitFailure;
 }
 
+// The output as the controller reads it back after the switch is the result: one that did
+// not take fails the command.
 int SetIo(CliContext& context, const QStringList& arguments)
 {
     if (arguments.size() != 2)
@@ -87,17 +92,21 @@ int SetIo(CliContext& context, const QStringList& arguments)
     if (!entry || !OutputShown(*entry) || (word != QLatin1String("on") && word != QLatin1String("off")))
         return kExitUsage;
     const bool wanted = word == QLatin1String("on");
-    IoTable outputs;
-    {
-        CliIoSession session(context);
-        if (!session.start())
-            return kExitFailure;
-        if ((session.outputs[*entry] != 0) != wanted && !session.switchOutput(*entry))
-            return kExitFailure;
-        outputs = session.outputs;
+    CliIoSession session(context);
+    if (!session.start())
+        return kExitFailure;
+    if ((session.outputs[*entry] != 0) != wanted && !session.switchOutput(*entry))
+        return kExitFailure;
+    const bool stopped = session.stop();
+    const bool readBack = session.outputs[*entry] != 0;
+    const IoSignal& signal = OutputSignals()[*entry];
+    context.print(SignalLine("out", *entry, signal, session.outputs));
+    if (readBack != wanted) {
+        context.dialogs().message(context.catalogue().Text(2561).arg(QLatin1String(signal.label),
+                                                                     OnOffWord(wanted), OnOffWord(readBack)));
+        return kExitFailure;
     }
-    context.print(SignalLine("out", *entry, OutputSignals()[*entry], outputs));
-    return kExitSuccess;
+    return stopped ? kExitSuccess : kExitFailure;
 }
 
 int ListPorts(CliContext& context, const QStringList& arguments)

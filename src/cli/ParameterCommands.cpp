@@ -71,6 +71,8 @@ int Write(CliContext& context, const QStringList& arguments)
         WriteParameterSet(context.controller(), set, axes, [] { return AxisSource::PcSoft; });
     if (outcome == WriteOutcome::Stopped)
         return kExitFailure;
+    if (outcome == WriteOutcome::WrittenModeLeft)
+        return context.writeExit(WriteEnd::StoredModeLeft);
     Show(context, {outcome == WriteOutcome::Written ? 1527 : 1528});
     return outcome == WriteOutcome::Written ? kExitSuccess : kExitFailure;
 }

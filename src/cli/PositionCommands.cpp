@@ -159,11 +159,11 @@ void PrintResults(CliContext& cli, const HeadlessPositions& headless)
 int Write(CliContext& cli, const QStringList& arguments)
 {
     return WithController(cli, arguments, false, [&cli](HeadlessPositions& headless, const QString&) {
-        const int written = WritePositionsToController(headless.commands);
+        const WriteEnd written = WritePositionsToController(headless.commands);
         PrintResults(cli, headless);  // what the table check refused
         if (headless.ranges.refused)
             return kExitUsage;
-        return written == 0 ? kExitSuccess : kExitFailure;
+        return cli.writeExit(written);
     });
 }
 

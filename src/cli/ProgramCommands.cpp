@@ -151,10 +151,11 @@ int FileCommand(const Kind& kind, CliContext& cli, const QStringList& arguments,
 template <typename Kind>
 int WriteCommand(const Kind& kind, CliContext& cli, const QStringList& arguments)
 {
-    return FileCommand(kind, cli, arguments, kind.writeRefusal, [&kind](CliPrograms& programs, auto& data) {
+    return FileCommand(kind, cli, arguments, kind.writeRefusal, [&kind, &cli](CliPrograms& programs, auto& data) {
         if (!programs.connect())
             return kExitFailure;
-        return ExitOf(RunInWriteMode(programs.context, [&] { return kind.writeAll(programs.context, data.table); }));
+        return cli.writeExit(
+            RunInWriteMode(programs.context, [&] { return kind.writeAll(programs.context, data.table); }));
     });
 }
 

@@ -18,6 +18,14 @@ int LinkCheckQuiet(ControllerLink& link, const ControllerStatus& status);
 // "0CM" + "0" + mode digit, 7 characters; a digit outside 0..2 is sent as 0. 0 or 1.
 int SetControllerMode(ControllerLink& link, int modeDigit);
 
+// How a data write in write mode (mode 1) ended. The closing "00" can fail after the data was
+// stored: the data is in the controller, the controller is still in write mode.
+enum class WriteEnd {
+    Stored,          // and the controller back in normal mode
+    StoredModeLeft,  // but the closing mode command failed (shown)
+    Failed,          // refused or failed; nothing more was stored (shown)
+};
+
 // "0RA", 6 characters: 1 ready, 0 busy (fourth character not "1"), -1 failed.
 int ReadyQuery(ControllerLink& link);
 

@@ -57,11 +57,15 @@ void IoMonitor::PressMonitorButton()
         // A press while the start's mode command is on the way stops right after it.
         gonnaStopFLG = -1;
     } else if (gonnaStartFLG) {
-        // A start that could not be sent yet (another exchange, Offline) is withdrawn, so
-        // the window never stays locked waiting for it.
+        // A start that could not be sent yet (another exchange holds the link) is withdrawn,
+        // so the window never stays locked waiting for it.
         gonnaStartFLG = 0;
     } else {
         gonnaStartFLG = -1;
+        // The poll turns only Online; a start asked for Offline (after a failure, say) goes
+        // Online without the lamp, as the mode command does, and the lamp follows the reply.
+        if (!context_.mode.isOnline())
+            context_.mode.SwitchOnlineQuietly();
     }
     reconsiderPoll();
     emit lookChanged();
@@ -94,12 +98,8 @@ bool IoMonitor::Tick()
 
     if (!IoCheckTyu && startMonitoring() != 0)
         return true;
-    if (OutputHenkoAri && WriteOutputs() != 0) {
-        StoppedLook();
-        return true;
-    }
-    if (ReadInputOutput() != 0) {
-        StoppedLook();
+    if ((OutputHenkoAri && WriteOutputs() != 0) || ReadInputOutput() != 0) {
+        failTurn();
         return true;
     }
     emit lookChanged();
@@ -118,16 +118,29 @@ int IoMonitor::startMonitoring()
     // The request is spent only now that the mode command went out.
     gonnaStartFLG = 0;
     IoCheckTyu = -1;
+    inputsIgnored_ = ignoreExternal_;
     return 0;
 }
 
-void IoMonitor::stopMonitoring()
+// A failed turn stops the monitor. While the controller still answers, one the start told to
+// ignore its external inputs gets them back, as at a stop; a line that has gone is left alone.
+void IoMonitor::failTurn()
+{
+    if (inputsIgnored_ && context_.mode.isOnline()) {
+        SetControllerMode(context_.link, 0);
+        context_.link.ReleasePort();
+    }
+    StoppedLook();
+}
+
+int IoMonitor::stopMonitoring()
 {
     gonnaStopFLG = 0;
     IoCheckTyu = 0;
-    SetControllerMode(context_.link, 0);  // the window stops whatever the answer
+    const int result = SetControllerMode(context_.link, 0);  // the window stops whatever the answer
     context_.link.ReleasePort();
     StoppedLook();
+    return result;
 }
 
 int IoMonitor::ReadInputOutput()
@@ -196,6 +209,7 @@ void IoMonitor::reportDataError()
 void IoMonitor::StoppedLook()
 {
     IoCheckTyu = 0;
+    inputsIgnored_ = false;
     gonnaStartFLG = 0;
     gonnaStopFLG = 0;
     OutputHenkoAri = 0;
@@ -234,20 +248,19 @@ bool IoMonitor::CloseAllowed() const
     return !IoCheckTyu && !gonnaStartFLG && !gonnaStopFLG && !tickRunning_;
 }
 
-bool IoMonitor::StopForExit()
+IoMonitor::ExitStop IoMonitor::StopForExit()
 {
     gonnaStartFLG = 0;
     if (tickRunning_) {
         gonnaStopFLG = -1;
-        return false;
+        return ExitStop::AfterTurn;
     }
     if (IoCheckTyu) {
         LinkBusyScope busy(context_.link);
-        stopMonitoring();
-    } else {
-        StoppedLook();
+        return stopMonitoring() == 0 ? ExitStop::Stopped : ExitStop::ModeNotReturned;
     }
-    return true;
+    StoppedLook();
+    return ExitStop::Stopped;
 }
 
 int IoMonitor::monitorCaptionId() const

@@ -49,9 +49,11 @@ public:
     // The operator's request to close the window: refused while monitoring runs, while a
     // start or stop is pending, or while a turn waits for a reply.
     bool CloseAllowed() const;
-    // The program ends: a running monitor gives the external inputs back ("0CM00", result
-    // ignored). Inside a turn's wait the turn does it when it returns; false then.
-    bool StopForExit();
+    // The program ends: a running monitor gives the external inputs back ("0CM00"; a failure
+    // is shown by the link and changes nothing else). Inside a turn's wait the turn does it
+    // when it returns.
+    enum class ExitStop { Stopped, ModeNotReturned, AfterTurn };
+    ExitStop StopForExit();
 
     // Look of the window.
     int monitorCaptionId() const;
@@ -83,7 +85,8 @@ private:
     int startMonitoring();
     int ReadInputOutput();
     int WriteOutputs();
-    void stopMonitoring();
+    void failTurn();
+    int stopMonitoring();
     void StoppedLook();
     void reportDataError();
     void reconsiderPoll();
@@ -95,6 +98,7 @@ private:
     IoTable outputs_{};
     IoTable toggles_{};
     bool ignoreExternal_ = false;
+    bool inputsIgnored_ = false;  // monitoring runs in mode 1
     bool tickRunning_ = false;
 };
 

@@ -70,16 +70,18 @@ void TakeReadIntoTable(PositionCommandContext& context)
     table.ClearChanged();
 }
 
-// Sends the mode command "00" up to six times 100 ms apart; message 377 when none took.
-void EndWriteMode(PositionCommandContext& context)
+// Sends the mode command "00" up to six times 100 ms apart; message 377 and false when none
+// took.
+bool EndWriteMode(PositionCommandContext& context)
 {
     for (int attempt = 1; attempt <= 6; ++attempt) {
         if (SetControllerMode(context.controller.link, 0) == 0)
-            return;
+            return true;
         if (attempt < 6)
             WaitMs(100);
     }
     context.dialogs().message(context.text(377));
+    return false;
 }
 
 // The steps of a write before the positions go out; false when the write must not happen.
@@ -222,17 +224,17 @@ int WritePosidataToCt(PositionCommandContext& context)
     return 0;
 }
 
-int WritePositionsToController(PositionCommandContext& context)
+WriteEnd WritePositionsToController(PositionCommandContext& context)
 {
     CommandsLocked locked(context);
     if (!PrepareWrite(context))
-        return 1;
+        return WriteEnd::Failed;
     // From here the controller is in write mode; a refusal returns it to normal.
     const auto refuse = [&context] {
         if (!context.controller.link.CommFailed())
             SetControllerMode(context.controller.link, 0);
         context.controller.link.ReleasePort();
-        return 1;
+        return WriteEnd::Failed;
     };
     if (!AxesMatchForWrite(context))
         return refuse();
@@ -244,10 +246,10 @@ int WritePositionsToController(PositionCommandContext& context)
         return refuse();
     if (WritePosidataToCt(context) != 0)
         return refuse();
-    EndWriteMode(context);
+    const bool normal = EndWriteMode(context);
     context.controller.link.ReleasePort();
     context.dialogs().message(context.text(376));
-    return 0;
+    return normal ? WriteEnd::Stored : WriteEnd::StoredModeLeft;
 }
 
 }  // namespace kvt7

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "link/LinkCommands.h"
+
 namespace kvt7 {
 
 struct PositionCommandContext;
@@ -18,7 +20,8 @@ int PosiKakikomimaeParaCheck(PositionCommandContext& context);
 // Writes the working range into the controller ("0WP"), positions marked PosiSkip left out.
 // 0 written, 1 failed (shown).
 int WritePosidataToCt(PositionCommandContext& context);
-// File > Write to C/T. 0 written, 1 otherwise.
-int WritePositionsToController(PositionCommandContext& context);
+// File > Write to C/T. Stored also when the closing mode command failed after every position
+// went out (377, then 376 as usual): StoredModeLeft.
+WriteEnd WritePositionsToController(PositionCommandContext& context);
 
 }  // namespace kvt7

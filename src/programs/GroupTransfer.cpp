@@ -47,7 +47,7 @@ int WriteGroupsToController(ProgramContext& context, GroupData& data)
     }
     if (context.dialogs.message(context.text(839), Buttons::YesNo, Icon::Question) != Answer::Yes)
         return 1;
-    return RunInWriteMode(context, [&] { return WriteAllGroups(context, data.table); });
+    return RunInWriteMode(context, [&] { return WriteAllGroups(context, data.table); }) == WriteEnd::Failed ? 1 : 0;
 }
 
 ProgramVerify VerifyGroupsWithController(ProgramContext& context, GroupData& data)

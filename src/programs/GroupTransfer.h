@@ -20,7 +20,8 @@ int WriteAllGroups(ProgramContext& context, const GroupTable& table);
 // The window's operations. 0 done, 1 refused, failed or stopped (shown).
 // Asks 835; a cancelled read shows 425; the read replaces the table.
 int ReadGroupsFromController(ProgramContext& context, GroupData& data);
-// Check (820, 836-838), question 839, ready query, write mode, write, normal mode.
+// Check (820, 836-838), question 839, ready query, write mode, write, normal mode. A normal
+// mode that failed (377) leaves the write done: the data is stored.
 int WriteGroupsToController(ProgramContext& context, GroupData& data);
 // Check (820, 821), read, compare; the result message is shown.
 ProgramVerify VerifyGroupsWithController(ProgramContext& context, GroupData& data);

@@ -62,7 +62,7 @@ int ReadRecords(ProgramContext& context, const RecordRead& read,
     return 0;
 }
 
-int RunInWriteMode(ProgramContext& context, const std::function<int()>& write)
+WriteEnd RunInWriteMode(ProgramContext& context, const std::function<int()>& write)
 {
     ControllerLink& link = context.link;
     context.mode.SwitchOnlineQuietly();
@@ -70,20 +70,25 @@ int RunInWriteMode(ProgramContext& context, const std::function<int()>& write)
     if (ready != 1) {
         link.ReleasePort();
         context.dialogs.message(context.text(ready < 0 ? 377 : 424));
-        return 1;
+        return WriteEnd::Failed;
     }
     if (SetControllerMode(link, 1) != 0) {
         link.ReleasePort();
         context.dialogs.message(context.text(377));
-        return 1;
+        return WriteEnd::Failed;
     }
-    const int written = write();
+    const bool stored = write() == 0;
     // A write that stopped half way still returns the controller to normal mode, unless
     // the line itself has gone.
-    if (!link.CommFailed() && SetControllerMode(link, 0) != 0)
+    bool normal = true;
+    if (!link.CommFailed() && SetControllerMode(link, 0) != 0) {
         context.dialogs.message(context.text(377));
+        normal = false;
+    }
     link.ReleasePort();
-    return written;
+    if (!stored)
+        return WriteEnd::Failed;
+    return normal ? WriteEnd::Stored : WriteEnd::StoredModeLeft;
 }
 
 int FailWrite(ProgramContext& context, bool echoWrong)

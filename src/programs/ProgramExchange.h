@@ -1,5 +1,7 @@
 #pragma once
 
+#include "link/LinkCommands.h"
+
 #include <QString>
 #include <functional>
 
@@ -17,8 +19,8 @@ int ProgramExchange(ControllerLink& link, const QString& command, const QString&
 
 // A write of program data: ready query (failed: 377; busy: 424, nothing sent), mode "01"
 // (failed: 377), the write, then mode "00" (failed: 377) unless the link failed, and the
-// port released. 0 when the write succeeded, 1 otherwise.
-int RunInWriteMode(ProgramContext& context, const std::function<int()>& write);
+// port released. `write` answers 0 when it stored the data.
+WriteEnd RunInWriteMode(ProgramContext& context, const std::function<int()>& write);
 
 // Numbered records 1..count under the progress window (message 383, maximum count + 1):
 // `command` + dataOf(n) each, its echo checked on the command and the number's two digits,

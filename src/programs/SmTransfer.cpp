@@ -51,7 +51,7 @@ int WriteSmToController(ProgramContext& context, SmData& data)
     if (context.dialogs.message(context.text(937), Buttons::YesNo, Icon::Question) != Answer::Yes)
         return 1;
     BusyCursor hourglass(context.dialogs);
-    return RunInWriteMode(context, [&] { return WriteAllSmPrograms(context, data.table); });
+    return RunInWriteMode(context, [&] { return WriteAllSmPrograms(context, data.table); }) == WriteEnd::Failed ? 1 : 0;
 }
 
 ProgramVerify VerifySmWithController(ProgramContext& context, SmData& data)

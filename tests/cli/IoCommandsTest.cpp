@@ -23,9 +23,9 @@ protected:
         QString err;
     };
 
-    Run run(const QStringList& simArguments, const QStringList& command)
+    Run run(const QStringList& simArguments, const QStringList& command, const QString& language = "en")
     {
-        QStringList arguments{"--simulate", "--lang", "en", "--sim-arg", "--log"};
+        QStringList arguments{"--simulate", "--lang", language, "--sim-arg", "--log"};
         for (const QString& a : simArguments)
             arguments << "--sim-arg" << a;
         QProcess process;
@@ -83,6 +83,23 @@ TEST_F(IoCommandsTest, IoSetWritesOnlyWhenTheStateDiffers)
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.err, "Communication error occurs!\ntransmit data is wrong\n");
     EXPECT_TRUE(r.out.isEmpty());
+}
+
+// A controller that echoes the switch without carrying it out: the read-back is printed and
+// the command fails with a line that says so.
+TEST_F(IoCommandsTest, IoSetFailsWhenTheReadBackDoesNotShowTheOutputAsAsked)
+{
+    Run r = run({"--outputs", "800001", "--reply", "0WO=0WO800003"}, {"io", "set", "OUT2", "on"});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.requests, (QStringList{"0CM00", "0RI", "0RO", "0WO800003", "0RI", "0RO", "0CM00"}));
+    EXPECT_EQ(r.out, QStringList{"out 23 OUT2 0"});
+    EXPECT_EQ(r.err, "Output OUT2 was not switched on: the controller reads it back off.\n");
+
+    r = run({"--outputs", "800001", "--reply", "0WO=0WO800000"}, {"io", "set", "OUT1", "off"}, "ja");
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.requests.at(3), "0WO800000");
+    EXPECT_EQ(r.out, QStringList{"out 24 OUT1 1"});
+    EXPECT_EQ(r.err, QStringLiteral("出力 OUT1 を off にできませんでした（コントローラからの読み返し：on）。\n"));
 }
 
 TEST_F(IoCommandsTest, UnusableOutputsAndWordsSendNothing)

@@ -75,6 +75,24 @@ TEST_F(PositionsCommand, ReadWriteVerifyAndCheck)
     EXPECT_EQ(refused.out, "position 4: 1VEL\n");
 }
 
+// Every "0CM00" after the positions went out is refused: the positions are stored, the
+// controller stays in write mode, and the command says both and fails.
+TEST_F(PositionsCommand, AWriteWhoseNormalModeFailsSaysThePositionsAreStoredAndFails)
+{
+    ASSERT_EQ(run({"positions", "read", "--range", "1-5", "-o", path("p.kvd")}).status, 0);
+    QByteArray file = bytes("p.kvd");
+    file.replace("\r\n3,\" 30\",\" 3\",\" 0\",\" 0\"", "\r\n3,\" 30\",\" 3\",\" 0\",\" 1234\"");
+    setBytes("p.kvd", file);
+    const Run written = run({"--sim-arg", "--error", "--sim-arg", "0CM00=0%%012", "positions", "write", path("p.kvd")});
+    EXPECT_EQ(written.status, 1);
+    EXPECT_TRUE(written.err.endsWith("Communication Error occured.\nCompleted data transmit.\nThe data has been stored "
+                                     "in the controller, but the controller stays in write mode: it could not be "
+                                     "returned to normal mode.\n"))
+        << written.err.toStdString();
+    EXPECT_EQ(written.err.count("Communication error occurs!"), 6) << "normal mode is asked for six times";
+    EXPECT_EQ(run({"positions", "verify", path("p.kvd")}).status, 0) << "the controller holds the file";
+}
+
 TEST_F(PositionsCommand, RangeOutsideTheFileIsRefusedAsTheDialogWould)
 {
     ASSERT_EQ(run({"positions", "read", "--range", "1-5", "-o", path("p.kvd")}).status, 0);

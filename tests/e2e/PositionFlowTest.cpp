@@ -41,7 +41,7 @@ TEST_F(PositionFlow, EditSaveWriteReadBackAndVerify)
 
     ranges.answers.push_back(PositionRange{1, 4});
     dialogs.answer(Answer::Ok);
-    ASSERT_EQ(WritePositionsToController(commands), 0);
+    ASSERT_EQ(WritePositionsToController(commands), WriteEnd::Stored);
     EXPECT_EQ(dialogs.lastText(), messages.Text(376));
     EXPECT_EQ(controller.position(1).axes[0].target, 12000);
 

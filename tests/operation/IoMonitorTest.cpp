@@ -105,6 +105,34 @@ TEST_F(IoMonitorTest, AWrongEchoShowsTheDataErrorAndStops)
     EXPECT_TRUE(monitor.CloseAllowed());
 }
 
+TEST_F(IoMonitorTest, AFailedSwitchGivesTheExternalInputsBackWhileTheControllerAnswers)
+{
+    start(true);
+    writeReply = "0%%015";  // an alarm that is not fatal: the line stays
+    ASSERT_TRUE(monitor.DoubleClickWhiteIcon(32));
+    ASSERT_TRUE(monitor.Tick());
+    EXPECT_EQ(dialogs.texts(), QStringList{text(104) + "\r\nError No.5\r\n[Push fault]"});
+    EXPECT_EQ(port.requests().mid(3), (QStringList{"0WO000001", "0CM00"}));
+    EXPECT_EQ(monitor.IoCheckTyu, 0);
+    EXPECT_EQ(monitor.monitorCaptionId(), 702);
+    EXPECT_FALSE(monitor.toggleRequested(23));
+    EXPECT_TRUE(monitor.CloseAllowed());
+    EXPECT_FALSE(link.LinkBusy());
+
+    // A wrong echo is answered the same way; a monitor started in mode 0 sends nothing more.
+    writeReply = "0WO000012";
+    start(true);
+    ASSERT_TRUE(monitor.DoubleClickWhiteIcon(32));
+    ASSERT_TRUE(monitor.Tick());
+    EXPECT_EQ(dialogs.lastText(), kDataError);
+    EXPECT_EQ(port.requests().mid(5), (QStringList{"0CM01", "0RI", "0RO", "0WO000001", "0CM00"}));
+    start(false);
+    ASSERT_TRUE(monitor.DoubleClickWhiteIcon(32));
+    ASSERT_TRUE(monitor.Tick());
+    EXPECT_EQ(port.requests().mid(10), (QStringList{"0CM00", "0RI", "0RO", "0WO000001"}));
+    EXPECT_EQ(monitor.IoCheckTyu, 0);
+}
+
 TEST_F(IoMonitorTest, AReplyWithANonHexDigitLightsNothingAndIsNeverWrittenBack)
 {
     start();
@@ -145,17 +173,33 @@ TEST_F(IoMonitorTest, NoRequestWhileAnotherExchangeHoldsTheLinkAndTheStartIsKept
     EXPECT_EQ(port.requests(), (QStringList{"0CM00", "0RI", "0RO"}));
 }
 
+TEST_F(IoMonitorTest, AStartAskedForOfflineGoesOnlineWithoutTheLampAndMonitors)
+{
+    mode.SetOffline();  // as a failure leaves it
+    monitor.PressMonitorButton();
+    EXPECT_TRUE(mode.isOnline());
+    EXPECT_FALSE(mode.lampLit());  // lit by the first accepted reply
+    ASSERT_TRUE(monitor.timerInputOutput1().tick());
+    EXPECT_EQ(port.requests(), (QStringList{"0CM00", "0RI", "0RO"}));
+    EXPECT_EQ(monitor.IoCheckTyu, -1);
+    EXPECT_EQ(monitor.monitorCaptionId(), 704);
+    EXPECT_TRUE(mode.lampLit());
+}
+
 TEST_F(IoMonitorTest, ASecondPressWithdrawsAStartThatCouldNotBeSent)
 {
-    mode.SetOffline();  // the poll skips its turns
     monitor.PressMonitorButton();
+    link.setLinkBusy(true);  // another exchange holds the link
     EXPECT_FALSE(monitor.timerInputOutput1().tick());
     EXPECT_FALSE(monitor.CloseAllowed());
     monitor.TimerBtnOffTimeUpFLG = -1;
     monitor.PressMonitorButton();
+    link.setLinkBusy(false);
     EXPECT_EQ(monitor.gonnaStartFLG, 0);
+    EXPECT_EQ(monitor.monitorCaptionId(), 702);
     EXPECT_TRUE(monitor.CloseAllowed());
     EXPECT_FALSE(monitor.timerInputOutput1().isActive());
+    EXPECT_TRUE(port.requests().isEmpty());
 }
 
 TEST_F(IoMonitorTest, GoingOfflineReturnsToTheStoppedLook)
@@ -183,14 +227,14 @@ TEST_F(IoMonitorTest, CloseIsRefusedWhileATurnWaitsAndAStopThenFollowsTheTurn)
 {
     start();
     bool allowedDuringWait = true;
-    bool stoppedDuringWait = true;
+    auto stoppedDuringWait = IoMonitor::ExitStop::Stopped;
     during["0RI"] = [&] {
         allowedDuringWait = monitor.CloseAllowed();
         stoppedDuringWait = monitor.StopForExit();
     };
     ASSERT_TRUE(monitor.Tick());
     EXPECT_FALSE(allowedDuringWait);
-    EXPECT_FALSE(stoppedDuringWait);  // the turn in progress sends the stop itself
+    EXPECT_EQ(stoppedDuringWait, IoMonitor::ExitStop::AfterTurn);  // the turn sends the stop itself
     EXPECT_EQ(port.requests().mid(3), (QStringList{"0RI", "0RO", "0CM00"}));
     EXPECT_EQ(monitor.IoCheckTyu, 0);
     EXPECT_TRUE(monitor.CloseAllowed());
@@ -198,13 +242,22 @@ TEST_F(IoMonitorTest, CloseIsRefusedWhileATurnWaitsAndAStopThenFollowsTheTurn)
 
 TEST_F(IoMonitorTest, TheExitStopsARunningMonitor)
 {
-    EXPECT_TRUE(monitor.StopForExit());
+    EXPECT_EQ(monitor.StopForExit(), IoMonitor::ExitStop::Stopped);
     EXPECT_TRUE(port.requests().isEmpty());
     start(true);
-    EXPECT_TRUE(monitor.StopForExit());
+    EXPECT_EQ(monitor.StopForExit(), IoMonitor::ExitStop::Stopped);
     EXPECT_EQ(port.requests().last(), QStringLiteral("0CM00"));
     EXPECT_EQ(monitor.IoCheckTyu, 0);
     EXPECT_FALSE(link.LinkBusy());
+
+    // A refused mode command still stops the monitor; the command line learns of it.
+    start(true);
+    port.queueReply("0%%015\r\n");
+    EXPECT_EQ(monitor.StopForExit(), IoMonitor::ExitStop::ModeNotReturned);
+    EXPECT_EQ(port.requests().last(), QStringLiteral("0CM00"));
+    EXPECT_EQ(dialogs.texts(), QStringList{text(104) + "\r\nError No.5\r\n[Push fault]"});
+    EXPECT_EQ(monitor.IoCheckTyu, 0);
+    EXPECT_TRUE(monitor.CloseAllowed());
 }
 
 TEST_F(IoMonitorTest, ThePressDuringTheStartStopsRightAfterIt)

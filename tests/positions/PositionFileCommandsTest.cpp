@@ -48,7 +48,7 @@ TEST_F(FileCommandsTest, SaveAfterWritingThreeToFiveWritesOnlyThem)
     newTable(1, 10);
     ranges.answers.push_back(PositionRange{3, 5});
     dialogs.answer(Answer::Ok);
-    ASSERT_EQ(WritePositionsToController(commands), 0);
+    ASSERT_EQ(WritePositionsToController(commands), WriteEnd::Stored);
     dialogs.answerSave(path("job.kvd"));
     ASSERT_EQ(SavePosition(commands), 0);
     const QByteArray bytes = bytesOf(path("job.kvd"));

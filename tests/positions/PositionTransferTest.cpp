@@ -21,7 +21,7 @@ TEST_F(TransferTest, WriteSendsTheExamplePositionAndReportsCompletion)
     type(1, 1, {"30", "3", "0", "12000"});
     ranges.answers.push_back(PositionRange{1, 1});
     dialogs.answer(Answer::Ok);  // 375
-    EXPECT_EQ(WritePositionsToController(commands), 0);
+    EXPECT_EQ(WritePositionsToController(commands), WriteEnd::Stored);
     EXPECT_EQ(requestsStartingWith("0WP"), QStringList{"0WP0011E3002EE01E30000001E30000001E30000000000"});
     EXPECT_EQ(requestsStartingWith("0CM0"), QStringList({"0CM01", "0CM00"}));
     EXPECT_EQ(dialogs.texts(), QStringList({messages.Text(375), "Completed data transmit."}));
@@ -75,7 +75,7 @@ TEST_F(TransferTest, StrokeCheckListsThePositionsBeyondTheStroke)
     type(5, 4, {"20000"});
     ranges.answers.push_back(PositionRange{1, 10});
     dialogs.answer(Answer::Ok);
-    EXPECT_EQ(WritePositionsToController(commands), 1);
+    EXPECT_EQ(WritePositionsToController(commands), WriteEnd::Failed);
     const QString expected = messages.Text(379) + "\r\n" + messages.Text(380) + "\r\n" + messages.Text(381)
                              + "4,9," + messages.Text(382);
     EXPECT_EQ(dialogs.lastText(), expected);
@@ -90,7 +90,7 @@ TEST_F(TransferTest, BusyControllerRefusesTheWrite)
     controller.setAlwaysBusy(true);
     ranges.answers.push_back(PositionRange{1, 1});
     dialogs.answer(Answer::Ok);
-    EXPECT_EQ(WritePositionsToController(commands), 1);
+    EXPECT_EQ(WritePositionsToController(commands), WriteEnd::Failed);
     EXPECT_EQ(dialogs.lastText(), messages.Text(424));
     EXPECT_TRUE(requestsStartingWith("0CM0").isEmpty());
 }
@@ -195,7 +195,7 @@ TEST_F(TransferTest, SaveAsBeforeAReadKeepsTheCommandsOffUntilTheReadEnds)
 
 TEST_F(TransferTest, TableWithoutRowsIsNeitherWrittenNorRead)
 {
-    EXPECT_EQ(WritePositionsToController(commands), 1);
+    EXPECT_EQ(WritePositionsToController(commands), WriteEnd::Failed);
     EXPECT_EQ(dialogs.lastText(), Joined(messages, 433, 434));
     EXPECT_TRUE(port.writes.isEmpty());
 }

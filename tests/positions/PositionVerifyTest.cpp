@@ -89,7 +89,7 @@ TEST_F(VerifyTest, ControllerHoldingTheSameDataGivesTheOkMessage)
     newTable(1, 2);
     ranges.answers.push_back(PositionRange{1, 2});
     dialogs.answer(Answer::Ok);
-    ASSERT_EQ(WritePositionsToController(commands), 0);
+    ASSERT_EQ(WritePositionsToController(commands), WriteEnd::Stored);
     dialogs.clear();
     source.answer = 2;
     ranges.answers.push_back(PositionRange{1, 2});

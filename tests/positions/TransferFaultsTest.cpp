@@ -96,7 +96,7 @@ TEST_F(TransferFaultsTest, OperationsStartedOfflineGoOnlineQuietly)
     mode.SetOffline();
     ranges.answers.push_back(PositionRange{1, 2});
     dialogs.answer(Answer::Ok);  // 375
-    EXPECT_EQ(WritePositionsToController(commands), 0);
+    EXPECT_EQ(WritePositionsToController(commands), WriteEnd::Stored);
     EXPECT_EQ(dialogs.texts(), QStringList({messages.Text(375), messages.Text(376)}));
     EXPECT_TRUE(mode.isOnline());
 
@@ -117,7 +117,7 @@ TEST_F(TransferFaultsTest, WriteThatFailsHalfWayKeepsTheTableState)
     ranges.answers.push_back(PositionRange{1, 3});
     dialogs.answer(Answer::Ok);
     controller.faults().add(sim::Fault{sim::FaultKind::Error, "0WP002", "0%%012", 1});
-    EXPECT_EQ(WritePositionsToController(commands), 1);
+    EXPECT_EQ(WritePositionsToController(commands), WriteEnd::Failed);
     EXPECT_TRUE(dialogs.lastText().startsWith(messages.Text(104)));
     EXPECT_FALSE(dialogs.texts().contains(messages.Text(376)));
     EXPECT_FALSE(requestsStartingWith("0WP").join(",").contains("0WP003"));
@@ -132,7 +132,7 @@ TEST_F(TransferFaultsTest, ModeThatWillNotReturnIsRetriedThenReported)
     ranges.answers.push_back(PositionRange{1, 1});
     dialogs.answer(Answer::Ok);
     controller.faults().add(sim::Fault{sim::FaultKind::Error, "0CM00", "0%%012", -1});
-    EXPECT_EQ(WritePositionsToController(commands), 0);
+    EXPECT_EQ(WritePositionsToController(commands), WriteEnd::StoredModeLeft);
     EXPECT_EQ(requestsStartingWith("0CM00").size(), 6);
     const QStringList shown = dialogs.texts();
     ASSERT_GE(shown.size(), 2);
@@ -146,7 +146,7 @@ TEST_F(TransferFaultsTest, WriteRefusedWithoutWriteModeSendsNoPosition)
     ranges.answers.push_back(PositionRange{1, 1});
     dialogs.answer(Answer::Ok);
     controller.faults().add(sim::Fault{sim::FaultKind::Error, "0CM01", "0%%012", 1});
-    EXPECT_EQ(WritePositionsToController(commands), 1);
+    EXPECT_EQ(WritePositionsToController(commands), WriteEnd::Failed);
     EXPECT_EQ(dialogs.lastText(), messages.Text(377));
     EXPECT_TRUE(requestsStartingWith("0WP").isEmpty());
 }
@@ -157,7 +157,7 @@ TEST_F(TransferFaultsTest, DifferentActuatorRefusesTheWrite)
     newTable(1, 1);
     ranges.answers.push_back(PositionRange{1, 1});
     dialogs.answer(Answer::Ok);
-    EXPECT_EQ(WritePositionsToController(commands), 1);
+    EXPECT_EQ(WritePositionsToController(commands), WriteEnd::Failed);
     EXPECT_EQ(dialogs.lastText(), Joined(messages, 357, 483));
     EXPECT_TRUE(requestsStartingWith("0WP").isEmpty());
     EXPECT_EQ(requestsStartingWith("0CM0").last(), "0CM00") << "the controller leaves write mode";

@@ -3,6 +3,7 @@
 #include "FaultSet.h"
 #include "ProgramFixture.h"
 #include "programs/GroupTransfer.h"
+#include "programs/ProgramExchange.h"
 
 #include <QTimer>
 
@@ -113,6 +114,30 @@ TEST_F(GroupTransferTest, WrongEchoStopsBeforeTheStoreAndStillEndsWriteMode)
     EXPECT_EQ(WriteGroupsToController(context, data), 1);
     EXPECT_EQ(port.requests().mid(port.requests().size() - 2), (QStringList{"0WE3", "0CM00"}));
     EXPECT_EQ(dialogs.lastText(), dataError());
+}
+
+// The groups are stored before the closing mode command; its failure leaves them stored and the
+// controller in write mode. The window shows 377 and is done; the write itself tells the two apart.
+TEST_F(GroupTransferTest, AFailedNormalModeAfterTheStoreLeavesTheGroupsStored)
+{
+    data.table.group(10) = {300, 999};
+    controller.faults().add({FaultKind::Error, "0CM00", "0%%012", -1});
+    dialogs.answer(Answer::Yes);
+    EXPECT_EQ(WriteGroupsToController(context, data), 0);
+    EXPECT_EQ(port.requests().mid(port.requests().size() - 2), (QStringList{"0WE3", "0CM00"}));
+    EXPECT_EQ(dialogs.texts(), (QStringList{"Group Data is transmitted to controller,Yes?",
+                                            text(104) + "\r\nError No.2\r\n[Data fault]",
+                                            "Communication Error occured."}));
+    EXPECT_EQ(controller.group(10, Kvm8Simulator::Copy::Stored), (sim::GroupData{300, 999}));
+    EXPECT_EQ(controller.controllerMode(), 1);
+
+    EXPECT_EQ(RunInWriteMode(context, [this] { return WriteAllGroups(context, data.table); }),
+              WriteEnd::StoredModeLeft);
+    EXPECT_EQ(RunInWriteMode(context, [] { return 1; }), WriteEnd::Failed);
+    EXPECT_EQ(dialogs.lastText(), "Communication Error occured.");
+    controller.faults().clear();
+    EXPECT_EQ(RunInWriteMode(context, [this] { return WriteAllGroups(context, data.table); }), WriteEnd::Stored);
+    EXPECT_EQ(controller.controllerMode(), 0);
 }
 
 TEST_F(GroupTransferTest, TimeoutMidWriteSendsNothingMore)

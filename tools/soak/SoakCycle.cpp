@@ -167,8 +167,8 @@ void SoakCycle::writePositions()
     table.ranges.range = PositionRange{1, plan_.positions};
     const QByteArray before = table.snapshot();
     const QByteArray file = fileBytes("kvd");
-    const int result = faulty([&] { return WritePositionsToController(table.commands); });
-    judgeTransfer(QStringLiteral("position write"), result == 0, positionsAsFile(),
+    const WriteEnd result = faulty([&] { return WritePositionsToController(table.commands); });
+    judgeTransfer(QStringLiteral("position write"), result != WriteEnd::Failed, positionsAsFile(),
                   table.snapshot() == before && fileBytes("kvd") == file);
 }
 

@@ -155,7 +155,7 @@ frmIOCheck* frmIOCheck::ShowOrRaise(QPointer<frmIOCheck>& instance, const IoWind
 
 bool frmIOCheck::StopForExit()
 {
-    return monitor_->StopForExit();
+    return monitor_->StopForExit() != IoMonitor::ExitStop::AfterTurn;
 }
 
 }  // namespace kvt7
