@@ -1,8 +1,9 @@
-# Read by ctest for each GoogleTest program: one ctest test per test suite, which runs the
-# suite's tests in one process; the program's output names each test that failed. The suites
-# are listed again when the program is newer than the list. Set by the including file:
-# KVT7_TEST_PROGRAM, KVT7_TEST_LIST (the list's file), KVT7_TEST_ENVIRONMENT,
-# KVT7_TEST_EXCLUDED (the gtest filter of what is not a test).
+# Read by ctest for each GoogleTest program: one ctest test per test suite, named
+# FOLDER/Suite, which runs the suite's tests in one process; the program's output names each
+# test that failed. The suites are listed again when the program is newer than the list. Set
+# by the including file: KVT7_CMAKE, KVT7_TEST_PROGRAM, KVT7_TEST_FOLDER, KVT7_TEST_LIST (the
+# list's file), KVT7_TEST_ENVIRONMENT, KVT7_TEST_EXCLUDED (the gtest filter of what is not a
+# test).
 
 if(NOT EXISTS "${KVT7_TEST_PROGRAM}")
   get_filename_component(missing "${KVT7_TEST_PROGRAM}" NAME)
@@ -31,6 +32,7 @@ endif()
 
 file(READ "${KVT7_TEST_LIST}" suites)
 foreach(suite IN LISTS suites)
-  add_test("${suite}" "${KVT7_TEST_PROGRAM}" "--gtest_filter=${suite}.*-${KVT7_TEST_EXCLUDED}")
-  set_tests_properties("${suite}" PROPERTIES ENVIRONMENT "${KVT7_TEST_ENVIRONMENT}")
+  set(name "${KVT7_TEST_FOLDER}/${suite}")
+  add_test("${name}" "${KVT7_TEST_PROGRAM}" "--gtest_filter=${suite}.*-${KVT7_TEST_EXCLUDED}")
+  set_tests_properties("${name}" PROPERTIES ENVIRONMENT "${KVT7_TEST_ENVIRONMENT}")
 endforeach()
