@@ -93,9 +93,13 @@ TEST_F(JogWindowTest, EndAfterACaptureAsksAndCancelKeepsTheWindowOpen)
     QTest::mouseClick(window.findChild<QPushButton*>("cmdJOGWrite"), Qt::LeftButton);
     dialogs.answer(Answer::Cancel);
     QTest::mouseClick(window.findChild<QPushButton*>("cmdJOGend"), Qt::LeftButton);
+    // Cancel leaves the window as it was before the end was asked.
     EXPECT_TRUE(window.isVisible());
-    EXPECT_EQ(window.session().state(), JogSession::State::Idle);
-    EXPECT_TRUE(window.findChild<QPushButton*>("cmdJOGST")->isEnabled());
+    EXPECT_EQ(window.session().state(), JogSession::State::Active);
+    EXPECT_TRUE(window.session().tickActive());
+    EXPECT_FALSE(window.findChild<QPushButton*>("cmdJOGST")->isEnabled());
+    EXPECT_TRUE(window.findChild<QPushButton*>("cmdJOGend")->isEnabled());
+    EXPECT_TRUE(motionButton(0)->isEnabled());
     dialogs.answer(Answer::Yes);
     EXPECT_TRUE(window.close());
     EXPECT_TRUE(table.PosiChanged);
