@@ -206,13 +206,12 @@ void JogSession::retryStop()
 
 // Any failed exchange while a motion may be running stops it before the failure is shown or
 // anything else waits; after it nothing moves until the operator starts again.
-void JogSession::stopOnLinkFailure(const QString& request)
+void JogSession::stopOnLinkFailure()
 {
     if (!jogSent_ && !moveSent_)
         return;
-    // A stop that failed went out already; it is not sent twice.
-    if (!request.startsWith(kJogStopCommand))
-        context_.link.SendFailureStop(kJogStopCommand, kJogReplyLength);
+    // A stop that failed itself is tried once more here, while the link still waits.
+    context_.link.SendFailureStop(kJogStopCommand, kJogReplyLength);
     jogSent_ = false;
     moveSent_ = false;
     linkFailed_ = true;

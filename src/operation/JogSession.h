@@ -105,7 +105,7 @@ private:
     void finishStop(State state);
     void sendStopOnWire();
     void retryStop();
-    void stopOnLinkFailure(const QString& request);
+    void stopOnLinkFailure();
     Answer askAdoption();
     void offerDeferredClose();
     void sendQueued();

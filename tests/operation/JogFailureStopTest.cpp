@@ -63,6 +63,16 @@ TEST_F(JogFailureStop, RunWhoseExchangeFailsIsStoppedBeforeTheMessage)
         EXPECT_EQ(order().count("0SP"), 1);
         EXPECT_EQ(order().count("0JR10000"), 1);
     }
+
+    // The stop of the release gets no answer: it is tried once more before the message.
+    startAgain();
+    ASSERT_TRUE(session.press(0));
+    ASSERT_TRUE(waitFor([&] { return sentContains("0JR10000"); }));
+    answerWith("0SP", QByteArray());
+    session.release(0);
+    ASSERT_TRUE(stopped());
+    EXPECT_EQ(order(), QStringList({"0RA", "0JR10000", "0SP", "0SP", "message:" + timeoutText()}));
+    EXPECT_FALSE(movingAtMessage);
 }
 
 TEST_F(JogFailureStop, PulseFeedAndPositionReadsThatFailStopFirst)
