@@ -86,12 +86,15 @@ void Key(QWidget* target, int key, Qt::KeyboardModifiers modifiers)
         QTest::keyClick(target, Qt::Key(key), modifiers);
 }
 
-void Type(QWidget* window, QWidget* fallbackControl, const QString& text)
+void Type(QWidget* window, QWidget* fallbackControl, const QString& text, int endKey)
 {
     const QPointer<QWidget> fallback(fallbackControl);
-    for (const QChar c : text) {
+    const auto focused = [window, &fallback]() -> QWidget* {
         QWidget* focus = QApplication::focusWidget();
-        QWidget* target = focus && window && focus->window() == window ? focus : fallback.data();
+        return focus && window && focus->window() == window ? focus : fallback.data();
+    };
+    for (const QChar c : text) {
+        QWidget* target = focused();
         if (!target)
             return;
         if (c.toLatin1() != 0) {
@@ -103,6 +106,8 @@ void Type(QWidget* window, QWidget* fallbackControl, const QString& text)
         QSpontaneKeyEvent::setSpontaneous(&press);
         QApplication::sendEvent(target, &press);
     }
+    if (endKey != 0)
+        Key(focused(), endKey);
 }
 
 void Activate(QWidget* window)

@@ -41,8 +41,9 @@ void DoubleClick(QWidget* control, QPoint at = {});
 // The pointer leaves the control (a held button counts as released).
 void Leave(QWidget* control);
 void Key(QWidget* target, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
-// Text typed key by key into whatever has the focus in `window` (or `fallback`).
-void Type(QWidget* window, QWidget* fallback, const QString& text);
+// Text typed key by key into whatever has the focus in `window` (or `fallback`), then the
+// key `endKey` (none when 0) to what has the focus then.
+void Type(QWidget* window, QWidget* fallback, const QString& text, int endKey = 0);
 // The window comes to the front and takes the focus, as a click on it would.
 void Activate(QWidget* window);
 

@@ -114,9 +114,13 @@ void Monkey::actFreely()
     } else if (roll < 45) {
         actOnGrid();
     } else if (roll < 82) {
-        // Mostly the other windows: the main window's controls are the commands above.
+        // The main window's controls are mostly the commands above; mostly the other windows
+        // (the move test twice as often: its runs move the machine).
         QList<QWidget*> others = windows;
         others.removeAll(&main);
+        for (QWidget* window : windows)
+            if (window->objectName() == QLatin1String("frmMove"))
+                others << window;
         actInWindow(others.isEmpty() || random_.chance(20) ? &main : random_.pick(others), false);
     } else if (roll < 86) {
         // Now and then a window's close box; the main window's (the exit) seldom.
@@ -185,11 +189,8 @@ void Monkey::actOnGrid()
                 if (!alive || !Hands::ClickCell(alive, random_, &which))
                     return;
                 log_.note(QStringLiteral("cell: ") + which);
-                if (typing && alive)
-                    Hands::Type(&main, alive, text);
-                QWidget* focus = QApplication::focusWidget();
-                if (key)
-                    Hands::Key(focus && focus->window() == &main ? focus : alive.data(), key);
+                if (alive)
+                    Hands::Type(&main, alive, typing ? text : QString(), key);
             });
 }
 
@@ -302,10 +303,7 @@ bool Monkey::typeIntoField(QWidget* window)
                     Hands::Key(field, Qt::Key_A, Qt::ControlModifier);
                 if (field)
                     Hands::Key(field, Qt::Key_Delete);
-                Hands::Type(window, field, text);
-                QWidget* focus = QApplication::focusWidget();
-                if (key)
-                    Hands::Key(focus && focus->window() == window ? focus : field.data(), key);
+                Hands::Type(window, field, text, key);
             });
     return true;
 }
@@ -368,12 +366,8 @@ bool Monkey::useTable(QWidget* window)
                 if (!table || !Hands::ClickCell(table, random_, &which))
                     return;
                 log_.note(QStringLiteral("cell: ") + which);
-                if (!typing)
-                    return;
-                Hands::Type(window, table, text);
-                QWidget* focus = QApplication::focusWidget();
-                if (key)
-                    Hands::Key(focus && focus->window() == window ? focus : table.data(), key);
+                if (typing)
+                    Hands::Type(window, table, text, key);
             });
     return true;
 }
@@ -384,10 +378,8 @@ void Monkey::pressKey(QWidget* window)
     const int key = kKeys.at(std::size_t(random_.below(int(kKeys.size()))));
     QPointer<QWidget> target(window);
     perform(QStringLiteral("%1: %2").arg(where(window), KeyName(key)), [target, key] {
-        if (!target)
-            return;
-        QWidget* focus = QApplication::focusWidget();
-        Hands::Key(focus && focus->window() == target ? focus : target.data(), key);
+        if (target)
+            Hands::Type(target, target, QString(), key);
     });
 }
 

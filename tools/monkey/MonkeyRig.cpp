@@ -12,30 +12,6 @@
 
 namespace kvt7 {
 
-namespace {
-
-const char* FaultName(sim::FaultKind kind)
-{
-    switch (kind) {
-    case sim::FaultKind::Garble:
-        return "garbled reply";
-    case sim::FaultKind::Split:
-        return "split reply";
-    case sim::FaultKind::Double:
-        return "doubled reply";
-    case sim::FaultKind::Silent:
-        return "request lost";
-    case sim::FaultKind::Error:
-        return "error reply";
-    case sim::FaultKind::Vanish:
-        return "device vanished";
-    default:
-        return "other";
-    }
-}
-
-}  // namespace
-
 RunningProgram::RunningProgram(SettingsStore& store, MonkeyDialogs& dialogs, const QString& programFolder,
                                const QString& device)
     : program{store, dialogs, port, programFolder}, workbench(program, device), window(program, workbench)
@@ -107,7 +83,7 @@ void MonkeyRig::noteFault(const QByteArray& request)
         const int now = faults.injected(sim::RandomFaults::kKinds[i]);
         if (now != counted_[i]) {
             counted_[i] = now;
-            log_.note(QStringLiteral("fault: %1 on %2").arg(QLatin1String(FaultName(sim::RandomFaults::kKinds[i])),
+            log_.note(QStringLiteral("fault: %1 on %2").arg(QLatin1String(sim::FaultKindName(sim::RandomFaults::kKinds[i])),
                                                             QString::fromLatin1(request)));
         }
     }
@@ -117,7 +93,7 @@ QString MonkeyRig::faultCounts() const
 {
     QStringList parts;
     for (const sim::FaultKind kind : sim::RandomFaults::kKinds)
-        parts << QStringLiteral("%1 %2").arg(sim.randomFaults().injected(kind)).arg(QLatin1String(FaultName(kind)));
+        parts << QStringLiteral("%1 %2").arg(sim.randomFaults().injected(kind)).arg(QLatin1String(sim::FaultKindName(kind)));
     return parts.join(QStringLiteral(", "));
 }
 

@@ -41,8 +41,10 @@ Watchdog::Watchdog(MonkeyRig& rig, MonkeyDialogs& dialogs, ActionLog& log, std::
     });
     connect(&rig_.server, &sim::PtyServer::served, this, [this](const QByteArray& request, const QByteArray&) {
         lastActivity_ = clock_.elapsed();
-        if (StartsMotion(request))
+        if (StartsMotion(request)) {
             lastMotionRequest_ = request.left(3);
+            ++motionRequests_[lastMotionRequest_];
+        }
     });
 }
 
@@ -218,7 +220,10 @@ void Watchdog::violation(const QString& what)
 
 QStringList Watchdog::figures() const
 {
-    return {QStringLiteral("longest event-loop gap: %1 ms (bound %2 ms)").arg(longestStallMs_).arg(Bounds::kStallMs),
+    QStringList motions;
+    for (auto it = motionRequests_.begin(); it != motionRequests_.end(); ++it)
+        motions << QStringLiteral("%1 %2").arg(it.value()).arg(QString::fromLatin1(it.key()));
+    return {QStringLiteral("motion requests: ") + (motions.isEmpty() ? QStringLiteral("none") : motions.join(QStringLiteral(", "))),QStringLiteral("longest event-loop gap: %1 ms (bound %2 ms)").arg(longestStallMs_).arg(Bounds::kStallMs),
             QStringLiteral("longest wait without a request: %1 ms").arg(longestWaitMs_),
             QStringLiteral("longest motion after the stop was due: %1 ms (bound %2 ms)")
                 .arg(longestStopMs_)

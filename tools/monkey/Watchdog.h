@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QElapsedTimer>
+#include <QMap>
 #include <QObject>
 #include <QString>
 #include <QTimer>
@@ -77,6 +78,7 @@ private:
     // Motion.
     std::array<int, 4> positions_{};
     QByteArray lastMotionRequest_;
+    QMap<QByteArray, int> motionRequests_;  // by command: what the program sent to move
     qint64 stopClockMs_ = 0;
     bool motionReported_ = false;
     // Figures.
