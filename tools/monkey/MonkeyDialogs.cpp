@@ -81,11 +81,19 @@ Answer MonkeyDialogs::titledMessage(const QString& title, const QString& text, B
     ++messages_;
     const Answer chosen = answer(buttons);
     const int ms = readingMs();
-    log_.note(QStringLiteral("message (%1 ms): %2 -> %3").arg(ms).arg(OneLine(text), QLatin1String(AnswerName(chosen))));
+    const bool failure = linkFailing_ && linkFailing_();
+    log_.note(QStringLiteral("message%1 (%2 ms): %3 -> %4")
+                  .arg(failure ? QStringLiteral(" of a failed exchange") : QString())
+                  .arg(ms)
+                  .arg(OneLine(text), QLatin1String(AnswerName(chosen))));
     QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok, parentWindow());
     box.setWindowModality(Qt::ApplicationModal);
     ++reading_;
-    const auto done = qScopeGuard([this] { --reading_; });
+    failuresShown_ += failure ? 1 : 0;
+    const auto done = qScopeGuard([this, failure] {
+        --reading_;
+        failuresShown_ -= failure ? 1 : 0;
+    });
     box.show();
     box.activateWindow();
     QEventLoop loop;

@@ -30,8 +30,13 @@ public:
     void beep() override {}
     void setBusyCursor(bool) override {}
 
+    // Whether the link is reporting a failed exchange (a box shown now would be its message).
+    void setLinkFailing(std::function<bool()> failing) { linkFailing_ = std::move(failing); }
+
     // A message box is up and the operator reads it: the monkey does nothing else then.
     bool reading() const { return reading_ > 0; }
+    // One of the boxes up reports a failed exchange: whatever moved must have stopped.
+    bool failureShown() const { return failuresShown_ > 0; }
     int messages() const { return messages_; }
     // True once after a question was answered Yes or OK (a save may have followed).
     bool takeConsent();
@@ -47,6 +52,8 @@ private:
     int messages_ = 0;
     bool consent_ = false;
     std::function<bool()> machineMoving_;
+    std::function<bool()> linkFailing_;
+    int failuresShown_ = 0;
 };
 
 // The extension a file request asks for: its default extension, else the filter's first.

@@ -146,8 +146,8 @@ void Watchdog::lookAtWaits(qint64 now)
 
 bool Watchdog::motionAllowed() const
 {
-    if (dialogs_.reading())
-        return false;  // the stop goes out before a message waits for the operator
+    if (dialogs_.failureShown())
+        return false;  // the stop goes out before a failure's message waits for the operator
     if (holding_())
         return true;
     RunningProgram* run = rig_.running();
@@ -202,8 +202,8 @@ void Watchdog::lookAtMotion(qint64 elapsedMs)
                                  "JOG button held and no run active%4")
                       .arg(axes.join(QStringLiteral(", ")), QString::fromLatin1(lastMotionRequest_))
                       .arg(stopClockMs_)
-                      .arg(dialogs_.reading() ? QStringLiteral(", while a message waits for the operator")
-                                              : QString()));
+                      .arg(dialogs_.failureShown() ? QStringLiteral(", while the message of a failed exchange waits")
+                                                   : QString()));
     }
 }
 

@@ -127,6 +127,14 @@ int main(int argc, char** argv)
         rig.server.catchUp();
         return rig.sim.busy();
     });
+    // The link is reporting a failure when its exchange is over but the transaction is not.
+    dialogs.setLinkFailing([&rig] {
+        const RunningProgram* run = rig.running();
+        if (!run)
+            return false;
+        const ControllerLink& link = run->workbench.link;
+        return link.inTransaction() && (link.CommFailed() || link.ReplyComplete() || link.TimeoutElapsed());
+    });
     log.armCrashReport();
     Monkey monkey(rig, dialogs, pool, log, random);
     Watchdog watchdog(rig, dialogs, log, [&monkey] { return monkey.holding(); });
