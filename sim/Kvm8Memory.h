@@ -79,6 +79,8 @@ struct ControllerMemory {
     int homingVelocity(int axis) const;
     int jogVelocity(int axis) const;
     int homeOut() const;
+
+    bool operator==(const ControllerMemory&) const = default;
 };
 
 // The 40 characters of a position as "0RP" answers them from its 7th character and "0WP"

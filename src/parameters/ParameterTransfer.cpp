@@ -58,22 +58,39 @@ void DecodeAll(const std::array<std::optional<BlockItems>, kParameterBlockCount>
     set.reserved = reserved;
 }
 
-// The write steps from firstStep to the commit; steps of axes not in use are skipped.
-int WriteSteps(const ControllerContext& controller, const ParameterSet& set, int firstStep,
-               CommandGroups* commands)
+int FirstStep(WriteScope scope)
 {
-    ControllerLink& link = controller.link;
+    return scope == WriteScope::AllBlocks ? kCommonBlock : kFirstAxisPartBlock;
+}
+
+// The texts of the blocks from firstStep of the axes in use; nullopt when a value does not
+// fit its items.
+std::optional<std::array<QString, kParameterBlockCount>> EncodeSteps(const ParameterSet& set,
+                                                                      int firstStep)
+{
     const int mask = set.editor.axisMask();
     std::array<QString, kParameterBlockCount> texts;
     for (int block = firstStep; block < kParameterBlockCount; ++block) {
         if (!BlockInUse(block, mask))
             continue;
         const auto text = EncodeBlock(set.editor, set.reserved, block);
-        if (!text) {
-            ShowInvalidValueMessage(controller.dialogs, controller.messages);
-            return 1;
-        }
+        if (!text)
+            return std::nullopt;
         texts.at(static_cast<std::size_t>(block)) = *text;
+    }
+    return texts;
+}
+
+// The write steps from firstStep to the commit; steps of axes not in use are skipped.
+int WriteSteps(const ControllerContext& controller, const ParameterSet& set, int firstStep,
+               CommandGroups* commands)
+{
+    ControllerLink& link = controller.link;
+    const int mask = set.editor.axisMask();
+    const auto texts = EncodeSteps(set, firstStep);
+    if (!texts) {
+        ShowInvalidValueMessage(controller.dialogs, controller.messages);
+        return 1;
     }
     GoOnlineQuietly(link);
     Dialogs& dialogs = controller.dialogs;
@@ -83,7 +100,7 @@ int WriteSteps(const ControllerContext& controller, const ParameterSet& set, int
             continue;
         const BlockWrite outcome =
             step < kCommitStep
-                ? WriteParameterBlock(link, step, texts.at(static_cast<std::size_t>(step)))
+                ? WriteParameterBlock(link, step, texts->at(static_cast<std::size_t>(step)))
                 : CommitParameterBlocks(link);
         if (outcome != BlockWrite::Done) {
             if (outcome == BlockWrite::Failed) {
@@ -158,6 +175,11 @@ int ReadAllParameters(const ControllerContext& controller, ParameterSet& set)
     return ReadBlocks(controller, set, std::nullopt);
 }
 
+int ReadParametersOfAxes(const ControllerContext& controller, ParameterSet& set, int mask)
+{
+    return ReadBlocks(controller, set, mask);
+}
+
 int TakeControllerHiddenValues(const ControllerContext& controller, ParameterSet& set)
 {
     ParameterSet current;
@@ -172,12 +194,17 @@ int TakeControllerHiddenValues(const ControllerContext& controller, ParameterSet
 
 int WriteAllParameters(const ControllerContext& controller, const ParameterSet& set, CommandGroups* commands)
 {
-    return WriteSteps(controller, set, kCommonBlock, commands);
+    return WriteSteps(controller, set, FirstStep(WriteScope::AllBlocks), commands);
 }
 
 int WriteAxisParameters(const ControllerContext& controller, const ParameterSet& set, CommandGroups* commands)
 {
-    return WriteSteps(controller, set, kFirstAxisPartBlock, commands);
+    return WriteSteps(controller, set, FirstStep(WriteScope::AxisBlocks), commands);
+}
+
+bool BlocksFit(const ParameterSet& set, WriteScope scope)
+{
+    return EncodeSteps(set, FirstStep(scope)).has_value();
 }
 
 int WriteAxisMask(ControllerLink& link, ParameterSet& set, AxisSettings& axes, int mask)

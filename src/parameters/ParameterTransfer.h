@@ -27,6 +27,10 @@ int ReadControllerAxisMask(ControllerLink& link, AxisSettings& axes);
 // replaced and the reserved values of the blocks read are kept; on a failure neither changes.
 int ReadAllParameters(const ControllerContext& controller, ParameterSet& set);
 
+// The same read for block 0 and the blocks of the axes in `mask`, whatever block 0 names:
+// what a write with that AXIS would overwrite. The record's AXIS stays the controller's.
+int ReadParametersOfAxes(const ControllerContext& controller, ParameterSet& set, int mask);
+
 // Before a set that came from a file is written: reads all parameters (as ReadAllParameters)
 // into a scratch set and takes over only the reserved values and the hidden common item, so
 // that the write returns them unchanged. It reads the blocks the write will send (the set's
@@ -46,6 +50,13 @@ int WriteAllParameters(const ControllerContext& controller, const ParameterSet& 
 // online actuator window.
 int WriteAxisParameters(const ControllerContext& controller, const ParameterSet& set,
                         CommandGroups* commands = nullptr);
+
+enum class WriteScope { AllBlocks, AxisBlocks };
+
+// Whether every block the write of `scope` would send holds its values. The writes refuse a
+// set that does not (messages 9/10) before their first block; a caller that sends something
+// else first asks here before it begins.
+bool BlocksFit(const ParameterSet& set, WriteScope scope);
 
 // Reads block 0, puts the mask into item 6 and writes the block back (not committed: the
 // write of the parameters that follows commits it). On success the mask becomes the

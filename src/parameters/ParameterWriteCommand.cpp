@@ -24,28 +24,29 @@ void Show(const ControllerContext& controller, std::initializer_list<int> ids)
     controller.dialogs.message(texts.join(kNewLine));
 }
 
-// Step 2: the set's AXIS against the controller's block 0.
-WriteOutcome SettleAxisMask(const ControllerContext& controller, ParameterSet& set,
-                            AxisSettings& axes, const std::function<AxisSource()>& chooseSource)
+// What the AXIS comparison leaves for the write to do.
+enum class AxisStep { Keep, WriteMask, Stopped, Failed };
+
+// Step 2, reads only: the set's AXIS against the controller's block 0. "Controller" takes
+// the controller's mask into the set; "PC-Soft" is written later, after every check.
+AxisStep SettleAxisMask(const ControllerContext& controller, ParameterSet& set,
+                        AxisSettings& axes, const std::function<AxisSource()>& chooseSource)
 {
     ParameterSet scratch;
     AxisSettings scratchAxes = axes;
     if (ReadAxisMask(controller.link, scratch, scratchAxes) != 0)
-        return WriteOutcome::Failed;
-    const int pcMask = set.editor.axisMask();
-    if (scratch.editor.axisMask() == pcMask)
-        return WriteOutcome::Written;
+        return AxisStep::Failed;
+    if (scratch.editor.axisMask() == set.editor.axisMask())
+        return AxisStep::Keep;
     switch (chooseSource ? chooseSource() : AxisSource::PcSoft) {
     case AxisSource::Cancelled:
-        return WriteOutcome::Stopped;
+        return AxisStep::Stopped;
     case AxisSource::Controller:
-        return ReadAxisMask(controller.link, set, axes) == 0 ? WriteOutcome::Written
-                                                             : WriteOutcome::Failed;
+        return ReadAxisMask(controller.link, set, axes) == 0 ? AxisStep::Keep : AxisStep::Failed;
     case AxisSource::PcSoft:
         break;
     }
-    return WriteAxisMask(controller.link, set, axes, pcMask) == 0 ? WriteOutcome::Written
-                                                                  : WriteOutcome::Failed;
+    return AxisStep::WriteMask;
 }
 
 bool ValuesUsable(const ControllerContext& controller, const ParameterSet& set)
@@ -61,8 +62,10 @@ bool ValuesUsable(const ControllerContext& controller, const ParameterSet& set)
     return true;
 }
 
-// Steps after the checks, with the port held.
-WriteOutcome SendInParameterMode(const ControllerContext& controller, ParameterSet& set)
+// Steps after the value checks, with the port held: the ready query and the controller's
+// hidden values, the last that may refuse, then the first write request.
+WriteOutcome SendInParameterMode(const ControllerContext& controller, ParameterSet& set,
+                                 AxisSettings& axes, AxisStep axis)
 {
     ControllerLink& link = controller.link;
     const int ready = ReadyQuery(link);
@@ -76,11 +79,18 @@ WriteOutcome SendInParameterMode(const ControllerContext& controller, ParameterS
     }
     if (TakeControllerHiddenValues(controller, set) != 0)
         return WriteOutcome::Failed;
+    if (!BlocksFit(set, WriteScope::AllBlocks)) {
+        ShowInvalidValueMessage(controller.dialogs, controller.messages);
+        return WriteOutcome::Stopped;
+    }
     if (SetControllerMode(link, 1) != 0) {
         Show(controller, {377});
         return WriteOutcome::Failed;
     }
-    const bool written = WriteAllParameters(controller, set) == 0;
+    const bool written =
+        (axis != AxisStep::WriteMask
+         || WriteAxisMask(link, set, axes, set.editor.axisMask()) == 0)
+        && WriteAllParameters(controller, set) == 0;
     // A time-out took the program Offline: the line is gone, nothing more to say to it.
     if (link.isOnline() && SetControllerMode(link, 0) != 0) {
         Show(controller, {377});
@@ -108,12 +118,13 @@ WriteOutcome WriteParameterSet(const ControllerContext& controller, ParameterSet
                                AxisSettings& axes, const std::function<AxisSource()>& chooseSource)
 {
     ControllerLink& link = controller.link;
-    WriteOutcome outcome = SettleAxisMask(controller, set, axes, chooseSource);
-    if (outcome == WriteOutcome::Written && !ValuesUsable(controller, set))
+    const AxisStep axis = SettleAxisMask(controller, set, axes, chooseSource);
+    WriteOutcome outcome = WriteOutcome::Failed;
+    if (axis == AxisStep::Stopped || (axis != AxisStep::Failed && !ValuesUsable(controller, set))) {
         outcome = WriteOutcome::Stopped;
-    if (outcome == WriteOutcome::Written) {
+    } else if (axis != AxisStep::Failed) {
         GoOnlineQuietly(link);
-        outcome = OpenPortAndCheckLink(link) ? SendInParameterMode(controller, set)
+        outcome = OpenPortAndCheckLink(link) ? SendInParameterMode(controller, set, axes, axis)
                                              : WriteOutcome::Failed;
     }
     link.ReleasePort();

@@ -24,11 +24,13 @@ enum class WriteOutcome {
 
 // The write itself, shared by the editor and the command line: the set's AXIS against
 // block 0's (chooseSource decides when they differ; "Controller" reads the controller's mask
-// into the set, "PC-Soft" writes the set's mask into block 0), the checks (7/8, 1524/1525),
-// the ready query (377, 424), the controller's hidden values for the blocks the write sends,
-// parameter mode, all blocks, normal mode. After parameter mode was entered, normal mode is
-// sent even when the write failed, as long as the program is still Online: a controller left
-// in parameter mode answers nothing else. The port is released at the end.
+// into the set, "PC-Soft" keeps the set's), the checks (7/8, 1524/1525), the ready query
+// (377, 424), the controller's hidden values for the blocks the write sends (a value that
+// does not fit its items: 9/10). Only then the first write request: parameter mode, the
+// set's mask into block 0 when "PC-Soft" was chosen, all blocks, normal mode. So a write that
+// is refused or cancelled leaves the controller as it was. After parameter mode was entered,
+// normal mode is sent even when the write failed, as long as the program is still Online: a
+// controller left in parameter mode answers nothing else. The port is released at the end.
 WriteOutcome WriteParameterSet(const ControllerContext& controller, ParameterSet& set,
                                AxisSettings& axes,
                                const std::function<AxisSource()>& chooseSource);

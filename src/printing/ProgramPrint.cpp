@@ -19,7 +19,7 @@ ListingFileRead ReadWithRetries(const Reader& read, const QString& path, Data& d
     ListingFileRead result = ListingFileRead::Fault;
     RetryFileOperation(
         [&] {
-            // Every try starts from nothing, so what the file lacks prints 0.
+            // Every try starts from a fresh copy: nothing of a failed try is printed.
             data = Data{};
             result = read(path, data);
             return result != ListingFileRead::Fault;

@@ -17,8 +17,9 @@ enum class ListingFileRead {
 using ListedGroupRanges = std::array<ListedGroup, kListedGroups>;
 using SmPrograms = decltype(SmListing::programs);
 
-// The file readers of the group and S/M windows' print commands. They fill the copy they are
-// given (it starts at 0) and show nothing.
+// The file readers of the group and S/M windows' print commands. They fill the whole copy they
+// are given as File Open reads the file (a group the file does not list as 1..1, a program
+// as all "0. END") and show nothing.
 using GroupFileReader = std::function<ListingFileRead(const QString& path, ListedGroupRanges& groups)>;
 using SmFileReader = std::function<ListingFileRead(const QString& path, SmPrograms& programs)>;
 

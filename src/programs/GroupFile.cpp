@@ -18,10 +18,12 @@ GroupFileContent ParseGroupFile(const QByteArray& bytes)
         content.outcome = ProgramFileRead::WrongKind;
         return content;
     }
-    if (!NextWhole16(*reader) || !NextWhole16(*reader))
+    const auto announced = NextWhole16(*reader);
+    if (!announced || !NextWhole16(*reader))
         return content;
     GroupReadBuffer buffer;
-    while (!reader->atEnd()) {
+    int records = 0;
+    for (; !reader->atEnd(); ++records) {
         const auto g = NextWhole16(*reader);
         if (!g || *g < 0 || *g > kGroupCount)
             return content;
@@ -31,6 +33,9 @@ GroupFileContent ParseGroupFile(const QByteArray& bytes)
             return content;
         buffer.group(*g) = {*start, *end};
     }
+    // Fewer groups than line 2 announces: a file cut short, not one that lists only some.
+    if (records < *announced)
+        return content;
     content.outcome = ProgramFileRead::Ok;
     content.buffer = buffer;
     return content;

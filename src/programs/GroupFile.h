@@ -11,8 +11,10 @@ struct GroupFileContent {
     GroupReadBuffer buffer;
 };
 
-// A group file (.grp): "KV-M8" or "KV-M6" with "GRP", a line that is ignored, then
-// group number, start, end for as many groups as it holds (numbers 0..99).
+// A group file (.grp): "KV-M8" or "KV-M6" with "GRP"; line 2: how many groups follow and a
+// number that is ignored; then group number, start, end for as many groups as it holds
+// (numbers 0..99). A file holding fewer groups than line 2 announces was cut short and
+// fails like any damaged file; one that announces fewer and holds them is read.
 GroupFileContent ReadGroupFile(const QString& path);
 GroupFileContent ParseGroupFile(const QByteArray& bytes);
 

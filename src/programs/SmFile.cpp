@@ -18,12 +18,15 @@ SmFileContent ParseSmFile(const QByteArray& bytes)
         content.outcome = ProgramFileRead::WrongKind;
         return content;
     }
+    std::optional<int> announced;
     for (int i = 0; i < 3; ++i) {
-        if (!NextWhole16(*reader))
+        announced = NextWhole16(*reader);
+        if (!announced)
             return content;
     }
     SmReadBuffer buffer;
-    while (!reader->atEnd()) {
+    int records = 0;
+    for (; !reader->atEnd(); ++records) {
         const auto n = NextWhole16(*reader);
         if (!n || *n < 1 || *n > kSmProgramCount)
             return content;
@@ -35,6 +38,9 @@ SmFileContent ParseSmFile(const QByteArray& bytes)
             buffer.program(*n).step(s) = {*command, *data};
         }
     }
+    // Fewer programs than line 2 announces (its third number): a file cut short.
+    if (records < *announced)
+        return content;
     content.outcome = ProgramFileRead::Ok;
     content.buffer = buffer;
     return content;

@@ -11,8 +11,10 @@ struct SmFileContent {
     SmReadBuffer buffer;
 };
 
-// An S/M file (.smd): "KV-M8" with "SM" (no other model), three numbers that are ignored,
-// then an SM number 1..20 and 16 command, data pairs for as many programs as it holds.
+// An S/M file (.smd): "KV-M8" with "SM" (no other model); steps, values per step and how
+// many programs follow (only the last is used); then an SM number 1..20 and 16 command,
+// data pairs for as many programs as it holds. A file holding fewer programs than it
+// announces was cut short and fails like any damaged file.
 SmFileContent ReadSmFile(const QString& path);
 SmFileContent ParseSmFile(const QByteArray& bytes);
 

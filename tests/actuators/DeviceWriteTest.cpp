@@ -34,6 +34,8 @@ protected:
         columns.open(axes.pc);
         columns.chooseSpeed(1, "H");
         columns.chooseStroke(1, 200);
+        memoryBefore = controller.memory();
+        storedBefore = controller.memory(sim::Kvm8Simulator::Copy::Stored);
     }
     int write() { return WriteDeviceSetting(context, columns); }
     // The request lines, a block write by its block alone, joined by blanks.
@@ -51,6 +53,14 @@ protected:
         EXPECT_EQ(store.writeCount(), 0);
         EXPECT_EQ(groups.calls, QStringList({"off", "on"}));
     }
+    // A refused write: the controller's memory and mode as they were.
+    void expectControllerUntouched()
+    {
+        EXPECT_TRUE(controller.memory() == memoryBefore);
+        EXPECT_TRUE(controller.memory(sim::Kvm8Simulator::Copy::Stored) == storedBefore);
+        EXPECT_EQ(controller.controllerMode(), 0);
+        EXPECT_EQ(port.requests().filter("0CM0").size(), 0) << "no mode command";
+    }
 
     MessageCatalogue english = [] {
         MessageCatalogue c = MessageCatalogue::Builtin();
@@ -62,6 +72,8 @@ protected:
     ParameterSet parameters;
     AxisSettings axes;
     AxisSettings before;
+    sim::ControllerMemory memoryBefore;
+    sim::ControllerMemory storedBefore;
     DefaultLists lists;
     RecordingGroups groups;
     int shown = 0;
@@ -71,7 +83,10 @@ protected:
                                [this] { ++shown; }};
 };
 
-const std::string kEnteredAndRead = "0RA 0CM01 0RD0 0WD0 0RD0 0RD0 0RD1 0RD5 0RD6";
+// The ready query and what the write will overwrite (axis 1), read before anything is written.
+const std::string kReadyAndRead = "0RA 0RD0 0RD1 0RD5 0RD6";
+// Parameter mode, AXIS written and read back.
+const std::string kEntered = " 0CM01 0RD0 0WD0 0RD0";
 
 // A folder with the common list and a new-type list holding one line.
 void WriteLists(const QString& folder, const QByteArray& line)
@@ -91,11 +106,11 @@ TEST_F(DeviceWriteTest, WritesTheMaskAndTheAxisBlocksThenReadsBack)
     dialogs.answer(Answer::Yes);
     ASSERT_EQ(write(), 0);
     // Blocks 1 to 4 are the homing parameters, 5 to C parts A and B of the axes.
-    EXPECT_EQ(lines(), "0RA 0CM01 0RD0 0WD0 0RD0 0RD0 0RD1 0RD3 0RD5 0RD6 0RD9 0RDA "
+    EXPECT_EQ(lines(), "0RA 0RD0 0RD1 0RD3 0RD5 0RD6 0RD9 0RDA 0CM01 0RD0 0WD0 0RD0 "
                        "0WD5 0WD6 0WD9 0WDA 0WE2 0CM00 0RD0 0RD0 0RD1 0RD3 0RD5 0RD6 0RD9 0RDA");
     // Block 0 went back as it was read, with the ticked axes as item 6.
     const QStringList sent = dataRequests();
-    EXPECT_EQ(sent.at(3), "0WD0" + blockText(0));
+    EXPECT_EQ(sent.at(10), "0WD0" + blockText(0));
     EXPECT_EQ(controller.block(0).at(6), 5);
     EXPECT_EQ(dialogs.texts(), QStringList({"A setting of AXIS is changed.\r\nIs a setting of AXIS changed?",
                                             "Completed writing parameters."}));
@@ -157,30 +172,49 @@ TEST_F(DeviceWriteTest, AMovingControllerGets424AfterTheReadyQueryAlone)
     EXPECT_EQ(lines(), "0RA");
     EXPECT_EQ(dialogs.texts(), QStringList({"The writing of data is not made during movement."}));
     expectNothingChanged();
+    expectControllerUntouched();
 }
 
-TEST_F(DeviceWriteTest, AnInvalidDefaultEndsWith1524AndLeavesParameterMode)
+// The checks run on what the write would send, before anything is written: with the ticked
+// axes equal to the controller's AXIS and with one more axis ticked.
+TEST_F(DeviceWriteTest, AnInvalidDefaultEndsWith1524BeforeAnythingIsWritten)
 {
     QTemporaryDir folder;
     WriteLists(folder.path(), "\" 28H-200\",66,40,99,10,5,1,6667,12,400,15,0,\" 28H200\"");
     context.programFolder = folder.path();
     EXPECT_EQ(write(), 1);
-    EXPECT_EQ(lines(), kEnteredAndRead + " 0CM00");
+    EXPECT_EQ(lines(), kReadyAndRead);
     EXPECT_EQ(dialogs.texts(),
               QStringList({"Invalid value in some parameters.\r\nConfirm the value, and try it again."}));
     expectNothingChanged();
-    EXPECT_EQ(controller.controllerMode(), 0);
+    expectControllerUntouched();
+
+    port.writes.clear();
+    dialogs.clear();
+    groups.calls.clear();
+    columns.setAxisTicked(3, true);
+    columns.chooseSize(3, " 28");
+    columns.chooseSpeed(3, "H");
+    columns.chooseStroke(3, 200);
+    dialogs.answer(Answer::Yes);  // 1151/1152
+    EXPECT_EQ(write(), 1);
+    EXPECT_EQ(lines(), "0RA 0RD0 0RD1 0RD3 0RD5 0RD6 0RD9 0RDA");
+    EXPECT_EQ(dialogs.texts().last(), "Invalid value in some parameters.\r\nConfirm the value, and try it again.");
+    expectNothingChanged();
+    expectControllerUntouched();
+    EXPECT_EQ(controller.axisMask(), 1);
 }
 
-TEST_F(DeviceWriteTest, MissingDefaultsEndWith36BeforeAnyAxisBlock)
+TEST_F(DeviceWriteTest, MissingDefaultsEndWith36BeforeAnythingIsWritten)
 {
     QTemporaryDir folder;
     WriteLists(folder.path(), "\" 28L-100\",200,50,10,10,5,1,20000,2,400,10,0,\" 28L100\"");
     context.programFolder = folder.path();
     EXPECT_EQ(write(), 1);
-    EXPECT_EQ(lines(), kEnteredAndRead + " 0CM00");
+    EXPECT_EQ(lines(), kReadyAndRead);
     EXPECT_EQ(dialogs.texts(), QStringList({"Fail to open standard parameter file."}));
     expectNothingChanged();
+    expectControllerUntouched();
 }
 
 TEST_F(DeviceWriteTest, AnErrorReplyToAnAxisBlockStopsBeforeTheCommit)
@@ -189,7 +223,7 @@ TEST_F(DeviceWriteTest, AnErrorReplyToAnAxisBlockStopsBeforeTheCommit)
         return line.startsWith("0WD6") ? sim::ErrorReply('0', '2') : reply;
     };
     EXPECT_EQ(write(), 1);
-    EXPECT_EQ(lines(), kEnteredAndRead + " 0WD5 0WD6 0CM00");
+    EXPECT_EQ(lines(), kReadyAndRead + kEntered + " 0WD5 0WD6 0CM00");
     expectNothingChanged();
 }
 

@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -117,6 +118,65 @@ TEST_F(ParamsCommand, AWriteWhoseNormalModeFailsSaysTheParametersAreStoredAndFai
     EXPECT_FALSE(result.err.contains(text(1528)));
     result = run(simulate + QStringList{"params", "verify", path("b.pmt")});
     EXPECT_EQ(result.status, 0) << result.out.toStdString();
+}
+
+// A refused write leaves the controller as it was: only reads go out (the simulator's log),
+// and its stored memory (the state file) is byte for byte what it held before; with the
+// file's AXIS differing from the controller's (3) and equal to it.
+TEST_F(ParamsCommand, ARefusedWriteLeavesTheControllerAsItWas)
+{
+    const QString state = path("controller.state");
+    const QStringList simulate{"--simulate", "--sim-arg", "--state", "--sim-arg", state, "--sim-arg", "--log"};
+    ASSERT_EQ(run(simulate + QStringList{"params", "read", "-o", path("start.pmt")}).status, 0);
+    const auto stateBytes = [&state] {
+        QFile file(state);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    };
+    const QByteArray before = stateBytes();
+    ASSERT_FALSE(before.isEmpty());
+    // The requests of the simulator's log, in order.
+    const auto requests = [](const QString& err) {
+        QStringList sent;
+        for (const QString& line : err.split('\n'))
+            if (line.startsWith("> "))
+                sent << line.mid(2);
+        return sent;
+    };
+    const QString refused = text(1524) + "\n" + text(1525) + "\n";
+    QStringList lines = fileLines("a.pmt");
+    for (const char* axis : {"1", "3"}) {
+        lines[27] = QString(axis) + ",0,0,0";  // AXIS
+        lines[3] = "99999,300,0,0";            // OFFSET of axis 1 beyond 65535
+        writeLines("b.pmt", lines);
+        Run result = run(simulate + QStringList{"params", "write", path("b.pmt")});
+        EXPECT_EQ(result.status, 1) << axis;
+        EXPECT_TRUE(result.err.endsWith(refused)) << result.err.toStdString();
+        EXPECT_EQ(requests(result.err), QStringList({"0CM1", "0RD0"})) << result.err.toStdString();
+        EXPECT_EQ(stateBytes(), before) << axis;
+
+        lines[3] = "300,300,0,0";
+        writeLines("c.pmt", lines);
+        result = run(simulate + QStringList{"--sim-arg", "--busy", "params", "write", path("c.pmt")});
+        EXPECT_EQ(result.status, 1) << axis;
+        EXPECT_TRUE(result.err.contains(text(424) + "\n" + text(1528) + "\n")) << result.err.toStdString();
+        EXPECT_EQ(requests(result.err), QStringList({"0CM1", "0RD0", "0CM1", "0RA"})) << result.err.toStdString();
+        EXPECT_EQ(stateBytes(), before) << axis;
+    }
+    // A file with another AXIS that passes: the first write request follows the ready query
+    // and parameter mode, and the controller takes the file's AXIS.
+    lines[27] = "1,0,0,0";
+    writeLines("d.pmt", lines);
+    const Run written = run(simulate + QStringList{"params", "write", path("d.pmt")});
+    EXPECT_EQ(written.status, 0) << written.err.toStdString();
+    const QStringList sent = requests(written.err);
+    const qsizetype firstWrite = sent.indexOf(QRegularExpression("^0WD.*"));
+    EXPECT_GT(firstWrite, sent.indexOf("0CM01"));
+    EXPECT_GT(sent.indexOf("0CM01"), sent.indexOf("0RA"));
+    ASSERT_GT(firstWrite, 0);
+    EXPECT_EQ(sent.at(firstWrite - 1), "0RD0");
+    EXPECT_EQ(sent.at(firstWrite).left(4), "0WD0");
+    EXPECT_EQ(sent.at(firstWrite).mid(4 + 2 * 6, 2), "01") << "item 6, AXIS";
+    EXPECT_NE(stateBytes(), before);
 }
 
 TEST_F(ParamsCommand, CheckListsTheValuesOutOfRange)

@@ -41,14 +41,14 @@ protected:
     }
     static QByteArray GroupFile(const QList<std::array<int, 3>>& groups)
     {
-        QByteArray bytes = "\"KV-M8\",\"GRP\"\r\n99,3\r\n";
+        QByteArray bytes = QStringLiteral("\"KV-M8\",\"GRP\"\r\n%1,3\r\n").arg(groups.size()).toLatin1();
         for (const auto& g : groups)
             bytes += QStringLiteral("\"%1\",%2,%3\r\n").arg(g[0]).arg(g[1]).arg(g[2]).toLatin1();
         return bytes;
     }
     static QByteArray SmFile(int program, const QList<std::array<int, 2>>& steps)
     {
-        QByteArray bytes = "\"KV-M8\",\"SM\"\r\n16,2,20\r\n";
+        QByteArray bytes = "\"KV-M8\",\"SM\"\r\n16,2,1\r\n";
         bytes += QStringLiteral("\"%1\"\r\n").arg(program).toLatin1();
         for (int s = 0; s < 16; ++s) {
             const std::array<int, 2> step = s < steps.size() ? steps.at(s) : std::array<int, 2>{0, 0};
@@ -179,6 +179,37 @@ TEST_F(ProgramCommand, AWriteWhoseNormalModeFailsSaysTheDataIsStoredAndFails)
     EXPECT_TRUE(result.err.contains("it could not be returned to normal mode.\nrestore stopped: parameters\n"))
         << result.err.toStdString();
     EXPECT_FALSE(result.err.contains("Fail to Write parameters."));
+}
+
+// Files that stop before the records line 2 announces: a copy cut short.
+TEST_F(ProgramCommand, CutFilesAreRefusedAndNothingIsSent)
+{
+    const QString groups = put("cut.grp", "\"KV-M8\",\"GRP\"\r\n99,3\r\n\"1\",1,5\r\n\"2\",6,9\r\n");
+    QByteArray smBytes = SmFile(1, {{1, 4}});
+    smBytes.replace("16,2,1\r\n", "16,2,20\r\n");
+    const QString sm = put("cut.smd", smBytes);
+    Run result = run({"groups", "check", groups});
+    EXPECT_EQ(result.status, 1);
+    EXPECT_EQ(result.err, "An error occured in Reading file.\n");
+    result = run({"sm", "check", sm});
+    EXPECT_EQ(result.status, 1);
+    EXPECT_EQ(result.err, "An error occured while openig SM Data file.\n");
+    for (const QStringList& command : {QStringList{"groups", "write", groups}, {"sm", "write", sm}}) {
+        result = run(QStringList{"--simulate", "--sim-arg", "--log"} + command);
+        EXPECT_EQ(result.status, 1) << command.join(' ').toStdString();
+        EXPECT_FALSE(result.err.contains("> 0")) << result.err.toStdString();
+    }
+
+    ASSERT_EQ(runOn("used.json", {"backup", path("one")}).status, 0);
+    QByteArray programs = bytesOf("one/programs.smd");
+    programs.truncate(programs.indexOf("\"20\"\r\n"));
+    put("one/programs.smd", programs);
+    result = run({"--simulate", "--sim-arg", "--log", "restore", path("one")});
+    EXPECT_EQ(result.status, 1);
+    EXPECT_TRUE(result.err.contains("An error occured while openig SM Data file.\nrestore stopped: sm\n"))
+        << result.err.toStdString();
+    EXPECT_FALSE(result.err.contains("> 0W"));
+    EXPECT_FALSE(result.err.contains("> 0CM01"));
 }
 
 TEST_F(ProgramCommand, BackupRestoreIntoAFreshControllerAndBackupAgainAreIdentical)

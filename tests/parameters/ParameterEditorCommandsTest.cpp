@@ -83,9 +83,13 @@ TEST_F(ParameterEditorCommandsTest, WriteAnsweredNoSendsNothingAndShowsNoFailure
     EXPECT_EQ(dialogs.texts(), QStringList{"Send parameters to controller?"});
 }
 
+// "PC-Soft": nothing is written before the checks and the ready query have passed; then the
+// mask goes into block 0 in parameter mode, ahead of the blocks.
 TEST_F(ParameterEditorCommandsTest, AxisChoicePcSoftWritesTheMaskControllerReadsIt)
 {
     set.editor.setNumber(Param::Axis, 7);
+    sim::ParameterBlock maskBlock = controller.block(0);
+    maskBlock[6] = 7;
     dialogs.answer(Answer::Yes);
     dialogs.answerChoice(0);  // PC-Soft
     dialogs.answer(Answer::Yes);  // 685
@@ -96,13 +100,18 @@ TEST_F(ParameterEditorCommandsTest, AxisChoicePcSoftWritesTheMaskControllerReads
     ASSERT_EQ(dialogs.shownChoices.size(), 1u);
     EXPECT_EQ(dialogs.shownChoices[0].title, "Select");
     EXPECT_EQ(dialogs.shownChoices[0].options, (QStringList{"PC-Soft", "Controller"}));
-    const QStringList requests = dataRequests();
-    // Block 0 read twice (the comparison, then WriteAxisMask) and written back with mask 7.
-    EXPECT_EQ(requests.mid(0, 2), (QStringList{"0RD0", "0RD0"}));
-    EXPECT_TRUE(requests.at(2).startsWith("0WD0")) << requests.at(2).toStdString();
-    EXPECT_EQ(requests.at(2).mid(4 + 12, 2), "07");
+    // The comparison, the ready query, the controller's hidden values of the set's axes (2 is
+    // off in the controller), then parameter mode, the mask and the blocks.
+    QStringList expected{"0RD0", "0RA"};
+    for (const char* block : {"0", "1", "2", "3", "5", "6", "7", "8", "9", "A"})
+        expected << QStringLiteral("0RD") + block;
+    expected << "0CM01" << "0RD0" << "0WD0" + QString::fromLatin1(sim::EncodeBlock(maskBlock));
+    for (int block = 0; block < kParameterBlockCount; ++block)
+        if (BlockInUse(block, 7))
+            expected << QStringLiteral("0WD%1").arg(block, 1, 16).toUpper() + *EncodeBlock(set.editor, set.reserved, block);
+    expected << "0WE2" << "0CM00";
+    EXPECT_EQ(dataRequests(), expected);
     EXPECT_EQ(controller.axisMask(), 7);
-    EXPECT_TRUE(requests.contains("0RD7"));  // axis 2's blocks, for their reserved items
 
     // "Controller": the set takes the controller's mask and writes that.
     dialogs.clear();
@@ -123,36 +132,65 @@ TEST_F(ParameterEditorCommandsTest, AxisChoicePcSoftWritesTheMaskControllerReads
     EXPECT_EQ(controller.axisMask(), 3);
 }
 
-TEST_F(ParameterEditorCommandsTest, CancelledChoiceAndRefusedValuesSendNoBlock)
+// Whatever refuses the write does so before the first write request: with the set's AXIS
+// equal to the controller's or not, the controller's memory (working and stored) and its
+// mode stay as they were, and only reads went out.
+TEST_F(ParameterEditorCommandsTest, ARefusedWriteLeavesTheControllerAsItWas)
 {
-    set.editor.setNumber(Param::Axis, 7);
-    dialogs.answer(Answer::Yes);
-    dialogs.answerChoice(-1);
-    EXPECT_EQ(EditorWriteToController(context(), {}), 2);
-    EXPECT_EQ(dataRequests(), QStringList{"0RD0"});
-    EXPECT_EQ(dialogs.texts(), QStringList{"Send parameters to controller?"});
-
-    dialogs.clear();
-    port.writes.clear();
-    set.editor.setNumber(Param::Axis, 5);
-    set.editor.setNumber(Param::Seq, 1, 0);
-    dialogs.answer(Answer::Yes);
-    EXPECT_EQ(EditorWriteToController(context(), {}), 2);
-    EXPECT_EQ(dataRequests(), QStringList{"0RD0"});
-    EXPECT_EQ(dialogs.texts(), (QStringList{"Send parameters to controller?",
-                                            "Invalid value in some parameters.\r\nConfirm the value, and try it again."}));
+    const sim::ControllerMemory working = controller.memory();
+    const sim::ControllerMemory stored = controller.memory(sim::Kvm8Simulator::Copy::Stored);
+    const QString invalid = "Invalid value in some parameters.\r\nConfirm the value, and try it again.";
+    const QString moving = "The writing of data is not made during movement.";
+    struct Case {
+        int axis;           // the set's AXIS; the controller's is 5
+        int choice;         // the answer to 472 when they differ
+        bool offsetTooBig;  // OFFSET 99999 on axis 1
+        bool busy;
+        QStringList requests;
+        QStringList texts;  // after 470
+    };
+    const QList<Case> cases = {
+        {7, 0, true, false, {"0RD0"}, {invalid}},
+        {5, 0, true, false, {"0RD0"}, {invalid}},
+        {7, 1, true, false, {"0RD0", "0RD0"}, {invalid}},  // "Controller": its mask read again
+        {7, -1, false, false, {"0RD0"}, {}},
+        {7, 0, false, true, {"0RD0", "0RA"}, {moving, "Fail to Write parameters."}},
+        {5, 0, false, true, {"0RD0", "0RA"}, {moving, "Fail to Write parameters."}},
+    };
+    for (const Case& c : cases) {
+        const std::string name = QStringLiteral("AXIS %1 choice %2 busy %3").arg(c.axis).arg(c.choice).arg(c.busy).toStdString();
+        set = ValidSet(c.axis);
+        if (c.offsetTooBig)
+            set.editor.setNumber(Param::Offset, 1, 99999);
+        controller.setAlwaysBusy(c.busy);
+        dialogs.clear();
+        port.writes.clear();
+        dialogs.answer(Answer::Yes);
+        if (c.axis != 5)
+            dialogs.answerChoice(c.choice);
+        EXPECT_NE(EditorWriteToController(context(), {}), 0) << name;
+        EXPECT_TRUE(dialogs.scriptUsedUp()) << name;
+        EXPECT_EQ(dataRequests(), c.requests) << name;
+        EXPECT_EQ(dialogs.texts(), QStringList{"Send parameters to controller?"} + c.texts) << name;
+        EXPECT_TRUE(controller.memory() == working) << name;
+        EXPECT_TRUE(controller.memory(sim::Kvm8Simulator::Copy::Stored) == stored) << name;
+        EXPECT_EQ(controller.controllerMode(), 0) << name;
+        EXPECT_EQ(controller.axisMask(), 5) << name;
+    }
 }
 
-TEST_F(ParameterEditorCommandsTest, MovingAxesGive424And1528WithoutAWrite)
+// An empty field refuses the write as well (messages 7/8), before block 0 changes.
+TEST_F(ParameterEditorCommandsTest, EmptyFieldsRefuseTheWriteAfterTheComparisonOnly)
 {
-    controller.setAlwaysBusy(true);
+    set.editor.setNumber(Param::Axis, 7);
+    set.editor.setNumber(Param::Push, 1, std::nullopt);
+    const sim::ControllerMemory working = controller.memory();
     dialogs.answer(Answer::Yes);
-    EXPECT_EQ(EditorWriteToController(context(), {}), 1);
-    for (const QString& request : port.requests())
-        EXPECT_FALSE(request.startsWith("0WD") || request.startsWith("0CM01")) << request.toStdString();
-    EXPECT_EQ(dialogs.texts(), (QStringList{"Send parameters to controller?",
-                                            "The writing of data is not made during movement.",
-                                            "Fail to Write parameters."}));
+    dialogs.answerChoice(0);
+    EXPECT_EQ(EditorWriteToController(context(), {}), 2);
+    EXPECT_EQ(dataRequests(), QStringList{"0RD0"});
+    EXPECT_EQ(dialogs.texts().size(), 2);
+    EXPECT_TRUE(controller.memory() == working);
 }
 
 // A refused block must not leave the controller in parameter mode.

@@ -244,6 +244,36 @@ TEST_F(PdfOutputTest, EnglishListingsHoldTheirTexts)
     EXPECT_TRUE(RunTool("pdffonts", {path("grp.pdf")}).out.contains("IPAGothic"));
 }
 
+// kvt7ctl print groups through the file reader the group window uses: a group the file does
+// not list prints as File Open reads it (1 --- 1); a file cut short prints nothing.
+TEST_F(PdfOutputTest, GroupFileListingPrintsWhatTheFileReaderGives)
+{
+    if (!PopplerPresent())
+        GTEST_SKIP() << "poppler-utils missing (scripts/setup installs them)";
+    const QByteArray records = "\"1\",1,5\r\n\"2\",20,30\r\n\"60\",300,999\r\n";
+    const auto write = [this](const QString& name, const QByteArray& bytes) {
+        QFile file(path(name));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+        return file.fileName();
+    };
+    const QString three = write("three.grp", "\"KV-M8\",\"GRP\"\r\n3,3\r\n" + records);
+    const ToolRun run = kvt7ctl({"--lang", "en", "print", "groups", three, "-o", path("g.pdf")});
+    ASSERT_EQ(run.status, 0) << run.err.toStdString();
+    const QString text = QString::fromUtf8(RunTool("pdftotext", {"-layout", path("g.pdf"), "-"}).out);
+    EXPECT_TRUE(text.contains("File Name:three.grp"));
+    for (const char* row : {"No\\. 1:\\s+1\\s+---\\s+5\\b", "No\\. 2:\\s+20\\s+---\\s+30\\b",
+                            "No\\. 3:\\s+1\\s+---\\s+1\\b", "No\\. 60:\\s+300\\s+---\\s+999\\b",
+                            "No\\. 99:\\s+1\\s+---\\s+1\\b"})
+        EXPECT_TRUE(QRegularExpression(row).match(text).hasMatch()) << row << "\n" << text.toStdString();
+
+    const QString cut = write("cut.grp", "\"KV-M8\",\"GRP\"\r\n99,3\r\n" + records);
+    const ToolRun refused = kvt7ctl({"--lang", "en", "print", "groups", cut, "-o", path("cut.pdf")});
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_TRUE(refused.err.endsWith("An error occured in Reading file.\n")) << refused.err.toStdString();
+    EXPECT_FALSE(QFile::exists(path("cut.pdf")));
+}
+
 TEST_F(PdfOutputTest, CommandLineRefusals)
 {
     const QString input = positionFile();

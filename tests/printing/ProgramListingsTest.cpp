@@ -72,7 +72,7 @@ TEST_F(ProgramListingsTest, GroupFileLineAndJapaneseTitle)
     ExpectAt(canvas.find("ファイル名：line.grp"), 70, 4);
     EXPECT_NE(canvas.find("KV-T7 グループデータ"), nullptr);
     EXPECT_EQ(canvas.texts[0].font.name, "ＭＳ 明朝");
-    EXPECT_NE(canvas.find("0"), nullptr) << "a group the file lacks prints 0";
+    EXPECT_NE(canvas.find("0"), nullptr) << "a listing prints the values it is given, 0 too";
 }
 
 TEST_F(ProgramListingsTest, TwentyProgramsOnThreePages)

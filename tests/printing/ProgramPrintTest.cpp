@@ -73,7 +73,7 @@ TEST_F(ProgramPrintTest, GroupFileIsAskedForReadAndListed)
     EXPECT_EQ(dialogs.openRequests[0].defaultExtension, "grp");
     EXPECT_EQ(canvas().find("File Name:cell.grp")->x, 70);
     EXPECT_EQ(canvas().row(1, 24)[1].text, "7");
-    EXPECT_EQ(canvas().row(1, 28)[1].text, "0") << "a group the file lacks prints 0";
+    EXPECT_EQ(canvas().row(1, 28)[1].text, "0") << "what the reader left in the copy is printed";
 }
 
 TEST_F(ProgramPrintTest, GroupFileFaults)

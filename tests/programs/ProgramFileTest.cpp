@@ -110,7 +110,7 @@ TEST_F(ProgramFileTest, WhatAFileDoesNotListReadsAsTheDefault)
     // Programs in any order, line breaks anywhere, group 0 accepted and dropped.
     SmData sm;
     sm.readBuffer.program(9).step(1) = {5, 5};
-    QByteArray smBytes = "\"KV-M8\",\"SM\"\r\n16,2,20\r\n\"7\"\r\n";
+    QByteArray smBytes = "\"KV-M8\",\"SM\"\r\n16,2,1\r\n\"7\"\r\n";
     for (int s = 1; s <= 16; ++s)
         smBytes += s == 2 ? "3\r\n4\r\n" : "0,0\r\n";
     ASSERT_EQ(OpenSmFileAt(files(), sm, put("one.smd", smBytes)), 0);
@@ -118,7 +118,7 @@ TEST_F(ProgramFileTest, WhatAFileDoesNotListReadsAsTheDefault)
     EXPECT_EQ(sm.table.program(9), SmProgram{});
 
     GroupData zero;
-    ASSERT_EQ(OpenGroupFileAt(files(), zero, put("zero.grp", "\"KV-M8\",\"GRP\"\r\n99,3\r\n\"0\",5,6\r\n")), 0);
+    ASSERT_EQ(OpenGroupFileAt(files(), zero, put("zero.grp", "\"KV-M8\",\"GRP\"\r\n1,3\r\n\"0\",5,6\r\n")), 0);
     EXPECT_EQ(zero.table.group(1), (GroupRange{1, 1}));
     EXPECT_TRUE(dialogs.messages.empty());
 }
@@ -141,7 +141,7 @@ TEST_F(ProgramFileTest, GroupFilesOfAnotherKindAreRefusedOnceWithoutRetry)
 
 TEST_F(ProgramFileTest, DamagedGroupFilesShowTheReadMessage)
 {
-    const QByteArray head = "\"KV-M8\",\"GRP\"\r\n99,3\r\n";
+    const QByteArray head = "\"KV-M8\",\"GRP\"\r\n1,3\r\n";
     const QList<QByteArray> bodies = {
         "\"1\",2\r\n",          // truncated
         "\"1\",2,x\r\n",        // not a number
@@ -168,18 +168,74 @@ TEST_F(ProgramFileTest, DamagedGroupFilesShowTheReadMessage)
     EXPECT_EQ(OpenGroupFileAt(files(), wide, path("missing.grp")), 1);
 }
 
+// A copy that stopped early ends after a whole record; only line 2 tells it from a file that
+// lists some groups or programs on purpose.
+TEST_F(ProgramFileTest, FilesHoldingFewerRecordsThanLine2AnnouncesAreRefused)
+{
+    const auto groupFile = [](const QByteArray& announced, int groups) {
+        QByteArray bytes = "\"KV-M8\",\"GRP\"\r\n" + announced + ",3\r\n";
+        for (int g = 1; g <= groups; ++g)
+            bytes += QStringLiteral("\"%1\",%1,%2\r\n").arg(g).arg(g + 1).toLatin1();
+        return bytes;
+    };
+    for (const auto& [announced, held] : {std::pair{"99", 50}, {"99", 98}, {"3", 2}, {"1", 0}}) {
+        GroupData data;
+        data.table.group(1) = {4, 4};
+        data.readBuffer.group(2) = {6, 6};
+        dialogs.clear();
+        EXPECT_EQ(OpenGroupFileAt(files(), data, put("cut.grp", groupFile(announced, held))), 1) << held;
+        EXPECT_EQ(dialogs.texts(), QStringList{"An error occured in Reading file."});
+        EXPECT_EQ(data.table.group(1), (GroupRange{4, 4}));
+        EXPECT_EQ(data.readBuffer.group(2), (GroupRange{6, 6}));
+        EXPECT_EQ(data.lastFileName, "");
+    }
+    for (const auto& [announced, held] : {std::pair{"99", 99}, {"3", 3}, {"2", 3}, {"0", 0}}) {
+        GroupData data;
+        dialogs.clear();
+        EXPECT_EQ(OpenGroupFileAt(files(), data, put("whole.grp", groupFile(announced, held))), 0) << held;
+        // What the file does not list reads as it always has: 1..1.
+        for (int g = 1; g <= kGroupCount; ++g)
+            EXPECT_EQ(data.table.group(g), (g <= held ? GroupRange{g, g + 1} : GroupRange{1, 1})) << g;
+        EXPECT_TRUE(dialogs.messages.empty());
+    }
+
+    const auto smFile = [](const QByteArray& announced, int programs) {
+        QByteArray bytes = "\"KV-M8\",\"SM\"\r\n16,2," + announced + "\r\n";
+        for (int n = 1; n <= programs; ++n) {
+            bytes += QStringLiteral("\"%1\"\r\n").arg(n).toLatin1();
+            for (int s = 1; s <= kSmStepCount; ++s)
+                bytes += s == 1 ? "5,9\r\n" : "0,0\r\n";
+        }
+        return bytes;
+    };
+    for (const auto& [announced, held] : {std::pair{"20", 19}, {"20", 1}, {"2", 1}}) {
+        SmData data;
+        data.table.program(1).step(1) = {1, 1};
+        dialogs.clear();
+        EXPECT_EQ(OpenSmFileAt(files(), data, put("cut.smd", smFile(announced, held))), 1) << held;
+        EXPECT_EQ(dialogs.texts(), QStringList{"An error occured while openig SM Data file."});
+        EXPECT_EQ(data.table.program(1).step(1), (SmStep{1, 1}));
+        EXPECT_EQ(data.readBuffer, SmReadBuffer{});
+    }
+    for (const auto& [announced, held] : {std::pair{"20", 20}, {"2", 2}}) {
+        SmData data;
+        EXPECT_EQ(OpenSmFileAt(files(), data, put("whole.smd", smFile(announced, held))), 0) << held;
+        EXPECT_EQ(data.table.program(held).step(1), (SmStep{5, 9}));
+    }
+}
+
 TEST_F(ProgramFileTest, SmFilesOfAnotherKindOrDamagedShowTheirMessage)
 {
     QByteArray steps;
     for (int s = 1; s <= 16; ++s)
         steps += "1,1\r\n";
     const QList<QByteArray> files16 = {
-        "\"KV-M6\",\"SM\"\r\n16,2,20\r\n\"1\"\r\n" + steps,  // the two-axis controller
-        "\"KV-M8\",\"GRP\"\r\n16,2,20\r\n\"1\"\r\n" + steps,
-        "\"KV-M8\",\"SM\"\r\n16,2,20\r\n\"21\"\r\n" + steps,
-        "\"KV-M8\",\"SM\"\r\n16,2,20\r\n\"0\"\r\n" + steps,
-        "\"KV-M8\",\"SM\"\r\n16,2,20\r\n\"1\"\r\n" + steps.left(steps.size() - 3),
-        "\"KV-M8\",\"SM\"\r\n16,2,20\r\n\"1\"\r\n1,1.5\r\n" + steps.mid(5),
+        "\"KV-M6\",\"SM\"\r\n16,2,1\r\n\"1\"\r\n" + steps,  // the two-axis controller
+        "\"KV-M8\",\"GRP\"\r\n16,2,1\r\n\"1\"\r\n" + steps,
+        "\"KV-M8\",\"SM\"\r\n16,2,1\r\n\"21\"\r\n" + steps,
+        "\"KV-M8\",\"SM\"\r\n16,2,1\r\n\"0\"\r\n" + steps,
+        "\"KV-M8\",\"SM\"\r\n16,2,1\r\n\"1\"\r\n" + steps.left(steps.size() - 3),
+        "\"KV-M8\",\"SM\"\r\n16,2,1\r\n\"1\"\r\n1,1.5\r\n" + steps.mid(5),
         "\"KV-M8\",\"SM\"\r\n16,2\r\n",
     };
     for (const QByteArray& bytes : files16) {

@@ -56,48 +56,65 @@ void Show(DeviceWriteContext& context, std::initializer_list<int> ids)
     context.dialogs.message(texts.join(kCrLf));
 }
 
-// The ready query and the parameter mode. False when the write must not begin.
-bool EnterParameterMode(DeviceWriteContext& context)
+// The ready query. False when the write must not begin.
+bool ControllerReady(DeviceWriteContext& context)
 {
     const int ready = ReadyQuery(context.controller.link);
-    if (ready < 0) {
+    if (ready < 0)
         Show(context, {377});
-        return false;
-    }
-    if (ready == 0) {
+    else if (ready == 0)
         Show(context, {424});
-        return false;
-    }
-    if (SetControllerMode(context.controller.link, 1) != 0) {
-        Show(context, {377});
-        return false;
-    }
-    return true;
+    return ready > 0;
 }
 
-// The steps in parameter mode, on the scratch copies. 0 when the axis blocks were written.
-int WriteInParameterMode(DeviceWriteContext& context, const DeviceAxes& chosen,
-                         ParameterSet& scratch, AxisSettings& scratchAxes)
+// The axis blocks as they will go out, on the scratch copy and before anything is written:
+// what the controller holds for the ticked axes, with them as AXIS, the factory axis defaults
+// of the chosen actuators (36), the axis check (1524/1525). 0 when they may be written.
+int PrepareAxisBlocks(DeviceWriteContext& context, const DeviceAxes& chosen, ParameterSet& scratch)
 {
-    ControllerLink& link = context.controller.link;
-    if (WriteAxisMask(link, scratch, scratchAxes, MaskOf(chosen)) != 0
-        || ReadAxisMask(link, scratch, scratchAxes) != 0) {
-        Show(context, {377});
+    const int mask = MaskOf(chosen);
+    if (ReadParametersOfAxes(context.controller, scratch, mask) != 0)
         return 1;
-    }
-    if (ReadAllParameters(context.controller, scratch) != 0)
-        return 1;
+    scratch.record.of(Param::Axis, 1) = RecordValue::Number(mask);
     ApplyRecordToEditorValues(scratch, RecordSource::Controller);
     FactoryDefaultsRequest request;
     request.programFolder = context.programFolder;
     request.recorded = chosen;
-    request.fixedAxisMask = scratch.editor.axisMask();
+    request.fixedAxisMask = mask;
     if (ApplyFactoryAxisDefaults(scratch, context.defaultLists, request, context.dialogs,
                                  context.messages)
         != 0)
         return 1;
     if (ParametaValueCheck2(scratch.editor) != 0) {
         Show(context, {1524, 1525});
+        return 1;
+    }
+    if (!BlocksFit(scratch, WriteScope::AxisBlocks)) {
+        ShowInvalidValueMessage(context.dialogs, context.messages);
+        return 1;
+    }
+    return 0;
+}
+
+bool EnterParameterMode(DeviceWriteContext& context)
+{
+    if (SetControllerMode(context.controller.link, 1) == 0)
+        return true;
+    Show(context, {377});
+    return false;
+}
+
+// The steps in parameter mode: the ticked axes as AXIS, read back (377 when either fails or
+// the controller did not take them), the axis blocks. 0 when the axis blocks were written.
+int WriteInParameterMode(DeviceWriteContext& context, const ParameterSet& scratch)
+{
+    ControllerLink& link = context.controller.link;
+    const int mask = scratch.editor.axisMask();
+    ParameterSet maskRead;
+    AxisSettings scratchAxes = context.axes;
+    if (WriteAxisMask(link, maskRead, scratchAxes, mask) != 0
+        || ReadAxisMask(link, maskRead, scratchAxes) != 0 || maskRead.editor.axisMask() != mask) {
+        Show(context, {377});
         return 1;
     }
     return WriteAxisParameters(context.controller, scratch);
@@ -144,10 +161,10 @@ int WriteDeviceSetting(DeviceWriteContext& context, const DeviceColumns& columns
     if (!context.mode.isOnline())
         context.mode.SwitchOnlineQuietly();
     int result = 1;
-    if (EnterParameterMode(context)) {
-        ParameterSet scratch = context.parameters;
-        AxisSettings scratchAxes = context.axes;
-        const int written = WriteInParameterMode(context, chosen, scratch, scratchAxes);
+    ParameterSet scratch = context.parameters;
+    if (ControllerReady(context) && PrepareAxisBlocks(context, chosen, scratch) == 0
+        && EnterParameterMode(context)) {
+        const int written = WriteInParameterMode(context, scratch);
         const int normal = LeaveParameterMode(context);
         if (written == 0 && normal == 0 && TakeReadBack(context, chosen) == 0) {
             Show(context, {1527});

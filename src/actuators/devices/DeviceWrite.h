@@ -37,14 +37,16 @@ struct DeviceWriteContext {
 
 // cmdPrmCtWrite: the window's columns are taken as the offline window's OK takes them
 // (messages 1151/1152 and 17 come before any traffic), then: ready query (377 when it
-// fails, 424 while moving), parameter mode, the ticked axes written as AXIS and read back,
-// all parameters read, the factory axis defaults of the chosen actuators applied with AXIS
-// as read (36 ends it), the axis check (1524/1525), the axis blocks written and committed,
-// normal mode, everything read back. Only then the PC setting is taken from what was read
-// (family and type as chosen), recorded, stored and shown, and message 1527 closes it.
-// Until the read-back everything works on copies; whatever ends the write after the
-// controller went into parameter mode sends "0CM00" while the program is Online. The
-// command groups are off while it runs. 0 written, 1 failed or refused (shown).
+// fails, 424 while moving), block 0 and the blocks of the ticked axes read, the factory axis
+// defaults of the chosen actuators applied with the ticked axes as AXIS (36 ends it), the
+// axis check (1524/1525). Whatever refuses the write does so before the first write request,
+// so the controller stays as it was. Then parameter mode, the ticked axes written as AXIS and
+// read back, the axis blocks written and committed, normal mode, everything read back. Only
+// then the PC setting is taken from what was read (family and type as chosen), recorded,
+// stored and shown, and message 1527 closes it. Until the read-back everything works on
+// copies; whatever ends the write after the controller went into parameter mode sends
+// "0CM00" while the program is Online. The command groups are off while it runs.
+// 0 written, 1 failed or refused (shown).
 int WriteDeviceSetting(DeviceWriteContext& context, const DeviceColumns& columns);
 
 }  // namespace kvt7
