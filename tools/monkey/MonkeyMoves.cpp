@@ -34,6 +34,12 @@ namespace {
 constexpr int kModalActions = 12;
 constexpr qint64 kModalMs = 10000;
 
+const QList<CommandId> kMovingWindows{CommandId::mnuShowTeaching, CommandId::cmdJogTeach, CommandId::mnuShowMove,
+                                      CommandId::cmdOpenMoveWin, CommandId::toolMoveTest};
+const QList<CommandId> kTableSources{CommandId::mnuFileNew, CommandId::mnuFileOpen, CommandId::mnuFileGetfromCt,
+                                     CommandId::toolNew, CommandId::toolOpen, CommandId::cmdPosiFileOpen,
+                                     CommandId::cmdPosiRead};
+
 bool IsMotionButton(const QObject* control)
 {
     return control->objectName() == QLatin1String("cmdJOG");
@@ -150,6 +156,11 @@ void Monkey::runCommand()
         if (row.id == CommandId::mnuFileExit && !random_.chance(10))
             continue;  // the exit, seldom
         rows << &row;
+        // The windows that move the machine, and what gives the table positions, more often.
+        if (kMovingWindows.contains(row.id))
+            rows << &row << &row << &row;
+        if (kTableSources.contains(row.id))
+            rows << &row;
     }
     if (rows.isEmpty())
         return;
