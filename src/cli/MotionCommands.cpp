@@ -196,8 +196,7 @@ int Where(CliContext& context, const QStringList& arguments)
     if (run.readAxes() != 0 || ReadControllerAxisSettings(link, run.axes()) != 0)
         return kExitFailure;
     std::array<qint32, kAxisCount> pulses{};
-    const int read = ReadPresentPositions(link, run.axisMask(), pulses, context.dialogs(),
-                                          context.catalogue());
+    const int read = ReadPresentPositions(link, run.axisMask(), pulses, context.catalogue());
     link.ReleasePort();
     if (read != 0)
         return kExitFailure;

@@ -142,7 +142,8 @@ void ControllerLink::receive()
     timerTimeout_.stop();
     lastReply_ = receiveBuffer_;
     receiveBuffer_.clear();
-    if (lastReply_.startsWith(QLatin1String("0%%"))) {
+    // The stop sent in a failure notice leaves the alarm state as the failure has it.
+    if (lastReply_.startsWith(QLatin1String("0%%")) && !failureStopRunning_) {
         status_.setLastErrorReply(lastReply_);
         // Inside an exchange the exchange itself reports the alarm, once.
         decode(!inTransaction_, true);
@@ -247,7 +248,7 @@ void ControllerLink::ReportPortUnavailable()
 
 void ControllerLink::ReportUnusableReply()
 {
-    show(text(384) + QStringLiteral("\r\n") + text(385));
+    ReportRefusedReply(text(384) + QStringLiteral("\r\n") + text(385));
 }
 
 void ControllerLink::ReportHome(bool done)

@@ -99,11 +99,28 @@ public:
     void ReportPortUnavailable();
     // Message 384, CR LF, 385: a reply arrived but cannot be used.
     void ReportUnusableReply();
+    // A caller that cannot use an accepted reply reports it through the link, so that the
+    // failure notice goes out before its message: notice, then `text` in a plain box.
+    void ReportRefusedReply(const QString& text);
+
+    // Only while exchangeFailing is being given: one try of the stop request with a short
+    // time-out, the failing request's late reply dropped. It shows nothing and leaves the
+    // mode, the alarm state, LastReply and CommFailed as the failure has them. The first
+    // answer of a notice goes out; any later one in the same notice is not sent again and
+    // gets the first one's result. 0 when the controller accepted it.
+    int SendFailureStop(const QString& command, int expectedLength);
+    static constexpr int kFailureStopTimeoutMs = 300;
     // "0RH" answered: the home status and lamp.
     void ReportHome(bool done);
 
 signals:
     void portOpenChanged(bool open);
+    // An exchange failed (no reply in time, an error reply, an unusable reply, an unexpected
+    // fault) or a caller refused an accepted reply. Given once a failure, before the link
+    // shows it, before the recovery request and before anything else waits, so that a motion
+    // in progress can be stopped first (SendFailureStop). Not for an aborted wait, nor for a
+    // time-out that the retrying variant sends again: the exchange has not failed yet.
+    void exchangeFailing(const QString& request);
 
 private:
     enum class Variant { Retry, Single, Quiet };
@@ -129,6 +146,10 @@ private:
     int failTimeout(Variant variant);
     void failUnexpected(Variant variant);
     void accept();
+
+    // Failure notice (LinkFailureStop.cpp)
+    void noticeFailure();
+    int runFailureStop(const QString& request, int expectedLength);
     void show(const QString& text);
     QString text(int id) const;
 
@@ -149,6 +170,11 @@ private:
     bool portFailed_ = false;
     bool waitAborted_ = false;
     QString lateEchoPrefix_;  // the first three characters of an aborted request
+    QString currentRequest_;  // the request of the exchange in progress
+    bool failureNoticed_ = false;  // the exchange in progress gave its failure notice
+    bool inFailureNotice_ = false;
+    std::optional<int> failureStopResult_;  // the stop sent in the notice in progress
+    bool failureStopRunning_ = false;
     bool receiveFault_ = false;
     bool portWasOpen_ = false;
 

@@ -47,6 +47,8 @@ int ControllerLink::transact(Variant variant, const QString& request, int expect
     if (inTransaction_)
         return 1;
     inTransaction_ = true;
+    currentRequest_ = request;
+    failureNoticed_ = false;
     const auto done = qScopeGuard([this] { inTransaction_ = false; });
     try {
         return runExchange(variant, request, expectedLength);
@@ -60,6 +62,7 @@ int ControllerLink::runExchange(Variant variant, const QString& request, int exp
 {
     waitAborted_ = false;
     if (!OpenPortWithAttempts()) {
+        noticeFailure();
         if (variant == Variant::Quiet)
             ClosePort();
         else
@@ -147,6 +150,7 @@ int ControllerLink::judgeReply(Variant variant, const QString& prefix, int expec
 // The error reply was stored and decoded when it arrived; here it is reported.
 int ControllerLink::handleErrorReply(Variant variant)
 {
+    noticeFailure();
     if (variant == Variant::Quiet) {
         ReleasePort();
         return 1;
@@ -165,6 +169,7 @@ int ControllerLink::handleErrorReply(Variant variant)
 // request stays failed whatever it answers.
 int ControllerLink::recover(Variant variant, Mismatch mismatch)
 {
+    noticeFailure();
     timeoutElapsed_ = false;
     if (replyTimeoutMs_ > 0)
         timerTimeout_.start(replyTimeoutMs_);
@@ -204,6 +209,7 @@ int ControllerLink::recover(Variant variant, Mismatch mismatch)
 
 int ControllerLink::failTimeout(Variant variant)
 {
+    noticeFailure();
     commFailed_ = true;
     ClosePort();
     if (variant != Variant::Quiet) {
@@ -217,6 +223,11 @@ int ControllerLink::failTimeout(Variant variant)
 void ControllerLink::failUnexpected(Variant variant)
 {
     timerTimeout_.stop();
+    try {
+        noticeFailure();
+    } catch (const std::exception&) {
+        // The stop is a try; the failure is handled below all the same.
+    }
     commFailed_ = true;
     if (variant != Variant::Quiet) {
         try {

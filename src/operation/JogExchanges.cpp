@@ -28,6 +28,7 @@ void JogSession::start()
     }
     starting_ = true;
     stopRequested_ = false;
+    linkFailed_ = false;
     StopTimerFLG_ = false;
     queue_.clear();
     held_.reset();
@@ -86,10 +87,14 @@ int JogSession::originIfNeeded()
     const int status = link.LastReply().mid(3, 1).toInt(&ok, 16);
     if (!ok || status != 0)
         return 0;
-    if (!MotionAllowed(context_.status) || SendPositionMove(link, context_.status, 0, axisMask(), true) != 0)
+    if (!MotionAllowed(context_.status))
+        return 1;
+    moveSent_ = true;
+    if (SendPositionMove(link, context_.status, 0, axisMask(), true) != 0)
         return 1;
     if (WaitUntilReady(link, [this] { return !stopAsked(); }) != 0)
         return 1;
+    moveSent_ = false;
     context_.status.setHomeDone(true);
     context_.status.setHomeLamp(true);
     return 0;
@@ -97,9 +102,7 @@ int JogSession::originIfNeeded()
 
 int JogSession::ReadnDisp_PresentPos()
 {
-    if (ReadPresentPositions(context_.link, axisMask(), dispPos_, context_.dialogs,
-                             context_.messages)
-        != 0)
+    if (ReadPresentPositions(context_.link, axisMask(), dispPos_, context_.messages) != 0)
         return 1;
     for (int axis = 1; axis <= kAxisCount; ++axis) {
         presentTexts_.at(std::size_t(axis - 1)) = present(axis)
@@ -114,6 +117,10 @@ void JogSession::tick()
 {
     if (StopTimerFLG_) {
         finishStop(State::Idle);
+        return;
+    }
+    if (linkFailed_ && state_ == State::Active) {
+        fail();
         return;
     }
     const ControllerLink& link = context_.link;
@@ -146,14 +153,18 @@ void JogSession::sendQueued()
     const QString command = queue_.command.front();
     if (command.startsWith(QLatin1String("0JR")))
         jogSent_ = true;
+    else if (command.startsWith(QLatin1String("0MV")))
+        moveSent_ = true;
     int result;
     {
         LinkBusyScope busy(link);
         link.setReplyTimeoutMs(1000);
         result = link.SendCommand(command, QString(), queue_.replyLength.front());
     }
-    if (result == 0 && command == kJogStopCommand)
+    if (result == 0 && command == kJogStopCommand) {
         jogSent_ = false;
+        moveSent_ = false;
+    }
     queue_.shift();
     if (result != 0)
         fail();
@@ -172,6 +183,8 @@ bool JogSession::prepareMotion()
         fail();
         return false;
     }
+    if (runReleasedUnsent())
+        return false;
     const int ready = ReadyQuery(link);
     if (stopAsked())
         return false;
@@ -181,8 +194,9 @@ bool JogSession::prepareMotion()
     }
     if (ready == 0)
         return false;  // busy: the entry waits for a later tick
+    moveSent_ = false;  // ready: nothing runs
     if (!pulseFeed)
-        return true;
+        return !runReleasedUnsent();
     if (ReadnDisp_PresentPos() != 0) {
         fail();
         return false;
@@ -201,6 +215,17 @@ bool JogSession::prepareMotion()
     }
     queue_.command.front() = *built;
     return true;
+}
+
+// A run whose button was let go before it went out (the controller was busy) never goes out:
+// it leaves the queue and the stop behind it goes out alone.
+bool JogSession::runReleasedUnsent()
+{
+    const bool released = queue_.command.front().startsWith(QLatin1String("0JR"))
+        && queue_.TusinDACount >= 1 && queue_.command.at(1) == kJogStopCommand;
+    if (released)
+        queue_.shift();
+    return released;
 }
 
 }  // namespace kvt7

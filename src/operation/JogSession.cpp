@@ -41,7 +41,7 @@ JogSession::JogSession(MotionContext context, const SettingsSection& section, Te
     timerDelay_.setSingleShot(true);
     timerDelay_.setInterval(kPressDelayMs);
     connect(&timerDelay_, &QTimer::timeout, this, [this] { DelayTimeupFLG_ = true; });
-    for (QTimer* retry : {&stopRetry_, &startRetry_}) {
+    for (QTimer* retry : {&stopRetry_, &startRetry_, &closeRetry_}) {
         retry->setSingleShot(true);
         retry->setInterval(10);
     }
@@ -52,6 +52,8 @@ JogSession::JogSession(MotionContext context, const SettingsSection& section, Te
             stopWindow();
     });
     connect(&startRetry_, &QTimer::timeout, this, &JogSession::start);
+    connect(&closeRetry_, &QTimer::timeout, this, &JogSession::offerDeferredClose);
+    connect(&context.link, &ControllerLink::exchangeFailing, this, &JogSession::stopOnLinkFailure);
 }
 
 JogSession::~JogSession() = default;
@@ -99,7 +101,7 @@ void JogSession::setState(State state)
 
 bool JogSession::press(int button)
 {
-    if (state_ != State::Active || button < 0 || button >= kButtons || held_)
+    if (state_ != State::Active || linkFailed_ || button < 0 || button >= kButtons || held_)
         return false;
     const int axis = button / 2 + 1;
     if (!present(axis) || !DelayTimeupFLG_ || !queue_.roomForPress())
@@ -133,7 +135,10 @@ void JogSession::release(int button)
     if (jog && state_ == State::Active) {
         queue_.pushStop();
         // Sent at once when nothing is in progress, not at the next turn of the tick.
-        QTimer::singleShot(0, this, [this] { timerTusin_.tick(); });
+        QTimer::singleShot(0, this, [this] {
+            if (timerTusin_.isActive())
+                timerTusin_.tick();
+        });
     }
 }
 
@@ -190,23 +195,26 @@ void JogSession::finishStop(State state)
     if (!stopRetry_.isActive())
         context_.link.ReleasePort();
     setState(state);
-    // Called at the end of the tick or the start: what is left of them does not wait.
-    if (closePending_ && !stopRetry_.isActive()) {
-        closePending_ = false;
-        emit closeReady();
-    }
 }
 
 void JogSession::retryStop()
 {
     sendStopOnWire();
-    if (stopRetry_.isActive())
+    if (!stopRetry_.isActive())
+        context_.link.ReleasePort();
+}
+
+// Any failed exchange while a motion may be running stops it before the failure is shown or
+// anything else waits; after it nothing moves until the operator starts again.
+void JogSession::stopOnLinkFailure()
+{
+    if (!jogSent_ && !moveSent_)
         return;
-    context_.link.ReleasePort();
-    if (closePending_ && !busy()) {
-        closePending_ = false;
-        emit closeReady();
-    }
+    // A stop that failed itself is tried once more here, while the link still waits.
+    context_.link.SendFailureStop(kJogStopCommand, kJogReplyLength);
+    jogSent_ = false;
+    moveSent_ = false;
+    linkFailed_ = true;
 }
 
 // The axis must not run on after the window stopped: a JOG run that went out without an
@@ -245,26 +253,66 @@ void JogSession::sendStopOnWire()
 
 JogSession::CloseResult JogSession::requestClose()
 {
-    closing_ = true;
-    stopWindow();
-    if (busy()) {
+    if (busy() || context_.link.inTransaction()) {
+        // The exchange in progress returns first. Without a question to ask the window stops
+        // meanwhile (a start in progress ends at its next step); with one it stays as it is
+        // until the answer.
+        if (!table_.teachingChanged()) {
+            closing_ = true;
+            stopWindow();
+        } else if (starting_) {
+            closing_ = true;
+        }
         closePending_ = true;
+        closeRetry_.start();
         return CloseResult::Deferred;
     }
     closing_ = false;
     if (table_.teachingChanged()) {
-        const Answer answer = context_.dialogs.message(context_.messages.Text(2224),
-                                                       Buttons::YesNoCancel, Icon::Question);
-        if (answer == Answer::Cancel) {
-            context_.link.ReleasePort();
+        const Answer answer = askAdoption();
+        if (answer == Answer::Cancel)
             return CloseResult::KeepOpen;
-        }
         if (answer == Answer::Yes)
             table_.adoptInto(target_.table, target_.grid, context_.axes,
                              context_.settings.DispMmUnit);
     }
+    stopWindow();
     context_.link.ReleasePort();
     return CloseResult::Close;
+}
+
+// 2224 waits for the operator: the run is stopped on the wire, queued motion dropped and the
+// tick held first. Cancel leaves an active window active, reading positions again.
+Answer JogSession::askAdoption()
+{
+    const bool active = state_ == State::Active;
+    timerTusin_.stop();
+    queue_.clear();
+    held_.reset();
+    sendStopOnWire();
+    const Answer answer = context_.dialogs.message(context_.messages.Text(2224),
+                                                   Buttons::YesNoCancel, Icon::Question);
+    if (answer != Answer::Cancel)
+        return answer;
+    if (!active || state_ != State::Active)
+        context_.link.ReleasePort();
+    else if (linkFailed_)
+        fail();
+    else
+        timerTusin_.start();
+    return answer;
+}
+
+void JogSession::offerDeferredClose()
+{
+    if (!closePending_)
+        return;
+    if (busy() || context_.link.inTransaction()) {
+        closeRetry_.start();
+        return;
+    }
+    closePending_ = false;
+    emit closeReady();
 }
 
 }  // namespace kvt7

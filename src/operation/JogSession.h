@@ -1,6 +1,7 @@
 #pragma once
 
 #include "link/LinkPoll.h"
+#include "platform/Dialogs.h"
 #include "operation/JogQueue.h"
 #include "operation/MotionContext.h"
 #include "operation/TeachTable.h"
@@ -60,8 +61,9 @@ public:
     // ends, the queue is emptied, the port released. During an exchange it happens when that
     // exchange returns.
     void stopWindow();
-    // End, the close box, program exit: stops, then asks 2224 when something was captured.
-    // Deferred while the tick or the start waits in an exchange: closeReady follows.
+    // End, the close box, program exit: asks 2224 when something was captured (the run
+    // stopped on the wire and the tick held while it waits), then stops. Cancel leaves the
+    // window as it was. Deferred while an exchange is in progress: closeReady follows it.
     CloseResult requestClose();
 
     // The tick (timerTusin); the poll calls it, tests may too.
@@ -79,6 +81,8 @@ public:
     bool labelsActive() const { return labelsActive_; }
     const JogSendQueue& queue() const { return queue_; }
     bool jogRunOnWire() const { return jogSent_; }
+    // A failed exchange stopped the motion: nothing moves until the next start.
+    bool stoppedByLinkFailure() const { return linkFailed_; }
 
     // ReadnDisp_PresentPos: 0, or 1 after a failed or unusable read (shown).
     int ReadnDisp_PresentPos();
@@ -96,13 +100,17 @@ private:
     void setState(State state);
     int startSteps();
     int originIfNeeded();
-    bool stopAsked() const { return stopRequested_ || closing_; }
+    bool stopAsked() const { return stopRequested_ || closing_ || linkFailed_; }
     void fail();
     void finishStop(State state);
     void sendStopOnWire();
     void retryStop();
+    void stopOnLinkFailure();
+    Answer askAdoption();
+    void offerDeferredClose();
     void sendQueued();
     bool prepareMotion();
+    bool runReleasedUnsent();
     void afterBusy();
     int axisMask() const;
     int accelerationOf(int axis) const;
@@ -118,6 +126,7 @@ private:
     // go out then waits for it to return, never inside it.
     QTimer stopRetry_;
     QTimer startRetry_;
+    QTimer closeRetry_;
     State state_ = State::Idle;
     int feedMode_ = 0;
     int TusinCounter_ = 0;
@@ -131,6 +140,8 @@ private:
     bool closing_ = false;
     bool closePending_ = false;
     bool jogSent_ = false;  // a "0JR" went out with no accepted "0SP" since
+    bool moveSent_ = false;  // a pulse feed or origin move went out with no ready answer since
+    bool linkFailed_ = false;
     bool labelsActive_ = false;
     struct Held {
         int button;

@@ -5,7 +5,6 @@
 #include "link/ControllerStatus.h"
 #include "link/HexField.h"
 #include "link/LinkCommands.h"
-#include "platform/Dialogs.h"
 #include "platform/Wait.h"
 
 #include <bit>
@@ -75,8 +74,7 @@ int ReadOutputs(ControllerLink& link, OutputLamps& lamps)
 }
 
 int ReadPresentPositions(ControllerLink& link, int axisMask,
-                         std::array<qint32, kAxisCount>& pulses, Dialogs& dialogs,
-                         const MessageCatalogue& messages)
+                         std::array<qint32, kAxisCount>& pulses, const MessageCatalogue& messages)
 {
     if (axisMask <= 0 || axisMask > 0xF)
         return 1;
@@ -91,7 +89,7 @@ int ReadPresentPositions(ControllerLink& link, int axisMask,
     const auto read = ParsePresentPositions(link.LastReply(), axisMask, pulses);
     // A reply for other axes or with garbage is never shown or captured.
     if (!read) {
-        dialogs.message(messages.Text(104));
+        link.ReportRefusedReply(messages.Text(104));
         return 1;
     }
     pulses = *read;
@@ -131,20 +129,6 @@ int WaitUntilReady(ControllerLink& link, const std::function<bool()>& keepWaitin
         default: return 1;
         }
     }
-}
-
-int OriginRoutine(ControllerLink& link, ControllerStatus& status, int axisMask, OutputLamps& lamps,
-                  const std::function<bool()>& keepWaiting)
-{
-    if (!keepWaiting())
-        return 2;
-    if (SendPositionMove(link, status, 0, axisMask, true) != 0)
-        return 1;
-    if (const int waited = WaitUntilReady(link, keepWaiting); waited != 0)
-        return waited;
-    status.setHomeDone(true);
-    status.setHomeLamp(true);
-    return ReadOutputs(link, lamps);
 }
 
 }  // namespace kvt7

@@ -11,7 +11,6 @@ namespace kvt7 {
 
 class ControllerLink;
 class ControllerStatus;
-class Dialogs;
 class MessageCatalogue;
 
 // The two outputs as "0RO" reports them.
@@ -43,10 +42,10 @@ int ReadOutputs(ControllerLink& link, OutputLamps& lamps);
 
 // "0RC" with the mask digit, 6 + 5 characters per axis of the mask: the present positions in
 // pulses of the axes in the mask (others unchanged). A reply for another mask or with a
-// field that is not hex is refused with message 104 and changes nothing. 0 or 1.
+// field that is not hex is refused through the link with message 104 (the link's failure
+// notice goes first) and changes nothing. 0 or 1.
 int ReadPresentPositions(ControllerLink& link, int axisMask,
-                         std::array<qint32, kAxisCount>& pulses, Dialogs& dialogs,
-                         const MessageCatalogue& messages);
+                         std::array<qint32, kAxisCount>& pulses, const MessageCatalogue& messages);
 
 // The present positions of a "0RC" reply for the mask: the axes outside it keep their
 // values from `pulses`. nullopt for a reply of another mask or a field that is not hex.
@@ -56,11 +55,5 @@ std::optional<std::array<qint32, kAxisCount>> ParsePresentPositions(
 // The ready query every 100 ms until the controller is ready: 0 ready, 1 the query failed,
 // 2 keepWaiting said no (asked before every query).
 int WaitUntilReady(ControllerLink& link, const std::function<bool()>& keepWaiting);
-
-// The return to origin: "0MM000" with the mask, the wait, HomeDone and the home lamp set,
-// the outputs read. 0 done, 1 a transaction failed or an alarm is pending, 2 keepWaiting said
-// no (asked before the move goes out and during the wait).
-int OriginRoutine(ControllerLink& link, ControllerStatus& status, int axisMask, OutputLamps& lamps,
-                  const std::function<bool()>& keepWaiting);
 
 }  // namespace kvt7

@@ -33,6 +33,7 @@ bool MoveTest::selectiveRowValid(int firstIndex) const
 
 MoveTest::End MoveTest::RunSelective()
 {
+    beginRun();
     const bool resume = tmpStop_;
     tmpStop_ = false;
     int index = 1;
@@ -62,7 +63,9 @@ MoveTest::End MoveTest::selectiveLoop(int index)
     for (;;) {
         WaitMs(kPassMs);
         selectiveIndex_ = index;
-        if (abandoned_ || moveStop_ || tmpStop_)
+        if (!keepWaiting())
+            return stoppedEnd();
+        if (moveStop_ || tmpStop_)
             return End::Stopped;
         // The end of the row: an empty cell or the 15th entry done. A row whose first entry
         // is empty has nothing to repeat.
@@ -98,6 +101,7 @@ MoveTest::End MoveTest::selectiveLoop(int index)
 
 MoveTest::End MoveTest::RunContinual()
 {
+    beginRun();
     const int start = inputs_.start;
     const int end = inputs_.single ? start : inputs_.end;
     if (!PositionNumber(QString::number(start)) || !PositionNumber(QString::number(end))) {
@@ -123,7 +127,9 @@ MoveTest::End MoveTest::continualLoop(int current, int end)
     for (;;) {
         WaitMs(kPassMs);
         continualCurrent_ = current;
-        if (abandoned_ || moveStop2_ || tmpStop2_)
+        if (!keepWaiting())
+            return stoppedEnd();
+        if (moveStop2_ || tmpStop2_)
             return End::Stopped;
         if (current > end) {
             continualCurrent_ = current = start;

@@ -7,6 +7,7 @@
 #include "link/ControllerStatus.h"
 #include "link/HexField.h"
 #include "link/LinkCommands.h"
+#include "operation/JogQueue.h"
 #include "platform/Dialogs.h"
 #include "platform/Wait.h"
 
@@ -28,6 +29,53 @@ MoveTest::MoveTest(MotionContext context, QObject* parent)
       timerEventCheck_(context.link, context.mode, kDispatchMs, [this] { dispatch(); }, this)
 {
     timerEventCheck_.setObjectName(QStringLiteral("timerEventCheck"));
+    connect(&context.link, &ControllerLink::exchangeFailing, this, &MoveTest::stopOnLinkFailure);
+}
+
+void MoveTest::reopen()
+{
+    abandoned_ = false;
+    if (running_ || execMoveNo_ != None)
+        return;
+    inputs_ = MoveInputs{};
+    moveFirstTime_ = true;
+    moveStop_ = tmpStop_ = moveStop2_ = tmpStop2_ = false;
+    selectiveIndex_ = 1;
+    continualCurrent_ = inputs_.start;
+    showLamps({});
+    showReached(QString());
+}
+
+void MoveTest::beginRun()
+{
+    linkFailed_ = false;
+}
+
+// A failed exchange while a move may be running stops it before the failure is shown or
+// anything else waits; the run then ends.
+void MoveTest::stopOnLinkFailure()
+{
+    if (!moveSent_)
+        return;
+    context_.link.SendFailureStop(kJogStopCommand, kJogReplyLength);
+    moveSent_ = false;
+    linkFailed_ = true;
+}
+
+int MoveTest::sendMove(int positionNo, bool smSkip)
+{
+    if (!MotionAllowed(context_.status))
+        return 1;
+    moveSent_ = true;
+    return SendPositionMove(context_.link, context_.status, positionNo, mask(), smSkip);
+}
+
+int MoveTest::waitForMove(const std::function<bool()>& keepWaiting)
+{
+    const int waited = WaitUntilReady(context_.link, keepWaiting);
+    if (waited == 0)
+        moveSent_ = false;
+    return waited;
 }
 
 void MoveTest::request(Exec exec)
@@ -125,7 +173,7 @@ int MoveTest::mask() const
 
 bool MoveTest::keepWaiting() const
 {
-    return !abandoned_;
+    return !abandoned_ && !linkFailed_;
 }
 
 void MoveTest::showLamps(const OutputLamps& lamps)
@@ -140,15 +188,25 @@ void MoveTest::showReached(const QString& text)
     emit reachedChanged(text);
 }
 
+// Before a run when the controller is not homed: the move to position 0, HomeDone and the
+// home lamp, the outputs.
 MoveTest::End MoveTest::origin()
 {
     showLamps({});
-    OutputLamps lamps;
-    switch (OriginRoutine(context_.link, context_.status, mask(), lamps, [this] { return keepWaiting(); })) {
+    if (!keepWaiting())
+        return stoppedEnd();
+    if (sendMove(0, true) != 0)
+        return End::Failed;
+    switch (waitForMove([this] { return keepWaiting(); })) {
     case 0: break;
-    case 2: return End::Stopped;
+    case 2: return stoppedEnd();
     default: return End::Failed;
     }
+    context_.status.setHomeDone(true);
+    context_.status.setHomeLamp(true);
+    OutputLamps lamps;
+    if (ReadOutputs(context_.link, lamps) != 0)
+        return End::Failed;
     showLamps(lamps);
     showReached(kOriginReachedText);
     return End::Done;
@@ -171,7 +229,7 @@ MoveTest::End MoveTest::CommonStart()
     // A stop or pause asked meanwhile holds back the origin move as well.
     const bool stopAsked =
         abandoned_ || groupAbort_ || moveStop_ || tmpStop_ || moveStop2_ || tmpStop2_;
-    return stopAsked ? End::Stopped : origin();
+    return linkFailed_ ? End::Failed : stopAsked ? End::Stopped : origin();
 }
 
 MoveTest::End MoveTest::movePosition(int positionNo, bool smSkip)
@@ -180,11 +238,11 @@ MoveTest::End MoveTest::movePosition(int positionNo, bool smSkip)
     if (!MotionAllowed(context_.status))
         return End::Failed;
     showLamps({});
-    if (SendPositionMove(link, context_.status, positionNo, mask(), smSkip) != 0)
+    if (sendMove(positionNo, smSkip) != 0)
         return End::Failed;
-    switch (WaitUntilReady(link, [this] { return keepWaiting(); })) {
+    switch (waitForMove([this] { return keepWaiting(); })) {
     case 0: break;
-    case 2: return End::Stopped;
+    case 2: return stoppedEnd();
     default: return End::Failed;
     }
     OutputLamps lamps;
@@ -199,15 +257,16 @@ MoveTest::End MoveTest::movePosition(int positionNo, bool smSkip)
 bool MoveTest::waitBetweenMoves(int ms, const bool& stop, const bool& pause)
 {
     for (int waited = 0; waited < ms; waited += 100) {
-        if (stop || pause || abandoned_)
+        if (stop || pause || !keepWaiting())
             return false;
         WaitMs(std::min(100, ms - waited));
     }
-    return !(stop || pause || abandoned_);
+    return !(stop || pause || !keepWaiting());
 }
 
 MoveTest::End MoveTest::RunGroup()
 {
+    beginRun();
     ControllerLink& link = context_.link;
     groupAbort_ = false;
     const int group = inputs_.group;
@@ -218,13 +277,14 @@ MoveTest::End MoveTest::RunGroup()
         return End::Refused;
     }
     End end = CommonStart();
-    if (end == End::Done && (abandoned_ || groupAbort_))
-        end = End::Stopped;
+    if (end == End::Done && (!keepWaiting() || groupAbort_))
+        end = stoppedEnd();
     if (end == End::Done && !MotionAllowed(context_.status))
         end = End::Failed;
     if (end == End::Done) {
         int sent;
         {
+            moveSent_ = true;
             LinkBusyScope busy(link);
             link.setReplyTimeoutMs(0);  // a group takes as long as it takes
             sent = link.SendCommand(QStringLiteral("0MG"), HexField(group, 2), kGroupReplyLength);
@@ -233,9 +293,9 @@ MoveTest::End MoveTest::RunGroup()
         if (sent != 0) {
             end = link.WaitAborted() ? End::Stopped : End::Failed;
         } else {
-            switch (WaitUntilReady(link, [this] { return keepWaiting() && !groupAbort_; })) {
+            switch (waitForMove([this] { return keepWaiting() && !groupAbort_; })) {
             case 0: break;
-            case 2: end = End::Stopped; break;
+            case 2: end = stoppedEnd(); break;
             default: end = End::Failed; break;
             }
         }
@@ -246,6 +306,7 @@ MoveTest::End MoveTest::RunGroup()
 
 MoveTest::End MoveTest::RunHome()
 {
+    beginRun();
     ControllerLink& link = context_.link;
     if (OpenPortOrReport(link) != 0)
         return End::Failed;
@@ -261,15 +322,15 @@ MoveTest::End MoveTest::homeSteps()
         return End::Failed;
     if (const int ready = ReadyQuery(link); ready != 1)
         return ready == 0 ? End::NotReady : End::Failed;
-    if (abandoned_)
-        return End::Stopped;
+    if (!keepWaiting())
+        return stoppedEnd();
     context_.status.setHomeLamp(false);
     showLamps({});
-    if (SendPositionMove(link, context_.status, 0, mask(), true) != 0)
+    if (sendMove(0, true) != 0)
         return End::Failed;
-    switch (WaitUntilReady(link, [this] { return keepWaiting(); })) {
+    switch (waitForMove([this] { return keepWaiting(); })) {
     case 0: break;
-    case 2: return End::Stopped;
+    case 2: return stoppedEnd();
     default: reportHomingFailure(); return End::Failed;
     }
     OutputLamps lamps;

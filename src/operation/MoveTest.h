@@ -46,8 +46,14 @@ public:
     // wait ends; the run returns when its exchange in progress returns.
     void abandon();
     bool abandoned() const { return abandoned_; }
-    // The window closed and may be shown again: requests are taken again.
-    void reopen() { abandoned_ = false; }
+    // The window opens (or is shown again after it was hidden): requests are taken again and
+    // everything stands as at the first opening: MoveFirstTime set, no pause pending, the
+    // selective row empty, start 1, end 10, group 1, nothing reached, both lamps off.
+    // Nothing changes while a run is requested or running.
+    void reopen();
+    // A failed exchange stopped the move on the wire: the run ends, and nothing moves until
+    // the operator starts a run again.
+    bool stoppedByLinkFailure() const { return linkFailed_; }
 
     // The runs; the dispatch calls them, kvt7ctl calls them directly.
     End RunSelective();
@@ -77,6 +83,13 @@ private:
     End runExec(int exec);
     int mask() const;
     bool keepWaiting() const;
+    void beginRun();
+    void stopOnLinkFailure();
+    // How a run that was told to stop ended: stopped by the operator or by a failure.
+    End stoppedEnd() const { return linkFailed_ ? End::Failed : End::Stopped; }
+    // A move command goes out: until a ready answer it may be running.
+    int sendMove(int positionNo, bool smSkip);
+    int waitForMove(const std::function<bool()>& keepWaiting);
     void showLamps(const OutputLamps& lamps);
     void showReached(const QString& text);
     End origin();
@@ -97,6 +110,8 @@ private:
     int execMoveNo_ = None;
     bool running_ = false;
     bool abandoned_ = false;
+    bool moveSent_ = false;  // a move went out with no ready answer since
+    bool linkFailed_ = false;
     bool groupAbort_ = false;
     bool groupRunning_ = false;
     bool moveStop_ = false;

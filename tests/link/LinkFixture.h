@@ -31,11 +31,6 @@ protected:
         link.setSerialDevices(devices);  // the machine's own devices stay out of the texts
     }
 
-    QString timeoutText() const
-    {
-        const QString gap = QStringLiteral("\r\n\r\n");
-        return text(100) + gap + text(101) + gap + text(102) + gap + text(103);
-    }
     QString portText() const { return text(109) + QStringLiteral("\r\n\r\n") + text(110); }
 
     // Answers each request line from a table (no entry: silence).

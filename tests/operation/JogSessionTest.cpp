@@ -338,23 +338,129 @@ TEST_F(JogFixture, CapturedMillimetresKeepTheirPulsesNotTheRoundedText)
     EXPECT_EQ(grid.text(2, PosiColumn(1)), "857.143");
 }
 
-TEST_F(JogFixture, CloseAsksOnlyAfterACaptureAndCancelKeepsTheWindowIdle)
+TEST_F(JogFixture, CloseAsksOnlyAfterACaptureAndCancelLeavesTheWindowAsItWas)
 {
     EXPECT_EQ(session.requestClose(), JogSession::CloseResult::Close);
     EXPECT_TRUE(dialogs.messages.empty());
 
-    controller.setHomed(true);
-    startActive();
+    // Not homed: a new start would return to the origin first.
+    controller.setHomed(false);
+    session.start();
+    ASSERT_EQ(session.state(), JogSession::State::Active);
     session.capture();
+    ASSERT_TRUE(session.press(0));
+    ASSERT_TRUE(waitFor([&] { return sentContains("0JR10000"); }));
+    keepJournal(port);
     dialogs.answer(Answer::Cancel);
+    session.releaseHeld();  // the window lets go of the held button first
     EXPECT_EQ(session.requestClose(), JogSession::CloseResult::KeepOpen);
+    // The run is stopped before the question waits.
+    EXPECT_EQ(journal, QStringList({"0SP", "message:" + text(2224)}));
+    EXPECT_EQ(session.state(), JogSession::State::Active);
+    EXPECT_TRUE(session.tickActive());
+    EXPECT_FALSE(table.PosiChanged);
+    // The window goes on as before: position reads only, no start, no origin return.
+    ASSERT_TRUE(waitFor([&] { return journal.count("0RC3") >= 2; }));
+    journal.removeAll("0RC3");
+    EXPECT_EQ(journal, QStringList({"0SP", "message:" + text(2224)}));
+    ASSERT_TRUE(waitFor([&] { return !session.delayRunning(); }));
+    ASSERT_TRUE(session.press(2));
+    ASSERT_TRUE(waitFor([&] { return sentContains("0JR01000"); }));
+    session.release(2);
+    ASSERT_TRUE(waitFor([&] { return session.queue().empty() && !session.jogRunOnWire(); }));
+
+    dialogs.answer(Answer::No);
+    EXPECT_EQ(session.requestClose(), JogSession::CloseResult::Close);
     EXPECT_EQ(session.state(), JogSession::State::Idle);
     EXPECT_FALSE(session.tickActive());
     EXPECT_FALSE(table.PosiChanged);
-    dialogs.answer(Answer::No);
-    EXPECT_EQ(session.requestClose(), JogSession::CloseResult::Close);
-    EXPECT_FALSE(table.PosiChanged);
     EXPECT_EQ(grid.text(2, PosiColumn(1)), "101");
+}
+
+TEST_F(JogFixture, BusyControllerHoldsBackRunsAndPulseFeedsButNeverTheStop)
+{
+    controller.setHomed(true);
+    startActive();
+    bool busy = true;
+    rewrite = [&busy](const QByteArray& line, const QByteArray& reply) {
+        return busy && line == "0RA" ? QByteArray("0RA0\r\n") : reply;
+    };
+    // A run held back, then let go: it never goes out, its stop goes out at once.
+    ASSERT_TRUE(session.press(0));
+    ASSERT_TRUE(waitFor([&] { return sent().count("0RA") >= 3; }));
+    session.release(0);
+    ASSERT_TRUE(waitFor([&] { return sentContains("0SP"); }));
+    QStringList lines = sent();
+    EXPECT_EQ(lines.last(), "0SP");
+    lines.removeAll("0RA");
+    EXPECT_EQ(lines, QStringList({"0SP"}));
+
+    // A run on the wire: its stop asks nothing first, busy or not.
+    busy = false;
+    ASSERT_TRUE(waitFor([&] { return !session.delayRunning(); }));
+    ASSERT_TRUE(session.press(0));
+    ASSERT_TRUE(waitFor([&] { return sentContains("0JR10000"); }));
+    busy = true;
+    port.writes.clear();
+    session.release(0);
+    ASSERT_TRUE(waitFor([&] { return sentContains("0SP"); }));
+    EXPECT_EQ(sent(), QStringList({"0SP"}));
+
+    // A pulse feed waits until the controller is ready.
+    ASSERT_TRUE(waitFor([&] { return !session.delayRunning(); }));
+    session.setFeedMode(1);
+    port.writes.clear();
+    ASSERT_TRUE(session.press(1));
+    session.release(1);
+    ASSERT_TRUE(waitFor([&] { return sent().count("0RA") >= 3; }));
+    EXPECT_EQ(sent().filter("0MV").size(), 0);
+    busy = false;
+    ASSERT_TRUE(waitFor([&] { return sent().filter("0MV").size() == 1; }));
+    EXPECT_FALSE(sentContains("0SP"));
+}
+
+TEST_F(JogFixture, PulseFeedOfA42DAxisTakesTheSecondAcceleration)
+{
+    section.writeInt("AccOf100Pls", 1);
+    section.writeInt("AccOf100Pls2", 2);
+    section.writeInt("VelOf100Pls", 30);
+    session.load();
+    axes.Pc(2).SizeCode = " 42";
+    axes.Pc(2).SpeedCode = "D";
+    controller.setHomed(true);
+    controller.setPresentPosition(1, 100);
+    controller.setPresentPosition(2, 100);
+    startActive();
+    session.setFeedMode(2);
+    ASSERT_TRUE(session.press(2));
+    session.release(2);
+    ASSERT_TRUE(waitFor([&] { return sent().filter("0MV").size() == 1; }));
+    EXPECT_EQ(sent().filter("0MV").front(), "0MV011000000" "1E21" "0006E" "011000000" "011000000" "0");
+    ASSERT_TRUE(waitFor([&] { return !session.delayRunning(); }));
+    ASSERT_TRUE(session.press(0));
+    session.release(0);
+    ASSERT_TRUE(waitFor([&] { return sent().filter("0MV").size() == 2; }));
+    EXPECT_EQ(sent().filter("0MV").back(), "0MV1E11" "0006E" "011000000" "011000000" "011000000" "0");
+}
+
+TEST_F(JogFixture, AxisSettingsReadThatFailsAtStartLeavesTheWindowIdle)
+{
+    controller.setHomed(true);
+    rewrite = [](const QByteArray& line, const QByteArray& reply) {
+        // The read of block 0 (the axes) goes through; an axis block is refused.
+        return line.startsWith("0RD") && line != "0RD0" ? QByteArray("0%%013\r\n") : reply;
+    };
+    session.start();
+    EXPECT_EQ(session.state(), JogSession::State::Idle);
+    EXPECT_FALSE(session.tickActive());
+    EXPECT_FALSE(session.labelsActive());
+    EXPECT_TRUE(port.requests().contains("0RC3"));
+    EXPECT_FALSE(sentContains("0SP"));  // nothing was moving
+    EXPECT_EQ(dialogs.messages.size(), 1u);
+    // The operator may start again.
+    rewrite = nullptr;
+    session.start();
+    EXPECT_EQ(session.state(), JogSession::State::Active);
 }
 
 TEST_F(JogFixture, CloseDuringAnExchangeIsDeferredUntilItReturns)

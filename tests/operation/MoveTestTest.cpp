@@ -1,5 +1,4 @@
-#include "OperationFixture.h"
-#include "operation/MoveTest.h"
+#include "MoveTestFixture.h"
 
 #include <QSignalSpy>
 #include <QTest>
@@ -7,23 +6,6 @@
 
 namespace kvt7::test {
 namespace {
-
-class MoveTestFixture : public OperationFixture {
-protected:
-    // The request as a button makes it, run by the dispatch timer to its end.
-    void dispatch(MoveTest::Exec exec)
-    {
-        move.request(exec);
-        ASSERT_TRUE(QTest::qWaitFor([this] { return move.ExecMoveNo() == 0 && !move.running(); }, 20000));
-    }
-    void row(const QStringList& cells)
-    {
-        for (int i = 0; i < kSelectiveEntries; ++i)
-            move.inputs().selective.at(std::size_t(i)) = i < cells.size() ? cells.at(i) : QString();
-    }
-
-    MoveTest move{context};
-};
 
 TEST_F(MoveTestFixture, SelectiveRowWithoutRepeatRunsItsEntriesAndEnds)
 {
@@ -235,6 +217,45 @@ TEST_F(MoveTestFixture, ContinualPauseResumesAfterTheLastCompletedNumber)
     EXPECT_EQ(moves().mid(2), QStringList({"0MP0033"}));
 }
 
+TEST_F(MoveTestFixture, ContinualRepeatWrapsFromTheEndBackToTheStart)
+{
+    SetContinualStart(move.inputs(), 3);
+    SetContinualEnd(move.inputs(), 4);
+    move.inputs().repeat2 = true;
+    int count = 0;
+    controller.onRequest = [&](const QString& line) {
+        if (line.startsWith("0MP") && ++count == 5)
+            move.stopContinual();
+    };
+    dispatch(MoveTest::Continual);
+    EXPECT_EQ(moves(), QStringList({"0MP0033", "0MP0043", "0MP0033", "0MP0043", "0MP0033"}));
+    EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST_F(MoveTestFixture, StopAndPauseOfARunThatDoesNotRunChangeNothing)
+{
+    row({"1", "2"});
+    move.stopSelective();
+    move.pauseSelective();
+    move.stopContinual();
+    move.pauseContinual();
+    EXPECT_FALSE(move.selectivePausePending());
+    EXPECT_FALSE(move.continualPausePending());
+    // The continual tab's buttons during a selective run leave that run alone.
+    controller.onRequest = [&](const QString& line) {
+        if (line == "0MP0013") {
+            move.stopContinual();
+            move.pauseContinual();
+        }
+    };
+    dispatch(MoveTest::Selective);
+    EXPECT_EQ(moves(), QStringList({"0MP0013", "0MP0023"}));
+    controller.onRequest = nullptr;
+    SetContinualEnd(move.inputs(), 2);
+    dispatch(MoveTest::Continual);
+    EXPECT_EQ(moves().mid(2), QStringList({"0MP0013", "0MP0023"}));
+}
+
 TEST(MoveInputsTest, SlidersStayOrderedInContinuousMode)
 {
     MoveInputs inputs;
@@ -286,6 +307,16 @@ TEST_F(MoveTestFixture, GroupRunsWithoutTimeOutAndWaitsForReady)
     EXPECT_EQ(requests(), QStringList({"0RA", "0RH", "0MG63", "0RA"}));
     EXPECT_TRUE(dialogs.messages.empty());
     EXPECT_TRUE(mode.isOnline());
+}
+
+TEST_F(MoveTestFixture, GroupWhenNotHomedReturnsToOriginFirst)
+{
+    controller.homeStatus = QLatin1Char('0');
+    dispatch(MoveTest::Group);
+    EXPECT_EQ(requests(), QStringList({"0RA", "0RH", "0MM0003", "0RA", "0RA", "0RO", "0MG01", "0RA", "0RA"}));
+    EXPECT_EQ(move.reached(), "H0");
+    EXPECT_TRUE(status.HomeDone());
+    EXPECT_TRUE(dialogs.messages.empty());
 }
 
 TEST_F(MoveTestFixture, GroupWaitAbortedDropsTheLateEcho)

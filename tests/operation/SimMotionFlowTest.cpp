@@ -105,6 +105,40 @@ TEST_F(SimMotionFlow, TeachingFromOriginReturnToAdoptedPositions)
     EXPECT_TRUE(table.PosiChanged);  // leaving the program offers to save them
 }
 
+TEST_F(SimMotionFlow, RunWhoseReplyIsLateStopsBeforeTheTimeOutMessage)
+{
+    PositionTable table;
+    PositionGrid grid;
+    grid.setRowCount(kHeadingRows + 1);
+    grid.setText(kHeadingRows, 0, "1");
+    settings.DispMmUnit = false;
+    controller.setHomed(true);
+    JogSession session(*context, section, TeachTarget{table, grid});
+    session.load();
+    session.start();
+    ASSERT_EQ(session.state(), JogSession::State::Active) << dialogs.texts().join("|").toStdString();
+    // The run is executed at once and answered after the link's time-out.
+    server.addReplyDelay("0JR", 1500);
+    QObject::connect(&server, &sim::PtyServer::served, [&](const QByteArray& request, const QByteArray&) {
+        if (request != "0RC3")
+            journal << QString::fromLatin1(request);
+    });
+    bool standingStill = false;
+    dialogs.onMessage = [&](const QString& text) {
+        journal << "message:" + text;
+        // The box waits for the operator: the axis must not run meanwhile.
+        const int before = present(1);
+        QTest::qWait(200);
+        standingStill = !controller.busy() && present(1) == before;
+    };
+    ASSERT_TRUE(session.press(0));
+    ASSERT_TRUE(waitFor([&] { return session.state() != JogSession::State::Active; }));
+    session.release(0);
+    EXPECT_EQ(journal, QStringList({"0RA", "0JR10000", "0SP", "message:" + timeoutText()}));
+    EXPECT_TRUE(standingStill);
+    EXPECT_GT(present(1), 0);
+}
+
 TEST_F(SimMotionFlow, SelectiveRunMovesThroughItsPositions)
 {
     controller.setHomed(true);

@@ -93,9 +93,13 @@ TEST_F(JogWindowTest, EndAfterACaptureAsksAndCancelKeepsTheWindowOpen)
     QTest::mouseClick(window.findChild<QPushButton*>("cmdJOGWrite"), Qt::LeftButton);
     dialogs.answer(Answer::Cancel);
     QTest::mouseClick(window.findChild<QPushButton*>("cmdJOGend"), Qt::LeftButton);
+    // Cancel leaves the window as it was before the end was asked.
     EXPECT_TRUE(window.isVisible());
-    EXPECT_EQ(window.session().state(), JogSession::State::Idle);
-    EXPECT_TRUE(window.findChild<QPushButton*>("cmdJOGST")->isEnabled());
+    EXPECT_EQ(window.session().state(), JogSession::State::Active);
+    EXPECT_TRUE(window.session().tickActive());
+    EXPECT_FALSE(window.findChild<QPushButton*>("cmdJOGST")->isEnabled());
+    EXPECT_TRUE(window.findChild<QPushButton*>("cmdJOGend")->isEnabled());
+    EXPECT_TRUE(motionButton(0)->isEnabled());
     dialogs.answer(Answer::Yes);
     EXPECT_TRUE(window.close());
     EXPECT_TRUE(table.PosiChanged);
@@ -168,6 +172,71 @@ TEST_F(MoveWindowTest, WaitBoxesTakeDigitsUpTo32767AndSingleModeLocksTheEnd)
     QTest::mouseClick(window.findChildren<QRadioButton*>("optMoveWay").at(1), Qt::LeftButton);
     EXPECT_FALSE(end->isEnabled());
     EXPECT_FALSE(control<QSlider>("sldrEndPosiNo")->isEnabled());
+}
+
+TEST_F(MoveWindowTest, WindowOpenedAgainStartsAsAtItsFirstOpeningEvenWhenOnlyHidden)
+{
+    auto* row = control<QTableWidget>("flgdProgram");
+    const auto fill = [&](const QStringList& cells) {
+        for (int c = 0; c < cells.size(); ++c)
+            row->item(0, c)->setText(cells.at(c));
+    };
+    const auto mode = [&](int index) {
+        window.findChildren<QRadioButton*>("optSelectMode").at(index)->click();
+    };
+    const auto run = [&] {
+        QTest::mouseClick(control<QPushButton>("cmdMove"), Qt::LeftButton);
+        const MoveTest& move = window.operation();
+        return QTest::qWaitFor([&] { return move.ExecMoveNo() == MoveTest::None && !move.running(); }, 10000);
+    };
+    // Step mode runs entry 1, then the window is closed and opened again.
+    fill({"4", "9"});
+    mode(1);
+    control<QSpinBox>("updownStartPosiNo")->setValue(20);
+    control<QSpinBox>("UpDown2")->setValue(7);
+    control<QCheckBox>("chkRepeat")->setChecked(true);
+    ASSERT_TRUE(run());
+    EXPECT_EQ(moves(), QStringList({"0MP0043"}));
+    window.close();
+    window.show();
+    const MoveTest& move = window.operation();
+    EXPECT_TRUE(move.MoveFirstTime());
+    for (int c = 0; c < kSelectiveEntries; ++c) {
+        EXPECT_TRUE(row->item(0, c)->text().isEmpty());
+        EXPECT_TRUE(move.inputs().selective.at(std::size_t(c)).isEmpty());
+    }
+    EXPECT_TRUE(window.findChildren<QRadioButton*>("optSelectMode").at(0)->isChecked());
+    EXPECT_FALSE(control<QCheckBox>("chkRepeat")->isChecked());
+    EXPECT_EQ(control<QSpinBox>("updownStartPosiNo")->value(), 1);
+    EXPECT_EQ(control<QSlider>("sldrEndPosiNo")->value(), 10);
+    EXPECT_EQ(control<QSpinBox>("UpDown2")->value(), 1);
+    EXPECT_EQ(control<QLabel>("lblGrpNo")->text(), "1");
+    EXPECT_EQ(control<QLabel>("lblkanryoNo")->text(), "");
+    EXPECT_EQ(move.inputs().start, 1);
+    EXPECT_EQ(move.inputs().end, 10);
+    EXPECT_EQ(move.inputs().group, 1);
+    EXPECT_FALSE(move.inputs().stepMode || move.inputs().repeat);
+    fill({"4", "9"});
+    mode(1);
+    ASSERT_TRUE(run());
+    EXPECT_EQ(moves(), QStringList({"0MP0043", "0MP0043"}));
+
+    // A pause pending when the window is only hidden is gone when it is shown again.
+    mode(0);
+    fill({"1", "2", "3"});
+    controller.onRequest = [&](const QString& line) {
+        if (line == "0MP0013")
+            QTest::mouseClick(control<QPushButton>("cmdTmpStop"), Qt::LeftButton);
+    };
+    ASSERT_TRUE(run());
+    ASSERT_TRUE(move.selectivePausePending());
+    window.hide();
+    window.show();
+    EXPECT_FALSE(move.selectivePausePending());
+    controller.onRequest = nullptr;
+    fill({"1", "2", "3"});
+    ASSERT_TRUE(run());
+    EXPECT_EQ(moves().mid(3), QStringList({"0MP0013", "0MP0023", "0MP0033"}));
 }
 
 TEST_F(MoveWindowTest, CloseWhileRunningAsks570AndClosesAfterTheRun)

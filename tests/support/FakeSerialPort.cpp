@@ -46,6 +46,8 @@ bool FakeSerialPort::write(const QByteArray& bytes)
     while ((end = outbound_.indexOf("\r\n")) >= 0) {
         const QByteArray line = outbound_.left(end);
         outbound_.remove(0, end + 2);
+        if (journal)
+            *journal << QString::fromLatin1(line);
         if (!queued_.empty()) {
             Pieces pieces = queued_.front();
             queued_.pop_front();

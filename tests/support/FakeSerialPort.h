@@ -39,6 +39,9 @@ public:
     QStringList requests() const;  // the request lines without CR LF
     int openAttempts = 0;
     int closes = 0;
+    // When set, every request line is added as written (without CR LF); the dialogs add the
+    // messages they show to the same list, so a test sees which came first.
+    QStringList* journal = nullptr;
     QString openedDevice;
 
     // SerialPort

@@ -37,6 +37,8 @@ Answer ScriptedDialogs::message(const QString& text, Buttons buttons, Icon icon)
 {
     messages.push_back({text, buttons, icon, QString()});
     events << QStringLiteral("message:") + text;
+    if (journal)
+        *journal << QStringLiteral("message:") + text;
     if (onMessage)
         onMessage(text);
     if (!answers_.empty()) {

@@ -46,6 +46,9 @@ public:
     std::vector<FileRequest> saveRequests;
     std::vector<ShownChoice> shownChoices;
     QStringList events;  // every call in order, e.g. "message:...", "progress-open:368:4"
+    // When set, every message box shown is added as "message:" and its text (a line's
+    // requests go into the same list, see FakeSerialPort::journal).
+    QStringList* journal = nullptr;
     int beeps = 0;
     std::vector<int> progressValues;
     QString progressText;

@@ -116,6 +116,26 @@ RunOptionBoxes MakeRunOptions(const std::array<const char*, 4>& names, QWidget* 
     return boxes;
 }
 
+void ShowRunOptions(const RunOptionBoxes& boxes, bool repeat, bool smSkip, bool timerUse,
+                    const QString& timerText)
+{
+    const QSignalBlocker a(boxes.repeat);
+    const QSignalBlocker b(boxes.noSqMcr);
+    const QSignalBlocker c(boxes.timerUse);
+    const QSignalBlocker d(boxes.timer);
+    boxes.repeat->setChecked(repeat);
+    boxes.noSqMcr->setChecked(smSkip);
+    boxes.timerUse->setChecked(timerUse);
+    boxes.timer->setText(timerText);
+}
+
+void ShowChoice(QRadioButton* const (&options)[2], bool second)
+{
+    const QSignalBlocker a(options[0]);
+    const QSignalBlocker b(options[1]);
+    options[second ? 1 : 0]->setChecked(true);
+}
+
 RunButtons MakeRunButtons(const char* moveName, const char* pauseName, const char* stopName,
                           QWidget* parent)
 {

@@ -75,6 +75,12 @@ struct RunOptionBoxes {
 // The names of one tab's boxes, in the order repeat, no S/M, timer use, wait.
 RunOptionBoxes MakeRunOptions(const std::array<const char*, 4>& names, QWidget* parent);
 
+// Shows one tab's run options without the boxes reporting them back.
+void ShowRunOptions(const RunOptionBoxes& boxes, bool repeat, bool smSkip, bool timerUse,
+                    const QString& timerText);
+// Checks the first or the second option of a choice without either reporting it.
+void ShowChoice(QRadioButton* const (&options)[2], bool second);
+
 // The start, pause and stop of one tab's run.
 struct RunButtons {
     QPushButton* move = nullptr;

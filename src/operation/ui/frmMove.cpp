@@ -6,6 +6,7 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QShowEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -287,8 +288,37 @@ void frmMove::closeEvent(QCloseEvent* event)
         return;
     }
     closePending_ = false;
-    move_.reopen();
     event->accept();
+}
+
+// Opened again (also after it was only hidden): everything as at the first opening. A window
+// restored from an icon keeps what it shows.
+void frmMove::showEvent(QShowEvent* event)
+{
+    if (!event->spontaneous()) {
+        move_.reopen();
+        showInputs();
+    }
+    QWidget::showEvent(event);
+}
+
+void frmMove::showInputs()
+{
+    const MoveInputs& in = move_.inputs();
+    {
+        const QSignalBlocker block(flgdProgram_);
+        for (int c = 0; c < kSelectiveEntries; ++c)
+            flgdProgram_->item(0, c)->setText(in.selective.at(std::size_t(c)));
+    }
+    ShowChoice(optSelectMode_, in.stepMode);
+    ShowRunOptions(selectiveOptions_, in.repeat, in.smSkip, in.timerUse, in.timerText);
+    showContinual();
+    ShowChoice(optMoveWay_, in.single);
+    endPosi_.slider->setEnabled(!in.single);
+    endPosi_.updown->setEnabled(!in.single);
+    ShowRunOptions(continualOptions_, in.repeat2, in.smSkip2, in.timerUse2, in.timerText2);
+    ShowNumber(groupNo_, in.group);
+    lblGrpNo_->setText(QString::number(in.group));
 }
 
 }  // namespace kvt7

@@ -26,6 +26,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     QWidget* buildSelectiveTab();
@@ -39,6 +40,8 @@ private:
     void setBusy(bool busy, int exec);
     void showContinual();
     void readSelectiveRow();
+    // Every input control from the operation's inputs.
+    void showInputs();
 
     MotionContext context_;
     MoveTest move_;

@@ -1,0 +1,89 @@
+// The failure notice of ControllerLink and the stop a motion in progress answers it with: the
+// axis must not run on while a message box, the recovery or a closed port keeps the program
+// from talking to the controller.
+
+#include "ControllerLink.h"
+
+#include "platform/SerialPort.h"
+
+#include <QScopeGuard>
+
+namespace kvt7 {
+
+void ControllerLink::noticeFailure()
+{
+    if (failureNoticed_ || inFailureNotice_)
+        return;
+    failureNoticed_ = true;
+    inFailureNotice_ = true;
+    failureStopResult_.reset();
+    const auto done = qScopeGuard([this] {
+        inFailureNotice_ = false;
+        failureStopResult_.reset();
+    });
+    emit exchangeFailing(currentRequest_);
+}
+
+void ControllerLink::ReportRefusedReply(const QString& text)
+{
+    if (!inTransaction_)
+        failureNoticed_ = false;  // a failure of its own, after the exchange it refuses
+    noticeFailure();
+    show(text);
+}
+
+int ControllerLink::SendFailureStop(const QString& command, int expectedLength)
+{
+    if (!inFailureNotice_ || failureStopRunning_)
+        return 1;
+    if (!failureStopResult_)
+        failureStopResult_ = runFailureStop(command, expectedLength);
+    return *failureStopResult_;
+}
+
+int ControllerLink::runFailureStop(const QString& request, int expectedLength)
+{
+    if (!port_.isOpen() || portFailed_)
+        return 1;  // a line that is gone takes no stop; its failure says so
+    const QString reply = lastReply_;
+    const bool complete = replyComplete_;
+    const bool elapsed = timeoutElapsed_;
+    const bool failed = commFailed_;
+    const bool aborted = waitAborted_;
+    const bool inside = inTransaction_;
+    failureStopRunning_ = true;
+    inTransaction_ = true;  // nothing else may start an exchange meanwhile
+    const auto restore = qScopeGuard([&] {
+        lastReply_ = reply;
+        replyComplete_ = complete;
+        timeoutElapsed_ = elapsed;
+        commFailed_ = failed;
+        waitAborted_ = aborted;
+        inTransaction_ = inside;
+        failureStopRunning_ = false;
+        receiveBuffer_.clear();
+    });
+    // A request that got no reply may still get it now; it is not the stop's reply.
+    const QString stopPrefix = request.left(3);
+    if (!complete && currentRequest_.left(3) != stopPrefix)
+        lateEchoPrefix_ = currentRequest_.left(3);
+    receiveBuffer_.clear();  // what is there belongs to the failed request
+    replyComplete_ = false;
+    timeoutElapsed_ = false;
+    timerTimeout_.start(kFailureStopTimeoutMs);
+    try {
+        writeLine(request);
+        const Outcome outcome = waitForReply();
+        if (outcome == Outcome::TimedOut && lateEchoPrefix_.isEmpty())
+            lateEchoPrefix_ = stopPrefix;  // its reply, coming later, answers nothing asked
+        const bool accepted = outcome == Outcome::Reply && lastReply_.left(3) == stopPrefix
+            && lastReply_.size() == expectedLength;
+        return accepted ? 0 : 1;
+    } catch (const std::exception&) {
+        timerTimeout_.stop();
+        receiveFault_ = false;
+        return 1;
+    }
+}
+
+}  // namespace kvt7
