@@ -4,6 +4,26 @@
 
 namespace kvt7::sim {
 
+const char* FaultKindName(FaultKind kind)
+{
+    switch (kind) {
+    case FaultKind::Garble:
+        return "garbled";
+    case FaultKind::Split:
+        return "split";
+    case FaultKind::Double:
+        return "doubled";
+    case FaultKind::Silent:
+        return "missing";
+    case FaultKind::Error:
+        return "error reply";
+    case FaultKind::Vanish:
+        return "port vanished";
+    default:
+        return "other";
+    }
+}
+
 void RandomFaults::configure(int rate, quint32 seed)
 {
     rate_ = rate > 0 ? rate : 0;

@@ -9,6 +9,9 @@
 
 namespace kvt7::sim {
 
+// A fault kind as the soak and the monkey name it in their reports ("garbled", "port vanished").
+const char* FaultKindName(FaultKind kind);
+
 // Faults sprinkled at random: about one request in `rate` goes wrong in one of the ways a
 // real line goes wrong. The generator is seeded, so a seed gives the same sequence of
 // faults for the same sequence of requests, on every machine.

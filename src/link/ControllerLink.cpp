@@ -166,7 +166,9 @@ void ControllerLink::onPortFailed()
 
 void ControllerLink::AbortWait()
 {
-    if (!waitLoop_)
+    // The stop of a failure notice is short and is waited for: its reply must not be left to
+    // pass for another request's.
+    if (!waitLoop_ || failureStopRunning_)
         return;
     waitAborted_ = true;
     waitLoop_->quit();

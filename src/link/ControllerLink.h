@@ -56,9 +56,9 @@ public:
     int SendCommandQuiet(const QString& command, const QString& data, int expectedLength);
     // Ends the reply wait in progress without a time-out: that exchange returns 1 with no
     // message and no re-send, sets CommFailed and WaitAborted, and leaves the mode and the
-    // port as they are. Without a wait in progress it does nothing. The aborted request's
-    // own reply, when it comes later, is dropped, so that it never passes for the reply of
-    // the next request.
+    // port as they are. Without a wait in progress, or during the stop of a failure notice,
+    // it does nothing. The aborted request's own reply, when it comes later, is dropped, so
+    // that it never passes for the reply of the next request.
     void AbortWait();
     bool WaitAborted() const { return waitAborted_; }
     // True from the start of an exchange to its return (messages included); a second
@@ -104,7 +104,8 @@ public:
     void ReportRefusedReply(const QString& text);
 
     // Only while exchangeFailing is being given: one try of the stop request with a short
-    // time-out, the failing request's late reply dropped. It shows nothing and leaves the
+    // time-out, the failing request's late reply dropped; a port the caller released is
+    // opened for it and released again. It shows nothing and leaves the
     // mode, the alarm state, LastReply and CommFailed as the failure has them. The first
     // answer of a notice goes out; any later one in the same notice is not sent again and
     // gets the first one's result. 0 when the controller accepted it.

@@ -43,8 +43,13 @@ int ControllerLink::SendFailureStop(const QString& command, int expectedLength)
 
 int ControllerLink::runFailureStop(const QString& request, int expectedLength)
 {
-    if (!port_.isOpen() || portFailed_)
+    if (portFailed_)
         return 1;  // a line that is gone takes no stop; its failure says so
+    // A caller that refuses a reply may have released the port already: the stop opens it
+    // for itself and gives it back.
+    const bool reopened = !port_.isOpen() && OpenPort() == 0;
+    if (!port_.isOpen())
+        return 1;
     const QString reply = lastReply_;
     const bool complete = replyComplete_;
     const bool elapsed = timeoutElapsed_;
@@ -62,6 +67,8 @@ int ControllerLink::runFailureStop(const QString& request, int expectedLength)
         inTransaction_ = inside;
         failureStopRunning_ = false;
         receiveBuffer_.clear();
+        if (reopened)
+            ReleasePort();
     });
     // A request that got no reply may still get it now; it is not the stop's reply.
     const QString stopPrefix = request.left(3);

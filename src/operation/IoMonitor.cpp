@@ -1,10 +1,8 @@
 #include "IoMonitor.h"
 
-#include "base/MessageCatalogue.h"
 #include "base/OperatingMode.h"
 #include "link/ControllerLink.h"
 #include "link/LinkCommands.h"
-#include "platform/Dialogs.h"
 
 #include <algorithm>
 
@@ -198,12 +196,13 @@ int IoMonitor::WriteOutputs()
     return 0;
 }
 
+// Through the link, so that a motion in progress in another window stops before the message.
 void IoMonitor::reportDataError()
 {
-    context_.link.MarkCommFailed();
-    context_.link.ReleasePort();
-    context_.dialogs.message(context_.catalogue.Text(384) + QStringLiteral("\r\n") +
-                             context_.catalogue.Text(385));
+    ControllerLink& link = context_.link;
+    link.MarkCommFailed();
+    link.ReportUnusableReply();
+    link.ReleasePort();
 }
 
 void IoMonitor::StoppedLook()

@@ -153,7 +153,24 @@ void MoveTest::abortGroupWait()
     if (!groupRunning_)
         return;
     groupAbort_ = true;
-    context_.link.AbortWait();
+    if (groupReplyAwaited_)
+        context_.link.AbortWait();
+}
+
+void MoveTest::stopRun()
+{
+    if (!running_) {
+        execMoveNo_ = None;
+        timerEventCheck_.stop();
+        return;
+    }
+    switch (execMoveNo_) {
+    case Selective: stopSelective(); break;
+    case Continual: stopContinual(); break;
+    case Group: abortGroupWait(); break;
+    case Home: homeStop_ = true; break;
+    default: break;
+    }
 }
 
 void MoveTest::abandon()
@@ -162,7 +179,7 @@ void MoveTest::abandon()
     timerEventCheck_.stop();
     execMoveNo_ = running_ ? execMoveNo_ : int(None);
     // Only the group's reply is awaited without end; the other exchanges return on time.
-    if (groupRunning_)
+    if (groupReplyAwaited_)
         context_.link.AbortWait();
 }
 
@@ -287,7 +304,9 @@ MoveTest::End MoveTest::RunGroup()
             moveSent_ = true;
             LinkBusyScope busy(link);
             link.setReplyTimeoutMs(0);  // a group takes as long as it takes
+            groupReplyAwaited_ = true;
             sent = link.SendCommand(QStringLiteral("0MG"), HexField(group, 2), kGroupReplyLength);
+            groupReplyAwaited_ = false;
             link.setReplyTimeoutMs(1000);
         }
         if (sent != 0) {
@@ -307,6 +326,7 @@ MoveTest::End MoveTest::RunGroup()
 MoveTest::End MoveTest::RunHome()
 {
     beginRun();
+    homeStop_ = false;
     ControllerLink& link = context_.link;
     if (OpenPortOrReport(link) != 0)
         return End::Failed;
@@ -322,13 +342,13 @@ MoveTest::End MoveTest::homeSteps()
         return End::Failed;
     if (const int ready = ReadyQuery(link); ready != 1)
         return ready == 0 ? End::NotReady : End::Failed;
-    if (!keepWaiting())
+    if (!keepWaiting() || homeStop_)
         return stoppedEnd();
     context_.status.setHomeLamp(false);
     showLamps({});
     if (sendMove(0, true) != 0)
         return End::Failed;
-    switch (waitForMove([this] { return keepWaiting(); })) {
+    switch (waitForMove([this] { return keepWaiting() && !homeStop_; })) {
     case 0: break;
     case 2: return stoppedEnd();
     default: reportHomingFailure(); return End::Failed;

@@ -40,8 +40,14 @@ public:
     void pauseSelective();
     void stopContinual();
     void pauseContinual();
-    // cmdGrpMoveStop: ends the wait for the group's reply.
+    // cmdGrpMoveStop: ends the wait for the group's reply (only that wait: an exchange of the
+    // run's start or of another window is left alone) and the wait for its end.
     void abortGroupWait();
+    // The operator let go of the window (it lost the focus, was minimised or hidden, or is
+    // being closed): the run stops as its own stop does. A selective or continual run ends
+    // after the move in progress, the group run's waits are aborted, the return to origin
+    // ends its wait; a request not started yet is withdrawn. Nothing starts again by itself.
+    void stopRun();
     // The window closes (570 answered OK) or the program ends: no further move goes out, any
     // wait ends; the run returns when its exchange in progress returns.
     void abandon();
@@ -114,6 +120,8 @@ private:
     bool linkFailed_ = false;
     bool groupAbort_ = false;
     bool groupRunning_ = false;
+    bool groupReplyAwaited_ = false;
+    bool homeStop_ = false;
     bool moveStop_ = false;
     bool tmpStop_ = false;
     bool moveStop2_ = false;

@@ -31,9 +31,9 @@ BlockWrite Exchange(ControllerLink& link, const QString& command, const QString&
     if (result != 0)
         return BlockWrite::Failed;
     if (!link.LastReply().startsWith(echo)) {
-        link.ReleasePort();
         link.MarkCommFailed();
         ShowTransmitDataError(link);
+        link.ReleasePort();
         return BlockWrite::WrongEcho;
     }
     return BlockWrite::Done;

@@ -142,7 +142,7 @@ int ReadPosidataFromCt(PositionCommandContext& context)
         return 2;
     const auto rows = ParseReplies(store, table.SelStartNo, table.SelEndNo);
     if (!rows) {
-        dialogs.message(context.lines({384, 385}));
+        context.controller.link.ReportUnusableReply();
         return 1;
     }
     for (int n = table.SelStartNo; n <= table.SelEndNo; ++n) {
@@ -211,8 +211,8 @@ int WritePosidataToCt(PositionCommandContext& context)
                 return 1;
             }
             if (context.controller.link.LastReply().left(6) != (QStringLiteral("0WP") + data).left(6)) {
+                context.controller.link.ReportUnusableReply();
                 context.controller.link.ReleasePort();
-                dialogs.message(context.lines({384, 385}));
                 dialogs.progressClose();
                 return 1;
             }

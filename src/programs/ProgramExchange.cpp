@@ -56,7 +56,7 @@ int ReadRecords(ProgramContext& context, const RecordRead& read,
         return received;
     for (int n = 1; n <= read.count; ++n)
         if (!take(n, replies.at(std::size_t(n - 1)))) {
-            context.dialogs.message(context.lines({384, 385}));
+            context.link.ReportUnusableReply();
             return 1;
         }
     return 0;
@@ -93,9 +93,9 @@ WriteEnd RunInWriteMode(ProgramContext& context, const std::function<int()>& wri
 
 int FailWrite(ProgramContext& context, bool echoWrong)
 {
-    context.link.ReleasePort();
     if (echoWrong)
-        context.dialogs.message(context.lines({384, 385}));
+        context.link.ReportUnusableReply();
+    context.link.ReleasePort();
     context.dialogs.progressClose();
     return 1;
 }

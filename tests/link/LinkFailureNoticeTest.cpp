@@ -1,5 +1,7 @@
 #include "LinkFixture.h"
 
+#include <QTimer>
+
 namespace kvt7::test {
 namespace {
 
@@ -116,6 +118,35 @@ TEST_F(FailureNotice, StopGoesOutOnlyInsideANoticeAndQuietFailuresGiveItToo)
     EXPECT_EQ(notices, QStringList({"0JR10000"}));
     EXPECT_EQ(journal.size(), 1);
     EXPECT_TRUE(journal.front().startsWith("message:"));
+}
+
+TEST_F(FailureNotice, ARefusalAfterThePortWasReleasedStillStopsAndAWaitAbortLeavesTheStopAlone)
+{
+    // The caller released the port before it found the reply unusable: the stop opens it for
+    // itself and gives it back.
+    settings.PortOccupy = false;
+    begin();
+    link.ReleasePort();
+    ASSERT_FALSE(port.isOpen());
+    link.ReportUnusableReply();
+    EXPECT_EQ(journal, QStringList({"0SP", "message:" + text(384) + "\r\n" + text(385)}));
+    EXPECT_EQ(stopResults, QList<int>({0, 0}));
+    EXPECT_FALSE(port.isOpen());
+
+    // A window's wait-abort asked for while the stop waits does not cut it short.
+    journal.clear();
+    stopResults.clear();
+    replies["0MG05"] = "0%%015\r\n";
+    port.setResponder([this](const QByteArray& line) -> FakeSerialPort::Pieces {
+        if (line == "0SP")
+            QTimer::singleShot(0, &link, [this] { link.AbortWait(); });
+        const auto it = replies.constFind(QString::fromLatin1(line));
+        return it == replies.constEnd() ? FakeSerialPort::Pieces{} : FakeSerialPort::Pieces{*it};
+    });
+    EXPECT_EQ(link.SendCommand("0MG", "05", 7), 1);
+    EXPECT_EQ(journal, QStringList({"0MG05", "0SP", alarmText("5", "Push fault")}));
+    EXPECT_EQ(stopResults, QList<int>({0, 0}));
+    EXPECT_FALSE(link.WaitAborted());
 }
 
 }  // namespace

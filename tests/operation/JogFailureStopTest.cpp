@@ -1,5 +1,6 @@
 // A failed exchange while an axis may run: the stop goes out before the failure's message.
 #include "JogFixture.h"
+#include "operation/IoMonitor.h"
 
 #include <QTimer>
 
@@ -141,6 +142,29 @@ TEST_F(JogFailureStop, AnotherWindowsFailedExchangeStopsTheRunAndNothingMovesUnt
     EXPECT_FALSE(session.stoppedByLinkFailure());
     ASSERT_TRUE(session.press(2));
     ASSERT_TRUE(waitFor([&] { return sentContains("0JR01000"); }));
+}
+
+TEST_F(JogFailureStop, AnUnusableReplyOfTheIoMonitorStopsTheRunBeforeItsMessage)
+{
+    // The I/O window monitors while the teaching window runs an axis.
+    IoMonitor monitor{{link, mode, dialogs, catalogue}};
+    monitor.PressMonitorButton();
+    ASSERT_TRUE(monitor.Tick());
+    ASSERT_TRUE(monitor.IoCheckTyu);
+    startAgain();
+    ASSERT_TRUE(session.press(0));
+    ASSERT_TRUE(waitFor([&] { return sentContains("0JR10000"); }));
+    answerWith("0RI", "0RI80G001\r\n");  // a digit that is no hex digit
+    ASSERT_TRUE(waitFor([&] { return !monitor.IoCheckTyu; }));
+    const QStringList lines = order();
+    const QString message = "message:" + text(384) + "\r\n" + text(385);
+    const int at = int(lines.indexOf(message));
+    ASSERT_GE(at, 3);
+    EXPECT_EQ(lines.mid(at - 3, 4), QStringList({"0RI", "0RO", "0SP", message}));
+    EXPECT_EQ(lines.count("0SP"), 1);
+    EXPECT_FALSE(movingAtMessage);
+    EXPECT_TRUE(session.stoppedByLinkFailure());
+    ASSERT_TRUE(waitFor([&] { return session.state() == JogSession::State::Stopped; }));
 }
 
 }  // namespace

@@ -352,6 +352,9 @@ TEST_F(MoveTestFixture, GroupStopBeforeTheGroupHoldsBackTheOriginMoveAndTheGroup
     };
     dispatch(MoveTest::Group);
     EXPECT_TRUE(moves().isEmpty());
+    // Only the group's own reply wait is aborted: the home status read goes on to its reply.
+    EXPECT_EQ(requests(), QStringList({"0RA", "0RH"}));
+    EXPECT_FALSE(link.CommFailed());
 }
 
 TEST_F(MoveTestFixture, GroupOutOfRangeIsRefusedBeforeAnythingIsSent)

@@ -10,26 +10,6 @@ namespace kvt7 {
 
 namespace {
 
-const char* KindName(sim::FaultKind kind)
-{
-    switch (kind) {
-    case sim::FaultKind::Garble:
-        return "garbled";
-    case sim::FaultKind::Split:
-        return "split";
-    case sim::FaultKind::Double:
-        return "doubled";
-    case sim::FaultKind::Silent:
-        return "missing";
-    case sim::FaultKind::Error:
-        return "error reply";
-    case sim::FaultKind::Vanish:
-        return "port vanished";
-    default:
-        return "other";
-    }
-}
-
 void TakeCounts(const SoakRig& rig, SoakReport& report)
 {
     const sim::RandomFaults& faults = rig.sim.randomFaults();
@@ -102,7 +82,7 @@ QStringList SoakSummary(const SoakReport& report)
     const SoakTally& t = report.tally;
     QStringList kinds;
     for (std::size_t i = 0; i < report.faultsByKind.size(); ++i)
-        kinds << QStringLiteral("%1 %2").arg(report.faultsByKind[i]).arg(QLatin1String(KindName(sim::RandomFaults::kKinds[i])));
+        kinds << QStringLiteral("%1 %2").arg(report.faultsByKind[i]).arg(QLatin1String(sim::FaultKindName(sim::RandomFaults::kKinds[i])));
     QStringList lines{
         QStringLiteral("cycles:            %1").arg(t.cycles),
         QStringLiteral("exchanges:         %1").arg(report.exchanges),

@@ -4,9 +4,11 @@
 #include "base/MessageCatalogue.h"
 #include "platform/Dialogs.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QShowEvent>
+#include <QHideEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -273,6 +275,8 @@ void frmMove::closeEvent(QCloseEvent* event)
 {
     const bool working = move_.running() || move_.ExecMoveNo() != MoveTest::None;
     if (working && !closePending_) {
+        // The run stops before the question waits; Cancel keeps the window open, stopped.
+        move_.stopRun();
         const Answer answer = context_.dialogs.message(context_.messages.Text(570), Buttons::OkCancel,
                                                        Icon::Question);
         if (answer != Answer::Ok) {
@@ -300,6 +304,26 @@ void frmMove::showEvent(QShowEvent* event)
         showInputs();
     }
     QWidget::showEvent(event);
+}
+
+void frmMove::hideEvent(QHideEvent* event)
+{
+    move_.stopRun();
+    QWidget::hideEvent(event);
+}
+
+// Only the operator's going elsewhere counts. A modal window the program shows takes the focus
+// without the operator leaving: the run's own messages come as it ends, a failure's after the
+// link's notice stopped the move, 570 after the stop; while one is open no other window of the
+// program can be activated.
+void frmMove::changeEvent(QEvent* event)
+{
+    const bool deactivated = event->type() == QEvent::ActivationChange && !isActiveWindow()
+        && !QApplication::activeModalWidget();
+    const bool minimised = event->type() == QEvent::WindowStateChange && isMinimized();
+    if (deactivated || minimised)
+        move_.stopRun();
+    QWidget::changeEvent(event);
 }
 
 void frmMove::showInputs()

@@ -15,7 +15,9 @@ class QTableWidget;
 namespace kvt7 {
 
 // The move-test window: three tabs of test runs and the return to origin. It only turns
-// control events into MoveTest requests and shows what MoveTest reports.
+// control events into MoveTest requests and shows what MoveTest reports. A run stops when the
+// operator lets go of the window: it loses the focus to another window, is minimised, hidden
+// or closed.
 class frmMove : public QWidget {
     Q_OBJECT
 public:
@@ -27,6 +29,8 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     QWidget* buildSelectiveTab();
