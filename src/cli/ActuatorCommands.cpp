@@ -13,6 +13,7 @@
 #include "platform/DataFolder.h"
 
 #include <QCoreApplication>
+#include <QJsonArray>
 
 namespace kvt7 {
 
@@ -68,6 +69,22 @@ QString ActuatorLines(const AxisSettings& axes, const CatalogueFile& catalogue)
     return lines.join(QLatin1Char('\n'));
 }
 
+QJsonObject ActuatorsObject(const AxisSettings& axes, const CatalogueFile& catalogue)
+{
+    QJsonArray list;
+    for (int axis = 1; axis <= kAxisCount; ++axis) {
+        const AxisSetting& a = axes.Pc(axis);
+        if (!a.InUse)
+            continue;
+        list.append(QJsonObject{{QStringLiteral("axis"), axis},
+                                {QStringLiteral("model"), ModelDesignation(a, catalogue).simplified().remove(QLatin1Char(' '))},
+                                {QStringLiteral("lead"), a.LeadMm},
+                                {QStringLiteral("ppr"), a.PulsesPerRev},
+                                {QStringLiteral("stroke_pulses"), qint64(a.MaxPulse)}});
+    }
+    return {{QStringLiteral("axes"), list}};
+}
+
 namespace {
 
 int List(CliContext& context, const QStringList& arguments)
@@ -76,9 +93,10 @@ int List(CliContext& context, const QStringList& arguments)
         return kExitUsage;
     AxisSettings axes;
     if (!ReadActuators(context, axes))
-        return kExitFailure;
+        return context.failureExit();
     const CatalogueFile catalogue(ActuatorProgramFolder(), context.catalogue(), context.dialogs());
     context.print(ActuatorLines(axes, catalogue));
+    context.result() = ActuatorsObject(axes, catalogue);
     return kExitSuccess;
 }
 

@@ -13,6 +13,8 @@
 #include "platform/Dialogs.h"
 #include "platform/SettingsStore.h"
 
+#include <QJsonArray>
+
 namespace kvt7 {
 
 namespace {
@@ -155,7 +157,7 @@ int SetActuator(CliContext& context, const QStringList& arguments)
     }
     AxisSettings axes;
     if (!ReadActuators(context, axes))
-        return kExitFailure;
+        return context.failureExit();
     const CatalogueFile catalogue(ActuatorProgramFolder(), context.catalogue(), context.dialogs());
     DeviceColumns columns(catalogue);
     columns.open(axes.pc);
@@ -176,16 +178,18 @@ int SetActuator(CliContext& context, const QStringList& arguments)
                              context.dialogs(), context.catalogue(), groups, ActuatorProgramFolder(),
                              {}};
     if (WriteDeviceSetting(write, columns) != 0)
-        return kExitFailure;
+        return context.failureExit();
     AxisSettings back;
     if (!ReadActuators(context, back))
-        return kExitFailure;
+        return context.failureExit();
     context.print(ActuatorLines(back, catalogue));
     const QStringList differences = Differences(expected, back);
+    context.result() = ActuatorsObject(back, catalogue);
+    context.result().insert(QStringLiteral("read_back_differs"), QJsonArray::fromStringList(differences));
     if (differences.isEmpty())
         return kExitSuccess;
     context.print(differences.join(QLatin1Char('\n')));
-    return kExitFailure;
+    return kExitControllerRefused;
 }
 
 }  // namespace kvt7

@@ -3,6 +3,7 @@
 
 #include "CliCommands.h"
 #include "CliContext.h"
+#include "JsonFacts.h"
 #include "actuators/ActuatorCatalogue.h"
 #include "actuators/ModelDesignation.h"
 #include "parameters/ControllerAxisSettings.h"
@@ -13,6 +14,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QJsonArray>
 #include <QTemporaryDir>
 #include <cstdio>
 
@@ -84,6 +86,54 @@ bool MoveIntoPlace(const QTemporaryDir& scratch, const QDir& target)
     return true;
 }
 
+// The JSON result of a whole-controller command: the folder, what each area's command gave
+// (its file named in the folder) and, when one stopped it, the area.
+class FolderResult {
+public:
+    FolderResult(CliContext& cli, const QString& folder) : cli_(cli), folder_(folder) {}
+    // Takes the result of an area's command into the area's object (a write's, then a
+    // verification's).
+    void take(const Area& area, const QDir& folder)
+    {
+        QJsonObject file = files_.value(area.name).toObject();
+        const QJsonObject taken = cli_.result();
+        for (auto it = taken.begin(); it != taken.end(); ++it)
+            file.insert(it.key(), it.value());
+        file.insert(QStringLiteral("file"), folder.filePath(area.fileName));
+        file.remove(QStringLiteral("seconds"));
+        files_.insert(area.name, file);
+        cli_.result() = {};
+    }
+    // The files' facts as they lie in the folder now.
+    void refreshFacts(const QDir& folder)
+    {
+        for (const Area& area : AllAreas()) {
+            QJsonObject file = files_.value(area.name).toObject();
+            const QJsonObject facts = FileFacts(folder.filePath(area.fileName));
+            for (auto it = facts.begin(); it != facts.end(); ++it)
+                file.insert(it.key(), it.value());
+            files_.insert(area.name, file);
+        }
+    }
+    // Sets the command's result; returns status.
+    int finish(int status, const QString& stoppedAt = {})
+    {
+        QJsonObject result = cli_.result();
+        result.insert(QStringLiteral("folder"), folder_);
+        result.insert(QStringLiteral("files"), files_);
+        result.insert(QStringLiteral("seconds"), cli_.elapsedSeconds());
+        if (!stoppedAt.isEmpty())
+            result.insert(QStringLiteral("stopped_at"), stoppedAt);
+        cli_.result() = result;
+        return status;
+    }
+
+private:
+    CliContext& cli_;
+    QString folder_;
+    QJsonObject files_;
+};
+
 int Backup(CliContext& cli, const QStringList& arguments)
 {
     const bool force = !arguments.isEmpty() && arguments.first() == QLatin1String("--force");
@@ -91,30 +141,34 @@ int Backup(CliContext& cli, const QStringList& arguments)
     if (rest.size() != 1 || rest.first().isEmpty() || rest.first().startsWith(QLatin1Char('-')))
         return kExitUsage;
     const QDir target(rest.first());
+    FolderResult result(cli, rest.first());
     for (const Area& area : AllAreas()) {
         if (!force && QFileInfo::exists(target.filePath(area.fileName))) {
             cli.complain(QStringLiteral("%1 already holds %2 (--force replaces it)").arg(rest.first(), area.fileName));
-            return kExitFailure;
+            return result.finish(kExitFileFailure);
         }
     }
     const auto scratch = ScratchBeside(target);
     if (!scratch) {
         cli.complain(QStringLiteral("cannot create a folder beside %1").arg(rest.first()));
-        return kExitFailure;
+        return result.finish(kExitFileFailure);
     }
     for (const Area& area : AllAreas()) {
         const QStringList read = area.readRange + QStringList{QStringLiteral("-o"), scratch->filePath(area.fileName)};
-        if (RunArea(cli, area, QStringLiteral("read"), read) != kExitSuccess) {
+        const int status = RunArea(cli, area, QStringLiteral("read"), read);
+        result.take(area, target);
+        if (status != kExitSuccess) {
             Note(QStringLiteral("backup stopped: ") + area.name);
-            return kExitFailure;
+            return result.finish(status, area.name);
         }
         Note(area.name + QStringLiteral(" read"));
     }
     if (!MoveIntoPlace(*scratch, target)) {
         cli.complain(QStringLiteral("cannot write the files into %1").arg(rest.first()));
-        return kExitFailure;
+        return result.finish(kExitFileFailure);
     }
-    return kExitSuccess;
+    result.refreshFacts(target);
+    return result.finish(kExitSuccess);
 }
 
 // The model labels the parameter file sets for the axes it has in use ("" otherwise), as a
@@ -147,17 +201,24 @@ bool ActuatorsAgree(CliContext& cli, const QDir& source)
     return false;
 }
 
-// Runs the verb of every area on its file; false (reported) at the first failure.
-bool EveryArea(CliContext& cli, const QDir& source, const QString& verb, const QString& done)
+// Runs the verb of every area on its file; the status of the first that fails (reported, its
+// area named in stoppedAt), or kExitSuccess.
+int EveryArea(CliContext& cli, FolderResult& result, const QDir& source, const QString& verb, const QString& done,
+              QString& stoppedAt)
 {
     for (const Area& area : AllAreas()) {
-        if (RunArea(cli, area, verb, {source.filePath(area.fileName)}) != kExitSuccess) {
+        const int status = RunArea(cli, area, verb, {source.filePath(area.fileName)});
+        if (verb != QLatin1String("check"))
+            result.take(area, source);
+        cli.result() = {};
+        if (status != kExitSuccess) {
             Note(QStringLiteral("restore stopped: ") + area.name);
-            return false;
+            stoppedAt = area.name;
+            return status;
         }
         Note(area.name + QLatin1Char(' ') + done);
     }
-    return true;
+    return kExitSuccess;
 }
 
 int Restore(CliContext& cli, const QStringList& arguments)
@@ -165,17 +226,21 @@ int Restore(CliContext& cli, const QStringList& arguments)
     if (arguments.size() != 1 || arguments.first().isEmpty() || arguments.first().startsWith(QLatin1Char('-')))
         return kExitUsage;
     const QDir source(arguments.first());
+    FolderResult result(cli, arguments.first());
+    QString stoppedAt;
     // Nothing is sent before all four files have passed their checks.
-    if (!EveryArea(cli, source, QStringLiteral("check"), QStringLiteral("checked")))
-        return kExitFailure;
-    if (!ActuatorsAgree(cli, source)) {
+    int status = EveryArea(cli, result, source, QStringLiteral("check"), QStringLiteral("checked"), stoppedAt);
+    if (status == kExitSuccess && !ActuatorsAgree(cli, source)) {
         Note(QStringLiteral("restore stopped: positions"));
-        return kExitFailure;
+        stoppedAt = QStringLiteral("positions");
+        status = kExitFailure;
     }
-    if (!EveryArea(cli, source, QStringLiteral("write"), QStringLiteral("written"))
-        || !EveryArea(cli, source, QStringLiteral("verify"), QStringLiteral("verified")))
-        return kExitFailure;
-    return kExitSuccess;
+    if (status == kExitSuccess)
+        status = EveryArea(cli, result, source, QStringLiteral("write"), QStringLiteral("written"), stoppedAt);
+    if (status == kExitSuccess)
+        status = EveryArea(cli, result, source, QStringLiteral("verify"), QStringLiteral("verified"), stoppedAt);
+    cli.result().insert(QStringLiteral("verified"), status == kExitSuccess);
+    return result.finish(status, stoppedAt);
 }
 
 }  // namespace

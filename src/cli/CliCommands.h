@@ -9,9 +9,15 @@ namespace kvt7 {
 
 class CliContext;
 
+// The exit status tells a script why a command did not succeed.
 constexpr int kExitSuccess = 0;
-constexpr int kExitFailure = 1;
-constexpr int kExitUsage = 2;
+constexpr int kExitFailure = 1;            // differences found, or the data refused
+constexpr int kExitUsage = 2;              // the command line is not usable
+constexpr int kExitNoController = 3;       // the port cannot be opened or nothing answers
+constexpr int kExitControllerRefused = 4;  // an alarm, an error reply, busy, a read-back that differs
+constexpr int kExitFileFailure = 5;        // a file cannot be read or written
+// Interrupted by a signal: 128 + the signal's number (130 SIGINT, 143 SIGTERM).
+constexpr int kExitSignalBase = 128;
 
 // One subcommand of kvt7ctl. Its name is one or more words ("version", "params read");
 // the words after it are its arguments.
@@ -38,6 +44,8 @@ void AddPrintCommands(CliCommandTable& table);
 void AddIoCommands(CliCommandTable& table);
 void AddProgramCommands(CliCommandTable& table);
 void AddBackupCommands(CliCommandTable& table);
+void AddShowCommand(CliCommandTable& table);
+void AddDiffCommand(CliCommandTable& table);
 
 // The whole table, in the order the usage lists it.
 CliCommandTable AllCliCommands();

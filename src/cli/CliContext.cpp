@@ -4,11 +4,16 @@
 #include "platform/DataFolder.h"
 
 #include <QCoreApplication>
+#include <QJsonArray>
+#include <QJsonDocument>
 #include <cstdio>
 
 namespace kvt7 {
 
-CliContext::CliContext(CliOptions options) : options_(std::move(options)) {}
+CliContext::CliContext(CliOptions options) : options_(std::move(options))
+{
+    clock_.start();
+}
 
 CliContext::~CliContext()
 {
@@ -38,11 +43,37 @@ bool CliContext::prepare()
     if (options_.portNo)
         session.settings.PortNo = *options_.portNo;
     LoadProgramAlarmList(session);
+    // Whether a failed exchange was answered decides between "no controller" and "refused".
+    QObject::connect(&session.link, &ControllerLink::exchangeFailing, &session.link, [this] {
+        exchangeFailed_ = true;
+        exchangeUnanswered_ = session_->link.TimeoutElapsed() || port_.wentAway();
+    });
     return true;
+}
+
+int CliContext::failureExit() const
+{
+    if (port_.lastOpenFailed() || (exchangeFailed_ && exchangeUnanswered_))
+        return kExitNoController;
+    // A write refused because the machine was moving exchanged nothing that failed.
+    const bool moving = dialogs_.shownTexts().contains(ConsoleText(session_->messages.Text(424)));
+    return exchangeFailed_ || moving ? kExitControllerRefused : kExitFailure;
+}
+
+QByteArray CliContext::document(int status) const
+{
+    QJsonObject object = result_;
+    object.insert(QStringLiteral("exit"), status);
+    const QStringList shown = dialogs_.shownTexts();
+    if (!shown.isEmpty())
+        object.insert(QStringLiteral("messages"), QJsonArray::fromStringList(shown));
+    return QJsonDocument(object).toJson(QJsonDocument::Indented);
 }
 
 void CliContext::print(const QString& text)
 {
+    if (options_.json)
+        return;
     const QByteArray bytes = (ConsoleText(text) + QLatin1Char('\n')).toUtf8();
     std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
     std::fflush(stdout);
@@ -50,16 +81,18 @@ void CliContext::print(const QString& text)
 
 void CliContext::complain(const QString& text)
 {
-    const QByteArray bytes = (QStringLiteral("kvt7ctl: ") + text + QLatin1Char('\n')).toUtf8();
-    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stderr);
-    std::fflush(stderr);
+    dialogs_.note(QStringLiteral("kvt7ctl: ") + text);
 }
 
 int CliContext::writeExit(WriteEnd end)
 {
     if (end == WriteEnd::StoredModeLeft)
         dialogs().message(session_->messages.Text(2560));
-    return end == WriteEnd::Stored ? kExitSuccess : kExitFailure;
+    if (end == WriteEnd::Stored)
+        return kExitSuccess;
+    // The data went in and the controller did not take the mode command: it refused.
+    const int failure = failureExit();
+    return end == WriteEnd::StoredModeLeft && failure == kExitFailure ? kExitControllerRefused : failure;
 }
 
 }  // namespace kvt7

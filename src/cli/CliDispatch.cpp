@@ -5,6 +5,9 @@
 #include "CliContext.h"
 #include "CliOptions.h"
 
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <cstdio>
 
 namespace kvt7 {
@@ -22,6 +25,8 @@ CliCommandTable AllCliCommands()
     AddActuatorCommands(table);
     AddProgramCommands(table);
     AddBackupCommands(table);
+    AddShowCommand(table);
+    AddDiffCommand(table);
     return table;
 }
 
@@ -29,12 +34,22 @@ QString CliUsage(const CliCommandTable& table)
 {
     QString text = QStringLiteral(
         "usage: kvt7ctl [--port N | --port-device PATH | --simulate [--sim-arg ARG]...]\n"
-        "               [--lang ja|en] COMMAND [ARGUMENTS]\n"
+        "               [--lang ja|en] [--json] COMMAND [ARGUMENTS]\n"
         "\n"
         "The port is PortNo of the settings unless given (N 1-9; PortDevice<N> maps it to a\n"
         "device, otherwise /dev/ttyS<N-1>). --simulate talks to kvm8-sim, started beside\n"
         "this program; --sim-arg passes an option on to it. The language is the stored one\n"
-        "unless --lang is given. Exit status: 0 done, 1 failed, 2 unusable command line.\n"
+        "unless --lang is given. --json writes the result as one JSON document (UTF-8) to\n"
+        "standard output; messages stay on standard error (man kvt7ctl shows the shapes).\n"
+        "\n"
+        "exit status:\n"
+        "  0  done (equal, valid)\n"
+        "  1  differences found, or the data refused (invalid values)\n"
+        "  2  unusable command line\n"
+        "  3  no controller: the port cannot be opened, or the controller does not answer\n"
+        "  4  the controller refused or did not do it (alarm, error reply, busy, read-back differs)\n"
+        "  5  a file cannot be read or written\n"
+        "  130, 143  interrupted by SIGINT or SIGTERM (a motion was told to stop first)\n"
         "\n"
         "commands:\n");
     for (const CliCommand& command : table) {
@@ -62,13 +77,35 @@ const CliCommand* FindCommand(const CliCommandTable& table, const QStringList& w
     return best;
 }
 
-int UsageError(const QString& problem, const CliCommandTable& table)
+void Write(std::FILE* stream, const QByteArray& bytes)
 {
-    const QByteArray bytes =
-        ((problem.isEmpty() ? QString() : QStringLiteral("kvt7ctl: ") + problem + QLatin1Char('\n'))
-         + CliUsage(table))
-            .toUtf8();
-    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stderr);
+    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream);
+    std::fflush(stream);
+}
+
+// --json among the options, also when they are not usable.
+bool JsonAsked(const QStringList& arguments)
+{
+    for (const QString& argument : arguments) {
+        if (!argument.startsWith(QLatin1String("--")))
+            break;
+        if (argument == QLatin1String("--json"))
+            return true;
+    }
+    return false;
+}
+
+int UsageError(const QString& problem, const CliCommandTable& table, bool json)
+{
+    Write(stderr, ((problem.isEmpty() ? QString() : QStringLiteral("kvt7ctl: ") + problem + QLatin1Char('\n'))
+                   + CliUsage(table))
+                      .toUtf8());
+    if (json) {
+        QJsonObject object{{QStringLiteral("exit"), kExitUsage}};
+        if (!problem.isEmpty())
+            object.insert(QStringLiteral("messages"), QJsonArray{problem});
+        Write(stdout, QJsonDocument(object).toJson(QJsonDocument::Indented));
+    }
     return kExitUsage;
 }
 
@@ -79,26 +116,27 @@ int RunCli(const QStringList& arguments)
     const CliCommandTable table = AllCliCommands();
     const CliParse parsed = ParseCliOptions(arguments);
     if (!parsed.options)
-        return UsageError(parsed.error, table);
+        return UsageError(parsed.error, table, JsonAsked(arguments));
     const CliOptions& options = *parsed.options;
     if (options.help) {
-        const QByteArray bytes = CliUsage(table).toUtf8();
-        std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
+        Write(stdout, CliUsage(table).toUtf8());
         return kExitSuccess;
     }
     if (options.words.isEmpty())
-        return UsageError(QStringLiteral("no command given"), table);
+        return UsageError(QStringLiteral("no command given"), table, options.json);
     const CliCommand* command = FindCommand(table, options.words);
     if (!command)
-        return UsageError(
-            QStringLiteral("unknown command %1").arg(options.words.join(QLatin1Char(' '))), table);
+        return UsageError(QStringLiteral("unknown command %1").arg(options.words.join(QLatin1Char(' '))), table,
+                          options.json);
     CliContext context(options);
     context.console().setAffirmative(command->nonInteractive);
-    if (!context.prepare())
-        return kExitFailure;
-    const int status = command->run(context, options.words.mid(command->name.size()));
+    // Without its simulated controller there is no controller to talk to.
+    const int status = context.prepare() ? command->run(context, options.words.mid(command->name.size()))
+                                         : kExitNoController;
     if (status == kExitUsage)
-        return UsageError(QString(), table);
+        return UsageError(QString(), table, options.json);
+    if (options.json)
+        Write(stdout, context.document(status));
     return status;
 }
 

@@ -27,6 +27,8 @@ CliParse ParseCliOptions(const QStringList& arguments)
             break;
         if (argument == QLatin1String("--help")) {
             options.help = true;
+        } else if (argument == QLatin1String("--json")) {
+            options.json = true;
         } else if (argument == QLatin1String("--simulate")) {
             options.simulate = true;
         } else if (argument == QLatin1String("--port")) {

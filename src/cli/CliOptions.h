@@ -14,6 +14,7 @@ struct CliOptions {
     QStringList simulatorArguments;      // --sim-arg ARG, repeatable (fault options)
     std::optional<int> language;         // --lang ja|en: 1 or 2
     bool help = false;                   // --help
+    bool json = false;                   // --json: the result as one JSON document
     QStringList words;                   // the command and its own arguments
 };
 

@@ -11,7 +11,8 @@ QString ConsoleText(const QString& text)
 
 void ConsoleDialogs::write(const QString& text)
 {
-    const QByteArray bytes = (ConsoleText(text) + QLatin1Char('\n')).toUtf8();
+    shown_ << ConsoleText(text);
+    const QByteArray bytes = (shown_.last() + QLatin1Char('\n')).toUtf8();
     std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream_);
     std::fflush(stream_);
 }

@@ -19,6 +19,10 @@ public:
 
     void setAffirmative(bool affirmative) { affirmative_ = affirmative; }
     bool affirmative() const { return affirmative_; }
+    // A text of the front end itself, written and kept as the messages are.
+    void note(const QString& text) { write(text); }
+    // Every text written, as written (questions with their answer).
+    const QStringList& shownTexts() const { return shown_; }
 
     Answer message(const QString& text, Buttons buttons, Icon icon) override;
     std::optional<QString> openFileName(const FileRequest& request) override;
@@ -38,6 +42,7 @@ private:
     void write(const QString& text);
 
     std::FILE* stream_;
+    QStringList shown_;
     bool affirmative_ = false;
     bool cancel_ = false;
 };

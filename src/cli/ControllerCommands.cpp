@@ -9,6 +9,9 @@
 #include "link/LinkCommands.h"
 #include "parameters/ParameterTransfer.h"
 
+#include <QJsonArray>
+#include <QJsonObject>
+
 namespace kvt7 {
 
 namespace {
@@ -19,6 +22,22 @@ void ShowKvM8Refusal(CliContext& context)
                               + context.catalogue().Text(125));
 }
 
+// "150" as "1.50".
+QString DottedVersion(const QString& digits)
+{
+    return digits.isEmpty() ? digits : digits.left(1) + QLatin1Char('.') + digits.mid(1);
+}
+
+QJsonArray AxisNumbers(const AxesInUse& inUse)
+{
+    QJsonArray axes;
+    for (int axis = 1; axis <= 4; ++axis) {
+        if (inUse[std::size_t(axis - 1)])
+            axes.append(axis);
+    }
+    return axes;
+}
+
 int Version(CliContext& context, const QStringList& arguments)
 {
     if (!arguments.isEmpty())
@@ -27,27 +46,54 @@ int Version(CliContext& context, const QStringList& arguments)
     ControllerVersionInfo& version = context.status().version();
     context.mode().SwitchOnlineQuietly();
     if (OpenPortOrReport(link) != 0 || ReadControllerVersion(link, version) != 0)
-        return kExitFailure;
+        return context.failureExit();
+    const QString reply = link.LastReply().trimmed();
     if (!IsKvM8(version)) {
         ShowKvM8Refusal(context);
-        return kExitFailure;
+        return kExitControllerRefused;
     }
     ParameterSet set;
     AxisSettings axes;
     if (ReadAxisMask(link, set, axes) != 0) {
         if (context.mode().isOnline())
             context.dialogs().message(context.catalogue().Text(359));
-        return kExitFailure;
+        return context.failureExit();
     }
     const AxesInUse inUse = AxesFromMask(set.editor.axisMask());
     bool foreign = false;
     if (ReadAxisVersions(link, version, inUse, &foreign) != 0) {
-        if (foreign)
+        if (foreign) {
             ShowKvM8Refusal(context);
-        return kExitFailure;
+            return kExitControllerRefused;
+        }
+        return context.failureExit();
     }
     context.print(VersionMessageText(context.catalogue(), version, inUse));
+    QJsonArray axisVersions;
+    for (int axis = 1; axis <= 4; ++axis) {
+        if (inUse[std::size_t(axis - 1)])
+            axisVersions.append(QJsonObject{{QStringLiteral("axis"), axis},
+                                            {QStringLiteral("version"), DottedVersion(version.AxisVersion[std::size_t(axis - 1)])}});
+    }
+    context.result() = {{QStringLiteral("model"), QStringLiteral("KV-M8")},
+                        {QStringLiteral("version"), DottedVersion(version.ControllerVersion)},
+                        {QStringLiteral("reply"), reply},
+                        {QStringLiteral("type_digit"), version.ControllerTypeDigit},
+                        {QStringLiteral("axes"), axisVersions}};
     return kExitSuccess;
+}
+
+// The alarm as the status line shows it: its number, fatal or resettable, its text.
+QJsonObject AlarmObject(const ControllerStatus& status)
+{
+    const AlarmDisplay& display = status.alarmDisplay();
+    if (!status.ControllerErrorPending())
+        return {{QStringLiteral("code"), QJsonValue::Null},
+                {QStringLiteral("class"), QStringLiteral("none")},
+                {QStringLiteral("text"), display.errorComment}};
+    return {{QStringLiteral("code"), status.AlarmNumber()},
+            {QStringLiteral("class"), status.FatalAlarm() ? QStringLiteral("fatal") : QStringLiteral("resettable")},
+            {QStringLiteral("text"), display.errorComment}};
 }
 
 int ResetAlarm(CliContext& context, const QStringList& arguments)
@@ -55,8 +101,10 @@ int ResetAlarm(CliContext& context, const QStringList& arguments)
     if (!arguments.isEmpty())
         return kExitUsage;
     NoCommandGroups commands;
-    if (AlarmReset(context.controller(), commands) != 0)
-        return kExitFailure;
+    const bool reset = AlarmReset(context.controller(), commands) == 0;
+    context.result() = {{QStringLiteral("reset"), reset}, {QStringLiteral("alarm"), AlarmObject(context.status())}};
+    if (!reset)
+        return context.failureExit() == kExitNoController ? kExitNoController : kExitControllerRefused;
     context.print(context.status().alarmDisplay().errorComment);
     return kExitSuccess;
 }
@@ -76,15 +124,31 @@ int Status(CliContext& context, const QStringList& arguments)
         return kExitUsage;
     ControllerLink& link = context.link();
     context.mode().SwitchOnlineQuietly();
-    if (LinkCheck(link) != 0)
-        return kExitFailure;
-    const int ready = ReadyQuery(link);
-    if (ready < 0 || HomeStatusRead(link, context.status()) != 0)
-        return kExitFailure;
-    context.print(QStringLiteral("link: ok\nready: %1\nhome: %2\nalarm: %3")
-                      .arg(ready == 1 ? QStringLiteral("ready") : QStringLiteral("busy"),
-                           HomeStatusName(link.LastReply().mid(3, 1)),
-                           context.status().alarmDisplay().errorComment));
+    const int ready = LinkCheck(link) == 0 ? ReadyQuery(link) : -1;
+    if (ready < 0 || HomeStatusRead(link, context.status()) != 0) {
+        context.result() = {{QStringLiteral("alarm"), AlarmObject(context.status())}};
+        return context.failureExit();
+    }
+    const QString home = link.LastReply().mid(3, 1);
+    ParameterSet set;
+    AxisSettings axes;
+    if (ReadAxisMask(link, set, axes) != 0)
+        return context.failureExit();
+    link.ReleasePort();
+    const QJsonArray inUse = AxisNumbers(AxesFromMask(set.editor.axisMask()));
+    QStringList axisWords;
+    for (const QJsonValue& axis : inUse)
+        axisWords << QString::number(axis.toInt());
+    context.print(QStringLiteral("link: ok\nready: %1\nhome: %2\nalarm: %3\naxes: %4")
+                      .arg(ready == 1 ? QStringLiteral("ready") : QStringLiteral("busy"), HomeStatusName(home),
+                           context.status().alarmDisplay().errorComment, axisWords.join(QLatin1Char(' '))));
+    context.result() = {
+        {QStringLiteral("mode"), ready == 1 ? QStringLiteral("ready") : QStringLiteral("busy")},
+        {QStringLiteral("alarm"), AlarmObject(context.status())},
+        {QStringLiteral("home"), home == QLatin1String("1")   ? QJsonValue(true)
+                                 : home == QLatin1String("0") ? QJsonValue(false)
+                                                              : QJsonValue(QJsonValue::Null)},
+        {QStringLiteral("axes"), inUse}};
     return kExitSuccess;
 }
 

@@ -9,9 +9,28 @@
 #include "operation/IoMonitor.h"
 #include "platform/SerialDevices.h"
 
+#include <QJsonArray>
+#include <QJsonObject>
+
 namespace kvt7 {
 
 namespace {
+
+// The key of a signal in the JSON document: its label, or "in 5" / "out 5" as the text lines
+// name one without (an output labelled "OUT1" exists, so not "OUT1").
+QString SignalKey(const char* side, int entry, const IoSignal& signal)
+{
+    return signal.label[0] ? QString::fromLatin1(signal.label)
+                           : QLatin1String(side) + QLatin1Char(' ') + QString::number(entry + 1);
+}
+
+QJsonObject SignalStates(const char* side, const std::array<IoSignal, kIoSignalCount>& entries, const IoTable& table)
+{
+    QJsonObject states;
+    for (int i = 0; i < kIoSignalCount; ++i)
+        states.insert(SignalKey(side, i, entries[std::size_t(i)]), table[i] != 0);
+    return states;
+}
 
 QString SignalLine(const char* side, int entry, const IoSignal& signal, const IoTable& table)
 {
@@ -72,13 +91,15 @@ int ShowIo(CliContext& context, const QStringList& arguments)
         return kExitUsage;
     CliIoSession session(context);
     if (!session.start())
-        return kExitFailure;
+        return context.failureExit();
     const bool stopped = session.stop();
     for (int i = 0; i < kIoSignalCount; ++i)
         context.print(SignalLine("in", i, InputSignals()[i], session.inputs));
     for (int i = 0; i < kIoSignalCount; ++i)
         context.print(SignalLine("out", i, OutputSignals()[i], session.outputs));
-    return stopped ? kExitSuccess : kExitFailure;
+    context.result() = {{QStringLiteral("inputs"), SignalStates("in", InputSignals(), session.inputs)},
+                        {QStringLiteral("outputs"), SignalStates("out", OutputSignals(), session.outputs)}};
+    return stopped ? kExitSuccess : context.failureExit();
 }
 
 // The output as the controller reads it back after the switch is the result: one that did
@@ -94,19 +115,23 @@ int SetIo(CliContext& context, const QStringList& arguments)
     const bool wanted = word == QLatin1String("on");
     CliIoSession session(context);
     if (!session.start())
-        return kExitFailure;
+        return context.failureExit();
     if ((session.outputs[*entry] != 0) != wanted && !session.switchOutput(*entry))
-        return kExitFailure;
+        return context.failureExit();
     const bool stopped = session.stop();
     const bool readBack = session.outputs[*entry] != 0;
     const IoSignal& signal = OutputSignals()[*entry];
     context.print(SignalLine("out", *entry, signal, session.outputs));
+    context.result() = {{QStringLiteral("output"), SignalKey("out", *entry, signal)},
+                        {QStringLiteral("number"), *entry + 1},
+                        {QStringLiteral("asked"), wanted},
+                        {QStringLiteral("on"), readBack}};
     if (readBack != wanted) {
         context.dialogs().message(context.catalogue().Text(2561).arg(QLatin1String(signal.label),
                                                                      OnOffWord(wanted), OnOffWord(readBack)));
-        return kExitFailure;
+        return kExitControllerRefused;
     }
-    return stopped ? kExitSuccess : kExitFailure;
+    return stopped ? kExitSuccess : context.failureExit();
 }
 
 int ListPorts(CliContext& context, const QStringList& arguments)
@@ -114,8 +139,23 @@ int ListPorts(CliContext& context, const QStringList& arguments)
     if (!arguments.isEmpty())
         return kExitUsage;
     SystemSerialDevices devices;
-    for (const QString& line : PortsListing(devices.present(), MapPorts(context.section(), devices)))
+    const QList<SerialDevice> present = devices.present();
+    const QList<PortMapping> ports = MapPorts(context.section(), devices);
+    for (const QString& line : PortsListing(present, ports))
         context.print(line);
+    QJsonArray list;
+    for (const SerialDevice& device : present) {
+        QJsonArray numbers;
+        for (const PortMapping& port : ports) {
+            if (port.node == device.node)
+                numbers.append(port.portNo);
+        }
+        list.append(QJsonObject{{QStringLiteral("node"), device.node},
+                                {QStringLiteral("by_id"), device.byId.isEmpty() ? QJsonValue(QJsonValue::Null)
+                                                                                : QJsonValue(device.byId)},
+                                {QStringLiteral("ports"), numbers}});
+    }
+    context.result() = {{QStringLiteral("devices"), list}};
     return kExitSuccess;
 }
 

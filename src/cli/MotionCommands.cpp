@@ -12,6 +12,8 @@
 #include "parameters/ParameterTransfer.h"
 #include "platform/StopSignals.h"
 
+#include <QJsonArray>
+#include <QJsonObject>
 #include <optional>
 
 namespace kvt7 {
@@ -55,7 +57,10 @@ public:
                   context.settings(), axes_, parameters_, commands_},
           move_(motion_)
     {
-        QObject::connect(&stops_, &StopSignals::stopRequested, &move_, [this] { move_.abandon(); });
+        QObject::connect(&stops_, &StopSignals::stopRequested, &move_, [this](int signalNumber) {
+            stopSignal_ = signalNumber;
+            move_.abandon();
+        });
     }
 
     // The axes in use as the controller names them. 0 or 1.
@@ -69,17 +74,25 @@ public:
     MoveTest& move() { return move_; }
     const MotionContext& motion() const { return motion_; }
 
-    // The exit status of a run: an interrupted one stops the machine first.
+    // The exit status of a run: an interrupted one stops the machine first and exits with
+    // 128 + the signal's number.
     int finish(MoveTest::End end)
     {
         if (stops_.received()) {
             stopMachine();
             context_.complain(QStringLiteral("interrupted; the controller was told to stop"));
-            return kExitFailure;
+            return kExitSignalBase + stopSignal_;
         }
-        if (end == MoveTest::End::NotReady)
+        if (end == MoveTest::End::Done)
+            return kExitSuccess;
+        if (end == MoveTest::End::NotReady) {
             context_.complain(QStringLiteral("controller busy"));
-        return end == MoveTest::End::Done ? kExitSuccess : kExitFailure;
+            return kExitControllerRefused;
+        }
+        // A run that ended without a failed exchange was refused by the controller (an alarm,
+        // a home that did not end).
+        const int failure = context_.failureExit();
+        return failure == kExitFailure ? kExitControllerRefused : failure;
     }
 
 private:
@@ -102,6 +115,7 @@ private:
     MotionContext motion_;
     MoveTest move_;
     StopSignals stops_;
+    int stopSignal_ = 0;
 };
 
 QString OnOff(bool on)
@@ -115,15 +129,16 @@ int Home(CliContext& context, const QStringList& arguments)
         return kExitUsage;
     MotionRun run(context);
     if (run.readAxes() != 0)
-        return kExitFailure;
+        return context.failureExit();
     const int status = run.finish(run.move().RunHome());
     if (status != kExitSuccess)
         return status;
     ControllerLink& link = context.link();
     if (HomeStatusRead(link, context.status()) != 0)
-        return kExitFailure;
+        return context.failureExit();
     link.ReleasePort();
     context.print(context.status().HomeDone() ? QStringLiteral("home: done") : QStringLiteral("home: not done"));
+    context.result() = {{QStringLiteral("home"), context.status().HomeDone()}};
     return kExitSuccess;
 }
 
@@ -152,7 +167,7 @@ int Move(CliContext& context, const QStringList& arguments)
         return kExitUsage;
     MotionRun run(context);
     if (run.readAxes() != 0)
-        return kExitFailure;
+        return context.failureExit();
     if (listMask && (*listMask & ~run.axisMask()) != 0) {
         context.complain(QStringLiteral("--axes names an axis the controller does not use"));
         return kExitFailure;
@@ -167,6 +182,9 @@ int Move(CliContext& context, const QStringList& arguments)
     context.print(QStringLiteral("position: %1\nOUT1: %2\nOUT2: %3")
                       .arg(*position)
                       .arg(OnOff(lamps.out1), OnOff(lamps.out2)));
+    context.result() = {{QStringLiteral("position"), *position},
+                        {QStringLiteral("OUT1"), lamps.out1},
+                        {QStringLiteral("OUT2"), lamps.out2}};
     return kExitSuccess;
 }
 
@@ -179,11 +197,12 @@ int RunGroup(CliContext& context, const QStringList& arguments)
         return kExitUsage;
     MotionRun run(context);
     if (run.readAxes() != 0)
-        return kExitFailure;
+        return context.failureExit();
     run.move().inputs().group = *group;
     const int status = run.finish(run.move().RunGroup());
     if (status == kExitSuccess)
         context.print(QStringLiteral("group: %1 done").arg(*group));
+    context.result() = {{QStringLiteral("group"), *group}, {QStringLiteral("done"), status == kExitSuccess}};
     return status;
 }
 
@@ -194,23 +213,26 @@ int Where(CliContext& context, const QStringList& arguments)
     MotionRun run(context);
     ControllerLink& link = context.link();
     if (run.readAxes() != 0 || ReadControllerAxisSettings(link, run.axes()) != 0)
-        return kExitFailure;
+        return context.failureExit();
     std::array<qint32, kAxisCount> pulses{};
     const int read = ReadPresentPositions(link, run.axisMask(), pulses, context.catalogue());
     link.ReleasePort();
     if (read != 0)
-        return kExitFailure;
+        return context.failureExit();
     QStringList lines;
+    QJsonArray axes;
     for (int axis = 1; axis <= kAxisCount; ++axis) {
         if (!run.axes().Pc(axis).InUse)
             continue;
         const qint32 p = pulses.at(std::size_t(axis - 1));
-        lines << QStringLiteral("axis %1: %2 mm, %3 pulses")
-                     .arg(axis)
-                     .arg(FormatMm(PulseToMm(run.axes().Controller(axis), p)))
-                     .arg(p);
+        const QString mm = FormatMm(PulseToMm(run.axes().Controller(axis), p));
+        lines << QStringLiteral("axis %1: %2 mm, %3 pulses").arg(axis).arg(mm).arg(p);
+        axes.append(QJsonObject{{QStringLiteral("axis"), axis},
+                                {QStringLiteral("pulses"), p},
+                                {QStringLiteral("mm"), mm.toDouble()}});
     }
     context.print(lines.join(QLatin1Char('\n')));
+    context.result() = {{QStringLiteral("axes"), axes}};
     return kExitSuccess;
 }
 

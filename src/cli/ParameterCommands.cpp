@@ -2,6 +2,8 @@
 
 #include "CliCommands.h"
 #include "CliContext.h"
+#include "DataDifferences.h"
+#include "JsonFacts.h"
 #include "link/ControllerLink.h"
 #include "link/LinkCommands.h"
 #include "parameters/ParameterChecks.h"
@@ -11,6 +13,8 @@
 #include "parameters/ParameterTransfer.h"
 #include "parameters/ParameterWriteCommand.h"
 #include "parameters/RecordApply.h"
+
+#include <QJsonArray>
 
 namespace kvt7 {
 
@@ -24,6 +28,15 @@ void Show(CliContext& context, std::initializer_list<int> ids)
     for (const int id : ids)
         texts << context.catalogue().Text(id);
     context.dialogs().message(texts.join(kNewLine));
+}
+
+// The axes the set's AXIS has in use: the count of a parameter transfer.
+int AxisCount(const ParameterSet& set)
+{
+    int count = 0;
+    for (int axis = 1; axis <= kAxisCount; ++axis)
+        count += set.editor.axisInUse(axis) ? 1 : 0;
+    return count;
 }
 
 // The file's values become the editor values; the failure has been shown.
@@ -41,18 +54,18 @@ int Read(CliContext& context, const QStringList& arguments)
     AxisSettings axes;
     context.mode().SwitchOnlineQuietly();
     if (OpenPortOrReport(link) != 0)
-        return kExitFailure;
+        return context.failureExit();
     if (ReadAxisMask(link, set, axes) != 0) {
         Show(context, {359});
-        return kExitFailure;
+        return context.failureExit();
     }
     if (ReadAllParameters(context.controller(), set) != 0)
-        return kExitFailure;
+        return context.failureExit();
     ApplyRecordToEditorValues(set, RecordSource::Controller);
-    return WriteParameterFileWithRetries(set, arguments.at(1), context.dialogs(), context.catalogue())
-                   == 0
-               ? kExitSuccess
-               : kExitFailure;
+    if (WriteParameterFileWithRetries(set, arguments.at(1), context.dialogs(), context.catalogue()) != 0)
+        return kExitFileFailure;
+    SetTransferResult(context, QStringLiteral("parameters"), AxisCount(set), arguments.at(1));
+    return kExitSuccess;
 }
 
 int Write(CliContext& context, const QStringList& arguments)
@@ -61,20 +74,26 @@ int Write(CliContext& context, const QStringList& arguments)
         return kExitUsage;
     ParameterSet set;
     if (!LoadFile(context, set, arguments.at(0)))
-        return kExitFailure;
+        return kExitFileFailure;
     AxisSettings axes;
     context.mode().SwitchOnlineQuietly();
     if (OpenPortOrReport(context.link()) != 0)
-        return kExitFailure;
+        return context.failureExit();
     // The same write as the editor's; without an operator the file's AXIS wins.
     const WriteOutcome outcome =
         WriteParameterSet(context.controller(), set, axes, [] { return AxisSource::PcSoft; });
     if (outcome == WriteOutcome::Stopped)
-        return kExitFailure;
+        return context.failureExit();
+    if (outcome != WriteOutcome::Failed)
+        SetTransferResult(context, QStringLiteral("parameters"), AxisCount(set), arguments.at(0));
     if (outcome == WriteOutcome::WrittenModeLeft)
         return context.writeExit(WriteEnd::StoredModeLeft);
     Show(context, {outcome == WriteOutcome::Written ? 1527 : 1528});
-    return outcome == WriteOutcome::Written ? kExitSuccess : kExitFailure;
+    if (outcome == WriteOutcome::Written)
+        return kExitSuccess;
+    // Failed without a failed exchange: the controller was moving.
+    const int failure = context.failureExit();
+    return failure == kExitFailure ? kExitControllerRefused : failure;
 }
 
 int Verify(CliContext& context, const QStringList& arguments)
@@ -83,15 +102,17 @@ int Verify(CliContext& context, const QStringList& arguments)
         return kExitUsage;
     ParameterSet set;
     if (!LoadFile(context, set, arguments.at(0)))
-        return kExitFailure;
+        return kExitFileFailure;
     context.mode().SwitchOnlineQuietly();
     if (OpenPortOrReport(context.link()) != 0)
-        return kExitFailure;
+        return context.failureExit();
     // The editor's verification; its result goes to the output instead of a box.
     const auto differences = CompareWithController(context.controller(), set);
     if (!differences)
-        return kExitFailure;
+        return context.failureExit();
     context.print(VerificationMessage(*differences, context.catalogue()));
+    context.result() = DifferencesObject(ParameterDifferenceList(set), QStringLiteral("file"),
+                                         QStringLiteral("controller"));
     return differences->none() ? kExitSuccess : kExitFailure;
 }
 
@@ -101,8 +122,10 @@ int Check(CliContext& context, const QStringList& arguments)
         return kExitUsage;
     ParameterSet set;
     if (!LoadFile(context, set, arguments.at(0)))
-        return kExitFailure;
+        return kExitFileFailure;
     const QStringList problems = ParameterProblems(set.editor);
+    context.result() = {{QStringLiteral("valid"), problems.isEmpty()},
+                        {QStringLiteral("problems"), QJsonArray::fromStringList(problems)}};
     if (problems.isEmpty())
         return kExitSuccess;
     Show(context, {9, 10});

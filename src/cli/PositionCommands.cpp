@@ -3,6 +3,9 @@
 
 #include "CliCommands.h"
 #include "CliContext.h"
+#include "DataDifferences.h"
+#include "JsonFacts.h"
+#include "PositionFileAxes.h"
 #include "actuators/ActuatorCatalogue.h"
 #include "actuators/AxisSettingRules.h"
 #include "actuators/ModelDesignation.h"
@@ -73,37 +76,6 @@ bool TakeControllerAxes(CliContext& cli, HeadlessPositions& headless)
     return true;
 }
 
-// The file's actuators become the program's (for a check without a controller).
-bool TakeFileAxes(CliContext& cli, HeadlessPositions& headless, const PositionFileContent& content)
-{
-    AxisSettings& axes = headless.axes;
-    for (int axis = 1; axis <= 4; ++axis) {
-        const QString& model = content.modelTexts[std::size_t(axis - 1)];
-        axes.Recorded(axis).InUse = !model.isEmpty();
-        if (!model.isEmpty()
-            && !ParseModelDesignation(axes.Recorded(axis), model, content.typeTexts[std::size_t(axis - 1)],
-                                      headless.catalogue))
-            return false;
-    }
-    ReflectFileDevice2PcDevice(axes);
-    if (!TakeLeadAndPprFromCatalogue(axes.pc, headless.catalogue)) {
-        cli.dialogs().message(cli.catalogue().Text(17));
-        return false;
-    }
-    return true;
-}
-
-// The file into the table and the grid, as File > Open shows it.
-bool ShowFile(HeadlessPositions& headless, const QString& file, PositionFileContent& content)
-{
-    const auto read = ReadPositionFileWithRetries(headless.commands, file);
-    if (!read)
-        return false;
-    content = *read;
-    ShowFileRange(headless.context, content);
-    return true;
-}
-
 // The file must have been made for the controller's actuators.
 bool FileFitsController(CliContext& cli, HeadlessPositions& headless, const PositionFileContent& content)
 {
@@ -124,9 +96,11 @@ int WithController(CliContext& cli, const QStringList& arguments, bool intoFile,
         return kExitUsage;
     HeadlessPositions headless(cli.session());
     if (!TakeControllerAxes(cli, headless))
-        return kExitFailure;
+        return cli.failureExit();
     PositionFileContent content;
-    if (!intoFile && (!ShowFile(headless, parsed->file, content) || !FileFitsController(cli, headless, content)))
+    if (!intoFile && !ShowFile(headless, parsed->file, content))
+        return kExitFileFailure;
+    if (!intoFile && !FileFitsController(cli, headless, content))
         return kExitFailure;
     headless.ranges.range = parsed->range;
     return exchange(headless, parsed->file);
@@ -136,12 +110,15 @@ int Read(CliContext& cli, const QStringList& arguments)
 {
     return WithController(cli, arguments, true, [&cli](HeadlessPositions& headless, const QString& file) {
         if (ReadPositionsFromController(headless.commands) != 0)
-            return headless.ranges.refused ? kExitUsage : kExitFailure;
+            return headless.ranges.refused ? kExitUsage : cli.failureExit();
         const PositionTable& table = headless.table;
         if (WritePositionFile(headless.commands, file, table.SelStartNo, table.SelEndNo) != 0) {
             cli.dialogs().message(cli.catalogue().Text(422));
-            return kExitFailure;
+            return kExitFileFailure;
         }
+        SetTransferResult(cli, QStringLiteral("positions"), table.SelEndNo - table.SelStartNo + 1, file);
+        cli.result().insert(QStringLiteral("first"), table.SelStartNo);
+        cli.result().insert(QStringLiteral("last"), table.SelEndNo);
         return kExitSuccess;
     });
 }
@@ -150,16 +127,25 @@ int Read(CliContext& cli, const QStringList& arguments)
 // come under the check window's text, so they are not taken for differences.
 void PrintResults(CliContext& cli, const HeadlessPositions& headless)
 {
-    if (headless.results.shown > 0 && headless.results.lastVariant == ResultVariant::Check)
+    const bool refused = headless.results.shown > 0 && headless.results.lastVariant == ResultVariant::Check;
+    if (refused) {
         cli.dialogs().message(cli.catalogue().Text(2304));
+        cli.result().insert(QStringLiteral("problems"), PositionProblems(headless.results.rows));
+    }
     for (const QString& line : headless.results.lines)
         cli.print(line);
 }
 
 int Write(CliContext& cli, const QStringList& arguments)
 {
-    return WithController(cli, arguments, false, [&cli](HeadlessPositions& headless, const QString&) {
+    return WithController(cli, arguments, false, [&cli](HeadlessPositions& headless, const QString& file) {
         const WriteEnd written = WritePositionsToController(headless.commands);
+        if (written != WriteEnd::Failed) {
+            const PositionTable& table = headless.table;
+            SetTransferResult(cli, QStringLiteral("positions"), table.SelEndNo - table.SelStartNo + 1, file);
+            cli.result().insert(QStringLiteral("first"), table.SelStartNo);
+            cli.result().insert(QStringLiteral("last"), table.SelEndNo);
+        }
         PrintResults(cli, headless);  // what the table check refused
         if (headless.ranges.refused)
             return kExitUsage;
@@ -171,10 +157,16 @@ int Verify(CliContext& cli, const QStringList& arguments)
 {
     return WithController(cli, arguments, false, [&cli](HeadlessPositions& headless, const QString&) {
         const int verified = PosiDataCtShogo(headless.commands);
+        if (verified == 0)
+            cli.result() = DifferencesObject(
+                PositionDifferences(*headless.table.store, headless.results.rows, &headless.axes),
+                QStringLiteral("file"), QStringLiteral("controller"));
         PrintResults(cli, headless);
         if (headless.ranges.refused)
             return kExitUsage;
-        return verified == 0 && headless.results.shown == 0 ? kExitSuccess : kExitFailure;
+        if (verified != 0)
+            return cli.failureExit();
+        return headless.results.shown == 0 ? kExitSuccess : kExitFailure;
     });
 }
 
@@ -184,14 +176,18 @@ int Check(CliContext& cli, const QStringList& arguments)
         return kExitUsage;
     HeadlessPositions headless(cli.session());
     const auto read = ReadPositionFileWithRetries(headless.commands, arguments.at(0));
-    if (!read || !TakeFileAxes(cli, headless, *read))
+    if (!read)
+        return kExitFileFailure;
+    if (!TakeFileAxes(cli, headless, *read))
         return kExitFailure;
     PositionFileContent content;
     if (!ShowFile(headless, arguments.at(0), content))
-        return kExitFailure;
+        return kExitFileFailure;
     const int faulty = PosiDataCheck3(headless.context.check());
     for (const QString& line : headless.results.lines)
         cli.print(line);
+    cli.result() = {{QStringLiteral("valid"), faulty == 0},
+                    {QStringLiteral("problems"), PositionProblems(headless.results.rows)}};
     return faulty == 0 ? kExitSuccess : kExitFailure;
 }
 

@@ -43,7 +43,7 @@ int WriteListingPdf(Dialogs& dialogs, const MessageCatalogue& messages, const QS
 {
     if (!WritePdfFile(output, job.layout, DefaultPdfPageLayout(), job.title)) {
         dialogs.message(messages.Text(396), Buttons::Ok, Icon::Critical);
-        return kExitFailure;
+        return kExitFileFailure;
     }
     return kExitSuccess;
 }

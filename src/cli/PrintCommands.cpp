@@ -28,7 +28,7 @@ int PrintPositionsCommand(CliContext& cli, const QStringList& arguments)
     HeadlessPositions headless(cli.session());
     const std::optional<PositionFileContent> content = ReadPositionFileWithRetries(headless.commands, parsed->input);
     if (!content)
-        return kExitFailure;
+        return kExitFileFailure;
     const auto [first, last] = parsed->range.value_or(std::pair{1, kLastPositionNo});
     std::optional<PositionListing> listing = FilePositionListing(*content, parsed->input, first, last, cli.catalogue());
     if (!listing) {
@@ -46,7 +46,7 @@ int PrintParametersCommand(CliContext& cli, const QStringList& arguments)
         return kExitUsage;
     const std::optional<ParameterListing> listing = ReadParameterListing(cli.dialogs(), cli.catalogue(), parsed->input);
     if (!listing)
-        return kExitFailure;
+        return kExitFileFailure;
     return WritePdf(cli, parsed->output, ParameterPrintJob(*listing, cli.catalogue()));
 }
 

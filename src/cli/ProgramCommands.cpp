@@ -3,6 +3,8 @@
 
 #include "CliCommands.h"
 #include "CliContext.h"
+#include "DataDifferences.h"
+#include "JsonFacts.h"
 #include "link/CommandGroups.h"
 #include "link/ControllerLink.h"
 #include "link/LinkCommands.h"
@@ -12,6 +14,7 @@
 #include "programs/ProgramFileOperations.h"
 #include "programs/SmTransfer.h"
 
+#include <QJsonArray>
 #include <optional>
 
 namespace kvt7 {
@@ -50,11 +53,6 @@ bool OneFile(const QStringList& arguments)
     return arguments.size() == 1 && !arguments.at(0).isEmpty() && !arguments.at(0).startsWith(QLatin1Char('-'));
 }
 
-int ExitOf(int result)
-{
-    return result == 0 ? kExitSuccess : kExitFailure;
-}
-
 // The check before a write or a verification; its message when the data fails it.
 template <typename Data>
 using Refusal = std::optional<QString> (*)(Data& data, const MessageCatalogue& messages);
@@ -69,11 +67,14 @@ struct ProgramKind {
     int (*saveAt)(ProgramFiles files, Data& data, const QString& path);
     int (*writeAll)(ProgramContext& context, const Table& table);
     QString (*differences)(const Table& table, const Buffer& buffer);
+    DataDifferences (*differenceItems)(const Table& table, const Buffer& buffer);
     QString (*verifyMessage)(const MessageCatalogue& messages, const QString& differences);
     Refusal<Data> writeRefusal;
     Refusal<Data> verifyRefusal;
     // One printed line a fault, as the file holds it.
     QStringList (*faultLines)(const Data& data);
+    const char* kind;  // as the JSON document names it
+    int count;         // groups or programs a transfer moves
 };
 
 std::optional<QString> GroupWriteRefusal(GroupData& data, const MessageCatalogue& messages)
@@ -122,9 +123,12 @@ int ReadCommand(const Kind& kind, CliContext& cli, const QStringList& arguments)
     CliPrograms programs(cli);
     typename Kind::DataType data;
     if (!programs.connect() || kind.readAll(programs.context, data.readBuffer) != 0)
-        return kExitFailure;
+        return cli.failureExit();
     kind.copyRead(data.readBuffer, data.table);
-    return ExitOf(kind.saveAt(programs.files(), data, file));
+    if (kind.saveAt(programs.files(), data, file) != 0)
+        return kExitFileFailure;
+    SetTransferResult(cli, QLatin1String(kind.kind), kind.count, file);
+    return kExitSuccess;
 }
 
 // The commands on one file: the file as File Open takes it, then `refusal` (when given) with
@@ -138,7 +142,7 @@ int FileCommand(const Kind& kind, CliContext& cli, const QStringList& arguments,
     CliPrograms programs(cli);
     typename Kind::DataType data;
     if (kind.openAt(programs.files(), data, arguments.at(0)) != 0)
-        return kExitFailure;
+        return kExitFileFailure;
     if (refusal) {
         if (const std::optional<QString> refused = refusal(data, cli.catalogue())) {
             cli.dialogs().message(*refused);
@@ -151,11 +155,14 @@ int FileCommand(const Kind& kind, CliContext& cli, const QStringList& arguments,
 template <typename Kind>
 int WriteCommand(const Kind& kind, CliContext& cli, const QStringList& arguments)
 {
-    return FileCommand(kind, cli, arguments, kind.writeRefusal, [&kind, &cli](CliPrograms& programs, auto& data) {
+    return FileCommand(kind, cli, arguments, kind.writeRefusal, [&kind, &cli, &arguments](CliPrograms& programs, auto& data) {
         if (!programs.connect())
-            return kExitFailure;
-        return cli.writeExit(
-            RunInWriteMode(programs.context, [&] { return kind.writeAll(programs.context, data.table); }));
+            return cli.failureExit();
+        const WriteEnd written =
+            RunInWriteMode(programs.context, [&] { return kind.writeAll(programs.context, data.table); });
+        if (written != WriteEnd::Failed)
+            SetTransferResult(cli, QLatin1String(kind.kind), kind.count, arguments.at(0));
+        return cli.writeExit(written);
     });
 }
 
@@ -164,9 +171,11 @@ int VerifyCommand(const Kind& kind, CliContext& cli, const QStringList& argument
 {
     return FileCommand(kind, cli, arguments, kind.verifyRefusal, [&kind, &cli](CliPrograms& programs, auto& data) {
         if (!programs.connect() || kind.readAll(programs.context, data.readBuffer) != 0)
-            return kExitFailure;
+            return cli.failureExit();
         const QString differences = kind.differences(data.table, data.readBuffer);
         cli.print(kind.verifyMessage(cli.catalogue(), differences));
+        cli.result() = DifferencesObject(kind.differenceItems(data.table, data.readBuffer), QStringLiteral("file"),
+                                         QStringLiteral("controller"));
         return differences.isEmpty() ? kExitSuccess : kExitFailure;
     });
 }
@@ -178,6 +187,8 @@ int CheckCommand(const Kind& kind, CliContext& cli, const QStringList& arguments
         // The faults are listed as the file holds them, before the check clears the ends.
         const QStringList faults = kind.faultLines(data);
         const std::optional<QString> refused = kind.writeRefusal(data, cli.catalogue());
+        cli.result() = {{QStringLiteral("valid"), !refused},
+                        {QStringLiteral("problems"), QJsonArray::fromStringList(faults)}};
         if (!refused)
             return kExitSuccess;
         cli.dialogs().message(*refused);
@@ -216,15 +227,17 @@ void AddProgramCommands(CliCommandTable& table)
 {
     const ProgramKind<GroupData> groups{ReadAllGroups,      CopyReadBufferToTable, OpenGroupFileAt,
                                         SaveGroupFileAt,    WriteAllGroups,        GroupDifferenceList,
-                                        GroupVerifyMessage, GroupWriteRefusal,     GroupVerifyRefusal,
-                                        GroupFaultLines};
+                                        GroupDifferences,   GroupVerifyMessage,    GroupWriteRefusal,
+                                        GroupVerifyRefusal, GroupFaultLines,       "groups",
+                                        kGroupCount};
     AddKind(table, QStringLiteral("groups"), groups,
             {"read groups 1-99 from the controller into a .grp file",
              "check a .grp file and write its groups into the controller",
              "compare a .grp file with the controller (exit 1: different)", "list the invalid groups of a .grp file"});
-    const ProgramKind<SmData> sm{ReadAllSmPrograms, CopySmReadBufferToTable, OpenSmFileAt, SaveSmFileAt,
-                                 WriteAllSmPrograms, SmDifferenceList, SmVerifyMessage, SmRefusal, SmRefusal,
-                                 SmFaultLines};
+    const ProgramKind<SmData> sm{ReadAllSmPrograms, CopySmReadBufferToTable, OpenSmFileAt,     SaveSmFileAt,
+                                 WriteAllSmPrograms, SmDifferenceList,        SmDifferences,    SmVerifyMessage,
+                                 SmRefusal,          SmRefusal,               SmFaultLines,     "sm",
+                                 kSmProgramCount};
     AddKind(table, QStringLiteral("sm"), sm,
             {"read S/M programs 1-20 from the controller into a .smd file",
              "check a .smd file and write its programs into the controller",

@@ -15,7 +15,7 @@ int PrintGroupsToPdf(Dialogs& dialogs, const MessageCatalogue& messages, const Q
         return kExitUsage;
     std::optional<GroupListing> listing = ReadGroupListing(dialogs, messages, read, parsed->input);
     if (!listing)
-        return kExitFailure;
+        return kExitFileFailure;
     listing->printedAt = QDateTime::currentDateTime();
     return WriteListingPdf(dialogs, messages, parsed->output, GroupPrintJob(*listing, messages));
 }
@@ -28,7 +28,7 @@ int PrintSmToPdf(Dialogs& dialogs, const MessageCatalogue& messages, const QStri
         return kExitUsage;
     std::optional<SmListing> listing = ReadSmListing(dialogs, messages, read, parsed->input);
     if (!listing)
-        return kExitFailure;
+        return kExitFileFailure;
     if (parsed->range)
         std::tie(listing->first, listing->last) = *parsed->range;
     listing->printedAt = QDateTime::currentDateTime();

@@ -27,16 +27,29 @@ QString* ListOf(ParameterDifferences& differences, ParamGroup group)
     return nullptr;
 }
 
+// The editor's value as the record would hold it.
+QString EditorText(const ParameterSet& set, const ParameterInfo& info, int axis)
+{
+    if (info.type == ParamType::Text)
+        return info.id == Param::Actuator ? RebuiltActuatorText(set.editor, axis)
+                                          : set.editor.text(info.id, axis).value_or(QString());
+    const std::optional<qint64> number = set.editor.number(info.id, axis);
+    return number ? QString::number(*number) : QString();
+}
+
 bool Differs(const ParameterSet& set, const ParameterInfo& info, int axis)
 {
     const RecordValue& recorded = set.record.of(info.id, axis);
-    if (info.type == ParamType::Text) {
-        const QString shown = info.id == Param::Actuator
-                                  ? RebuiltActuatorText(set.editor, axis)
-                                  : set.editor.text(info.id, axis).value_or(QString());
-        return shown != recorded.text();
-    }
+    if (info.type == ParamType::Text)
+        return EditorText(set, info, axis) != recorded.text();
     return set.editor.number(info.id, axis) != recorded.number();
+}
+
+void AddIfDiffers(std::vector<ParameterDifference>& differences, const ParameterSet& set,
+                  const ParameterInfo& info, int axis)
+{
+    if (Differs(set, info, axis))
+        differences.push_back({&info, axis, EditorText(set, info, axis), set.record.of(info.id, axis).text()});
 }
 
 }  // namespace
@@ -46,23 +59,35 @@ bool ParameterDifferences::none() const
     return homing.isEmpty() && axis.isEmpty() && pg.isEmpty() && etc.isEmpty() && special.isEmpty();
 }
 
-ParameterDifferences CompareWithRecord(const ParameterSet& set)
+std::vector<ParameterDifference> DifferingParameters(const ParameterSet& set)
 {
-    ParameterDifferences differences;
+    std::vector<ParameterDifference> differences;
     for (const ParameterInfo& info : ParameterTable()) {
-        if (info.compareName && info.common && Differs(set, info, 1))
-            *ListOf(differences, info.group) += QLatin1String(info.compareName);
+        if (info.compareName && info.common)
+            AddIfDiffers(differences, set, info, 1);
     }
     for (int axis = 1; axis <= kAxisCount; ++axis) {
         if (!set.editor.axisInUse(axis))
             continue;
         for (const ParameterInfo& info : ParameterTable()) {
-            if (info.compareName && !info.common && Differs(set, info, axis))
-                *ListOf(differences, info.group) +=
-                    QLatin1String(info.compareName) + QString::number(axis) + QStringLiteral("),");
+            if (info.compareName && !info.common)
+                AddIfDiffers(differences, set, info, axis);
         }
     }
     return differences;
+}
+
+ParameterDifferences CompareWithRecord(const ParameterSet& set)
+{
+    ParameterDifferences lists;
+    for (const ParameterDifference& difference : DifferingParameters(set)) {
+        const ParameterInfo& info = *difference.info;
+        QString entry = QLatin1String(info.compareName);
+        if (!info.common)
+            entry += QString::number(difference.axis) + QStringLiteral("),");
+        *ListOf(lists, info.group) += entry;
+    }
+    return lists;
 }
 
 QString VerificationMessage(const ParameterDifferences& differences,

@@ -30,6 +30,7 @@ void ListingResults::showResult(ResultVariant variant, const std::vector<ResultR
     lastVariant = variant;
     const auto headings = ColumnHeadingTexts(messages_, false);
     for (const ResultRow& row : rows) {
+        this->rows.push_back(row);
         QStringList cells;
         for (int c = 1; c <= kSmColumn; ++c)
             if (row.marked[std::size_t(c - 1)])

@@ -35,6 +35,7 @@ public:
     void showResult(ResultVariant variant, const std::vector<ResultRow>& rows,
                     const std::array<bool, 4>& axisInUse) override;
     QStringList lines;
+    std::vector<ResultRow> rows;  // every row shown, in the order shown
     int shown = 0;
     ResultVariant lastVariant = ResultVariant::Verify;
 

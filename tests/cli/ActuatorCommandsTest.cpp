@@ -81,10 +81,10 @@ TEST_F(ActuatorsCommand, AModelOutsideTheCatalogueIs17)
 TEST_F(ActuatorsCommand, ABusyOrFailingControllerKeepsItsActuators)
 {
     const CliRun busy = run({"actuators", "set", "1", "KV-28H-200"}, {"--busy"});
-    EXPECT_EQ(busy.status, 1);
+    EXPECT_EQ(busy.status, 4);
     EXPECT_EQ(busy.err, "The writing of data is not made during movement.\n");
     const CliRun failing = run({"actuators", "set", "1", "KV-28H-200"}, {"--error=0WD6=0%%002"});
-    EXPECT_EQ(failing.status, 1);
+    EXPECT_EQ(failing.status, 4);
     EXPECT_TRUE(failing.out.isEmpty());
     EXPECT_EQ(run({"actuators"}).out, kStart);
 }

@@ -130,14 +130,14 @@ TEST_F(Kvt7ctl, VersionListsTheControllersAxesInTheStoredLanguage)
 TEST_F(Kvt7ctl, MissingDeviceFailsWithThePortMessage)
 {
     Run result = run({"--port-device", "/nonexistent/tty", "--lang", "en", "version"});
-    EXPECT_EQ(result.status, 1);
+    EXPECT_EQ(result.status, 3);
     EXPECT_EQ(result.err, QString("Failed Communication port open.") + "\n\n" + QString("Please check a setting of a communication port.") + "\n");
     EXPECT_TRUE(result.out.isEmpty());
 
     // The stored port and its device mapping are used, in the stored language.
     store("Language=1\nPortNo=4\nPortDevice4=/nonexistent/ttyUSB9\n");
     result = run({"status"});
-    EXPECT_EQ(result.status, 1);
+    EXPECT_EQ(result.status, 3);
     EXPECT_EQ(result.err, text(109, kJapanese) + "\n\n" + text(110, kJapanese) + "\n");
 }
 
@@ -145,7 +145,7 @@ TEST_F(Kvt7ctl, StatusAndAlarmResetOfTheSimulatedController)
 {
     Run result = run({"--simulate", "status"});
     EXPECT_EQ(result.status, 0) << result.err.toStdString();
-    EXPECT_EQ(result.out, "link: ok\nready: ready\nhome: not done\nalarm: No Error\n");
+    EXPECT_EQ(result.out, "link: ok\nready: ready\nhome: not done\nalarm: No Error\naxes: 1 2\n");
 
     result = run({"--simulate", "--sim-arg", "--busy", "status"});
     EXPECT_TRUE(result.out.contains("ready: busy\n"));
@@ -156,7 +156,7 @@ TEST_F(Kvt7ctl, StatusAndAlarmResetOfTheSimulatedController)
 
     result = run({"--simulate", "--lang", "en", "--sim-arg", "--error", "--sim-arg", "0AR=0%%125",
                   "alarm-reset"});
-    EXPECT_EQ(result.status, 1);
+    EXPECT_EQ(result.status, 4);
     EXPECT_EQ(result.err, QString("Communication error occurs!") + "\nError No.5\n[Overvoltage]\n" + QString("The Alarm is not resettable.") + "\n"
                               + QString("Please turn off a power supply,and then turn on a power supply again in order to reset the alarm.") + "\n");
 }
@@ -165,7 +165,7 @@ TEST_F(Kvt7ctl, ForeignControllerIsRefused)
 {
     const Run result = run({"--simulate", "--lang", "en", "--sim-arg", "--type-digit",
                             "--sim-arg", "3", "version"});
-    EXPECT_EQ(result.status, 1);
+    EXPECT_EQ(result.status, 4);
     EXPECT_EQ(result.err, QString("This is not \"KV-M8\" controller.") + "\n" + QString("Please check whether a controller is KV-M8.") + "\n");
 }
 

@@ -80,7 +80,7 @@ TEST_F(IoCommandsTest, IoSetWritesOnlyWhenTheStateDiffers)
     EXPECT_EQ(r.out, QStringList{"out 24 OUT1 1"});
 
     r = run({"--outputs", "800001", "--wrong-echo", "0WO"}, {"io", "set", "OUT1", "off"});
-    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.status, 4);
     EXPECT_EQ(r.err, "Communication error occurs!\ntransmit data is wrong\n");
     EXPECT_TRUE(r.out.isEmpty());
 }
@@ -90,13 +90,13 @@ TEST_F(IoCommandsTest, IoSetWritesOnlyWhenTheStateDiffers)
 TEST_F(IoCommandsTest, IoSetFailsWhenTheReadBackDoesNotShowTheOutputAsAsked)
 {
     Run r = run({"--outputs", "800001", "--reply", "0WO=0WO800003"}, {"io", "set", "OUT2", "on"});
-    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.status, 4);
     EXPECT_EQ(r.requests, (QStringList{"0CM00", "0RI", "0RO", "0WO800003", "0RI", "0RO", "0CM00"}));
     EXPECT_EQ(r.out, QStringList{"out 23 OUT2 0"});
     EXPECT_EQ(r.err, "Output OUT2 was not switched on: the controller reads it back off.\n");
 
     r = run({"--outputs", "800001", "--reply", "0WO=0WO800000"}, {"io", "set", "OUT1", "off"}, "ja");
-    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.status, 4);
     EXPECT_EQ(r.requests.at(3), "0WO800000");
     EXPECT_EQ(r.out, QStringList{"out 24 OUT1 1"});
     EXPECT_EQ(r.err, QStringLiteral("出力 OUT1 を off にできませんでした（コントローラからの読み返し：on）。\n"));

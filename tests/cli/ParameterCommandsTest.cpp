@@ -112,7 +112,7 @@ TEST_F(ParamsCommand, AWriteWhoseNormalModeFailsSaysTheParametersAreStoredAndFai
     const QStringList simulate{"--simulate", "--sim-arg", "--state", "--sim-arg", path("controller.state")};
     Run result = run(simulate + QStringList{"--sim-arg", "--error", "--sim-arg", "0CM00=0%%012", "params", "write",
                                             path("b.pmt")});
-    EXPECT_EQ(result.status, 1);
+    EXPECT_EQ(result.status, 4);
     EXPECT_TRUE(result.err.startsWith(text(104) + "\n")) << result.err.toStdString();
     EXPECT_TRUE(result.err.endsWith(text(377) + "\n" + text(2560) + "\n")) << result.err.toStdString();
     EXPECT_FALSE(result.err.contains(text(1528)));
@@ -157,7 +157,7 @@ TEST_F(ParamsCommand, ARefusedWriteLeavesTheControllerAsItWas)
         lines[3] = "300,300,0,0";
         writeLines("c.pmt", lines);
         result = run(simulate + QStringList{"--sim-arg", "--busy", "params", "write", path("c.pmt")});
-        EXPECT_EQ(result.status, 1) << axis;
+        EXPECT_EQ(result.status, 4) << axis;
         EXPECT_TRUE(result.err.contains(text(424) + "\n" + text(1528) + "\n")) << result.err.toStdString();
         EXPECT_EQ(requests(result.err), QStringList({"0CM1", "0RD0", "0CM1", "0RA"})) << result.err.toStdString();
         EXPECT_EQ(stateBytes(), before) << axis;
@@ -196,7 +196,7 @@ TEST_F(ParamsCommand, CheckListsTheValuesOutOfRange)
     EXPECT_EQ(result.err, QString("Invalid value in some parameters.") + "\n" + QString("Confirm the value, and try it again.") + "\n");
 
     result = run({"params", "check", path("missing.pmt")});
-    EXPECT_EQ(result.status, 1);
+    EXPECT_EQ(result.status, 5);
     EXPECT_EQ(result.err, QString("Fail to open parameter file.") + "\n");
 }
 

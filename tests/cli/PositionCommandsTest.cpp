@@ -84,7 +84,7 @@ TEST_F(PositionsCommand, AWriteWhoseNormalModeFailsSaysThePositionsAreStoredAndF
     file.replace("\r\n3,\" 30\",\" 3\",\" 0\",\" 0\"", "\r\n3,\" 30\",\" 3\",\" 0\",\" 1234\"");
     setBytes("p.kvd", file);
     const Run written = run({"--sim-arg", "--error", "--sim-arg", "0CM00=0%%012", "positions", "write", path("p.kvd")});
-    EXPECT_EQ(written.status, 1);
+    EXPECT_EQ(written.status, 4);
     EXPECT_TRUE(written.err.endsWith("Communication Error occured.\nCompleted data transmit.\nThe data has been stored "
                                      "in the controller, but the controller stays in write mode: it could not be "
                                      "returned to normal mode.\n"))
@@ -118,7 +118,7 @@ TEST_F(PositionsCommand, UnusableCommandLinesAndFiles)
     EXPECT_EQ(run({"positions", "verify"}).status, 2);
     setBytes("bad.kvd", "\"KV-M6\",\"GRP\"\r\n");
     const Run bad = run({"positions", "check", path("bad.kvd")}, false);
-    EXPECT_EQ(bad.status, 1);
+    EXPECT_EQ(bad.status, 5);
     EXPECT_TRUE(bad.err.contains("Not Position Data file for KV-T7.\nOpening file is canceled."));
 }
 

@@ -99,7 +99,7 @@ TEST_F(ProgramCommand, ChecksListTheFaultsAndShowTheCheckMessage)
                           "SM No. in which the invalid value was found is as follows.\n\n<3>,\n");
 
     result = run({"groups", "check", put("kind.grp", "\"KV-M8\",\"SM\"\r\n")});
-    EXPECT_EQ(result.status, 1);
+    EXPECT_EQ(result.status, 5);
     EXPECT_EQ(result.err, "Not GRP Data file for KV-T7.\nOpening file is canceled.\n");
 }
 
@@ -134,7 +134,7 @@ TEST_F(ProgramCommand, WriteReadAndVerifyGroupsAndPrograms)
     // A wrong echo from the controller: no store command, write mode ended.
     result = run({"--simulate", "--sim-arg", "--log", "--sim-arg", "--reply", "--sim-arg", "0WG0A=0WG0B", "groups",
                   "write", put("ten.grp", GroupFile({{10, 300, 999}}))});
-    EXPECT_EQ(result.status, 1);
+    EXPECT_EQ(result.status, 4);
     EXPECT_TRUE(result.err.contains("> 0WG0A12C3E7\n< 0WG0B<CR><LF>\n")) << result.err.toStdString();
     EXPECT_TRUE(result.err.contains("Communication error occurs!\ntransmit data is wrong\n"));
     EXPECT_FALSE(result.err.contains("> 0WE3"));
@@ -145,7 +145,7 @@ TEST_F(ProgramCommand, WriteReadAndVerifyGroupsAndPrograms)
     EXPECT_EQ(result.status, 1);
     EXPECT_FALSE(result.err.contains("> 0"));
     result = run({"--simulate", "--sim-arg", "--busy", "sm", "write", sm});
-    EXPECT_EQ(result.status, 1);
+    EXPECT_EQ(result.status, 4);
     EXPECT_TRUE(result.err.contains("The writing of data is not made during movement."));
 }
 
@@ -156,7 +156,7 @@ TEST_F(ProgramCommand, AWriteWhoseNormalModeFailsSaysTheDataIsStoredAndFails)
     const QStringList failClose{"--sim-arg", "--error", "--sim-arg", "0CM00=0%%012"};
     const QString grp = put("g.grp", GroupFile({{10, 300, 999}}));
     Run result = runOn("c.json", failClose + QStringList{"groups", "write", grp});
-    EXPECT_EQ(result.status, 1);
+    EXPECT_EQ(result.status, 4);
     EXPECT_TRUE(result.err.startsWith("Communication error occurs!\n")) << result.err.toStdString();
     EXPECT_TRUE(result.err.endsWith("Communication Error occured.\nThe data has been stored in the controller, but the "
                                     "controller stays in write mode: it could not be returned to normal mode.\n"))
@@ -166,7 +166,7 @@ TEST_F(ProgramCommand, AWriteWhoseNormalModeFailsSaysTheDataIsStoredAndFails)
 
     const QString sm = put("p.smd", SmFile(12, {{1, 4}, {5, 9}}));
     result = runOn("c.json", QStringList{"--lang", "ja"} + failClose + QStringList{"sm", "write", sm});
-    EXPECT_EQ(result.status, 1);
+    EXPECT_EQ(result.status, 4);
     EXPECT_TRUE(result.err.endsWith(QStringLiteral("通信エラー\nデータはコントローラに保存されましたが、通常モードに戻せなかったため、"
                                                    "コントローラは書き込みモードのままです。\n")))
         << result.err.toStdString();
@@ -175,7 +175,7 @@ TEST_F(ProgramCommand, AWriteWhoseNormalModeFailsSaysTheDataIsStoredAndFails)
 
     ASSERT_EQ(runOn("c.json", {"backup", path("one")}).status, 0);
     result = runOn("c.json", failClose + QStringList{"restore", path("one")});
-    EXPECT_EQ(result.status, 1);
+    EXPECT_EQ(result.status, 4);
     EXPECT_TRUE(result.err.contains("it could not be returned to normal mode.\nrestore stopped: parameters\n"))
         << result.err.toStdString();
     EXPECT_FALSE(result.err.contains("Fail to Write parameters."));
@@ -189,14 +189,14 @@ TEST_F(ProgramCommand, CutFilesAreRefusedAndNothingIsSent)
     smBytes.replace("16,2,1\r\n", "16,2,20\r\n");
     const QString sm = put("cut.smd", smBytes);
     Run result = run({"groups", "check", groups});
-    EXPECT_EQ(result.status, 1);
+    EXPECT_EQ(result.status, 5);
     EXPECT_EQ(result.err, "An error occured in Reading file.\n");
     result = run({"sm", "check", sm});
-    EXPECT_EQ(result.status, 1);
+    EXPECT_EQ(result.status, 5);
     EXPECT_EQ(result.err, "An error occured while openig SM Data file.\n");
     for (const QStringList& command : {QStringList{"groups", "write", groups}, {"sm", "write", sm}}) {
         result = run(QStringList{"--simulate", "--sim-arg", "--log"} + command);
-        EXPECT_EQ(result.status, 1) << command.join(' ').toStdString();
+        EXPECT_EQ(result.status, 5) << command.join(' ').toStdString();
         EXPECT_FALSE(result.err.contains("> 0")) << result.err.toStdString();
     }
 
@@ -205,7 +205,7 @@ TEST_F(ProgramCommand, CutFilesAreRefusedAndNothingIsSent)
     programs.truncate(programs.indexOf("\"20\"\r\n"));
     put("one/programs.smd", programs);
     result = run({"--simulate", "--sim-arg", "--log", "restore", path("one")});
-    EXPECT_EQ(result.status, 1);
+    EXPECT_EQ(result.status, 5);
     EXPECT_TRUE(result.err.contains("An error occured while openig SM Data file.\nrestore stopped: sm\n"))
         << result.err.toStdString();
     EXPECT_FALSE(result.err.contains("> 0W"));
@@ -227,7 +227,7 @@ TEST_F(ProgramCommand, BackupRestoreIntoAFreshControllerAndBackupAgainAreIdentic
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot), QStringList{"one"});
 
     result = runOn("used.json", {"backup", path("one")});
-    EXPECT_EQ(result.status, 1);
+    EXPECT_EQ(result.status, 5);
     result = runOn("used.json", {"backup", "--force", path("one")});
     EXPECT_EQ(result.status, 0) << result.err.toStdString();
 
@@ -248,7 +248,7 @@ TEST_F(ProgramCommand, RestoreOfADamagedFolderSendsNothing)
     groups.replace("\"50\",1,1", "\"50\",1,x");
     put("one/groups.grp", groups);
     Run result = run({"--simulate", "--sim-arg", "--log", "restore", path("one")});
-    EXPECT_EQ(result.status, 1);
+    EXPECT_EQ(result.status, 5);
     EXPECT_TRUE(result.err.contains("positions checked\n"));
     EXPECT_TRUE(result.err.contains("An error occured in Reading file.\nrestore stopped: groups\n"));
     EXPECT_FALSE(result.err.contains("> 0W"));
@@ -269,7 +269,7 @@ TEST_F(ProgramCommand, RestoreOfADamagedFolderSendsNothing)
 
     // A failed read leaves no file behind.
     result = run({"--simulate", "--sim-arg", "--error", "--sim-arg", "0RG32=0%%012", "backup", path("three")});
-    EXPECT_EQ(result.status, 1);
+    EXPECT_EQ(result.status, 4);
     EXPECT_TRUE(result.err.contains("backup stopped: groups"));
     EXPECT_FALSE(QFileInfo::exists(path("three")));
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot),
