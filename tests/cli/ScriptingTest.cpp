@@ -100,6 +100,25 @@ TEST_F(Scripting, ControllerCommandsGiveTheirDocuments)
         << QJsonDocument(set).toJson().toStdString();
 }
 
+TEST_F(Scripting, MotionActuatorAndPortCommandsGiveTheirDocuments)
+{
+    EXPECT_EQ(document(run({"home"})), (QJsonObject{{"home", true}, {"exit", 0}}));
+    const QJsonObject move = document(run({"move", "1"}));
+    EXPECT_EQ(move["position"].toInt(), 1);
+    EXPECT_TRUE(move["OUT1"].isBool() && move["OUT2"].isBool());
+    const QJsonArray axes = document(run({"actuators"}))["axes"].toArray();
+    ASSERT_EQ(axes.size(), 2);
+    EXPECT_EQ(axes[0].toObject()["axis"].toInt(), 1);
+    EXPECT_EQ(axes[0].toObject()["lead"].toInt(), 2);
+    EXPECT_EQ(axes[0].toObject()["ppr"].toInt(), 400);
+    EXPECT_TRUE(document(offline({"--json", "ports"}))["devices"].isArray());
+    ASSERT_EQ(run({"sm", "read", "-o", path("s.smd")}).status, 0);
+    const QJsonObject sm = document(run({"sm", "write", path("s.smd")}));
+    EXPECT_EQ(sm["kind"].toString(), "sm");
+    EXPECT_EQ(sm["count"].toInt(), 20);
+    EXPECT_EQ(sm["sha256"].toString(), sha256("s.smd"));
+}
+
 TEST_F(Scripting, TransfersAndVerificationsGiveTheirDocuments)
 {
     const CliRun read = run({"positions", "read", "--range", "1-5", "-o", path("p.kvd")});
