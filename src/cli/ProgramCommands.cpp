@@ -59,19 +59,15 @@ int ExitOf(int result)
 template <typename Data>
 using Refusal = std::optional<QString> (*)(Data& data, const MessageCatalogue& messages);
 
-// The group data or the S/M programs, as the commands below handle either.
+// The group data or the S/M programs, as the commands below handle either: the kind's file
+// and its transfers.
 template <typename Data, typename Table = decltype(Data::table), typename Buffer = decltype(Data::readBuffer)>
 struct ProgramKind {
     using DataType = Data;
+    const ProgramFileKind<Data>& file;
     int (*readAll)(ProgramContext& context, Buffer& buffer);
-    void (*copyRead)(const Buffer& buffer, Table& table);
-    int (*openAt)(ProgramFiles files, Data& data, const QString& path);
-    int (*saveAt)(ProgramFiles files, Data& data, const QString& path);
     int (*writeAll)(ProgramContext& context, const Table& table);
-    QString (*differences)(const Table& table, const Buffer& buffer);
-    QString (*verifyMessage)(const MessageCatalogue& messages, const QString& differences);
     Refusal<Data> writeRefusal;
-    Refusal<Data> verifyRefusal;
     // One printed line a fault, as the file holds it.
     QStringList (*faultLines)(const Data& data);
 };
@@ -79,11 +75,6 @@ struct ProgramKind {
 std::optional<QString> GroupWriteRefusal(GroupData& data, const MessageCatalogue& messages)
 {
     return GroupCheck(data.table) == 0 ? std::nullopt : std::optional(GroupWriteCheckMessage(messages));
-}
-
-std::optional<QString> GroupVerifyRefusal(GroupData& data, const MessageCatalogue& messages)
-{
-    return GroupCheck(data.table) == 0 ? std::nullopt : std::optional(GroupCheckMessage(messages));
 }
 
 QStringList GroupFaultLines(const GroupData& data)
@@ -94,11 +85,6 @@ QStringList GroupFaultLines(const GroupData& data)
         lines << QStringLiteral("group %1: %2-%3").arg(g).arg(range.start).arg(range.end);
     }
     return lines;
-}
-
-std::optional<QString> SmRefusal(SmData& data, const MessageCatalogue& messages)
-{
-    return SmDataCheck(data) == 0 ? std::nullopt : std::optional(SmCheckMessage(messages, data.NGSMNo));
 }
 
 QStringList SmFaultLines(const SmData& data)
@@ -123,8 +109,8 @@ int ReadCommand(const Kind& kind, CliContext& cli, const QStringList& arguments)
     typename Kind::DataType data;
     if (!programs.connect() || kind.readAll(programs.context, data.readBuffer) != 0)
         return kExitFailure;
-    kind.copyRead(data.readBuffer, data.table);
-    return ExitOf(kind.saveAt(programs.files(), data, file));
+    kind.file.copyRead(data.readBuffer, data.table);
+    return ExitOf(SaveProgramFileAt(programs.files(), data, file));
 }
 
 // The commands on one file: the file as File Open takes it, then `refusal` (when given) with
@@ -137,7 +123,7 @@ int FileCommand(const Kind& kind, CliContext& cli, const QStringList& arguments,
         return kExitUsage;
     CliPrograms programs(cli);
     typename Kind::DataType data;
-    if (kind.openAt(programs.files(), data, arguments.at(0)) != 0)
+    if (OpenProgramFileAt(programs.files(), data, arguments.at(0)) != 0)
         return kExitFailure;
     if (refusal) {
         if (const std::optional<QString> refused = refusal(data, cli.catalogue())) {
@@ -162,11 +148,11 @@ int WriteCommand(const Kind& kind, CliContext& cli, const QStringList& arguments
 template <typename Kind>
 int VerifyCommand(const Kind& kind, CliContext& cli, const QStringList& arguments)
 {
-    return FileCommand(kind, cli, arguments, kind.verifyRefusal, [&kind, &cli](CliPrograms& programs, auto& data) {
+    return FileCommand(kind, cli, arguments, kind.file.refusal, [&kind, &cli](CliPrograms& programs, auto& data) {
         if (!programs.connect() || kind.readAll(programs.context, data.readBuffer) != 0)
             return kExitFailure;
-        const QString differences = kind.differences(data.table, data.readBuffer);
-        cli.print(kind.verifyMessage(cli.catalogue(), differences));
+        const QString differences = kind.file.differences(data.table, data.readBuffer);
+        cli.print(kind.file.verifyMessage(cli.catalogue(), differences));
         return differences.isEmpty() ? kExitSuccess : kExitFailure;
     });
 }
@@ -214,16 +200,13 @@ void AddKind(CliCommandTable& table, const QString& noun, const Kind& kind, cons
 
 void AddProgramCommands(CliCommandTable& table)
 {
-    const ProgramKind<GroupData> groups{ReadAllGroups,      CopyReadBufferToTable, OpenGroupFileAt,
-                                        SaveGroupFileAt,    WriteAllGroups,        GroupDifferenceList,
-                                        GroupVerifyMessage, GroupWriteRefusal,     GroupVerifyRefusal,
+    const ProgramKind<GroupData> groups{GroupFileKind(), ReadAllGroups, WriteAllGroups, GroupWriteRefusal,
                                         GroupFaultLines};
     AddKind(table, QStringLiteral("groups"), groups,
             {"read groups 1-99 from the controller into a .grp file",
              "check a .grp file and write its groups into the controller",
              "compare a .grp file with the controller (exit 1: different)", "list the invalid groups of a .grp file"});
-    const ProgramKind<SmData> sm{ReadAllSmPrograms, CopySmReadBufferToTable, OpenSmFileAt, SaveSmFileAt,
-                                 WriteAllSmPrograms, SmDifferenceList, SmVerifyMessage, SmRefusal, SmRefusal,
+    const ProgramKind<SmData> sm{SmFileKind(), ReadAllSmPrograms, WriteAllSmPrograms, SmFileKind().refusal,
                                  SmFaultLines};
     AddKind(table, QStringLiteral("sm"), sm,
             {"read S/M programs 1-20 from the controller into a .smd file",

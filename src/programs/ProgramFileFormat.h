@@ -13,6 +13,13 @@ enum class ProgramFileRead {
     Failed,     // unreadable, truncated, not CP932, a value that is not a whole 16-bit number
 };
 
+// What a group or S/M file read brought: the buffer is whole only when the outcome is Ok.
+template <typename Buffer>
+struct ProgramFileContent {
+    ProgramFileRead outcome = ProgramFileRead::Failed;
+    Buffer buffer;
+};
+
 // The next field as a whole number within 16 bits; nullopt for anything else.
 std::optional<int> NextWhole16(FieldReader& reader);
 

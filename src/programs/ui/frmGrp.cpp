@@ -92,11 +92,11 @@ void frmGrp::buildButtons(QWidget* area)
     const ProgramFiles files{context_.dialogs, context_.messages};
     const std::function<void()> actions[] = {
         [this] { ReadGroupsFromController(context_, data_); },
-        [this, files] { OpenGroupFile(files, data_); },
+        [this, files] { OpenProgramFile(files, data_); },
         [this] { WriteGroupsToController(context_, data_); },
-        [this, files] { SaveGroupFile(files, data_); },
+        [this, files] { SaveProgramFile(files, data_); },
         [this] { VerifyGroupsWithController(context_, data_); },
-        [this, files] { VerifyGroupsWithFile(files, data_); },
+        [this, files] { VerifyWithFile(files, data_); },
         [this] { print_.printShown(); },
         [this] { print_.printFile(); },
         [this] { close(); },

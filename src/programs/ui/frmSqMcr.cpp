@@ -105,11 +105,11 @@ void frmSqMcr::buildButtons(QWidget* area)
     const ProgramFiles files{context_.dialogs, context_.messages};
     const std::function<void()> actions[] = {
         [this] { ReadSmFromController(context_, data_); },
-        [this, files] { OpenSmFile(files, data_); },
+        [this, files] { OpenProgramFile(files, data_); },
         [this] { WriteSmToController(context_, data_); },
-        [this, files] { SaveSmFile(files, data_); },
+        [this, files] { SaveProgramFile(files, data_); },
         [this] { VerifySmWithController(context_, data_); },
-        [this, files] { VerifySmWithFile(files, data_); },
+        [this, files] { VerifyWithFile(files, data_); },
         [this] { print_.printShown(); },
         [this] { print_.printFile(); },
         [this] { close(); },
