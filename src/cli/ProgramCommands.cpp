@@ -115,14 +115,13 @@ int ReadCommand(const Kind& kind, CliContext& cli, const QStringList& arguments)
 
 // The commands on one file: the file as File Open takes it, then `refusal` (when given) with
 // its message, then `body` on it.
-template <typename Kind, typename Body>
-int FileCommand(const Kind& kind, CliContext& cli, const QStringList& arguments,
-                Refusal<typename Kind::DataType> refusal, const Body& body)
+template <typename Data, typename Body>
+int FileCommand(CliContext& cli, const QStringList& arguments, Refusal<Data> refusal, const Body& body)
 {
     if (!OneFile(arguments))
         return kExitUsage;
     CliPrograms programs(cli);
-    typename Kind::DataType data;
+    Data data;
     if (OpenProgramFileAt(programs.files(), data, arguments.at(0)) != 0)
         return kExitFailure;
     if (refusal) {
@@ -137,7 +136,7 @@ int FileCommand(const Kind& kind, CliContext& cli, const QStringList& arguments,
 template <typename Kind>
 int WriteCommand(const Kind& kind, CliContext& cli, const QStringList& arguments)
 {
-    return FileCommand(kind, cli, arguments, kind.writeRefusal, [&kind, &cli](CliPrograms& programs, auto& data) {
+    return FileCommand<typename Kind::DataType>(cli, arguments, kind.writeRefusal, [&kind, &cli](CliPrograms& programs, auto& data) {
         if (!programs.connect())
             return kExitFailure;
         return cli.writeExit(
@@ -148,7 +147,7 @@ int WriteCommand(const Kind& kind, CliContext& cli, const QStringList& arguments
 template <typename Kind>
 int VerifyCommand(const Kind& kind, CliContext& cli, const QStringList& arguments)
 {
-    return FileCommand(kind, cli, arguments, kind.file.refusal, [&kind, &cli](CliPrograms& programs, auto& data) {
+    return FileCommand<typename Kind::DataType>(cli, arguments, kind.file.refusal, [&kind, &cli](CliPrograms& programs, auto& data) {
         if (!programs.connect() || kind.readAll(programs.context, data.readBuffer) != 0)
             return kExitFailure;
         const QString differences = kind.file.differences(data.table, data.readBuffer);
@@ -160,7 +159,7 @@ int VerifyCommand(const Kind& kind, CliContext& cli, const QStringList& argument
 template <typename Kind>
 int CheckCommand(const Kind& kind, CliContext& cli, const QStringList& arguments)
 {
-    return FileCommand(kind, cli, arguments, nullptr, [&kind, &cli](CliPrograms&, auto& data) {
+    return FileCommand<typename Kind::DataType>(cli, arguments, nullptr, [&kind, &cli](CliPrograms&, auto& data) {
         // The faults are listed as the file holds them, before the check clears the ends.
         const QStringList faults = kind.faultLines(data);
         const std::optional<QString> refused = kind.writeRefusal(data, cli.catalogue());

@@ -11,6 +11,9 @@ namespace kvt7 {
 
 class MessageCatalogue;
 
+// How a verification ended.
+enum class ProgramVerify { Same, Different, Failed };
+
 // A file dialog of one kind of program file: the ids of its title and filter, and of the name
 // it offers (0: none).
 struct FileDialogIds {
@@ -70,6 +73,28 @@ inline const ProgramFileKind<GroupData>& FileKindOf(const GroupData&)
 inline const ProgramFileKind<SmData>& FileKindOf(const SmData&)
 {
     return SmFileKind();
+}
+
+// The kind's check before a save, a verification or a write; false when the data fails it
+// (its message shown).
+template <typename Data>
+bool PassesCheck(Dialogs& dialogs, const MessageCatalogue& messages, Data& data)
+{
+    const std::optional<QString> refused = FileKindOf(data).refusal(data, messages);
+    if (refused)
+        dialogs.message(*refused);
+    return !refused;
+}
+
+// The table compared with what a read brought into the read buffer; the kind's result
+// message shown.
+template <typename Data>
+ProgramVerify ShowComparison(Dialogs& dialogs, const MessageCatalogue& messages, Data& data)
+{
+    const auto& kind = FileKindOf(data);
+    const QString differences = kind.differences(data.table, data.readBuffer);
+    dialogs.message(kind.verifyMessage(messages, differences));
+    return differences.isEmpty() ? ProgramVerify::Same : ProgramVerify::Different;
 }
 
 }  // namespace kvt7

@@ -48,14 +48,10 @@ bool ReadIntoBuffer(ProgramFiles files, Data& data, const QString& path)
     return true;
 }
 
-// The kind's check; its message when the data fails it.
 template <typename Data>
 bool Valid(ProgramFiles files, Data& data)
 {
-    const std::optional<QString> refused = FileKindOf(data).refusal(data, files.messages);
-    if (refused)
-        files.dialogs.message(*refused);
-    return !refused;
+    return PassesCheck(files.dialogs, files.messages, data);
 }
 
 // The file the operator picks in the kind's dialog; nullopt when it was cancelled.
@@ -120,10 +116,7 @@ ProgramVerify VerifyWithFileAt(ProgramFiles files, Data& data, const QString& pa
 {
     if (!Valid(files, data) || !ReadIntoBuffer(files, data, path))
         return ProgramVerify::Failed;
-    const auto& kind = FileKindOf(data);
-    const QString differences = kind.differences(data.table, data.readBuffer);
-    files.dialogs.message(kind.verifyMessage(files.messages, differences));
-    return differences.isEmpty() ? ProgramVerify::Same : ProgramVerify::Different;
+    return ShowComparison(files.dialogs, files.messages, data);
 }
 
 template <typename Data>
