@@ -110,9 +110,7 @@ int PrintShownGroups(PrintContext& print, const ListedGroupRanges& groups)
         print.dialogs.message(GroupCheckMessage(print.messages), Buttons::Ok, Icon::Warning);
         return 1;
     }
-    GroupListing listing;
-    listing.groups = groups;
-    return ShowStamped(print, listing, GroupPrintJob);
+    return ShowStamped(print, GroupListing{groups, {}, {}}, GroupPrintJob);
 }
 
 int PrintGroupFile(PrintContext& print, const GroupFileReader& read)
@@ -130,9 +128,7 @@ int PrintShownSm(PrintContext& print, const SmPrograms& programs, const std::fun
         return 1;
     if (print.dialogs.message(print.messages.Text(927), Buttons::OkCancel, Icon::Question) != Answer::Ok)
         return 2;
-    SmListing listing;
-    listing.programs = programs;
-    return ShowStamped(print, listing, SmPrintJob);
+    return ShowStamped(print, SmListing{programs, {}, {}}, SmPrintJob);
 }
 
 int PrintSmFile(PrintContext& print, const SmFileReader& read)

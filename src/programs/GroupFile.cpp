@@ -9,12 +9,10 @@ constexpr int kFieldsPerGroup = 3;
 // One group: its number (0..99), start and end.
 bool ReadGroup(FieldReader& reader, GroupReadBuffer& buffer)
 {
-    const auto g = NextWhole16(reader);
-    if (!g || *g < 0 || *g > kGroupCount)
-        return false;
+    const auto g = NextNumberIn(reader, 0, kGroupCount);
     const auto start = NextWhole16(reader);
     const auto end = NextWhole16(reader);
-    if (!start || !end)
+    if (!g || !start || !end)
         return false;
     buffer.group(*g) = {*start, *end};
     return true;

@@ -23,6 +23,9 @@ struct ProgramFileContent {
 // The next field as a whole number within 16 bits; nullopt for anything else.
 std::optional<int> NextWhole16(FieldReader& reader);
 
+// The next field as a record number within first..last; nullopt for anything else.
+std::optional<int> NextNumberIn(FieldReader& reader, int first, int last);
+
 // Reads the first two fields and tells whether they name one of the models and the type.
 bool HeaderMatches(FieldReader& reader, const QStringList& models, const QString& type);
 

@@ -9,8 +9,8 @@ constexpr int kValuesPerStep = 2;
 // One program: its number, then a command and a data value for each step.
 bool ReadProgram(FieldReader& reader, SmReadBuffer& buffer)
 {
-    const auto n = NextWhole16(reader);
-    if (!n || *n < 1 || *n > kSmProgramCount)
+    const auto n = NextNumberIn(reader, 1, kSmProgramCount);
+    if (!n)
         return false;
     for (int s = 1; s <= kSmStepCount; ++s) {
         const auto command = NextWhole16(reader);
