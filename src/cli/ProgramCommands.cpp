@@ -57,20 +57,16 @@ bool OneFile(const QStringList& arguments)
 template <typename Data>
 using Refusal = std::optional<QString> (*)(Data& data, const MessageCatalogue& messages);
 
-// The group data or the S/M programs, as the commands below handle either.
+// The group data or the S/M programs, as the commands below handle either: the kind's file
+// and its transfers.
 template <typename Data, typename Table = decltype(Data::table), typename Buffer = decltype(Data::readBuffer)>
 struct ProgramKind {
     using DataType = Data;
+    const ProgramFileKind<Data>& file;
     int (*readAll)(ProgramContext& context, Buffer& buffer);
-    void (*copyRead)(const Buffer& buffer, Table& table);
-    int (*openAt)(ProgramFiles files, Data& data, const QString& path);
-    int (*saveAt)(ProgramFiles files, Data& data, const QString& path);
     int (*writeAll)(ProgramContext& context, const Table& table);
-    QString (*differences)(const Table& table, const Buffer& buffer);
     DataDifferences (*differenceItems)(const Table& table, const Buffer& buffer);
-    QString (*verifyMessage)(const MessageCatalogue& messages, const QString& differences);
     Refusal<Data> writeRefusal;
-    Refusal<Data> verifyRefusal;
     // One printed line a fault, as the file holds it.
     QStringList (*faultLines)(const Data& data);
     const char* kind;  // as the JSON document names it
@@ -82,11 +78,6 @@ std::optional<QString> GroupWriteRefusal(GroupData& data, const MessageCatalogue
     return GroupCheck(data.table) == 0 ? std::nullopt : std::optional(GroupWriteCheckMessage(messages));
 }
 
-std::optional<QString> GroupVerifyRefusal(GroupData& data, const MessageCatalogue& messages)
-{
-    return GroupCheck(data.table) == 0 ? std::nullopt : std::optional(GroupCheckMessage(messages));
-}
-
 QStringList GroupFaultLines(const GroupData& data)
 {
     QStringList lines;
@@ -95,11 +86,6 @@ QStringList GroupFaultLines(const GroupData& data)
         lines << QStringLiteral("group %1: %2-%3").arg(g).arg(range.start).arg(range.end);
     }
     return lines;
-}
-
-std::optional<QString> SmRefusal(SmData& data, const MessageCatalogue& messages)
-{
-    return SmDataCheck(data) == 0 ? std::nullopt : std::optional(SmCheckMessage(messages, data.NGSMNo));
 }
 
 QStringList SmFaultLines(const SmData& data)
@@ -124,8 +110,8 @@ int ReadCommand(const Kind& kind, CliContext& cli, const QStringList& arguments)
     typename Kind::DataType data;
     if (!programs.connect() || kind.readAll(programs.context, data.readBuffer) != 0)
         return cli.failureExit();
-    kind.copyRead(data.readBuffer, data.table);
-    if (kind.saveAt(programs.files(), data, file) != 0)
+    kind.file.copyRead(data.readBuffer, data.table);
+    if (SaveProgramFileAt(programs.files(), data, file) != 0)
         return kExitFileFailure;
     SetTransferResult(cli, QLatin1String(kind.kind), kind.count, file);
     return kExitSuccess;
@@ -133,15 +119,14 @@ int ReadCommand(const Kind& kind, CliContext& cli, const QStringList& arguments)
 
 // The commands on one file: the file as File Open takes it, then `refusal` (when given) with
 // its message, then `body` on it.
-template <typename Kind, typename Body>
-int FileCommand(const Kind& kind, CliContext& cli, const QStringList& arguments,
-                Refusal<typename Kind::DataType> refusal, const Body& body)
+template <typename Data, typename Body>
+int FileCommand(CliContext& cli, const QStringList& arguments, Refusal<Data> refusal, const Body& body)
 {
     if (!OneFile(arguments))
         return kExitUsage;
     CliPrograms programs(cli);
-    typename Kind::DataType data;
-    if (kind.openAt(programs.files(), data, arguments.at(0)) != 0)
+    Data data;
+    if (OpenProgramFileAt(programs.files(), data, arguments.at(0)) != 0)
         return kExitFileFailure;
     if (refusal) {
         if (const std::optional<QString> refused = refusal(data, cli.catalogue())) {
@@ -155,7 +140,7 @@ int FileCommand(const Kind& kind, CliContext& cli, const QStringList& arguments,
 template <typename Kind>
 int WriteCommand(const Kind& kind, CliContext& cli, const QStringList& arguments)
 {
-    return FileCommand(kind, cli, arguments, kind.writeRefusal, [&kind, &cli, &arguments](CliPrograms& programs, auto& data) {
+    return FileCommand<typename Kind::DataType>(cli, arguments, kind.writeRefusal, [&kind, &cli, &arguments](CliPrograms& programs, auto& data) {
         if (!programs.connect())
             return cli.failureExit();
         const WriteEnd written =
@@ -169,11 +154,11 @@ int WriteCommand(const Kind& kind, CliContext& cli, const QStringList& arguments
 template <typename Kind>
 int VerifyCommand(const Kind& kind, CliContext& cli, const QStringList& arguments)
 {
-    return FileCommand(kind, cli, arguments, kind.verifyRefusal, [&kind, &cli](CliPrograms& programs, auto& data) {
+    return FileCommand<typename Kind::DataType>(cli, arguments, kind.file.refusal, [&kind, &cli](CliPrograms& programs, auto& data) {
         if (!programs.connect() || kind.readAll(programs.context, data.readBuffer) != 0)
             return cli.failureExit();
-        const QString differences = kind.differences(data.table, data.readBuffer);
-        cli.print(kind.verifyMessage(cli.catalogue(), differences));
+        const QString differences = kind.file.differences(data.table, data.readBuffer);
+        cli.print(kind.file.verifyMessage(cli.catalogue(), differences));
         cli.result() = DifferencesObject(kind.differenceItems(data.table, data.readBuffer), QStringLiteral("file"),
                                          QStringLiteral("controller"));
         return differences.isEmpty() ? kExitSuccess : kExitFailure;
@@ -183,7 +168,7 @@ int VerifyCommand(const Kind& kind, CliContext& cli, const QStringList& argument
 template <typename Kind>
 int CheckCommand(const Kind& kind, CliContext& cli, const QStringList& arguments)
 {
-    return FileCommand(kind, cli, arguments, nullptr, [&kind, &cli](CliPrograms&, auto& data) {
+    return FileCommand<typename Kind::DataType>(cli, arguments, nullptr, [&kind, &cli](CliPrograms&, auto& data) {
         // The faults are listed as the file holds them, before the check clears the ends.
         const QStringList faults = kind.faultLines(data);
         const std::optional<QString> refused = kind.writeRefusal(data, cli.catalogue());
@@ -225,19 +210,14 @@ void AddKind(CliCommandTable& table, const QString& noun, const Kind& kind, cons
 
 void AddProgramCommands(CliCommandTable& table)
 {
-    const ProgramKind<GroupData> groups{ReadAllGroups,      CopyReadBufferToTable, OpenGroupFileAt,
-                                        SaveGroupFileAt,    WriteAllGroups,        GroupDifferenceList,
-                                        GroupDifferences,   GroupVerifyMessage,    GroupWriteRefusal,
-                                        GroupVerifyRefusal, GroupFaultLines,       "groups",
-                                        kGroupCount};
+    const ProgramKind<GroupData> groups{GroupFileKind(), ReadAllGroups,     WriteAllGroups, GroupDifferenceList,
+                                        GroupWriteRefusal, GroupFaultLines, "groups",       kGroupCount};
     AddKind(table, QStringLiteral("groups"), groups,
             {"read groups 1-99 from the controller into a .grp file",
              "check a .grp file and write its groups into the controller",
              "compare a .grp file with the controller (exit 1: different)", "list the invalid groups of a .grp file"});
-    const ProgramKind<SmData> sm{ReadAllSmPrograms, CopySmReadBufferToTable, OpenSmFileAt,     SaveSmFileAt,
-                                 WriteAllSmPrograms, SmDifferenceList,        SmDifferences,    SmVerifyMessage,
-                                 SmRefusal,          SmRefusal,               SmFaultLines,     "sm",
-                                 kSmProgramCount};
+    const ProgramKind<SmData> sm{SmFileKind(),         ReadAllSmPrograms, WriteAllSmPrograms, SmDifferenceList,
+                                 SmFileKind().refusal, SmFaultLines,      "sm",               kSmProgramCount};
     AddKind(table, QStringLiteral("sm"), sm,
             {"read S/M programs 1-20 from the controller into a .smd file",
              "check a .smd file and write its programs into the controller",

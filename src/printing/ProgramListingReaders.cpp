@@ -1,8 +1,7 @@
 #include "ProgramListingReaders.h"
 
 #include "platform/Dialogs.h"
-#include "programs/GroupFile.h"
-#include "programs/SmFile.h"
+#include "programs/ProgramFileKind.h"
 
 namespace kvt7 {
 
@@ -71,12 +70,7 @@ ProgramPrintCommands SmPrintCommands(PrintContext& print, SmData& data)
     return {[&print, &data] {
                 SmPrograms listed{};
                 CopyPrograms(data.table, listed);
-                PrintShownSm(print, listed, [&print, &data] {
-                    if (SmDataCheck(data) == 0)
-                        return true;
-                    print.dialogs.message(SmCheckMessage(print.messages, data.NGSMNo));
-                    return false;
-                });
+                PrintShownSm(print, listed, [&print, &data] { return PassesCheck(print.dialogs, print.messages, data); });
             },
             [&print] { PrintSmFile(print, ReadSmFileForListing); }};
 }

@@ -3,6 +3,7 @@
 #include "base/MessageCatalogue.h"
 #include "platform/Dialogs.h"
 #include "platform/FieldFile.h"
+#include "programs/ProgramFileKind.h"
 
 #include <QFileInfo>
 
@@ -28,9 +29,21 @@ ListingFileRead ReadWithRetries(const Reader& read, const QString& path, Data& d
     return result;
 }
 
-QString Lines(const MessageCatalogue& m, int first, int second)
+// A file read into the listing's own copy (`copy` of it), or the kind's read fault.
+template <typename Listing, typename Copy, typename Reader>
+std::optional<Listing> ReadListing(Dialogs& dialogs, const MessageCatalogue& messages, const ProgramFileTexts& texts,
+                                   const Reader& read, const QString& path, Copy Listing::*copy)
 {
-    return m.Text(first) + QStringLiteral("\r\n") + m.Text(second);
+    Listing listing;
+    const ListingFileRead result = ReadWithRetries(read, path, listing.*copy);
+    if (result != ListingFileRead::Ok) {
+        const ProgramFileRead outcome =
+            result == ListingFileRead::OtherKind ? ProgramFileRead::WrongKind : ProgramFileRead::Failed;
+        dialogs.message(texts.readFault(messages, outcome), Buttons::Ok, Icon::Critical);
+        return std::nullopt;
+    }
+    listing.fileName = QFileInfo(path).fileName();
+    return listing;
 }
 
 // The listing stamped with the time of printing, in the preview.
@@ -45,10 +58,10 @@ int ShowStamped(PrintContext& print, Listing listing,
 // The file the operator picks, read by `readListing`, in the preview. 2 when no file was
 // picked, 1 when it could not be read (shown).
 template <typename Listing, typename ReadListing>
-int ShowFile(PrintContext& print, const FileRequest& request, const ReadListing& readListing,
+int ShowFile(PrintContext& print, const ProgramFileTexts& texts, const ReadListing& readListing,
              PrintJob (*jobOf)(const Listing& listing, const MessageCatalogue& messages))
 {
-    const std::optional<QString> path = print.dialogs.openFileName(request);
+    const std::optional<QString> path = print.dialogs.openFileName(texts.request(print.messages, texts.print));
     if (!path || path->isEmpty())
         return 2;
     std::optional<Listing> listing = readListing(*path);
@@ -62,27 +75,13 @@ int ShowFile(PrintContext& print, const FileRequest& request, const ReadListing&
 std::optional<GroupListing> ReadGroupListing(Dialogs& dialogs, const MessageCatalogue& messages,
                                              const GroupFileReader& read, const QString& path)
 {
-    GroupListing listing;
-    const ListingFileRead result = ReadWithRetries(read, path, listing.groups);
-    if (result != ListingFileRead::Ok) {
-        dialogs.message(result == ListingFileRead::OtherKind ? Lines(messages, 19, 20) : messages.Text(484),
-                        Buttons::Ok, Icon::Critical);
-        return std::nullopt;
-    }
-    listing.fileName = QFileInfo(path).fileName();
-    return listing;
+    return ReadListing(dialogs, messages, GroupFileKind().texts, read, path, &GroupListing::groups);
 }
 
 std::optional<SmListing> ReadSmListing(Dialogs& dialogs, const MessageCatalogue& messages,
                                        const SmFileReader& read, const QString& path)
 {
-    SmListing listing;
-    if (ReadWithRetries(read, path, listing.programs) != ListingFileRead::Ok) {
-        dialogs.message(messages.Text(931), Buttons::Ok, Icon::Critical);
-        return std::nullopt;
-    }
-    listing.fileName = QFileInfo(path).fileName();
-    return listing;
+    return ReadListing(dialogs, messages, SmFileKind().texts, read, path, &SmListing::programs);
 }
 
 bool GroupRangesValid(const ListedGroupRanges& groups)
@@ -108,12 +107,10 @@ PrintJob SmPrintJob(const SmListing& listing, const MessageCatalogue& messages)
 int PrintShownGroups(PrintContext& print, const ListedGroupRanges& groups)
 {
     if (!GroupRangesValid(groups)) {
-        print.dialogs.message(Lines(print.messages, 820, 821), Buttons::Ok, Icon::Warning);
+        print.dialogs.message(GroupCheckMessage(print.messages), Buttons::Ok, Icon::Warning);
         return 1;
     }
-    GroupListing listing;
-    listing.groups = groups;
-    return ShowStamped(print, listing, GroupPrintJob);
+    return ShowStamped(print, GroupListing{groups, {}, {}}, GroupPrintJob);
 }
 
 int PrintGroupFile(PrintContext& print, const GroupFileReader& read)
@@ -121,7 +118,7 @@ int PrintGroupFile(PrintContext& print, const GroupFileReader& read)
     const MessageCatalogue& m = print.messages;
     if (print.dialogs.message(m.Text(829), Buttons::OkCancel, Icon::Question) != Answer::Ok)
         return 2;
-    return ShowFile(print, {m.Text(830), m.Text(831), QStringLiteral("grp"), {}, {}},
+    return ShowFile(print, GroupFileKind().texts,
                     [&](const QString& path) { return ReadGroupListing(print.dialogs, m, read, path); }, GroupPrintJob);
 }
 
@@ -131,15 +128,13 @@ int PrintShownSm(PrintContext& print, const SmPrograms& programs, const std::fun
         return 1;
     if (print.dialogs.message(print.messages.Text(927), Buttons::OkCancel, Icon::Question) != Answer::Ok)
         return 2;
-    SmListing listing;
-    listing.programs = programs;
-    return ShowStamped(print, listing, SmPrintJob);
+    return ShowStamped(print, SmListing{programs, {}, {}}, SmPrintJob);
 }
 
 int PrintSmFile(PrintContext& print, const SmFileReader& read)
 {
     const MessageCatalogue& m = print.messages;
-    return ShowFile(print, {m.Text(932), m.Text(930), m.Text(929), {}, {}},
+    return ShowFile(print, SmFileKind().texts,
                     [&](const QString& path) { return ReadSmListing(print.dialogs, m, read, path); }, SmPrintJob);
 }
 

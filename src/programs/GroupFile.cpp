@@ -6,47 +6,30 @@ namespace {
 
 constexpr int kFieldsPerGroup = 3;
 
+// One group: its number (0..99), start and end.
+bool ReadGroup(FieldReader& reader, GroupReadBuffer& buffer)
+{
+    const auto g = NextNumberIn(reader, 0, kGroupCount);
+    const auto start = NextWhole16(reader);
+    const auto end = NextWhole16(reader);
+    if (!g || !start || !end)
+        return false;
+    buffer.group(*g) = {*start, *end};
+    return true;
+}
+
 }  // namespace
 
 GroupFileContent ParseGroupFile(const QByteArray& bytes)
 {
-    GroupFileContent content;
-    auto reader = FieldReader::FromBytes(bytes);
-    if (!reader)
-        return content;
-    if (!HeaderMatches(*reader, {QStringLiteral("KV-M8"), QStringLiteral("KV-M6")}, QStringLiteral("GRP"))) {
-        content.outcome = ProgramFileRead::WrongKind;
-        return content;
-    }
-    const auto announced = NextWhole16(*reader);
-    if (!announced || !NextWhole16(*reader))
-        return content;
-    GroupReadBuffer buffer;
-    int records = 0;
-    for (; !reader->atEnd(); ++records) {
-        const auto g = NextWhole16(*reader);
-        if (!g || *g < 0 || *g > kGroupCount)
-            return content;
-        const auto start = NextWhole16(*reader);
-        const auto end = NextWhole16(*reader);
-        if (!start || !end)
-            return content;
-        buffer.group(*g) = {*start, *end};
-    }
-    // Fewer groups than line 2 announces: a file cut short, not one that lists only some.
-    if (records < *announced)
-        return content;
-    content.outcome = ProgramFileRead::Ok;
-    content.buffer = buffer;
-    return content;
+    // Line 2: how many groups follow, then a number that is ignored.
+    return ParseRecords<GroupReadBuffer>(bytes, {QStringLiteral("KV-M8"), QStringLiteral("KV-M6")},
+                                         QStringLiteral("GRP"), 2, 0, ReadGroup);
 }
 
 GroupFileContent ReadGroupFile(const QString& path)
 {
-    const auto bytes = ReadFileBytes(path);
-    if (!bytes)
-        return {};
-    return ParseGroupFile(*bytes);
+    return ReadProgramFile(path, ParseGroupFile);
 }
 
 FieldWriter GroupFileWriter(const GroupTable& table)

@@ -5,11 +5,8 @@
 
 namespace kvt7 {
 
-struct GroupFileContent {
-    ProgramFileRead outcome = ProgramFileRead::Failed;
-    // Groups the file does not list read as 1..1.
-    GroupReadBuffer buffer;
-};
+// Groups the file does not list read as 1..1.
+using GroupFileContent = ProgramFileContent<GroupReadBuffer>;
 
 // A group file (.grp): "KV-M8" or "KV-M6" with "GRP"; line 2: how many groups follow and a
 // number that is ignored; then group number, start, end for as many groups as it holds

@@ -52,18 +52,14 @@ int WriteGroupsToController(ProgramContext& context, GroupData& data)
 
 ProgramVerify VerifyGroupsWithController(ProgramContext& context, GroupData& data)
 {
-    if (GroupCheck(data.table) != 0) {
-        context.dialogs.message(GroupCheckMessage(context.messages));
+    if (!PassesCheck(context.dialogs, context.messages, data))
         return ProgramVerify::Failed;
-    }
     const int read = ReadAllGroups(context, data.readBuffer);
     if (read == 2)
         context.dialogs.message(context.text(425));
     if (read != 0)
         return ProgramVerify::Failed;
-    const QString differences = GroupDifferenceList(data.table, data.readBuffer);
-    context.dialogs.message(GroupVerifyMessage(context.messages, differences));
-    return differences.isEmpty() ? ProgramVerify::Same : ProgramVerify::Different;
+    return ShowComparison(context.dialogs, context.messages, data);
 }
 
 }  // namespace kvt7

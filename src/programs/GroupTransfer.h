@@ -1,13 +1,10 @@
 #pragma once
 
-#include "programs/GroupTable.h"
+#include "programs/ProgramFileKind.h"
 
 namespace kvt7 {
 
 struct ProgramContext;
-
-// How a verification ended.
-enum class ProgramVerify { Same, Different, Failed };
 
 // Groups 1..99 from the controller ("0RG", progress window with Cancel). The buffer is
 // replaced only when every reply arrived and each echoes its group with hex fields (else

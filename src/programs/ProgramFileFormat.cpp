@@ -15,6 +15,14 @@ std::optional<int> NextWhole16(FieldReader& reader)
     return static_cast<int>(*value);
 }
 
+std::optional<int> NextNumberIn(FieldReader& reader, int first, int last)
+{
+    const auto number = NextWhole16(reader);
+    if (!number || *number < first || *number > last)
+        return std::nullopt;
+    return number;
+}
+
 bool HeaderMatches(FieldReader& reader, const QStringList& models, const QString& type)
 {
     const auto model = reader.next();

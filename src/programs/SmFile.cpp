@@ -6,52 +6,33 @@ namespace {
 
 constexpr int kValuesPerStep = 2;
 
+// One program: its number, then a command and a data value for each step.
+bool ReadProgram(FieldReader& reader, SmReadBuffer& buffer)
+{
+    const auto n = NextNumberIn(reader, 1, kSmProgramCount);
+    if (!n)
+        return false;
+    for (int s = 1; s <= kSmStepCount; ++s) {
+        const auto command = NextWhole16(reader);
+        const auto data = NextWhole16(reader);
+        if (!command || !data)
+            return false;
+        buffer.program(*n).step(s) = {*command, *data};
+    }
+    return true;
+}
+
 }  // namespace
 
 SmFileContent ParseSmFile(const QByteArray& bytes)
 {
-    SmFileContent content;
-    auto reader = FieldReader::FromBytes(bytes);
-    if (!reader)
-        return content;
-    if (!HeaderMatches(*reader, {QStringLiteral("KV-M8")}, QStringLiteral("SM"))) {
-        content.outcome = ProgramFileRead::WrongKind;
-        return content;
-    }
-    std::optional<int> announced;
-    for (int i = 0; i < 3; ++i) {
-        announced = NextWhole16(*reader);
-        if (!announced)
-            return content;
-    }
-    SmReadBuffer buffer;
-    int records = 0;
-    for (; !reader->atEnd(); ++records) {
-        const auto n = NextWhole16(*reader);
-        if (!n || *n < 1 || *n > kSmProgramCount)
-            return content;
-        for (int s = 1; s <= kSmStepCount; ++s) {
-            const auto command = NextWhole16(*reader);
-            const auto data = NextWhole16(*reader);
-            if (!command || !data)
-                return content;
-            buffer.program(*n).step(s) = {*command, *data};
-        }
-    }
-    // Fewer programs than line 2 announces (its third number): a file cut short.
-    if (records < *announced)
-        return content;
-    content.outcome = ProgramFileRead::Ok;
-    content.buffer = buffer;
-    return content;
+    // Line 2: steps, values per step and how many programs follow (only the last is used).
+    return ParseRecords<SmReadBuffer>(bytes, {QStringLiteral("KV-M8")}, QStringLiteral("SM"), 3, 2, ReadProgram);
 }
 
 SmFileContent ReadSmFile(const QString& path)
 {
-    const auto bytes = ReadFileBytes(path);
-    if (!bytes)
-        return {};
-    return ParseSmFile(*bytes);
+    return ReadProgramFile(path, ParseSmFile);
 }
 
 FieldWriter SmFileWriter(const SmTable& table)

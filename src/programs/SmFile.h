@@ -5,11 +5,8 @@
 
 namespace kvt7 {
 
-struct SmFileContent {
-    ProgramFileRead outcome = ProgramFileRead::Failed;
-    // Programs the file does not list read as all "0. END".
-    SmReadBuffer buffer;
-};
+// Programs the file does not list read as all "0. END".
+using SmFileContent = ProgramFileContent<SmReadBuffer>;
 
 // An S/M file (.smd): "KV-M8" with "SM" (no other model); steps, values per step and how
 // many programs follow (only the last is used); then an SM number 1..20 and 16 command,

@@ -11,14 +11,6 @@ namespace {
 
 constexpr int kReadReplyLength = 39;
 
-bool CheckPassed(ProgramContext& context, SmData& data)
-{
-    if (SmDataCheck(data) == 0)
-        return true;
-    context.dialogs.message(SmCheckMessage(context.messages, data.NGSMNo));
-    return false;
-}
-
 }  // namespace
 
 int ReadAllSmPrograms(ProgramContext& context, SmReadBuffer& buffer)
@@ -46,7 +38,7 @@ int ReadSmFromController(ProgramContext& context, SmData& data)
 
 int WriteSmToController(ProgramContext& context, SmData& data)
 {
-    if (!CheckPassed(context, data))
+    if (!PassesCheck(context.dialogs, context.messages, data))
         return 1;
     if (context.dialogs.message(context.text(937), Buttons::YesNo, Icon::Question) != Answer::Yes)
         return 1;
@@ -56,13 +48,9 @@ int WriteSmToController(ProgramContext& context, SmData& data)
 
 ProgramVerify VerifySmWithController(ProgramContext& context, SmData& data)
 {
-    if (!CheckPassed(context, data))
+    if (!PassesCheck(context.dialogs, context.messages, data) || ReadAllSmPrograms(context, data.readBuffer) != 0)
         return ProgramVerify::Failed;
-    if (ReadAllSmPrograms(context, data.readBuffer) != 0)
-        return ProgramVerify::Failed;
-    const QString differences = SmDifferenceList(data.table, data.readBuffer);
-    context.dialogs.message(SmVerifyMessage(context.messages, differences));
-    return differences.isEmpty() ? ProgramVerify::Same : ProgramVerify::Different;
+    return ShowComparison(context.dialogs, context.messages, data);
 }
 
 }  // namespace kvt7

@@ -3,6 +3,7 @@
 #include "OptionsFixture.h"
 #include "app/ui/frmOptions2.h"
 #include "base/ui/ControlArray.h"
+#include "support/RenderFolder.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -192,10 +193,7 @@ class OptionsRenderShots : public OptionsFixture {};
 
 TEST_F(OptionsRenderShots, EveryTab)
 {
-    const QString folder = qEnvironmentVariable("KVT7_RENDER_DIR");
-    if (folder.isEmpty())
-        GTEST_SKIP() << "KVT7_RENDER_DIR not set";
-    QDir().mkpath(folder);
+    KVT7_RENDER_FOLDER_OR_SKIP(folder);
     devices.devices = {{"/dev/ttyS0", {}, {}}, {"/dev/ttyUSB0", "/dev/serial/by-id/usb-FTDI_FT232R_A1B2-if00-port0", "FT232R USB UART"}};
     devices.links = {{"/dev/ttyS0", "/dev/ttyS0"}, {"/dev/serial/by-id/usb-FTDI_FT232R_A1B2-if00-port0", "/dev/ttyUSB0"}};
     store.values["PortDevice2"] = "/dev/serial/by-id/usb-FTDI_FT232R_A1B2-if00-port0";
@@ -203,14 +201,11 @@ TEST_F(OptionsRenderShots, EveryTab)
     for (const int language : {kEnglish, kJapanese}) {
         catalogue.setLanguage(language);
         frmOptions2 window(context);
-        window.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
         auto* tabs = window.findChild<QTabWidget*>("SSTabOption");
         for (int tab = 0; tab < tabs->count(); ++tab) {
             tabs->setCurrentIndex(tab);
-            QApplication::processEvents();
-            const QString name = QStringLiteral("frmOptions2-tab%1-%2.png").arg(tab).arg(language == kEnglish ? "en" : "ja");
-            EXPECT_TRUE(window.grab().save(QDir(folder).filePath(name)));
+            SaveWindowPicture(window, folder,
+                              QStringLiteral("frmOptions2-tab%1-%2").arg(tab).arg(language == kEnglish ? "en" : "ja"));
         }
     }
 }

@@ -5,7 +5,8 @@
 #include "devices/ui/frmDevice2.h"
 #include "devices/ui/frmDevice3.h"
 #include "link/CommandGroups.h"
-#include "parameters/TransferFixture.h"
+#include "parameters/ParameterFixtures.h"
+#include "support/TransferFixture.h"
 #include "support/TestPaths.h"
 
 #include <QApplication>

@@ -3,7 +3,8 @@
 #include "DeviceTestSupport.h"
 #include "devices/DeviceWrite.h"
 #include "link/CommandGroups.h"
-#include "parameters/TransferFixture.h"
+#include "parameters/ParameterFixtures.h"
+#include "support/TransferFixture.h"
 #include "support/TestPaths.h"
 
 #include <QDir>

@@ -3,6 +3,7 @@
 #include "base/ui/DrawnImages.h"
 #include "base/ui/ControlArray.h"
 #include "operation/ui/frmIOCheck.h"
+#include "support/RenderFolder.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -129,23 +130,17 @@ class IoRenderShots : public IoFixture {};
 
 TEST_F(IoRenderShots, StoppedAndMonitoring)
 {
-    const QString folder = qEnvironmentVariable("KVT7_RENDER_DIR");
-    if (folder.isEmpty())
-        GTEST_SKIP() << "KVT7_RENDER_DIR not set";
-    QDir().mkpath(folder);
+    KVT7_RENDER_FOLDER_OR_SKIP(folder);
     inputs = "8A0F31";
     outputs = "E00503";
     for (const int language : {kEnglish, kJapanese}) {
         catalogue.setLanguage(language);
         frmIOCheck window({link, mode, dialogs, catalogue, LampPixmap(LampColour::Green), LampPixmap(LampColour::White)});
-        window.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
         const QString suffix = language == kEnglish ? "-en" : "-ja";
-        EXPECT_TRUE(window.grab().save(QDir(folder).filePath("frmIOCheck-stopped" + suffix + ".png")));
+        SaveWindowPicture(window, folder, "frmIOCheck-stopped" + suffix);
         window.monitor().PressMonitorButton();
         window.monitor().Tick();
-        QApplication::processEvents();
-        EXPECT_TRUE(window.grab().save(QDir(folder).filePath("frmIOCheck-monitoring" + suffix + ".png")));
+        SaveWindowPicture(window, folder, "frmIOCheck-monitoring" + suffix);
         window.monitor().StopForExit();
     }
 }

@@ -1,6 +1,7 @@
 #include "JogFixture.h"
 #include "operation/ui/frmJOG.h"
 #include "operation/ui/frmMove.h"
+#include "support/RenderFolder.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -277,14 +278,7 @@ class RenderShots : public SimLineFixture {};
 
 TEST_F(RenderShots, MoveAndTeachingWindowsWhileRunning)
 {
-    const QString folder = qEnvironmentVariable("KVT7_RENDER_DIR");
-    if (folder.isEmpty())
-        GTEST_SKIP() << "KVT7_RENDER_DIR not set";
-    QDir().mkpath(folder);
-    const auto save = [&](QWidget& widget, const QString& name) {
-        QApplication::processEvents();
-        EXPECT_TRUE(widget.grab().save(QDir(folder).filePath(name + ".png")));
-    };
+    KVT7_RENDER_FOLDER_OR_SKIP(folder);
     controller.setHomed(true);
     for (const int language : {kEnglish, kJapanese}) {
         catalogue.setLanguage(language);
@@ -296,7 +290,7 @@ TEST_F(RenderShots, MoveAndTeachingWindowsWhileRunning)
             ASSERT_TRUE(QTest::qWaitForWindowExposed(&jog));
             QTest::mouseClick(jog.findChild<QPushButton*>("cmdJOGST"), Qt::LeftButton);
             jog.session().capture();
-            save(jog, "frmJOG" + suffix);
+            SaveWindowPicture(jog, folder, "frmJOG" + suffix);
             jog.session().stopWindow();
             dialogs.answer(Answer::No);
         }
@@ -309,7 +303,7 @@ TEST_F(RenderShots, MoveAndTeachingWindowsWhileRunning)
             onRequest = [&](const QString& line) {
                 if (line.startsWith("0MP") && !shot) {
                     shot = true;
-                    QTimer::singleShot(0, &move, [&] { save(move, "frmMove" + suffix); });
+                    QTimer::singleShot(0, &move, [&] { SaveWindowPicture(move, folder, "frmMove" + suffix); });
                 }
             };
             QTest::mouseClick(move.findChild<QPushButton*>("cmdMove"), Qt::LeftButton);

@@ -1,7 +1,8 @@
 // The controller's axis data: reading them, comparing them with the PC's, taking the PC's
 // axis settings from the parameter set.
 #include "FaultSet.h"
-#include "TransferFixture.h"
+#include "ParameterFixtures.h"
+#include "support/TransferFixture.h"
 #include "parameters/ControllerAxisSettings.h"
 
 namespace kvt7::test {

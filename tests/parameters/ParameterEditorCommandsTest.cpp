@@ -1,7 +1,8 @@
 // The editor's commands on the scripted line: the write with its AXIS choice, the checks,
 // the verifications and the command bracket.
 
-#include "TransferFixture.h"
+#include "ParameterFixtures.h"
+#include "support/TransferFixture.h"
 #include "link/CommandGroups.h"
 #include "parameters/ParameterBlocks.h"
 #include "parameters/ParameterEditorCommands.h"

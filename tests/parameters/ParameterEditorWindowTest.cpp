@@ -2,7 +2,8 @@
 // leaving, Enter across a disabled axis, the special lock, lists that give every value back
 // and the write's requests.
 
-#include "TransferFixture.h"
+#include "ParameterFixtures.h"
+#include "support/TransferFixture.h"
 #include "actuators/ActuatorCatalogue.h"
 #include "base/ui/ControlArray.h"
 #include "link/CommandGroups.h"

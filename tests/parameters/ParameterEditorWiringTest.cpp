@@ -1,7 +1,8 @@
 // The parameter editor among the program's other commands: its fields go into the set when
 // another command starts and the set is shown again when it ends, its buttons are off
 // meanwhile; its print buttons list the shown values or a file through the preview.
-#include "TransferFixture.h"
+#include "ParameterFixtures.h"
+#include "support/TransferFixture.h"
 #include "actuators/ActuatorCatalogue.h"
 #include "base/ui/ControlArray.h"
 #include "link/CommandGroups.h"

@@ -1,7 +1,8 @@
 // The read commands: the editor's read, the read after a write, the check when going online
 // and Controller > Check of AXIS Setting.
 #include "FaultSet.h"
-#include "TransferFixture.h"
+#include "ParameterFixtures.h"
+#include "support/TransferFixture.h"
 #include "parameters/ParameterReadCommands.h"
 
 #include <QFileInfo>

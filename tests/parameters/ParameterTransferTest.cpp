@@ -1,7 +1,8 @@
 // Reading and writing the parameter blocks: the exact requests, progress, echo checks and
 // the failure paths, against the simulated controller on a scripted line.
 #include "FaultSet.h"
-#include "TransferFixture.h"
+#include "ParameterFixtures.h"
+#include "support/TransferFixture.h"
 #include "link/CommandGroups.h"
 #include "parameters/ParameterBlocks.h"
 #include "parameters/ParameterChecks.h"

@@ -150,7 +150,7 @@ TEST_F(GroupTransferTest, TimeoutMidWriteSendsNothingMore)
     EXPECT_EQ(sent.last(), "0WG05001001");
     EXPECT_EQ(sent.count("0WG05001001"), 6);
     EXPECT_FALSE(sent.contains("0CM00"));
-    EXPECT_EQ(dialogs.lastText(), timeoutError());
+    EXPECT_EQ(dialogs.lastText(), timeoutText());
     EXPECT_FALSE(dialogs.progressVisible);
     EXPECT_FALSE(mode.isOnline());
     EXPECT_EQ(data.table.groups, before.groups);
@@ -229,7 +229,7 @@ TEST_F(GroupTransferTest, PulledCableMidReadLeavesTheTable)
     dialogs.answer(Answer::Ok);
     EXPECT_EQ(ReadGroupsFromController(context, data), 1);
     EXPECT_EQ(port.requests().last(), "0RG10");
-    EXPECT_EQ(dialogs.lastText(), timeoutError());  // the link reports a lost line as silence
+    EXPECT_EQ(dialogs.lastText(), timeoutText());  // the link reports a lost line as silence
     EXPECT_EQ(data.table.groups, before.groups);
     EXPECT_FALSE(dialogs.progressVisible);
     EXPECT_FALSE(mode.isOnline());

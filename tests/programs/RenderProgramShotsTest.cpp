@@ -3,6 +3,7 @@
 #include "ProgramFixture.h"
 #include "programs/ui/frmGrp.h"
 #include "programs/ui/frmSqMcr.h"
+#include "support/RenderFolder.h"
 
 #include <QApplication>
 #include <QDir>
@@ -15,16 +16,7 @@ class RenderProgramShots : public ProgramFixture {};
 
 TEST_F(RenderProgramShots, GroupAndSmWindows)
 {
-    const QString folder = qEnvironmentVariable("KVT7_RENDER_DIR");
-    if (folder.isEmpty())
-        GTEST_SKIP() << "KVT7_RENDER_DIR not set";
-    QDir().mkpath(folder);
-    const auto save = [&](QWidget& widget, const QString& name) {
-        widget.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&widget));
-        QApplication::processEvents();
-        EXPECT_TRUE(widget.grab().save(QDir(folder).filePath(name + ".png")));
-    };
+    KVT7_RENDER_FOLDER_OR_SKIP(folder);
     GroupData groups;
     groups.table.group(34) = {300, 999};
     SmData programs;
@@ -37,9 +29,9 @@ TEST_F(RenderProgramShots, GroupAndSmWindows)
         const QString suffix = language == kEnglish ? "en" : "ja";
         frmGrp group(context, groups, GroupPrintCommands(print, groups));
         group.showPage(1);
-        save(group, "frmGrp-" + suffix);
+        SaveWindowPicture(group, folder, "frmGrp-" + suffix);
         frmSqMcr sm(context, programs, SmPrintCommands(print, programs));
-        save(sm, "frmSqMcr-" + suffix);
+        SaveWindowPicture(sm, folder, "frmSqMcr-" + suffix);
     }
 }
 

@@ -41,7 +41,7 @@ TEST_F(SimProgramFlowTest, GroupsEditSaveWriteReadBackAndVerify)
     edited.table.group(5) = {20, 30};
     edited.table.group(99) = {999, 999};
     const QString file = dir.filePath("groups.grp");
-    ASSERT_EQ(SaveGroupFileAt(files(), edited, file), 0);
+    ASSERT_EQ(SaveProgramFileAt(files(), edited, file), 0);
     dialogs.answer(Answer::Yes);
     ASSERT_EQ(WriteGroupsToController(*context, edited), 0);
     EXPECT_EQ(controller.group(5, sim::Kvm8Simulator::Copy::Stored), (sim::GroupData{20, 30}));
@@ -50,11 +50,11 @@ TEST_F(SimProgramFlowTest, GroupsEditSaveWriteReadBackAndVerify)
     dialogs.answer(Answer::Ok);
     ASSERT_EQ(ReadGroupsFromController(*context, back), 0);
     EXPECT_EQ(back.table.groups, edited.table.groups);
-    EXPECT_EQ(VerifyGroupsWithFileAt(files(), back, file), ProgramVerify::Same);
+    EXPECT_EQ(VerifyWithFileAt(files(), back, file), ProgramVerify::Same);
     EXPECT_EQ(dialogs.lastText(), "Result of Verify - OK");
 
     back.table.group(5) = {20, 31};
-    EXPECT_EQ(VerifyGroupsWithFileAt(files(), back, file), ProgramVerify::Different);
+    EXPECT_EQ(VerifyWithFileAt(files(), back, file), ProgramVerify::Different);
     EXPECT_EQ(dialogs.lastText(), "Result of Verify - NG\r\n<Unmatched group No.>\r\n Group No. 5,");
     EXPECT_EQ(VerifyGroupsWithController(*context, back), ProgramVerify::Different);
     EXPECT_EQ(dialogs.lastText(), "Result of Verify - NG\r\n<Unmatched group No.>\r\n Group No. 5,");
@@ -69,7 +69,7 @@ TEST_F(SimProgramFlowTest, ProgramsEditSaveWriteReadBackAndVerify)
     edited.table.program(5).step(16) = {4, 4};
     edited.table.program(20).step(8) = {6, 9};
     const QString file = dir.filePath("programs.smd");
-    ASSERT_EQ(SaveSmFileAt(files(), edited, file), 0);
+    ASSERT_EQ(SaveProgramFileAt(files(), edited, file), 0);
     dialogs.answer(Answer::Yes);
     ASSERT_EQ(WriteSmToController(*context, edited), 0);
 
@@ -77,11 +77,11 @@ TEST_F(SimProgramFlowTest, ProgramsEditSaveWriteReadBackAndVerify)
     dialogs.answer(Answer::Ok);
     ASSERT_EQ(ReadSmFromController(*context, back), 0);
     EXPECT_EQ(back.table, edited.table);
-    EXPECT_EQ(VerifySmWithFileAt(files(), back, file), ProgramVerify::Same);
+    EXPECT_EQ(VerifyWithFileAt(files(), back, file), ProgramVerify::Same);
     EXPECT_EQ(dialogs.lastText(), "Result of Verify - OK");
 
     back.table.program(5).step(16) = {4, 3};
-    EXPECT_EQ(VerifySmWithFileAt(files(), back, file), ProgramVerify::Different);
+    EXPECT_EQ(VerifyWithFileAt(files(), back, file), ProgramVerify::Different);
     EXPECT_EQ(dialogs.lastText(), "Result of Verify - NG\r\n<Unmatched items>\r\n SM No. 5,");
     EXPECT_EQ(VerifySmWithController(*context, back), ProgramVerify::Different);
     EXPECT_EQ(dialogs.lastText(), "Result of Verify - NG\r\n<Unmatched items>\r\n SM No. 5,");

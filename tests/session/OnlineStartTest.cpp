@@ -2,7 +2,8 @@
 // the controller, and where the start goes on.
 #include "FaultSet.h"
 #include "link/ConnectOnline.h"
-#include "parameters/TransferFixture.h"
+#include "parameters/ParameterFixtures.h"
+#include "support/TransferFixture.h"
 #include "session/FrameWindows.h"
 #include "session/OnlineStart.h"
 #include "support/NoWindows.h"

@@ -1,11 +1,6 @@
 #pragma once
 
-#include <QApplication>
-#include <QDir>
-#include <QString>
-#include <QTest>
-#include <QWidget>
-#include <gtest/gtest.h>
+#include "support/RenderFolder.h"
 
 namespace kvt7::test {
 
@@ -13,13 +8,9 @@ namespace kvt7::test {
 // KVT7_RENDER_DIR names (scripts/screenshots sets it).
 inline void SaveShot(QWidget& window, const QString& name)
 {
-    const QString folder = qEnvironmentVariable("KVT7_RENDER_DIR");
+    const QString folder = RenderFolder();
     ASSERT_FALSE(folder.isEmpty()) << "KVT7_RENDER_DIR names the folder for the pictures";
-    QDir().mkpath(folder);
-    window.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-    QApplication::processEvents();
-    EXPECT_TRUE(window.grab().save(QDir(folder).filePath(name + QStringLiteral(".png")))) << name.toStdString();
+    SaveWindowPicture(window, folder, name);
 }
 
 }  // namespace kvt7::test

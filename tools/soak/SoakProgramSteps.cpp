@@ -93,7 +93,7 @@ bool SoakCycle::prepareGroups()
     GroupData data;
     rig_.link().SwitchOnlineQuietly();
     return ReadGroupsFromController(programs.context, data) == 0
-           && SaveGroupFileAt(programs.files(), data, path("grp")) == 0;
+           && SaveProgramFileAt(programs.files(), data, path("grp")) == 0;
 }
 
 bool SoakCycle::preparePrograms()
@@ -113,7 +113,7 @@ bool SoakCycle::preparePrograms()
     SoakPrograms programs(rig_);
     SmData data;
     rig_.link().SwitchOnlineQuietly();
-    return ReadSmFromController(programs.context, data) == 0 && SaveSmFileAt(programs.files(), data, path("smd")) == 0;
+    return ReadSmFromController(programs.context, data) == 0 && SaveProgramFileAt(programs.files(), data, path("smd")) == 0;
 }
 
 bool SoakCycle::parametersAsFile(bool stored) const
@@ -163,7 +163,7 @@ void SoakCycle::writeGroups()
 {
     SoakPrograms programs(rig_);
     GroupData data;
-    if (!startable(OpenGroupFileAt(programs.files(), data, path("grp")) == 0))
+    if (!startable(OpenProgramFileAt(programs.files(), data, path("grp")) == 0))
         return;
     const GroupTable before = data.table;
     const QByteArray file = fileBytes("grp");
@@ -177,7 +177,7 @@ void SoakCycle::readGroups()
 {
     SoakPrograms programs(rig_);
     GroupData data;
-    if (!startable(OpenGroupFileAt(programs.files(), data, path("grp")) == 0))
+    if (!startable(OpenProgramFileAt(programs.files(), data, path("grp")) == 0))
         return;
     const GroupTable before = data.table;
     const int result = faulty([&] { return ReadGroupsFromController(programs.context, data); });
@@ -189,7 +189,7 @@ void SoakCycle::verifyGroups()
 {
     SoakPrograms programs(rig_);
     GroupData data;
-    if (!startable(OpenGroupFileAt(programs.files(), data, path("grp")) == 0))
+    if (!startable(OpenProgramFileAt(programs.files(), data, path("grp")) == 0))
         return;
     const ProgramVerify verdict = faulty([&] { return VerifyGroupsWithController(programs.context, data); });
     judgeVerdict(QStringLiteral("group verify"),
@@ -201,7 +201,7 @@ void SoakCycle::writePrograms()
 {
     SoakPrograms programs(rig_);
     SmData data;
-    if (!startable(OpenSmFileAt(programs.files(), data, path("smd")) == 0))
+    if (!startable(OpenProgramFileAt(programs.files(), data, path("smd")) == 0))
         return;
     const SmTable before = data.table;
     const QByteArray file = fileBytes("smd");
@@ -214,7 +214,7 @@ void SoakCycle::readPrograms()
 {
     SoakPrograms programs(rig_);
     SmData data;
-    if (!startable(OpenSmFileAt(programs.files(), data, path("smd")) == 0))
+    if (!startable(OpenProgramFileAt(programs.files(), data, path("smd")) == 0))
         return;
     const SmTable before = data.table;
     const int result = faulty([&] { return ReadSmFromController(programs.context, data); });
@@ -225,7 +225,7 @@ void SoakCycle::verifyPrograms()
 {
     SoakPrograms programs(rig_);
     SmData data;
-    if (!startable(OpenSmFileAt(programs.files(), data, path("smd")) == 0))
+    if (!startable(OpenProgramFileAt(programs.files(), data, path("smd")) == 0))
         return;
     const ProgramVerify verdict = faulty([&] { return VerifySmWithController(programs.context, data); });
     judgeVerdict(QStringLiteral("S/M verify"),

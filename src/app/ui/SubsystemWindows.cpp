@@ -258,11 +258,11 @@ void SubsystemWindows::OpenGivenFile(const QString& path)
             showParameterEditor();
         return;
     case DataFileKind::Groups:
-        if (OpenGroupFileAt(files, program.groupData, path) == 0)
+        if (OpenProgramFileAt(files, program.groupData, path) == 0)
             showGroups();
         return;
     case DataFileKind::Sm:
-        if (OpenSmFileAt(files, program.smData, path) == 0)
+        if (OpenProgramFileAt(files, program.smData, path) == 0)
             showSm();
         return;
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "programs/ProgramContext.h"
+#include "programs/ProgramFileOperations.h"
 
 #include <QList>
 #include <QWidget>
@@ -48,6 +49,28 @@ protected:
     // bracket, except the last, which closes.
     void addButtons(QVBoxLayout* column, std::span<const ProgramButton> buttons,
                     std::span<const std::function<void()>> actions);
+    // The buttons of the operations on `data`, in the order of `buttons`: read from the
+    // controller, open a file, write, save, verify with the controller and with a file, print
+    // the table and a file, close.
+    template <typename Data>
+    void addOperationButtons(QVBoxLayout* column, std::span<const ProgramButton> buttons, Data& data,
+                             int (*read)(ProgramContext&, Data&), int (*write)(ProgramContext&, Data&),
+                             ProgramVerify (*verify)(ProgramContext&, Data&))
+    {
+        const ProgramFiles files{context_.dialogs, context_.messages};
+        const std::function<void()> actions[] = {
+            [this, &data, read] { read(context_, data); },
+            [files, &data] { OpenProgramFile(files, data); },
+            [this, &data, write] { write(context_, data); },
+            [files, &data] { SaveProgramFile(files, data); },
+            [this, &data, verify] { verify(context_, data); },
+            [files, &data] { VerifyWithFile(files, data); },
+            [this] { print_.printShown(); },
+            [this] { print_.printFile(); },
+            [this] { close(); },
+        };
+        addButtons(column, buttons, actions);
+    }
     // The control that picks what the rows show; it and the rows are disabled while an
     // operation runs.
     void setChooser(QWidget* chooser) { chooser_ = chooser; }

@@ -89,19 +89,8 @@ void frmGrp::buildButtons(QWidget* area)
         });
     }
     column->addWidget(pageFrame_);
-    const ProgramFiles files{context_.dialogs, context_.messages};
-    const std::function<void()> actions[] = {
-        [this] { ReadGroupsFromController(context_, data_); },
-        [this, files] { OpenGroupFile(files, data_); },
-        [this] { WriteGroupsToController(context_, data_); },
-        [this, files] { SaveGroupFile(files, data_); },
-        [this] { VerifyGroupsWithController(context_, data_); },
-        [this, files] { VerifyGroupsWithFile(files, data_); },
-        [this] { print_.printShown(); },
-        [this] { print_.printFile(); },
-        [this] { close(); },
-    };
-    addButtons(column, kButtons, actions);
+    addOperationButtons(column, kButtons, data_, ReadGroupsFromController, WriteGroupsToController,
+                        VerifyGroupsWithController);
 }
 
 void frmGrp::showPage(int page)

@@ -102,19 +102,7 @@ void frmSqMcr::connectRow(int row)
 void frmSqMcr::buildButtons(QWidget* area)
 {
     auto* column = new QVBoxLayout(area);
-    const ProgramFiles files{context_.dialogs, context_.messages};
-    const std::function<void()> actions[] = {
-        [this] { ReadSmFromController(context_, data_); },
-        [this, files] { OpenSmFile(files, data_); },
-        [this] { WriteSmToController(context_, data_); },
-        [this, files] { SaveSmFile(files, data_); },
-        [this] { VerifySmWithController(context_, data_); },
-        [this, files] { VerifySmWithFile(files, data_); },
-        [this] { print_.printShown(); },
-        [this] { print_.printFile(); },
-        [this] { close(); },
-    };
-    addButtons(column, kButtons, actions);
+    addOperationButtons(column, kButtons, data_, ReadSmFromController, WriteSmToController, VerifySmWithController);
 }
 
 void frmSqMcr::showProgram(int smNo)

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "Kvm8Simulator.h"
-#include "ParameterFixtures.h"
 #include "base/AppSettings.h"
 #include "base/MessageCatalogue.h"
 #include "base/OperatingMode.h"
@@ -18,7 +17,8 @@
 namespace kvt7::test {
 
 // A link on a scripted line whose far end is the simulated controller, so the requests are
-// answered as a controller would; a test may replace single replies through `rewrite`.
+// answered as a controller would; a test may replace single replies through `rewrite`. The
+// parameter, device and program transfers are tested on it.
 class TransferFixture : public ::testing::Test, protected LinkTestParts {
 protected:
     TransferFixture()
@@ -45,6 +45,8 @@ protected:
         lines.removeAll(QStringLiteral("0CM1"));
         return lines;
     }
+    // The message of a reply that is not what the request wants.
+    QString dataError() const { return text(384) + "\r\n" + text(385); }
     // A block of the controller's working memory as 32 hex characters.
     QString blockText(int block) const
     {
