@@ -150,10 +150,10 @@ int Diff(CliContext& cli, const QStringList& arguments)
         differences = DiffParameters(cli, arguments.at(0), arguments.at(1));
         break;
     case DataFileKind::Groups:
-        differences = DiffPrograms<GroupData>(cli, arguments.at(0), arguments.at(1), OpenGroupFileAt, GroupDifferences);
+        differences = DiffPrograms<GroupData>(cli, arguments.at(0), arguments.at(1), OpenProgramFileAt<GroupData>, GroupDifferences);
         break;
     case DataFileKind::Sm:
-        differences = DiffPrograms<SmData>(cli, arguments.at(0), arguments.at(1), OpenSmFileAt, SmDifferences);
+        differences = DiffPrograms<SmData>(cli, arguments.at(0), arguments.at(1), OpenProgramFileAt<SmData>, SmDifferences);
         break;
     }
     if (!differences) {

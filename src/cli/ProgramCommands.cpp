@@ -210,13 +210,13 @@ void AddKind(CliCommandTable& table, const QString& noun, const Kind& kind, cons
 
 void AddProgramCommands(CliCommandTable& table)
 {
-    const ProgramKind<GroupData> groups{GroupFileKind(), ReadAllGroups,     WriteAllGroups, GroupDifferenceList,
+    const ProgramKind<GroupData> groups{GroupFileKind(), ReadAllGroups,     WriteAllGroups, GroupDifferences,
                                         GroupWriteRefusal, GroupFaultLines, "groups",       kGroupCount};
     AddKind(table, QStringLiteral("groups"), groups,
             {"read groups 1-99 from the controller into a .grp file",
              "check a .grp file and write its groups into the controller",
              "compare a .grp file with the controller (exit 1: different)", "list the invalid groups of a .grp file"});
-    const ProgramKind<SmData> sm{SmFileKind(),         ReadAllSmPrograms, WriteAllSmPrograms, SmDifferenceList,
+    const ProgramKind<SmData> sm{SmFileKind(),         ReadAllSmPrograms, WriteAllSmPrograms, SmDifferences,
                                  SmFileKind().refusal, SmFaultLines,      "sm",               kSmProgramCount};
     AddKind(table, QStringLiteral("sm"), sm,
             {"read S/M programs 1-20 from the controller into a .smd file",

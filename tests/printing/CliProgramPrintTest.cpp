@@ -65,12 +65,12 @@ TEST_F(CliProgramPrintTest, SmProgramsWithinTheirRange)
 
 TEST_F(CliProgramPrintTest, UnreadableFilesAndUnwritablePdfs)
 {
-    EXPECT_EQ(PrintSmToPdf(dialogs, messages, {"in.smd", "-o", path("x.pdf")}, smReader(ListingFileRead::Fault)), 1);
+    EXPECT_EQ(PrintSmToPdf(dialogs, messages, {"in.smd", "-o", path("x.pdf")}, smReader(ListingFileRead::Fault)), 5);
     EXPECT_EQ(reads, 6);
     EXPECT_EQ(dialogs.lastText(), "An error occured while openig SM Data file.");
 
     const GroupFileReader other = [](const QString&, ListedGroupRanges&) { return ListingFileRead::OtherKind; };
-    EXPECT_EQ(PrintGroupsToPdf(dialogs, messages, {"in.grp", "-o", path("x.pdf")}, other), 1);
+    EXPECT_EQ(PrintGroupsToPdf(dialogs, messages, {"in.grp", "-o", path("x.pdf")}, other), 5);
     EXPECT_EQ(dialogs.lastText(), "Not GRP Data file for KV-T7.\r\nOpening file is canceled.");
     EXPECT_FALSE(QFile::exists(path("x.pdf")));
 
@@ -78,7 +78,7 @@ TEST_F(CliProgramPrintTest, UnreadableFilesAndUnwritablePdfs)
         groups[9] = {300, 999};
         return ListingFileRead::Ok;
     };
-    EXPECT_EQ(PrintGroupsToPdf(dialogs, messages, {"in.grp", "-o", path("none/x.pdf")}, ok), 1);
+    EXPECT_EQ(PrintGroupsToPdf(dialogs, messages, {"in.grp", "-o", path("none/x.pdf")}, ok), 5);
     EXPECT_EQ(dialogs.lastText(), "Printing data was canceled.");
     EXPECT_EQ(PrintGroupsToPdf(dialogs, messages, {"in.grp", "-o", path("g.pdf"), "--programs", "1-2"}, ok), 2);
     ASSERT_EQ(PrintGroupsToPdf(dialogs, messages, {"in.grp", "-o", path("g.pdf")}, ok), 0);

@@ -269,7 +269,7 @@ TEST_F(PdfOutputTest, GroupFileListingPrintsWhatTheFileReaderGives)
 
     const QString cut = write("cut.grp", "\"KV-M8\",\"GRP\"\r\n99,3\r\n" + records);
     const ToolRun refused = kvt7ctl({"--lang", "en", "print", "groups", cut, "-o", path("cut.pdf")});
-    EXPECT_EQ(refused.status, 1);
+    EXPECT_EQ(refused.status, 5);
     EXPECT_TRUE(refused.err.endsWith("An error occured in Reading file.\n")) << refused.err.toStdString();
     EXPECT_FALSE(QFile::exists(path("cut.pdf")));
 }
@@ -287,15 +287,15 @@ TEST_F(PdfOutputTest, CommandLineRefusals)
     EXPECT_EQ(run.status, 1);
     EXPECT_TRUE(run.err.contains("The specified range is not right. Please check again.")) << run.err.toStdString();
     run = kvt7ctl({"--lang", "en", "print", "positions", path("missing.kvd"), "-o", path("x.pdf")});
-    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.status, 5);
     EXPECT_TRUE(run.err.contains("An error occured in Reading file.")) << run.err.toStdString();
     run = kvt7ctl({"--lang", "en", "print", "params", input, "-o", path("x.pdf")});
-    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.status, 5);
     EXPECT_FALSE(QFile::exists(path("x.pdf")));
 
     // An unwritable PDF: message 396; the file that was there stays.
     run = kvt7ctl({"--lang", "en", "print", "positions", input, "-o", path("none/x.pdf")});
-    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.status, 5);
     EXPECT_TRUE(run.err.contains("Printing data was canceled.")) << run.err.toStdString();
 
     ASSERT_EQ(kvt7ctl({"print", "positions", input, "-o", path("x.pdf"), "--range", "2-3"}).status, 0);
