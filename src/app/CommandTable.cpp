@@ -51,6 +51,10 @@ constexpr std::array<CommandRow, kCommandCount> kTable = {{
     Title(C::mnuFileShogo, "mnuFileShogo", 257, M, C::mnuFile),
     Item(C::mnuFileShogoFile, "mnuFileShogoFile", 258, C::mnuFileShogo, 0),
     Item(C::mnuFileShogoCt, "mnuFileShogoCt", 259, C::mnuFileShogo, 0),
+    // The whole controller at once, off with the other transfers while one runs.
+    Item(C::mnuFileBackup, "mnuFileBackup", 2571, C::mnuFile, M, true, true),
+    Item(C::mnuFileRestore, "mnuFileRestore", 2572, C::mnuFile, M),
+    Item(C::mnuFileCompare, "mnuFileCompare", 2573, C::mnuFile, M),
     Item(C::mnuFilePageSetup, "mnuFilePageSetup", 260, C::mnuFile, M, true, true),
     Item(C::mnuFilePrint, "mnuFilePrint", 261, C::mnuFile, M),
     Item(C::mnuFileExit, "mnuFileExit", 262, C::mnuFile, 0, true, true, kKeepsEditing),
@@ -87,6 +91,7 @@ constexpr std::array<CommandRow, kCommandCount> kTable = {{
 
     Title(C::mnuHelp, "mnuHelp", 290, 0, C::mnuHelp),
     Item(C::mnuHelpContents, "mnuHelpContents", 291, C::mnuHelp, 0, true, false, kKeepsEditing),
+    Item(C::mnuHelpJournal, "mnuHelpJournal", 2574, C::mnuHelp, 0, true, false, kKeepsEditing),
     Item(C::mnuHelpAbout, "mnuHelpAbout", 292, C::mnuHelp, 0, true, false, kKeepsEditing),
 
     Tool(C::toolNew, "New", 1, 300, 0, C::mnuFileNew),

@@ -12,7 +12,8 @@ namespace kvt7 {
 enum class CommandId {
     // File
     mnuFile, mnuFileNew, mnuFileOpen, mnuFileGetfromCt, mnuFileSave, mnuFileSaveAs,
-    mnuFileLoadtoCt, mnuFileShogo, mnuFileShogoFile, mnuFileShogoCt, mnuFilePageSetup,
+    mnuFileLoadtoCt, mnuFileShogo, mnuFileShogoFile, mnuFileShogoCt, mnuFileBackup,
+    mnuFileRestore, mnuFileCompare, mnuFilePageSetup,
     mnuFilePrint, mnuFileExit,
     // Edit
     mnuEdit, mnuEditGyoInsert, mnuEditGyoDelete, mnuEditLineCopy, mnuEditLinePaste,
@@ -26,7 +27,7 @@ enum class CommandId {
     // Controller
     mnuFunctionCt, mnuFuncAlmReset, mnuFuncCtversion, mnuFuncGetAxis,
     // Help
-    mnuHelp, mnuHelpContents, mnuHelpAbout,
+    mnuHelp, mnuHelpContents, mnuHelpJournal, mnuHelpAbout,
     // Tool bar, in its order
     toolNew, toolOpen, toolSave, toolPrint, toolRead, toolLoad, toolShogo, toolLineCopy,
     toolLinePaste, toolCellCopy, toolCellPaste, toolInputOutput, toolMoveTest, toolGroup,

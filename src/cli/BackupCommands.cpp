@@ -6,16 +6,21 @@
 #include "JsonFacts.h"
 #include "actuators/ActuatorCatalogue.h"
 #include "actuators/ModelDesignation.h"
+#include "backup/BackupFolder.h"
+#include "link/ControllerVersion.h"
+#include "link/OperationJournal.h"
 #include "parameters/ControllerAxisSettings.h"
 #include "parameters/ParameterFileOperations.h"
 #include "platform/DataFolder.h"
+#include "platform/FolderFiles.h"
+#include "platform/JournalFile.h"
 #include "positions/PositionFile.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 #include <QJsonArray>
-#include <QTemporaryDir>
 #include <cstdio>
 
 namespace kvt7 {
@@ -61,29 +66,16 @@ int RunArea(CliContext& cli, const Area& area, const QString& verb, const QStrin
     return kExitFailure;
 }
 
-// The temporary files lie beside the folder, so that they are renamed into it, not copied.
-std::unique_ptr<QTemporaryDir> ScratchBeside(const QDir& target)
+// Where the backup came from, for its manifest and the journal: the controller's version is
+// asked for when this run has not read it yet.
+BackupOrigin OriginOf(CliContext& cli, const QString& scratch)
 {
-    const QString parent = QFileInfo(target.absolutePath()).absolutePath();
-    if (!QDir().mkpath(parent))
-        return nullptr;
-    auto scratch = std::make_unique<QTemporaryDir>(
-        QDir(parent).filePath(QStringLiteral(".") + QFileInfo(target.absolutePath()).fileName() + QStringLiteral("-XXXXXX")));
-    return scratch->isValid() ? std::move(scratch) : nullptr;
-}
-
-bool MoveIntoPlace(const QTemporaryDir& scratch, const QDir& target)
-{
-    if (!QDir().mkpath(target.absolutePath()))
-        return false;
-    for (const Area& area : AllAreas()) {
-        // rename() replaces an existing file in one step.
-        const QByteArray from = QFile::encodeName(scratch.filePath(area.fileName));
-        const QByteArray to = QFile::encodeName(target.filePath(area.fileName));
-        if (std::rename(from.constData(), to.constData()) != 0)
-            return false;
-    }
-    return true;
+    ControllerVersionInfo& version = cli.status().version();
+    if (version.ControllerVersion.isEmpty())
+        ReadControllerVersion(cli.link(), version);
+    return {QStringLiteral("kvt7ctl"), cli.link().portDevice(), version.ControllerVersion,
+            AxesOfParameterFile(QDir(scratch).filePath(QStringLiteral("parameters.pmt"))),
+            QDateTime::currentDateTime()};
 }
 
 // The JSON result of a whole-controller command: the folder, what each area's command gave
@@ -142,13 +134,19 @@ int Backup(CliContext& cli, const QStringList& arguments)
         return kExitUsage;
     const QDir target(rest.first());
     FolderResult result(cli, rest.first());
-    for (const Area& area : AllAreas()) {
-        if (!force && QFileInfo::exists(target.filePath(area.fileName))) {
-            cli.complain(QStringLiteral("%1 already holds %2 (--force replaces it)").arg(rest.first(), area.fileName));
+    for (const QString& name : BackupFileNames() + QStringList{kManifestFileName}) {
+        if (!force && QFileInfo::exists(target.filePath(name))) {
+            cli.complain(QStringLiteral("%1 already holds %2 (--force replaces it)").arg(rest.first(), name));
             return result.finish(kExitFileFailure);
         }
     }
-    const auto scratch = ScratchBeside(target);
+    JournalFile journalFile;
+    const auto origin = [&cli] {
+        return JournalOrigin{QStringLiteral("kvt7ctl"), cli.link().portDevice(),
+                             cli.status().version().ControllerVersion};
+    };
+    OperationJournal journal(journalFile, origin, cli.dialogs(), cli.catalogue());
+    const auto scratch = ScratchFolderBeside(rest.first());
     if (!scratch) {
         cli.complain(QStringLiteral("cannot create a folder beside %1").arg(rest.first()));
         return result.finish(kExitFileFailure);
@@ -159,14 +157,17 @@ int Backup(CliContext& cli, const QStringList& arguments)
         result.take(area, target);
         if (status != kExitSuccess) {
             Note(QStringLiteral("backup stopped: ") + area.name);
+            journal.record({QStringLiteral("backup"), rest.first(), {}, JournalResult::Failed, {}});
             return result.finish(status, area.name);
         }
         Note(area.name + QStringLiteral(" read"));
     }
-    if (!MoveIntoPlace(*scratch, target)) {
+    if (!CommitBackup(scratch->path(), target.absolutePath(), OriginOf(cli, scratch->path()))) {
         cli.complain(QStringLiteral("cannot write the files into %1").arg(rest.first()));
+        journal.record({QStringLiteral("backup"), rest.first(), {}, JournalResult::Failed, {}});
         return result.finish(kExitFileFailure);
     }
+    journal.record({QStringLiteral("backup"), rest.first(), {}, JournalResult::Done, {}});
     result.refreshFacts(target);
     return result.finish(kExitSuccess);
 }

@@ -39,6 +39,13 @@ public:
     virtual std::optional<QString> openFileName(const FileRequest& request) = 0;
     // nullopt when cancelled; overwriting an existing file is confirmed in the dialog.
     virtual std::optional<QString> saveFileName(const FileRequest& request) = 0;
+    // A folder to read from or write into, nullopt when cancelled. A front end without a
+    // folder dialog has none to offer, which counts as a cancel.
+    virtual std::optional<QString> folderName(const FileRequest& request)
+    {
+        (void)request;
+        return std::nullopt;
+    }
     // The choice window: index of the chosen option, or -1 when it was cancelled.
     virtual int choice(const QString& title, const QString& question, const QStringList& options,
                        bool noCancel) = 0;

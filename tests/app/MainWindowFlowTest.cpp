@@ -2,6 +2,7 @@
 // actuator window, and the online actuator window against the simulated controller served
 // on a pseudo-terminal, with kvt7ctl reading the same controller afterwards.
 #include "AppFixture.h"
+#include "OnlineWindowFixture.h"
 #include "Kvm8Simulator.h"
 #include "PtyServer.h"
 #include "app/StartSequence.h"
@@ -191,29 +192,8 @@ TEST_F(OfflineStartFlow, CancelAtTheStartKeepsTheStoredActuatorsAndUsesNoAxis)
 
 namespace {
 
-// The program Online with the simulated controller (axis 1 " 28L-100", axis 2 " 42D-050")
-// on a pseudo-terminal given as the port device.
-class OnlineMainWindowFlow : public ::testing::Test {
+class OnlineMainWindowFlow : public OnlineWindowFixture {
 protected:
-    void SetUp() override
-    {
-        QString error;
-        ASSERT_TRUE(server.open(&error)) << error.toStdString();
-        store.setValue("KVT7V150", "Settings", "Language", "2");
-        program = std::make_unique<Program>(store, dialogs, port, ProgramDir(), server.devicePath());
-        window = std::make_unique<frmMain>(*program);
-        dialogs.answerChoice(0);
-        RunStartSequence(*program, *window, window->steps());
-        ASSERT_TRUE(program->mode.isOnline()) << dialogs.texts().join('|').toStdString();
-        dialogs.clear();
-    }
-    void TearDown() override
-    {
-        window.reset();
-        if (program)
-            program->link.ClosePort();
-    }
-
     // Setting > Online Device Setting: `answer` works the window while it is open.
     void onlineDeviceSetting(std::function<void(QWidget*)> answer)
     {
@@ -249,15 +229,6 @@ protected:
                 QString::fromUtf8(process.readAllStandardOutput()),
                 QString::fromUtf8(process.readAllStandardError())};
     }
-
-    MemorySettingsStore store;
-    ScriptedDialogs dialogs;
-    QtSerialLine port;
-    sim::Kvm8Simulator controller;
-    sim::PtyServer server{controller};
-    std::unique_ptr<Program> program;
-    std::unique_ptr<frmMain> window;
-    QTemporaryDir home;
 };
 
 }  // namespace

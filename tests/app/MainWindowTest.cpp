@@ -40,6 +40,9 @@ const MenuRow kMenus[] = {
     {"mnuFileShogo", "Verify Position", "データ照合"},
     {"mnuFileShogoFile", "File", "ファイルと照合"},
     {"mnuFileShogoCt", "C/T", "コントローラと照合"},
+    {"mnuFileBackup", "Backup Controller...(&B)", "コントローラのバックアップ(&B)..."},
+    {"mnuFileRestore", "Restore Controller...(&T)", "コントローラへ復元(&T)..."},
+    {"mnuFileCompare", "Compare with Backup...(&M)", "バックアップと比較(&M)..."},
     {"mnuFilePageSetup", "Printer", "プリンター設定(&U)"},
     {"mnuFilePrint", "Print(&P)", "印刷(&P)"},
     {"mnuFileExit", "Exit(&X)", "終了(&X)"},
@@ -70,6 +73,7 @@ const MenuRow kMenus[] = {
     {"mnuFuncGetAxis", "Check of AXIS Setting", "軸設定の確認"},
     {"mnuHelp", "Help(&H)", "ヘルプ(&H)"},
     {"mnuHelpContents", "Contents(&C)", "目次(&C)"},
+    {"mnuHelpJournal", "Journal...(&J)", "ジャーナル(&J)..."},
     {"mnuHelpAbout", "Version(&A)...", "バージョン情報(&A)..."},
 };
 

@@ -17,13 +17,15 @@ struct CliRun {
     QString err;
 };
 
-// kvt7ctl with the arguments; its settings live in `home`, so a test never touches the user's.
+// kvt7ctl with the arguments; its settings and journal live in `home`, so a test never touches
+// the user's.
 inline CliRun RunKvt7ctl(const QStringList& arguments, const QString& home, int timeoutMs)
 {
     QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert("XDG_CONFIG_HOME", home);
     environment.insert("HOME", home);
+    environment.insert("XDG_DATA_HOME", home + "/.local/share");  // the journal
     process.setProcessEnvironment(environment);
     process.start(QDir(ProgramDir()).filePath("kvt7ctl"), arguments);
     EXPECT_TRUE(process.waitForFinished(timeoutMs));

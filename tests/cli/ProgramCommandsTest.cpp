@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QCryptographicHash>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -223,8 +224,17 @@ TEST_F(ProgramCommand, BackupRestoreIntoAFreshControllerAndBackupAgainAreIdentic
         EXPECT_TRUE(result.err.contains(area)) << area;
     EXPECT_TRUE(bytesOf("one/groups.grp").contains("\"5\",20,30\r\n"));
     EXPECT_EQ(bytesOf("one/positions.kvd").count("\r\n"), 3 + 999);
-    EXPECT_EQ(QDir(path("one")).entryList(QDir::Files).size(), 4);
-    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot), QStringList{"one"});
+    EXPECT_EQ(QDir(path("one")).entryList(QDir::Files),
+              QStringList({"groups.grp", "manifest.json", "parameters.pmt", "positions.kvd", "programs.smd"}));
+    const QByteArray manifest = bytesOf("one/manifest.json");
+    EXPECT_TRUE(manifest.contains("\"program\": \"kvt7ctl\"")) << manifest.toStdString();
+    EXPECT_TRUE(manifest.contains("\"axes\": [\n            1,\n            2\n        ]")) << manifest.toStdString();
+    EXPECT_TRUE(manifest.contains("\"version\": \"150\"")) << manifest.toStdString();
+    EXPECT_TRUE(manifest.contains(QCryptographicHash::hash(bytesOf("one/groups.grp"), QCryptographicHash::Sha256).toHex()));
+    // Nothing is left beside the folder; the journal lies in the data folder.
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot),
+              QStringList({".local", "one"}));
+    EXPECT_TRUE(bytesOf(".local/share/KVT7V150/journal.jsonl").contains("\"what\":\"backup\""));
 
     result = runOn("used.json", {"backup", path("one")});
     EXPECT_EQ(result.status, 5);
@@ -273,7 +283,7 @@ TEST_F(ProgramCommand, RestoreOfADamagedFolderSendsNothing)
     EXPECT_TRUE(result.err.contains("backup stopped: groups"));
     EXPECT_FALSE(QFileInfo::exists(path("three")));
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot),
-              (QStringList{"axis1", "one"}));
+              (QStringList{".local", "axis1", "one"}));
 }
 
 }  // namespace

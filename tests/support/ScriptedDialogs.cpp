@@ -98,6 +98,17 @@ std::optional<QString> ScriptedDialogs::saveFileName(const FileRequest& request)
     return TakeFront(saves_);
 }
 
+std::optional<QString> ScriptedDialogs::folderName(const FileRequest& request)
+{
+    openRequests.push_back(request);
+    events << QStringLiteral("folder:") + request.title;
+    if (opens_.empty()) {
+        ADD_FAILURE() << "unscripted folder dialog: " << request.title.toStdString();
+        return std::nullopt;
+    }
+    return TakeFront(opens_);
+}
+
 int ScriptedDialogs::choice(const QString& title, const QString& question,
                             const QStringList& options, bool noCancel)
 {

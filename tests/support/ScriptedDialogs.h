@@ -67,6 +67,8 @@ public:
                          Icon icon) override;
     std::optional<QString> openFileName(const FileRequest& request) override;
     std::optional<QString> saveFileName(const FileRequest& request) override;
+    // Answered from the script of answerOpen.
+    std::optional<QString> folderName(const FileRequest& request) override;
     int choice(const QString& title, const QString& question, const QStringList& options,
                bool noCancel) override;
     void beep() override;

@@ -1,6 +1,7 @@
 #include "MainWindowBinding.h"
 
 #include "SubsystemWindows.h"
+#include "WholeControllerCommands.h"
 #include "app/FrameCommands.h"
 #include "app/Program.h"
 #include "frmMain.h"
@@ -45,6 +46,7 @@ MainWindowBinding::MainWindowBinding(frmMain& window, Program& program)
     bindEditCommands();
     bindTableCommands();
     subsystems_ = new SubsystemWindows(window, program, *this);
+    wholeController_ = new WholeControllerCommands(window, program, *this);
 }
 
 void MainWindowBinding::bind(CommandId id, std::function<void()> handler)

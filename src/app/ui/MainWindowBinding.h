@@ -16,6 +16,7 @@
 namespace kvt7 {
 
 class SubsystemWindows;
+class WholeControllerCommands;
 class frmMain;
 struct Program;
 
@@ -38,6 +39,7 @@ public:
     bool hasHandler(CommandId id) const { return bool(handlers_[IndexOf(id)]); }
     void bind(CommandId id, std::function<void()> handler);
     SubsystemWindows& subsystems() { return *subsystems_; }
+    WholeControllerCommands& wholeController() { return *wholeController_; }
 
     // ProgramSteps
     void ClearParameterSet() override;
@@ -71,6 +73,7 @@ private:
     PositionCommandContext commands_;
     std::array<std::function<void()>, kCommandCount> handlers_;
     SubsystemWindows* subsystems_ = nullptr;  // a child of the main window
+    WholeControllerCommands* wholeController_ = nullptr;  // a child of the main window
 };
 
 }  // namespace kvt7

@@ -61,17 +61,23 @@ static void Prepare(QFileDialog& dialog, const FileRequest& request, const QStri
         dialog.selectFile(request.defaultName);
 }
 
+// The dialog's one chosen name; the folder it lies in is where the next dialog starts.
+static std::optional<QString> Chosen(QFileDialog& dialog, QString& lastFolder)
+{
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    const QString name = dialog.selectedFiles().constFirst();
+    lastFolder = QFileInfo(name).absolutePath();
+    return name;
+}
+
 std::optional<QString> QtDialogs::openFileName(const FileRequest& request)
 {
     QFileDialog dialog(parent_);
     Prepare(dialog, request, lastFolder_);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return std::nullopt;
-    const QString name = dialog.selectedFiles().constFirst();
-    lastFolder_ = QFileInfo(name).absolutePath();
-    return name;
+    return Chosen(dialog, lastFolder_);
 }
 
 std::optional<QString> QtDialogs::saveFileName(const FileRequest& request)
@@ -80,11 +86,16 @@ std::optional<QString> QtDialogs::saveFileName(const FileRequest& request)
     Prepare(dialog, request, lastFolder_);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return std::nullopt;
-    const QString name = dialog.selectedFiles().constFirst();
-    lastFolder_ = QFileInfo(name).absolutePath();
-    return name;
+    return Chosen(dialog, lastFolder_);
+}
+
+std::optional<QString> QtDialogs::folderName(const FileRequest& request)
+{
+    QFileDialog dialog(parent_);
+    Prepare(dialog, request, lastFolder_);
+    dialog.setFileMode(QFileDialog::Directory);
+    dialog.setOption(QFileDialog::ShowDirsOnly);
+    return Chosen(dialog, lastFolder_);
 }
 
 void QtDialogs::beep()

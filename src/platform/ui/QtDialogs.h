@@ -20,6 +20,7 @@ public:
                          Icon icon) override;
     std::optional<QString> openFileName(const FileRequest& request) override;
     std::optional<QString> saveFileName(const FileRequest& request) override;
+    std::optional<QString> folderName(const FileRequest& request) override;
     void beep() override;
     void setBusyCursor(bool busy) override;
 

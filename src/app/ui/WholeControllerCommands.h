@@ -1,0 +1,49 @@
+#pragma once
+
+#include "backup/CombinedProgress.h"
+#include "backup/WholeController.h"
+#include "link/OperationJournal.h"
+#include "platform/JournalFile.h"
+#include "platform/print/QtPrintPreview.h"
+#include "session/SessionParts.h"
+
+#include <QObject>
+#include <optional>
+
+namespace kvt7 {
+
+class MainWindowBinding;
+class frmMain;
+struct Program;
+
+// File > Backup Controller, Restore Controller and Compare with Backup, and Help > Journal:
+// the operations on the whole controller on the program's link, under the command lock like
+// the other transfers, with the journal of the window's run.
+class WholeControllerCommands : public QObject {
+    Q_OBJECT
+public:
+    WholeControllerCommands(frmMain& window, Program& program, MainWindowBinding& binding);
+    ~WholeControllerCommands() override;
+
+    OperationJournal& journal() { return journal_; }
+
+private:
+    std::optional<QString> askFolder(int titleId);
+    void backup();
+    void restore();
+    void compare();
+    void showJournal();
+    BackupOrigin origin();
+
+    frmMain& window_;
+    Program& program_;
+    MainWindowBinding& binding_;
+    JournalFile journalFile_;
+    OperationJournal journal_;
+    CombinedProgress progress_;
+    SessionParts parts_;
+    WholeController whole_;
+    QtPrintPreview preview_;
+};
+
+}  // namespace kvt7

@@ -1,0 +1,64 @@
+#include "BackupComparisonWindow.h"
+
+#include "base/MessageCatalogue.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace kvt7 {
+
+namespace {
+
+QTreeWidget* ReportTree(const ComparisonReport& report, const MessageCatalogue& messages, QWidget* parent)
+{
+    auto* tree = new QTreeWidget(parent);
+    tree->setObjectName(QStringLiteral("tvwDifferences"));
+    tree->setColumnCount(3);
+    tree->setHeaderLabels({QString(), messages.Text(2596), messages.Text(2597)});
+    tree->setRootIsDecorated(false);
+    tree->setUniformRowHeights(true);
+    for (const PartComparison& part : report.parts) {
+        auto* heading = new QTreeWidgetItem(tree, {part.title, part.differences.empty() ? messages.Text(2595) : QString()});
+        QFont font = heading->font(0);
+        font.setBold(true);
+        heading->setFont(0, font);
+        for (const Difference& difference : part.differences)
+            new QTreeWidgetItem(tree, {QStringLiteral("  ") + difference.where, difference.backup, difference.controller});
+    }
+    tree->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    tree->header()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
+    return tree;
+}
+
+}  // namespace
+
+BackupComparisonWindow::BackupComparisonWindow(const ComparisonReport& report, const MessageCatalogue& messages,
+                                               std::function<void()> print, QWidget* parent)
+    : QDialog(parent)
+{
+    setObjectName(QStringLiteral("BackupComparisonWindow"));
+    setWindowTitle(messages.Text(2593));
+    auto* folder = new QLabel(report.folder, this);
+    folder->setObjectName(QStringLiteral("lblFolder"));
+    auto* printButton = new QPushButton(messages.Text(238), this);
+    printButton->setObjectName(QStringLiteral("cmdPrint"));
+    auto* closeButton = new QPushButton(messages.Text(524), this);
+    closeButton->setObjectName(QStringLiteral("cmdClose"));
+    connect(printButton, &QPushButton::clicked, this, [print = std::move(print)] { print(); });
+    connect(closeButton, &QPushButton::clicked, this, &QDialog::accept);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(printButton);
+    buttons->addWidget(closeButton);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(folder);
+    layout->addWidget(ReportTree(report, messages, this));
+    layout->addLayout(buttons);
+    resize(720, 480);
+}
+
+}  // namespace kvt7
