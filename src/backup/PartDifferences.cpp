@@ -106,7 +106,7 @@ std::optional<Differences> GroupFileDifferences(const PartFiles& files, Dialogs&
 {
     GroupData backup;
     GroupData controller;
-    if (!OpenBoth(OpenGroupFileAt, files, {dialogs, messages}, backup, controller))
+    if (!OpenBoth(OpenProgramFileAt<GroupData>, files, {dialogs, messages}, backup, controller))
         return std::nullopt;
     const auto text = [](const GroupRange& range) { return QStringLiteral("%1-%2").arg(range.start).arg(range.end); };
     Differences differences;
@@ -123,7 +123,7 @@ std::optional<Differences> SmFileDifferences(const PartFiles& files, Dialogs& di
 {
     SmData backup;
     SmData controller;
-    if (!OpenBoth(OpenSmFileAt, files, {dialogs, messages}, backup, controller))
+    if (!OpenBoth(OpenProgramFileAt<SmData>, files, {dialogs, messages}, backup, controller))
         return std::nullopt;
     // The controller's END "15" and a file's END "0" are the same step.
     const auto normal = [](SmStep step) {

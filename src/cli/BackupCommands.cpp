@@ -101,7 +101,7 @@ public:
     {
         for (const Area& area : AllAreas()) {
             QJsonObject file = files_.value(area.name).toObject();
-            const QJsonObject facts = FileFacts(folder.filePath(area.fileName));
+            const QJsonObject facts = JsonFileFacts(folder.filePath(area.fileName));
             for (auto it = facts.begin(); it != facts.end(); ++it)
                 file.insert(it.key(), it.value());
             files_.insert(area.name, file);

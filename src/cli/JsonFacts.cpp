@@ -1,29 +1,24 @@
 #include "JsonFacts.h"
 
 #include "CliContext.h"
+#include "platform/FolderFiles.h"
 
-#include <QCryptographicHash>
-#include <QFile>
 
 namespace kvt7 {
 
-QJsonObject FileFacts(const QString& path)
+QJsonObject JsonFileFacts(const QString& path)
 {
     QJsonObject facts{{QStringLiteral("file"), path}};
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return facts;
-    QCryptographicHash hash(QCryptographicHash::Sha256);
-    if (!hash.addData(&file))
-        return facts;
-    facts.insert(QStringLiteral("bytes"), file.size());
-    facts.insert(QStringLiteral("sha256"), QString::fromLatin1(hash.result().toHex()));
+    if (const std::optional<FileFacts> read = ReadFileFacts(path)) {
+        facts.insert(QStringLiteral("bytes"), read->size);
+        facts.insert(QStringLiteral("sha256"), QString::fromLatin1(read->sha256));
+    }
     return facts;
 }
 
 void SetTransferResult(CliContext& cli, const QString& kind, int count, const QString& path)
 {
-    QJsonObject result = FileFacts(path);
+    QJsonObject result = JsonFileFacts(path);
     result.insert(QStringLiteral("kind"), kind);
     result.insert(QStringLiteral("count"), count);
     result.insert(QStringLiteral("seconds"), cli.elapsedSeconds());

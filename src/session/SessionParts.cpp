@@ -196,11 +196,11 @@ SessionParts::SessionParts(Session& session, Dialogs& dialogs)
     parts_.push_back(MakePositionPart(session, controller_));
     parts_.push_back(std::make_unique<ProgramPart<GroupData>>(
         controller_, session.mode,
-        ProgramOperations<GroupData>{2, 34, ReadAllGroups, CopyReadBufferToTable, OpenGroupFileAt, SaveGroupFileAt,
+        ProgramOperations<GroupData>{2, 34, ReadAllGroups, CopyReadBufferToTable, OpenProgramFileAt<GroupData>, SaveProgramFileAt<GroupData>,
                                      WriteAllGroups, GroupDifferenceList, GroupsFit, GroupFileDifferences}));
     parts_.push_back(std::make_unique<ProgramPart<SmData>>(
         controller_, session.mode,
-        ProgramOperations<SmData>{3, 33, ReadAllSmPrograms, CopySmReadBufferToTable, OpenSmFileAt, SaveSmFileAt,
+        ProgramOperations<SmData>{3, 33, ReadAllSmPrograms, CopySmReadBufferToTable, OpenProgramFileAt<SmData>, SaveProgramFileAt<SmData>,
                                   WriteAllSmPrograms, SmDifferenceList, SmFits, SmFileDifferences}));
 }
 
