@@ -1,4 +1,5 @@
 #include "PartDifferences.h"
+#include "base/MessageIds.h"
 
 #include "base/MessageCatalogue.h"
 #include "parameters/ParameterFileOperations.h"
@@ -70,8 +71,9 @@ std::optional<Differences> PositionFileDifferences(const PartFiles& files, const
             const QString is = CellText(*controller, number, column);
             if (was == is)
                 continue;
-            const QString where = messages.Text(2598).arg(number) + QLatin1Char(' ') + axes[std::size_t(column)]
-                                  + QLatin1Char(' ') + columns[std::size_t(column)];
+            const QString where = messages.Text(Msg::PositionNoInBackup).arg(number)
+                    + QLatin1Char(' ') + axes[std::size_t(column)] + QLatin1Char(' ')
+                    + columns[std::size_t(column)];
             differences.push_back({where, was, is});
         }
     }
@@ -114,7 +116,9 @@ std::optional<Differences> GroupFileDifferences(const PartFiles& files, Dialogs&
         const GroupRange& was = backup.table.group(group);
         const GroupRange& is = controller.table.group(group);
         if (!(was == is))
-            differences.push_back({messages.Text(550) + QLatin1Char(' ') + QString::number(group), text(was), text(is)});
+            differences.push_back(
+                    {messages.Text(Msg::GroupNo) + QLatin1Char(' ') + QString::number(group),
+                     text(was), text(is)});
     }
     return differences;
 }
@@ -136,7 +140,8 @@ std::optional<Differences> SmFileDifferences(const PartFiles& files, Dialogs& di
             const SmStep was = normal(backup.table.program(program).step(step));
             const SmStep is = normal(controller.table.program(program).step(step));
             if (!(was == is))
-                differences.push_back({messages.Text(2599).arg(program).arg(step), text(was), text(is)});
+                differences.push_back({messages.Text(Msg::ProgramStep).arg(program).arg(step),
+                                       text(was), text(is)});
         }
     }
     return differences;

@@ -15,6 +15,7 @@
 #include "platform/FolderFiles.h"
 #include "platform/JournalFile.h"
 #include "positions/PositionFile.h"
+#include "base/MessageIds.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -198,7 +199,10 @@ bool ActuatorsAgree(CliContext& cli, const QDir& source)
     const ParsedPositionFile positions = ReadPositionFileAt(source.filePath(QStringLiteral("positions.kvd")));
     if (labels && positions.content && positions.content->modelTexts == *labels)
         return true;
-    cli.dialogs().message(cli.catalogue().Text(357) + QStringLiteral("\r\n") + cli.catalogue().Text(483));
+    cli.dialogs().message(
+            cli.catalogue().Text(Msg::AxisSettingSidePCSideControllerUnmatched)
+            + QStringLiteral("\r\n")
+            + cli.catalogue().Text(Msg::ChangeSettingDeviceOnlineDeviceSettingInPositions));
     return false;
 }
 
