@@ -125,7 +125,7 @@ signals:
 
 private:
     enum class Variant { Retry, Single, Quiet };
-    enum class Outcome { Reply, TimedOut, PortFailed, Aborted };
+    enum class WaitEnd { Reply, TimedOut, PortFailed, Aborted };
     enum class Mismatch { Prefix, Length };
 
     // Reception
@@ -138,8 +138,8 @@ private:
     // Transaction (LinkTransaction.cpp)
     int transact(Variant variant, const QString& request, int expectedLength);
     int runExchange(Variant variant, const QString& request, int expectedLength);
-    Outcome sendAndWait(const QString& request);
-    Outcome waitForReply();
+    WaitEnd sendAndWait(const QString& request);
+    WaitEnd waitForReply();
     void writeLine(const QString& line);
     int judgeReply(Variant variant, const QString& prefix, int expectedLength);
     int handleErrorReply(Variant variant);

@@ -74,30 +74,30 @@ int ControllerLink::runExchange(Variant variant, const QString& request, int exp
     portFailed_ = false;
     receiveFault_ = false;
     portOpenAttempt_ = 0;  // from here on it counts re-sends
-    Outcome outcome;
+    WaitEnd outcome;
     for (;;) {
         outcome = sendAndWait(request);
-        if (outcome != Outcome::TimedOut)
+        if (outcome != WaitEnd::TimedOut)
             break;
         ++portOpenAttempt_;
         if (variant != Variant::Retry || portOpenAttempt_ > 5)
             break;
     }
     switch (outcome) {
-    case Outcome::TimedOut:
-    case Outcome::PortFailed:
+    case WaitEnd::TimedOut:
+    case WaitEnd::PortFailed:
         return failTimeout(variant);
-    case Outcome::Aborted:
+    case WaitEnd::Aborted:
         commFailed_ = true;
         lateEchoPrefix_ = request.left(3);
         return 1;
-    case Outcome::Reply:
+    case WaitEnd::Reply:
         break;
     }
     return judgeReply(variant, request.left(3), expectedLength);
 }
 
-ControllerLink::Outcome ControllerLink::sendAndWait(const QString& request)
+ControllerLink::WaitEnd ControllerLink::sendAndWait(const QString& request)
 {
     commFailed_ = false;
     timeoutElapsed_ = false;
@@ -116,7 +116,7 @@ void ControllerLink::writeLine(const QString& line)
         throw LinkFault("the request could not be written to the serial port");
 }
 
-ControllerLink::Outcome ControllerLink::waitForReply()
+ControllerLink::WaitEnd ControllerLink::waitForReply()
 {
     if (!replyComplete_ && !timeoutElapsed_ && !portFailed_ && !receiveFault_) {
         QEventLoop loop;
@@ -128,12 +128,12 @@ ControllerLink::Outcome ControllerLink::waitForReply()
     if (receiveFault_)
         throw LinkFault("the reply could not be taken in");
     if (replyComplete_)
-        return Outcome::Reply;
+        return WaitEnd::Reply;
     if (portFailed_)
-        return Outcome::PortFailed;
+        return WaitEnd::PortFailed;
     if (waitAborted_)
-        return Outcome::Aborted;
-    return Outcome::TimedOut;
+        return WaitEnd::Aborted;
+    return WaitEnd::TimedOut;
 }
 
 int ControllerLink::judgeReply(Variant variant, const QString& prefix, int expectedLength)
@@ -180,19 +180,19 @@ int ControllerLink::recover(Variant variant, Mismatch mismatch)
             ? text(Msg::CommunicationErrorOccurs)
             : text(Msg::CommunicationDataLengthErrorOccurs) + kCrLf + text(Msg::LengthDataWrong);
     switch (waitForReply()) {
-    case Outcome::TimedOut:
+    case WaitEnd::TimedOut:
         commFailed_ = true;
         mode_.SetOffline();
         // Callers take a failure as shown: without this the operation would stop unexplained.
         if (variant != Variant::Quiet)
             show(unusable);
         return 1;
-    case Outcome::PortFailed:
+    case WaitEnd::PortFailed:
         return failTimeout(variant);
-    case Outcome::Aborted:
+    case WaitEnd::Aborted:
         commFailed_ = true;
         return 1;
-    case Outcome::Reply:
+    case WaitEnd::Reply:
         break;
     }
     const bool errorReply = lastReply_.startsWith(QLatin1String("0%%"));
