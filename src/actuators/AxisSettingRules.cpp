@@ -108,14 +108,14 @@ void AdoptFileActuators(AxisSettings& settings)
     }
 }
 
-int FileActuatorsDifferFromPc(const AxisSettings& settings)
+bool FileActuatorsDifferFromPc(const AxisSettings& settings)
 {
     for (int axis = 1; axis <= kAxisCount; ++axis) {
         if (settings.Recorded(axis).InUse
             && !SameActuatorFields(settings.Recorded(axis), settings.Pc(axis)))
-            return 1;
+            return true;
     }
-    return 0;
+    return false;
 }
 
 bool IsUsableAxisData(const QString& size, const QString& speed, int strokeMm, int lead, int pulse)

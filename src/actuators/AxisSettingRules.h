@@ -31,9 +31,9 @@ void RecordPcActuators(AxisSettings& settings);
 // The recorded axes in use become the PC's; the same six fields go from the recorded
 // setting into the PC setting for every axis in use.
 void AdoptFileActuators(AxisSettings& settings);
-// 1 when an axis the recorded setting has in use differs from the PC in one of the six
-// fields, otherwise 0.
-int FileActuatorsDifferFromPc(const AxisSettings& settings);
+// Whether an axis the recorded setting has in use differs from the PC in one of the six
+// fields.
+bool FileActuatorsDifferFromPc(const AxisSettings& settings);
 
 // The axis values of the parameter set that the PC setting is taken from.
 struct AxisParameterValues {

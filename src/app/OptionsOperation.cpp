@@ -72,7 +72,7 @@ void ChangeUnit(OptionsContext& context, bool mm)
 {
     if (mm == context.settings.DispMmUnit)
         return;
-    if (context.switchDisplayUnit(mm) != 0) {
+    if (context.switchDisplayUnit(mm) != Outcome::Done) {
         context.dialogs.message(context.catalogue.Text(Msg::SettingUnitPositionNotChangedError)
                                 + QStringLiteral("\r\n")
                                 + context.catalogue.Text(Msg::TryChangeAgain));

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/Outcome.h"
+
 #include <QMap>
 #include <QString>
 #include <functional>
@@ -24,8 +26,8 @@ struct OptionsContext {
     const MessageCatalogue& catalogue;
     SerialDevices& devices;
     std::function<void()> closePort;
-    // The unit switch of the position table: 0 switched, 1 refused by the table's check.
-    std::function<int(bool mmDisplay)> switchDisplayUnit;
+    // The unit switch of the position table: Failed when the table's check refused it.
+    std::function<Outcome(bool mmDisplay)> switchDisplayUnit;
     std::optional<QString> deviceOverride;  // --port-device or --simulate for this run
 };
 

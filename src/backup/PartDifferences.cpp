@@ -85,8 +85,8 @@ std::optional<Differences> ParameterFileDifferences(const PartFiles& files, Dial
 {
     ParameterSet backup;
     ParameterSet controller;
-    if (OpenParameterFileAt(backup, files.backup, dialogs, messages) != 0
-        || OpenParameterFileAt(controller, files.controller, dialogs, messages) != 0)
+    if (OpenParameterFileAt(backup, files.backup, dialogs, messages) != Outcome::Done
+        || OpenParameterFileAt(controller, files.controller, dialogs, messages) != Outcome::Done)
         return std::nullopt;
     Differences differences;
     for (const ParameterInfo& info : ParameterTable()) {

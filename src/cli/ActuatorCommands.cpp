@@ -36,16 +36,16 @@ bool ReadActuators(CliContext& context, AxisSettings& axes)
     ControllerLink& link = context.link();
     ParameterSet set;
     context.mode().SwitchOnlineQuietly();
-    if (OpenPortOrReport(link) != 0)
+    if (OpenPortOrReport(link) != Outcome::Done)
         return false;
-    if (ReadAxisMask(link, set, axes) != 0) {
+    if (ReadAxisMask(link, set, axes) != Outcome::Done) {
         if (context.mode().isOnline())
             context.dialogs().message(context.catalogue().Text(Msg::FailedGetAxisSetting));
         return false;
     }
-    const int read = ReadControllerAxisSettings(link, axes);
+    const Outcome read = ReadControllerAxisSettings(link, axes);
     link.ReleasePort();
-    if (read != 0)
+    if (read != Outcome::Done)
         return false;
     DeriveControllerAxisFlags(axes);
     if (!AdoptControllerAxisSettings(axes)) {

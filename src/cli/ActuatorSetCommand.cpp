@@ -178,7 +178,7 @@ int SetActuator(CliContext& context, const QStringList& arguments)
     DeviceWriteContext write{context.controller(), parameters, axes, lists, section, context.mode(),
                              context.dialogs(), context.catalogue(), groups, ActuatorProgramFolder(),
                              {}};
-    if (WriteDeviceSetting(write, columns) != 0)
+    if (WriteDeviceSetting(write, columns) != Outcome::Done)
         return context.failureExit();
     AxisSettings back;
     if (!ReadActuators(context, back))

@@ -178,7 +178,7 @@ int Backup(CliContext& cli, const QStringList& arguments)
 std::optional<std::array<QString, 4>> ParameterModelLabels(CliContext& cli, const QString& file)
 {
     ParameterSet set;
-    if (OpenParameterFileAt(set, file, cli.dialogs(), cli.catalogue()) != 0)
+    if (OpenParameterFileAt(set, file, cli.dialogs(), cli.catalogue()) != Outcome::Done)
         return std::nullopt;
     AxisSettings axes;
     if (!TakeAxisSettingsFromParameterSet(set, axes))

@@ -47,7 +47,7 @@ int Version(CliContext& context, const QStringList& arguments)
     ControllerLink& link = context.link();
     ControllerVersionInfo& version = context.status().version();
     context.mode().SwitchOnlineQuietly();
-    if (OpenPortOrReport(link) != 0 || ReadControllerVersion(link, version) != 0)
+    if (OpenPortOrReport(link) != Outcome::Done || ReadControllerVersion(link, version) != Outcome::Done)
         return context.failureExit();
     const QString reply = link.LastReply().trimmed();
     if (!IsKvM8(version)) {
@@ -56,14 +56,14 @@ int Version(CliContext& context, const QStringList& arguments)
     }
     ParameterSet set;
     AxisSettings axes;
-    if (ReadAxisMask(link, set, axes) != 0) {
+    if (ReadAxisMask(link, set, axes) != Outcome::Done) {
         if (context.mode().isOnline())
             context.dialogs().message(context.catalogue().Text(Msg::FailedGetAxisSetting));
         return context.failureExit();
     }
     const AxesInUse inUse = AxesFromMask(set.editor.axisMask());
     bool foreign = false;
-    if (ReadAxisVersions(link, version, inUse, &foreign) != 0) {
+    if (ReadAxisVersions(link, version, inUse, &foreign) != Outcome::Done) {
         if (foreign) {
             ShowKvM8Refusal(context);
             return kExitControllerRefused;
@@ -103,7 +103,7 @@ int ResetAlarm(CliContext& context, const QStringList& arguments)
     if (!arguments.isEmpty())
         return kExitUsage;
     NoCommandGroups commands;
-    const bool reset = AlarmReset(context.controller(), commands) == 0;
+    const bool reset = AlarmReset(context.controller(), commands) == Outcome::Done;
     context.result() = {{QStringLiteral("reset"), reset}, {QStringLiteral("alarm"), AlarmObject(context.status())}};
     if (!reset)
         return context.failureExit() == kExitNoController ? kExitNoController : kExitControllerRefused;
@@ -126,15 +126,15 @@ int Status(CliContext& context, const QStringList& arguments)
         return kExitUsage;
     ControllerLink& link = context.link();
     context.mode().SwitchOnlineQuietly();
-    const int ready = LinkCheck(link) == 0 ? ReadyQuery(link) : -1;
-    if (ready < 0 || HomeStatusRead(link, context.status()) != 0) {
+    const Readiness ready = LinkCheck(link) == Outcome::Done ? ReadyQuery(link) : Readiness::Failed;
+    if (ready == Readiness::Failed || HomeStatusRead(link, context.status()) != Outcome::Done) {
         context.result() = {{QStringLiteral("alarm"), AlarmObject(context.status())}};
         return context.failureExit();
     }
     const QString home = link.LastReply().mid(3, 1);
     ParameterSet set;
     AxisSettings axes;
-    if (ReadAxisMask(link, set, axes) != 0)
+    if (ReadAxisMask(link, set, axes) != Outcome::Done)
         return context.failureExit();
     link.ReleasePort();
     const QJsonArray inUse = AxisNumbers(AxesFromMask(set.editor.axisMask()));
@@ -142,10 +142,10 @@ int Status(CliContext& context, const QStringList& arguments)
     for (const QJsonValue& axis : inUse)
         axisWords << QString::number(axis.toInt());
     context.print(QStringLiteral("link: ok\nready: %1\nhome: %2\nalarm: %3\naxes: %4")
-                      .arg(ready == 1 ? QStringLiteral("ready") : QStringLiteral("busy"), HomeStatusName(home),
+                      .arg(ready == Readiness::Ready ? QStringLiteral("ready") : QStringLiteral("busy"), HomeStatusName(home),
                            context.status().alarmDisplay().errorComment, axisWords.join(QLatin1Char(' '))));
     context.result() = {
-        {QStringLiteral("mode"), ready == 1 ? QStringLiteral("ready") : QStringLiteral("busy")},
+        {QStringLiteral("mode"), ready == Readiness::Ready ? QStringLiteral("ready") : QStringLiteral("busy")},
         {QStringLiteral("alarm"), AlarmObject(context.status())},
         {QStringLiteral("home"), home == QLatin1String("1")   ? QJsonValue(true)
                                  : home == QLatin1String("0") ? QJsonValue(false)

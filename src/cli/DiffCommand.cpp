@@ -101,7 +101,7 @@ std::optional<DataDifferences> DiffParameters(CliContext& cli, const QString& a,
 {
     // The first file as the editor holds it, the second as the record a file verification reads.
     ParameterSet set;
-    if (OpenParameterFileAt(set, a, cli.dialogs(), cli.catalogue()) != 0
+    if (OpenParameterFileAt(set, a, cli.dialogs(), cli.catalogue()) != Outcome::Done
         || ReadParameterFileWithRetries(set, b, cli.dialogs(), cli.catalogue()) != ParameterFileRead::Ok)
         return std::nullopt;
     return ParameterDifferenceList(set);

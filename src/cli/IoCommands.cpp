@@ -53,7 +53,7 @@ public:
     bool start()
     {
         context_.mode().SwitchOnlineQuietly();
-        if (OpenPortOrReport(context_.link()) != 0)
+        if (OpenPortOrReport(context_.link()) != Outcome::Done)
             return false;
         monitor_.PressMonitorButton();
         return turn();

@@ -63,8 +63,8 @@ public:
         });
     }
 
-    // The axes in use as the controller names them. 0 or 1.
-    int readAxes()
+    // The axes in use as the controller names them.
+    Outcome readAxes()
     {
         context_.mode().SwitchOnlineQuietly();
         return ReadAxisMask(context_.link(), parameters_, axes_);
@@ -128,13 +128,13 @@ int Home(CliContext& context, const QStringList& arguments)
     if (!arguments.isEmpty())
         return kExitUsage;
     MotionRun run(context);
-    if (run.readAxes() != 0)
+    if (run.readAxes() != Outcome::Done)
         return context.failureExit();
     const int status = run.finish(run.move().RunHome());
     if (status != kExitSuccess)
         return status;
     ControllerLink& link = context.link();
-    if (HomeStatusRead(link, context.status()) != 0)
+    if (HomeStatusRead(link, context.status()) != Outcome::Done)
         return context.failureExit();
     link.ReleasePort();
     context.print(context.status().HomeDone() ? QStringLiteral("home: done") : QStringLiteral("home: not done"));
@@ -166,7 +166,7 @@ int Move(CliContext& context, const QStringList& arguments)
     if (!position)
         return kExitUsage;
     MotionRun run(context);
-    if (run.readAxes() != 0)
+    if (run.readAxes() != Outcome::Done)
         return context.failureExit();
     if (listMask && (*listMask & ~run.axisMask()) != 0) {
         context.complain(QStringLiteral("--axes names an axis the controller does not use"));
@@ -196,7 +196,7 @@ int RunGroup(CliContext& context, const QStringList& arguments)
     if (!group)
         return kExitUsage;
     MotionRun run(context);
-    if (run.readAxes() != 0)
+    if (run.readAxes() != Outcome::Done)
         return context.failureExit();
     run.move().inputs().group = *group;
     const int status = run.finish(run.move().RunGroup());
@@ -212,12 +212,12 @@ int Where(CliContext& context, const QStringList& arguments)
         return kExitUsage;
     MotionRun run(context);
     ControllerLink& link = context.link();
-    if (run.readAxes() != 0 || ReadControllerAxisSettings(link, run.axes()) != 0)
+    if (run.readAxes() != Outcome::Done || ReadControllerAxisSettings(link, run.axes()) != Outcome::Done)
         return context.failureExit();
     std::array<qint32, kAxisCount> pulses{};
-    const int read = ReadPresentPositions(link, run.axisMask(), pulses, context.catalogue());
+    const Outcome read = ReadPresentPositions(link, run.axisMask(), pulses, context.catalogue());
     link.ReleasePort();
-    if (read != 0)
+    if (read != Outcome::Done)
         return context.failureExit();
     QStringList lines;
     QJsonArray axes;

@@ -43,7 +43,7 @@ int AxisCount(const ParameterSet& set)
 // The file's values become the editor values; the failure has been shown.
 bool LoadFile(CliContext& context, ParameterSet& set, const QString& path)
 {
-    return OpenParameterFileAt(set, path, context.dialogs(), context.catalogue()) == 0;
+    return OpenParameterFileAt(set, path, context.dialogs(), context.catalogue()) == Outcome::Done;
 }
 
 int Read(CliContext& context, const QStringList& arguments)
@@ -54,16 +54,16 @@ int Read(CliContext& context, const QStringList& arguments)
     ParameterSet set;
     AxisSettings axes;
     context.mode().SwitchOnlineQuietly();
-    if (OpenPortOrReport(link) != 0)
+    if (OpenPortOrReport(link) != Outcome::Done)
         return context.failureExit();
-    if (ReadAxisMask(link, set, axes) != 0) {
+    if (ReadAxisMask(link, set, axes) != Outcome::Done) {
         Show(context, {Msg::FailedGetAxisSetting});
         return context.failureExit();
     }
-    if (ReadAllParameters(context.controller(), set) != 0)
+    if (ReadAllParameters(context.controller(), set) != Outcome::Done)
         return context.failureExit();
     ApplyRecordToEditorValues(set, RecordSource::Controller);
-    if (WriteParameterFileWithRetries(set, arguments.at(1), context.dialogs(), context.catalogue()) != 0)
+    if (WriteParameterFileWithRetries(set, arguments.at(1), context.dialogs(), context.catalogue()) != Outcome::Done)
         return kExitFileFailure;
     SetTransferResult(context, QStringLiteral("parameters"), AxisCount(set), arguments.at(1));
     return kExitSuccess;
@@ -78,7 +78,7 @@ int Write(CliContext& context, const QStringList& arguments)
         return kExitFileFailure;
     AxisSettings axes;
     context.mode().SwitchOnlineQuietly();
-    if (OpenPortOrReport(context.link()) != 0)
+    if (OpenPortOrReport(context.link()) != Outcome::Done)
         return context.failureExit();
     // The same write as the editor's; without an operator the file's AXIS wins.
     const WriteOutcome outcome =
@@ -107,7 +107,7 @@ int Verify(CliContext& context, const QStringList& arguments)
     if (!LoadFile(context, set, arguments.at(0)))
         return kExitFileFailure;
     context.mode().SwitchOnlineQuietly();
-    if (OpenPortOrReport(context.link()) != 0)
+    if (OpenPortOrReport(context.link()) != Outcome::Done)
         return context.failureExit();
     // The editor's verification; its result goes to the output instead of a box.
     const auto differences = CompareWithController(context.controller(), set);

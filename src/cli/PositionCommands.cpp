@@ -66,8 +66,8 @@ bool TakeControllerAxes(CliContext& cli, HeadlessPositions& headless)
 {
     ControllerLink& link = cli.link();
     cli.mode().SwitchOnlineQuietly();
-    if (OpenPortOrReport(link) != 0 || ReadAxisMask(link, headless.parameters, headless.axes) != 0
-        || ReadControllerAxisSettings(link, headless.axes) != 0)
+    if (OpenPortOrReport(link) != Outcome::Done || ReadAxisMask(link, headless.parameters, headless.axes) != Outcome::Done
+        || ReadControllerAxisSettings(link, headless.axes) != Outcome::Done)
         return false;
     if (!AdoptControllerAxisSettings(headless.axes)) {
         cli.dialogs().message(cli.catalogue().Text(Msg::DeviceTypeNotSelected)
@@ -115,10 +115,10 @@ int WithController(CliContext& cli, const QStringList& arguments, bool intoFile,
 int Read(CliContext& cli, const QStringList& arguments)
 {
     return WithController(cli, arguments, true, [&cli](HeadlessPositions& headless, const QString& file) {
-        if (ReadPositionsFromController(headless.commands) != 0)
+        if (ReadPositionsFromController(headless.commands) != Outcome::Done)
             return headless.ranges.refused ? kExitUsage : cli.failureExit();
         const PositionTable& table = headless.table;
-        if (WritePositionFile(headless.commands, file, table.SelStartNo, table.SelEndNo) != 0) {
+        if (WritePositionFile(headless.commands, file, table.SelStartNo, table.SelEndNo) != Outcome::Done) {
             cli.dialogs().message(cli.catalogue().Text(Msg::ErrorOccurredSavingData));
             return kExitFileFailure;
         }
@@ -163,8 +163,8 @@ int Verify(CliContext& cli, const QStringList& arguments)
 {
     return WithController(
             cli, arguments, false, [&cli](HeadlessPositions& headless, const QString&) {
-                const int verified = VerifyPositionsWithController(headless.commands);
-                if (verified == 0)
+                const Outcome verified = VerifyPositionsWithController(headless.commands);
+                if (verified == Outcome::Done)
                     cli.result() = DifferencesObject(
                             PositionDifferences(*headless.table.store, headless.results.rows,
                                                 &headless.axes),
@@ -172,7 +172,7 @@ int Verify(CliContext& cli, const QStringList& arguments)
                 PrintResults(cli, headless);
                 if (headless.ranges.refused)
                     return kExitUsage;
-                if (verified != 0)
+                if (verified != Outcome::Done)
                     return cli.failureExit();
                 return headless.results.shown == 0 ? kExitSuccess : kExitFailure;
             });
@@ -191,12 +191,12 @@ int Check(CliContext& cli, const QStringList& arguments)
     PositionFileContent content;
     if (!ShowFile(headless, arguments.at(0), content))
         return kExitFileFailure;
-    const int faulty = CheckPositionTable(headless.context.check());
+    const Outcome checked = CheckPositionTable(headless.context.check());
     for (const QString& line : headless.results.lines)
         cli.print(line);
-    cli.result() = {{QStringLiteral("valid"), faulty == 0},
+    cli.result() = {{QStringLiteral("valid"), checked == Outcome::Done},
                     {QStringLiteral("problems"), PositionProblems(headless.results.rows)}};
-    return faulty == 0 ? kExitSuccess : kExitFailure;
+    return checked == Outcome::Done ? kExitSuccess : kExitFailure;
 }
 
 }  // namespace

@@ -23,7 +23,8 @@ struct PrintArguments {
 std::optional<PrintArguments> ParsePrintArguments(const QStringList& arguments, const QString& rangeOption,
                                                   int min, int max);
 
-// Writes the listing as an A4 PDF; a failure shows message 396. 0 written, 1 failed.
+// Writes the listing as an A4 PDF; a failure shows message 396. Exit status: kExitSuccess, or
+// kExitFileFailure.
 int WriteListingPdf(Dialogs& dialogs, const MessageCatalogue& messages, const QString& output,
                     const PrintJob& job);
 

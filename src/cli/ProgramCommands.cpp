@@ -32,7 +32,7 @@ struct CliPrograms {
     bool connect()
     {
         cli.mode().SwitchOnlineQuietly();
-        return OpenPortOrReport(cli.link()) == 0;
+        return OpenPortOrReport(cli.link()) == Outcome::Done;
     }
 
     CliContext& cli;
@@ -75,7 +75,7 @@ struct ProgramKind {
 
 std::optional<QString> GroupWriteRefusal(GroupData& data, const MessageCatalogue& messages)
 {
-    return GroupCheck(data.table) == 0 ? std::nullopt : std::optional(GroupWriteCheckMessage(messages));
+    return GroupCheck(data.table) == Outcome::Done ? std::nullopt : std::optional(GroupWriteCheckMessage(messages));
 }
 
 QStringList GroupFaultLines(const GroupData& data)
@@ -111,7 +111,7 @@ int ReadCommand(const Kind& kind, CliContext& cli, const QStringList& arguments)
     if (!programs.connect() || kind.readAll(programs.context, data.readBuffer) != 0)
         return cli.failureExit();
     kind.file.copyRead(data.readBuffer, data.table);
-    if (SaveProgramFileAt(programs.files(), data, file) != 0)
+    if (SaveProgramFileAt(programs.files(), data, file) != Outcome::Done)
         return kExitFileFailure;
     SetTransferResult(cli, QLatin1String(kind.kind), kind.count, file);
     return kExitSuccess;
@@ -126,7 +126,7 @@ int FileCommand(CliContext& cli, const QStringList& arguments, Refusal<Data> ref
         return kExitUsage;
     CliPrograms programs(cli);
     Data data;
-    if (OpenProgramFileAt(programs.files(), data, arguments.at(0)) != 0)
+    if (OpenProgramFileAt(programs.files(), data, arguments.at(0)) != Outcome::Done)
         return kExitFileFailure;
     if (refusal) {
         if (const std::optional<QString> refused = refusal(data, cli.catalogue())) {

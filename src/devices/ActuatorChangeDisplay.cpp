@@ -10,12 +10,12 @@
 
 namespace kvt7 {
 
-int ShowActuatorChange(PositionContext& context)
+Outcome ShowActuatorChange(PositionContext& context)
 {
     RefreshAxisHeadings(context);
     ShowUnitsLineOfFirstAxis(context);
     if (!context.grid.hasPositionRows())
-        return 0;
+        return Outcome::Done;
     PositionTable& table = context.table;
     const int first = table.DispFirstNo;
     const int last = table.PositionOfRow(context.grid.rowCount() - 1);
@@ -24,19 +24,19 @@ int ShowActuatorChange(PositionContext& context)
     const int selEnd = table.SelEndNo;
     table.SelStartNo = first;
     table.SelEndNo = last;
-    const int checked = CheckPositionTable(context.check());
+    const Outcome checked = CheckPositionTable(context.check());
     table.SelStartNo = selStart;
     table.SelEndNo = selEnd;
-    if (checked != 0) {
+    if (checked != Outcome::Done) {
         context.dialogs.message(context.messages.Text(Msg::CheckAgainValuePositionNoErrorGenerated),
                                 Buttons::Ok, Icon::Warning);
-        return 1;
+        return Outcome::Failed;
     }
     ConvertTablePulseToMm(context, first, last);
     ShowRange(context, first, last);
     if (table.store->PosiPulse != pulsesBefore)
         table.MarkChanged();
-    return 0;
+    return Outcome::Done;
 }
 
 }  // namespace kvt7

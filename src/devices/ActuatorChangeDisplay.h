@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/Outcome.h"
+
 namespace kvt7 {
 
 struct PositionContext;
@@ -8,8 +10,8 @@ struct PositionContext;
 // table check over the displayed range with the new axes (in mm display the pulses are
 // computed again from the shown mm values), then the mm columns from the pulses and the
 // redraw, so that the grid shows what would be sent. A stored pulse that changed marks the
-// table changed. 0, or 1 after message 1526 when the check refused some position (the
+// table changed. Failed after message 1526 when the check refused some position (the
 // store is then as it was).
-int ShowActuatorChange(PositionContext& context);
+Outcome ShowActuatorChange(PositionContext& context);
 
 }  // namespace kvt7

@@ -39,7 +39,7 @@ void Commit(DeviceChangeContext& context, ParameterSet& parameters, AxisSettings
 bool TakeFromFile(DeviceChangeContext& context)
 {
     ParameterSet parameters = context.parameters;
-    if (OpenParameterFile(parameters, context.dialogs, context.messages) != 0)
+    if (OpenParameterFile(parameters, context.dialogs, context.messages) != Outcome::Done)
         return false;
     AxisSettings axes = context.axes;
     if (!TakeAxisSettingsFromParameterSet(parameters, axes)) {
@@ -80,7 +80,7 @@ bool TakeActuatorsFromParameters(const ParameterSet& parameters, AxisSettings& a
     return true;
 }
 
-int TakeChosenActuators(DeviceChangeContext& context, const DeviceAxes& chosen)
+Outcome TakeChosenActuators(DeviceChangeContext& context, const DeviceAxes& chosen)
 {
     ParameterSet parameters = context.parameters;
     FactoryDefaultsRequest request;
@@ -88,16 +88,16 @@ int TakeChosenActuators(DeviceChangeContext& context, const DeviceAxes& chosen)
     request.recorded = chosen;
     if (ApplyFactoryDefaults(parameters, context.defaultLists, request, context.dialogs,
                              context.messages)
-        != 0)
-        return 1;
+        != Outcome::Done)
+        return Outcome::Failed;
     AxisSettings axes = context.axes;
     if (!TakeActuatorsFromParameters(parameters, axes, chosen, context.dialogs, context.messages))
-        return 1;
+        return Outcome::Failed;
     Commit(context, parameters, axes);
-    return 0;
+    return Outcome::Done;
 }
 
-int ChangeDevice(DeviceChangeContext& context)
+Outcome ChangeDevice(DeviceChangeContext& context)
 {
     const MessageCatalogue& texts = context.messages;
     for (;;) {
@@ -107,15 +107,15 @@ int ChangeDevice(DeviceChangeContext& context)
                                           texts.Text(Msg::ParameterFileOpened)},
                                          false);
         if (choice < 0)
-            return 2;
+            return Outcome::Cancelled;
         if (choice == 0) {
             DeviceAxes chosen = context.axes.pc;
             if (!context.chooseActuators || !context.chooseActuators(chosen))
-                return 2;
+                return Outcome::Cancelled;
             return TakeChosenActuators(context, chosen);
         }
         if (TakeFromFile(context))
-            return 0;
+            return Outcome::Done;
     }
 }
 

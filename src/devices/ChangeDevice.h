@@ -1,6 +1,7 @@
 #pragma once
 
 #include "actuators/AxisSetting.h"
+#include "base/Outcome.h"
 #include "parameters/DefaultLists.h"
 #include "parameters/ParameterSet.h"
 
@@ -39,8 +40,8 @@ struct DeviceChangeContext {
 // then taken from the parameter set, with family and type as chosen in the window, handed
 // to the recorded setting and stored; the grid shows the change; the program stays Offline.
 // All of it works on copies: a cancel or a failure leaves the parameter set, the three axis
-// copies and the store as they were. 0 changed, 1 failed (shown), 2 cancelled.
-int ChangeDevice(DeviceChangeContext& context);
+// copies and the store as they were. A failure has been shown.
+Outcome ChangeDevice(DeviceChangeContext& context);
 
 // The PC setting from the parameter set (axes in use, actuator, lead, PPR, stroke, mounting
 // and encoder), with family and type of each axis in use as the window chose them: TYPE
@@ -51,7 +52,7 @@ bool TakeActuatorsFromParameters(const ParameterSet& parameters, AxisSettings& a
                                  const MessageCatalogue& messages);
 
 // The actuator window's choice taken over as the first option does it (the offline start
-// goes on with it after the window's OK). 0 or 1 (shown; nothing changed).
-int TakeChosenActuators(DeviceChangeContext& context, const DeviceAxes& chosen);
+// goes on with it after the window's OK). Failed is shown and changes nothing.
+Outcome TakeChosenActuators(DeviceChangeContext& context, const DeviceAxes& chosen);
 
 }  // namespace kvt7

@@ -60,22 +60,22 @@ void Show(DeviceWriteContext& context, std::initializer_list<int> ids)
 // The ready query. False when the write must not begin.
 bool ControllerReady(DeviceWriteContext& context)
 {
-    const int ready = ReadyQuery(context.controller.link);
-    if (ready < 0)
+    const Readiness ready = ReadyQuery(context.controller.link);
+    if (ready == Readiness::Failed)
         Show(context, {Msg::CommunicationErrorOccurred});
-    else if (ready == 0)
+    else if (ready == Readiness::Busy)
         Show(context, {Msg::WritingDataNotMadeDuringMovement});
-    return ready > 0;
+    return ready == Readiness::Ready;
 }
 
 // The axis blocks as they will go out, on the scratch copy and before anything is written:
 // what the controller holds for the ticked axes, with them as AXIS, the factory axis defaults
-// of the chosen actuators (36), the axis check (1524/1525). 0 when they may be written.
-int PrepareAxisBlocks(DeviceWriteContext& context, const DeviceAxes& chosen, ParameterSet& scratch)
+// of the chosen actuators (36), the axis check (1524/1525). Done when they may be written.
+Outcome PrepareAxisBlocks(DeviceWriteContext& context, const DeviceAxes& chosen, ParameterSet& scratch)
 {
     const int mask = MaskOf(chosen);
-    if (ReadParametersOfAxes(context.controller, scratch, mask) != 0)
-        return 1;
+    if (ReadParametersOfAxes(context.controller, scratch, mask) != Outcome::Done)
+        return Outcome::Failed;
     scratch.record.of(Param::Axis, 1) = RecordValue::Number(mask);
     ApplyRecordToEditorValues(scratch, RecordSource::Controller);
     FactoryDefaultsRequest request;
@@ -84,93 +84,93 @@ int PrepareAxisBlocks(DeviceWriteContext& context, const DeviceAxes& chosen, Par
     request.fixedAxisMask = mask;
     if (ApplyFactoryAxisDefaults(scratch, context.defaultLists, request, context.dialogs,
                                  context.messages)
-        != 0)
-        return 1;
-    if (CheckAxisParameterValues(scratch.editor) != 0) {
+        != Outcome::Done)
+        return Outcome::Failed;
+    if (CheckAxisParameterValues(scratch.editor) != Outcome::Done) {
         Show(context,
              {Msg::InvalidValueParametersInOnlineDevice, Msg::ConfirmValueTryAgainInOnlineDevice});
-        return 1;
+        return Outcome::Failed;
     }
     if (!BlocksFit(scratch, WriteScope::AxisBlocks)) {
         ShowInvalidValueMessage(context.dialogs, context.messages);
-        return 1;
+        return Outcome::Failed;
     }
-    return 0;
+    return Outcome::Done;
 }
 
 bool EnterParameterMode(DeviceWriteContext& context)
 {
-    if (SetControllerMode(context.controller.link, 1) == 0)
+    if (SetControllerMode(context.controller.link, 1) == Outcome::Done)
         return true;
     Show(context, {Msg::CommunicationErrorOccurred});
     return false;
 }
 
 // The steps in parameter mode: the ticked axes as AXIS, read back (377 when either fails or
-// the controller did not take them), the axis blocks. 0 when the axis blocks were written.
-int WriteInParameterMode(DeviceWriteContext& context, const ParameterSet& scratch)
+// the controller did not take them), the axis blocks. Done when the axis blocks were written.
+Outcome WriteInParameterMode(DeviceWriteContext& context, const ParameterSet& scratch)
 {
     ControllerLink& link = context.controller.link;
     const int mask = scratch.editor.axisMask();
     ParameterSet maskRead;
     AxisSettings scratchAxes = context.axes;
-    if (WriteAxisMask(link, maskRead, scratchAxes, mask) != 0
-        || ReadAxisMask(link, maskRead, scratchAxes) != 0 || maskRead.editor.axisMask() != mask) {
+    if (WriteAxisMask(link, maskRead, scratchAxes, mask) != Outcome::Done
+        || ReadAxisMask(link, maskRead, scratchAxes) != Outcome::Done || maskRead.editor.axisMask() != mask) {
         Show(context, {Msg::CommunicationErrorOccurred});
-        return 1;
+        return Outcome::Failed;
     }
     return WriteAxisParameters(context.controller, scratch);
 }
 
 // Normal mode again; only while Online (a failed exchange has switched the program Offline).
-int LeaveParameterMode(DeviceWriteContext& context)
+Outcome LeaveParameterMode(DeviceWriteContext& context)
 {
     if (!context.mode.isOnline())
-        return 1;
-    if (SetControllerMode(context.controller.link, 0) != 0) {
+        return Outcome::Failed;
+    if (SetControllerMode(context.controller.link, 0) != Outcome::Done) {
         Show(context, {Msg::CommunicationErrorOccurred});
-        return 1;
+        return Outcome::Failed;
     }
-    return 0;
+    return Outcome::Done;
 }
 
-// The read-back, and the PC setting from it. 0 or 1.
-int TakeReadBack(DeviceWriteContext& context, const DeviceAxes& chosen)
+// The read-back, and the PC setting from it.
+Outcome TakeReadBack(DeviceWriteContext& context, const DeviceAxes& chosen)
 {
     ParameterSet parameters = context.parameters;
     AxisSettings axes = context.axes;
-    if (ReadParametersBack(context.controller, parameters, axes, {}) != 0)
-        return 1;
+    if (ReadParametersBack(context.controller, parameters, axes, {}) != Outcome::Done)
+        return Outcome::Failed;
     if (!TakeActuatorsFromParameters(parameters, axes, chosen, context.dialogs, context.messages))
-        return 1;
+        return Outcome::Failed;
     RecordPcActuators(axes);
     context.parameters = std::move(parameters);
     context.axes = axes;
     SaveAxisSettingsToStore(context.store, context.axes);
     if (context.showChange)
         context.showChange();
-    return 0;
+    return Outcome::Done;
 }
 
 }  // namespace
 
-int WriteDeviceSetting(DeviceWriteContext& context, const DeviceColumns& columns)
+Outcome WriteDeviceSetting(DeviceWriteContext& context, const DeviceColumns& columns)
 {
     CommandsOff off(context.commands);
     DeviceAxes chosen = context.axes.pc;
     if (!TakeColumnsIntoSetting(columns, chosen, context.dialogs, context.messages))
-        return 1;
+        return Outcome::Failed;
     if (!context.mode.isOnline())
         context.mode.SwitchOnlineQuietly();
-    int result = 1;
+    Outcome result = Outcome::Failed;
     ParameterSet scratch = context.parameters;
-    if (ControllerReady(context) && PrepareAxisBlocks(context, chosen, scratch) == 0
+    if (ControllerReady(context) && PrepareAxisBlocks(context, chosen, scratch) == Outcome::Done
         && EnterParameterMode(context)) {
-        const int written = WriteInParameterMode(context, scratch);
-        const int normal = LeaveParameterMode(context);
-        if (written == 0 && normal == 0 && TakeReadBack(context, chosen) == 0) {
+        const Outcome written = WriteInParameterMode(context, scratch);
+        const Outcome normal = LeaveParameterMode(context);
+        if (written == Outcome::Done && normal == Outcome::Done && TakeReadBack(context, chosen) == Outcome::Done) {
             Show(context, {Msg::CompletedWritingParameters});
-            result = 0;
+            result = Outcome::Done;
         }
     }
     context.controller.link.ReleasePort();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/Outcome.h"
 #include "link/ControllerContext.h"
 
 #include "actuators/AxisSetting.h"
@@ -46,7 +47,7 @@ struct DeviceWriteContext {
 // stored and shown, and message 1527 closes it. Until the read-back everything works on
 // copies; whatever ends the write after the controller went into parameter mode sends
 // "0CM00" while the program is Online. The command groups are off while it runs.
-// 0 written, 1 failed or refused (shown).
-int WriteDeviceSetting(DeviceWriteContext& context, const DeviceColumns& columns);
+// Failed when it failed or was refused (shown).
+Outcome WriteDeviceSetting(DeviceWriteContext& context, const DeviceColumns& columns);
 
 }  // namespace kvt7

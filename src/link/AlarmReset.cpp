@@ -13,7 +13,7 @@
 
 namespace kvt7 {
 
-int AlarmReset(const ControllerContext& controller, CommandGroups& commands)
+Outcome AlarmReset(const ControllerContext& controller, CommandGroups& commands)
 {
     ControllerLink& link = controller.link;
     commands.disableEditingCommands();
@@ -21,28 +21,28 @@ int AlarmReset(const ControllerContext& controller, CommandGroups& commands)
     const auto enableReset = qScopeGuard([&commands] { commands.setResetEnabled(true); });
     try {
         link.SwitchOnlineQuietly();
-        int result;
+        Outcome result;
         {
             LinkBusyScope busy(link);
             link.setReplyTimeoutMs(1000);
             result = link.SendCommandWithRetry(QStringLiteral("0AR"), QString(), 5);
         }
-        if (result != 0) {
+        if (result != Outcome::Done) {
             if (controller.status.FatalAlarm()) {
                 const MessageCatalogue& catalogue = controller.messages;
                 controller.dialogs.message(
                         catalogue.Text(Msg::AlarmNotResettable) + QLatin1String("\r\n")
                         + catalogue.Text(Msg::TurnOffPowerSupplyTurnPowerSupplyAgain));
             }
-            return 1;
+            return Outcome::Failed;
         }
         link.ClearAlarm();
-        const int checked = LinkCheck(link);
+        const Outcome checked = LinkCheck(link);
         link.ReleasePort();
         return checked;
     } catch (const std::exception&) {
         link.ReleasePort();
-        return 1;
+        return Outcome::Failed;
     }
 }
 

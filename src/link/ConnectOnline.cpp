@@ -36,13 +36,13 @@ ConnectOnlineResult ConnectOnline(const ControllerContext& controller)
             dialogs.message(link.portOpenFailureText());
             return result;
         }
-        if (SetControllerMode(link, 2) != 0) {
+        if (SetControllerMode(link, 2) != Outcome::Done) {
             auto result = GoOffline(link);
             dialogs.progressClose();
             return result;
         }
         dialogs.progressSetValue(1);
-        if (ReadControllerVersion(link, version) != 0) {
+        if (ReadControllerVersion(link, version) != Outcome::Done) {
             auto result = GoOffline(link, VersionStatusText(catalogue, false, version));
             dialogs.progressClose();
             return result;

@@ -60,20 +60,20 @@ QString ControllerLink::portDevice()
     return deviceOverride_ ? *deviceOverride_ : PortDevice(section_, portNo);
 }
 
-int ControllerLink::OpenPort()
+Outcome ControllerLink::OpenPort()
 {
     const QString device = portDevice();  // re-reads PortNo when it is out of range
     if (port_.isOpen())
-        return 0;
+        return Outcome::Done;
     const bool opened = port_.open(device);
     notePortState();
-    return opened ? 0 : 1;
+    return opened ? Outcome::Done : Outcome::Failed;
 }
 
 bool ControllerLink::OpenPortWithAttempts()
 {
     portOpenAttempt_ = 0;
-    while (OpenPort() != 0) {
+    while (OpenPort() != Outcome::Done) {
         ++portOpenAttempt_;
         if (portOpenAttempt_ > 5)
             return false;

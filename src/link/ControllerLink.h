@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/AppSettings.h"
+#include "base/Outcome.h"
 #include "link/ControllerStatus.h"
 
 #include <QObject>
@@ -34,8 +35,8 @@ public:
                    QObject* parent = nullptr);
     ~ControllerLink() override;
 
-    // Port. OpenPort returns 0 (open) or 1 and shows nothing.
-    int OpenPort();
+    // Port. OpenPort returns Done (open) or Failed and shows nothing.
+    Outcome OpenPort();
     // Up to 6 attempts of OpenPort, 100 ms apart; true when the port is open. No message.
     bool OpenPortWithAttempts();
     // Closes the port unless PortOccupy is set.
@@ -50,11 +51,11 @@ public:
     // The machine's serial devices (the system's unless a test gives its own).
     void setSerialDevices(SerialDevices& devices) { devices_ = &devices; }
 
-    // Transactions: 0 when an accepted reply is in LastReply, 1 on failure.
-    int SendCommandWithRetry(const QString& command, const QString& data, int expectedLength);
-    int SendCommand(const QString& command, const QString& data, int expectedLength);
-    int SendCommandQuiet(const QString& command, const QString& data, int expectedLength);
-    // Ends the reply wait in progress without a time-out: that exchange returns 1 with no
+    // Transactions: Done when an accepted reply is in LastReply, Failed on failure.
+    Outcome SendCommandWithRetry(const QString& command, const QString& data, int expectedLength);
+    Outcome SendCommand(const QString& command, const QString& data, int expectedLength);
+    Outcome SendCommandQuiet(const QString& command, const QString& data, int expectedLength);
+    // Ends the reply wait in progress without a time-out: that exchange fails with no
     // message and no re-send, sets CommFailed and WaitAborted, and leaves the mode and the
     // port as they are. Without a wait in progress, or during the stop of a failure notice,
     // it does nothing. The aborted request's own reply, when it comes later, is dropped, so
@@ -62,7 +63,7 @@ public:
     void AbortWait();
     bool WaitAborted() const { return waitAborted_; }
     // True from the start of an exchange to its return (messages included); a second
-    // exchange asked for meanwhile is refused with 1 and sends nothing.
+    // exchange asked for meanwhile is refused (Failed) and sends nothing.
     bool inTransaction() const { return inTransaction_; }
 
     // Exchange state.
@@ -108,8 +109,8 @@ public:
     // opened for it and released again. It shows nothing and leaves the
     // mode, the alarm state, LastReply and CommFailed as the failure has them. The first
     // answer of a notice goes out; any later one in the same notice is not sent again and
-    // gets the first one's result. 0 when the controller accepted it.
-    int SendFailureStop(const QString& command, int expectedLength);
+    // gets the first one's result. Done when the controller accepted it.
+    Outcome SendFailureStop(const QString& command, int expectedLength);
     static constexpr int kFailureStopTimeoutMs = 300;
     // "0RH" answered: the home status and lamp.
     void ReportHome(bool done);
@@ -136,21 +137,21 @@ private:
     void notePortState();
 
     // Transaction (LinkTransaction.cpp)
-    int transact(Variant variant, const QString& request, int expectedLength);
-    int runExchange(Variant variant, const QString& request, int expectedLength);
+    Outcome transact(Variant variant, const QString& request, int expectedLength);
+    Outcome runExchange(Variant variant, const QString& request, int expectedLength);
     WaitEnd sendAndWait(const QString& request);
     WaitEnd waitForReply();
     void writeLine(const QString& line);
-    int judgeReply(Variant variant, const QString& prefix, int expectedLength);
-    int handleErrorReply(Variant variant);
-    int recover(Variant variant, Mismatch mismatch);
-    int failTimeout(Variant variant);
+    Outcome judgeReply(Variant variant, const QString& prefix, int expectedLength);
+    Outcome handleErrorReply(Variant variant);
+    Outcome recover(Variant variant, Mismatch mismatch);
+    Outcome failTimeout(Variant variant);
     void failUnexpected(Variant variant);
     void accept();
 
     // Failure notice (LinkFailureStop.cpp)
     void noticeFailure();
-    int runFailureStop(const QString& request, int expectedLength);
+    Outcome runFailureStop(const QString& request, int expectedLength);
     void show(const QString& text);
     QString text(int id) const;
 
@@ -174,7 +175,7 @@ private:
     QString currentRequest_;  // the request of the exchange in progress
     bool failureNoticed_ = false;  // the exchange in progress gave its failure notice
     bool inFailureNotice_ = false;
-    std::optional<int> failureStopResult_;  // the stop sent in the notice in progress
+    std::optional<Outcome> failureStopResult_;  // the stop sent in the notice in progress
     bool failureStopRunning_ = false;
     bool receiveFault_ = false;
     bool portWasOpen_ = false;

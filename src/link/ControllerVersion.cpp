@@ -13,26 +13,26 @@
 
 namespace kvt7 {
 
-int ReadControllerVersion(ControllerLink& link, ControllerVersionInfo& version)
+Outcome ReadControllerVersion(ControllerLink& link, ControllerVersionInfo& version)
 {
     if (!link.OpenPortWithAttempts())
-        return 1;
-    if (LinkCheck(link) != 0)
-        return 1;
+        return Outcome::Failed;
+    if (LinkCheck(link) != Outcome::Done)
+        return Outcome::Failed;
     {
         LinkBusyScope busy(link);
         link.setReplyTimeoutMs(1000);
-        if (link.SendCommandWithRetry(QStringLiteral("0RV"), QString(), 11) != 0)
-            return 1;
+        if (link.SendCommandWithRetry(QStringLiteral("0RV"), QString(), 11) != Outcome::Done)
+            return Outcome::Failed;
     }
     const QString& reply = link.LastReply();
     version.ControllerTypeDigit = reply.at(7).digitValue();
     version.ControllerVersion = reply.mid(3, 3);
-    return 0;
+    return Outcome::Done;
 }
 
-int ReadAxisVersions(ControllerLink& link, ControllerVersionInfo& version, const AxesInUse& axes,
-                     bool* foreignIdentification)
+Outcome ReadAxisVersions(ControllerLink& link, ControllerVersionInfo& version, const AxesInUse& axes,
+                         bool* foreignIdentification)
 {
     bool failed = false;
     if (foreignIdentification)
@@ -40,13 +40,13 @@ int ReadAxisVersions(ControllerLink& link, ControllerVersionInfo& version, const
     for (int axis = 1; axis <= 4; ++axis) {
         if (!axes[axis - 1])
             continue;
-        int result;
+        Outcome result;
         {
             LinkBusyScope busy(link);
             link.setReplyTimeoutMs(1000);
             result = link.SendCommandWithRetry(QStringLiteral("0RV"), QString::number(axis), 12);
         }
-        if (result != 0) {
+        if (result != Outcome::Done) {
             failed = true;
             continue;
         }
@@ -59,7 +59,7 @@ int ReadAxisVersions(ControllerLink& link, ControllerVersionInfo& version, const
         }
         version.AxisVersion[axis - 1] = reply.mid(4, 3);
     }
-    return failed ? 1 : 0;
+    return failed ? Outcome::Failed : Outcome::Done;
 }
 
 bool IsKvM8(const ControllerVersionInfo& version)
@@ -102,11 +102,11 @@ VersionDisplayResult ShowControllerVersion(const ControllerContext& controller, 
     VersionDisplayResult shown;
     link.SwitchOnlineQuietly();
     // A port that cannot be opened is told, not just left as "no version" in the status bar.
-    const bool read = OpenPortOrReport(link) == 0 && ReadControllerVersion(link, version) == 0;
+    const bool read = OpenPortOrReport(link) == Outcome::Done && ReadControllerVersion(link, version) == Outcome::Done;
     shown.statusText = VersionStatusText(controller.messages, read, version);
-    if (read && ReadAxisVersions(link, version, axes) == 0) {
+    if (read && ReadAxisVersions(link, version, axes) == Outcome::Done) {
         controller.dialogs.message(VersionMessageText(controller.messages, version, axes));
-        shown.result = 0;
+        shown.result = Outcome::Done;
     }
     return shown;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/Outcome.h"
 #include "link/ControllerVersionInfo.h"
 
 #include <QString>
@@ -15,15 +16,15 @@ class MessageCatalogue;
 constexpr int kKvM8TypeDigit = 4;
 
 // Port (6 attempts, no message), link check, then "0RV" (11 characters): the version from
-// characters 4-6 and the type digit from character 8. 0 or 1.
-int ReadControllerVersion(ControllerLink& link, ControllerVersionInfo& version);
+// characters 4-6 and the type digit from character 8. Done or Failed.
+Outcome ReadControllerVersion(ControllerLink& link, ControllerVersionInfo& version);
 
 // "0RV" + axis digit (12 characters) for each axis in use, in order: the axis version from
 // characters 5-7. A failed read is remembered and the next axis asked; an identification
 // other than "M8R" in characters 8-10 is remembered and ends the asking (and is reported
-// through foreignIdentification, since no exchange failed). 0 or 1.
-int ReadAxisVersions(ControllerLink& link, ControllerVersionInfo& version, const AxesInUse& axes,
-                     bool* foreignIdentification = nullptr);
+// through foreignIdentification, since no exchange failed). Done or Failed.
+Outcome ReadAxisVersions(ControllerLink& link, ControllerVersionInfo& version, const AxesInUse& axes,
+                         bool* foreignIdentification = nullptr);
 
 bool IsKvM8(const ControllerVersionInfo& version);
 
@@ -38,7 +39,7 @@ QString VersionStatusText(const MessageCatalogue& catalogue, bool readSucceeded,
                           const ControllerVersionInfo& version);
 
 struct VersionDisplayResult {
-    int result = 1;       // 0 when the version message was shown
+    Outcome result = Outcome::Failed;  // Done when the version message was shown
     QString statusText;   // for the status bar
 };
 

@@ -11,41 +11,41 @@ const QString kCheckCommand = QStringLiteral("0CM");
 
 }  // namespace
 
-int LinkCheck(ControllerLink& link)
+Outcome LinkCheck(ControllerLink& link)
 {
-    int result;
+    Outcome result;
     {
         LinkBusyScope busy(link);
         link.setReplyTimeoutMs(1000);
         result = link.SendCommand(kCheckCommand, QStringLiteral("1"), 6);
     }
-    if (result != 0) {
+    if (result != Outcome::Done) {
         link.SetOffline();
-        return 1;
+        return Outcome::Failed;
     }
     link.SetOnline();
-    return 0;
+    return Outcome::Done;
 }
 
-int LinkCheckQuiet(ControllerLink& link, const ControllerStatus& status)
+Outcome LinkCheckQuiet(ControllerLink& link, const ControllerStatus& status)
 {
-    int result;
+    Outcome result;
     {
         LinkBusyScope busy(link);
         link.setReplyTimeoutMs(1000);
         result = link.SendCommandQuiet(kCheckCommand, QStringLiteral("1"), 6);
     }
     const bool errorPending = status.ControllerErrorPending();
-    if (result != 0) {
+    if (result != Outcome::Done) {
         if (!errorPending)
             link.SetOffline();
-        return 1;
+        return Outcome::Failed;
     }
     link.SetOnline();
-    return 0;
+    return Outcome::Done;
 }
 
-int SetControllerMode(ControllerLink& link, int modeDigit)
+Outcome SetControllerMode(ControllerLink& link, int modeDigit)
 {
     if (modeDigit < 0 || modeDigit > 2)
         modeDigit = 0;
@@ -53,44 +53,44 @@ int SetControllerMode(ControllerLink& link, int modeDigit)
     LinkBusyScope busy(link);
     link.setReplyTimeoutMs(1000);
     return link.SendCommand(kCheckCommand, QStringLiteral("0") + QString::number(modeDigit), 7)
-                   == 0
-               ? 0
-               : 1;
+                   == Outcome::Done
+               ? Outcome::Done
+               : Outcome::Failed;
 }
 
-int ReadyQuery(ControllerLink& link)
+Readiness ReadyQuery(ControllerLink& link)
 {
     LinkBusyScope busy(link);
     link.setReplyTimeoutMs(1000);
-    if (link.SendCommandWithRetry(QStringLiteral("0RA"), QString(), 6) != 0)
-        return -1;
-    return link.LastReply().at(3) == QLatin1Char('1') ? 1 : 0;
+    if (link.SendCommandWithRetry(QStringLiteral("0RA"), QString(), 6) != Outcome::Done)
+        return Readiness::Failed;
+    return link.LastReply().at(3) == QLatin1Char('1') ? Readiness::Ready : Readiness::Busy;
 }
 
-int HomeStatusRead(ControllerLink& link, ControllerStatus& status)
+Outcome HomeStatusRead(ControllerLink& link, ControllerStatus& status)
 {
     LinkBusyScope busy(link);
     const bool doneBefore = status.HomeDone();
     status.setHomeDone(false);  // unknown until the controller tells
     link.setReplyTimeoutMs(1000);
-    if (link.SendCommandWithRetry(QStringLiteral("0RH"), QString(), 6) != 0) {
+    if (link.SendCommandWithRetry(QStringLiteral("0RH"), QString(), 6) != Outcome::Done) {
         link.ReleasePort();
-        return 1;
+        return Outcome::Failed;
     }
     const QChar home = link.LastReply().at(3);
     if (home == QLatin1Char('1') || home == QLatin1Char('0'))
         link.ReportHome(home == QLatin1Char('1'));
     else
         status.setHomeDone(doneBefore);  // a status the program does not know changes nothing
-    return 0;
+    return Outcome::Done;
 }
 
-int OpenPortOrReport(ControllerLink& link)
+Outcome OpenPortOrReport(ControllerLink& link)
 {
     if (link.OpenPortWithAttempts())
-        return 0;
+        return Outcome::Done;
     link.ReportPortUnavailable();
-    return 1;
+    return Outcome::Failed;
 }
 
 }  // namespace kvt7

@@ -32,24 +32,24 @@ void ControllerLink::ReportRefusedReply(const QString& text)
     show(text);
 }
 
-int ControllerLink::SendFailureStop(const QString& command, int expectedLength)
+Outcome ControllerLink::SendFailureStop(const QString& command, int expectedLength)
 {
     if (!inFailureNotice_ || failureStopRunning_)
-        return 1;
+        return Outcome::Failed;
     if (!failureStopResult_)
         failureStopResult_ = runFailureStop(command, expectedLength);
     return *failureStopResult_;
 }
 
-int ControllerLink::runFailureStop(const QString& request, int expectedLength)
+Outcome ControllerLink::runFailureStop(const QString& request, int expectedLength)
 {
     if (portFailed_)
-        return 1;  // a line that is gone takes no stop; its failure says so
+        return Outcome::Failed;  // a line that is gone takes no stop; its failure says so
     // A caller that refuses a reply may have released the port already: the stop opens it
     // for itself and gives it back.
-    const bool reopened = !port_.isOpen() && OpenPort() == 0;
+    const bool reopened = !port_.isOpen() && OpenPort() == Outcome::Done;
     if (!port_.isOpen())
-        return 1;
+        return Outcome::Failed;
     const QString reply = lastReply_;
     const bool complete = replyComplete_;
     const bool elapsed = timeoutElapsed_;
@@ -80,16 +80,16 @@ int ControllerLink::runFailureStop(const QString& request, int expectedLength)
     timerTimeout_.start(kFailureStopTimeoutMs);
     try {
         writeLine(request);
-        const Outcome outcome = waitForReply();
-        if (outcome == Outcome::TimedOut && lateEchoPrefix_.isEmpty())
+        const WaitEnd outcome = waitForReply();
+        if (outcome == WaitEnd::TimedOut && lateEchoPrefix_.isEmpty())
             lateEchoPrefix_ = stopPrefix;  // its reply, coming later, answers nothing asked
-        const bool accepted = outcome == Outcome::Reply && lastReply_.left(3) == stopPrefix
+        const bool accepted = outcome == WaitEnd::Reply && lastReply_.left(3) == stopPrefix
             && lastReply_.size() == expectedLength;
-        return accepted ? 0 : 1;
+        return accepted ? Outcome::Done : Outcome::Failed;
     } catch (const std::exception&) {
         timerTimeout_.stop();
         receiveFault_ = false;
-        return 1;
+        return Outcome::Failed;
     }
 }
 

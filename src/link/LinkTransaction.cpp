@@ -24,29 +24,29 @@ public:
 
 }  // namespace
 
-int ControllerLink::SendCommandWithRetry(const QString& command, const QString& data,
-                                         int expectedLength)
+Outcome ControllerLink::SendCommandWithRetry(const QString& command, const QString& data,
+                                             int expectedLength)
 {
     return transact(Variant::Retry, command + data, expectedLength);
 }
 
-int ControllerLink::SendCommand(const QString& command, const QString& data, int expectedLength)
+Outcome ControllerLink::SendCommand(const QString& command, const QString& data, int expectedLength)
 {
     return transact(Variant::Single, command + data, expectedLength);
 }
 
-int ControllerLink::SendCommandQuiet(const QString& command, const QString& data,
-                                     int expectedLength)
+Outcome ControllerLink::SendCommandQuiet(const QString& command, const QString& data,
+                                         int expectedLength)
 {
     return transact(Variant::Quiet, command + data, expectedLength);
 }
 
-int ControllerLink::transact(Variant variant, const QString& request, int expectedLength)
+Outcome ControllerLink::transact(Variant variant, const QString& request, int expectedLength)
 {
     // One exchange at a time: a second one started from an event handler during the wait
     // would steal the first one's reply.
     if (inTransaction_)
-        return 1;
+        return Outcome::Failed;
     inTransaction_ = true;
     currentRequest_ = request;
     failureNoticed_ = false;
@@ -55,11 +55,11 @@ int ControllerLink::transact(Variant variant, const QString& request, int expect
         return runExchange(variant, request, expectedLength);
     } catch (const std::exception&) {
         failUnexpected(variant);
-        return 1;
+        return Outcome::Failed;
     }
 }
 
-int ControllerLink::runExchange(Variant variant, const QString& request, int expectedLength)
+Outcome ControllerLink::runExchange(Variant variant, const QString& request, int expectedLength)
 {
     waitAborted_ = false;
     if (!OpenPortWithAttempts()) {
@@ -69,7 +69,7 @@ int ControllerLink::runExchange(Variant variant, const QString& request, int exp
         else
             show(portOpenFailureText());
         mode_.SetOffline();
-        return 1;
+        return Outcome::Failed;
     }
     portFailed_ = false;
     receiveFault_ = false;
@@ -90,7 +90,7 @@ int ControllerLink::runExchange(Variant variant, const QString& request, int exp
     case WaitEnd::Aborted:
         commFailed_ = true;
         lateEchoPrefix_ = request.left(3);
-        return 1;
+        return Outcome::Failed;
     case WaitEnd::Reply:
         break;
     }
@@ -136,7 +136,7 @@ ControllerLink::WaitEnd ControllerLink::waitForReply()
     return WaitEnd::TimedOut;
 }
 
-int ControllerLink::judgeReply(Variant variant, const QString& prefix, int expectedLength)
+Outcome ControllerLink::judgeReply(Variant variant, const QString& prefix, int expectedLength)
 {
     if (lastReply_.startsWith(QLatin1String("0%%")))
         return handleErrorReply(variant);
@@ -145,16 +145,16 @@ int ControllerLink::judgeReply(Variant variant, const QString& prefix, int expec
     if (lastReply_.size() != expectedLength)
         return recover(variant, Mismatch::Length);
     accept();
-    return 0;
+    return Outcome::Done;
 }
 
 // The error reply was stored and decoded when it arrived; here it is reported.
-int ControllerLink::handleErrorReply(Variant variant)
+Outcome ControllerLink::handleErrorReply(Variant variant)
 {
     noticeFailure();
     if (variant == Variant::Quiet) {
         ReleasePort();
-        return 1;
+        return Outcome::Failed;
     }
     if (status_.alarmList().AlarmListMissing)
         show(AlarmListMissingText(catalogue_));
@@ -163,12 +163,12 @@ int ControllerLink::handleErrorReply(Variant variant)
         ClosePort();
         mode_.SetOffline();
     }
-    return 1;
+    return Outcome::Failed;
 }
 
 // After an unusable reply "0CM0" brings the controller back to a known state; the failed
 // request stays failed whatever it answers.
-int ControllerLink::recover(Variant variant, Mismatch mismatch)
+Outcome ControllerLink::recover(Variant variant, Mismatch mismatch)
 {
     noticeFailure();
     timeoutElapsed_ = false;
@@ -186,12 +186,12 @@ int ControllerLink::recover(Variant variant, Mismatch mismatch)
         // Callers take a failure as shown: without this the operation would stop unexplained.
         if (variant != Variant::Quiet)
             show(unusable);
-        return 1;
+        return Outcome::Failed;
     case WaitEnd::PortFailed:
         return failTimeout(variant);
     case WaitEnd::Aborted:
         commFailed_ = true;
-        return 1;
+        return Outcome::Failed;
     case WaitEnd::Reply:
         break;
     }
@@ -199,7 +199,7 @@ int ControllerLink::recover(Variant variant, Mismatch mismatch)
     const bool quiet = variant == Variant::Quiet;
     if (errorReply && !(quiet && mismatch == Mismatch::Length)) {
         if (quiet)
-            return 1;
+            return Outcome::Failed;
         return handleErrorReply(variant);
     }
     ReleasePort();
@@ -207,10 +207,10 @@ int ControllerLink::recover(Variant variant, Mismatch mismatch)
     mode_.SetOffline();
     if (!quiet)
         show(unusable);
-    return 1;
+    return Outcome::Failed;
 }
 
-int ControllerLink::failTimeout(Variant variant)
+Outcome ControllerLink::failTimeout(Variant variant)
 {
     noticeFailure();
     commFailed_ = true;
@@ -221,7 +221,7 @@ int ControllerLink::failTimeout(Variant variant)
              + text(Msg::PowerController) + gap + text(Msg::CommunicationCablesConnected));
     }
     mode_.SetOffline();
-    return 1;
+    return Outcome::Failed;
 }
 
 void ControllerLink::failUnexpected(Variant variant)

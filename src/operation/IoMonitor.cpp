@@ -92,9 +92,9 @@ bool IoMonitor::Tick()
     // Every way out of the turn, failures included, gives LinkBusy back.
     LinkBusyScope busy(link);
 
-    if (!monitoring_ && startMonitoring() != 0)
+    if (!monitoring_ && startMonitoring() != Outcome::Done)
         return true;
-    if ((outputsChanged_ && WriteOutputs() != 0) || ReadInputOutput() != 0) {
+    if ((outputsChanged_ && WriteOutputs() != Outcome::Done) || ReadInputOutput() != Outcome::Done) {
         failTurn();
         return true;
     }
@@ -104,18 +104,18 @@ bool IoMonitor::Tick()
     return true;
 }
 
-int IoMonitor::startMonitoring()
+Outcome IoMonitor::startMonitoring()
 {
     emit lookChanged();
-    if (SetControllerMode(context_.link, ignoreExternal_ ? 1 : 0) != 0) {
+    if (SetControllerMode(context_.link, ignoreExternal_ ? 1 : 0) != Outcome::Done) {
         StoppedLook();
-        return 1;
+        return Outcome::Failed;
     }
     // The request is spent only now that the mode command went out.
     startPending_ = false;
     monitoring_ = true;
     inputsIgnored_ = ignoreExternal_;
-    return 0;
+    return Outcome::Done;
 }
 
 // A failed turn stops the monitor. While the controller still answers, one the start told to
@@ -129,11 +129,11 @@ void IoMonitor::failTurn()
     StoppedLook();
 }
 
-int IoMonitor::stopMonitoring()
+Outcome IoMonitor::stopMonitoring()
 {
     stopPending_ = false;
     monitoring_ = false;
-    const int result = SetControllerMode(context_.link, 0);  // the window stops whatever the answer
+    const Outcome result = SetControllerMode(context_.link, 0);  // the window stops whatever the answer
     context_.link.ReleasePort();
     StoppedLook();
     return result;
@@ -145,7 +145,7 @@ void IoMonitor::endButtonPause()
     emit lookChanged();
 }
 
-int IoMonitor::ReadInputOutput()
+Outcome IoMonitor::ReadInputOutput()
 {
     ControllerLink& link = context_.link;
     reading_ = true;
@@ -154,28 +154,28 @@ int IoMonitor::ReadInputOutput()
         ~Clear() { flag = false; }
     } clear{reading_};
     link.setReplyTimeoutMs(kReplyTimeoutMs);
-    if (link.SendCommand(QStringLiteral("0RI"), QString(), kReplyLength) != 0) {
+    if (link.SendCommand(QStringLiteral("0RI"), QString(), kReplyLength) != Outcome::Done) {
         link.ReleasePort();
-        return 1;
+        return Outcome::Failed;
     }
     const QString inputReply = link.LastReply();
     link.setReplyTimeoutMs(kReplyTimeoutMs);
-    if (link.SendCommand(QStringLiteral("0RO"), QString(), kReplyLength) != 0) {
+    if (link.SendCommand(QStringLiteral("0RO"), QString(), kReplyLength) != Outcome::Done) {
         link.ReleasePort();
-        return 1;
+        return Outcome::Failed;
     }
     const std::optional<IoTable> in = DecodeIoDigits(inputReply.mid(3, 6));
     const std::optional<IoTable> out = DecodeIoDigits(link.LastReply().mid(3, 6));
     if (!in || !out) {
         reportDataError();
-        return 1;
+        return Outcome::Failed;
     }
     inputs_ = *in;
     outputs_ = *out;
-    return 0;
+    return Outcome::Done;
 }
 
-int IoMonitor::WriteOutputs()
+Outcome IoMonitor::WriteOutputs()
 {
     ControllerLink& link = context_.link;
     for (int i = 0; i < kIoSignalCount; ++i) {
@@ -186,18 +186,18 @@ int IoMonitor::WriteOutputs()
     }
     const QString digits = EncodeIoDigits(outputs_);
     link.setReplyTimeoutMs(kReplyTimeoutMs);
-    if (link.SendCommand(QStringLiteral("0WO"), digits, kReplyLength) != 0) {
+    if (link.SendCommand(QStringLiteral("0WO"), digits, kReplyLength) != Outcome::Done) {
         link.ReleasePort();
-        return 1;
+        return Outcome::Failed;
     }
     if (link.LastReply().left(9) != QStringLiteral("0WO") + digits) {
         reportDataError();
-        return 1;
+        return Outcome::Failed;
     }
     // A double-click during the reply wait is still pending: it goes with the next turn.
     outputsChanged_ = AnySet(toggles_);
     link.ReleasePort();
-    return 0;
+    return Outcome::Done;
 }
 
 // Through the link, so that a motion in progress in another window stops before the message.
@@ -260,7 +260,7 @@ IoMonitor::ExitStop IoMonitor::StopForExit()
     }
     if (monitoring_) {
         LinkBusyScope busy(context_.link);
-        return stopMonitoring() == 0 ? ExitStop::Stopped : ExitStop::ModeNotReturned;
+        return stopMonitoring() == Outcome::Done ? ExitStop::Stopped : ExitStop::ModeNotReturned;
     }
     StoppedLook();
     return ExitStop::Stopped;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "IoSignals.h"
+#include "base/Outcome.h"
 #include "link/LinkPoll.h"
 
 #include <QObject>
@@ -83,11 +84,11 @@ signals:
 
 private:
     bool requestToggle(int entry);
-    int startMonitoring();
-    int ReadInputOutput();
-    int WriteOutputs();
+    Outcome startMonitoring();
+    Outcome ReadInputOutput();
+    Outcome WriteOutputs();
     void failTurn();
-    int stopMonitoring();
+    Outcome stopMonitoring();
     void StoppedLook();
     void reportDataError();
     void reconsiderPoll();

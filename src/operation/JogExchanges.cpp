@@ -34,9 +34,9 @@ void JogSession::start()
     queue_.clear();
     held_.reset();
     setState(State::Starting);
-    const int result = startSteps();
+    const Outcome result = startSteps();
     starting_ = false;
-    if (result != 0 || stopAsked()) {
+    if (result != Outcome::Done || stopAsked()) {
         finishStop(State::Idle);
         return;
     }
@@ -50,61 +50,61 @@ void JogSession::start()
     tickTimer_.start();
 }
 
-int JogSession::startSteps()
+Outcome JogSession::startSteps()
 {
     ControllerLink& link = context_.link;
     if (!context_.mode.isOnline())
         context_.mode.SwitchOnlineQuietly();
-    if (SetControllerMode(link, 2) != 0) {
+    if (SetControllerMode(link, 2) != Outcome::Done) {
         context_.dialogs.message(context_.messages.Text(Msg::CommunicationErrorOccurred));
-        return 1;
+        return Outcome::Failed;
     }
     std::array<bool, kAxisCount> before{};
     for (int axis = 1; axis <= kAxisCount; ++axis)
         before.at(std::size_t(axis - 1)) = present(axis);
-    if (stopAsked() || ReadAxisMask(link, context_.parameters, context_.axes) != 0)
-        return 1;
+    if (stopAsked() || ReadAxisMask(link, context_.parameters, context_.axes) != Outcome::Done)
+        return Outcome::Failed;
     for (int axis = 1; axis <= kAxisCount; ++axis) {
         if (before.at(std::size_t(axis - 1)) != present(axis)) {
             emit axesChanged();
             break;
         }
     }
-    if (stopAsked() || HomeStatusRead(link, context_.status) != 0)
-        return 1;
-    if (stopAsked() || originIfNeeded() != 0)
-        return 1;
-    if (stopAsked() || readAndShowPresentPositions() != 0)
-        return 1;
-    if (stopAsked() || ReadControllerAxisSettings(link, context_.axes) != 0)
-        return 1;
-    return stopAsked() ? 1 : 0;
+    if (stopAsked() || HomeStatusRead(link, context_.status) != Outcome::Done)
+        return Outcome::Failed;
+    if (stopAsked() || originIfNeeded() != Outcome::Done)
+        return Outcome::Failed;
+    if (stopAsked() || readAndShowPresentPositions() != Outcome::Done)
+        return Outcome::Failed;
+    if (stopAsked() || ReadControllerAxisSettings(link, context_.axes) != Outcome::Done)
+        return Outcome::Failed;
+    return stopAsked() ? Outcome::Failed : Outcome::Done;
 }
 
-int JogSession::originIfNeeded()
+Outcome JogSession::originIfNeeded()
 {
     ControllerLink& link = context_.link;
     bool ok = false;
     const int status = link.LastReply().mid(3, 1).toInt(&ok, 16);
     if (!ok || status != 0)
-        return 0;
+        return Outcome::Done;
     if (!MotionAllowed(context_.status))
-        return 1;
+        return Outcome::Failed;
     moveSent_ = true;
-    if (SendPositionMove(link, context_.status, 0, axisMask(), true) != 0)
-        return 1;
-    if (WaitUntilReady(link, [this] { return !stopAsked(); }) != 0)
-        return 1;
+    if (SendPositionMove(link, context_.status, 0, axisMask(), true) != Outcome::Done)
+        return Outcome::Failed;
+    if (WaitUntilReady(link, [this] { return !stopAsked(); }) != Outcome::Done)
+        return Outcome::Failed;
     moveSent_ = false;
     context_.status.setHomeDone(true);
     context_.status.setHomeLamp(true);
-    return 0;
+    return Outcome::Done;
 }
 
-int JogSession::readAndShowPresentPositions()
+Outcome JogSession::readAndShowPresentPositions()
 {
-    if (ReadPresentPositions(context_.link, axisMask(), shownPositions_, context_.messages) != 0)
-        return 1;
+    if (ReadPresentPositions(context_.link, axisMask(), shownPositions_, context_.messages) != Outcome::Done)
+        return Outcome::Failed;
     for (int axis = 1; axis <= kAxisCount; ++axis) {
         presentTexts_.at(std::size_t(axis - 1)) = present(axis)
                 ? PresentPositionText(context_.axes.Pc(axis), shownPosition(axis),
@@ -112,7 +112,7 @@ int JogSession::readAndShowPresentPositions()
                 : QString();
     }
     emit presentChanged();
-    return 0;
+    return Outcome::Done;
 }
 
 void JogSession::tick()
@@ -130,7 +130,7 @@ void JogSession::tick()
         return;
     tickCount_ = tickCount_ == 3 ? 0 : tickCount_ + 1;
     if (tickCount_ == 3) {
-        if (readAndShowPresentPositions() != 0)
+        if (readAndShowPresentPositions() != Outcome::Done)
             fail();
     } else if (queue_.sendNeeded) {
         sendQueued();
@@ -157,18 +157,18 @@ void JogSession::sendQueued()
         jogSent_ = true;
     else if (command.startsWith(QLatin1String("0MV")))
         moveSent_ = true;
-    int result;
+    Outcome result;
     {
         LinkBusyScope busy(link);
         link.setReplyTimeoutMs(1000);
         result = link.SendCommand(command, QString(), queue_.replyLength.front());
     }
-    if (result == 0 && command == kJogStopCommand) {
+    if (result == Outcome::Done && command == kJogStopCommand) {
         jogSent_ = false;
         moveSent_ = false;
     }
     queue_.shift();
-    if (result != 0)
+    if (result != Outcome::Done)
         fail();
 }
 
@@ -187,19 +187,19 @@ bool JogSession::prepareMotion()
     }
     if (runReleasedUnsent())
         return false;
-    const int ready = ReadyQuery(link);
+    const Readiness ready = ReadyQuery(link);
     if (stopAsked())
         return false;
-    if (ready < 0) {
+    if (ready == Readiness::Failed) {
         fail();
         return false;
     }
-    if (ready == 0)
+    if (ready == Readiness::Busy)
         return false;  // busy: the entry waits for a later tick
     moveSent_ = false;  // ready: nothing runs
     if (!pulseFeed)
         return !runReleasedUnsent();
-    if (readAndShowPresentPositions() != 0) {
+    if (readAndShowPresentPositions() != Outcome::Done) {
         fail();
         return false;
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/Outcome.h"
 #include "link/LinkPoll.h"
 #include "platform/Dialogs.h"
 #include "operation/JogQueue.h"
@@ -84,8 +85,8 @@ public:
     // A failed exchange stopped the motion: nothing moves until the next start.
     bool stoppedByLinkFailure() const { return linkFailed_; }
 
-    // readAndShowPresentPositions: 0, or 1 after a failed or unusable read (shown).
-    int readAndShowPresentPositions();
+    // readAndShowPresentPositions: Failed after a failed or unusable read (shown).
+    Outcome readAndShowPresentPositions();
 
 signals:
     void stateChanged(kvt7::JogSession::State state);
@@ -98,8 +99,8 @@ signals:
 
 private:
     void setState(State state);
-    int startSteps();
-    int originIfNeeded();
+    Outcome startSteps();
+    Outcome originIfNeeded();
     bool stopAsked() const { return stopRequested_ || closing_ || linkFailed_; }
     void fail();
     void finishStop(State state);

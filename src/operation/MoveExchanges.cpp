@@ -46,55 +46,55 @@ bool MotionAllowed(const ControllerStatus& status)
     return !status.ControllerErrorPending();
 }
 
-int SendPositionMove(ControllerLink& link, const ControllerStatus& status, int positionNo,
-                     int axisMask, bool smSkip)
+Outcome SendPositionMove(ControllerLink& link, const ControllerStatus& status, int positionNo,
+                         int axisMask, bool smSkip)
 {
     if (!MotionAllowed(status))
-        return 1;
+        return Outcome::Failed;
     LinkBusyScope busy(link);
     link.setReplyTimeoutMs(1000);
     const QString command = smSkip ? QStringLiteral("0MM") : QStringLiteral("0MP");
     return link.SendCommand(command, HexField(positionNo, 3) + HexField(axisMask, 1),
                             kMoveReplyLength)
-                   == 0
+                   == Outcome::Done
                ? 0
                : 1;
 }
 
-int ReadOutputs(ControllerLink& link, OutputLamps& lamps)
+Outcome ReadOutputs(ControllerLink& link, OutputLamps& lamps)
 {
     LinkBusyScope busy(link);
     link.setReplyTimeoutMs(1000);
-    if (link.SendCommand(QStringLiteral("0RO"), QString(), kOutputReplyLength) != 0)
-        return 1;
+    if (link.SendCommand(QStringLiteral("0RO"), QString(), kOutputReplyLength) != Outcome::Done)
+        return Outcome::Failed;
     bool ok = false;
     const int bits = link.LastReply().mid(8, 1).toInt(&ok, 16);
     lamps.out1 = ok && (bits & 1) != 0;
     lamps.out2 = ok && (bits & 2) != 0;
-    return 0;
+    return Outcome::Done;
 }
 
-int ReadPresentPositions(ControllerLink& link, int axisMask,
-                         std::array<qint32, kAxisCount>& pulses, const MessageCatalogue& messages)
+Outcome ReadPresentPositions(ControllerLink& link, int axisMask,
+                             std::array<qint32, kAxisCount>& pulses, const MessageCatalogue& messages)
 {
     if (axisMask <= 0 || axisMask > 0xF)
-        return 1;
+        return Outcome::Failed;
     const QString maskDigit = HexField(axisMask, 1);
     {
         LinkBusyScope busy(link);
         link.setReplyTimeoutMs(1000);
         const int length = 6 + 5 * std::popcount(unsigned(axisMask));
-        if (link.SendCommand(QStringLiteral("0RC"), maskDigit, length) != 0)
-            return 1;
+        if (link.SendCommand(QStringLiteral("0RC"), maskDigit, length) != Outcome::Done)
+            return Outcome::Failed;
     }
     const auto read = ParsePresentPositions(link.LastReply(), axisMask, pulses);
     // A reply for other axes or with garbage is never shown or captured.
     if (!read) {
         link.ReportRefusedReply(messages.Text(Msg::CommunicationErrorOccurs));
-        return 1;
+        return Outcome::Failed;
     }
     pulses = *read;
-    return 0;
+    return Outcome::Done;
 }
 
 std::optional<std::array<qint32, kAxisCount>> ParsePresentPositions(
@@ -118,16 +118,16 @@ std::optional<std::array<qint32, kAxisCount>> ParsePresentPositions(
     return read;
 }
 
-int WaitUntilReady(ControllerLink& link, const std::function<bool()>& keepWaiting)
+Outcome WaitUntilReady(ControllerLink& link, const std::function<bool()>& keepWaiting)
 {
     for (;;) {
         WaitMs(kReadyPollMs);
         if (!keepWaiting())
-            return 2;
+            return Outcome::Cancelled;
         switch (ReadyQuery(link)) {
-        case 1: return 0;
-        case 0: break;
-        default: return 1;
+        case Readiness::Ready: return Outcome::Done;
+        case Readiness::Busy: break;
+        default: return Outcome::Failed;
         }
     }
 }

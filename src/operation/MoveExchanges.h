@@ -1,6 +1,7 @@
 #pragma once
 
 #include "actuators/AxisSetting.h"
+#include "base/Outcome.h"
 
 #include <QString>
 #include <array>
@@ -31,29 +32,29 @@ int AxisMaskOf(const AxisSettings& axes);
 bool MotionAllowed(const ControllerStatus& status);
 
 // "0MM" (sequence macro skipped; position 0 is the return to origin) or "0MP", the position
-// as 3 hex digits and the axis mask digit; 9 characters. 0 acknowledged, 1 failed or refused
-// under a pending alarm (then nothing is sent).
-int SendPositionMove(ControllerLink& link, const ControllerStatus& status, int positionNo,
-                     int axisMask, bool smSkip);
+// as 3 hex digits and the axis mask digit; 9 characters. Done when acknowledged; Failed when
+// the exchange failed or refused under a pending alarm (then nothing is sent).
+Outcome SendPositionMove(ControllerLink& link, const ControllerStatus& status, int positionNo,
+                         int axisMask, bool smSkip);
 
 // "0RO", 11 characters; the ninth character as a hex digit: bit 0 OUT1, bit 1 OUT2.
-// 0, or 1 after a failed exchange (lamps unchanged).
-int ReadOutputs(ControllerLink& link, OutputLamps& lamps);
+// Failed after a failed exchange (lamps unchanged).
+Outcome ReadOutputs(ControllerLink& link, OutputLamps& lamps);
 
 // "0RC" with the mask digit, 6 + 5 characters per axis of the mask: the present positions in
 // pulses of the axes in the mask (others unchanged). A reply for another mask or with a
 // field that is not hex is refused through the link with message 104 (the link's failure
-// notice goes first) and changes nothing. 0 or 1.
-int ReadPresentPositions(ControllerLink& link, int axisMask,
-                         std::array<qint32, kAxisCount>& pulses, const MessageCatalogue& messages);
+// notice goes first) and changes nothing.
+Outcome ReadPresentPositions(ControllerLink& link, int axisMask,
+                             std::array<qint32, kAxisCount>& pulses, const MessageCatalogue& messages);
 
 // The present positions of a "0RC" reply for the mask: the axes outside it keep their
 // values from `pulses`. nullopt for a reply of another mask or a field that is not hex.
 std::optional<std::array<qint32, kAxisCount>> ParsePresentPositions(
     const QString& reply, int axisMask, const std::array<qint32, kAxisCount>& pulses);
 
-// The ready query every 100 ms until the controller is ready: 0 ready, 1 the query failed,
-// 2 keepWaiting said no (asked before every query).
-int WaitUntilReady(ControllerLink& link, const std::function<bool()>& keepWaiting);
+// The ready query every 100 ms until the controller is ready (Done); Failed when the query
+// failed, Cancelled when keepWaiting said no (asked before every query).
+Outcome WaitUntilReady(ControllerLink& link, const std::function<bool()>& keepWaiting);
 
 }  // namespace kvt7

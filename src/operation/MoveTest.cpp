@@ -63,18 +63,18 @@ void MoveTest::stopOnLinkFailure()
     linkFailed_ = true;
 }
 
-int MoveTest::sendMove(int positionNo, bool smSkip)
+Outcome MoveTest::sendMove(int positionNo, bool smSkip)
 {
     if (!MotionAllowed(context_.status))
-        return 1;
+        return Outcome::Failed;
     moveSent_ = true;
     return SendPositionMove(context_.link, context_.status, positionNo, mask(), smSkip);
 }
 
-int MoveTest::waitForMove(const std::function<bool()>& keepWaiting)
+Outcome MoveTest::waitForMove(const std::function<bool()>& keepWaiting)
 {
-    const int waited = WaitUntilReady(context_.link, keepWaiting);
-    if (waited == 0)
+    const Outcome waited = WaitUntilReady(context_.link, keepWaiting);
+    if (waited == Outcome::Done)
         moveSent_ = false;
     return waited;
 }
@@ -213,17 +213,17 @@ MoveTest::End MoveTest::origin()
     showLamps({});
     if (!keepWaiting())
         return stoppedEnd();
-    if (sendMove(0, true) != 0)
+    if (sendMove(0, true) != Outcome::Done)
         return End::Failed;
     switch (waitForMove([this] { return keepWaiting(); })) {
-    case 0: break;
-    case 2: return stoppedEnd();
+    case Outcome::Done: break;
+    case Outcome::Cancelled: return stoppedEnd();
     default: return End::Failed;
     }
     context_.status.setHomeDone(true);
     context_.status.setHomeLamp(true);
     OutputLamps lamps;
-    if (ReadOutputs(context_.link, lamps) != 0)
+    if (ReadOutputs(context_.link, lamps) != Outcome::Done)
         return End::Failed;
     showLamps(lamps);
     showReached(kOriginReachedText);
@@ -234,11 +234,11 @@ MoveTest::End MoveTest::CommonStart()
 {
     ControllerLink& link = context_.link;
     switch (ReadyQuery(link)) {
-    case 1: break;
-    case 0: return End::NotReady;
+    case Readiness::Ready: break;
+    case Readiness::Busy: return End::NotReady;
     default: return End::Failed;
     }
-    if (HomeStatusRead(link, context_.status) != 0) {
+    if (HomeStatusRead(link, context_.status) != Outcome::Done) {
         link.ReleasePort();
         return End::Failed;
     }
@@ -256,15 +256,15 @@ MoveTest::End MoveTest::movePosition(int positionNo, bool smSkip)
     if (!MotionAllowed(context_.status))
         return End::Failed;
     showLamps({});
-    if (sendMove(positionNo, smSkip) != 0)
+    if (sendMove(positionNo, smSkip) != Outcome::Done)
         return End::Failed;
     switch (waitForMove([this] { return keepWaiting(); })) {
-    case 0: break;
-    case 2: return stoppedEnd();
+    case Outcome::Done: break;
+    case Outcome::Cancelled: return stoppedEnd();
     default: return End::Failed;
     }
     OutputLamps lamps;
-    if (ReadOutputs(link, lamps) != 0)
+    if (ReadOutputs(link, lamps) != Outcome::Done)
         return End::Failed;
     context_.status.setHomeLamp(true);
     showLamps(lamps);
@@ -300,7 +300,7 @@ MoveTest::End MoveTest::RunGroup()
     if (end == End::Done && !MotionAllowed(context_.status))
         end = End::Failed;
     if (end == End::Done) {
-        int sent;
+        Outcome sent;
         {
             moveSent_ = true;
             LinkBusyScope busy(link);
@@ -310,12 +310,12 @@ MoveTest::End MoveTest::RunGroup()
             groupReplyAwaited_ = false;
             link.setReplyTimeoutMs(1000);
         }
-        if (sent != 0) {
+        if (sent != Outcome::Done) {
             end = link.WaitAborted() ? End::Stopped : End::Failed;
         } else {
             switch (waitForMove([this] { return keepWaiting() && !groupAbort_; })) {
-            case 0: break;
-            case 2: end = stoppedEnd(); break;
+            case Outcome::Done: break;
+            case Outcome::Cancelled: end = stoppedEnd(); break;
             default: end = End::Failed; break;
             }
         }
@@ -329,7 +329,7 @@ MoveTest::End MoveTest::RunHome()
     beginRun();
     homeStop_ = false;
     ControllerLink& link = context_.link;
-    if (OpenPortOrReport(link) != 0)
+    if (OpenPortOrReport(link) != Outcome::Done)
         return End::Failed;
     const End end = homeSteps();
     link.ReleasePort();
@@ -339,23 +339,23 @@ MoveTest::End MoveTest::RunHome()
 MoveTest::End MoveTest::homeSteps()
 {
     ControllerLink& link = context_.link;
-    if (LinkCheck(link) != 0)
+    if (LinkCheck(link) != Outcome::Done)
         return End::Failed;
-    if (const int ready = ReadyQuery(link); ready != 1)
-        return ready == 0 ? End::NotReady : End::Failed;
+    if (const Readiness ready = ReadyQuery(link); ready != Readiness::Ready)
+        return ready == Readiness::Busy ? End::NotReady : End::Failed;
     if (!keepWaiting() || homeStop_)
         return stoppedEnd();
     context_.status.setHomeLamp(false);
     showLamps({});
-    if (sendMove(0, true) != 0)
+    if (sendMove(0, true) != Outcome::Done)
         return End::Failed;
     switch (waitForMove([this] { return keepWaiting() && !homeStop_; })) {
-    case 0: break;
-    case 2: return stoppedEnd();
+    case Outcome::Done: break;
+    case Outcome::Cancelled: return stoppedEnd();
     default: reportHomingFailure(); return End::Failed;
     }
     OutputLamps lamps;
-    if (ReadOutputs(link, lamps) != 0)
+    if (ReadOutputs(link, lamps) != Outcome::Done)
         return End::Failed;
     showLamps(lamps);
     showReached(kOriginReachedText);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/Outcome.h"
 #include "link/LinkPoll.h"
 #include "operation/MotionContext.h"
 #include "operation/MoveExchanges.h"
@@ -94,8 +95,8 @@ private:
     // How a run that was told to stop ended: stopped by the operator or by a failure.
     End stoppedEnd() const { return linkFailed_ ? End::Failed : End::Stopped; }
     // A move command goes out: until a ready answer it may be running.
-    int sendMove(int positionNo, bool smSkip);
-    int waitForMove(const std::function<bool()>& keepWaiting);
+    Outcome sendMove(int positionNo, bool smSkip);
+    Outcome waitForMove(const std::function<bool()>& keepWaiting);
     void showLamps(const OutputLamps& lamps);
     void showReached(const QString& text);
     End origin();

@@ -48,7 +48,7 @@ void GoOnlineQuietly(ControllerLink& link)
 
 bool OpenPortAndCheckLink(ControllerLink& link)
 {
-    return link.OpenPortWithAttempts() && LinkCheck(link) == 0;
+    return link.OpenPortWithAttempts() && LinkCheck(link) == Outcome::Done;
 }
 
 std::optional<BlockItems> ReadParameterBlock(ControllerLink& link, int block, bool quiet)

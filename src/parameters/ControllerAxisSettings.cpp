@@ -65,12 +65,12 @@ int NumberOf(const EditorValues& values, Param p, int axis)
 
 }  // namespace
 
-int ReadControllerAxisSettings(ControllerLink& link, AxisSettings& axes)
+Outcome ReadControllerAxisSettings(ControllerLink& link, AxisSettings& axes)
 {
     GoOnlineQuietly(link);
     if (!OpenPortAndCheckLink(link)) {
         link.ReleasePort();
-        return 1;
+        return Outcome::Failed;
     }
     std::array<AxisSetting, kAxisCount> read = axes.controller;
     for (int axis = 1; axis <= kAxisCount; ++axis) {
@@ -82,13 +82,13 @@ int ReadControllerAxisSettings(ControllerLink& link, AxisSettings& axes)
         const auto items = ReadParameterBlock(link, PartBBlockOf(axis));
         if (!items) {
             link.ReleasePort();
-            return 1;
+            return Outcome::Failed;
         }
         TakePartB(*items, target);
     }
     link.ReleasePort();
     axes.controller = read;
-    return 0;
+    return Outcome::Done;
 }
 
 bool AxisSettingsDiffer(const AxisSettings& axes)
@@ -106,22 +106,22 @@ bool AxisSettingsDiffer(const AxisSettings& axes)
     return false;
 }
 
-int CompareAxisSettings(ControllerLink& link, AxisSettings& axes)
+AxisComparison CompareAxisSettings(ControllerLink& link, AxisSettings& axes)
 {
-    if (ReadControllerAxisSettings(link, axes) != 0)
-        return -1;
-    return AxisSettingsDiffer(axes) ? 1 : 0;
+    if (ReadControllerAxisSettings(link, axes) != Outcome::Done)
+        return AxisComparison::ReadFailed;
+    return AxisSettingsDiffer(axes) ? AxisComparison::Different : AxisComparison::Equal;
 }
 
-int CompareAxesInUse(ControllerLink& link, AxisSettings& axes)
+AxisComparison CompareAxesInUse(ControllerLink& link, AxisSettings& axes)
 {
-    if (ReadControllerAxisMask(link, axes) != 0)
-        return -1;
+    if (ReadControllerAxisMask(link, axes) != Outcome::Done)
+        return AxisComparison::ReadFailed;
     for (int axis = 1; axis <= kAxisCount; ++axis) {
         if (axes.Pc(axis).InUse != axes.Controller(axis).InUse)
-            return 1;
+            return AxisComparison::Different;
     }
-    return 0;
+    return AxisComparison::Equal;
 }
 
 void DeriveControllerAxisFlags(AxisSettings& axes)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "actuators/AxisSetting.h"
+#include "base/Outcome.h"
 #include "parameters/ParameterSet.h"
 
 namespace kvt7 {
@@ -13,8 +14,8 @@ class ControllerLink;
 
 // After the port and the link check, part B (blocks 6, 8, A, C) of each axis the PC has in
 // use into the controller setting; an axis not in use gets zeros and empty codes. The
-// controller setting changes only when every block arrived. The port is released. 0 or 1.
-int ReadControllerAxisSettings(ControllerLink& link, AxisSettings& axes);
+// controller setting changes only when every block arrived. The port is released. Done or Failed.
+Outcome ReadControllerAxisSettings(ControllerLink& link, AxisSettings& axes);
 
 // Whether the controller's axis data differ from the PC's for some axis the PC has in use:
 // the encoder against FUNCTION (0 without, 1 or 2 with), LEAD, PULSE, STROKE against
@@ -22,12 +23,14 @@ int ReadControllerAxisSettings(ControllerLink& link, AxisSettings& axes);
 // does not keep), the stroke in mm.
 bool AxisSettingsDiffer(const AxisSettings& axes);
 
-// ReadControllerAxisSettings, then 0 equal, 1 different, -1 the read failed.
-int CompareAxisSettings(ControllerLink& link, AxisSettings& axes);
+// How the controller's axis settings compare with the PC's.
+enum class AxisComparison { Equal, Different, ReadFailed };
 
-// ReadControllerAxisMask, then 1 when the controller's axes in use differ from the PC's,
-// 0 when equal, -1 when the read failed.
-int CompareAxesInUse(ControllerLink& link, AxisSettings& axes);
+// ReadControllerAxisSettings, then the comparison.
+AxisComparison CompareAxisSettings(ControllerLink& link, AxisSettings& axes);
+
+// ReadControllerAxisMask, then whether the controller's axes in use differ from the PC's.
+AxisComparison CompareAxesInUse(ControllerLink& link, AxisSettings& axes);
 
 // What the program derives from the controller's axis data of each axis the controller
 // setting has in use: TYPE 0/1 KV (1 vertical), any other not KV; FUNCTION non-zero an

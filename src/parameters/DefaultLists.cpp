@@ -160,9 +160,9 @@ QString DefaultListNameFor(const AxisSetting& setting)
     return setting.NewType ? kNewKvDefaultList : kOldKvDefaultList;
 }
 
-int LoadDefaultLists(DefaultLists& lists, const QString& programFolder,
-                     const std::array<AxisSetting, kAxisCount>& settings, Dialogs& dialogs,
-                     const MessageCatalogue& messages)
+Outcome LoadDefaultLists(DefaultLists& lists, const QString& programFolder,
+                         const std::array<AxisSetting, kAxisCount>& settings, Dialogs& dialogs,
+                         const MessageCatalogue& messages)
 {
     lists = DefaultLists();
     const QDir folder(programFolder);
@@ -180,7 +180,7 @@ int LoadDefaultLists(DefaultLists& lists, const QString& programFolder,
         }
         if (read != ListRead::Ok) {
             lists.DefaultListsUnusable = true;
-            return 1;
+            return Outcome::Failed;
         }
     }
     const CommonRead common =
@@ -192,9 +192,9 @@ int LoadDefaultLists(DefaultLists& lists, const QString& programFolder,
         ShowMissingLists(dialogs, messages);
     if (common != CommonRead::Ok) {
         lists.DefaultListsUnusable = true;
-        return 1;
+        return Outcome::Failed;
     }
-    return 0;
+    return Outcome::Done;
 }
 
 }  // namespace kvt7

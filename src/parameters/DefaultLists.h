@@ -1,6 +1,7 @@
 #pragma once
 
 #include "actuators/AxisSetting.h"
+#include "base/Outcome.h"
 #include "parameters/ParameterTable.h"
 
 #include <QByteArray>
@@ -70,10 +71,10 @@ DefaultListRead ParseDefaultCommonList(const QByteArray& bytes, DefaultCommonTab
 QString DefaultListNameFor(const AxisSetting& setting);
 
 // Reads the per-actuator list of each axis (chosen by the settings given, the recorded
-// ones) and the common list from programFolder. 0, or 1 with the failure shown (messages
+// ones) and the common list from programFolder. Failed with the failure shown (messages
 // 26 + "(nAXIS)", 27, or 28/29) and DefaultListsUnusable set.
-int LoadDefaultLists(DefaultLists& lists, const QString& programFolder,
-                     const std::array<AxisSetting, kAxisCount>& settings, Dialogs& dialogs,
-                     const MessageCatalogue& messages);
+Outcome LoadDefaultLists(DefaultLists& lists, const QString& programFolder,
+                         const std::array<AxisSetting, kAxisCount>& settings, Dialogs& dialogs,
+                         const MessageCatalogue& messages);
 
 }  // namespace kvt7

@@ -106,12 +106,12 @@ bool ApplyAxes(EditorValues& values, const DefaultLists& lists,
     return allFound && splitOk;
 }
 
-int ApplyDefaults(ParameterSet& set, DefaultLists& lists, const FactoryDefaultsRequest& request,
-                  bool axisVariant, Dialogs& dialogs, const MessageCatalogue& messages)
+Outcome ApplyDefaults(ParameterSet& set, DefaultLists& lists, const FactoryDefaultsRequest& request,
+                      bool axisVariant, Dialogs& dialogs, const MessageCatalogue& messages)
 {
-    if (LoadDefaultLists(lists, request.programFolder, request.recorded, dialogs, messages) != 0) {
+    if (LoadDefaultLists(lists, request.programFolder, request.recorded, dialogs, messages) != Outcome::Done) {
         ShowDefaultsFailed(dialogs, messages);
-        return 1;
+        return Outcome::Failed;
     }
     const bool complete = ApplyAxes(set.editor, lists, request, axisVariant);
     if (!axisVariant) {
@@ -122,23 +122,23 @@ int ApplyDefaults(ParameterSet& set, DefaultLists& lists, const FactoryDefaultsR
     }
     if (!complete) {
         ShowDefaultsFailed(dialogs, messages);
-        return 1;
+        return Outcome::Failed;
     }
-    return 0;
+    return Outcome::Done;
 }
 
 }  // namespace
 
-int ApplyFactoryDefaults(ParameterSet& set, DefaultLists& lists,
-                         const FactoryDefaultsRequest& request, Dialogs& dialogs,
-                         const MessageCatalogue& messages)
+Outcome ApplyFactoryDefaults(ParameterSet& set, DefaultLists& lists,
+                             const FactoryDefaultsRequest& request, Dialogs& dialogs,
+                             const MessageCatalogue& messages)
 {
     return ApplyDefaults(set, lists, request, false, dialogs, messages);
 }
 
-int ApplyFactoryAxisDefaults(ParameterSet& set, DefaultLists& lists,
-                             const FactoryDefaultsRequest& request, Dialogs& dialogs,
-                             const MessageCatalogue& messages)
+Outcome ApplyFactoryAxisDefaults(ParameterSet& set, DefaultLists& lists,
+                                 const FactoryDefaultsRequest& request, Dialogs& dialogs,
+                                 const MessageCatalogue& messages)
 {
     return ApplyDefaults(set, lists, request, true, dialogs, messages);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "actuators/AxisSetting.h"
+#include "base/Outcome.h"
 #include "parameters/DefaultLists.h"
 #include "parameters/ParameterSet.h"
 
@@ -21,16 +22,16 @@ struct FactoryDefaultsRequest {
 };
 
 // Loads the lists and fills the editor values of every axis in use and the common values.
-// 0, or 1 after message 36 (a list could not be used, or some axis in use has no entry;
+// Failed after message 36 (a list could not be used, or some axis in use has no entry;
 // the values found are applied all the same).
-int ApplyFactoryDefaults(ParameterSet& set, DefaultLists& lists,
-                         const FactoryDefaultsRequest& request, Dialogs& dialogs,
-                         const MessageCatalogue& messages);
+Outcome ApplyFactoryDefaults(ParameterSet& set, DefaultLists& lists,
+                             const FactoryDefaultsRequest& request, Dialogs& dialogs,
+                             const MessageCatalogue& messages);
 
 // The online actuator window's variant: only OFFSET, PUSH, VEL, OFSVEL, PUSHVEL, STROKE, LEAD,
 // PULSE, JOG VEL, TYPE, "Actuator" with its items and FUNCTION change; AXIS only when fixed.
-int ApplyFactoryAxisDefaults(ParameterSet& set, DefaultLists& lists,
-                             const FactoryDefaultsRequest& request, Dialogs& dialogs,
-                             const MessageCatalogue& messages);
+Outcome ApplyFactoryAxisDefaults(ParameterSet& set, DefaultLists& lists,
+                                 const FactoryDefaultsRequest& request, Dialogs& dialogs,
+                                 const MessageCatalogue& messages);
 
 }  // namespace kvt7

@@ -28,7 +28,7 @@ bool ValueInRange(const EditorValues& values, Param p, int axis)
     return false;
 }
 
-static int CheckAxesInUse(const EditorValues& values, bool axisCheckOnly)
+static Outcome CheckAxesInUse(const EditorValues& values, bool axisCheckOnly)
 {
     for (int axis = 1; axis <= kAxisCount; ++axis) {
         if (!values.axisInUse(axis))
@@ -37,24 +37,24 @@ static int CheckAxesInUse(const EditorValues& values, bool axisCheckOnly)
             if (info.common || (axisCheckOnly && !info.axisCheck))
                 continue;
             if (!ValueInRange(values, info.id, axis))
-                return 1;
+                return Outcome::Failed;
         }
     }
-    return 0;
+    return Outcome::Done;
 }
 
-int CheckParameterValues(const EditorValues& values)
+Outcome CheckParameterValues(const EditorValues& values)
 {
-    if (CheckAxesInUse(values, false) != 0)
-        return 1;
+    if (CheckAxesInUse(values, false) != Outcome::Done)
+        return Outcome::Failed;
     for (const ParameterInfo& info : ParameterTable()) {
         if (info.common && !ValueInRange(values, info.id, 1))
-            return 1;
+            return Outcome::Failed;
     }
-    return 0;
+    return Outcome::Done;
 }
 
-int CheckAxisParameterValues(const EditorValues& values)
+Outcome CheckAxisParameterValues(const EditorValues& values)
 {
     return CheckAxesInUse(values, true);
 }

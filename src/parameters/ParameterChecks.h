@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/Outcome.h"
 #include "parameters/ParameterSet.h"
 
 #include <QStringList>
@@ -13,13 +14,13 @@ class MessageCatalogue;
 bool ValueInRange(const EditorValues& values, Param p, int axis);
 
 // Full check: every per-axis parameter of each axis in use (as AXIS names them), then the
-// common parameters. 0 when all are in range, 1 otherwise.
-int CheckParameterValues(const EditorValues& values);
+// common parameters. Done when all are in range, Failed otherwise.
+Outcome CheckParameterValues(const EditorValues& values);
 
 // Axis check, before only the axis blocks are written: OFFSET, PUSH, VEL, OFSVEL, PUSHVEL,
 // STROKE, LEAD, PULSE, JOG VEL, TYPE, Actuator, the actuator items and FUNCTION of each
-// axis in use. 0 or 1.
-int CheckAxisParameterValues(const EditorValues& values);
+// axis in use. Done or Failed.
+Outcome CheckAxisParameterValues(const EditorValues& values);
 
 // Every value the full check refuses, one line each in the order of the check: the name,
 // the axis in parentheses for a per-axis value, then the value and what it must be, e.g.

@@ -51,7 +51,7 @@ bool EditorValuesUsable(const ControllerContext& controller, const EditorValues&
         ShowEmptyFieldsMessage(controller.dialogs, controller.messages);
         return false;
     }
-    if (CheckParameterValues(values) != 0) {
+    if (CheckParameterValues(values) != Outcome::Done) {
         controller.dialogs.message(
                 controller.messages.Text(Msg::InvalidValueParametersInOnlineDevice)
                 + QStringLiteral("\r\n")
@@ -61,7 +61,7 @@ bool EditorValuesUsable(const ControllerContext& controller, const EditorValues&
     return true;
 }
 
-int EditorReadFromController(const ParameterEditorContext& context)
+Outcome EditorReadFromController(const ParameterEditorContext& context)
 {
     EditorCommandScope scope(context);
     // The fields are already taken; the read must not take them again over its own values.
@@ -70,13 +70,13 @@ int EditorReadFromController(const ParameterEditorContext& context)
     return ReadParametersIntoEditor(context.controller, context.set, context.axes, steps);
 }
 
-int EditorOpenFile(const ParameterEditorContext& context)
+Outcome EditorOpenFile(const ParameterEditorContext& context)
 {
     EditorCommandScope scope(context);
     return OpenParameterFile(context.set, context.controller.dialogs, context.controller.messages);
 }
 
-int EditorSaveFile(const ParameterEditorContext& context)
+Outcome EditorSaveFile(const ParameterEditorContext& context)
 {
     EditorCommandScope scope(context);
     return SaveParameterFile(context.set, context.controller.dialogs, context.controller.messages);
@@ -85,67 +85,67 @@ int EditorSaveFile(const ParameterEditorContext& context)
 std::optional<ParameterDifferences> CompareWithController(const ControllerContext& controller,
                                                           ParameterSet& set)
 {
-    if (!EditorValuesUsable(controller, set.editor) || ReadAllParameters(controller, set) != 0)
+    if (!EditorValuesUsable(controller, set.editor) || ReadAllParameters(controller, set) != Outcome::Done)
         return std::nullopt;
     return CompareWithRecord(set);
 }
 
-int EditorVerifyAgainstController(const ParameterEditorContext& context)
+Outcome EditorVerifyAgainstController(const ParameterEditorContext& context)
 {
     EditorCommandScope scope(context);
     const ControllerContext& c = context.controller;
     const auto differences = CompareWithController(c, context.set);
     if (!differences)
-        return 1;
+        return Outcome::Failed;
     c.dialogs.message(VerificationMessage(*differences, c.messages));
-    return 0;
+    return Outcome::Done;
 }
 
-int EditorVerifyAgainstFile(const ParameterEditorContext& context)
+Outcome EditorVerifyAgainstFile(const ParameterEditorContext& context)
 {
     EditorCommandScope scope(context);
     const ControllerContext& c = context.controller;
     if (!EditorValuesUsable(c, context.set.editor))
-        return 2;
+        return Outcome::Cancelled;
     if (c.dialogs.message(c.messages.Text(Msg::VerifyParametersAgainstIndicatedSaved),
                           Buttons::OkCancel)
         != Answer::Ok)
-        return 2;
+        return Outcome::Cancelled;
     const auto path = c.dialogs.openFileName(
             ParameterOpenRequest(c.messages, Msg::OpenParameterFileVerified));
     if (!path || path->isEmpty())
-        return 2;
+        return Outcome::Cancelled;
     const ParameterFileRead read = ReadParameterFileWithRetries(context.set, *path, c.dialogs, c.messages);
     if (read == ParameterFileRead::Failed)
         c.dialogs.message(c.messages.Text(Msg::FailOpenParameterFile), Buttons::Ok, Icon::Critical);
     if (read != ParameterFileRead::Ok)
-        return 1;
+        return Outcome::Failed;
     ShowVerification(context);
-    return 0;
+    return Outcome::Done;
 }
 
-int EditorWriteToController(const ParameterEditorContext& context,
-                            const std::function<void()>& afterWrite)
+Outcome EditorWriteToController(const ParameterEditorContext& context,
+                                const std::function<void()>& afterWrite)
 {
     EditorCommandScope scope(context);
     return WriteParametersCommand(context.controller, context.set, context.axes, afterWrite);
 }
 
-int EditorInitialParameters(const ParameterEditorContext& context,
-                            const InitialParameterSource& source)
+Outcome EditorInitialParameters(const ParameterEditorContext& context,
+                                const InitialParameterSource& source)
 {
     EditorCommandScope scope(context);
     DeviceChoice chosen = context.axes.pc;
     if (!source.chooseActuators || !source.chooseActuators(chosen))
-        return 2;
+        return Outcome::Cancelled;
     ParameterSet copy = context.set;
     FactoryDefaultsRequest request{source.programFolder, chosen, std::nullopt};
     if (ApplyFactoryDefaults(copy, source.lists, request, context.controller.dialogs,
                              context.controller.messages)
-        != 0)
-        return 1;
+        != Outcome::Done)
+        return Outcome::Failed;
     context.set = std::move(copy);
-    return 0;
+    return Outcome::Done;
 }
 
 }  // namespace kvt7

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "actuators/AxisSetting.h"
+#include "base/Outcome.h"
 #include "parameters/DefaultLists.h"
 #include "parameters/ParameterComparison.h"
 #include "parameters/ParameterReadCommands.h"
@@ -50,20 +51,20 @@ bool EditorValuesUsable(const ControllerContext& controller, const EditorValues&
 std::optional<ParameterDifferences> CompareWithController(const ControllerContext& controller,
                                                           ParameterSet& set);
 
-// Results: 0 done, 1 failed (shown), 2 stopped or cancelled.
-int EditorReadFromController(const ParameterEditorContext& context);
-int EditorOpenFile(const ParameterEditorContext& context);
-int EditorSaveFile(const ParameterEditorContext& context);
+// A failure has been shown; Cancelled also stands for stopped.
+Outcome EditorReadFromController(const ParameterEditorContext& context);
+Outcome EditorOpenFile(const ParameterEditorContext& context);
+Outcome EditorSaveFile(const ParameterEditorContext& context);
 
 // The checks, all parameters read into the record, one box with the verification message.
-int EditorVerifyAgainstController(const ParameterEditorContext& context);
+Outcome EditorVerifyAgainstController(const ParameterEditorContext& context);
 // The checks, 679 (OK/Cancel), the open dialog (title 680), the file with its retries (681
 // when it stays unreadable), one box with the verification message.
-int EditorVerifyAgainstFile(const ParameterEditorContext& context);
+Outcome EditorVerifyAgainstFile(const ParameterEditorContext& context);
 
 // 470, the write, 685 / 1527 / 1528. afterWrite runs on 685's Yes (read-back and take-over).
-int EditorWriteToController(const ParameterEditorContext& context,
-                            const std::function<void()>& afterWrite);
+Outcome EditorWriteToController(const ParameterEditorContext& context,
+                                const std::function<void()>& afterWrite);
 
 // The factory defaults: the actuator window (chooseActuators, on a copy of the PC setting;
 // false: cancelled), then the defaults of the chosen actuators on a copy of the set, taken
@@ -73,14 +74,14 @@ struct InitialParameterSource {
     QString programFolder;
     std::function<bool(DeviceChoice&)> chooseActuators;
 };
-int EditorInitialParameters(const ParameterEditorContext& context,
-                            const InitialParameterSource& source);
+Outcome EditorInitialParameters(const ParameterEditorContext& context,
+                                const InitialParameterSource& source);
 
 // The editor's print buttons: the listings sit above the parameters, so the composition root
-// binds them (the set as shown, a parameter file). 0 printed, 1 refused or failed, 2 stopped.
+// binds them (the set as shown, a parameter file).
 struct ParameterPrintCommands {
-    std::function<int(ParameterSet& set)> printShown;
-    std::function<int()> printFile;
+    std::function<Outcome(ParameterSet& set)> printShown;
+    std::function<Outcome()> printFile;
 };
 
 }  // namespace kvt7

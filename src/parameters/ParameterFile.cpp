@@ -61,10 +61,10 @@ QString ParameterFileText(const EditorValues& values)
     return out.content();
 }
 
-int WriteParameterFile(const EditorValues& values, const QString& path)
+Outcome WriteParameterFile(const EditorValues& values, const QString& path)
 {
     const auto bytes = EncodeCp932(ParameterFileText(values));
-    return bytes && WriteFileAtomically(path, *bytes) ? 0 : 1;
+    return bytes && WriteFileAtomically(path, *bytes) ? Outcome::Done : Outcome::Failed;
 }
 
 namespace {

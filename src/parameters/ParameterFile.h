@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/Outcome.h"
 #include "parameters/ParameterSet.h"
 
 #include <QByteArray>
@@ -19,8 +20,8 @@ enum class ParameterFileRead {
 // The file's text: 34 lines of the parameter layout, every row for all four axes; "Actuator"
 // rebuilt from the actuator items; an empty value written as 0.
 QString ParameterFileText(const EditorValues& values);
-// 0 when written, 1 on any failure (the previous file stays as it was).
-int WriteParameterFile(const EditorValues& values, const QString& path);
+// Failed on any failure (the previous file stays as it was).
+Outcome WriteParameterFile(const EditorValues& values, const QString& path);
 
 // Parses a parameter file into `record` (item 0 of axis 1 = fileName). `record` is left
 // alone unless the result is Ok. Nothing is shown.

@@ -36,8 +36,8 @@ FileRequest ParameterOpenRequest(const MessageCatalogue& messages, int titleId)
     return request;
 }
 
-int CheckParametersForSave(ParameterSet& set, Dialogs& dialogs, const MessageCatalogue& messages,
-                           const TakeControlsStep& takeControls)
+Outcome CheckParametersForSave(ParameterSet& set, Dialogs& dialogs, const MessageCatalogue& messages,
+                               const TakeControlsStep& takeControls)
 {
     // The controls are taken first: emptiness is a property of the values they hold. The
     // "Actuator" text follows the actuator items, whose own emptiness is what counts.
@@ -46,38 +46,38 @@ int CheckParametersForSave(ParameterSet& set, Dialogs& dialogs, const MessageCat
     RebuildActuatorTexts(set.editor);
     if (CheckEmptyFields(set.editor)) {
         ShowEmptyFieldsMessage(dialogs, messages);
-        return 1;
+        return Outcome::Failed;
     }
-    if (CheckParameterValues(set.editor) != 0) {
+    if (CheckParameterValues(set.editor) != Outcome::Done) {
         ShowInvalidValueMessage(dialogs, messages);
-        return 1;
+        return Outcome::Failed;
     }
-    return 0;
+    return Outcome::Done;
 }
 
-int WriteParameterFileWithRetries(ParameterSet& set, const QString& path, Dialogs& dialogs,
-                                  const MessageCatalogue& messages)
+Outcome WriteParameterFileWithRetries(ParameterSet& set, const QString& path, Dialogs& dialogs,
+                                      const MessageCatalogue& messages)
 {
     const bool written = RetryFileOperation(
-        [&] { return WriteParameterFile(set.editor, path) == 0; }, kFileTries, kFileRetryWaitMs);
+        [&] { return WriteParameterFile(set.editor, path) == Outcome::Done; }, kFileTries, kFileRetryWaitMs);
     if (!written) {
         dialogs.message(messages.Text(Msg::FailSaveParametersFile), Buttons::Ok, Icon::Critical);
-        return 1;
+        return Outcome::Failed;
     }
     set.currentFile = path;
     dialogs.message(messages.Text(Msg::CompletedSaveParametersFile), Buttons::Ok,
                     Icon::Information);
-    return 0;
+    return Outcome::Done;
 }
 
-int SaveParameterFile(ParameterSet& set, Dialogs& dialogs, const MessageCatalogue& messages,
-                      const TakeControlsStep& takeControls)
+Outcome SaveParameterFile(ParameterSet& set, Dialogs& dialogs, const MessageCatalogue& messages,
+                          const TakeControlsStep& takeControls)
 {
-    if (CheckParametersForSave(set, dialogs, messages, takeControls) != 0)
-        return 1;
+    if (CheckParametersForSave(set, dialogs, messages, takeControls) != Outcome::Done)
+        return Outcome::Failed;
     const auto path = dialogs.saveFileName(ParameterSaveRequest(messages));
     if (!path || path->isEmpty())
-        return 2;
+        return Outcome::Cancelled;
     return WriteParameterFileWithRetries(set, *path, dialogs, messages);
 }
 
@@ -94,23 +94,23 @@ ParameterFileRead ReadParameterFileWithRetries(ParameterSet& set, const QString&
     return result;
 }
 
-int OpenParameterFileAt(ParameterSet& set, const QString& path, Dialogs& dialogs,
-                        const MessageCatalogue& messages)
+Outcome OpenParameterFileAt(ParameterSet& set, const QString& path, Dialogs& dialogs,
+                            const MessageCatalogue& messages)
 {
     const ParameterFileRead result = ReadParameterFileWithRetries(set, path, dialogs, messages);
     if (result == ParameterFileRead::Failed)
         dialogs.message(messages.Text(Msg::FailOpenParameterFile), Buttons::Ok, Icon::Critical);
     if (result != ParameterFileRead::Ok)
-        return 1;
+        return Outcome::Failed;
     ApplyRecordToEditorValues(set, RecordSource::File);
-    return 0;
+    return Outcome::Done;
 }
 
-int OpenParameterFile(ParameterSet& set, Dialogs& dialogs, const MessageCatalogue& messages)
+Outcome OpenParameterFile(ParameterSet& set, Dialogs& dialogs, const MessageCatalogue& messages)
 {
     const auto path = dialogs.openFileName(ParameterOpenRequest(messages));
     if (!path || path->isEmpty())
-        return 2;
+        return Outcome::Cancelled;
     return OpenParameterFileAt(set, *path, dialogs, messages);
 }
 

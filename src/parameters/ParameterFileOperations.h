@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/Outcome.h"
 #include "parameters/ParameterFile.h"
 #include "platform/Dialogs.h"
 #include "base/MessageIds.h"
@@ -21,18 +22,18 @@ FileRequest ParameterOpenRequest(const MessageCatalogue& messages,
                                  int titleId = Msg::OpenParameterFile);
 
 // Takes the controls, then the checks a save needs: empty values (messages 7/8), the full
-// range check (9/10). Rebuilds "Actuator" of every axis. 0 when the set may be saved, else 1.
-int CheckParametersForSave(ParameterSet& set, Dialogs& dialogs, const MessageCatalogue& messages,
-                           const TakeControlsStep& takeControls = {});
+// range check (9/10). Rebuilds "Actuator" of every axis. Done when the set may be saved.
+Outcome CheckParametersForSave(ParameterSet& set, Dialogs& dialogs, const MessageCatalogue& messages,
+                               const TakeControlsStep& takeControls = {});
 
 // Writes with up to six tries 100 ms apart, then message 14 (saved) or 13 (failed); a saved
-// path becomes the current parameter file. 0 or 1.
-int WriteParameterFileWithRetries(ParameterSet& set, const QString& path, Dialogs& dialogs,
-                                  const MessageCatalogue& messages);
+// path becomes the current parameter file.
+Outcome WriteParameterFileWithRetries(ParameterSet& set, const QString& path, Dialogs& dialogs,
+                                      const MessageCatalogue& messages);
 
-// The whole save: checks, save dialog, write. 0 saved, 1 failed (shown), 2 cancelled.
-int SaveParameterFile(ParameterSet& set, Dialogs& dialogs, const MessageCatalogue& messages,
-                      const TakeControlsStep& takeControls = {});
+// The whole save: checks, save dialog, write. Failed is shown; Cancelled in the dialog.
+Outcome SaveParameterFile(ParameterSet& set, Dialogs& dialogs, const MessageCatalogue& messages,
+                          const TakeControlsStep& takeControls = {});
 
 // Reads with up to six tries 100 ms apart (none after a file that is not a parameter file,
 // messages 22/20). Nothing else is shown; the record changes only on success.
@@ -40,11 +41,11 @@ ParameterFileRead ReadParameterFileWithRetries(ParameterSet& set, const QString&
                                                Dialogs& dialogs, const MessageCatalogue& messages);
 
 // Reads a chosen file and applies its record to the editor values. A damaged file gives
-// message 681 after the retries. 0 or 1.
-int OpenParameterFileAt(ParameterSet& set, const QString& path, Dialogs& dialogs,
-                        const MessageCatalogue& messages);
+// message 681 after the retries.
+Outcome OpenParameterFileAt(ParameterSet& set, const QString& path, Dialogs& dialogs,
+                            const MessageCatalogue& messages);
 
-// The whole open: open dialog, read, apply. 0 read, 1 failed (shown), 2 cancelled (quietly).
-int OpenParameterFile(ParameterSet& set, Dialogs& dialogs, const MessageCatalogue& messages);
+// The whole open: open dialog, read, apply. Failed is shown, Cancelled (the dialog) is not.
+Outcome OpenParameterFile(ParameterSet& set, Dialogs& dialogs, const MessageCatalogue& messages);
 
 }  // namespace kvt7

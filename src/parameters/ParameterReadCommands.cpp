@@ -31,18 +31,18 @@ void Show(const ControllerContext& controller, const QString& text)
     controller.dialogs.message(text, Buttons::Ok, Icon::None);
 }
 
-int ReadAxesInUse(const ControllerContext& controller, ParameterSet& set, AxisSettings& axes)
+Outcome ReadAxesInUse(const ControllerContext& controller, ParameterSet& set, AxisSettings& axes)
 {
-    if (ReadAxisMask(controller.link, set, axes) == 0)
-        return 0;
+    if (ReadAxisMask(controller.link, set, axes) == Outcome::Done)
+        return Outcome::Done;
     Show(controller, controller.messages.Text(Msg::FailedGetAxisSetting));
-    return 1;
+    return Outcome::Failed;
 }
 
-// The operator may take the controller's axis settings as the PC's: 0 taken, 1 not possible
-// (the program is Offline now), 2 declined.
-int OfferControllerAxisSettings(const ControllerContext& controller, AxisSettings& axes,
-                                const ParameterWindowSteps& steps)
+// The operator may take the controller's axis settings as the PC's: Failed when that is not
+// possible (the program is Offline now), Cancelled when declined.
+Outcome OfferControllerAxisSettings(const ControllerContext& controller, AxisSettings& axes,
+                                    const ParameterWindowSteps& steps)
 {
     const MessageCatalogue& texts = controller.messages;
     const Answer answer = controller.dialogs.message(
@@ -50,42 +50,42 @@ int OfferControllerAxisSettings(const ControllerContext& controller, AxisSetting
                     + texts.Text(Msg::ReadAxisSettingInsideController),
             Buttons::OkCancel, Icon::Question);
     if (answer != Answer::Ok)
-        return 2;
-    if (ReadControllerAxisSettings(controller.link, axes) != 0 || !AdoptControllerAxisSettings(axes)) {
+        return Outcome::Cancelled;
+    if (ReadControllerAxisSettings(controller.link, axes) != Outcome::Done || !AdoptControllerAxisSettings(axes)) {
         controller.link.SetOffline();
-        return 1;
+        return Outcome::Failed;
     }
     Run(steps.RefreshAxisDisplays);
     controller.link.SetOnline();
-    return 0;
+    return Outcome::Done;
 }
 
-int ReadIntoEditor(const ControllerContext& controller, ParameterSet& set, AxisSettings& axes,
-                   const ParameterWindowSteps& steps)
+Outcome ReadIntoEditor(const ControllerContext& controller, ParameterSet& set, AxisSettings& axes,
+                       const ParameterWindowSteps& steps)
 {
-    if (ReadAxesInUse(controller, set, axes) != 0)
-        return 1;
+    if (ReadAxesInUse(controller, set, axes) != Outcome::Done)
+        return Outcome::Failed;
     Run(steps.showAxesInUse);
-    const int compared = CompareAxisSettings(controller.link, axes);
-    if (compared < 0) {
+    const AxisComparison compared = CompareAxisSettings(controller.link, axes);
+    if (compared == AxisComparison::ReadFailed) {
         Show(controller, controller.messages.Text(Msg::FailedCheckParameters));
-        return 1;
+        return Outcome::Failed;
     }
-    if (compared > 0) {
-        if (const int offered = OfferControllerAxisSettings(controller, axes, steps); offered != 0)
+    if (compared == AxisComparison::Different) {
+        if (const Outcome offered = OfferControllerAxisSettings(controller, axes, steps); offered != Outcome::Done)
             return offered;
     }
-    if (ReadAllParameters(controller, set) != 0)
-        return 1;
+    if (ReadAllParameters(controller, set) != Outcome::Done)
+        return Outcome::Failed;
     ApplyRecordToEditorValues(set, RecordSource::Controller);
     Run(steps.ShowParameters);
-    return 0;
+    return Outcome::Done;
 }
 
 }  // namespace
 
-int ReadParametersIntoEditor(const ControllerContext& controller, ParameterSet& set,
-                             AxisSettings& axes, const ParameterWindowSteps& steps)
+Outcome ReadParametersIntoEditor(const ControllerContext& controller, ParameterSet& set,
+                                 AxisSettings& axes, const ParameterWindowSteps& steps)
 {
     Dialogs& dialogs = controller.dialogs;
     const MessageCatalogue& texts = controller.messages;
@@ -94,79 +94,79 @@ int ReadParametersIntoEditor(const ControllerContext& controller, ParameterSet& 
         const Answer answer = dialogs.message(texts.Text(Msg::SaveEditingDataBeforeReadingData),
                                               Buttons::YesNoCancel, Icon::Question);
         if (answer == Answer::Cancel)
-            return 2;
+            return Outcome::Cancelled;
         // Reading over edits that could not be saved would lose them.
         if (answer == Answer::Yes) {
-            if (const int saved
+            if (const Outcome saved
                 = SaveParameterFile(set, dialogs, texts, steps.takeValuesFromControls);
-                saved != 0)
+                saved != Outcome::Done)
                 return saved;
         }
     }
-    const int result = ReadIntoEditor(controller, set, axes, steps);
+    const Outcome result = ReadIntoEditor(controller, set, axes, steps);
     controller.link.ReleasePort();
     return result;
 }
 
-int ReadParametersBack(const ControllerContext& controller, ParameterSet& set, AxisSettings& axes,
-                       const ParameterWindowSteps& steps)
+Outcome ReadParametersBack(const ControllerContext& controller, ParameterSet& set, AxisSettings& axes,
+                           const ParameterWindowSteps& steps)
 {
-    int result = ReadAxesInUse(controller, set, axes);
-    if (result == 0) {
+    Outcome result = ReadAxesInUse(controller, set, axes);
+    if (result == Outcome::Done) {
         Run(steps.showAxesInUse);
         result = ReadAllParameters(controller, set);
-        if (result == 0)
+        if (result == Outcome::Done)
             ApplyRecordToEditorValues(set, RecordSource::Controller);
     }
     controller.link.ReleasePort();
     return result;
 }
 
-int CheckAxisSettingsOnConnect(const ControllerContext& controller, ParameterSet& set, AxisSettings& axes,
-                               const ParameterWindowSteps& steps)
+Outcome CheckAxisSettingsOnConnect(const ControllerContext& controller, ParameterSet& set, AxisSettings& axes,
+                                   const ParameterWindowSteps& steps)
 {
-    int differs = CompareAxesInUse(controller.link, axes);
-    if (differs == 0)
+    AxisComparison differs = CompareAxesInUse(controller.link, axes);
+    if (differs == AxisComparison::Equal)
         differs = CompareAxisSettings(controller.link, axes);
-    if (differs < 0) {
+    if (differs == AxisComparison::ReadFailed) {
         controller.link.SetOffline();
-        return 1;
+        return Outcome::Failed;
     }
-    if (differs == 0)
-        return 0;
+    if (differs == AxisComparison::Equal)
+        return Outcome::Done;
     const MessageCatalogue& texts = controller.messages;
     const int choice = controller.dialogs.choice(
             texts.Text(Msg::Select), texts.Text(Msg::SettingAXISDeviceDiffersPCSoftware),
             {texts.Text(Msg::SettingControllerRead), texts.Text(Msg::SettingControllerDisregarded)},
             false);
     if (choice < 0)
-        return -1;
+        return Outcome::Cancelled;
     if (choice != 0)
-        return 0;
-    if (ReadParametersBack(controller, set, axes, steps) != 0)
-        return 1;
+        return Outcome::Done;
+    if (ReadParametersBack(controller, set, axes, steps) != Outcome::Done)
+        return Outcome::Failed;
     if (!TakeAxisSettingsFromParameterSet(set, axes)) {
         Show(controller,
              texts.Text(Msg::DeviceTypeNotSelected) + kNewLine
                      + texts.Text(Msg::SelectDeviceTypeAgain));
-        return 1;
+        return Outcome::Failed;
     }
     Run(steps.RefreshAxisDisplays);
-    return 0;
+    return Outcome::Done;
 }
 
-int CheckOfAxisSetting(const ControllerContext& controller, ParameterSet& set, AxisSettings& axes,
-                       const ParameterWindowSteps& steps)
+Outcome CheckOfAxisSetting(const ControllerContext& controller, ParameterSet& set, AxisSettings& axes,
+                           const ParameterWindowSteps& steps)
 {
     controller.link.SwitchOnlineQuietly();
-    if (ReadAxesInUse(controller, set, axes) != 0)
-        return 1;
+    if (ReadAxesInUse(controller, set, axes) != Outcome::Done)
+        return Outcome::Failed;
     Run(steps.RefreshAxisDisplays);
     const MessageCatalogue& texts = controller.messages;
     controller.dialogs.message(texts.Text(Msg::AxisSetting) + QString::number(set.editor.axisMask())
                                        + texts.Text(Msg::FullStop),
                                Buttons::Ok, Icon::Information);
-    return 0;
+    return Outcome::Done;
 }
 
 }  // namespace kvt7

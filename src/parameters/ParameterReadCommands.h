@@ -1,6 +1,7 @@
 #pragma once
 
 #include "actuators/AxisSetting.h"
+#include "base/Outcome.h"
 #include "parameters/ParameterSet.h"
 
 #include <functional>
@@ -27,28 +28,28 @@ struct ParameterWindowSteps {
 // settings (356 when it fails; 357/358 OK/Cancel when they differ: OK adopts the
 // controller's settings, and when that is not possible the program goes Offline), and the
 // read of all parameters, which the editor then shows. The port is released in every case.
-// 0 read, 1 failed, 2 stopped by the operator.
-int ReadParametersIntoEditor(const ControllerContext& controller, ParameterSet& set,
-                             AxisSettings& axes, const ParameterWindowSteps& steps);
+// Cancelled when the operator stopped it.
+Outcome ReadParametersIntoEditor(const ControllerContext& controller, ParameterSet& set,
+                                 AxisSettings& axes, const ParameterWindowSteps& steps);
 
 // The read after a write and from the device window: the axes in use (359 on failure), the
-// editor's axes, all parameters into the editor values. 0 or 1.
-int ReadParametersBack(const ControllerContext& controller, ParameterSet& set, AxisSettings& axes,
-                       const ParameterWindowSteps& steps);
+// editor's axes, all parameters into the editor values.
+Outcome ReadParametersBack(const ControllerContext& controller, ParameterSet& set, AxisSettings& axes,
+                           const ParameterWindowSteps& steps);
 
 // When the program goes online: the axes in use, then the axis settings, against the PC's.
-// A failed read leaves the program Offline (1). Equal: 0. Different: the choice window
-// (title 471, question 371, options 372 and 373): cancelled -1; "disregarded" 0; "read"
+// A failed read leaves the program Offline (Failed). Equal: Done. Different: the choice window
+// (title 471, question 371, options 372 and 373): Cancelled; "disregarded" Done; "read"
 // reads the parameters, takes the PC axis settings from them and refreshes the axis
-// displays (0), or 1 when the read failed or the settings read are not usable (messages
+// displays (Done), or Failed when the read failed or the settings read are not usable (messages
 // 4/5).
-int CheckAxisSettingsOnConnect(const ControllerContext& controller, ParameterSet& set, AxisSettings& axes,
-                               const ParameterWindowSteps& steps);
+Outcome CheckAxisSettingsOnConnect(const ControllerContext& controller, ParameterSet& set, AxisSettings& axes,
+                                   const ParameterWindowSteps& steps);
 
 // Controller > Check of AXIS Setting: the axes in use; on success the axis displays are
 // refreshed and message 412, the mask in decimal, message 413 shown ("Axis setting is 5.").
-// A failure is reported with message 359. Disabling the commands is the caller's. 0 or 1.
-int CheckOfAxisSetting(const ControllerContext& controller, ParameterSet& set, AxisSettings& axes,
-                       const ParameterWindowSteps& steps);
+// A failure is reported with message 359. Disabling the commands is the caller's.
+Outcome CheckOfAxisSetting(const ControllerContext& controller, ParameterSet& set, AxisSettings& axes,
+                           const ParameterWindowSteps& steps);
 
 }  // namespace kvt7

@@ -39,11 +39,11 @@ std::optional<BlockItems> ReadCommonBlock(ControllerLink& link, bool quiet)
     return items;
 }
 
-int FailRead(const ControllerContext& controller)
+Outcome FailRead(const ControllerContext& controller)
 {
     controller.link.ReleasePort();
     controller.dialogs.progressClose();
-    return 1;
+    return Outcome::Failed;
 }
 
 void DecodeAll(const std::array<std::optional<BlockItems>, kParameterBlockCount>& replies,
@@ -83,15 +83,15 @@ std::optional<std::array<QString, kParameterBlockCount>> EncodeSteps(const Param
 }
 
 // The write steps from firstStep to the commit; steps of axes not in use are skipped.
-int WriteSteps(const ControllerContext& controller, const ParameterSet& set, int firstStep,
-               CommandGroups* commands)
+Outcome WriteSteps(const ControllerContext& controller, const ParameterSet& set, int firstStep,
+                   CommandGroups* commands)
 {
     ControllerLink& link = controller.link;
     const int mask = set.editor.axisMask();
     const auto texts = EncodeSteps(set, firstStep);
     if (!texts) {
         ShowInvalidValueMessage(controller.dialogs, controller.messages);
-        return 1;
+        return Outcome::Failed;
     }
     GoOnlineQuietly(link);
     Dialogs& dialogs = controller.dialogs;
@@ -111,43 +111,43 @@ int WriteSteps(const ControllerContext& controller, const ParameterSet& set, int
                     commands->setCommandsEnabled(true);
             }
             dialogs.progressClose();
-            return 1;
+            return Outcome::Failed;
         }
         dialogs.progressSetValue(step + 1);
     }
     dialogs.progressClose();
     link.ReleasePort();
-    return 0;
+    return Outcome::Done;
 }
 
 }  // namespace
 
-int ReadAxisMask(ControllerLink& link, ParameterSet& set, AxisSettings& axes)
+Outcome ReadAxisMask(ControllerLink& link, ParameterSet& set, AxisSettings& axes)
 {
     const auto items = ReadCommonBlock(link, false);
     if (!items)
-        return 1;
+        return Outcome::Failed;
     const int mask = MaskOfCommonBlock(*items);
     set.editor.setNumber(Param::Axis, mask);
     SetInUseFlags(axes.pc, mask);
     SetInUseFlags(axes.controller, mask);
-    return 0;
+    return Outcome::Done;
 }
 
-int ReadControllerAxisMask(ControllerLink& link, AxisSettings& axes)
+Outcome ReadControllerAxisMask(ControllerLink& link, AxisSettings& axes)
 {
     // Not the quiet exchange: the position transfers stop on a failure here, and the operator
     // must be told why; a lost reply is also sent again like any other read.
     const auto items = ReadCommonBlock(link, false);
     if (!items)
-        return 1;
+        return Outcome::Failed;
     SetInUseFlags(axes.controller, MaskOfCommonBlock(*items));
-    return 0;
+    return Outcome::Done;
 }
 
 // Block 0, then the blocks of the axes in `fixedMask`, or of those block 0 names when it
 // is empty.
-static int ReadBlocks(const ControllerContext& controller, ParameterSet& set, std::optional<int> fixedMask)
+static Outcome ReadBlocks(const ControllerContext& controller, ParameterSet& set, std::optional<int> fixedMask)
 {
     ControllerLink& link = controller.link;
     GoOnlineQuietly(link);
@@ -170,37 +170,37 @@ static int ReadBlocks(const ControllerContext& controller, ParameterSet& set, st
     dialogs.progressClose();
     link.ReleasePort();
     DecodeAll(replies, set);
-    return 0;
+    return Outcome::Done;
 }
 
-int ReadAllParameters(const ControllerContext& controller, ParameterSet& set)
+Outcome ReadAllParameters(const ControllerContext& controller, ParameterSet& set)
 {
     return ReadBlocks(controller, set, std::nullopt);
 }
 
-int ReadParametersOfAxes(const ControllerContext& controller, ParameterSet& set, int mask)
+Outcome ReadParametersOfAxes(const ControllerContext& controller, ParameterSet& set, int mask)
 {
     return ReadBlocks(controller, set, mask);
 }
 
-int TakeControllerHiddenValues(const ControllerContext& controller, ParameterSet& set)
+Outcome TakeControllerHiddenValues(const ControllerContext& controller, ParameterSet& set)
 {
     ParameterSet current;
     current.reserved = set.reserved;
-    if (ReadBlocks(controller, current, set.editor.axisMask()) != 0)
-        return 1;
+    if (ReadBlocks(controller, current, set.editor.axisMask()) != Outcome::Done)
+        return Outcome::Failed;
     set.reserved = current.reserved;
     set.editor.setNumber(Param::HiddenCommon,
                          current.record.of(Param::HiddenCommon, 1).number().value_or(0));
-    return 0;
+    return Outcome::Done;
 }
 
-int WriteAllParameters(const ControllerContext& controller, const ParameterSet& set, CommandGroups* commands)
+Outcome WriteAllParameters(const ControllerContext& controller, const ParameterSet& set, CommandGroups* commands)
 {
     return WriteSteps(controller, set, FirstStep(WriteScope::AllBlocks), commands);
 }
 
-int WriteAxisParameters(const ControllerContext& controller, const ParameterSet& set, CommandGroups* commands)
+Outcome WriteAxisParameters(const ControllerContext& controller, const ParameterSet& set, CommandGroups* commands)
 {
     return WriteSteps(controller, set, FirstStep(WriteScope::AxisBlocks), commands);
 }
@@ -210,13 +210,13 @@ bool BlocksFit(const ParameterSet& set, WriteScope scope)
     return EncodeSteps(set, FirstStep(scope)).has_value();
 }
 
-int WriteAxisMask(ControllerLink& link, ParameterSet& set, AxisSettings& axes, int mask)
+Outcome WriteAxisMask(ControllerLink& link, ParameterSet& set, AxisSettings& axes, int mask)
 {
     GoOnlineQuietly(link);
     auto items = ReadParameterBlock(link, kCommonBlock);
     if (!items) {
         link.ReleasePort();
-        return 1;
+        return Outcome::Failed;
     }
     mask &= 0x0F;
     for (const BlockField& field : FieldsOf(BlockKind::Common)) {
@@ -226,10 +226,10 @@ int WriteAxisMask(ControllerLink& link, ParameterSet& set, AxisSettings& axes, i
     const BlockWrite outcome = WriteParameterBlock(link, kCommonBlock, ItemsText(*items));
     link.ReleasePort();
     if (outcome != BlockWrite::Done)
-        return 1;
+        return Outcome::Failed;
     set.editor.setNumber(Param::Axis, mask);
     SetInUseFlags(axes.controller, mask);
-    return 0;
+    return Outcome::Done;
 }
 
 }  // namespace kvt7

@@ -35,7 +35,7 @@ AxisStep SettleAxisMask(const ControllerContext& controller, ParameterSet& set,
 {
     ParameterSet scratch;
     AxisSettings scratchAxes = axes;
-    if (ReadAxisMask(controller.link, scratch, scratchAxes) != 0)
+    if (ReadAxisMask(controller.link, scratch, scratchAxes) != Outcome::Done)
         return AxisStep::Failed;
     if (scratch.editor.axisMask() == set.editor.axisMask())
         return AxisStep::Keep;
@@ -43,7 +43,7 @@ AxisStep SettleAxisMask(const ControllerContext& controller, ParameterSet& set,
     case AxisSource::Cancelled:
         return AxisStep::Stopped;
     case AxisSource::Controller:
-        return ReadAxisMask(controller.link, set, axes) == 0 ? AxisStep::Keep : AxisStep::Failed;
+        return ReadAxisMask(controller.link, set, axes) == Outcome::Done ? AxisStep::Keep : AxisStep::Failed;
     case AxisSource::PcSoft:
         break;
     }
@@ -56,7 +56,7 @@ bool ValuesUsable(const ControllerContext& controller, const ParameterSet& set)
         ShowEmptyFieldsMessage(controller.dialogs, controller.messages);
         return false;
     }
-    if (CheckParameterValues(set.editor) != 0) {
+    if (CheckParameterValues(set.editor) != Outcome::Done) {
         Show(controller,
              {Msg::InvalidValueParametersInOnlineDevice, Msg::ConfirmValueTryAgainInOnlineDevice});
         return false;
@@ -70,31 +70,31 @@ WriteOutcome SendInParameterMode(const ControllerContext& controller, ParameterS
                                  AxisSettings& axes, AxisStep axis)
 {
     ControllerLink& link = controller.link;
-    const int ready = ReadyQuery(link);
-    if (ready < 0) {
+    const Readiness ready = ReadyQuery(link);
+    if (ready == Readiness::Failed) {
         Show(controller, {Msg::CommunicationErrorOccurred});
         return WriteOutcome::Failed;
     }
-    if (ready == 0) {
+    if (ready == Readiness::Busy) {
         Show(controller, {Msg::WritingDataNotMadeDuringMovement});
         return WriteOutcome::Failed;
     }
-    if (TakeControllerHiddenValues(controller, set) != 0)
+    if (TakeControllerHiddenValues(controller, set) != Outcome::Done)
         return WriteOutcome::Failed;
     if (!BlocksFit(set, WriteScope::AllBlocks)) {
         ShowInvalidValueMessage(controller.dialogs, controller.messages);
         return WriteOutcome::Stopped;
     }
-    if (SetControllerMode(link, 1) != 0) {
+    if (SetControllerMode(link, 1) != Outcome::Done) {
         Show(controller, {Msg::CommunicationErrorOccurred});
         return WriteOutcome::Failed;
     }
     const bool written =
         (axis != AxisStep::WriteMask
-         || WriteAxisMask(link, set, axes, set.editor.axisMask()) == 0)
-        && WriteAllParameters(controller, set) == 0;
+         || WriteAxisMask(link, set, axes, set.editor.axisMask()) == Outcome::Done)
+        && WriteAllParameters(controller, set) == Outcome::Done;
     // A time-out took the program Offline: the line is gone, nothing more to say to it.
-    if (link.isOnline() && SetControllerMode(link, 0) != 0) {
+    if (link.isOnline() && SetControllerMode(link, 0) != Outcome::Done) {
         Show(controller, {Msg::CommunicationErrorOccurred});
         return written ? WriteOutcome::WrittenModeLeft : WriteOutcome::Failed;
     }
@@ -135,34 +135,34 @@ WriteOutcome WriteParameterSet(const ControllerContext& controller, ParameterSet
     return outcome;
 }
 
-int ReadBackAfterWrite(const ControllerContext& controller, ParameterSet& set, AxisSettings& axes,
-                       const std::function<void()>& takeOver)
+Outcome ReadBackAfterWrite(const ControllerContext& controller, ParameterSet& set, AxisSettings& axes,
+                           const std::function<void()>& takeOver)
 {
     ParameterSet readSet = set;
     AxisSettings readAxes = axes;
-    if (ReadParametersBack(controller, readSet, readAxes, {}) != 0)
-        return 1;
+    if (ReadParametersBack(controller, readSet, readAxes, {}) != Outcome::Done)
+        return Outcome::Failed;
     set = std::move(readSet);
     axes = readAxes;
     if (takeOver)
         takeOver();
-    return 0;
+    return Outcome::Done;
 }
 
-int WriteParametersCommand(const ControllerContext& controller, ParameterSet& set,
-                           AxisSettings& axes, const std::function<void()>& afterWrite)
+Outcome WriteParametersCommand(const ControllerContext& controller, ParameterSet& set,
+                               AxisSettings& axes, const std::function<void()>& afterWrite)
 {
     Dialogs& dialogs = controller.dialogs;
     if (dialogs.message(controller.messages.Text(Msg::SendParametersController), Buttons::YesNo)
         != Answer::Yes)
-        return 2;
+        return Outcome::Cancelled;
     const WriteOutcome outcome =
         WriteParameterSet(controller, set, axes, [&controller] { return AskAxisSource(controller); });
     if (outcome == WriteOutcome::Stopped)
-        return 2;
+        return Outcome::Cancelled;
     if (outcome == WriteOutcome::Failed || outcome == WriteOutcome::WrittenModeLeft) {
         Show(controller, {Msg::FailWriteParameters});
-        return 1;
+        return Outcome::Failed;
     }
     if (dialogs.message(controller.messages.Text(Msg::SettingAXISDeviceReflectedPCSoftware),
                         Buttons::YesNo)
@@ -170,7 +170,7 @@ int WriteParametersCommand(const ControllerContext& controller, ParameterSet& se
         && afterWrite)
         afterWrite();
     Show(controller, {Msg::CompletedWritingParameters});
-    return 0;
+    return Outcome::Done;
 }
 
 }  // namespace kvt7

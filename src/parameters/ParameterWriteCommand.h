@@ -1,6 +1,7 @@
 #pragma once
 
 #include "actuators/AxisSetting.h"
+#include "base/Outcome.h"
 #include "parameters/ParameterSet.h"
 
 #include <functional>
@@ -38,14 +39,13 @@ WriteOutcome WriteParameterSet(const ControllerContext& controller, ParameterSet
 // 685's Yes: everything read back (ReadParametersBack) on copies of the set and the axis
 // settings; only a complete read replaces them, then takeOver runs (the PC setting taken from
 // the set, the displays, the position check with 1526). A failed read changes nothing.
-// 0 or 1.
-int ReadBackAfterWrite(const ControllerContext& controller, ParameterSet& set, AxisSettings& axes,
-                       const std::function<void()>& takeOver);
+Outcome ReadBackAfterWrite(const ControllerContext& controller, ParameterSet& set, AxisSettings& axes,
+                           const std::function<void()>& takeOver);
 
 // The editor's "Write to C/T" after its fields were taken: 470 (Yes/No), WriteParameterSet,
 // then on success 685 (Yes/No; Yes runs afterWrite, the read-back and the PC's take-over)
-// and 1527; on failure 1528. 0 written, 1 failed, 2 stopped.
-int WriteParametersCommand(const ControllerContext& controller, ParameterSet& set,
-                           AxisSettings& axes, const std::function<void()>& afterWrite);
+// and 1527; on failure 1528. Cancelled when stopped.
+Outcome WriteParametersCommand(const ControllerContext& controller, ParameterSet& set,
+                               AxisSettings& axes, const std::function<void()>& afterWrite);
 
 }  // namespace kvt7

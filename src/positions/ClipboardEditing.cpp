@@ -96,37 +96,37 @@ PasteFlags ClassifyClipboardText(const QString& text)
     return {true, false};
 }
 
-int LineCopy(PositionContext& context)
+Outcome LineCopy(PositionContext& context)
 {
     const GridSelection selection = context.grid.selection();
     if (!SelectionInPositionRows(context.grid, selection) || selection.left() != 1
         || selection.right() != kCommentColumn) {
         Refuse(context, Msg::ClickPosiNumberOrderSelectRowExecute);
-        return 1;
+        return Outcome::Failed;
     }
     CopyToClipboard(context);
-    return 0;
+    return Outcome::Done;
 }
 
-int CellCopy(PositionContext& context)
+Outcome CellCopy(PositionContext& context)
 {
     const GridSelection selection = context.grid.selection();
     if (!SelectionInPositionRows(context.grid, selection) || selection.top() != selection.bottom()
         || selection.left() != selection.right() || selection.left() < 1) {
         Refuse(context, Msg::PerformCopyAfterChosingOneCell);
-        return 1;
+        return Outcome::Failed;
     }
     CopyToClipboard(context);
-    return 0;
+    return Outcome::Done;
 }
 
-int LinePaste(PositionContext& context)
+Outcome LinePaste(PositionContext& context)
 {
     PositionGrid& grid = context.grid;
     const int row = grid.currentRow();
     if (grid.currentColumn() != 1 || row < kHeadingRows || row >= grid.rowCount()) {
         Refuse(context, Msg::ClickPositionNumberDataPastedFirstColumn);
-        return 1;
+        return Outcome::Failed;
     }
     const GridSelection kept = grid.selection();
     bool changed = false;
@@ -141,16 +141,16 @@ int LinePaste(PositionContext& context)
     // Pasted data must not be lost silently when the table is closed.
     if (changed)
         context.table.MarkChanged();
-    return 0;
+    return Outcome::Done;
 }
 
-int CellPaste(PositionContext& context)
+Outcome CellPaste(PositionContext& context)
 {
     PositionGrid& grid = context.grid;
     const GridSelection selection = grid.selection();
     if (!SelectionInPositionRows(grid, selection) || selection.left() != selection.right()) {
         Refuse(context, Msg::ImpossiblePasteDataCellsTwoMoreColums);
-        return 1;
+        return Outcome::Failed;
     }
     const QString text = context.clipboard.text();
     const QString first = text.left(text.indexOf(QRegularExpression(QStringLiteral("[\t\r\n]"))));
@@ -161,7 +161,7 @@ int CellPaste(PositionContext& context)
     emit context.events.pasteFlagsChanged(context.table.CellPasteAllowed, false);
     if (changed)
         context.table.MarkChanged();
-    return 0;
+    return Outcome::Done;
 }
 
 }  // namespace kvt7

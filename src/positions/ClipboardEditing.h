@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/Outcome.h"
+
 #include <QString>
 #include <QStringList>
 #include <vector>
@@ -26,14 +28,14 @@ PasteFlags ClassifyClipboardText(const QString& text);
 
 // Edit > Line Copy: the selection must be whole rows (the 20 value columns), else message
 // 392. Edit > Cell Copy: exactly one cell, else message 480. Both put the block text on
-// the clipboard and set the paste flags from it. 0 done, 1 refused.
-int LineCopy(PositionContext& context);
-int CellCopy(PositionContext& context);
+// the clipboard and set the paste flags from it. Failed when refused.
+Outcome LineCopy(PositionContext& context);
+Outcome CellCopy(PositionContext& context);
 // Edit > Line Paste: from column 1 of the current row (else message 393), one clipboard
 // line a row, up to column 20, until the last grid row. Edit > Cell Paste: the first cell
 // of the clipboard into every selected cell of one column (else message 481). Neither
-// validates; the cells of an axis not in use keep their fixed texts. 0 done, 1 refused.
-int LinePaste(PositionContext& context);
-int CellPaste(PositionContext& context);
+// validates; the cells of an axis not in use keep their fixed texts. Failed when refused.
+Outcome LinePaste(PositionContext& context);
+Outcome CellPaste(PositionContext& context);
 
 }  // namespace kvt7

@@ -131,7 +131,7 @@ std::optional<GridSelection> EditSelectedRows(PositionContext& context, int refu
 
 }  // namespace
 
-int InsertLine(PositionContext& context)
+Outcome InsertLine(PositionContext& context)
 {
     PositionGrid& grid = context.grid;
     const auto selection = EditSelectedRows(
@@ -144,13 +144,13 @@ int InsertLine(PositionContext& context)
                     grid.removeRows(kHeadingRows + maxRows, grid.positionRowCount() - maxRows);
             });
     if (!selection)
-        return 1;
+        return Outcome::Failed;
     grid.setCurrentCell(selection->top(), 1);
     context.table.MarkChanged();
-    return 0;
+    return Outcome::Done;
 }
 
-int DeleteLine(PositionContext& context)
+Outcome DeleteLine(PositionContext& context)
 {
     PositionGrid& grid = context.grid;
     const auto selection = EditSelectedRows(context, Msg::LineNotSelected, Msg::DeletingLineExecute,
@@ -159,16 +159,16 @@ int DeleteLine(PositionContext& context)
                                                     RemoveRow(context, rows.top());
                                             });
     if (!selection)
-        return 1;
+        return Outcome::Failed;
     if (!grid.hasPositionRows()) {
         grid.setSelection({});
         emit context.events.editCommandsDisabled();
         context.table.ClearChanged();
-        return 0;
+        return Outcome::Done;
     }
     grid.setCurrentCell(std::clamp(selection->top() - 1, kHeadingRows, grid.rowCount() - 1), 1);
     context.table.MarkChanged();
-    return 0;
+    return Outcome::Done;
 }
 
 }  // namespace kvt7

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/Outcome.h"
+
 namespace kvt7 {
 
 struct PositionContext;
@@ -15,10 +17,10 @@ void RenumberRows(PositionContext& context);
 bool AppendDefaultRow(PositionContext& context);
 
 // Edit > Insert Line: a default row for every selected row, inserted before the first.
-// Messages 388 and 389 without a selected position row. 0 done, 1 refused.
-int InsertLine(PositionContext& context);
+// Messages 388 and 389 without a selected position row (Failed).
+Outcome InsertLine(PositionContext& context);
 // Edit > Delete Line: removes the selected rows. Messages 386 and 387 without a selected
-// position row. 0 done, 1 refused.
-int DeleteLine(PositionContext& context);
+// position row (Failed).
+Outcome DeleteLine(PositionContext& context);
 
 }  // namespace kvt7

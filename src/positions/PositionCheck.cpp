@@ -115,7 +115,7 @@ double CellNumber(const QString& text)
     return FieldNumber(text).value_or(0.0);
 }
 
-int CheckPositionTable(CheckContext context)
+Outcome CheckPositionTable(CheckContext context)
 {
     PositionTable& table = context.table;
     PositionStore& store = *table.store;
@@ -127,7 +127,7 @@ int CheckPositionTable(CheckContext context)
     table.faultyPositionList.clear();
     table.invalidPositionCount = 0;
     if (!context.grid.hasPositionRows())
-        return 0;
+        return Outcome::Done;
     const int first = std::max(table.SelStartNo, table.DispFirstNo);
     const int last = std::min(table.SelEndNo, table.PositionOfRow(context.grid.rowCount() - 1));
     const QString separator = context.japanese ? QStringLiteral("、") : QStringLiteral(",");
@@ -148,11 +148,11 @@ int CheckPositionTable(CheckContext context)
         for (auto& marks : store.PosiMark)
             marks.fill(0);
         table.ResultRowCount = 0;
-        return 1;
+        return Outcome::Failed;
     }
     for (int n = first; n <= last; ++n)
         CopyRowIntoStore(context, n, table.RowOf(n));
-    return 0;
+    return Outcome::Done;
 }
 
 }  // namespace kvt7

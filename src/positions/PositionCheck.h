@@ -1,6 +1,7 @@
 #pragma once
 
 #include "actuators/AxisSetting.h"
+#include "base/Outcome.h"
 #include "positions/PositionGrid.h"
 #include "positions/PositionTable.h"
 #include "positions/ResultWindow.h"
@@ -26,8 +27,8 @@ int AccelerationLimit(const AxisSetting& axis);
 double CellNumber(const QString& text);
 
 // The table check over SelStartNo..SelEndNo: every cell against its domain; faulty positions
-// are marked, listed and shown in the result window (return 1). When everything is valid the
+// are marked, listed and shown in the result window (Failed). When everything is valid the
 // grid is copied into the store (PosiValue, PosiPulse, PosiMm) and 0 returned.
-int CheckPositionTable(CheckContext context);
+Outcome CheckPositionTable(CheckContext context);
 
 }  // namespace kvt7

@@ -63,7 +63,7 @@ bool RecordedDiffers(const AxisSettings& candidate)
     for (int axis = 1; axis <= 4; ++axis)
         if (candidate.Recorded(axis).InUse != candidate.Pc(axis).InUse)
             return true;
-    return FileActuatorsDifferFromPc(candidate) != 0;
+    return FileActuatorsDifferFromPc(candidate);
 }
 
 // Message 46: the file's actuators with their factory-default parameters.
@@ -73,7 +73,7 @@ void TakeFileActuatorsWithDefaults(PositionCommandContext& context, AxisSettings
     TakeLeadAndPprFromCatalogue(candidate.pc, context.positions.catalogue);
     const FactoryDefaultsRequest request{context.programFolder, candidate.recorded, std::nullopt};
     if (ApplyFactoryDefaults(context.parameters, context.defaultLists, request, context.dialogs(),
-                             context.messages()) != 0)
+                             context.messages()) != Outcome::Done)
         return;
     if (TakeAxisSettingsFromParameterSet(context.parameters, candidate))
         SaveAxisSettingsToStore(context.section, candidate);
@@ -140,17 +140,17 @@ void ShowOpenedTable(PositionCommandContext& context, const PositionFileContent&
     table.ClearChanged();
 }
 
-int WriteWithRetries(PositionCommandContext& context, const QString& path)
+Outcome WriteWithRetries(PositionCommandContext& context, const QString& path)
 {
     const PositionTable& table = context.table();
     const bool written = RetryFileOperation(
-        [&] { return WritePositionFile(context, path, table.SelStartNo, table.SelEndNo) == 0; }, kAttempts,
+        [&] { return WritePositionFile(context, path, table.SelStartNo, table.SelEndNo) == Outcome::Done; }, kAttempts,
         kAttemptPauseMs);
     if (!written) {
         context.dialogs().message(context.text(Msg::ErrorOccurredSavingData));
-        return 1;
+        return Outcome::Failed;
     }
-    return 0;
+    return Outcome::Done;
 }
 
 bool HasNoFileYet(const PositionCommandContext& context)
@@ -175,21 +175,21 @@ void ShowFileRange(PositionContext& positions, const PositionFileContent& conten
 }
 
 // After the lock is taken: read, settle the actuators the file was written for, show.
-static int OpenChosenFile(PositionCommandContext& context, const QString& path)
+static Outcome OpenChosenFile(PositionCommandContext& context, const QString& path)
 {
     const auto content = ReadPositionFileWithRetries(context, path);
     if (!content)
-        return 1;
+        return Outcome::Failed;
     auto candidate = RecordedFromFile(context, *content);
     if (!candidate) {
         context.dialogs().message(context.text(Msg::ErrorOccurredReadingFile));
-        return 1;
+        return Outcome::Failed;
     }
     if (RecordedDiffers(*candidate) && !SettleActuators(context, *candidate))
-        return 1;
+        return Outcome::Failed;
     context.positions.axes = *candidate;
     ShowOpenedTable(context, *content, path);
-    return 0;
+    return Outcome::Done;
 }
 
 FileReadResult ReadPositionFile(PositionCommandContext& context, const QString& path,
@@ -226,40 +226,40 @@ std::optional<PositionFileContent> ReadPositionFileWithRetries(PositionCommandCo
     return std::nullopt;
 }
 
-int WritePositionFile(PositionCommandContext& context, const QString& path, int from, int to)
+Outcome WritePositionFile(PositionCommandContext& context, const QString& path, int from, int to)
 {
     PositionContext& positions = context.positions;
     if (!WritePositionFileAt(path, *positions.table.store, FileHeaderOf(positions), from, to))
-        return 1;
+        return Outcome::Failed;
     PositionTable& table = positions.table;
     table.TableName = TableNameOfFile(path);
     table.TablePath = path;
     emit positions.events.tableNameShown(table.TableName);
     table.ClearChanged();
-    return 0;
+    return Outcome::Done;
 }
 
-int OpenPositionFile(PositionCommandContext& context)
+Outcome OpenPositionFile(PositionCommandContext& context)
 {
     CommandsLocked locked(context);
     const auto path = context.dialogs().openFileName(
             PositionFileRequest(context, Msg::OpenPositionDataFile));
     if (!path) {
         context.dialogs().message(context.text(Msg::ReadingStopped));
-        return 1;
+        return Outcome::Failed;
     }
     if (path->isEmpty())
-        return 1;
+        return Outcome::Failed;
     return OpenChosenFile(context, *path);
 }
 
-int OpenPositionFileAt(PositionCommandContext& context, const QString& path)
+Outcome OpenPositionFileAt(PositionCommandContext& context, const QString& path)
 {
     CommandsLocked locked(context);
     return OpenChosenFile(context, path);
 }
 
-int SavePosition(PositionCommandContext& context)
+Outcome SavePosition(PositionCommandContext& context)
 {
     const bool ownFreeze = !context.groups.locked() && context.freezeGrid;
     if (ownFreeze)
@@ -270,10 +270,10 @@ int SavePosition(PositionCommandContext& context)
     });
     if (!HasRows(context.positions)) {
         context.dialogs().message(context.text(Msg::ErrorOccurredSavingData));
-        return 1;
+        return Outcome::Failed;
     }
-    if (CheckPositionTable(context.positions.check()) != 0)
-        return 1;
+    if (CheckPositionTable(context.positions.check()) != Outcome::Done)
+        return Outcome::Failed;
     QString path = context.table().TablePath;
     if (HasNoFileYet(context)) {
         FileRequest request = PositionFileRequest(context, Msg::SavePositionDataInPositions);
@@ -281,33 +281,33 @@ int SavePosition(PositionCommandContext& context)
         const auto chosen = context.dialogs().saveFileName(request);
         if (!chosen || chosen->isEmpty()) {
             context.table().saveCancelled = true;
-            return 2;
+            return Outcome::Cancelled;
         }
         path = *chosen;
     }
     return WriteWithRetries(context, path);
 }
 
-int SavePositionAs(PositionCommandContext& context)
+Outcome SavePositionAs(PositionCommandContext& context)
 {
     CommandsLocked locked(context);
     PositionTable& table = context.table();
     if (!HasRows(context.positions))
-        return 1;
-    if (ChoosePositionRange(table, context.positions.ranges, TableRangeRequest(table)) != 0)
-        return 1;
-    if (CheckPositionTable(context.positions.check()) != 0)
-        return 1;
+        return Outcome::Failed;
+    if (ChoosePositionRange(table, context.positions.ranges, TableRangeRequest(table)) != Outcome::Done)
+        return Outcome::Failed;
+    if (CheckPositionTable(context.positions.check()) != Outcome::Done)
+        return Outcome::Failed;
     if (context.dialogs().message(context.text(Msg::WriteDataFileYes), Buttons::OkCancel,
                                   Icon::Question)
         != Answer::Ok)
-        return 1;
+        return Outcome::Failed;
     FileRequest request = PositionFileRequest(context, Msg::SavePositionData);
     request.defaultName = context.text(Msg::Kvt7posiKvd);
     const auto chosen = context.dialogs().saveFileName(request);
     if (!chosen || chosen->isEmpty()) {
         table.saveCancelled = true;
-        return 2;
+        return Outcome::Cancelled;
     }
     return WriteWithRetries(context, *chosen);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/Outcome.h"
 #include "positions/PositionFile.h"
 
 #include <QString>
@@ -21,21 +22,21 @@ std::optional<PositionFileContent> ReadPositionFileWithRetries(PositionCommandCo
                                                                const QString& path);
 
 // Writes positions from..to of the store with the program's axis settings; on success the
-// table takes the file's name and counts as unchanged. 0 written, 1 a write fault.
-int WritePositionFile(PositionCommandContext& context, const QString& path, int from, int to);
+// table takes the file's name and counts as unchanged. Failed on a write fault.
+Outcome WritePositionFile(PositionCommandContext& context, const QString& path, int from, int to);
 
 // A file just read into the table and the grid: its positions become the load buffer and the
 // shown and selected range, under the present actuators' headings.
 void ShowFileRange(PositionContext& positions, const PositionFileContent& content);
 
-// File > Open. 0 opened, 1 failed or stopped (the table and its name are as they were).
-int OpenPositionFile(PositionCommandContext& context);
-// The same for a file already chosen (a file named on the command line). 0 opened, 1 failed.
-int OpenPositionFileAt(PositionCommandContext& context, const QString& path);
+// File > Open. Failed when failed or stopped (the table and its name are as they were).
+Outcome OpenPositionFile(PositionCommandContext& context);
+// The same for a file already chosen (a file named on the command line).
+Outcome OpenPositionFileAt(PositionCommandContext& context, const QString& path);
 // File > Save: the working range into the table's own file, or into a file chosen when the
-// table has none yet. 0 saved, 1 failed (shown), 2 cancelled in the dialog (saveCancelled).
-int SavePosition(PositionCommandContext& context);
-// File > Save As. 0 saved, 1 failed or stopped, 2 cancelled in the file dialog (saveCancelled).
-int SavePositionAs(PositionCommandContext& context);
+// table has none yet. Failed is shown; Cancelled in the dialog (saveCancelled).
+Outcome SavePosition(PositionCommandContext& context);
+// File > Save As. Failed when failed or stopped; Cancelled in the file dialog (saveCancelled).
+Outcome SavePositionAs(PositionCommandContext& context);
 
 }  // namespace kvt7

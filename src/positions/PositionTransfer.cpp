@@ -27,7 +27,7 @@ constexpr int kReplyTimeoutMs = 1000;
 constexpr int kReadReplyLength = 48;
 constexpr int kWriteReplyLength = 8;
 
-int Exchange(ControllerLink& link, const QString& command, const QString& data, int length)
+Outcome Exchange(ControllerLink& link, const QString& command, const QString& data, int length)
 {
     link.setReplyTimeoutMs(kReplyTimeoutMs);
     LinkBusyScope busy(link);
@@ -76,7 +76,7 @@ void TakeReadIntoTable(PositionCommandContext& context)
 bool EndWriteMode(PositionCommandContext& context)
 {
     for (int attempt = 1; attempt <= 6; ++attempt) {
-        if (SetControllerMode(context.controller.link, 0) == 0)
+        if (SetControllerMode(context.controller.link, 0) == Outcome::Done)
             return true;
         if (attempt < 6)
             WaitMs(100);
@@ -91,9 +91,9 @@ bool PrepareWrite(PositionCommandContext& context)
     PositionTable& table = context.table();
     if (!HasRows(context.positions))
         return false;
-    if (ChoosePositionRange(table, context.positions.ranges, TableRangeRequest(table)) != 0)
+    if (ChoosePositionRange(table, context.positions.ranges, TableRangeRequest(table)) != Outcome::Done)
         return false;
-    if (CheckPositionTable(context.positions.check()) != 0)
+    if (CheckPositionTable(context.positions.check()) != Outcome::Done)
         return false;
     if (context.dialogs().message(context.text(Msg::DataTransmittedControllerYes),
                                   Buttons::OkCancel, Icon::Question)
@@ -101,14 +101,14 @@ bool PrepareWrite(PositionCommandContext& context)
         return false;
     table.TransferCancel = false;
     context.controller.link.SwitchOnlineQuietly();
-    const int ready = ReadyQuery(context.controller.link);
-    if (ready < 0)
+    const Readiness ready = ReadyQuery(context.controller.link);
+    if (ready == Readiness::Failed)
         return false;
-    if (ready == 0) {
+    if (ready == Readiness::Busy) {
         context.dialogs().message(context.text(Msg::WritingDataNotMadeDuringMovement));
         return false;
     }
-    if (SetControllerMode(context.controller.link, 1) != 0) {
+    if (SetControllerMode(context.controller.link, 1) != Outcome::Done) {
         context.dialogs().message(context.text(Msg::CommunicationErrorOccurred));
         return false;
     }
@@ -117,7 +117,7 @@ bool PrepareWrite(PositionCommandContext& context)
 
 }  // namespace
 
-int ReadPositionData(PositionCommandContext& context)
+Outcome ReadPositionData(PositionCommandContext& context)
 {
     PositionTable& table = context.table();
     PositionStore& store = *table.store;
@@ -132,10 +132,10 @@ int ReadPositionData(PositionCommandContext& context)
             table.TransferCancel = true;
         if (table.TransferCancel)
             break;
-        if (Exchange(context.controller.link, QStringLiteral("0RP"), PositionNumberField(n), kReadReplyLength) != 0) {
+        if (Exchange(context.controller.link, QStringLiteral("0RP"), PositionNumberField(n), kReadReplyLength) != Outcome::Done) {
             context.controller.link.ReleasePort();
             dialogs.progressClose();
-            return 1;
+            return Outcome::Failed;
         }
         store.TransferText[std::size_t(n - 1)] = context.controller.link.LastReply();
         dialogs.progressSetValue(++done);
@@ -143,21 +143,21 @@ int ReadPositionData(PositionCommandContext& context)
     dialogs.progressClose();
     context.controller.link.ReleasePort();
     if (table.TransferCancel)
-        return 2;
+        return Outcome::Cancelled;
     const auto rows = ParseReplies(store, table.SelStartNo, table.SelEndNo);
     if (!rows) {
         context.controller.link.ReportUnusableReply();
-        return 1;
+        return Outcome::Failed;
     }
     for (int n = table.SelStartNo; n <= table.SelEndNo; ++n) {
         const auto& row = (*rows)[std::size_t(n - table.SelStartNo)];
         for (int column = 1; column <= kSmColumn; ++column)
             store.PosiLoadBuffer[std::size_t(n)][std::size_t(column)] = row[std::size_t(column)];
     }
-    return 0;
+    return Outcome::Done;
 }
 
-int ReadPositionsFromController(PositionCommandContext& context)
+Outcome ReadPositionsFromController(PositionCommandContext& context)
 {
     CommandsLocked locked(context);
     PositionTable& table = context.table();
@@ -167,16 +167,16 @@ int ReadPositionsFromController(PositionCommandContext& context)
                 = dialogs.message(context.text(Msg::SaveEditingDataBeforeReadingDataInMain),
                                   Buttons::YesNoCancel, Icon::Question);
         if (save == Answer::Cancel)
-            return 1;
+            return Outcome::Failed;
         if (save == Answer::Yes)
             SavePositionAs(context);
     }
     if (ChoosePositionRange(table, context.positions.ranges,
-                            ReadRangeRequest(table, context.positions.grid.hasPositionRows())) != 0)
-        return 1;
+                            ReadRangeRequest(table, context.positions.grid.hasPositionRows())) != Outcome::Done)
+        return Outcome::Failed;
     if (dialogs.message(context.text(Msg::ReadDataControllerOK), Buttons::OkCancel, Icon::Question)
         != Answer::Ok)
-        return 1;
+        return Outcome::Failed;
     table.TransferCancel = false;
     table.PrevFirstNo = table.DispFirstNo;
     table.PrevLastNo = table.DispLastNo;
@@ -186,20 +186,20 @@ int ReadPositionsFromController(PositionCommandContext& context)
     // The grid still shows the earlier range until the read succeeded.
     if (!SettleAxesBeforeRead(context)) {
         RestoreDisplayedRange(context);
-        return 1;
+        return Outcome::Failed;
     }
-    const int read = ReadPositionData(context);
-    if (read != 0) {
-        if (read == 2)
+    const Outcome read = ReadPositionData(context);
+    if (read != Outcome::Done) {
+        if (read == Outcome::Cancelled)
             dialogs.message(context.text(Msg::ReadingDataStopped));
         RestoreDisplayedRange(context);
-        return 1;
+        return Outcome::Failed;
     }
     TakeReadIntoTable(context);
-    return 0;
+    return Outcome::Done;
 }
 
-int WritePositionData(PositionCommandContext& context)
+Outcome WritePositionData(PositionCommandContext& context)
 {
     PositionTable& table = context.table();
     PositionStore& store = *table.store;
@@ -213,23 +213,23 @@ int WritePositionData(PositionCommandContext& context)
     for (int n = table.SelStartNo; n <= table.SelEndNo; ++n) {
         if (!store.PosiSkip[std::size_t(n)]) {
             const QString data = store.TransferText[std::size_t(n - 1)];
-            if (Exchange(context.controller.link, QStringLiteral("0WP"), data, kWriteReplyLength) != 0) {
+            if (Exchange(context.controller.link, QStringLiteral("0WP"), data, kWriteReplyLength) != Outcome::Done) {
                 context.controller.link.ReleasePort();
                 dialogs.progressClose();
-                return 1;
+                return Outcome::Failed;
             }
             if (context.controller.link.LastReply().left(6) != (QStringLiteral("0WP") + data).left(6)) {
                 context.controller.link.ReportUnusableReply();
                 context.controller.link.ReleasePort();
                 dialogs.progressClose();
-                return 1;
+                return Outcome::Failed;
             }
         }
         dialogs.progressSetValue(++done);
     }
     dialogs.progressClose();
     context.controller.link.ReleasePort();
-    return 0;
+    return Outcome::Done;
 }
 
 WriteEnd WritePositionsToController(PositionCommandContext& context)
@@ -246,13 +246,13 @@ WriteEnd WritePositionsToController(PositionCommandContext& context)
     };
     if (!AxesMatchForWrite(context))
         return refuse();
-    if (ReadControllerAxisSettings(context.controller.link, context.positions.axes) != 0) {
+    if (ReadControllerAxisSettings(context.controller.link, context.positions.axes) != Outcome::Done) {
         context.dialogs().message(context.text(Msg::CommunicationErrorOccurred));
         return refuse();
     }
-    if (CheckParametersBeforePositionWrite(context) != 0)
+    if (CheckParametersBeforePositionWrite(context) != Outcome::Done)
         return refuse();
-    if (WritePositionData(context) != 0)
+    if (WritePositionData(context) != Outcome::Done)
         return refuse();
     const bool normal = EndWriteMode(context);
     context.controller.link.ReleasePort();

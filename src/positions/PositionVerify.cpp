@@ -64,52 +64,52 @@ void VerifyPositions(PositionCommandContext& context, VerifySourceChooser& choos
     }
 }
 
-int VerifyPositionsWithFile(PositionCommandContext& context)
+Outcome VerifyPositionsWithFile(PositionCommandContext& context)
 {
     PositionTable& table = context.table();
     table.SelStartNo = table.DispFirstNo;
     table.SelEndNo = table.DispLastNo;
-    if (CheckPositionTable(context.positions.check()) != 0)
-        return 1;
+    if (CheckPositionTable(context.positions.check()) != Outcome::Done)
+        return Outcome::Failed;
     FileRequest request;
     request.title = context.text(Msg::OpenPositionDataFileVerified);
     request.filter = context.text(Msg::PositionDataKvdKvdAllFiles);
     request.defaultExtension = QStringLiteral("kvd");
     const auto path = context.dialogs().openFileName(request);
     if (!path || path->isEmpty())
-        return 1;
+        return Outcome::Failed;
     const auto content = ReadPositionFileWithRetries(context, *path);
     if (!content)
-        return 1;
+        return Outcome::Failed;
     TakeIntoLoadBuffer(*content, table);
-    if (ChoosePositionRange(table, context.positions.ranges, VerifyRangeRequest(table)) != 0)
-        return 1;
+    if (ChoosePositionRange(table, context.positions.ranges, VerifyRangeRequest(table)) != Outcome::Done)
+        return Outcome::Failed;
     CompareAndShow(context,
                    context.text(Msg::DataIndicatedSavedFile)
                            + QDir::toNativeSeparators(QFileInfo(*path).absoluteFilePath())
                            + context.text(Msg::ClosingParenthesis));
-    return 0;
+    return Outcome::Done;
 }
 
-int VerifyPositionsWithController(PositionCommandContext& context)
+Outcome VerifyPositionsWithController(PositionCommandContext& context)
 {
     PositionTable& table = context.table();
-    if (ChoosePositionRange(table, context.positions.ranges, TableRangeRequest(table)) != 0)
-        return 1;
-    if (CheckPositionTable(context.positions.check()) != 0)
-        return 1;
+    if (ChoosePositionRange(table, context.positions.ranges, TableRangeRequest(table)) != Outcome::Done)
+        return Outcome::Failed;
+    if (CheckPositionTable(context.positions.check()) != Outcome::Done)
+        return Outcome::Failed;
     ControllerLink& link = context.controller.link;
     link.SwitchOnlineQuietly();
     if (!link.OpenPortWithAttempts())
-        return 1;
-    if (LinkCheck(link) != 0) {
+        return Outcome::Failed;
+    if (LinkCheck(link) != Outcome::Done) {
         link.ReleasePort();
-        return 1;
+        return Outcome::Failed;
     }
-    if (ReadPositionData(context) != 0)
-        return 1;
+    if (ReadPositionData(context) != Outcome::Done)
+        return Outcome::Failed;
     CompareAndShow(context, context.text(Msg::DataIndicatedInsideController));
-    return 0;
+    return Outcome::Done;
 }
 
 }  // namespace kvt7

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/Outcome.h"
+
 namespace kvt7 {
 
 struct PositionCommandContext;
@@ -14,9 +16,9 @@ public:
 // The verify button: the source window, then the verification it chose.
 void VerifyPositions(PositionCommandContext& context, VerifySourceChooser& chooser);
 // Verification against a file over the part of the displayed range the file also holds.
-// 0 verified (result shown), 1 stopped or failed.
-int VerifyPositionsWithFile(PositionCommandContext& context);
-// Verification against the controller over a chosen range. 0 verified, 1 stopped or failed.
-int VerifyPositionsWithController(PositionCommandContext& context);
+// Done when verified (result shown), Failed when stopped or failed.
+Outcome VerifyPositionsWithFile(PositionCommandContext& context);
+// Verification against the controller over a chosen range. Failed when stopped or failed.
+Outcome VerifyPositionsWithController(PositionCommandContext& context);
 
 }  // namespace kvt7

@@ -63,13 +63,13 @@ RangeVerdict JudgeRangeEntry(const RangeRequest& request, bool allData, const QS
     return verdict;
 }
 
-int ChoosePositionRange(PositionTable& table, RangeChooser& chooser, const RangeRequest& request)
+Outcome ChoosePositionRange(PositionTable& table, RangeChooser& chooser, const RangeRequest& request)
 {
     table.RangeDialogCancelled = false;
     const std::optional<PositionRange> range = chooser.chooseRange(request);
     if (!range) {
         table.RangeDialogCancelled = true;
-        return 1;
+        return Outcome::Failed;
     }
     table.SelStartNo = range->first;
     table.SelEndNo = range->last;
@@ -78,7 +78,7 @@ int ChoosePositionRange(PositionTable& table, RangeChooser& chooser, const Range
         table.DispLastNo = range->last;
         table.DispCount = range->last - range->first + 1;
     }
-    return 0;
+    return Outcome::Done;
 }
 
 }  // namespace kvt7

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/Outcome.h"
 #include "positions/RangeRules.h"
 
 #include <QString>
@@ -45,8 +46,8 @@ RangeVerdict JudgeRangeEntry(const RangeRequest& request, bool allData, const QS
                              const QString& endText, PositionRange& chosen);
 
 // Shows the dialog and takes its answer into the table: RangeDialogCancelled is cleared
-// when it opens and set when it is cancelled (return 1); an accepted range becomes the
-// working range SelStartNo..SelEndNo, for a new table also the displayed range (return 0).
-int ChoosePositionRange(PositionTable& table, RangeChooser& chooser, const RangeRequest& request);
+// when it opens and set when it is cancelled (Failed); an accepted range becomes the
+// working range SelStartNo..SelEndNo, for a new table also the displayed range (Done).
+Outcome ChoosePositionRange(PositionTable& table, RangeChooser& chooser, const RangeRequest& request);
 
 }  // namespace kvt7

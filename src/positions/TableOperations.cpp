@@ -162,11 +162,11 @@ static bool SaveBeforeNew(PositionContext& context, const std::function<void()>&
     return !table.PosiChanged;
 }
 
-int NewTable(PositionContext& context, const std::function<void()>& savePosition)
+Outcome NewTable(PositionContext& context, const std::function<void()>& savePosition)
 {
     PositionTable& table = context.table;
     if (!SaveBeforeNew(context, savePosition))
-        return 1;
+        return Outcome::Failed;
     table.NewTableMode = true;
     const int keptFirst = table.DispFirstNo;
     const int keptLast = table.DispLastNo;
@@ -174,14 +174,14 @@ int NewTable(PositionContext& context, const std::function<void()>& savePosition
     table.DispFirstNo = 1;
     table.DispLastNo = 15;
     table.DispCount = 15;
-    if (ChoosePositionRange(table, context.ranges, TableRangeRequest(table)) != 0) {
+    if (ChoosePositionRange(table, context.ranges, TableRangeRequest(table)) != Outcome::Done) {
         table.NewTableMode = false;
         table.RangeDialogCancelled = false;
         table.DispFirstNo = keptFirst;
         table.DispLastNo = keptLast;
         table.DispCount = keptCount;
         emit context.events.commandsEnableRequested();
-        return 1;
+        return Outcome::Failed;
     }
     table.DispCount = table.DispLastNo - table.DispFirstNo + 1;
     context.grid.setRowCount(table.DispCount + kHeadingRows);
@@ -192,25 +192,25 @@ int NewTable(PositionContext& context, const std::function<void()>& savePosition
     table.TableName = context.messages.Text(Msg::NewData);
     emit context.events.tableNameShown(table.TableName);
     context.grid.setAcceptsInput(true);
-    return 0;
+    return Outcome::Done;
 }
 
-int SwitchDisplayUnit(PositionContext& context, bool mmDisplay)
+Outcome SwitchDisplayUnit(PositionContext& context, bool mmDisplay)
 {
     PositionTable& table = context.table;
     if (mmDisplay == context.settings.DispMmUnit)
-        return 0;
+        return Outcome::Done;
     if (context.grid.hasPositionRows()) {
         // The whole displayed range reaches the store; the working range stays as it was.
         const int selStart = table.SelStartNo;
         const int selEnd = table.SelEndNo;
         table.SelStartNo = table.DispFirstNo;
         table.SelEndNo = table.PositionOfRow(context.grid.rowCount() - 1);
-        const int checked = CheckPositionTable(context.check());
+        const Outcome checked = CheckPositionTable(context.check());
         table.SelStartNo = selStart;
         table.SelEndNo = selEnd;
-        if (checked != 0)
-            return 1;
+        if (checked != Outcome::Done)
+            return Outcome::Failed;
     }
     context.settings.DispMmUnit = mmDisplay;
     const int last = table.PositionOfRow(context.grid.rowCount() - 1);
@@ -221,7 +221,7 @@ int SwitchDisplayUnit(PositionContext& context, bool mmDisplay)
     ChangeDisplayUnit(context);
     if (context.grid.hasPositionRows())
         ShowRange(context, table.DispFirstNo, last);
-    return 0;
+    return Outcome::Done;
 }
 
 }  // namespace kvt7

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/Outcome.h"
 #include "positions/PositionTable.h"
 
 #include <functional>
@@ -26,13 +27,13 @@ void ConvertTablePulseToMm(PositionContext& context, int from, int to);
 void ConvertTableMmToPulse(PositionContext& context, int from, int to);
 
 // File > New. `savePosition` is the Save command; it sets saveCancelled when its file dialog
-// was cancelled and checkFailed when the check refused the data. Returns 0 when a
-// new table was made, 1 when the operator stopped or the save did not happen.
-int NewTable(PositionContext& context, const std::function<void()>& savePosition);
+// was cancelled and checkFailed when the check refused the data. Done when a new table
+// was made, Failed when the operator stopped or the save did not happen.
+Outcome NewTable(PositionContext& context, const std::function<void()>& savePosition);
 
 // The display unit switch behind the options window: the table check over the displayed
-// range, the conversion, the headings and the redraw. 0 switched (or unchanged), 1 when
+// range, the conversion, the headings and the redraw. Failed when
 // the check found invalid data (its result window has been shown; unit left as it was).
-int SwitchDisplayUnit(PositionContext& context, bool mmDisplay);
+Outcome SwitchDisplayUnit(PositionContext& context, bool mmDisplay);
 
 }  // namespace kvt7

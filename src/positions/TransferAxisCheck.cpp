@@ -19,12 +19,12 @@ namespace kvt7 {
 
 namespace {
 
-// 0 equal, 1 different, -1 a read failed.
-int CompareWithController(PositionCommandContext& context)
+// The axes in use first, then the actuators.
+AxisComparison CompareWithController(PositionCommandContext& context)
 {
     AxisSettings& axes = context.positions.axes;
-    const int inUse = CompareAxesInUse(context.controller.link, axes);
-    if (inUse != 0)
+    const AxisComparison inUse = CompareAxesInUse(context.controller.link, axes);
+    if (inUse != AxisComparison::Equal)
         return inUse;
     return CompareAxisSettings(context.controller.link, axes);
 }
@@ -36,7 +36,7 @@ bool AdoptControllerSetting(PositionCommandContext& context)
     AxisSettings candidate = axes;
     for (int axis = 1; axis <= 4; ++axis)
         candidate.Pc(axis).InUse = candidate.Controller(axis).InUse;
-    if (ReadControllerAxisSettings(context.controller.link, candidate) != 0)
+    if (ReadControllerAxisSettings(context.controller.link, candidate) != Outcome::Done)
         return false;
     if (!AdoptControllerAxisSettings(candidate))
         return false;
@@ -58,13 +58,13 @@ bool SettleAxesBeforeRead(PositionCommandContext& context)
 {
     Dialogs& dialogs = context.dialogs();
     context.controller.link.SwitchOnlineQuietly();
-    const int compared = CompareWithController(context);
-    if (compared < 0) {
+    const AxisComparison compared = CompareWithController(context);
+    if (compared == AxisComparison::ReadFailed) {
         dialogs.message(
                 context.lines({Msg::CommunicationErrorOccursInLink, Msg::ReadingDataStopped}));
         return false;
     }
-    if (compared == 0)
+    if (compared == AxisComparison::Equal)
         return true;
     const int choice = dialogs.choice(context.text(Msg::Select),
                                       context.text(Msg::SettingAXISDeviceDiffersPCSoftware),
@@ -89,10 +89,10 @@ bool AxesMatchForWrite(PositionCommandContext& context)
 {
     AxisSettings& axes = context.positions.axes;
     for (const auto& compare : {CompareAxesInUse, CompareAxisSettings}) {
-        const int result = compare(context.controller.link, axes);
-        if (result < 0)
+        const AxisComparison result = compare(context.controller.link, axes);
+        if (result == AxisComparison::ReadFailed)
             return false;
-        if (result == 1) {
+        if (result == AxisComparison::Different) {
             context.dialogs().message(
                     context.lines({Msg::AxisSettingSidePCSideControllerUnmatched,
                                    Msg::ChangeSettingDeviceOnlineDeviceSettingInPositions}));
@@ -102,7 +102,7 @@ bool AxesMatchForWrite(PositionCommandContext& context)
     return true;
 }
 
-int CheckParametersBeforePositionWrite(PositionCommandContext& context)
+Outcome CheckParametersBeforePositionWrite(PositionCommandContext& context)
 {
     Dialogs& dialogs = context.dialogs();
     ControllerLink& link = context.controller.link;
@@ -111,12 +111,12 @@ int CheckParametersBeforePositionWrite(PositionCommandContext& context)
     const auto fail = [&] {
         dialogs.progressClose();
         link.ReleasePort();
-        return 1;
+        return Outcome::Failed;
     };
     link.SwitchOnlineQuietly();
-    if (!link.OpenPortWithAttempts() || LinkCheck(link) != 0)
+    if (!link.OpenPortWithAttempts() || LinkCheck(link) != Outcome::Done)
         return fail();
-    if (ReadControllerAxisMask(link, axes) != 0 || ReadControllerAxisSettings(link, axes) != 0)
+    if (ReadControllerAxisMask(link, axes) != Outcome::Done || ReadControllerAxisSettings(link, axes) != Outcome::Done)
         return fail();
     std::array<qint32, 4> limits{};
     for (int axis = 1; axis <= 4; ++axis) {
@@ -137,7 +137,7 @@ int CheckParametersBeforePositionWrite(PositionCommandContext& context)
         }
     }
     if (listed.isEmpty())
-        return 0;
+        return Outcome::Done;
     dialogs.message(context.lines({Msg::PositionDataExceedSoftLimitParameter,
                                    Msg::ConfirmPositionDataIndicatedBellowTry})
                     + QStringLiteral("\r\n") + context.text(Msg::PositionNo) + listed

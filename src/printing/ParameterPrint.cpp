@@ -19,28 +19,27 @@ PrintJob ParameterPrintJob(const ParameterListing& listing, const MessageCatalog
     return job;
 }
 
-int PrintShownParameters(PrintContext& context, ParameterSet& set, const TakeControlsStep& takeControls)
+Outcome PrintShownParameters(PrintContext& context, ParameterSet& set, const TakeControlsStep& takeControls)
 {
     if (takeControls)
         takeControls();
     const MessageCatalogue& m = context.messages;
     if (CheckEmptyFields(set.editor)) {
         ShowEmptyFieldsMessage(context.dialogs, m);
-        return 1;
+        return Outcome::Failed;
     }
-    if (CheckParameterValues(set.editor) != 0) {
+    if (CheckParameterValues(set.editor) != Outcome::Done) {
         context.dialogs.message(m.Text(Msg::InvalidValueParametersInOnlineDevice)
                                         + QStringLiteral("\r\n")
                                         + m.Text(Msg::ConfirmValueTryAgainInOnlineDevice),
                                 Buttons::Ok, Icon::Warning);
-        return 1;
+        return Outcome::Failed;
     }
     if (context.dialogs.message(m.Text(Msg::PrintingParametersIndicatedDisplay), Buttons::OkCancel,
                                 Icon::Question)
         != Answer::Ok)
-        return 2;
-    const int shown = ShowListing(context, ParameterPrintJob(ParameterListing{set.editor, QString()}, m));
-    return shown == 2 ? 2 : shown;
+        return Outcome::Cancelled;
+    return ShowListing(context, ParameterPrintJob(ParameterListing{set.editor, QString()}, m));
 }
 
 std::optional<ParameterListing> ReadParameterListing(Dialogs& dialogs, const MessageCatalogue& messages,
@@ -59,25 +58,25 @@ std::optional<ParameterListing> ReadParameterListing(Dialogs& dialogs, const Mes
     return ParameterListing{scratch.editor, QFileInfo(path).fileName()};
 }
 
-int PrintParameterFileAt(PrintContext& context, const QString& path)
+Outcome PrintParameterFileAt(PrintContext& context, const QString& path)
 {
     const std::optional<ParameterListing> listing = ReadParameterListing(context.dialogs, context.messages, path);
     if (!listing)
-        return 1;
+        return Outcome::Failed;
     return ShowListing(context, ParameterPrintJob(*listing, context.messages));
 }
 
-int PrintParameterFile(PrintContext& context)
+Outcome PrintParameterFile(PrintContext& context)
 {
     const MessageCatalogue& m = context.messages;
     if (context.dialogs.message(m.Text(Msg::PrintingParametersSavedFile), Buttons::OkCancel,
                                 Icon::Question)
         != Answer::Ok)
-        return 2;
+        return Outcome::Cancelled;
     const std::optional<QString> path
             = context.dialogs.openFileName(ParameterOpenRequest(m, Msg::OpenParameterFilePrinted));
     if (!path)
-        return 2;
+        return Outcome::Cancelled;
     return PrintParameterFileAt(context, *path);
 }
 

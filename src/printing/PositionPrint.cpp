@@ -70,44 +70,44 @@ PositionListing TableListing(PositionCommandContext& commands)
 
 }  // namespace
 
-int PrintTablePositions(PositionPrintContext& context)
+Outcome PrintTablePositions(PositionPrintContext& context)
 {
     PositionCommandContext& commands = context.commands;
     if (!HasRows(commands.positions))
-        return 1;
+        return Outcome::Failed;
     PositionTable& table = commands.table();
-    if (ChoosePositionRange(table, commands.positions.ranges, TableRangeRequest(table)) != 0)
-        return 2;
-    if (CheckPositionTable(commands.positions.check()) != 0)
-        return 1;
+    if (ChoosePositionRange(table, commands.positions.ranges, TableRangeRequest(table)) != Outcome::Done)
+        return Outcome::Cancelled;
+    if (CheckPositionTable(commands.positions.check()) != Outcome::Done)
+        return Outcome::Failed;
     PositionListing listing = TableListing(commands);
     listing.printedAt = context.print.printedAt();
     return ShowListing(context.print, PositionPrintJob(listing, commands.messages()));
 }
 
-int PrintFilePositions(PositionPrintContext& context, const QString& path, int first, int last)
+Outcome PrintFilePositions(PositionPrintContext& context, const QString& path, int first, int last)
 {
     PositionCommandContext& commands = context.commands;
     // The print reads into its own copy: the table, its name and recorded actuators stay.
     const std::optional<PositionFileContent> content = ReadPositionFileWithRetries(commands, path);
     if (!content)
-        return 1;
+        return Outcome::Failed;
     std::optional<PositionListing> listing = FilePositionListing(*content, path, first, last, commands.messages());
     if (!listing) {
         commands.dialogs().message(commands.text(Msg::SpecifiedRangeNotRightCheckAgain),
                                    Buttons::Ok, Icon::Warning);
-        return 1;
+        return Outcome::Failed;
     }
     listing->printedAt = context.print.printedAt();
     return ShowListing(context.print, PositionPrintJob(*listing, commands.messages()));
 }
 
-int PrintPositions(PositionPrintContext& context)
+Outcome PrintPositions(PositionPrintContext& context)
 {
     CommandsLocked locked(context.commands);
     const std::optional<PrintSelection> selection = context.selector.choosePrint();
     if (!selection)
-        return 2;
+        return Outcome::Cancelled;
     switch (selection->choice) {
     case PrintChoice::TablePositions:
         return PrintTablePositions(context);
@@ -118,7 +118,7 @@ int PrintPositions(PositionPrintContext& context)
     case PrintChoice::FileParameters:
         return PrintParameterFileAt(context.print, selection->fileName);
     }
-    return 2;
+    return Outcome::Cancelled;
 }
 
 }  // namespace kvt7

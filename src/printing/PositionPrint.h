@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/Outcome.h"
 #include "positions/PositionFile.h"
 #include "printing/PositionListing.h"
 #include "printing/PrintContext.h"
@@ -28,13 +29,14 @@ std::optional<PositionListing> FilePositionListing(const PositionFileContent& co
                                                    const MessageCatalogue& messages);
 
 // The table on screen: HasRows, the range dialog, the table check, then the grid's texts
-// of the chosen range under the actuators the table is shown in. 0, 1 refused, 2 stopped.
-int PrintTablePositions(PositionPrintContext& context);
+// of the chosen range under the actuators the table is shown in. Failed when refused, Cancelled
+// when stopped.
+Outcome PrintTablePositions(PositionPrintContext& context);
 // A position file's records within first..last; 1823 when none lies there.
-int PrintFilePositions(PositionPrintContext& context, const QString& path, int first, int last);
+Outcome PrintFilePositions(PositionPrintContext& context, const QString& path, int first, int last);
 
 // Menu "Print" and the tool button: the selection window, then what it chose, with the
 // main window's commands locked.
-int PrintPositions(PositionPrintContext& context);
+Outcome PrintPositions(PositionPrintContext& context);
 
 }  // namespace kvt7

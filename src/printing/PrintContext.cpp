@@ -6,20 +6,20 @@
 
 namespace kvt7 {
 
-int ShowListing(PrintContext& context, const PrintJob& job)
+Outcome ShowListing(PrintContext& context, const PrintJob& job)
 {
     switch (context.preview.show(job)) {
     case PrintOutcome::Printed:
     case PrintOutcome::SavedPdf:
-        return 0;
+        return Outcome::Done;
     case PrintOutcome::Failed:
         context.dialogs.message(context.messages.Text(Msg::PrintingDataCanceled), Buttons::Ok,
                                 Icon::Critical);
-        return 1;
+        return Outcome::Failed;
     case PrintOutcome::Closed:
         break;
     }
-    return 2;
+    return Outcome::Cancelled;
 }
 
 }  // namespace kvt7

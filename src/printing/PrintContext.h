@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/Outcome.h"
 #include "platform/PrintPreview.h"
 
 #include <QDateTime>
@@ -21,7 +22,7 @@ struct PrintContext {
 };
 
 // Shows a listing in the preview. A failed job or PDF shows message 396; closing the preview
-// prints nothing, silently. 0 printed or saved, 1 failed, 2 closed.
-int ShowListing(PrintContext& context, const PrintJob& job);
+// prints nothing, silently (Cancelled).
+Outcome ShowListing(PrintContext& context, const PrintJob& job);
 
 }  // namespace kvt7

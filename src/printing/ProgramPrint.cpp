@@ -49,8 +49,8 @@ std::optional<Listing> ReadListing(Dialogs& dialogs, const MessageCatalogue& mes
 
 // The listing stamped with the time of printing, in the preview.
 template <typename Listing>
-int ShowStamped(PrintContext& print, Listing listing,
-                PrintJob (*jobOf)(const Listing& listing, const MessageCatalogue& messages))
+Outcome ShowStamped(PrintContext& print, Listing listing,
+                    PrintJob (*jobOf)(const Listing& listing, const MessageCatalogue& messages))
 {
     listing.printedAt = print.printedAt();
     return ShowListing(print, jobOf(listing, print.messages));
@@ -59,15 +59,15 @@ int ShowStamped(PrintContext& print, Listing listing,
 // The file the operator picks, read by `readListing`, in the preview. 2 when no file was
 // picked, 1 when it could not be read (shown).
 template <typename Listing, typename ReadListing>
-int ShowFile(PrintContext& print, const ProgramFileTexts& texts, const ReadListing& readListing,
-             PrintJob (*jobOf)(const Listing& listing, const MessageCatalogue& messages))
+Outcome ShowFile(PrintContext& print, const ProgramFileTexts& texts, const ReadListing& readListing,
+                 PrintJob (*jobOf)(const Listing& listing, const MessageCatalogue& messages))
 {
     const std::optional<QString> path = print.dialogs.openFileName(texts.request(print.messages, texts.print));
     if (!path || path->isEmpty())
-        return 2;
+        return Outcome::Cancelled;
     std::optional<Listing> listing = readListing(*path);
     if (!listing)
-        return 1;
+        return Outcome::Failed;
     return ShowStamped(print, *std::move(listing), jobOf);
 }
 
@@ -109,38 +109,38 @@ PrintJob SmPrintJob(const SmListing& listing, const MessageCatalogue& messages)
             }};
 }
 
-int PrintShownGroups(PrintContext& print, const ListedGroupRanges& groups)
+Outcome PrintShownGroups(PrintContext& print, const ListedGroupRanges& groups)
 {
     if (!GroupRangesValid(groups)) {
         print.dialogs.message(GroupCheckMessage(print.messages), Buttons::Ok, Icon::Warning);
-        return 1;
+        return Outcome::Failed;
     }
     return ShowStamped(print, GroupListing{groups, {}, {}}, GroupPrintJob);
 }
 
-int PrintGroupFile(PrintContext& print, const GroupFileReader& read)
+Outcome PrintGroupFile(PrintContext& print, const GroupFileReader& read)
 {
     const MessageCatalogue& m = print.messages;
     if (print.dialogs.message(m.Text(Msg::PrintingGroupDataSavedFile), Buttons::OkCancel,
                               Icon::Question)
         != Answer::Ok)
-        return 2;
+        return Outcome::Cancelled;
     return ShowFile(print, GroupFileKind().texts,
                     [&](const QString& path) { return ReadGroupListing(print.dialogs, m, read, path); }, GroupPrintJob);
 }
 
-int PrintShownSm(PrintContext& print, const SmPrograms& programs, const std::function<bool()>& check)
+Outcome PrintShownSm(PrintContext& print, const SmPrograms& programs, const std::function<bool()>& check)
 {
     if (check && !check())
-        return 1;
+        return Outcome::Failed;
     if (print.dialogs.message(print.messages.Text(Msg::PrintingSMDataIndicatedDisplay),
                               Buttons::OkCancel, Icon::Question)
         != Answer::Ok)
-        return 2;
+        return Outcome::Cancelled;
     return ShowStamped(print, SmListing{programs, {}, {}}, SmPrintJob);
 }
 
-int PrintSmFile(PrintContext& print, const SmFileReader& read)
+Outcome PrintSmFile(PrintContext& print, const SmFileReader& read)
 {
     const MessageCatalogue& m = print.messages;
     return ShowFile(print, SmFileKind().texts,

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/Outcome.h"
 #include "printing/PrintContext.h"
 #include "printing/ProgramListings.h"
 
@@ -37,15 +38,15 @@ PrintJob GroupPrintJob(const GroupListing& listing, const MessageCatalogue& mess
 PrintJob SmPrintJob(const SmListing& listing, const MessageCatalogue& messages);
 
 // cmdGrpDataPrint: invalid groups show 820/821 and print nothing.
-int PrintShownGroups(PrintContext& print, const ListedGroupRanges& groups);
+Outcome PrintShownGroups(PrintContext& print, const ListedGroupRanges& groups);
 // cmdGrpFilePrint: question 829, open dialog (830, 831, "grp"), six tries (then 484; a file of
 // another kind 19/20 at once), the listing with the file line.
-int PrintGroupFile(PrintContext& print, const GroupFileReader& read);
+Outcome PrintGroupFile(PrintContext& print, const GroupFileReader& read);
 
 // cmdSMDispPrint: `check` is the window's S/M check, which shows its own message; question
 // 927; programs 1 to 20.
-int PrintShownSm(PrintContext& print, const SmPrograms& programs, const std::function<bool()>& check);
+Outcome PrintShownSm(PrintContext& print, const SmPrograms& programs, const std::function<bool()>& check);
 // cmdSMFilePrint: open dialog (932, 930, extension 929), six tries then 931.
-int PrintSmFile(PrintContext& print, const SmFileReader& read);
+Outcome PrintSmFile(PrintContext& print, const SmFileReader& read);
 
 }  // namespace kvt7

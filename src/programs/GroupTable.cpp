@@ -29,7 +29,7 @@ void GroupTable::Reset()
     hasInvalidGroup = false;
 }
 
-int GroupCheck(GroupTable& table)
+Outcome GroupCheck(GroupTable& table)
 {
     bool anyFault = false;
     for (int g = 1; g <= kGroupCount; ++g) {
@@ -40,7 +40,7 @@ int GroupCheck(GroupTable& table)
             anyFault = true;
     }
     table.hasInvalidGroup = anyFault;
-    return anyFault ? 1 : 0;
+    return anyFault ? Outcome::Failed : Outcome::Done;
 }
 
 QList<int> FaultyGroups(const GroupTable& table)

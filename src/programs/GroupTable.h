@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/Outcome.h"
+
 #include <QList>
 #include <QString>
 #include <array>
@@ -51,8 +53,8 @@ struct GroupData {
 
 // The check over groups 1..99: sets `invalid` of a group whose start or end is outside
 // 1..999 (start > end fails the check but leaves invalid at 0) and hasInvalidGroup.
-// 0 valid, 1 invalid.
-int GroupCheck(GroupTable& table);
+// Done when valid, Failed otherwise.
+Outcome GroupCheck(GroupTable& table);
 // Groups 1..99 that fail the check, in order.
 QList<int> FaultyGroups(const GroupTable& table);
 

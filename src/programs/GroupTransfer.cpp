@@ -14,55 +14,55 @@ constexpr int kReadReplyLength = 13;
 
 }  // namespace
 
-int ReadAllGroups(ProgramContext& context, GroupReadBuffer& buffer)
+Outcome ReadAllGroups(ProgramContext& context, GroupReadBuffer& buffer)
 {
     const RecordRead read{QStringLiteral("0RG"), kGroupCount, GroupNumberField, kReadReplyLength, 0, true, false};
     return ReadRecordsInto(context, read, buffer, ParseGroupReply,
                            [](GroupReadBuffer& groups, int g) -> GroupRange& { return groups.group(g); });
 }
 
-int WriteAllGroups(ProgramContext& context, const GroupTable& table)
+Outcome WriteAllGroups(ProgramContext& context, const GroupTable& table)
 {
     return WriteRecordsAndStore(context, QStringLiteral("0WG"), kGroupCount,
                                 [&table](int g) { return GroupWriteData(g, table.group(g)); }, QStringLiteral("3"));
 }
 
-int ReadGroupsFromController(ProgramContext& context, GroupData& data)
+Outcome ReadGroupsFromController(ProgramContext& context, GroupData& data)
 {
     if (context.dialogs.message(context.text(Msg::ReadGroupDataControllerOK), Buttons::OkCancel,
                                 Icon::Question)
         != Answer::Ok)
-        return 1;
-    const int read = ReadAllGroups(context, data.readBuffer);
-    if (read == 2)
+        return Outcome::Failed;
+    const Outcome read = ReadAllGroups(context, data.readBuffer);
+    if (read == Outcome::Cancelled)
         context.dialogs.message(context.text(Msg::ReadingDataStopped));
-    if (read != 0)
-        return 1;
+    if (read != Outcome::Done)
+        return Outcome::Failed;
     CopyReadBufferToTable(data.readBuffer, data.table);
-    return 0;
+    return Outcome::Done;
 }
 
-int WriteGroupsToController(ProgramContext& context, GroupData& data)
+Outcome WriteGroupsToController(ProgramContext& context, GroupData& data)
 {
-    if (GroupCheck(data.table) != 0) {
+    if (GroupCheck(data.table) != Outcome::Done) {
         context.dialogs.message(GroupWriteCheckMessage(context.messages));
-        return 1;
+        return Outcome::Failed;
     }
     if (context.dialogs.message(context.text(Msg::GroupDataTransmittedControllerYes),
                                 Buttons::YesNo, Icon::Question)
         != Answer::Yes)
-        return 1;
-    return RunInWriteMode(context, [&] { return WriteAllGroups(context, data.table); }) == WriteEnd::Failed ? 1 : 0;
+        return Outcome::Failed;
+    return RunInWriteMode(context, [&] { return WriteAllGroups(context, data.table); }) == WriteEnd::Failed ? Outcome::Failed : Outcome::Done;
 }
 
 ProgramVerify VerifyGroupsWithController(ProgramContext& context, GroupData& data)
 {
     if (!PassesCheck(context.dialogs, context.messages, data))
         return ProgramVerify::Failed;
-    const int read = ReadAllGroups(context, data.readBuffer);
-    if (read == 2)
+    const Outcome read = ReadAllGroups(context, data.readBuffer);
+    if (read == Outcome::Cancelled)
         context.dialogs.message(context.text(Msg::ReadingDataStopped));
-    if (read != 0)
+    if (read != Outcome::Done)
         return ProgramVerify::Failed;
     return ShowComparison(context.dialogs, context.messages, data);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/Outcome.h"
 #include "programs/ProgramFileKind.h"
 
 namespace kvt7 {
@@ -8,18 +9,18 @@ struct ProgramContext;
 
 // Groups 1..99 from the controller ("0RG", progress window with Cancel). The buffer is
 // replaced only when every reply arrived and each echoes its group with hex fields (else
-// 384/385). 0 read, 1 failed (shown), 2 cancelled (not shown).
-int ReadAllGroups(ProgramContext& context, GroupReadBuffer& buffer);
+// 384/385). Failed is shown, Cancelled is not.
+Outcome ReadAllGroups(ProgramContext& context, GroupReadBuffer& buffer);
 // Groups 1..99 ("0WG") and the store command "0WE3"; a wrong echo shows 384/385 and sends
-// nothing further. 0 written, 1 failed (shown).
-int WriteAllGroups(ProgramContext& context, const GroupTable& table);
+// nothing further. A failure has been shown.
+Outcome WriteAllGroups(ProgramContext& context, const GroupTable& table);
 
-// The window's operations. 0 done, 1 refused, failed or stopped (shown).
+// The window's operations. Failed when refused, failed or stopped (shown).
 // Asks 835; a cancelled read shows 425; the read replaces the table.
-int ReadGroupsFromController(ProgramContext& context, GroupData& data);
+Outcome ReadGroupsFromController(ProgramContext& context, GroupData& data);
 // Check (820, 836-838), question 839, ready query, write mode, write, normal mode. A normal
 // mode that failed (377) leaves the write done: the data is stored.
-int WriteGroupsToController(ProgramContext& context, GroupData& data);
+Outcome WriteGroupsToController(ProgramContext& context, GroupData& data);
 // Check (820, 821), read, compare; the result message is shown.
 ProgramVerify VerifyGroupsWithController(ProgramContext& context, GroupData& data);
 

@@ -12,8 +12,8 @@
 
 namespace kvt7 {
 
-int ProgramExchange(ControllerLink& link, const QString& command, const QString& data,
-                    int expectedLength, int timeoutMs)
+Outcome ProgramExchange(ControllerLink& link, const QString& command, const QString& data,
+                        int expectedLength, int timeoutMs)
 {
     link.setReplyTimeoutMs(timeoutMs);
     LinkBusyScope busy(link);
@@ -22,8 +22,8 @@ int ProgramExchange(ControllerLink& link, const QString& command, const QString&
 
 namespace {
 
-// The replies in order, or the exchange's end: 1 failed, 2 cancelled.
-int ReceiveRecords(ProgramContext& context, const RecordRead& read, std::vector<QString>& replies)
+// The replies in order, or the exchange's end.
+Outcome ReceiveRecords(ProgramContext& context, const RecordRead& read, std::vector<QString>& replies)
 {
     Dialogs& dialogs = context.dialogs;
     std::optional<BusyCursor> hourglass;
@@ -31,12 +31,12 @@ int ReceiveRecords(ProgramContext& context, const RecordRead& read, std::vector<
         hourglass.emplace(dialogs);
     dialogs.progressOpen(context.text(Msg::ReadingDataController),
                          read.count - 1 + read.firstProgress, read.cancellable);
-    int result = 0;
-    for (int n = 1; n <= read.count && result == 0; ++n) {
+    Outcome result = Outcome::Done;
+    for (int n = 1; n <= read.count && result == Outcome::Done; ++n) {
         if (read.cancellable && dialogs.progressCancelRequested())
-            result = 2;
-        else if (ProgramExchange(context.link, read.command, read.fieldOf(n), read.replyLength) != 0)
-            result = 1;
+            result = Outcome::Cancelled;
+        else if (ProgramExchange(context.link, read.command, read.fieldOf(n), read.replyLength) != Outcome::Done)
+            result = Outcome::Failed;
         else {
             replies.push_back(context.link.LastReply());
             dialogs.progressSetValue(n - 1 + read.firstProgress);
@@ -49,42 +49,42 @@ int ReceiveRecords(ProgramContext& context, const RecordRead& read, std::vector<
 
 }  // namespace
 
-int ReadRecords(ProgramContext& context, const RecordRead& read,
-                const std::function<bool(int n, const QString& reply)>& take)
+Outcome ReadRecords(ProgramContext& context, const RecordRead& read,
+                    const std::function<bool(int n, const QString& reply)>& take)
 {
     context.mode.SwitchOnlineQuietly();
     std::vector<QString> replies;
-    if (const int received = ReceiveRecords(context, read, replies); received != 0)
+    if (const Outcome received = ReceiveRecords(context, read, replies); received != Outcome::Done)
         return received;
     for (int n = 1; n <= read.count; ++n)
         if (!take(n, replies.at(std::size_t(n - 1)))) {
             context.link.ReportUnusableReply();
-            return 1;
+            return Outcome::Failed;
         }
-    return 0;
+    return Outcome::Done;
 }
 
-WriteEnd RunInWriteMode(ProgramContext& context, const std::function<int()>& write)
+WriteEnd RunInWriteMode(ProgramContext& context, const std::function<Outcome()>& write)
 {
     ControllerLink& link = context.link;
     context.mode.SwitchOnlineQuietly();
-    const int ready = ReadyQuery(link);
-    if (ready != 1) {
+    const Readiness ready = ReadyQuery(link);
+    if (ready != Readiness::Ready) {
         link.ReleasePort();
-        context.dialogs.message(context.text(ready < 0 ? Msg::CommunicationErrorOccurred
+        context.dialogs.message(context.text(ready == Readiness::Failed ? Msg::CommunicationErrorOccurred
                                                        : Msg::WritingDataNotMadeDuringMovement));
         return WriteEnd::Failed;
     }
-    if (SetControllerMode(link, 1) != 0) {
+    if (SetControllerMode(link, 1) != Outcome::Done) {
         link.ReleasePort();
         context.dialogs.message(context.text(Msg::CommunicationErrorOccurred));
         return WriteEnd::Failed;
     }
-    const bool stored = write() == 0;
+    const bool stored = write() == Outcome::Done;
     // A write that stopped half way still returns the controller to normal mode, unless
     // the line itself has gone.
     bool normal = true;
-    if (!link.CommFailed() && SetControllerMode(link, 0) != 0) {
+    if (!link.CommFailed() && SetControllerMode(link, 0) != Outcome::Done) {
         context.dialogs.message(context.text(Msg::CommunicationErrorOccurred));
         normal = false;
     }
@@ -94,17 +94,17 @@ WriteEnd RunInWriteMode(ProgramContext& context, const std::function<int()>& wri
     return normal ? WriteEnd::Stored : WriteEnd::StoredModeLeft;
 }
 
-int FailWrite(ProgramContext& context, bool echoWrong)
+Outcome FailWrite(ProgramContext& context, bool echoWrong)
 {
     if (echoWrong)
         context.link.ReportUnusableReply();
     context.link.ReleasePort();
     context.dialogs.progressClose();
-    return 1;
+    return Outcome::Failed;
 }
 
-int WriteRecordsAndStore(ProgramContext& context, const QString& command, int count,
-                         const std::function<QString(int n)>& dataOf, const QString& storeDigit)
+Outcome WriteRecordsAndStore(ProgramContext& context, const QString& command, int count,
+                             const std::function<QString(int n)>& dataOf, const QString& storeDigit)
 {
     constexpr int kWriteReplyLength = 7;
     constexpr int kStoreReplyLength = 6;
@@ -113,21 +113,21 @@ int WriteRecordsAndStore(ProgramContext& context, const QString& command, int co
     dialogs.progressOpen(context.text(Msg::SendingDataController), count + 1, false);
     for (int n = 1; n <= count; ++n) {
         const QString data = dataOf(n);
-        if (ProgramExchange(link, command, data, kWriteReplyLength) != 0)
+        if (ProgramExchange(link, command, data, kWriteReplyLength) != Outcome::Done)
             return FailWrite(context, false);
         if (link.LastReply().left(5) != command + data.left(2))
             return FailWrite(context, true);
         dialogs.progressSetValue(n);
     }
     const QString store = QStringLiteral("0WE");
-    if (ProgramExchange(link, store, storeDigit, kStoreReplyLength, kStoreReplyTimeoutMs) != 0)
+    if (ProgramExchange(link, store, storeDigit, kStoreReplyLength, kStoreReplyTimeoutMs) != Outcome::Done)
         return FailWrite(context, false);
     if (link.LastReply().left(4) != store + storeDigit)
         return FailWrite(context, true);
     dialogs.progressSetValue(count + 1);
     dialogs.progressClose();
     link.ReleasePort();
-    return 0;
+    return Outcome::Done;
 }
 
 }  // namespace kvt7

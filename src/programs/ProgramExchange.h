@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/Outcome.h"
 #include "link/LinkCommands.h"
 
 #include <QString>
@@ -13,22 +14,22 @@ struct ProgramContext;
 constexpr int kProgramReplyTimeoutMs = 1000;
 constexpr int kStoreReplyTimeoutMs = 2000;
 
-// One transaction with its time-out and LinkBusy set around it. 0 or 1 (shown by the link).
-int ProgramExchange(ControllerLink& link, const QString& command, const QString& data,
-                    int expectedLength, int timeoutMs = kProgramReplyTimeoutMs);
+// One transaction with its time-out and LinkBusy set around it. A failure is shown by the link.
+Outcome ProgramExchange(ControllerLink& link, const QString& command, const QString& data,
+                        int expectedLength, int timeoutMs = kProgramReplyTimeoutMs);
 
 // A write of program data: ready query (failed: 377; busy: 424, nothing sent), mode "01"
 // (failed: 377), the write, then mode "00" (failed: 377) unless the link failed, and the
-// port released. `write` answers 0 when it stored the data.
-WriteEnd RunInWriteMode(ProgramContext& context, const std::function<int()>& write);
+// port released. `write` answers Done when it stored the data.
+WriteEnd RunInWriteMode(ProgramContext& context, const std::function<Outcome()>& write);
 
 // Numbered records 1..count under the progress window (message 383, maximum count + 1):
 // `command` + dataOf(n) each, its echo checked on the command and the number's two digits,
 // then the store command "0WE" + storeDigit (2000 ms) with its echo. A failed exchange ends
 // it; a wrong echo shows 384 CR LF 385 and sends nothing further (no store). The progress
-// window is closed and the port released on every way out. 0 or 1.
-int WriteRecordsAndStore(ProgramContext& context, const QString& command, int count,
-                         const std::function<QString(int n)>& dataOf, const QString& storeDigit);
+// window is closed and the port released on every way out. Done or Failed.
+Outcome WriteRecordsAndStore(ProgramContext& context, const QString& command, int count,
+                             const std::function<QString(int n)>& dataOf, const QString& storeDigit);
 
 // How numbered records are read: `command` + fieldOf(n) for n = 1..count, each reply
 // `replyLength` long. The progress window (message 368) counts from `firstProgress`, so
@@ -45,30 +46,30 @@ struct RecordRead {
 
 // Online quietly, then the records; the progress window is closed and the port released
 // on every way out. When all arrived, take(n, reply) is given each; one it refuses shows
-// 384 CR LF 385. 0 read and taken, 1 failed (shown), 2 cancelled (not shown).
-int ReadRecords(ProgramContext& context, const RecordRead& read,
-                const std::function<bool(int n, const QString& reply)>& take);
+// 384 CR LF 385. Failed is shown, Cancelled is not.
+Outcome ReadRecords(ProgramContext& context, const RecordRead& read,
+                    const std::function<bool(int n, const QString& reply)>& take);
 
 // ReadRecords into `buffer`: parse(reply, n) gives record n (nullopt when it does not
 // echo n with hex fields), slot(buffer, n) where it goes. The buffer is replaced only when
 // every record arrived and parsed.
 template <typename Buffer, typename Parse, typename Slot>
-int ReadRecordsInto(ProgramContext& context, const RecordRead& read, Buffer& buffer, const Parse& parse,
-                    const Slot& slot)
+Outcome ReadRecordsInto(ProgramContext& context, const RecordRead& read, Buffer& buffer, const Parse& parse,
+                        const Slot& slot)
 {
     Buffer arrived;
-    const int result = ReadRecords(context, read, [&](int n, const QString& reply) {
+    const Outcome result = ReadRecords(context, read, [&](int n, const QString& reply) {
         const auto record = parse(reply, n);
         if (record)
             slot(arrived, n) = *record;
         return record.has_value();
     });
-    if (result == 0)
+    if (result == Outcome::Done)
         buffer = arrived;
     return result;
 }
 
-// Ends a failed write: port released, 384 CR LF 385 when the echo was wrong, progress closed. 1.
-int FailWrite(ProgramContext& context, bool echoWrong);
+// Ends a failed write: port released, 384 CR LF 385 when the echo was wrong, progress closed. Failed.
+Outcome FailWrite(ProgramContext& context, bool echoWrong);
 
 }  // namespace kvt7

@@ -19,12 +19,12 @@ QString Lines(const MessageCatalogue& messages, const QList<int>& ids)
 
 std::optional<QString> GroupRefusal(GroupData& data, const MessageCatalogue& messages)
 {
-    return GroupCheck(data.table) == 0 ? std::nullopt : std::optional(GroupCheckMessage(messages));
+    return GroupCheck(data.table) == Outcome::Done ? std::nullopt : std::optional(GroupCheckMessage(messages));
 }
 
 std::optional<QString> SmRefusal(SmData& data, const MessageCatalogue& messages)
 {
-    return SmDataCheck(data) == 0 ? std::nullopt
+    return SmDataCheck(data) == Outcome::Done ? std::nullopt
                                   : std::optional(SmCheckMessage(messages, data.refusedPrograms));
 }
 

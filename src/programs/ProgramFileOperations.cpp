@@ -70,26 +70,26 @@ std::optional<QString> PickedFile(ProgramFiles files, const Data& data, FileDial
 }  // namespace
 
 template <typename Data>
-int OpenProgramFileAt(ProgramFiles files, Data& data, const QString& path)
+Outcome OpenProgramFileAt(ProgramFiles files, Data& data, const QString& path)
 {
     if (!ReadIntoBuffer(files, data, path))
-        return 1;
+        return Outcome::Failed;
     FileKindOf(data).copyRead(data.readBuffer, data.table);
-    return 0;
+    return Outcome::Done;
 }
 
 template <typename Data>
-int OpenProgramFile(ProgramFiles files, Data& data)
+Outcome OpenProgramFile(ProgramFiles files, Data& data)
 {
     const auto path = PickedFile(files, data, &ProgramFileTexts::open);
-    return path ? OpenProgramFileAt(files, data, *path) : 2;
+    return path ? OpenProgramFileAt(files, data, *path) : Outcome::Cancelled;
 }
 
 template <typename Data>
-int SaveProgramFileAt(ProgramFiles files, Data& data, const QString& path)
+Outcome SaveProgramFileAt(ProgramFiles files, Data& data, const QString& path)
 {
     if (!Valid(files, data))
-        return 1;
+        return Outcome::Failed;
     const auto& kind = FileKindOf(data);
     Hourglass hourglass(kind.texts, files.dialogs);
     const bool written =
@@ -97,18 +97,18 @@ int SaveProgramFileAt(ProgramFiles files, Data& data, const QString& path)
     hourglass.reset();
     if (!written) {
         files.dialogs.message(files.messages.Text(kind.texts.writeFailed));
-        return 1;
+        return Outcome::Failed;
     }
-    return 0;
+    return Outcome::Done;
 }
 
 template <typename Data>
-int SaveProgramFile(ProgramFiles files, Data& data)
+Outcome SaveProgramFile(ProgramFiles files, Data& data)
 {
     if (!Valid(files, data))
-        return 1;
+        return Outcome::Failed;
     const auto path = PickedFile(files, data, &ProgramFileTexts::save);
-    return path ? SaveProgramFileAt(files, data, *path) : 2;
+    return path ? SaveProgramFileAt(files, data, *path) : Outcome::Cancelled;
 }
 
 template <typename Data>
@@ -130,10 +130,10 @@ ProgramVerify VerifyWithFile(ProgramFiles files, Data& data)
 
 // The operations exist for the two kinds.
 #define KVT7_PROGRAM_FILE_OPERATIONS(Data)                                          \
-    template int OpenProgramFileAt(ProgramFiles, Data&, const QString&);            \
-    template int OpenProgramFile(ProgramFiles, Data&);                              \
-    template int SaveProgramFileAt(ProgramFiles, Data&, const QString&);            \
-    template int SaveProgramFile(ProgramFiles, Data&);                              \
+    template Outcome OpenProgramFileAt(ProgramFiles, Data&, const QString&);        \
+    template Outcome OpenProgramFile(ProgramFiles, Data&);                          \
+    template Outcome SaveProgramFileAt(ProgramFiles, Data&, const QString&);        \
+    template Outcome SaveProgramFile(ProgramFiles, Data&);                          \
     template ProgramVerify VerifyWithFileAt(ProgramFiles, Data&, const QString&);   \
     template ProgramVerify VerifyWithFile(ProgramFiles, Data&);
 

@@ -59,7 +59,7 @@ QList<SmFault> SmFaults(const SmTable& table)
     return faults;
 }
 
-int SmDataCheck(SmData& data)
+Outcome SmDataCheck(SmData& data)
 {
     data.refusedPrograms.clear();
     data.hasInvalidData = false;
@@ -77,7 +77,7 @@ int SmDataCheck(SmData& data)
             data.hasInvalidData = true;
         }
     }
-    return data.hasInvalidData ? 1 : 0;
+    return data.hasInvalidData ? Outcome::Failed : Outcome::Done;
 }
 
 void CopySmReadBufferToTable(const SmReadBuffer& buffer, SmTable& table)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/Outcome.h"
+
 #include <QList>
 #include <QString>
 #include <array>
@@ -64,8 +66,8 @@ struct SmFault {
 };
 // The check over every step: END steps (0 or 15) become 0,0 in the table; commands 1..4
 // want data 1..4, 5 and 6 want 1..9, other codes are invalid. Rebuilds hasInvalidData and
-// refusedPrograms. 0 valid, 1 invalid.
-int SmDataCheck(SmData& data);
+// refusedPrograms. Done when valid, Failed otherwise.
+Outcome SmDataCheck(SmData& data);
 // The faulty steps of a table, without changing it.
 QList<SmFault> SmFaults(const SmTable& table);
 

@@ -14,46 +14,46 @@ constexpr int kReadReplyLength = 39;
 
 }  // namespace
 
-int ReadAllSmPrograms(ProgramContext& context, SmReadBuffer& buffer)
+Outcome ReadAllSmPrograms(ProgramContext& context, SmReadBuffer& buffer)
 {
     const RecordRead read{QStringLiteral("0RS"), kSmProgramCount, SmNumberField, kReadReplyLength, 1, false, true};
     return ReadRecordsInto(context, read, buffer, ParseSmReply,
                            [](SmReadBuffer& programs, int n) -> SmProgram& { return programs.program(n); });
 }
 
-int WriteAllSmPrograms(ProgramContext& context, const SmTable& table)
+Outcome WriteAllSmPrograms(ProgramContext& context, const SmTable& table)
 {
     return WriteRecordsAndStore(context, QStringLiteral("0WS"), kSmProgramCount,
                                 [&table](int n) { return SmWriteData(n, table.program(n)); }, QStringLiteral("1"));
 }
 
-int ReadSmFromController(ProgramContext& context, SmData& data)
+Outcome ReadSmFromController(ProgramContext& context, SmData& data)
 {
     if (context.dialogs.message(context.text(Msg::ReadSMDataControllerOk), Buttons::OkCancel,
                                 Icon::Question)
         != Answer::Ok)
-        return 1;
-    if (ReadAllSmPrograms(context, data.readBuffer) != 0)
-        return 1;
+        return Outcome::Failed;
+    if (ReadAllSmPrograms(context, data.readBuffer) != Outcome::Done)
+        return Outcome::Failed;
     CopySmReadBufferToTable(data.readBuffer, data.table);
-    return 0;
+    return Outcome::Done;
 }
 
-int WriteSmToController(ProgramContext& context, SmData& data)
+Outcome WriteSmToController(ProgramContext& context, SmData& data)
 {
     if (!PassesCheck(context.dialogs, context.messages, data))
-        return 1;
+        return Outcome::Failed;
     if (context.dialogs.message(context.text(Msg::SMDataTransmittedControllerYes), Buttons::YesNo,
                                 Icon::Question)
         != Answer::Yes)
-        return 1;
+        return Outcome::Failed;
     BusyCursor hourglass(context.dialogs);
-    return RunInWriteMode(context, [&] { return WriteAllSmPrograms(context, data.table); }) == WriteEnd::Failed ? 1 : 0;
+    return RunInWriteMode(context, [&] { return WriteAllSmPrograms(context, data.table); }) == WriteEnd::Failed ? Outcome::Failed : Outcome::Done;
 }
 
 ProgramVerify VerifySmWithController(ProgramContext& context, SmData& data)
 {
-    if (!PassesCheck(context.dialogs, context.messages, data) || ReadAllSmPrograms(context, data.readBuffer) != 0)
+    if (!PassesCheck(context.dialogs, context.messages, data) || ReadAllSmPrograms(context, data.readBuffer) != Outcome::Done)
         return ProgramVerify::Failed;
     return ShowComparison(context.dialogs, context.messages, data);
 }

@@ -22,14 +22,14 @@ OnlineStartResult CompleteOnlineStart(const ControllerContext& controller, Param
 {
     ControllerLink& link = controller.link;
     Dialogs& dialogs = controller.dialogs;
-    if (ReadAxisMask(link, set, axes) != 0) {
+    if (ReadAxisMask(link, set, axes) != Outcome::Done) {
         link.ClosePort();
         link.SetOffline();
         dialogs.progressClose();
         return OnlineStartResult::ContinueOffline;
     }
     dialogs.progressSetValue(kAxesRead);
-    if (ReadControllerAxisSettings(link, axes) != 0) {
+    if (ReadControllerAxisSettings(link, axes) != Outcome::Done) {
         link.SetOffline();
     } else {
         dialogs.progressSetValue(kActuatorsRead);

@@ -70,9 +70,9 @@ public:
         if (!TakeControllerAxes(work))
             return false;
         work.ranges.range = PositionRange{kFirstPositionNo, kLastPositionNo};
-        if (ReadPositionsFromController(work.commands) != 0)
+        if (ReadPositionsFromController(work.commands) != Outcome::Done)
             return false;
-        if (WritePositionFile(work.commands, path, work.table.SelStartNo, work.table.SelEndNo) == 0)
+        if (WritePositionFile(work.commands, path, work.table.SelStartNo, work.table.SelEndNo) == Outcome::Done)
             return true;
         c_.dialogs.message(c_.messages.Text(Msg::ErrorOccurredSavingData));
         return false;
@@ -90,7 +90,7 @@ public:
         PositionWork work(session_, c_);
         if (!TakeControllerAxes(work) || !ShowFileFittingController(work, path))
             return false;
-        return VerifyPositionsWithController(work.commands) == 0 && work.results.shown == 0;
+        return VerifyPositionsWithController(work.commands) == Outcome::Done && work.results.shown == 0;
     }
     std::optional<Differences> differences(const PartFiles& files) override
     {
@@ -101,8 +101,8 @@ private:
     // The controller's axes and actuators become the table's, as at an online start.
     bool TakeControllerAxes(PositionWork& work)
     {
-        if (!ConnectQuietly(c_.link) || ReadAxisMask(c_.link, work.parameters, work.axes) != 0
-            || ReadControllerAxisSettings(c_.link, work.axes) != 0)
+        if (!ConnectQuietly(c_.link) || ReadAxisMask(c_.link, work.parameters, work.axes) != Outcome::Done
+            || ReadControllerAxisSettings(c_.link, work.axes) != Outcome::Done)
             return false;
         if (!AdoptControllerAxisSettings(work.axes)) {
             c_.dialogs.message(c_.messages.Text(Msg::DeviceTypeNotSelected) + kNewLine
@@ -131,7 +131,7 @@ private:
         ParameterSet set;
         const QString file = QFileInfo(path).dir().filePath(BackupFileNames().at(0));
         AxisSettings axes;
-        if (OpenParameterFileAt(set, file, c_.dialogs, c_.messages) != 0 || !TakeAxisSettingsFromParameterSet(set, axes))
+        if (OpenParameterFileAt(set, file, c_.dialogs, c_.messages) != Outcome::Done || !TakeAxisSettingsFromParameterSet(set, axes))
             return std::nullopt;
         std::array<QString, 4> labels;
         for (int axis = 1; axis <= 4; ++axis) {
@@ -167,7 +167,7 @@ bool PositionPart::check(const QString& path)
         return false;
     }
     ShowFileRange(work.context, *content);
-    if (CheckPositionTable(work.context.check()) != 0)
+    if (CheckPositionTable(work.context.check()) != Outcome::Done)
         return false;
     if (ParameterModelLabels(path) == content->modelTexts)
         return true;

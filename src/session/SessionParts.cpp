@@ -37,19 +37,19 @@ public:
         AxisSettings axes;
         if (!ConnectQuietly(c_.link))
             return false;
-        if (ReadAxisMask(c_.link, set, axes) != 0) {
+        if (ReadAxisMask(c_.link, set, axes) != Outcome::Done) {
             c_.dialogs.message(c_.messages.Text(Msg::FailedGetAxisSetting));
             return false;
         }
-        if (ReadAllParameters(c_, set) != 0)
+        if (ReadAllParameters(c_, set) != Outcome::Done)
             return false;
         ApplyRecordToEditorValues(set, RecordSource::Controller);
-        return WriteParameterFileWithRetries(set, path, c_.dialogs, c_.messages) == 0;
+        return WriteParameterFileWithRetries(set, path, c_.dialogs, c_.messages) == Outcome::Done;
     }
     bool check(const QString& path) override
     {
         ParameterSet set;
-        if (OpenParameterFileAt(set, path, c_.dialogs, c_.messages) != 0)
+        if (OpenParameterFileAt(set, path, c_.dialogs, c_.messages) != Outcome::Done)
             return false;
         if (ParameterProblems(set.editor).isEmpty())
             return true;
@@ -61,7 +61,7 @@ public:
     {
         ParameterSet set;
         AxisSettings axes;
-        if (OpenParameterFileAt(set, path, c_.dialogs, c_.messages) != 0 || !ConnectQuietly(c_.link))
+        if (OpenParameterFileAt(set, path, c_.dialogs, c_.messages) != Outcome::Done || !ConnectQuietly(c_.link))
             return WriteEnd::Failed;
         // A restore puts back what the file holds: its AXIS wins.
         switch (WriteParameterSet(c_, set, axes, [] { return AxisSource::PcSoft; })) {
@@ -81,7 +81,7 @@ public:
     bool verify(const QString& path) override
     {
         ParameterSet set;
-        if (OpenParameterFileAt(set, path, c_.dialogs, c_.messages) != 0 || !ConnectQuietly(c_.link))
+        if (OpenParameterFileAt(set, path, c_.dialogs, c_.messages) != Outcome::Done || !ConnectQuietly(c_.link))
             return false;
         const auto differences = CompareWithController(c_, set);
         return differences && differences->none();
@@ -169,7 +169,7 @@ private:
 
 bool GroupsFit(GroupData& data, const MessageCatalogue& messages, Dialogs& dialogs)
 {
-    if (GroupCheck(data.table) == 0)
+    if (GroupCheck(data.table) == Outcome::Done)
         return true;
     dialogs.message(GroupWriteCheckMessage(messages));
     return false;
@@ -177,7 +177,7 @@ bool GroupsFit(GroupData& data, const MessageCatalogue& messages, Dialogs& dialo
 
 bool SmFits(SmData& data, const MessageCatalogue& messages, Dialogs& dialogs)
 {
-    if (SmDataCheck(data) == 0)
+    if (SmDataCheck(data) == Outcome::Done)
         return true;
     dialogs.message(SmCheckMessage(messages, data.refusedPrograms));
     return false;
@@ -188,7 +188,7 @@ bool SmFits(SmData& data, const MessageCatalogue& messages, Dialogs& dialogs)
 bool ConnectQuietly(ControllerLink& link)
 {
     link.SwitchOnlineQuietly();
-    return OpenPortOrReport(link) == 0;
+    return OpenPortOrReport(link) == Outcome::Done;
 }
 
 SessionParts::SessionParts(Session& session, Dialogs& dialogs)

@@ -105,22 +105,22 @@ TEST(FileActuatorsDifferFromPc, AnyOfSixFieldsOfARecordedAxisInUse)
 {
     AxisSettings settings;
     settings.Recorded(2).InUse = true;
-    EXPECT_EQ(FileActuatorsDifferFromPc(settings), 0);
+    EXPECT_FALSE(FileActuatorsDifferFromPc(settings));
     settings.Recorded(2).LeadMm = 6;  // not compared
     settings.Recorded(3).SizeCode = " 42";  // axis not recorded in use
-    EXPECT_EQ(FileActuatorsDifferFromPc(settings), 0);
+    EXPECT_FALSE(FileActuatorsDifferFromPc(settings));
     const auto differs = [](auto change) {
         AxisSettings s;
         s.Recorded(2).InUse = true;
         change(s.Recorded(2));
         return FileActuatorsDifferFromPc(s);
     };
-    EXPECT_EQ(differs([](AxisSetting& a) { a.NewType = false; }), 1);
-    EXPECT_EQ(differs([](AxisSetting& a) { a.SizeCode = " 20"; }), 1);
-    EXPECT_EQ(differs([](AxisSetting& a) { a.SpeedCode = "M"; }), 1);
-    EXPECT_EQ(differs([](AxisSetting& a) { a.StrokeMm = 200; }), 1);
-    EXPECT_EQ(differs([](AxisSetting& a) { a.WithPg = true; }), 1);
-    EXPECT_EQ(differs([](AxisSetting& a) { a.Vertical = false; }), 1);
+    EXPECT_TRUE(differs([](AxisSetting& a) { a.NewType = false; }));
+    EXPECT_TRUE(differs([](AxisSetting& a) { a.SizeCode = " 20"; }));
+    EXPECT_TRUE(differs([](AxisSetting& a) { a.SpeedCode = "M"; }));
+    EXPECT_TRUE(differs([](AxisSetting& a) { a.StrokeMm = 200; }));
+    EXPECT_TRUE(differs([](AxisSetting& a) { a.WithPg = true; }));
+    EXPECT_TRUE(differs([](AxisSetting& a) { a.Vertical = false; }));
 }
 
 TEST(TakeAxisSettingsFromParameters, AxesAndActuatorFieldsFromTheParameterSet)

@@ -166,7 +166,7 @@ TEST_F(EditorWiringTest, TheModelChangeFromAFileLeavesTheEditorShowingTheFile)
     const QString path = folder.filePath("other.pmt");
     EditorValues file = program->parameters.editor;
     file.setNumber(Param::Offset, 1, 777);
-    ASSERT_EQ(WriteParameterFile(file, path), 0);
+    ASSERT_EQ(WriteParameterFile(file, path), Outcome::Done);
     for (QLineEdit* edit : editor()->findChildren<QLineEdit*>(QStringLiteral("txtHomePush")))
         if (edit->property("Index").toInt() == 0)
             edit->setText("99");

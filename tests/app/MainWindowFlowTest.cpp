@@ -271,7 +271,7 @@ TEST_F(OnlineMainWindowFlow, AnE35SetThroughTheWindowPassesTheCheckOnConnect)
 
     dialogs.clear();
     ParameterWindowSteps steps;
-    EXPECT_EQ(CheckAxisSettingsOnConnect(program->controller, program->parameters, program->axes, steps), 0);
+    EXPECT_EQ(CheckAxisSettingsOnConnect(program->controller, program->parameters, program->axes, steps), Outcome::Done);
     EXPECT_TRUE(dialogs.shownChoices.empty()) << "no choice between the PC's and the controller's setting";
     EXPECT_EQ(program->axes.Controller(1).SizeCode, "E35");
     EXPECT_EQ(program->axes.Controller(1).SpeedCode, "L");
@@ -281,7 +281,7 @@ TEST_F(OnlineMainWindowFlow, AnE35SetThroughTheWindowPassesTheCheckOnConnect)
     // A real difference of an E35 still counts: another stroke in the controller.
     program->axes.Pc(1).StrokeMm = 100;
     dialogs.answerChoice(1);
-    EXPECT_EQ(CheckAxisSettingsOnConnect(program->controller, program->parameters, program->axes, steps), 0);
+    EXPECT_EQ(CheckAxisSettingsOnConnect(program->controller, program->parameters, program->axes, steps), Outcome::Done);
     ASSERT_EQ(dialogs.shownChoices.size(), 1u);
     EXPECT_EQ(dialogs.shownChoices[0].question,
               "Setting of AXIS and DEVICE differs by PC software and the controller. Which processing is "

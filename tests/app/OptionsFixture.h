@@ -54,7 +54,7 @@ protected:
     MessageCatalogue catalogue = MessageCatalogue::Builtin();
     FakeSerialDevices devices;
     QStringList calls;
-    int unitResult = 0;
+    Outcome unitResult = Outcome::Done;
     OptionsContext context{settings, section, mode, dialogs, catalogue, devices,
                            [this] { calls << "close-port"; },
                            [this](bool mm) {

@@ -137,7 +137,7 @@ TEST_F(OptionsOperationTest, UnitChangesGoThroughTheTableSwitch)
     settings.DispMmUnit = false;
     OptionsValues v = LoadOptions(context);
     v.unit = 1;
-    unitResult = 1;
+    unitResult = Outcome::Failed;
     ok(v);
     EXPECT_EQ(calls, QStringList{"unit-mm"});
     EXPECT_FALSE(settings.DispMmUnit);
@@ -146,7 +146,7 @@ TEST_F(OptionsOperationTest, UnitChangesGoThroughTheTableSwitch)
                                            "Please try to change again."});
     EXPECT_EQ(store.written.size(), 5);  // the later steps still run
 
-    unitResult = 0;
+    unitResult = Outcome::Done;
     calls.clear();
     ok(v);
     EXPECT_EQ(calls, QStringList{"unit-mm"});
@@ -224,7 +224,7 @@ TEST_F(OptionsOperationTest, TheNextExchangeOpensTheNewPortsDevice)
     link.setReplyTimeoutMs(200);
     context.closePort = [&link] { link.ClosePort(); };
     settings.PortOccupy = true;  // the port stays open between exchanges
-    ASSERT_EQ(SetControllerMode(link, 0), 0);
+    ASSERT_EQ(SetControllerMode(link, 0), Outcome::Done);
     EXPECT_EQ(port.openedDevice, "/dev/ttyS0");
 
     OptionsValues v = LoadOptions(context);
@@ -232,7 +232,7 @@ TEST_F(OptionsOperationTest, TheNextExchangeOpensTheNewPortsDevice)
     ok(v);
     EXPECT_FALSE(port.isOpen());
     EXPECT_FALSE(mode.isOnline());
-    ASSERT_EQ(SetControllerMode(link, 0), 0);
+    ASSERT_EQ(SetControllerMode(link, 0), Outcome::Done);
     EXPECT_EQ(port.openedDevice, "/dev/ttyS1");
     EXPECT_EQ(port.requests(), (QStringList{"0CM00", "0CM00"}));
 }

@@ -85,7 +85,7 @@ TEST_F(ChangeDeviceTest, ACancelledChoiceOrWindowChangesNothing)
 {
     window([](DeviceColumns&) {});
     dialogs.answerChoice(-1);
-    EXPECT_EQ(ChangeDevice(context), 2);
+    EXPECT_EQ(ChangeDevice(context), Outcome::Cancelled);
     ASSERT_EQ(dialogs.shownChoices.size(), 1u);
     const ShownChoice& choice = dialogs.shownChoices[0];
     EXPECT_EQ(choice.title, expectedChoice().title);
@@ -99,7 +99,7 @@ TEST_F(ChangeDeviceTest, ACancelledChoiceOrWindowChangesNothing)
         return false;
     };
     dialogs.answerChoice(0);
-    EXPECT_EQ(ChangeDevice(context), 2);
+    EXPECT_EQ(ChangeDevice(context), Outcome::Cancelled);
     expectNothingChanged();
 }
 
@@ -113,7 +113,7 @@ TEST_F(ChangeDeviceTest, ACancelledOrFailedFileReturnsToTheChoiceWindow)
     dialogs.answerChoice(1);
     dialogs.answerOpen(damaged);
     dialogs.answerChoice(-1);
-    EXPECT_EQ(ChangeDevice(context), 2);
+    EXPECT_EQ(ChangeDevice(context), Outcome::Cancelled);
     EXPECT_EQ(dialogs.shownChoices.size(), 3u);
     EXPECT_EQ(dialogs.texts(), QStringList({"Not parameter file for KV-T7.\r\nOpening file is canceled."}));
     expectNothingChanged();
@@ -125,12 +125,12 @@ TEST_F(ChangeDeviceTest, AFileWithoutUsableActuatorsShows45AndReturnsToTheChoice
     const QString path = folder.filePath("empty.pmt");
     ParameterSet written;
     written.editor.setNumber(Param::Axis, 1);
-    ASSERT_EQ(WriteParameterFileWithRetries(written, path, dialogs, messages), 0);
+    ASSERT_EQ(WriteParameterFileWithRetries(written, path, dialogs, messages), Outcome::Done);
     dialogs.clear();
     dialogs.answerChoice(1);
     dialogs.answerOpen(path);
     dialogs.answerChoice(-1);
-    EXPECT_EQ(ChangeDevice(context), 2);
+    EXPECT_EQ(ChangeDevice(context), Outcome::Cancelled);
     EXPECT_EQ(dialogs.texts(),
               QStringList({"Device type is not selected.\r\nPlease select device type again."}));
     expectNothingChanged();
@@ -143,7 +143,7 @@ TEST_F(ChangeDeviceTest, OldTypeWithoutVerticalGivesType0AndWithVerticalType1)
         columns.setVertical(1, false);
     });
     dialogs.answerChoice(0);
-    ASSERT_EQ(ChangeDevice(context), 0);
+    ASSERT_EQ(ChangeDevice(context), Outcome::Done);
     EXPECT_EQ(parameters.editor.number(Param::Type, 1), 0);
     EXPECT_EQ(parameters.editor.number(Param::Type, 3), 1);
     EXPECT_EQ(parameters.editor.number(Param::Axis), 5);
@@ -164,7 +164,7 @@ TEST_F(ChangeDeviceTest, OldTypeWithoutVerticalGivesType0AndWithVerticalType1)
         columns.setVertical(1, true);
     });
     dialogs.answerChoice(0);
-    ASSERT_EQ(ChangeDevice(context), 0);
+    ASSERT_EQ(ChangeDevice(context), Outcome::Done);
     EXPECT_EQ(parameters.editor.number(Param::Type, 1), 1);
     EXPECT_EQ(Describe(axes.Pc(1)), "use KV  28L-100 old lead2 ppr400 V-K max20000");
 }
@@ -177,7 +177,7 @@ TEST_F(ChangeDeviceTest, AnRqOldTypeAxisHasNeitherEncoderNorVertical)
         columns.chooseFamily(1, false);
     });
     dialogs.answerChoice(0);
-    ASSERT_EQ(ChangeDevice(context), 0);
+    ASSERT_EQ(ChangeDevice(context), Outcome::Done);
     EXPECT_EQ(parameters.editor.number(Param::Function, 1), 0);
     EXPECT_EQ(Describe(axes.Pc(1)), "use RQ  28L-100 old lead2 ppr400 --R max20000");
 }
@@ -188,7 +188,7 @@ TEST_F(ChangeDeviceTest, DefaultsThatCannotBeReadEndWith36AndChangeNothing)
     context.programFolder = empty.path();
     window([](DeviceColumns& columns) { columns.chooseSize(1, " 42"); });
     dialogs.answerChoice(0);
-    EXPECT_EQ(ChangeDevice(context), 1);
+    EXPECT_EQ(ChangeDevice(context), Outcome::Failed);
     EXPECT_EQ(dialogs.texts(), QStringList({k2829, k36}));
     expectNothingChanged();
 }
@@ -199,14 +199,14 @@ TEST_F(ChangeDeviceTest, AParameterFileSetsTheAxesAndTheActuators)
     FactoryDefaultsRequest request{ProgramDir(), {AxisSetting(), chosen, AxisSetting(), AxisSetting()},
                                    std::nullopt};
     ParameterSet written;
-    ASSERT_EQ(ApplyFactoryDefaults(written, lists, request, dialogs, messages), 0);
+    ASSERT_EQ(ApplyFactoryDefaults(written, lists, request, dialogs, messages), Outcome::Done);
     QTemporaryDir folder;
     const QString path = folder.filePath("d42.pmt");
-    ASSERT_EQ(WriteParameterFileWithRetries(written, path, dialogs, messages), 0);
+    ASSERT_EQ(WriteParameterFileWithRetries(written, path, dialogs, messages), Outcome::Done);
     dialogs.clear();
     dialogs.answerChoice(1);
     dialogs.answerOpen(path);
-    ASSERT_EQ(ChangeDevice(context), 0);
+    ASSERT_EQ(ChangeDevice(context), Outcome::Done);
     EXPECT_FALSE(axes.Pc(1).InUse);
     EXPECT_FALSE(axes.Pc(3).InUse);
     EXPECT_EQ(Describe(axes.Pc(2)), "use KV  42D-100 new lead4 ppr192 V-K max4800");
@@ -226,7 +226,7 @@ protected:
         useAxis(1, true, 2, 400, strokeMm);
         newTable(1, 3);
         grid.setText(row(2), PosiColumn(1), position);
-        ASSERT_EQ(ShowActuatorChange(context), 0);
+        ASSERT_EQ(ShowActuatorChange(context), Outcome::Done);
         table.ClearChanged();
     }
     void changeTo28H(int strokeMm)
@@ -241,7 +241,7 @@ TEST_F(ActuatorChangeDisplayTest, MmDisplayTakesThePulsesFromTheShownMillimetres
     enter(true, 100, "12.345");
     ASSERT_EQ(table.store->PosiPulse[0][2], 2469);
     changeTo28H(100);
-    ASSERT_EQ(ShowActuatorChange(context), 0);
+    ASSERT_EQ(ShowActuatorChange(context), Outcome::Done);
     EXPECT_EQ(table.store->PosiPulse[0][2], 412);
     EXPECT_EQ(cell(2, PosiColumn(1)), " 12.360");
     EXPECT_TRUE(table.PosiChanged);
@@ -252,7 +252,7 @@ TEST_F(ActuatorChangeDisplayTest, PulseDisplayKeepsThePulses)
 {
     enter(false, 100, "2469");
     changeTo28H(100);
-    ASSERT_EQ(ShowActuatorChange(context), 0);
+    ASSERT_EQ(ShowActuatorChange(context), Outcome::Done);
     EXPECT_EQ(table.store->PosiPulse[0][2], 2469);
     EXPECT_EQ(cell(2, PosiColumn(1)), "2469");
     EXPECT_DOUBLE_EQ(table.store->PosiMm[0][2], 74.07);
@@ -264,7 +264,7 @@ TEST_F(ActuatorChangeDisplayTest, APositionBeyondTheNewStrokeShows1526AndKeepsTh
     enter(true, 300, "250.000");
     const auto pulses = table.store->PosiPulse;
     changeTo28H(200);
-    EXPECT_EQ(ShowActuatorChange(context), 1);
+    EXPECT_EQ(ShowActuatorChange(context), Outcome::Failed);
     EXPECT_EQ(dialogs.texts(),
               QStringList({"Please check again the value of the position No which the error generated "
                            "by the check of a position data."}));

@@ -38,7 +38,7 @@ protected:
         memoryBefore = controller.memory();
         storedBefore = controller.memory(sim::Kvm8Simulator::Copy::Stored);
     }
-    int write() { return WriteDeviceSetting(context, columns); }
+    Outcome write() { return WriteDeviceSetting(context, columns); }
     // The request lines, a block write by its block alone, joined by blanks.
     std::string lines() const
     {
@@ -105,7 +105,7 @@ TEST_F(DeviceWriteTest, WritesTheMaskAndTheAxisBlocksThenReadsBack)
     columns.chooseSpeed(3, "D");
     columns.chooseStroke(3, 50);
     dialogs.answer(Answer::Yes);
-    ASSERT_EQ(write(), 0);
+    ASSERT_EQ(write(), Outcome::Done);
     // Blocks 1 to 4 are the homing parameters, 5 to C parts A and B of the axes.
     EXPECT_EQ(lines(), "0RA 0RD0 0RD1 0RD3 0RD5 0RD6 0RD9 0RDA 0CM01 0RD0 0WD0 0RD0 "
                        "0WD5 0WD6 0WD9 0WDA 0WE2 0CM00 0RD0 0RD0 0RD1 0RD3 0RD5 0RD6 0RD9 0RDA");
@@ -133,7 +133,7 @@ TEST_F(DeviceWriteTest, AnE35KeepsItsChosenSpeedThoughTheControllerReadsItBackAs
     columns.chooseSize(1, "E35");
     columns.chooseSpeed(1, "H");
     columns.chooseStroke(1, 150);
-    ASSERT_EQ(write(), 0);
+    ASSERT_EQ(write(), Outcome::Done);
     EXPECT_EQ(parameters.editor.text(Param::ActSpeed, 1), "L");
     EXPECT_EQ(Describe(axes.Pc(1)), "use KV E35H-150 new lead12 ppr400 V-K max5000");
     EXPECT_EQ(section.text("DevSpeed1", ""), "H");
@@ -148,7 +148,7 @@ TEST_F(DeviceWriteTest, TheAxisQuestionComesBeforeAnyTrafficAnd17StopsBeforeIt)
             sentAtQuestion = port.requests().size();
     };
     dialogs.answer(Answer::No);
-    ASSERT_EQ(write(), 0);
+    ASSERT_EQ(write(), Outcome::Done);
     EXPECT_EQ(sentAtQuestion, 0);
     EXPECT_FALSE(axes.Pc(2).InUse);
     EXPECT_EQ(controller.block(0).at(6), 1);
@@ -158,7 +158,7 @@ TEST_F(DeviceWriteTest, TheAxisQuestionComesBeforeAnyTrafficAnd17StopsBeforeIt)
     columns.setAxisTicked(2, false);
     columns.chooseStroke(1, 123);
     mode.SetOffline();
-    EXPECT_EQ(write(), 1);
+    EXPECT_EQ(write(), Outcome::Failed);
     EXPECT_EQ(dialogs.texts(), QStringList({"Can not find information of selected device type."}));
     EXPECT_TRUE(port.requests().isEmpty());
     EXPECT_FALSE(mode.isOnline());
@@ -169,7 +169,7 @@ TEST_F(DeviceWriteTest, AMovingControllerGets424AfterTheReadyQueryAlone)
     rewrite = [](const QByteArray& line, const QByteArray& reply) {
         return line == "0RA" ? QByteArray("0RA0\r\n") : reply;
     };
-    EXPECT_EQ(write(), 1);
+    EXPECT_EQ(write(), Outcome::Failed);
     EXPECT_EQ(lines(), "0RA");
     EXPECT_EQ(dialogs.texts(), QStringList({"The writing of data is not made during movement."}));
     expectNothingChanged();
@@ -183,7 +183,7 @@ TEST_F(DeviceWriteTest, AnInvalidDefaultEndsWith1524BeforeAnythingIsWritten)
     QTemporaryDir folder;
     WriteLists(folder.path(), "\" 28H-200\",66,40,99,10,5,1,6667,12,400,15,0,\" 28H200\"");
     context.programFolder = folder.path();
-    EXPECT_EQ(write(), 1);
+    EXPECT_EQ(write(), Outcome::Failed);
     EXPECT_EQ(lines(), kReadyAndRead);
     EXPECT_EQ(dialogs.texts(),
               QStringList({"Invalid value in some parameters.\r\nConfirm the value, and try it again."}));
@@ -198,7 +198,7 @@ TEST_F(DeviceWriteTest, AnInvalidDefaultEndsWith1524BeforeAnythingIsWritten)
     columns.chooseSpeed(3, "H");
     columns.chooseStroke(3, 200);
     dialogs.answer(Answer::Yes);  // 1151/1152
-    EXPECT_EQ(write(), 1);
+    EXPECT_EQ(write(), Outcome::Failed);
     EXPECT_EQ(lines(), "0RA 0RD0 0RD1 0RD3 0RD5 0RD6 0RD9 0RDA");
     EXPECT_EQ(dialogs.texts().last(), "Invalid value in some parameters.\r\nConfirm the value, and try it again.");
     expectNothingChanged();
@@ -211,7 +211,7 @@ TEST_F(DeviceWriteTest, MissingDefaultsEndWith36BeforeAnythingIsWritten)
     QTemporaryDir folder;
     WriteLists(folder.path(), "\" 28L-100\",200,50,10,10,5,1,20000,2,400,10,0,\" 28L100\"");
     context.programFolder = folder.path();
-    EXPECT_EQ(write(), 1);
+    EXPECT_EQ(write(), Outcome::Failed);
     EXPECT_EQ(lines(), kReadyAndRead);
     EXPECT_EQ(dialogs.texts(), QStringList({"Fail to open standard parameter file."}));
     expectNothingChanged();
@@ -223,7 +223,7 @@ TEST_F(DeviceWriteTest, AnErrorReplyToAnAxisBlockStopsBeforeTheCommit)
     rewrite = [](const QByteArray& line, const QByteArray& reply) {
         return line.startsWith("0WD6") ? sim::ErrorReply('0', '2') : reply;
     };
-    EXPECT_EQ(write(), 1);
+    EXPECT_EQ(write(), Outcome::Failed);
     EXPECT_EQ(lines(), kReadyAndRead + kEntered + " 0WD5 0WD6 0CM00");
     expectNothingChanged();
 }

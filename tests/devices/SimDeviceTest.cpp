@@ -49,7 +49,7 @@ TEST_F(SimDeviceTest, OnlineDeviceSettingWritesTheChosenActuatorIntoTheControlle
     const ControllerContext controllerContext = access();
     DeviceWriteContext context{controllerContext, parameters, axes,   lists, section, mode,
                                dialogs, catalogue, groups, ProgramDir(), {}};
-    ASSERT_EQ(WriteDeviceSetting(context, columns), 0);
+    ASSERT_EQ(WriteDeviceSetting(context, columns), Outcome::Done);
     EXPECT_EQ(dialogs.texts(), QStringList({"Completed writing parameters."}));
     EXPECT_EQ(ModelLabel(axes.Pc(1), catalogueFile), "KV- 28H-200_ ");
     EXPECT_EQ(Describe(axes.Pc(2)), "use KV  42D-50 new lead4 ppr192 V-K max2400");

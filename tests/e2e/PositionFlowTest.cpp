@@ -37,7 +37,7 @@ TEST_F(PositionFlow, EditSaveWriteReadBackAndVerify)
     type(2, 5, {"10", "1", "2", "2400"});
     type(3, 17, {"1", "2", "5", "third"});
     dialogs.answerSave(path("job.kvd"));
-    ASSERT_EQ(SavePosition(commands), 0);
+    ASSERT_EQ(SavePosition(commands), Outcome::Done);
 
     ranges.answers.push_back(PositionRange{1, 4});
     dialogs.answer(Answer::Ok);
@@ -49,7 +49,7 @@ TEST_F(PositionFlow, EditSaveWriteReadBackAndVerify)
     dialogs.answer(Answer::No);  // nothing to save first
     ranges.answers.push_back(PositionRange{1, 4});
     dialogs.answer(Answer::Ok);
-    ASSERT_EQ(ReadPositionsFromController(commands), 0);
+    ASSERT_EQ(ReadPositionsFromController(commands), Outcome::Done);
     EXPECT_EQ(cell(1, 4), "12000");
     EXPECT_EQ(cell(2, 8), "2400");
     EXPECT_EQ(cell(3, 19), "5");

@@ -68,7 +68,7 @@ TEST_F(SimulatedController, OnlineStartReachesOnlineWithTheVersionText)
     EXPECT_EQ(dialogs.progressValues, (std::vector<int>{1, 2}));
     EXPECT_TRUE(dialogs.messages.empty());
 
-    EXPECT_EQ(ReadAxisVersions(*link, status.version(), {true, true, false, false}), 0);
+    EXPECT_EQ(ReadAxisVersions(*link, status.version(), {true, true, false, false}), Outcome::Done);
     EXPECT_EQ(status.version().AxisVersion[0].size(), 3);
 }
 
@@ -98,9 +98,9 @@ TEST_F(SimulatedController, SplitRepliesAreAssembledAndDoubledOnesRecovered)
 {
     start({"--split", "0RV", "--double", "0RA"});
     mode.SwitchOnlineQuietly();
-    EXPECT_EQ(ReadControllerVersion(*link, status.version()), 0);
+    EXPECT_EQ(ReadControllerVersion(*link, status.version()), Outcome::Done);
     EXPECT_TRUE(dialogs.messages.empty());
-    EXPECT_EQ(ReadyQuery(*link), -1);
+    EXPECT_EQ(ReadyQuery(*link), Readiness::Failed);
     EXPECT_EQ(dialogs.texts(), QStringList{QString("Communication data length error occurs!") + "\r\n" + QString("Length of data is wrong.")});
     EXPECT_FALSE(mode.isOnline());
 }
@@ -109,7 +109,7 @@ TEST_F(SimulatedController, SilentControllerTimesOut)
 {
     start({"--silent", "0CM1"});
     mode.SwitchOnlineQuietly();
-    EXPECT_EQ(LinkCheck(*link), 1);
+    EXPECT_EQ(LinkCheck(*link), Outcome::Failed);
     const QString gap = "\r\n\r\n";
     EXPECT_EQ(dialogs.texts(),
               QStringList{QString("Communication timeout error!") + gap + QString("Check the followings;") + gap + QString(" 1.Power ON for controller?") + gap + QString(" 2.Communication cables are connected?")});
@@ -124,7 +124,7 @@ TEST_F(SimulatedController, LineLostMidExchangeEndsTheWaitAtOnce)
     link->setReplyTimeoutMs(1000);
     QElapsedTimer clock;
     clock.start();
-    EXPECT_EQ(link->SendCommandWithRetry("0RA", "", 6), 1);
+    EXPECT_EQ(link->SendCommandWithRetry("0RA", "", 6), Outcome::Failed);
     EXPECT_LT(clock.elapsed(), 3000);  // not six full time-outs
     const QString gap = "\r\n\r\n";
     EXPECT_EQ(dialogs.texts(),
@@ -137,12 +137,12 @@ TEST_F(SimulatedController, ResettableAlarmIsResetAndCleared)
 {
     start({"--error-once", "0RA=0%%005"});
     mode.SwitchOnlineQuietly();
-    EXPECT_EQ(ReadyQuery(*link), -1);
+    EXPECT_EQ(ReadyQuery(*link), Readiness::Failed);
     EXPECT_EQ(status.alarmDisplay().alarmNo, "5");
     EXPECT_TRUE(status.ControllerErrorPending());
     dialogs.clear();
     NoCommandGroups commands;
-    EXPECT_EQ(AlarmReset(access(), commands), 0);
+    EXPECT_EQ(AlarmReset(access(), commands), Outcome::Done);
     EXPECT_FALSE(status.ControllerErrorPending());
     EXPECT_EQ(status.alarmDisplay(), AlarmDisplay{});
     EXPECT_TRUE(dialogs.messages.empty());

@@ -120,7 +120,7 @@ class Decoding : public LinkFixture {};
 
 TEST_F(Decoding, ClassZeroIsResettableWithListClassOne)
 {
-    ASSERT_EQ(link.OpenPort(), 0);
+    ASSERT_EQ(link.OpenPort(), Outcome::Done);
     port.arrive("0%%X05\r\n");  // character 4 is the class; character 5 is not looked at
     EXPECT_TRUE(status.FatalAlarm());
     EXPECT_EQ(status.AlarmText(), "Overvoltage");
@@ -134,7 +134,7 @@ TEST_F(Decoding, ClassZeroIsResettableWithListClassOne)
 
 TEST_F(Decoding, ShortErrorReplyIsFatalAndNotFound)
 {
-    ASSERT_EQ(link.OpenPort(), 0);
+    ASSERT_EQ(link.OpenPort(), Outcome::Done);
     port.arrive("0%%\r\n");
     EXPECT_TRUE(status.FatalAlarm());
     EXPECT_FALSE(status.AlarmFound());
@@ -145,7 +145,7 @@ TEST_F(Decoding, MissingListLeavesTheDisplayButStillClassifiesTheAlarm)
 {
     status.setAlarmList(AlarmList{});
     port.queueReply("0%%105\r\n");
-    EXPECT_EQ(link.SendCommand("0CM", "1", 6), 1);
+    EXPECT_EQ(link.SendCommand("0CM", "1", 6), Outcome::Failed);
     EXPECT_EQ(dialogs.texts(), (QStringList{QString("No error list file.") + "\r\n" + QString("Put error list in the folder in which the program saved in  order to indicate error information correctly."),
                                             QString("Communication error occurs!") + "\r\n[" + QString("No error information in the error List") + "]"}));
     EXPECT_EQ(status.alarmDisplay(), AlarmDisplay{});
@@ -157,12 +157,12 @@ TEST_F(Decoding, MissingListLeavesTheDisplayButStillClassifiesTheAlarm)
 TEST_F(Decoding, MissingListIsToldForAnUnsolicitedErrorReplyButNotInAQuietExchange)
 {
     status.setAlarmList(AlarmList{});
-    ASSERT_EQ(link.OpenPort(), 0);
+    ASSERT_EQ(link.OpenPort(), Outcome::Done);
     port.arrive("0%%005\r\n");
     EXPECT_EQ(dialogs.texts(), QStringList{QString("No error list file.") + "\r\n" + QString("Put error list in the folder in which the program saved in  order to indicate error information correctly.")});
     dialogs.clear();
     port.queueReply("0%%005\r\n");
-    EXPECT_EQ(link.SendCommandQuiet("0CM", "1", 6), 1);
+    EXPECT_EQ(link.SendCommandQuiet("0CM", "1", 6), Outcome::Failed);
     EXPECT_TRUE(dialogs.messages.empty());
 }
 
@@ -170,7 +170,7 @@ TEST_F(Decoding, JapaneseAlarmMessage)
 {
     catalogue.setLanguage(kJapanese);
     port.queueReply("0%%005\r\n");
-    EXPECT_EQ(link.SendCommand("0CM", "1", 6), 1);
+    EXPECT_EQ(link.SendCommand("0CM", "1", 6), Outcome::Failed);
     EXPECT_EQ(dialogs.lastText(),
               QString::fromUtf8("エラーが発生しました！\r\nError No.5\r\n[Push fault]"));
 }

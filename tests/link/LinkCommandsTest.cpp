@@ -20,14 +20,14 @@ TEST_F(Commands, LinkCheckExpectsTheSixCharacterEcho)
     port.queueReply("0CM7\r\n");
     mode.SetOffline();
     mode.SwitchOnlineQuietly();
-    EXPECT_EQ(LinkCheck(link), 0);
+    EXPECT_EQ(LinkCheck(link), Outcome::Done);
     EXPECT_EQ(port.writes, QList<QByteArray>{"0CM1\r\n"});
     EXPECT_EQ(link.ReplyTimeoutMs(), 1000);
     EXPECT_TRUE(mode.lampLit());
 
     port.queueReply("0CM\r\n");
     port.queueReply("0CM0\r\n");
-    EXPECT_EQ(LinkCheck(link), 1);
+    EXPECT_EQ(LinkCheck(link), Outcome::Failed);
     EXPECT_EQ(dialogs.texts(), QStringList{QString("Communication data length error occurs!") + "\r\n" + QString("Length of data is wrong.")});
     EXPECT_FALSE(mode.isOnline());
 }
@@ -35,19 +35,19 @@ TEST_F(Commands, LinkCheckExpectsTheSixCharacterEcho)
 TEST_F(Commands, LinkCheckGoesOfflineEvenOnAResettableAlarmButTheQuietFormDoesNot)
 {
     port.queueReply("0%%005\r\n");
-    EXPECT_EQ(LinkCheck(link), 1);
+    EXPECT_EQ(LinkCheck(link), Outcome::Failed);
     EXPECT_FALSE(mode.isOnline());
 
     mode.SetOnline();
     port.queueReply("0%%005\r\n");
-    EXPECT_EQ(LinkCheckQuiet(link, status), 1);
+    EXPECT_EQ(LinkCheckQuiet(link, status), Outcome::Failed);
     EXPECT_TRUE(mode.isOnline());
     EXPECT_EQ(dialogs.messages.size(), 1u);  // only the first, non-quiet check spoke
 
     link.ClearAlarm();
     port.queueReply("0XX1\r\n");
     port.queueReply("0CM0\r\n");
-    EXPECT_EQ(LinkCheckQuiet(link, status), 1);
+    EXPECT_EQ(LinkCheckQuiet(link, status), Outcome::Failed);
     EXPECT_FALSE(mode.isOnline());
 }
 
@@ -55,10 +55,10 @@ TEST_F(Commands, ControllerModeDigitGoesOutAfterAZero)
 {
     answer({{"0CM02", "0CM02\r\n"}, {"0CM00", "0CM00\r\n"}, {"0CM01", "0CM01\r\n"}});
     mode.SetOffline();
-    EXPECT_EQ(SetControllerMode(link, 2), 0);  // switches Online itself
-    EXPECT_EQ(SetControllerMode(link, 5), 0);
-    EXPECT_EQ(SetControllerMode(link, -1), 0);
-    EXPECT_EQ(SetControllerMode(link, 1), 0);
+    EXPECT_EQ(SetControllerMode(link, 2), Outcome::Done);  // switches Online itself
+    EXPECT_EQ(SetControllerMode(link, 5), Outcome::Done);
+    EXPECT_EQ(SetControllerMode(link, -1), Outcome::Done);
+    EXPECT_EQ(SetControllerMode(link, 1), Outcome::Done);
     EXPECT_EQ(port.requests(), (QStringList{"0CM02", "0CM00", "0CM00", "0CM01"}));
     EXPECT_TRUE(mode.lampLit());
 }
@@ -67,20 +67,20 @@ TEST_F(Commands, ControllerModeExpectsSevenCharacters)
 {
     port.queueReply("0CM2\r\n");
     port.queueReply("0CM0\r\n");
-    EXPECT_EQ(SetControllerMode(link, 2), 1);
+    EXPECT_EQ(SetControllerMode(link, 2), Outcome::Failed);
     EXPECT_EQ(dialogs.texts(), QStringList{QString("Communication data length error occurs!") + "\r\n" + QString("Length of data is wrong.")});
 }
 
 TEST_F(Commands, ReadyQueryReadsTheFourthCharacter)
 {
     port.queueReply("0RA1\r\n");
-    EXPECT_EQ(ReadyQuery(link), 1);
+    EXPECT_EQ(ReadyQuery(link), Readiness::Ready);
     port.queueReply("0RA0\r\n");
-    EXPECT_EQ(ReadyQuery(link), 0);
+    EXPECT_EQ(ReadyQuery(link), Readiness::Busy);
     port.queueReply("0RA2\r\n");
-    EXPECT_EQ(ReadyQuery(link), 0);
+    EXPECT_EQ(ReadyQuery(link), Readiness::Busy);
     port.queueReply("0%%005\r\n");
-    EXPECT_EQ(ReadyQuery(link), -1);
+    EXPECT_EQ(ReadyQuery(link), Readiness::Failed);
     EXPECT_EQ(port.requests(), QStringList(4, "0RA"));
 }
 
@@ -88,17 +88,17 @@ TEST_F(Commands, HomeStatusSetsFlagAndLamp)
 {
     QSignalSpy lamp(&status, &ControllerStatus::homeLampChanged);
     port.queueReply("0RH1\r\n");
-    EXPECT_EQ(HomeStatusRead(link, status), 0);
+    EXPECT_EQ(HomeStatusRead(link, status), Outcome::Done);
     EXPECT_TRUE(status.HomeDone());
     EXPECT_TRUE(status.homeLampVisible());
 
     port.queueReply("0RH2\r\n");  // unknown status: nothing changes
-    EXPECT_EQ(HomeStatusRead(link, status), 0);
+    EXPECT_EQ(HomeStatusRead(link, status), Outcome::Done);
     EXPECT_TRUE(status.HomeDone());
     EXPECT_TRUE(status.homeLampVisible());
 
     port.queueReply("0RH0\r\n");
-    EXPECT_EQ(HomeStatusRead(link, status), 0);
+    EXPECT_EQ(HomeStatusRead(link, status), Outcome::Done);
     EXPECT_FALSE(status.HomeDone());
     EXPECT_FALSE(status.homeLampVisible());
     EXPECT_EQ(lamp.count(), 2);
@@ -108,9 +108,9 @@ TEST_F(Commands, HomeStatusFailureReleasesThePortAndClearsLinkBusy)
 {
     settings.PortOccupy = false;
     port.queueReply("0RH1\r\n");
-    ASSERT_EQ(HomeStatusRead(link, status), 0);
+    ASSERT_EQ(HomeStatusRead(link, status), Outcome::Done);
     port.queueReply("0%%005\r\n");
-    EXPECT_EQ(HomeStatusRead(link, status), 1);
+    EXPECT_EQ(HomeStatusRead(link, status), Outcome::Failed);
     EXPECT_FALSE(status.HomeDone());
     EXPECT_TRUE(status.homeLampVisible());
     EXPECT_FALSE(port.isOpen());
@@ -120,7 +120,7 @@ TEST_F(Commands, CommandsKeepAnOuterLinkBusy)
 {
     link.setLinkBusy(true);
     port.queueReply("0RA1\r\n");
-    EXPECT_EQ(ReadyQuery(link), 1);
+    EXPECT_EQ(ReadyQuery(link), Readiness::Ready);
     EXPECT_TRUE(link.LinkBusy());
     link.setLinkBusy(false);
 }
@@ -128,7 +128,7 @@ TEST_F(Commands, CommandsKeepAnOuterLinkBusy)
 TEST_F(Commands, OpenPortOrReportShowsThePortMessageOnce)
 {
     port.openFailures = -1;
-    EXPECT_EQ(OpenPortOrReport(link), 1);
+    EXPECT_EQ(OpenPortOrReport(link), Outcome::Failed);
     EXPECT_EQ(port.openAttempts, 6);
     EXPECT_EQ(dialogs.texts(), QStringList{portText()});
     EXPECT_FALSE(mode.isOnline());
@@ -154,10 +154,10 @@ TEST_F(AlarmResets, AcceptedResetClearsTheAlarmAndChecksTheLink)
 {
     settings.PortOccupy = false;
     port.queueReply("0%%005\r\n");
-    ASSERT_EQ(link.SendCommandQuiet("0RA", "", 6), 1);
+    ASSERT_EQ(link.SendCommandQuiet("0RA", "", 6), Outcome::Failed);
     mode.SetOffline();
     answer({{"0AR", "0AR\r\n"}, {"0CM1", "0CM1\r\n"}});
-    EXPECT_EQ(AlarmReset(access(), groups), 0);
+    EXPECT_EQ(AlarmReset(access(), groups), Outcome::Done);
     EXPECT_EQ(port.requests().mid(1), (QStringList{"0AR", "0CM1"}));
     EXPECT_FALSE(status.ControllerErrorPending());
     EXPECT_EQ(status.alarmDisplay(), AlarmDisplay{});
@@ -170,7 +170,7 @@ TEST_F(AlarmResets, AcceptedResetClearsTheAlarmAndChecksTheLink)
 TEST_F(AlarmResets, RefusedResetOfAFatalAlarmAsksForAPowerCycle)
 {
     port.queueReply("0%%124\r\n");
-    EXPECT_EQ(AlarmReset(access(), groups), 1);
+    EXPECT_EQ(AlarmReset(access(), groups), Outcome::Failed);
     EXPECT_EQ(dialogs.texts(), (QStringList{QString("Communication error occurs!") + "\r\nError No.4\r\n[Home sensor]",
                                             QString("The Alarm is not resettable.") + "\r\n" + QString("Please turn off a power supply,and then turn on a power supply again in order to reset the alarm.")}));
     EXPECT_EQ(groups.calls.last(), "reset on");
@@ -179,7 +179,7 @@ TEST_F(AlarmResets, RefusedResetOfAFatalAlarmAsksForAPowerCycle)
 TEST_F(AlarmResets, RefusedResetOfAResettableAlarmShowsOnlyTheAlarm)
 {
     port.queueReply("0%%005\r\n");
-    EXPECT_EQ(AlarmReset(access(), groups), 1);
+    EXPECT_EQ(AlarmReset(access(), groups), Outcome::Failed);
     EXPECT_EQ(dialogs.texts(), QStringList{QString("Communication error occurs!") + "\r\nError No.5\r\n[Push fault]"});
     EXPECT_EQ(groups.calls.last(), "reset on");
 }

@@ -22,7 +22,7 @@ protected:
     void begin()
     {
         answer(replies);
-        ASSERT_EQ(link.SendCommand("0CM", "1", 6), 0);
+        ASSERT_EQ(link.SendCommand("0CM", "1", 6), Outcome::Done);
         journal.clear();
     }
     QString alarmText(const QString& number, const QString& alarm) const
@@ -31,17 +31,17 @@ protected:
     }
 
     QStringList notices;
-    QList<int> stopResults;
+    QList<Outcome> stopResults;
     QMap<QString, QByteArray> replies;
 };
 
 TEST_F(FailureNotice, TimeOutStopsBeforeItsMessageAndLeavesTheFailureAsItIs)
 {
     begin();
-    EXPECT_EQ(link.SendCommand("0JR", "10000", 5), 1);
+    EXPECT_EQ(link.SendCommand("0JR", "10000", 5), Outcome::Failed);
     EXPECT_EQ(journal, QStringList({"0JR10000", "0SP", "message:" + timeoutText()}));
     EXPECT_EQ(notices, QStringList({"0JR10000"}));
-    EXPECT_EQ(stopResults, QList<int>({0, 0}));
+    EXPECT_EQ(stopResults, QList<Outcome>({Outcome::Done, Outcome::Done}));
     EXPECT_EQ(link.LastReply(), "0CM1\r\n");
     EXPECT_TRUE(link.CommFailed());
     EXPECT_FALSE(mode.isOnline());
@@ -50,7 +50,7 @@ TEST_F(FailureNotice, TimeOutStopsBeforeItsMessageAndLeavesTheFailureAsItIs)
     // The retrying exchange sends again first: a lost reply is not yet a failure.
     journal.clear();
     notices.clear();
-    EXPECT_EQ(link.SendCommandWithRetry("0RA", "", 6), 1);
+    EXPECT_EQ(link.SendCommandWithRetry("0RA", "", 6), Outcome::Failed);
     EXPECT_EQ(journal, QStringList({"0RA", "0RA", "0RA", "0RA", "0RA", "0RA", "0SP", "message:" + timeoutText()}));
     EXPECT_EQ(notices, QStringList({"0RA"}));
 }
@@ -60,9 +60,9 @@ TEST_F(FailureNotice, ErrorReplyStopsBeforeItsMessageAndTheStopsOwnAlarmIsNotTak
     replies["0JR10000"] = "0%%015\r\n";
     replies["0SP"] = "0%%01A\r\n";
     begin();
-    EXPECT_EQ(link.SendCommand("0JR", "10000", 5), 1);
+    EXPECT_EQ(link.SendCommand("0JR", "10000", 5), Outcome::Failed);
     EXPECT_EQ(journal, QStringList({"0JR10000", "0SP", alarmText("5", "Push fault")}));
-    EXPECT_EQ(stopResults, QList<int>({1, 1}));
+    EXPECT_EQ(stopResults, QList<Outcome>({Outcome::Failed, Outcome::Failed}));
     EXPECT_EQ(status.AlarmText(), "Push fault");
     EXPECT_EQ(status.LastErrorReply(), "0%%015\r\n");
     EXPECT_EQ(link.LastReply(), "0%%015\r\n");
@@ -74,9 +74,9 @@ TEST_F(FailureNotice, UnusableReplyStopsBeforeTheRecoveryAndALateReplyIsNotTheSt
     replies["0JR10000"] = "0JX\r\n";
     replies["0CM0"] = "0CM0\r\n";
     begin();
-    EXPECT_EQ(link.SendCommand("0JR", "10000", 5), 1);
+    EXPECT_EQ(link.SendCommand("0JR", "10000", 5), Outcome::Failed);
     EXPECT_EQ(journal, QStringList({"0JR10000", "0SP", "0CM0", "message:" + text(104)}));
-    EXPECT_EQ(stopResults, QList<int>({0, 0}));
+    EXPECT_EQ(stopResults, QList<Outcome>({Outcome::Done, Outcome::Done}));
 
     // The reply of the request that timed out arrives during the stop: it is dropped, and the
     // stop's own reply is taken.
@@ -88,24 +88,24 @@ TEST_F(FailureNotice, UnusableReplyStopsBeforeTheRecoveryAndALateReplyIsNotTheSt
             return {"0JR\r\n", "0SP\r\n"};
         return {};
     });
-    EXPECT_EQ(link.SendCommand("0JR", "20000", 5), 1);
+    EXPECT_EQ(link.SendCommand("0JR", "20000", 5), Outcome::Failed);
     EXPECT_EQ(journal, QStringList({"0JR20000", "0SP", "message:" + timeoutText()}));
-    EXPECT_EQ(stopResults, QList<int>({0, 0}));
+    EXPECT_EQ(stopResults, QList<Outcome>({Outcome::Done, Outcome::Done}));
 }
 
 TEST_F(FailureNotice, StopGoesOutOnlyInsideANoticeAndQuietFailuresGiveItToo)
 {
     begin();
-    EXPECT_EQ(link.SendFailureStop("0SP", 5), 1);
+    EXPECT_EQ(link.SendFailureStop("0SP", 5), Outcome::Failed);
     EXPECT_TRUE(journal.isEmpty());
 
-    EXPECT_EQ(link.SendCommandQuiet("0RC", "3", 16), 1);
+    EXPECT_EQ(link.SendCommandQuiet("0RC", "3", 16), Outcome::Failed);
     EXPECT_EQ(journal, QStringList({"0RC3", "0SP"}));
 
     // A caller that cannot use an accepted reply reports it through the link: stop first.
     journal.clear();
     mode.SetOnline();
-    ASSERT_EQ(link.OpenPort(), 0);
+    ASSERT_EQ(link.OpenPort(), Outcome::Done);
     link.ReportUnusableReply();
     EXPECT_EQ(journal, QStringList({"0SP", "message:" + text(384) + "\r\n" + text(385)}));
 
@@ -114,7 +114,7 @@ TEST_F(FailureNotice, StopGoesOutOnlyInsideANoticeAndQuietFailuresGiveItToo)
     notices.clear();
     link.ClosePort();
     port.openFailures = -1;
-    EXPECT_EQ(link.SendCommand("0JR", "10000", 5), 1);
+    EXPECT_EQ(link.SendCommand("0JR", "10000", 5), Outcome::Failed);
     EXPECT_EQ(notices, QStringList({"0JR10000"}));
     EXPECT_EQ(journal.size(), 1);
     EXPECT_TRUE(journal.front().startsWith("message:"));
@@ -130,7 +130,7 @@ TEST_F(FailureNotice, ARefusalAfterThePortWasReleasedStillStopsAndAWaitAbortLeav
     ASSERT_FALSE(port.isOpen());
     link.ReportUnusableReply();
     EXPECT_EQ(journal, QStringList({"0SP", "message:" + text(384) + "\r\n" + text(385)}));
-    EXPECT_EQ(stopResults, QList<int>({0, 0}));
+    EXPECT_EQ(stopResults, QList<Outcome>({Outcome::Done, Outcome::Done}));
     EXPECT_FALSE(port.isOpen());
 
     // A window's wait-abort asked for while the stop waits does not cut it short.
@@ -143,9 +143,9 @@ TEST_F(FailureNotice, ARefusalAfterThePortWasReleasedStillStopsAndAWaitAbortLeav
         const auto it = replies.constFind(QString::fromLatin1(line));
         return it == replies.constEnd() ? FakeSerialPort::Pieces{} : FakeSerialPort::Pieces{*it};
     });
-    EXPECT_EQ(link.SendCommand("0MG", "05", 7), 1);
+    EXPECT_EQ(link.SendCommand("0MG", "05", 7), Outcome::Failed);
     EXPECT_EQ(journal, QStringList({"0MG05", "0SP", alarmText("5", "Push fault")}));
-    EXPECT_EQ(stopResults, QList<int>({0, 0}));
+    EXPECT_EQ(stopResults, QList<Outcome>({Outcome::Done, Outcome::Done}));
     EXPECT_FALSE(link.WaitAborted());
 }
 

@@ -31,13 +31,13 @@ TEST_F(Poll, ATurnRunsOnlyOnlineAndWhenNoExchangeRuns)
 
 TEST_F(Poll, ATurnInsideAnExchangeIsSkippedAndTheExchangeGetsItsReply)
 {
-    ASSERT_EQ(link.OpenPort(), 0);
+    ASSERT_EQ(link.OpenPort(), Outcome::Done);
     port.queueSilence();
     QTimer::singleShot(60, &port, [this] { port.arrive("0RA1\r\n"); });
     LinkPoll poll(link, mode, 10, [this] { ++turns; });
     poll.start();
     link.setReplyTimeoutMs(1000);
-    EXPECT_EQ(link.SendCommand("0RA", "", 6), 0);
+    EXPECT_EQ(link.SendCommand("0RA", "", 6), Outcome::Done);
     const int duringExchange = turns;
     poll.stop();
     EXPECT_EQ(duringExchange, 0) << "no turn while the reply was awaited";

@@ -273,7 +273,7 @@ TEST_F(Transactions, TwoRepliesInOneReadFailTheLengthCheck)
 
 TEST_F(Transactions, LeftOverCharactersBecomeTheFrontOfTheNextReply)
 {
-    ASSERT_EQ(link.OpenPort(), 0);
+    ASSERT_EQ(link.OpenPort(), Outcome::Done);
     port.arrive("0C");
     EXPECT_EQ(link.ReceiveBuffer(), "0C");
     port.queueReply("M1\r\n");
@@ -363,7 +363,7 @@ TEST_F(Transactions, PortFailingMidTransactionEndsTheWaitAsATimeOut)
 
 TEST_F(Transactions, PortFailureOutsideAnExchangeGoesOfflineWithoutTheLamp)
 {
-    ASSERT_EQ(link.OpenPort(), 0);
+    ASSERT_EQ(link.OpenPort(), Outcome::Done);
     QSignalSpy portChanges(&link, &ControllerLink::portOpenChanged);
     port.fail();
     EXPECT_FALSE(port.isOpen());
@@ -436,7 +436,7 @@ TEST_F(Transactions, SecondExchangeDuringTheWaitIsRefused)
 
 TEST_F(Transactions, UnsolicitedErrorReplyIsDecodedOnArrival)
 {
-    ASSERT_EQ(link.OpenPort(), 0);
+    ASSERT_EQ(link.OpenPort(), Outcome::Done);
     QSignalSpy states(&status, &ControllerStatus::alarmStateChanged);
     port.arrive("0%%124\r\n");
     EXPECT_TRUE(status.ControllerErrorPending());
@@ -451,35 +451,35 @@ class PortMapping : public LinkFixture {};
 TEST_F(PortMapping, PortNumberNamesTheDeviceUnlessMappedOrOverridden)
 {
     settings.PortNo = 3;
-    EXPECT_EQ(link.OpenPort(), 0);
+    EXPECT_EQ(link.OpenPort(), Outcome::Done);
     EXPECT_EQ(port.openedDevice, "/dev/ttyS2");
     link.ClosePort();
 
     section.write("PortDevice3", "/dev/ttyUSB0");
-    EXPECT_EQ(link.OpenPort(), 0);
+    EXPECT_EQ(link.OpenPort(), Outcome::Done);
     EXPECT_EQ(port.openedDevice, "/dev/ttyUSB0");
     link.ClosePort();
 
     // A number out of range is read again from the settings (7 there).
     settings.PortNo = 12;
     section.write("PortNo", "7");
-    EXPECT_EQ(link.OpenPort(), 0);
+    EXPECT_EQ(link.OpenPort(), Outcome::Done);
     EXPECT_EQ(settings.PortNo, 7);
     EXPECT_EQ(port.openedDevice, "/dev/ttyS6");
     link.ClosePort();
 
     ControllerLink overridden(port, mode, dialogs, catalogue, settings, section, status,
                               QStringLiteral("/dev/pts/9"));
-    EXPECT_EQ(overridden.OpenPort(), 0);
+    EXPECT_EQ(overridden.OpenPort(), Outcome::Done);
     EXPECT_EQ(port.openedDevice, "/dev/pts/9");
 }
 
 TEST_F(PortMapping, OpenPortShowsNothingAndAnOpenPortIsLeftAlone)
 {
     port.openFailures = 1;
-    EXPECT_EQ(link.OpenPort(), 1);
-    EXPECT_EQ(link.OpenPort(), 0);
-    EXPECT_EQ(link.OpenPort(), 0);
+    EXPECT_EQ(link.OpenPort(), Outcome::Failed);
+    EXPECT_EQ(link.OpenPort(), Outcome::Done);
+    EXPECT_EQ(link.OpenPort(), Outcome::Done);
     EXPECT_EQ(port.openAttempts, 2);
     EXPECT_TRUE(dialogs.messages.empty());
 }
@@ -487,13 +487,13 @@ TEST_F(PortMapping, OpenPortShowsNothingAndAnOpenPortIsLeftAlone)
 TEST_F(PortMapping, ReleaseKeepsThePortOnlyWithPortOccupy)
 {
     QSignalSpy changes(&link, &ControllerLink::portOpenChanged);
-    ASSERT_EQ(link.OpenPort(), 0);
+    ASSERT_EQ(link.OpenPort(), Outcome::Done);
     link.ReleasePort();
     EXPECT_TRUE(port.isOpen());
     link.ClosePort();
     EXPECT_FALSE(port.isOpen());
     settings.PortOccupy = false;
-    ASSERT_EQ(link.OpenPort(), 0);
+    ASSERT_EQ(link.OpenPort(), Outcome::Done);
     link.ReleasePort();
     EXPECT_FALSE(port.isOpen());
     EXPECT_EQ(changes.count(), 4);

@@ -12,7 +12,7 @@ class Watch : public LinkFixture {
 protected:
     void raiseAlarm(const QByteArray& reply)
     {
-        ASSERT_EQ(link.OpenPort(), 0);
+        ASSERT_EQ(link.OpenPort(), Outcome::Done);
         port.arrive(reply);
     }
     LinkWatch watch{link, status, mode};
@@ -22,7 +22,7 @@ TEST_F(Watch, IdleLinkRunsNoTimerAndThePortLampFollowsThePort)
 {
     QSignalSpy lamp(&watch, &LinkWatch::portLampChanged);
     EXPECT_FALSE(watch.recoveryPending());
-    ASSERT_EQ(link.OpenPort(), 0);
+    ASSERT_EQ(link.OpenPort(), Outcome::Done);
     EXPECT_TRUE(watch.portLampVisible());
     link.ClosePort();
     EXPECT_FALSE(watch.portLampVisible());

@@ -37,7 +37,7 @@ TEST_F(PortOpenFailureTest, TheLinkShowsTheHintForTheDeviceOfItsPort)
     section.write("PortDevice1", "/dev/serial/by-id/usb-Cable-if00");
     devices.accesses["/dev/serial/by-id/usb-Cable-if00"] = {true, false, "uucp"};
     port.openFailures = -1;
-    EXPECT_EQ(OpenPortOrReport(link), 1);
+    EXPECT_EQ(OpenPortOrReport(link), Outcome::Failed);
     ASSERT_EQ(dialogs.texts().size(), 1);
     EXPECT_TRUE(dialogs.texts()[0].endsWith(
         "(owning group: uucp).\r\nRun \"sudo usermod -aG uucp $USER\", then log out and log in again."));

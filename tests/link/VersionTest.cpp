@@ -27,7 +27,7 @@ protected:
 TEST_F(Versions, ControllerVersionFollowsALinkCheck)
 {
     controller();
-    EXPECT_EQ(ReadControllerVersion(link, status.version()), 0);
+    EXPECT_EQ(ReadControllerVersion(link, status.version()), Outcome::Done);
     EXPECT_EQ(port.requests(), (QStringList{"0CM1", "0RV"}));
     EXPECT_EQ(status.version().ControllerVersion, "120");
     EXPECT_EQ(status.version().ControllerTypeDigit, 4);
@@ -37,7 +37,7 @@ TEST_F(Versions, ControllerVersionFollowsALinkCheck)
 TEST_F(Versions, ControllerVersionFailsSilentlyWithoutAPort)
 {
     port.openFailures = -1;
-    EXPECT_EQ(ReadControllerVersion(link, status.version()), 1);
+    EXPECT_EQ(ReadControllerVersion(link, status.version()), Outcome::Failed);
     EXPECT_EQ(port.openAttempts, 6);
     EXPECT_TRUE(dialogs.messages.empty());
 }
@@ -45,7 +45,7 @@ TEST_F(Versions, ControllerVersionFailsSilentlyWithoutAPort)
 TEST_F(Versions, AxisVersionsAreAskedForTheAxesInUseOnly)
 {
     controller();
-    EXPECT_EQ(ReadAxisVersions(link, status.version(), {true, false, true, false}), 0);
+    EXPECT_EQ(ReadAxisVersions(link, status.version(), {true, false, true, false}), Outcome::Done);
     EXPECT_EQ(port.requests(), (QStringList{"0RV1", "0RV3"}));
     EXPECT_EQ(status.version().AxisVersion[0], "201");
     EXPECT_EQ(status.version().AxisVersion[2], "203");
@@ -55,7 +55,7 @@ TEST_F(Versions, AxisVersionsAreAskedForTheAxesInUseOnly)
 TEST_F(Versions, ForeignIdentificationStopsTheAxisReads)
 {
     controller('4', "X8R");
-    EXPECT_EQ(ReadAxisVersions(link, status.version(), {true, true, true, true}), 1);
+    EXPECT_EQ(ReadAxisVersions(link, status.version(), {true, true, true, true}), Outcome::Failed);
     EXPECT_EQ(port.requests(), QStringList{"0RV1"});
     EXPECT_TRUE(status.version().AxisVersion[0].isEmpty());
 }
@@ -64,7 +64,7 @@ TEST_F(Versions, FailedAxisReadIsRememberedAndTheNextAxisAsked)
 {
     port.queueReply("0%%005\r\n");
     port.queueReply("0RV2202M8R\r\n");
-    EXPECT_EQ(ReadAxisVersions(link, status.version(), {true, true, false, false}), 1);
+    EXPECT_EQ(ReadAxisVersions(link, status.version(), {true, true, false, false}), Outcome::Failed);
     EXPECT_EQ(port.requests(), (QStringList{"0RV1", "0RV2"}));
     EXPECT_EQ(status.version().AxisVersion[1], "202");
 }
@@ -99,7 +99,7 @@ TEST_F(Versions, VersionDisplayShowsOneMessageAndReleasesThePort)
     NoCommandGroups groups;
     const VersionDisplayResult shown =
         ShowControllerVersion(access(), {true, false, false, false}, groups);
-    EXPECT_EQ(shown.result, 0);
+    EXPECT_EQ(shown.result, Outcome::Done);
     EXPECT_EQ(shown.statusText, "The version of C/T is 120");
     EXPECT_EQ(dialogs.texts(),
               QStringList{"The version of this controller is as follows.\r\n\r\n<MAIN>  120"
@@ -114,7 +114,7 @@ TEST_F(Versions, VersionDisplayWithoutAPortSaysSo)
     NoCommandGroups groups;
     const VersionDisplayResult shown =
         ShowControllerVersion(access(), {true, false, false, false}, groups);
-    EXPECT_EQ(shown.result, 1);
+    EXPECT_EQ(shown.result, Outcome::Failed);
     EXPECT_EQ(shown.statusText, "No version information");
     EXPECT_EQ(dialogs.texts(), QStringList{portText()});
     EXPECT_FALSE(mode.isOnline());

@@ -125,7 +125,7 @@ TEST_F(JogFailureStop, AnotherWindowsFailedExchangeStopsTheRunAndNothingMovesUnt
     link.setLinkBusy(true);  // the tick keeps out of the way
     QTest::qWait(120);
     answerWith("0CM1", "0%%013\r\n");
-    EXPECT_EQ(link.SendCommand("0CM", "1", 6), 1);
+    EXPECT_EQ(link.SendCommand("0CM", "1", 6), Outcome::Failed);
     EXPECT_EQ(order().mid(order().size() - 3),
               QStringList({"0CM1", "0SP", "message:" + text(104) + "\r\nError No.3\r\n[Not homed]"}));
     EXPECT_FALSE(movingAtMessage);

@@ -206,7 +206,7 @@ TEST_F(JogFixture, StopInsideAnotherExchangesWaitFollowsThatExchange)
             });
     };
     // An exchange of another window; the stop is asked while it waits for its reply.
-    ASSERT_EQ(link.SendCommand("0CM", "1", 6), 0);
+    ASSERT_EQ(link.SendCommand("0CM", "1", 6), Outcome::Done);
     EXPECT_FALSE(sentInside);
     ASSERT_TRUE(waitFor([&] { return sentContains("0SP"); }));
     const QStringList lines = port.requests();
@@ -222,7 +222,7 @@ TEST_F(JogFixture, StartAskedInsideAnotherExchangeRunsAfterIt)
         if (line == "0CM1")
             QTimer::singleShot(0, &session, [&] { session.start(); });
     };
-    ASSERT_EQ(link.SendCommand("0CM", "1", 6), 0);
+    ASSERT_EQ(link.SendCommand("0CM", "1", 6), Outcome::Done);
     onRequest = nullptr;
     ASSERT_TRUE(waitFor([&] { return session.state() == JogSession::State::Active; }));
     EXPECT_EQ(port.requests().at(1), "0CM02");

@@ -36,7 +36,7 @@ TEST_F(ControllerAxisSettingsTest, PartBOfTheAxesInUseFillsTheControllerSetting)
     AxisSettings axes = MatchingAxes();
     axes.Controller(3).SizeCode = " 20";  // left from before: an axis not in use is cleared
     axes.Controller(3).LeadMm = 6;
-    ASSERT_EQ(ReadControllerAxisSettings(link, axes), 0);
+    ASSERT_EQ(ReadControllerAxisSettings(link, axes), Outcome::Done);
     EXPECT_EQ(port.requests(), (QStringList{"0CM1", "0RD6", "0RD8"}));
     const AxisSetting& one = axes.Controller(1);
     EXPECT_EQ(one.TypeParameter, 0);
@@ -63,9 +63,9 @@ TEST_F(ControllerAxisSettingsTest, PartBOfTheAxesInUseFillsTheControllerSetting)
     const auto before = axes.controller;
     controller.setItem(6, 1, 9);
     controller.faults().add(Fault{FaultKind::Error, "0RD8", "0%%012", -1});
-    EXPECT_EQ(ReadControllerAxisSettings(link, axes), 1);
+    EXPECT_EQ(ReadControllerAxisSettings(link, axes), Outcome::Failed);
     EXPECT_EQ(axes.Controller(1).LeadMm, before[0].LeadMm);
-    EXPECT_EQ(CompareAxisSettings(link, axes), -1);
+    EXPECT_EQ(CompareAxisSettings(link, axes), AxisComparison::ReadFailed);
 }
 
 TEST_F(ControllerAxisSettingsTest, EachDifferenceRule)
@@ -113,23 +113,23 @@ TEST_F(ControllerAxisSettingsTest, EachDifferenceRule)
 TEST_F(ControllerAxisSettingsTest, ComparisonsAgainstTheController)
 {
     AxisSettings axes = MatchingAxes();
-    EXPECT_EQ(CompareAxesInUse(link, axes), 0);
-    EXPECT_EQ(CompareAxisSettings(link, axes), 0);
+    EXPECT_EQ(CompareAxesInUse(link, axes), AxisComparison::Equal);
+    EXPECT_EQ(CompareAxisSettings(link, axes), AxisComparison::Equal);
     axes.Pc(2).LeadMm = 6;
-    EXPECT_EQ(CompareAxisSettings(link, axes), 1);
+    EXPECT_EQ(CompareAxisSettings(link, axes), AxisComparison::Different);
 
     controller.setAxisMask(7);
-    EXPECT_EQ(CompareAxesInUse(link, axes), 1);
+    EXPECT_EQ(CompareAxesInUse(link, axes), AxisComparison::Different);
     EXPECT_TRUE(axes.Controller(3).InUse);
     EXPECT_FALSE(axes.Pc(3).InUse);
     controller.faults().add(Fault{FaultKind::Error, "0RD0", "0%%012", -1});
-    EXPECT_EQ(CompareAxesInUse(link, axes), -1);
+    EXPECT_EQ(CompareAxesInUse(link, axes), AxisComparison::ReadFailed);
 }
 
 TEST_F(ControllerAxisSettingsTest, DerivedFlagsOfTheControllerSetting)
 {
     AxisSettings axes = MatchingAxes();
-    ASSERT_EQ(ReadControllerAxisSettings(link, axes), 0);
+    ASSERT_EQ(ReadControllerAxisSettings(link, axes), Outcome::Done);
     axes.Controller(1).FunctionParameter = 2;
     axes.Controller(2).NewType = false;
     DeriveControllerAxisFlags(axes);

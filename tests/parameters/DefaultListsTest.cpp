@@ -57,7 +57,7 @@ protected:
                             Actuator(" 28", "L", 100, true, false), Actuator(" 28", "L", 100, true, false)};
     }
     void write(const QString& name, const QByteArray& bytes) { WriteBytes(dir.filePath(name), bytes); }
-    int apply() { return ApplyFactoryDefaults(set, lists, request, dialogs, messages); }
+    Outcome apply() { return ApplyFactoryDefaults(set, lists, request, dialogs, messages); }
 
     QTemporaryDir dir;
     FactoryDefaultsRequest request;
@@ -75,7 +75,7 @@ protected:
 
 TEST_F(FactoryDefaults, NewAndOldAxesReadDifferentListsAndGetCommonValues)
 {
-    ASSERT_EQ(apply(), 0);
+    ASSERT_EQ(apply(), Outcome::Done);
     EXPECT_TRUE(dialogs.messages.empty());
     const EditorValues& v = set.editor;
     EXPECT_EQ(v.number(Param::Offset, 1), 200);
@@ -107,7 +107,7 @@ TEST_F(FactoryDefaults, EncoderTakesColumnTwoAndVerticalOldTypeIsTypeOne)
 {
     request.recorded[0].WithPg = true;
     request.recorded[1].Vertical = true;
-    ASSERT_EQ(apply(), 0);
+    ASSERT_EQ(apply(), Outcome::Done);
     EXPECT_EQ(set.editor.number(Param::Function, 1), 2);
     EXPECT_EQ(set.editor.number(Param::Alm, 1), 300);
     EXPECT_EQ(set.editor.number(Param::Function, 2), 0);
@@ -118,7 +118,7 @@ TEST_F(FactoryDefaults, MissingModelGives36ButKeepsPgAndSpecialValues)
 {
     request.recorded[1] = Actuator(" 42", "D", 50, false);  // not in the old-type list
     set.editor.setNumber(Param::Offset, 2, 1234);
-    EXPECT_EQ(apply(), 1);
+    EXPECT_EQ(apply(), Outcome::Failed);
     EXPECT_EQ(dialogs.texts(), QStringList({k36}));
     EXPECT_EQ(set.editor.number(Param::Offset, 2), 1234);
     EXPECT_EQ(set.editor.number(Param::Alm, 2), 100);
@@ -132,7 +132,7 @@ TEST_F(FactoryDefaults, CommonSectionsOutOfOrderGive2829Then36)
     QByteArray swapped = kCommonList;
     swapped.replace("\"ETC\"", "\"TMP\"").replace("\"PG\"", "\"ETC\"").replace("\"TMP\"", "\"PG\"");
     write(kCommonDefaultList, swapped);
-    EXPECT_EQ(apply(), 1);
+    EXPECT_EQ(apply(), Outcome::Failed);
     EXPECT_EQ(dialogs.texts(), QStringList({k2829, k36}));
     EXPECT_TRUE(lists.DefaultListsUnusable);
     EXPECT_FALSE(set.editor.number(Param::Offset, 1)) << "nothing applied";
@@ -141,25 +141,25 @@ TEST_F(FactoryDefaults, CommonSectionsOutOfOrderGive2829Then36)
 TEST_F(FactoryDefaults, HeaderAndFileFailures)
 {
     write(kOldKvDefaultList, "\"KV-M8\",\"XX-STDPRM\"\r\n0,0\r\n");
-    EXPECT_EQ(apply(), 1);
+    EXPECT_EQ(apply(), Outcome::Failed);
     EXPECT_EQ(dialogs.texts(),
               QStringList({"Fail to open standard parameter file for KV-T7.(2AXIS)", k36}));
 
     dialogs.clear();
     write(kOldKvDefaultList, kOldList);
     write(kCommonDefaultList, "\"KV-M8\",\"KV-STDPRM\"\r\n3\r\n");
-    EXPECT_EQ(apply(), 1);
+    EXPECT_EQ(apply(), Outcome::Failed);
     EXPECT_EQ(dialogs.texts(), QStringList({"Fail to open standard parameter file for KV-T7.", k36}));
 
     dialogs.clear();
     QFile::remove(dir.filePath(kCommonDefaultList));
-    EXPECT_EQ(apply(), 1);
+    EXPECT_EQ(apply(), Outcome::Failed);
     EXPECT_EQ(dialogs.texts(), QStringList({k2829, k36}));
     EXPECT_TRUE(lists.DefaultListsUnusable);
 
     dialogs.clear();
     write(kCommonDefaultList, kCommonList);
-    EXPECT_EQ(apply(), 0);
+    EXPECT_EQ(apply(), Outcome::Done);
     EXPECT_FALSE(lists.DefaultListsUnusable) << "cleared by the next load";
 }
 
@@ -173,7 +173,7 @@ TEST_F(FactoryDefaults, DamagedListsAreUnreadable)
     for (const QByteArray& bytes : damaged) {
         dialogs.clear();
         write(kNewKvDefaultList, bytes);
-        EXPECT_EQ(apply(), 1);
+        EXPECT_EQ(apply(), Outcome::Failed);
         EXPECT_EQ(dialogs.texts(), QStringList({k2829, k36})) << bytes.constData();
     }
 }
@@ -181,7 +181,7 @@ TEST_F(FactoryDefaults, DamagedListsAreUnreadable)
 TEST_F(FactoryDefaults, FixedAxisMaskIsKept)
 {
     request.fixedAxisMask = 0b1011;
-    ASSERT_EQ(apply(), 0);
+    ASSERT_EQ(apply(), Outcome::Done);
     EXPECT_EQ(set.editor.number(Param::Axis), 0b1011);
 }
 
@@ -192,12 +192,12 @@ TEST_F(FactoryDefaults, NonKvAxisTakesTheListTaggedForIt)
     write(kOldKvDefaultList, rqList);
     request.recorded[0].IsKv = false;
     request.recorded[0].Family = QStringLiteral("RQ");
-    ASSERT_EQ(apply(), 0);
+    ASSERT_EQ(apply(), Outcome::Done);
     EXPECT_EQ(set.editor.number(Param::Offset, 1), 333) << "new-type, but the RQ list is taken";
     EXPECT_EQ(set.editor.number(Param::Offset, 2), 333) << "the tag is accepted for a KV axis";
 
     write(kOldKvDefaultList, kOldList);
-    ASSERT_EQ(apply(), 0);
+    ASSERT_EQ(apply(), Outcome::Done);
     EXPECT_EQ(set.editor.number(Param::Offset, 1), 200) << "no RQ list: its type's list";
 }
 
@@ -207,7 +207,7 @@ TEST_F(FactoryDefaults, AxisVariantChangesOnlyTheAxisValues)
     const ParameterSet before = set;
     request.recorded[0] = Actuator("E35", "H", 300, true);
     request.recorded[0].WithPg = true;
-    ASSERT_EQ(ApplyFactoryAxisDefaults(set, lists, request, dialogs, messages), 0);
+    ASSERT_EQ(ApplyFactoryAxisDefaults(set, lists, request, dialogs, messages), Outcome::Done);
     const EditorValues& v = set.editor;
     EXPECT_EQ(v.number(Param::Offset, 1), 33);
     EXPECT_EQ(v.number(Param::PushVel, 1), 8);
@@ -222,7 +222,7 @@ TEST_F(FactoryDefaults, AxisVariantChangesOnlyTheAxisValues)
         EXPECT_EQ(v.number(p), before.editor.number(p)) << InfoOf(p).name;
 
     request.recorded[1] = Actuator(" 99", "Z", 10, false);
-    EXPECT_EQ(ApplyFactoryAxisDefaults(set, lists, request, dialogs, messages), 1);
+    EXPECT_EQ(ApplyFactoryAxisDefaults(set, lists, request, dialogs, messages), Outcome::Failed);
     EXPECT_EQ(dialogs.lastText(), k36);
 }
 
@@ -265,8 +265,8 @@ TEST(ShippedDefaultLists, EveryModelIsConsistentAndPassesTheFullCheck)
             ParameterSet set;
             DefaultLists lists;
             ScriptedDialogs dialogs;
-            ASSERT_EQ(ApplyFactoryDefaults(set, lists, request, dialogs, messages), 0) << model.toStdString();
-            EXPECT_EQ(CheckParameterValues(set.editor), 0) << model.toStdString();
+            ASSERT_EQ(ApplyFactoryDefaults(set, lists, request, dialogs, messages), Outcome::Done) << model.toStdString();
+            EXPECT_EQ(CheckParameterValues(set.editor), Outcome::Done) << model.toStdString();
             EXPECT_FALSE(CheckEmptyFields(set.editor));
         }
     }
@@ -285,7 +285,7 @@ TEST(ShippedDefaultLists, CatalogueModelsNamedForTheProgramAreListed)
         ParameterSet set;
         DefaultLists lists;
         ScriptedDialogs dialogs;
-        ASSERT_EQ(ApplyFactoryDefaults(set, lists, request, dialogs, messages), 0) << m.size << m.speed;
+        ASSERT_EQ(ApplyFactoryDefaults(set, lists, request, dialogs, messages), Outcome::Done) << m.size << m.speed;
         EXPECT_EQ(set.editor.number(Param::Lead, 4), m.lead);
         EXPECT_EQ(set.editor.number(Param::Pulse, 4), m.ppr);
         EXPECT_EQ(set.editor.number(Param::Stroke, 4), m.stroke_pulses);

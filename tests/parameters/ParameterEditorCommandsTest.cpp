@@ -56,7 +56,7 @@ TEST_F(ParameterEditorCommandsTest, WriteSendsModeOneTheBlocksTheCommitAndModeZe
     dialogs.answer(Answer::Yes);  // 470
     dialogs.answer(Answer::No);   // 685
     bool readBack = false;
-    EXPECT_EQ(EditorWriteToController(context(), [&] { readBack = true; }), 0);
+    EXPECT_EQ(EditorWriteToController(context(), [&] { readBack = true; }), Outcome::Done);
     EXPECT_FALSE(readBack);
     const QStringList requests = dataRequests();
     ASSERT_GE(requests.size(), 4);
@@ -79,7 +79,7 @@ TEST_F(ParameterEditorCommandsTest, WriteSendsModeOneTheBlocksTheCommitAndModeZe
 TEST_F(ParameterEditorCommandsTest, WriteAnsweredNoSendsNothingAndShowsNoFailure)
 {
     dialogs.answer(Answer::No);
-    EXPECT_EQ(EditorWriteToController(context(), {}), 2);
+    EXPECT_EQ(EditorWriteToController(context(), {}), Outcome::Cancelled);
     EXPECT_TRUE(port.requests().isEmpty());
     EXPECT_EQ(dialogs.texts(), QStringList{"Send parameters to controller?"});
 }
@@ -96,7 +96,7 @@ TEST_F(ParameterEditorCommandsTest, AxisChoicePcSoftWritesTheMaskControllerReads
     dialogs.answer(Answer::Yes);  // 685
     dialogs.answer(Answer::Ok);
     bool readBack = false;
-    EXPECT_EQ(EditorWriteToController(context(), [&] { readBack = true; }), 0);
+    EXPECT_EQ(EditorWriteToController(context(), [&] { readBack = true; }), Outcome::Done);
     EXPECT_TRUE(readBack);
     ASSERT_EQ(dialogs.shownChoices.size(), 1u);
     EXPECT_EQ(dialogs.shownChoices[0].title, "Select");
@@ -123,7 +123,7 @@ TEST_F(ParameterEditorCommandsTest, AxisChoicePcSoftWritesTheMaskControllerReads
     dialogs.answerChoice(1);
     dialogs.answer(Answer::No);
     dialogs.answer(Answer::Ok);
-    EXPECT_EQ(EditorWriteToController(context(), {}), 0);
+    EXPECT_EQ(EditorWriteToController(context(), {}), Outcome::Done);
     EXPECT_EQ(set.editor.axisMask(), 3);
     QStringList blocks;
     for (const QString& request : dataRequests())
@@ -169,7 +169,7 @@ TEST_F(ParameterEditorCommandsTest, ARefusedWriteLeavesTheControllerAsItWas)
         dialogs.answer(Answer::Yes);
         if (c.axis != 5)
             dialogs.answerChoice(c.choice);
-        EXPECT_NE(EditorWriteToController(context(), {}), 0) << name;
+        EXPECT_NE(EditorWriteToController(context(), {}), Outcome::Done) << name;
         EXPECT_TRUE(dialogs.scriptUsedUp()) << name;
         EXPECT_EQ(dataRequests(), c.requests) << name;
         EXPECT_EQ(dialogs.texts(), QStringList{"Send parameters to controller?"} + c.texts) << name;
@@ -188,7 +188,7 @@ TEST_F(ParameterEditorCommandsTest, EmptyFieldsRefuseTheWriteAfterTheComparisonO
     const sim::ControllerMemory working = controller.memory();
     dialogs.answer(Answer::Yes);
     dialogs.answerChoice(0);
-    EXPECT_EQ(EditorWriteToController(context(), {}), 2);
+    EXPECT_EQ(EditorWriteToController(context(), {}), Outcome::Cancelled);
     EXPECT_EQ(dataRequests(), QStringList{"0RD0"});
     EXPECT_EQ(dialogs.texts().size(), 2);
     EXPECT_TRUE(controller.memory() == working);
@@ -201,7 +201,7 @@ TEST_F(ParameterEditorCommandsTest, AFailedWriteStillSendsModeZero)
         return line.startsWith("0WD5") ? QByteArray("0WD6\r\n") : reply;
     };
     dialogs.answer(Answer::Yes);
-    EXPECT_EQ(EditorWriteToController(context(), {}), 1);
+    EXPECT_EQ(EditorWriteToController(context(), {}), Outcome::Failed);
     const QStringList requests = dataRequests();
     EXPECT_FALSE(requests.contains("0WE2"));
     EXPECT_EQ(requests.last(), "0CM00");
@@ -214,7 +214,7 @@ TEST_F(ParameterEditorCommandsTest, AFailedWriteStillSendsModeZero)
     controller.faults().add(Fault{FaultKind::Error, "0WD6", "0%%012", 1});
     dialogs.answer(Answer::Yes);
     dialogs.answer(Answer::Ok);  // the alarm
-    EXPECT_EQ(EditorWriteToController(context(), {}), 1);
+    EXPECT_EQ(EditorWriteToController(context(), {}), Outcome::Failed);
     EXPECT_EQ(dataRequests().last(), "0CM00");
     EXPECT_EQ(controller.controllerMode(), 0);
     EXPECT_EQ(dialogs.texts().last(), "Fail to Write parameters.");
@@ -228,7 +228,7 @@ TEST_F(ParameterEditorCommandsTest, ReadBackReplacesTheSetOnlyWhenComplete)
     int takeOvers = 0;
     controller.faults().add(Fault{FaultKind::Error, "0RD6", "0%%012", -1});
     dialogs.answer(Answer::Ok);  // the alarm
-    EXPECT_EQ(ReadBackAfterWrite(controller_, set, axes, [&] { ++takeOvers; }), 1);
+    EXPECT_EQ(ReadBackAfterWrite(controller_, set, axes, [&] { ++takeOvers; }), Outcome::Failed);
     EXPECT_EQ(takeOvers, 0);
     EXPECT_EQ(set.editor, before.editor);
     EXPECT_EQ(axes.pc[0].InUse, axesBefore.pc[0].InUse);
@@ -236,7 +236,7 @@ TEST_F(ParameterEditorCommandsTest, ReadBackReplacesTheSetOnlyWhenComplete)
 
     controller.faults().clear();
     dialogs.clear();
-    EXPECT_EQ(ReadBackAfterWrite(controller_, set, axes, [&] { ++takeOvers; }), 0);
+    EXPECT_EQ(ReadBackAfterWrite(controller_, set, axes, [&] { ++takeOvers; }), Outcome::Done);
     EXPECT_EQ(takeOvers, 1);
     EXPECT_NE(set.editor.number(Param::Offset, 1), 4321);
     EXPECT_TRUE(axes.Pc(1).InUse);
@@ -247,24 +247,24 @@ TEST_F(ParameterEditorCommandsTest, ReadBackReplacesTheSetOnlyWhenComplete)
 TEST_F(ParameterEditorCommandsTest, VerifyAgainstTheControllerNamesEachDifference)
 {
     ParameterSet read;
-    ASSERT_EQ(ReadAllParameters(controller_, read), 0);
+    ASSERT_EQ(ReadAllParameters(controller_, read), Outcome::Done);
     ApplyRecordToEditorValues(read, RecordSource::Controller);
     set = read;
     port.writes.clear();
-    EXPECT_EQ(EditorVerifyAgainstController(context()), 0);
+    EXPECT_EQ(EditorVerifyAgainstController(context()), Outcome::Done);
     EXPECT_EQ(dialogs.texts(), QStringList{"Result of Verify - OK"});
 
     dialogs.clear();
     set.editor.setNumber(Param::Offset, 1, *set.editor.number(Param::Offset, 1) + 1);
     set.editor.setNumber(Param::Push, 3, *set.editor.number(Param::Push, 3) + 1);
-    EXPECT_EQ(EditorVerifyAgainstController(context()), 0);
+    EXPECT_EQ(EditorVerifyAgainstController(context()), Outcome::Done);
     EXPECT_EQ(dialogs.texts(), QStringList{"Result of Verify - NG\r\n<HOME Parameter> :OFFSET(1),PUSH(3),"});
 
     // Refused values read nothing.
     dialogs.clear();
     port.writes.clear();
     set.editor.setNumber(Param::Vel, 1, std::nullopt);
-    EXPECT_EQ(EditorVerifyAgainstController(context()), 1);
+    EXPECT_EQ(EditorVerifyAgainstController(context()), Outcome::Failed);
     EXPECT_TRUE(port.requests().isEmpty());
     EXPECT_EQ(dialogs.texts().size(), 1);
 }
@@ -273,12 +273,12 @@ TEST_F(ParameterEditorCommandsTest, VerifyAgainstAFile)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath("a.pmt");
-    ASSERT_EQ(WriteParameterFile(set.editor, path), 0);
+    ASSERT_EQ(WriteParameterFile(set.editor, path), Outcome::Done);
     set.editor.setNumber(Param::SmTimer, 11);
     dialogs.answer(Answer::Ok);
     dialogs.answerOpen(path);
     dialogs.answer(Answer::Ok);
-    EXPECT_EQ(EditorVerifyAgainstFile(context()), 0);
+    EXPECT_EQ(EditorVerifyAgainstFile(context()), Outcome::Done);
     EXPECT_EQ(dialogs.texts(), (QStringList{"Verify parameters against indicated and saved into the file.",
                                             "Result of Verify - NG\r\n<Etc Parameter> :SM TIMER,"}));
     EXPECT_TRUE(port.requests().isEmpty());
@@ -296,7 +296,7 @@ TEST_F(ParameterEditorCommandsTest, VerifyAgainstAFile)
     dialogs.answer(Answer::Ok);
     dialogs.answerOpen(damaged);
     dialogs.answer(Answer::Ok);
-    EXPECT_EQ(EditorVerifyAgainstFile(context()), 1);
+    EXPECT_EQ(EditorVerifyAgainstFile(context()), Outcome::Failed);
     EXPECT_EQ(dialogs.texts().last(), "Fail to open parameter file.");
     EXPECT_EQ(dialogs.texts().size(), 2);
     EXPECT_EQ(set.record, record);
@@ -310,7 +310,7 @@ TEST_F(ParameterEditorCommandsTest, VerifyAgainstAFile)
     dialogs.answer(Answer::Ok);
     dialogs.answerOpen(other);
     dialogs.answer(Answer::Ok);
-    EXPECT_EQ(EditorVerifyAgainstFile(context()), 1);
+    EXPECT_EQ(EditorVerifyAgainstFile(context()), Outcome::Failed);
     EXPECT_EQ(dialogs.texts().last(), "Not parameter file for KV-T7.\r\nOpening file is canceled.");
     EXPECT_EQ(dialogs.texts().size(), 2);
     EXPECT_EQ(set.record, record);
@@ -318,7 +318,7 @@ TEST_F(ParameterEditorCommandsTest, VerifyAgainstAFile)
     // Cancel at the question: no dialog.
     dialogs.clear();
     dialogs.answer(Answer::Cancel);
-    EXPECT_EQ(EditorVerifyAgainstFile(context()), 2);
+    EXPECT_EQ(EditorVerifyAgainstFile(context()), Outcome::Cancelled);
     EXPECT_EQ(dialogs.texts().size(), 1);
 }
 
@@ -327,13 +327,13 @@ TEST_F(ParameterEditorCommandsTest, InitialParametersCancelledOrFailedChangeNoth
     const ParameterSet before = set;
     DefaultLists lists;
     InitialParameterSource cancelled{lists, QStringLiteral("/nonexistent"), [](DeviceChoice&) { return false; }};
-    EXPECT_EQ(EditorInitialParameters(context(), cancelled), 2);
+    EXPECT_EQ(EditorInitialParameters(context(), cancelled), Outcome::Cancelled);
     EXPECT_EQ(set.editor, before.editor);
     EXPECT_TRUE(dialogs.texts().isEmpty());
 
     // Lists that cannot be read: their messages, and the set stays.
     InitialParameterSource missing{lists, QStringLiteral("/nonexistent"), [](DeviceChoice&) { return true; }};
-    EXPECT_EQ(EditorInitialParameters(context(), missing), 1);
+    EXPECT_EQ(EditorInitialParameters(context(), missing), Outcome::Failed);
     EXPECT_EQ(set.editor, before.editor);
     EXPECT_FALSE(dialogs.texts().isEmpty());
 }
@@ -354,7 +354,7 @@ TEST_F(ParameterEditorCommandsTest, InitialParametersOfTheChosenActuators)
     };
     InitialParameterSource source{lists, ProgramDir(), choose};
     const AxisSettings axesBefore = axes;
-    EXPECT_EQ(EditorInitialParameters(context(), source), 0) << dialogs.texts().join('|').toStdString();
+    EXPECT_EQ(EditorInitialParameters(context(), source), Outcome::Done) << dialogs.texts().join('|').toStdString();
     EXPECT_EQ(set.editor.axisMask(), 1);
     EXPECT_EQ(set.editor.text(Param::Actuator, 1), " 28L100");
     // The PC setting is the model change's business, not the editor's.

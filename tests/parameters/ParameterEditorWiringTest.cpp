@@ -194,7 +194,7 @@ TEST_F(ParameterEditorWiringTest, PrintOfAFileListsItAndLeavesTheSet)
     const QString path = folder.filePath("line2.pmt");
     ParameterSet file = ValidSet(1);
     file.editor.setNumber(Param::Offset, 1, 777);
-    ASSERT_EQ(WriteParameterFile(file.editor, path), 0);
+    ASSERT_EQ(WriteParameterFile(file.editor, path), Outcome::Done);
     open();
     const EditorValues before = set.editor;
     dialogs.answer(Answer::Ok);

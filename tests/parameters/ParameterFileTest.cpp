@@ -122,7 +122,7 @@ protected:
 
 TEST_F(ParameterFile, WrittenBytesFollowTheLayout)
 {
-    ASSERT_EQ(WriteParameterFile(GoldenSet().editor, path("golden.pmt")), 0);
+    ASSERT_EQ(WriteParameterFile(GoldenSet().editor, path("golden.pmt")), Outcome::Done);
     EXPECT_EQ(ReadBytes(path("golden.pmt")), kGoldenFile);
     EXPECT_EQ(kGoldenFile.count("\r\n"), 34);
 }
@@ -130,9 +130,9 @@ TEST_F(ParameterFile, WrittenBytesFollowTheLayout)
 TEST_F(ParameterFile, ReadBackGivesTheSameValuesStopPauseSurvivesHiddenBecomesZero)
 {
     const ParameterSet written = GoldenSet();
-    ASSERT_EQ(WriteParameterFile(written.editor, path("round.pmt")), 0);
+    ASSERT_EQ(WriteParameterFile(written.editor, path("round.pmt")), Outcome::Done);
     ParameterSet read;
-    ASSERT_EQ(OpenParameterFileAt(read, path("round.pmt"), dialogs, messages), 0);
+    ASSERT_EQ(OpenParameterFileAt(read, path("round.pmt"), dialogs, messages), Outcome::Done);
     EXPECT_TRUE(dialogs.messages.empty());
     EXPECT_EQ(read.record.fileName(), "round.pmt");
     for (const ParameterInfo& info : ParameterTable()) {
@@ -155,7 +155,7 @@ TEST_F(ParameterFile, OlderSixRowSpecialLoadsWithStopPauseZero)
     older.replace("\"SPECIAL\",7,4", "\"SPECIAL\",6,4");
     older.chop(QByteArray("1,0,0,0\r\n").size());
     ParameterSet set;
-    ASSERT_EQ(OpenParameterFileAt(set, fileWith(older), dialogs, messages), 0);
+    ASSERT_EQ(OpenParameterFileAt(set, fileWith(older), dialogs, messages), Outcome::Done);
     EXPECT_EQ(set.editor.number(Param::StopPause), 0);
     EXPECT_EQ(set.editor.number(Param::M0Enable, 2), 1);
     EXPECT_EQ(set.editor.number(Param::HiddenCommon), 0);
@@ -174,7 +174,7 @@ TEST_F(ParameterFile, OtherFilesAreRejectedOnceWithoutRetry)
         dialogs.clear();
         ParameterSet set = ValidSet(3);
         const ParameterSet before = set;
-        EXPECT_EQ(OpenParameterFileAt(set, fileWith(bytes), dialogs, messages), 1);
+        EXPECT_EQ(OpenParameterFileAt(set, fileWith(bytes), dialogs, messages), Outcome::Failed);
         // One message, not a retry's failure message: the kind is refused at once.
         EXPECT_EQ(dialogs.texts(), QStringList({k2220})) << bytes.constData();
         EXPECT_EQ(set.editor, before.editor);
@@ -192,7 +192,7 @@ TEST_F(ParameterFile, SectionsInAnotherOrderFailAfterRetriesAndLeaveTheSetAlone)
     const ParameterSet before = set;
     QElapsedTimer timer;
     timer.start();
-    EXPECT_EQ(OpenParameterFileAt(set, fileWith(swapped), dialogs, messages), 1);
+    EXPECT_EQ(OpenParameterFileAt(set, fileWith(swapped), dialogs, messages), Outcome::Failed);
     EXPECT_GE(timer.elapsed(), 400) << "six tries, 100 ms apart";
     EXPECT_EQ(dialogs.texts(), QStringList({QString::fromUtf8("Fail to open parameter file.")}));
     EXPECT_EQ(set.editor, before.editor);
@@ -231,7 +231,7 @@ TEST_F(ParameterFile, DamagedFilesFailToParseAndLeaveTheRecord)
 TEST_F(ParameterFile, MissingFileFailsWith681)
 {
     ParameterSet set;
-    EXPECT_EQ(OpenParameterFileAt(set, path("none.pmt"), dialogs, messages), 1);
+    EXPECT_EQ(OpenParameterFileAt(set, path("none.pmt"), dialogs, messages), Outcome::Failed);
     EXPECT_EQ(dialogs.texts(), QStringList({"Fail to open parameter file."}));
 }
 
@@ -245,7 +245,7 @@ TEST_F(ParameterFile, SaveTakesControlsChecksAsksAndWrites)
         set.editor.setNumber(Param::Offset, 2, 102);  // what the window's field holds
     };
     dialogs.answerSave(path("saved.pmt"));
-    EXPECT_EQ(SaveParameterFile(set, dialogs, messages, takeControls), 0);
+    EXPECT_EQ(SaveParameterFile(set, dialogs, messages, takeControls), Outcome::Done);
     EXPECT_TRUE(taken);
     ASSERT_EQ(dialogs.saveRequests.size(), 1u);
     const FileRequest& request = dialogs.saveRequests[0];
@@ -264,9 +264,9 @@ TEST_F(ParameterFile, SaveStopsOnEmptyOrInvalidValuesAndOnCancel)
 {
     ParameterSet set = GoldenSet();
     set.editor.setNumber(Param::Alm, 3, std::nullopt);
-    EXPECT_EQ(SaveParameterFile(set, dialogs, messages), 1);
+    EXPECT_EQ(SaveParameterFile(set, dialogs, messages), Outcome::Failed);
     set.editor.setNumber(Param::Alm, 3, 4);
-    EXPECT_EQ(SaveParameterFile(set, dialogs, messages), 1);
+    EXPECT_EQ(SaveParameterFile(set, dialogs, messages), Outcome::Failed);
     EXPECT_EQ(dialogs.texts(),
               QStringList({"No data in some of parameters.\r\n Please fill the data in and try it again.",
                            "Invalid value in some parameters.\r\nConfirm the value and try it again."}));
@@ -275,7 +275,7 @@ TEST_F(ParameterFile, SaveStopsOnEmptyOrInvalidValuesAndOnCancel)
     dialogs.clear();
     set.editor.setNumber(Param::Alm, 3, 5);
     dialogs.answerSave(std::nullopt);
-    EXPECT_EQ(SaveParameterFile(set, dialogs, messages), 2);
+    EXPECT_EQ(SaveParameterFile(set, dialogs, messages), Outcome::Cancelled);
     EXPECT_TRUE(dialogs.messages.empty());
     EXPECT_TRUE(set.currentFile.isEmpty());
 }
@@ -287,7 +287,7 @@ TEST_F(ParameterFile, FailedSaveGives13AfterRetriesAndKeepsTheOldFile)
     dialogs.answerSave(dir.filePath("no/such/folder/x.pmt"));
     QElapsedTimer timer;
     timer.start();
-    EXPECT_EQ(SaveParameterFile(set, dialogs, messages), 1);
+    EXPECT_EQ(SaveParameterFile(set, dialogs, messages), Outcome::Failed);
     EXPECT_GE(timer.elapsed(), 400);
     EXPECT_EQ(dialogs.texts(), QStringList({"Fail to  Save parameters into the file."}));
     EXPECT_EQ(set.currentFile, "before.pmt");
@@ -298,7 +298,7 @@ TEST_F(ParameterFile, OpenAsksWithItsDialogAndCancelIsQuiet)
     ParameterSet set = ValidSet(1);
     const ParameterSet before = set;
     dialogs.answerOpen(std::nullopt);
-    EXPECT_EQ(OpenParameterFile(set, dialogs, messages), 2);
+    EXPECT_EQ(OpenParameterFile(set, dialogs, messages), Outcome::Cancelled);
     ASSERT_EQ(dialogs.openRequests.size(), 1u);
     EXPECT_EQ(dialogs.openRequests[0].title, "Open Parameter file");
     EXPECT_EQ(dialogs.openRequests[0].filter, "Parameter(*.pmt)|*.pmt|All files(*.*)|*.*");
@@ -307,7 +307,7 @@ TEST_F(ParameterFile, OpenAsksWithItsDialogAndCancelIsQuiet)
     EXPECT_EQ(set.editor, before.editor);
 
     dialogs.answerOpen(fileWith(kGoldenFile));
-    EXPECT_EQ(OpenParameterFile(set, dialogs, messages), 0);
+    EXPECT_EQ(OpenParameterFile(set, dialogs, messages), Outcome::Done);
     EXPECT_EQ(set.editor.number(Param::Axis), 7);
     EXPECT_EQ(set.record.fileName(), "in.pmt");
 }

@@ -45,7 +45,7 @@ TEST_F(ParameterTransferTest, FullReadSendsTheBlocksOfTheAxesInUse)
 {
     controller.setAxisMask(5);
     ParameterSet set;
-    ASSERT_EQ(ReadAllParameters(access(), set), 0);
+    ASSERT_EQ(ReadAllParameters(access(), set), Outcome::Done);
     EXPECT_EQ(port.requests(),
               (QStringList{"0RD0", "0RD1", "0RD3", "0RD5", "0RD6", "0RD9", "0RDA"}));
     EXPECT_EQ(dialogs.events.first(), "progress-open:Reading data from controller...:13");
@@ -74,7 +74,7 @@ TEST_F(ParameterTransferTest, AFailedReadDecodesNothing)
     set.record.of(Param::Offset, 1) = RecordValue::Number(7);
     const ParameterSet before = set;
     controller.faults().add(Fault{FaultKind::Error, "0RD6", "0%%012", -1});
-    EXPECT_EQ(ReadAllParameters(access(), set), 1);
+    EXPECT_EQ(ReadAllParameters(access(), set), Outcome::Failed);
     EXPECT_EQ(port.requests(), (QStringList{"0RD0", "0RD1", "0RD2", "0RD5", "0RD6"}));
     EXPECT_EQ(set.record, before.record);
     EXPECT_EQ(set.reserved, before.reserved);
@@ -87,7 +87,7 @@ TEST_F(ParameterTransferTest, AFailedReadDecodesNothing)
     rewrite = [](const QByteArray& line, const QByteArray& reply) {
         return line == "0RD5" ? QByteArray(reply).replace(6, 1, "G") : reply;
     };
-    EXPECT_EQ(ReadAllParameters(access(), set), 1);
+    EXPECT_EQ(ReadAllParameters(access(), set), Outcome::Failed);
     EXPECT_EQ(set.record, before.record);
     EXPECT_EQ(dialogs.texts(), QStringList{dataError()});
 }
@@ -95,7 +95,7 @@ TEST_F(ParameterTransferTest, AFailedReadDecodesNothing)
 TEST_F(ParameterTransferTest, FullWriteSendsTheBlocksOfTheAxesInUseThenTheCommit)
 {
     const ParameterSet set = WritableSet();
-    ASSERT_EQ(WriteAllParameters(access(), set), 0);
+    ASSERT_EQ(WriteAllParameters(access(), set), Outcome::Done);
     const QString zeros(30, '0');
     EXPECT_EQ(port.requests(), (QStringList{
                                    "0WD002010101000A05015C11223344556677",
@@ -123,7 +123,7 @@ TEST_F(ParameterTransferTest, WidthsAndTheE35ActuatorOnTheWireAndBack)
     set.editor.setNumber(Param::Stroke, 3, 20000);
     set.editor.setText(Param::ActSize, 3, QStringLiteral("E35"));
     set.editor.setText(Param::ActSpeed, 3, QStringLiteral("L"));
-    ASSERT_EQ(WriteAllParameters(access(), set), 0);
+    ASSERT_EQ(WriteAllParameters(access(), set), Outcome::Done);
     const QStringList requests = port.requests();
     EXPECT_EQ(requests[5].mid(4, 4), "012C");
     EXPECT_EQ(requests[6].mid(4 + 4, 4), "0190");
@@ -131,7 +131,7 @@ TEST_F(ParameterTransferTest, WidthsAndTheE35ActuatorOnTheWireAndBack)
     EXPECT_EQ(requests[6].mid(4 + 16, 4), "2345");
 
     ParameterSet back;
-    ASSERT_EQ(ReadAllParameters(access(), back), 0);
+    ASSERT_EQ(ReadAllParameters(access(), back), Outcome::Done);
     EXPECT_EQ(back.record.of(Param::ActSize, 3).text(), "E35");
     EXPECT_EQ(back.record.of(Param::ActSpeed, 3).text(), "L");
     EXPECT_EQ(back.record.of(Param::Actuator, 3).text(), "E35L103");
@@ -145,10 +145,10 @@ TEST_F(ParameterTransferTest, ReservedValuesAndTheHiddenItemGoBackAsRead)
     for (int block = 0; block < kParameterBlockCount; ++block)
         before[block] = blockText(block);
     ParameterSet set;
-    ASSERT_EQ(ReadAllParameters(access(), set), 0);
+    ASSERT_EQ(ReadAllParameters(access(), set), Outcome::Done);
     ApplyRecordToEditorValues(set, RecordSource::Controller);
     port.writes.clear();
-    ASSERT_EQ(WriteAllParameters(access(), set), 0);
+    ASSERT_EQ(WriteAllParameters(access(), set), Outcome::Done);
     EXPECT_EQ(port.requests().first(), "0WD0" + before[0]);
     for (int block = 0; block < kParameterBlockCount; ++block)
         EXPECT_EQ(blockText(block), before[block]) << block;
@@ -159,7 +159,7 @@ TEST_F(ParameterTransferTest, AFileSetTakesTheControllersHiddenValuesBeforeAWrit
     ParameterSet set = ValidSet(3);
     set.record.of(Param::Offset, 1) = RecordValue::Number(7);
     const ParameterSet before = set;
-    ASSERT_EQ(TakeControllerHiddenValues(access(), set), 0);
+    ASSERT_EQ(TakeControllerHiddenValues(access(), set), Outcome::Done);
     EXPECT_EQ(set.reserved.common, (std::array<int, 7>{0x11, 0x22, 0x33, 0x44, 0x55, 0x66, 0x77}));
     EXPECT_EQ(set.reserved.partB[1], (std::array<int, 4>{0xB2, 0xC2, 0xD2, 0xF2}));
     EXPECT_EQ(set.editor.number(Param::HiddenCommon), 0x5C);
@@ -174,7 +174,7 @@ TEST_F(ParameterTransferTest, AnAxisTheFileTurnsOnKeepsTheControllersReservedIte
 {
     controller.setAxisMask(7);
     ParameterSet set;
-    ASSERT_EQ(ReadAllParameters(access(), set), 0);
+    ASSERT_EQ(ReadAllParameters(access(), set), Outcome::Done);
     ApplyRecordToEditorValues(set, RecordSource::Controller);
     ASSERT_EQ(set.editor.axisMask(), 7);
     controller.setAxisMask(3);
@@ -186,10 +186,10 @@ TEST_F(ParameterTransferTest, AnAxisTheFileTurnsOnKeepsTheControllersReservedIte
     set.editor.setNumber(Param::HiddenCommon, 0);
 
     port.writes.clear();
-    ASSERT_EQ(TakeControllerHiddenValues(access(), set), 0);
+    ASSERT_EQ(TakeControllerHiddenValues(access(), set), Outcome::Done);
     EXPECT_TRUE(dataRequests().contains("0RD9")) << "axis 3's blocks are read: " << dataRequests().join(' ').toStdString();
     port.writes.clear();
-    ASSERT_EQ(WriteAllParameters(access(), set), 0);
+    ASSERT_EQ(WriteAllParameters(access(), set), Outcome::Done);
     const QStringList requests = dataRequests();
     for (int block = 1; block < kParameterBlockCount; ++block) {
         if (!BlockInUse(block, 7))
@@ -204,7 +204,7 @@ TEST_F(ParameterTransferTest, AWrongEchoStopsTheWriteBeforeTheCommit)
     rewrite = [](const QByteArray& line, const QByteArray& reply) {
         return line.startsWith("0WD5") ? QByteArray("0WD6\r\n") : reply;
     };
-    EXPECT_EQ(WriteAllParameters(access(), WritableSet()), 1);
+    EXPECT_EQ(WriteAllParameters(access(), WritableSet()), Outcome::Failed);
     const QStringList requests = port.requests();
     ASSERT_EQ(requests.size(), 4);
     EXPECT_TRUE(requests.last().startsWith("0WD5"));
@@ -218,7 +218,7 @@ TEST_F(ParameterTransferTest, AWrongEchoStopsTheWriteBeforeTheCommit)
     rewrite = [](const QByteArray& line, const QByteArray& reply) {
         return line == "0WE2" ? QByteArray("0WE1\r\n") : reply;
     };
-    EXPECT_EQ(WriteAllParameters(access(), WritableSet()), 1);
+    EXPECT_EQ(WriteAllParameters(access(), WritableSet()), Outcome::Failed);
     EXPECT_EQ(dialogs.texts(), QStringList{dataError()});
 }
 
@@ -226,7 +226,7 @@ TEST_F(ParameterTransferTest, AFailedWriteEnablesTheCommandsAndSendsNoCommit)
 {
     RecordingCommands commands;
     controller.faults().add(Fault{FaultKind::Error, "0WD6", "0%%012", -1});
-    EXPECT_EQ(WriteAllParameters(access(), WritableSet(), &commands), 1);
+    EXPECT_EQ(WriteAllParameters(access(), WritableSet(), &commands), Outcome::Failed);
     EXPECT_FALSE(port.requests().contains("0WE2"));
     EXPECT_EQ(commands.calls, QStringList{"enable"});
     EXPECT_FALSE(dialogs.progressVisible);
@@ -239,15 +239,15 @@ TEST_F(ParameterTransferTest, AxisWriteLeavesTheCommonBlocksAlone)
     ParameterSet set = WritableSet();
     set.editor.setNumber(Param::HomeOut, 300);
     set.editor.setNumber(Param::Alm, 1, 4);
-    EXPECT_EQ(CheckParameterValues(set.editor), 1);
-    EXPECT_EQ(CheckAxisParameterValues(set.editor), 0);
+    EXPECT_EQ(CheckParameterValues(set.editor), Outcome::Failed);
+    EXPECT_EQ(CheckAxisParameterValues(set.editor), Outcome::Done);
 
-    EXPECT_EQ(WriteAllParameters(access(), set), 1);
+    EXPECT_EQ(WriteAllParameters(access(), set), Outcome::Failed);
     EXPECT_TRUE(port.requests().isEmpty());
     EXPECT_EQ(dialogs.texts(), QStringList{QString("Invalid value in some parameters.") + "\r\n" + QString("Confirm the value and try it again.")});
 
     dialogs.clear();
-    ASSERT_EQ(WriteAxisParameters(access(), set), 0);
+    ASSERT_EQ(WriteAxisParameters(access(), set), Outcome::Done);
     QStringList sent;
     for (const QString& request : port.requests())
         sent << request.left(4);
@@ -262,7 +262,7 @@ TEST_F(ParameterTransferTest, AxisMaskReadsSetTheAxesInUse)
     mode.SetOffline();
     ParameterSet set;
     AxisSettings axes;
-    ASSERT_EQ(ReadAxisMask(link, set, axes), 0);
+    ASSERT_EQ(ReadAxisMask(link, set, axes), Outcome::Done);
     EXPECT_EQ(port.requests(), (QStringList{"0CM1", "0RD0"}));
     EXPECT_TRUE(mode.isOnline());
     EXPECT_EQ(set.editor.number(Param::Axis), 5);
@@ -275,17 +275,17 @@ TEST_F(ParameterTransferTest, AxisMaskReadsSetTheAxesInUse)
     // since the transfers that use it stop on it; a lost reply is sent again.
     controller.setAxisMask(2);
     controller.faults().add(Fault{FaultKind::Silent, "0RD0", {}, 1});
-    ASSERT_EQ(ReadControllerAxisMask(link, axes), 0);
+    ASSERT_EQ(ReadControllerAxisMask(link, axes), Outcome::Done);
     EXPECT_EQ(port.requests().mid(port.requests().size() - 2), (QStringList{"0RD0", "0RD0"}));
     EXPECT_TRUE(axes.Pc(1).InUse);
     EXPECT_FALSE(axes.Controller(1).InUse);
     EXPECT_TRUE(axes.Controller(2).InUse);
     EXPECT_TRUE(dialogs.messages.empty());
     controller.faults().add(Fault{FaultKind::Error, "0RD0", "0%%012", -1});
-    EXPECT_EQ(ReadControllerAxisMask(link, axes), 1);
+    EXPECT_EQ(ReadControllerAxisMask(link, axes), Outcome::Failed);
     ASSERT_EQ(dialogs.texts().size(), 1);  // the link's alarm message
     EXPECT_TRUE(dialogs.texts().at(0).startsWith(QStringLiteral("Communication error occurs!\r\n")));
-    EXPECT_EQ(ReadAxisMask(link, set, axes), 1);
+    EXPECT_EQ(ReadAxisMask(link, set, axes), Outcome::Failed);
     EXPECT_EQ(set.editor.number(Param::Axis), 5);
     EXPECT_EQ(dialogs.texts().size(), 2);
 }
@@ -295,7 +295,7 @@ TEST_F(ParameterTransferTest, AxisMaskWriteChangesItem6Only)
     ParameterSet set;
     AxisSettings axes;
     const QString before = blockText(0);
-    ASSERT_EQ(WriteAxisMask(link, set, axes, 5), 0);
+    ASSERT_EQ(WriteAxisMask(link, set, axes, 5), Outcome::Done);
     const QString after = before.left(12) + "05" + before.mid(14);
     EXPECT_EQ(port.requests(), (QStringList{"0RD0", "0WD0" + after}));
     EXPECT_EQ(blockText(0), after);
@@ -306,7 +306,7 @@ TEST_F(ParameterTransferTest, AxisMaskWriteChangesItem6Only)
     rewrite = [](const QByteArray& line, const QByteArray& reply) {
         return line.startsWith("0WD") ? QByteArray("0WD1\r\n") : reply;
     };
-    EXPECT_EQ(WriteAxisMask(link, set, axes, 1), 1);
+    EXPECT_EQ(WriteAxisMask(link, set, axes, 1), Outcome::Failed);
     EXPECT_EQ(set.editor.number(Param::Axis), 5);
     EXPECT_EQ(dialogs.texts(), QStringList{dataError()});
 }

@@ -72,7 +72,7 @@ protected:
 TEST_F(SimParameterEditorTest, ReadEditWriteVerifySaveAndVerifyTheFile)
 {
     context = std::make_unique<ControllerContext>(ControllerContext{*link, status, dialogs, catalogue});
-    ASSERT_EQ(ReadAxisMask(*link, set, axes), 0);
+    ASSERT_EQ(ReadAxisMask(*link, set, axes), Outcome::Done);
     open();
     // Read: nothing to save first (values empty), the axis settings as the controller has them.
     dialogs.answer(Answer::Ok);  // adopt the controller's axis settings

@@ -32,8 +32,8 @@ TEST_F(SimParameterTest, WrittenParametersReadBackEqualWithTheReservedValuesKept
 {
     ParameterSet set;
     AxisSettings axes;
-    ASSERT_EQ(ReadAxisMask(*link, set, axes), 0);
-    ASSERT_EQ(ReadAllParameters(access(), set), 0);
+    ASSERT_EQ(ReadAxisMask(*link, set, axes), Outcome::Done);
+    ASSERT_EQ(ReadAllParameters(access(), set), Outcome::Done);
     const ReservedValues reserved = set.reserved;
     EXPECT_EQ(reserved.common, (std::array<int, 7>{0x11, 0x22, 0x33, 0x44, 0x55, 0x66, 0x77}));
     ApplyRecordToEditorValues(set, RecordSource::Controller);
@@ -50,12 +50,12 @@ TEST_F(SimParameterTest, WrittenParametersReadBackEqualWithTheReservedValuesKept
     }
     set.editor.setText(Param::ActSize, 2, QStringLiteral("E35"));
     set.editor.setText(Param::Actuator, 2, QStringLiteral("E35L102"));
-    ASSERT_EQ(WriteAllParameters(access(), set), 0);
+    ASSERT_EQ(WriteAllParameters(access(), set), Outcome::Done);
     EXPECT_TRUE(dialogs.messages.empty()) << dialogs.lastText().toStdString();
     EXPECT_EQ(controller.block(8, sim::Kvm8Simulator::Copy::Stored), controller.block(8));
 
     ParameterSet back;
-    ASSERT_EQ(ReadAllParameters(access(), back), 0);
+    ASSERT_EQ(ReadAllParameters(access(), back), Outcome::Done);
     EXPECT_EQ(back.reserved, reserved);
     EXPECT_EQ(back.record.of(Param::HiddenCommon, 1).number(), 0x5C);
     set.record = back.record;

@@ -54,14 +54,14 @@ TEST(LineCopy, WholeRowsOnly)
                                        GridSelection{0, 1, 1, 20}}) {
         f.dialogs.clear();
         f.grid.setSelection(wrong);
-        EXPECT_EQ(LineCopy(f.context), 1);
+        EXPECT_EQ(LineCopy(f.context), Outcome::Failed);
         ASSERT_EQ(f.dialogs.messages.size(), 1u);
         EXPECT_EQ(f.dialogs.lastText(), "Click at Posi number in order to select the row, and execute.");
         EXPECT_EQ(f.dialogs.messages[0].icon, Icon::Critical);
     }
     QSignalSpy flags(&f.events, &PositionEvents::pasteFlagsChanged);
     f.select(3, 1, 4, kCommentColumn);
-    EXPECT_EQ(LineCopy(f.context), 0);
+    EXPECT_EQ(LineCopy(f.context), Outcome::Done);
     EXPECT_EQ(f.clipboard.text(), RowText(3) + "\r" + RowText(4));
     EXPECT_TRUE(f.table.LinePasteAllowed);
     EXPECT_TRUE(f.table.CellPasteAllowed);
@@ -76,18 +76,18 @@ TEST(CellCopy, OneCellOnlyAndNoLinePasteAfterIt)
     FillCoordinates(f);
     f.table.LinePasteAllowed = true;
     f.select(2, 1, 2, 2);
-    EXPECT_EQ(CellCopy(f.context), 1);
+    EXPECT_EQ(CellCopy(f.context), Outcome::Failed);
     EXPECT_EQ(f.dialogs.lastText(), "Please perform copy after chosing one cell.");
     EXPECT_EQ(f.dialogs.messages.back().icon, Icon::Critical);
     f.select(3, 5, 3, 5);
-    EXPECT_EQ(CellCopy(f.context), 0);
+    EXPECT_EQ(CellCopy(f.context), Outcome::Done);
     EXPECT_EQ(f.clipboard.text(), "r3c5");
     EXPECT_TRUE(f.table.CellPasteAllowed);
     EXPECT_FALSE(f.table.LinePasteAllowed);
     // An empty cell leaves nothing to paste.
     f.grid.setText(4, 6, "");
     f.select(4, 6, 4, 6);
-    EXPECT_EQ(CellCopy(f.context), 0);
+    EXPECT_EQ(CellCopy(f.context), Outcome::Done);
     EXPECT_FALSE(f.table.CellPasteAllowed);
     EXPECT_FALSE(f.table.LinePasteAllowed);
 }
@@ -97,7 +97,7 @@ TEST(LinePaste, StartsInColumnOneAndStopsAtTheLastRow)
     GridFixture f;
     FillCoordinates(f);
     f.grid.setCurrentCell(3, 2);
-    EXPECT_EQ(LinePaste(f.context), 1);
+    EXPECT_EQ(LinePaste(f.context), Outcome::Failed);
     EXPECT_EQ(f.dialogs.lastText(),
               "Click at Position number the data pasted to or the first column cell the data pasted, and execute.");
     EXPECT_EQ(f.dialogs.messages.back().icon, Icon::Critical);
@@ -109,7 +109,7 @@ TEST(LinePaste, StartsInColumnOneAndStopsAtTheLastRow)
     f.clipboard.setText(first.join(kTab) + "\rq1\tq2\rz1");
     f.select(4, 1, 5, kCommentColumn);
     f.table.PosiChanged = false;
-    EXPECT_EQ(LinePaste(f.context), 0);
+    EXPECT_EQ(LinePaste(f.context), Outcome::Done);
     EXPECT_EQ(f.grid.text(4, SpeedColumn(1)), "p1");
     EXPECT_EQ(f.grid.text(4, AccColumn(1)), "4");
     EXPECT_EQ(f.grid.text(4, kCommentColumn), "p20");
@@ -131,12 +131,12 @@ TEST(CellPaste, FirstCellIntoTheSelectedCellsOfOneColumn)
     f.clipboard.setText("4\tx\ry");
     f.table.LinePasteAllowed = f.table.CellPasteAllowed = true;
     f.select(2, 2, 3, 3);
-    EXPECT_EQ(CellPaste(f.context), 1);
+    EXPECT_EQ(CellPaste(f.context), Outcome::Failed);
     EXPECT_EQ(f.dialogs.lastText(), "It is impossible to paste data into cells of two or more colums.");
     EXPECT_EQ(f.dialogs.messages.back().icon, Icon::Critical);
     QSignalSpy flags(&f.events, &PositionEvents::pasteFlagsChanged);
     f.select(3, AccColumn(1), 5, AccColumn(1));
-    EXPECT_EQ(CellPaste(f.context), 0);
+    EXPECT_EQ(CellPaste(f.context), Outcome::Done);
     EXPECT_EQ(f.grid.text(2, AccColumn(1)), "r2c2");
     for (int r = 3; r <= 5; ++r)
         EXPECT_EQ(f.grid.text(r, AccColumn(1)), "4");

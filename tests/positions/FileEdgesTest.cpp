@@ -39,7 +39,7 @@ struct FileEdgesTest : CommandFixture, ::testing::Test {
     void open(const QString& file)
     {
         dialogs.answerOpen(file);
-        ASSERT_EQ(OpenPositionFile(commands), 0);
+        ASSERT_EQ(OpenPositionFile(commands), Outcome::Done);
     }
 };
 
@@ -53,7 +53,7 @@ TEST_F(FileEdgesTest, SavingAnOpenedFileGivesBackItsBytes)
     const QByteArray golden = bytesOf(path("golden.kvd"));
     open(path("golden.kvd"));
     EXPECT_EQ(cell(1, 20), "原点 ﾎｰﾑ, 1");
-    ASSERT_EQ(SavePosition(commands), 0);
+    ASSERT_EQ(SavePosition(commands), Outcome::Done);
     EXPECT_TRUE(dialogs.saveRequests.empty()) << "the opened file is replaced";
     EXPECT_EQ(bytesOf(path("golden.kvd")), golden);
 }
@@ -65,7 +65,7 @@ TEST_F(FileEdgesTest, RecordNumberedZeroOpensAndSavesBack)
     open(path("zero.kvd"));
     EXPECT_EQ(table.DispFirstNo, 0);
     EXPECT_EQ(grid.text(2, 0), "0");
-    ASSERT_EQ(SavePosition(commands), 0);
+    ASSERT_EQ(SavePosition(commands), Outcome::Done);
     EXPECT_EQ(bytesOf(path("zero.kvd")), golden);
 }
 
@@ -85,7 +85,7 @@ TEST_F(FileEdgesTest, FilesThatCannotBeTakenLeaveTheTable)
         dialogs.clear();
         writeFile(path("broken.kvd"), broken[i]);
         dialogs.answerOpen(path("broken.kvd"));
-        EXPECT_EQ(OpenPositionFile(commands), 1) << i;
+        EXPECT_EQ(OpenPositionFile(commands), Outcome::Failed) << i;
         EXPECT_EQ(dialogs.texts(), QStringList{messages.Text(484)}) << i;
         EXPECT_EQ(cell(1, 20), "keep") << i;
         EXPECT_EQ(grid.rowCount(), 4) << i;

@@ -162,7 +162,7 @@ TEST(GridCells, UnitSwitchRewritesHeadingsAndCellsAndKeepsEdits)
     f.table.SelStartNo = f.table.SelEndNo = 2;  // the working range is left as it is
     f.grid.setText(f.row(1), PosiColumn(1), "2469");
     f.grid.setText(f.row(3), SpeedColumn(2), "45");
-    EXPECT_EQ(SwitchDisplayUnit(f.context, true), 0);
+    EXPECT_EQ(SwitchDisplayUnit(f.context, true), Outcome::Done);
     EXPECT_TRUE(f.settings.DispMmUnit);
     EXPECT_EQ(f.grid.text(1, PosiColumn(1)), "(mm)1Posi");
     EXPECT_EQ(f.grid.text(1, PosiColumn(4)), "(mm)4Posi");
@@ -173,13 +173,13 @@ TEST(GridCells, UnitSwitchRewritesHeadingsAndCellsAndKeepsEdits)
     EXPECT_EQ(f.table.SelEndNo, 2);
 
     f.grid.setText(f.row(2), PosiColumn(2), "50.5");
-    EXPECT_EQ(SwitchDisplayUnit(f.context, false), 0);
+    EXPECT_EQ(SwitchDisplayUnit(f.context, false), Outcome::Done);
     EXPECT_EQ(f.grid.text(1, PosiColumn(2)), "(pls)2Posi");
     EXPECT_EQ(f.cell(1, PosiColumn(1)), "2469");
     EXPECT_EQ(f.cell(2, PosiColumn(2)), "10100");
 
     f.grid.setText(f.row(2), SpeedColumn(1), "");
-    EXPECT_EQ(SwitchDisplayUnit(f.context, true), 1);
+    EXPECT_EQ(SwitchDisplayUnit(f.context, true), Outcome::Failed);
     EXPECT_EQ(f.results.count, 1);
     EXPECT_FALSE(f.settings.DispMmUnit);
     EXPECT_EQ(f.grid.text(1, PosiColumn(1)), "(pls)1Posi");

@@ -3,6 +3,7 @@
 #include "actuators/ActuatorCatalogue.h"
 #include "actuators/UnitConversion.h"
 #include "base/MessageCatalogue.h"
+#include "base/Outcome.h"
 #include "positions/GridPresentation.h"
 #include "positions/PositionContext.h"
 #include "positions/RangeChooser.h"
@@ -110,7 +111,7 @@ struct GridFixture {
     void newTable(int first, int last)
     {
         ranges.answers.push_back(PositionRange{first, last});
-        ASSERT_EQ(NewTable(context, {}), 0);
+        ASSERT_EQ(NewTable(context, {}), Outcome::Done);
     }
     int row(int positionNo) const { return table.RowOf(positionNo); }
     QString cell(int positionNo, int column) const { return grid.text(row(positionNo), column); }

@@ -10,12 +10,12 @@ TEST(InsertLine, NeedsASelectedPositionRow)
     GridFixture f;
     f.newTable(1, 3);
     f.select(1, 1, 1, 1);
-    EXPECT_EQ(InsertLine(f.context), 1);
+    EXPECT_EQ(InsertLine(f.context), Outcome::Failed);
     EXPECT_EQ(f.dialogs.lastText(), "A line has not been selected.\r\nSelect the Copying line and execute.");
     EXPECT_EQ(f.grid.rowCount(), 5);
     EXPECT_FALSE(f.table.PosiChanged);
     GridFixture japanese(kJapanese);
-    EXPECT_EQ(InsertLine(japanese.context), 1);
+    EXPECT_EQ(InsertLine(japanese.context), Outcome::Failed);
     EXPECT_EQ(japanese.dialogs.lastText(), Joined(japanese.messages, 388, 389));
     EXPECT_EQ(japanese.dialogs.lastText(), "挿入位置が選択されていません。\r\n挿入する位置を選択してから、実行して下さい。");
 }
@@ -29,7 +29,7 @@ TEST(InsertLine, OneDefaultRowForEverySelectedRow)
     f.grid.setText(f.row(4), kCommentColumn, "fourth");
     QSignalSpy focus(&f.events, &PositionEvents::gridFocusRequested);
     f.select(f.row(3), 1, f.row(4), kCommentColumn);
-    EXPECT_EQ(InsertLine(f.context), 0);
+    EXPECT_EQ(InsertLine(f.context), Outcome::Done);
     EXPECT_EQ(f.grid.rowCount(), 14);
     for (int r = 2; r < 14; ++r)
         EXPECT_EQ(f.grid.text(r, 0), QString::number(r - 1));
@@ -59,7 +59,7 @@ TEST(InsertLine, MillimetreRowsAndAFullTable)
     f.newTable(1, 999);
     f.grid.setText(f.row(999), kCommentColumn, "last");
     f.select(f.row(5), 3, f.row(5), 3);
-    EXPECT_EQ(InsertLine(f.context), 0);
+    EXPECT_EQ(InsertLine(f.context), Outcome::Done);
     EXPECT_EQ(f.grid.positionRowCount(), 999);
     EXPECT_EQ(f.grid.text(f.row(5), PosiColumn(1)), "  0.000");
     EXPECT_EQ(f.grid.text(f.row(999), 0), "999");
@@ -73,7 +73,7 @@ TEST(InsertLine, NumbersNeverPassNineHundredNinetyNine)
     GridFixture f;
     f.newTable(990, 999);
     f.select(f.row(990), 1, f.row(992), 1);
-    EXPECT_EQ(InsertLine(f.context), 0);
+    EXPECT_EQ(InsertLine(f.context), Outcome::Done);
     EXPECT_EQ(f.grid.positionRowCount(), 10);
     EXPECT_EQ(f.grid.text(f.grid.rowCount() - 1, 0), "999");
 }
@@ -81,11 +81,11 @@ TEST(InsertLine, NumbersNeverPassNineHundredNinetyNine)
 TEST(DeleteLine, NeedsASelectedPositionRow)
 {
     GridFixture f;
-    EXPECT_EQ(DeleteLine(f.context), 1);
+    EXPECT_EQ(DeleteLine(f.context), Outcome::Failed);
     EXPECT_EQ(f.dialogs.lastText(), "A line has not been selected.\r\nPlease the deleting line  and execute.");
     f.newTable(1, 3);
     f.select(0, 1, 0, 1);
-    EXPECT_EQ(DeleteLine(f.context), 1);
+    EXPECT_EQ(DeleteLine(f.context), Outcome::Failed);
     EXPECT_EQ(f.dialogs.lastText(), Joined(f.messages, 386, 387));
     EXPECT_EQ(f.grid.rowCount(), 5);
 }
@@ -99,7 +99,7 @@ TEST(DeleteLine, RemovesTheSelectedRowsAndFollowsTheRanges)
     for (int n = 3; n <= 8; ++n)
         f.grid.setText(f.row(n), kCommentColumn, QString("c%1").arg(n));
     f.select(f.row(5), 2, f.row(6), 7);
-    EXPECT_EQ(DeleteLine(f.context), 0);
+    EXPECT_EQ(DeleteLine(f.context), Outcome::Done);
     EXPECT_EQ(f.grid.positionRowCount(), 4);
     const QStringList comments = {"c3", "c4", "c7", "c8"};
     for (int i = 0; i < 4; ++i) {
@@ -114,7 +114,7 @@ TEST(DeleteLine, RemovesTheSelectedRowsAndFollowsTheRanges)
     EXPECT_TRUE(f.table.PosiChanged);
 
     f.select(2, 1, 2, 1);  // the first row: the row above is a heading
-    EXPECT_EQ(DeleteLine(f.context), 0);
+    EXPECT_EQ(DeleteLine(f.context), Outcome::Done);
     EXPECT_EQ(f.grid.currentRow(), 2);
 }
 
@@ -125,7 +125,7 @@ TEST(DeleteLine, TheOnlyRowDisablesEditing)
     f.table.PosiChanged = true;
     QSignalSpy disabled(&f.events, &PositionEvents::editCommandsDisabled);
     f.select(f.row(4), 5, f.row(4), 5);
-    EXPECT_EQ(DeleteLine(f.context), 0);
+    EXPECT_EQ(DeleteLine(f.context), Outcome::Done);
     EXPECT_FALSE(f.grid.hasPositionRows());
     EXPECT_EQ(disabled.size(), 1);
     EXPECT_FALSE(f.table.PosiChanged);

@@ -48,7 +48,7 @@ struct Fixture {
                 grid.setText(r, c, "0");
         }
     }
-    int check() { return CheckPositionTable({table, grid, axes, mm, japanese, results}); }
+    Outcome check() { return CheckPositionTable({table, grid, axes, mm, japanese, results}); }
     void set(int n, int column, const QString& text) { grid.setText(table.RowOf(n), column, text); }
 };
 
@@ -59,7 +59,7 @@ TEST(PositionCheck, EmptySpeedCellIsListedAndNothingReachesTheStore)
     Fixture f(1, 10);
     f.set(7, SpeedColumn(2), "");
     f.table.store->PosiValue[7][SpeedColumn(2)] = 12.0;
-    EXPECT_EQ(f.check(), 1);
+    EXPECT_EQ(f.check(), Outcome::Failed);
     EXPECT_EQ(f.results.shown, 1);
     EXPECT_EQ(f.results.lastVariant, ResultVariant::Check);
     ASSERT_EQ(f.results.rows.size(), 1u);
@@ -82,40 +82,40 @@ TEST(PositionCheck, AccelerationThreeIsAFaultOnlyOnTheSmallFastActuator)
     Fixture f(1, 1);
     f.axes[0].SizeCode = " 42";
     f.axes[0].SpeedCode = "D";
-    EXPECT_EQ(f.check(), 1);
+    EXPECT_EQ(f.check(), Outcome::Failed);
     f.set(1, AccColumn(1), "2");
-    EXPECT_EQ(f.check(), 0);
+    EXPECT_EQ(f.check(), Outcome::Done);
     f.set(1, AccColumn(2), "3");
-    EXPECT_EQ(f.check(), 0) << "axis 2 has another actuator";
+    EXPECT_EQ(f.check(), Outcome::Done) << "axis 2 has another actuator";
 }
 
 TEST(PositionCheck, PositionLimitsInPulsesAndMillimetres)
 {
     Fixture f(1, 1);
     f.set(1, PosiColumn(1), "262143");
-    EXPECT_EQ(f.check(), 0);
+    EXPECT_EQ(f.check(), Outcome::Done);
     EXPECT_EQ(f.table.store->PosiPulse[0][1], 262143);
     f.set(1, PosiColumn(1), "262144");
-    EXPECT_EQ(f.check(), 1);
+    EXPECT_EQ(f.check(), Outcome::Failed);
 
     f.mm = true;
     f.axes[0].StrokeMm = 100;
     f.set(1, PosiColumn(1), "100.4");
-    EXPECT_EQ(f.check(), 0);
+    EXPECT_EQ(f.check(), Outcome::Done);
     EXPECT_DOUBLE_EQ(f.table.store->PosiMm[0][1], 100.4);
     EXPECT_EQ(f.table.store->PosiPulse[0][1], 20080);
     EXPECT_EQ(f.table.store->PosiValue[1][4].toDouble(), 20080.0);
     f.set(1, PosiColumn(1), "100.6");
-    EXPECT_EQ(f.check(), 1);
+    EXPECT_EQ(f.check(), Outcome::Failed);
 }
 
 TEST(PositionCheck, TextThatIsNotANumberCountsAsZero)
 {
     Fixture f(1, 1);
     f.set(1, WayColumn(1), "abc");
-    EXPECT_EQ(f.check(), 0) << "method 0 is valid";
+    EXPECT_EQ(f.check(), Outcome::Done) << "method 0 is valid";
     f.set(1, SpeedColumn(1), "abc");
-    EXPECT_EQ(f.check(), 1) << "speed 0 is not";
+    EXPECT_EQ(f.check(), Outcome::Failed) << "speed 0 is not";
 }
 
 TEST(PositionCheck, AxisNotInUseIsStoredAsConstantsWhateverItsCellsHold)
@@ -126,7 +126,7 @@ TEST(PositionCheck, AxisNotInUseIsStoredAsConstantsWhateverItsCellsHold)
     f.set(3, PosiColumn(3), "77777");
     f.set(3, kCommentColumn, "  note ");
     f.table.store->PosiPulse[2][3] = 5;
-    EXPECT_EQ(f.check(), 0);
+    EXPECT_EQ(f.check(), Outcome::Done);
     const auto& values = f.table.store->PosiValue[3];
     EXPECT_EQ(values[SpeedColumn(3)].toDouble(), 30);
     EXPECT_EQ(values[AccColumn(3)].toDouble(), 3);
@@ -142,6 +142,6 @@ TEST(PositionCheck, TableWithoutRowsExaminesNothing)
     PositionGrid grid;
     std::array<AxisSetting, 4> axes;
     RecordingResults results;
-    EXPECT_EQ(CheckPositionTable({table, grid, axes, false, true, results}), 0);
+    EXPECT_EQ(CheckPositionTable({table, grid, axes, false, true, results}), Outcome::Done);
     EXPECT_EQ(results.shown, 0);
 }

@@ -50,7 +50,7 @@ TEST_F(FileCommandsTest, SaveAfterWritingThreeToFiveWritesOnlyThem)
     dialogs.answer(Answer::Ok);
     ASSERT_EQ(WritePositionsToController(commands), WriteEnd::Stored);
     dialogs.answerSave(path("job.kvd"));
-    ASSERT_EQ(SavePosition(commands), 0);
+    ASSERT_EQ(SavePosition(commands), Outcome::Done);
     const QByteArray bytes = bytesOf(path("job.kvd"));
     EXPECT_TRUE(bytes.startsWith(header()));
     EXPECT_EQ(bytes.mid(header().size()), Record(3, " 0") + Record(4, " 0") + Record(5, " 0"))
@@ -61,7 +61,7 @@ TEST_F(FileCommandsTest, SaveAfterWritingThreeToFiveWritesOnlyThem)
 
     // The table now has a file: Save overwrites it without asking.
     type(3, 20, {"again"});
-    ASSERT_EQ(SavePosition(commands), 0);
+    ASSERT_EQ(SavePosition(commands), Outcome::Done);
     EXPECT_EQ(dialogs.saveRequests.size(), 1u);
     EXPECT_TRUE(bytesOf(path("job.kvd")).contains("\"again\""));
 }
@@ -72,9 +72,9 @@ TEST_F(FileCommandsTest, SavingATableReadFromTheControllerAsksForAName)
     dialogs.answer(Answer::No);
     ranges.answers.push_back(PositionRange{1, 2});
     dialogs.answer(Answer::Ok);
-    ASSERT_EQ(ReadPositionsFromController(commands), 0);
+    ASSERT_EQ(ReadPositionsFromController(commands), Outcome::Done);
     dialogs.answerSave(std::nullopt);
-    EXPECT_EQ(SavePosition(commands), 2);
+    EXPECT_EQ(SavePosition(commands), Outcome::Cancelled);
     EXPECT_TRUE(table.saveCancelled);
     EXPECT_EQ(dialogs.saveRequests.size(), 1u);
 }
@@ -83,7 +83,7 @@ TEST_F(FileCommandsTest, OpenTakesTheFileRangeAndKeepsTheBufferBetweenRecords)
 {
     writeFile(path("five.kvd"), header() + Record(5, " 100", "A") + Record(6, " 200") + Record(9, " 900", "原点"));
     dialogs.answerOpen(path("five.kvd"));
-    ASSERT_EQ(OpenPositionFile(commands), 0);
+    ASSERT_EQ(OpenPositionFile(commands), Outcome::Done);
     EXPECT_EQ(table.DispFirstNo, 5);
     EXPECT_EQ(table.DispLastNo, 9);
     EXPECT_EQ(grid.rowCount(), 7);
@@ -104,7 +104,7 @@ TEST_F(FileCommandsTest, OlderFileWithoutTypesAsksHowToGoOn)
     writeFile(path("old.kvd"), old + Record(1, " 12000"));
     dialogs.answerOpen(path("old.kvd"));
     dialogs.answerChoice(0);  // 45: open with the program's actuators
-    ASSERT_EQ(OpenPositionFile(commands), 0);
+    ASSERT_EQ(OpenPositionFile(commands), Outcome::Done);
     ASSERT_EQ(dialogs.shownChoices.size(), 1u);
     EXPECT_EQ(dialogs.shownChoices[0].question, messages.Text(44));
     EXPECT_EQ(dialogs.shownChoices[0].options, QStringList({messages.Text(45), messages.Text(46), messages.Text(47)}));
@@ -121,7 +121,7 @@ TEST_F(FileCommandsTest, FileActuatorsWithTheirFactoryParameters)
     writeFile(path("other.kvd"), other + Record(1, " 12000"));
     dialogs.answerOpen(path("other.kvd"));
     dialogs.answerChoice(1);  // 46
-    ASSERT_EQ(OpenPositionFile(commands), 0);
+    ASSERT_EQ(OpenPositionFile(commands), Outcome::Done);
     EXPECT_EQ(axes.Pc(2).StrokeMm, 100);
     EXPECT_EQ(axes.Pc(2).MaxPulse, 4800);
     EXPECT_EQ(parameters.editor.number(Param::Stroke, 2), 4800);
@@ -138,7 +138,7 @@ TEST_F(FileCommandsTest, ParameterFileCancelledStopsTheOpen)
     dialogs.answerOpen(path("other.kvd"));
     dialogs.answerChoice(2);  // 47
     dialogs.answerOpen(std::nullopt);
-    EXPECT_EQ(OpenPositionFile(commands), 1);
+    EXPECT_EQ(OpenPositionFile(commands), Outcome::Failed);
     EXPECT_EQ(dialogs.lastText(), messages.Text(367));
     EXPECT_EQ(axes.Pc(2).StrokeMm, 50) << "nothing taken over";
     EXPECT_EQ(table.TableName, "New Data");
@@ -151,13 +151,13 @@ TEST_F(FileCommandsTest, BadFilesLeaveTableAndNameAsTheyWere)
     writeFile(path("group.kvd"), "\"KV-M8\",\"GRP\"\r\n99,3\r\n");
     writeFile(path("other.kvd"), "\"KV-M6\",\"GRP\"\r\n");
     dialogs.answerOpen(path("other.kvd"));
-    EXPECT_EQ(OpenPositionFile(commands), 1);
+    EXPECT_EQ(OpenPositionFile(commands), Outcome::Failed);
     EXPECT_EQ(dialogs.lastText(), Joined(messages, 21, 20));
     dialogs.answerOpen(path("group.kvd"));
-    EXPECT_EQ(OpenPositionFile(commands), 1);
+    EXPECT_EQ(OpenPositionFile(commands), Outcome::Failed);
     EXPECT_EQ(dialogs.lastText(), messages.Text(484));
     dialogs.answerOpen(std::nullopt);
-    EXPECT_EQ(OpenPositionFile(commands), 1);
+    EXPECT_EQ(OpenPositionFile(commands), Outcome::Failed);
     EXPECT_EQ(dialogs.lastText(), messages.Text(367));
     EXPECT_EQ(table.TableName, "New Data");
     EXPECT_EQ(cell(1, 20), "keep");
@@ -166,9 +166,9 @@ TEST_F(FileCommandsTest, BadFilesLeaveTableAndNameAsTheyWere)
 
 TEST_F(FileCommandsTest, TableWithoutRowsIsNotSaved)
 {
-    EXPECT_EQ(SavePosition(commands), 1);
+    EXPECT_EQ(SavePosition(commands), Outcome::Failed);
     EXPECT_EQ(dialogs.texts(), QStringList({Joined(messages, 433, 434), messages.Text(422)}));
-    EXPECT_EQ(SavePositionAs(commands), 1);
+    EXPECT_EQ(SavePositionAs(commands), Outcome::Failed);
     EXPECT_EQ(dialogs.lastText(), Joined(messages, 433, 434));
 }
 
@@ -189,8 +189,8 @@ TEST_F(FileCommandsTest, CommentsTheFileCannotHoldAreRefused)
     EXPECT_TRUE(SetDataForFlex(context, row(1), kCommentColumn, "ｺﾒﾝﾄ～"));
     // Whatever the table holds then reads back exactly.
     dialogs.answerSave(path("c.kvd"));
-    ASSERT_EQ(SavePosition(commands), 0);
+    ASSERT_EQ(SavePosition(commands), Outcome::Done);
     dialogs.answerOpen(path("c.kvd"));
-    ASSERT_EQ(OpenPositionFile(commands), 0);
+    ASSERT_EQ(OpenPositionFile(commands), Outcome::Done);
     EXPECT_EQ(cell(1, 20), "ｺﾒﾝﾄ～");
 }

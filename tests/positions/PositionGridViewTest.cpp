@@ -110,7 +110,7 @@ TEST(GridView, ClickOnAPositionNumberSelectsItsValueColumns)
     ASSERT_GE(enable.size(), 1);
     EXPECT_FALSE(enable.back()[0].toBool());
     EXPECT_FALSE(enable.back()[1].toBool());
-    EXPECT_EQ(LineCopy(f.context), 0);
+    EXPECT_EQ(LineCopy(f.context), Outcome::Done);
     EXPECT_TRUE(f.dialogs.messages.empty());
     f.click(1, 5);
     EXPECT_TRUE(enable.back()[0].toBool());
@@ -229,7 +229,7 @@ TEST(GridView, OperationsMoveTheViewsSelectionAndTheUnitsLine)
     f.click(3, SpeedColumn(3));
     EXPECT_EQ(line.back()[0].toString(), "");
     f.click(3, 2);
-    EXPECT_EQ(InsertLine(f.context), 0);
+    EXPECT_EQ(InsertLine(f.context), Outcome::Done);
     EXPECT_EQ(f.adapter->model()->rowCount(), 6);
     EXPECT_EQ(f.view.currentIndex(), f.index(3, 1));
     EXPECT_EQ(f.view.selectionModel()->selectedIndexes().size(), 1);

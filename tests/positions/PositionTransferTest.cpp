@@ -32,9 +32,9 @@ TEST_F(TransferTest, WriteSendsTheExamplePositionAndReportsCompletion)
 TEST_F(TransferTest, SkippedPositionsAreNotSentButCounted)
 {
     newTable(1, 3);
-    ASSERT_EQ(CheckPositionTable(context.check()), 0);
+    ASSERT_EQ(CheckPositionTable(context.check()), Outcome::Done);
     table.store->PosiSkip[2] = true;
-    EXPECT_EQ(WritePositionData(commands), 0);
+    EXPECT_EQ(WritePositionData(commands), Outcome::Done);
     EXPECT_EQ(requestsStartingWith("0WP").size(), 2);
     EXPECT_FALSE(requestsStartingWith("0WP").join(",").contains("0WP002"));
     EXPECT_EQ(dialogs.progressValues, (std::vector<int>{1, 2, 3}));
@@ -44,9 +44,9 @@ TEST_F(TransferTest, SkippedPositionsAreNotSentButCounted)
 TEST_F(TransferTest, ValueTooWideForItsFieldIsSentAsXAndRefused)
 {
     newTable(1, 1);
-    ASSERT_EQ(CheckPositionTable(context.check()), 0);
+    ASSERT_EQ(CheckPositionTable(context.check()), Outcome::Done);
     table.store->PosiValue[1][1] = 256.0;
-    EXPECT_EQ(WritePositionData(commands), 1);
+    EXPECT_EQ(WritePositionData(commands), Outcome::Failed);
     ASSERT_EQ(requestsStartingWith("0WP").size(), 1);
     EXPECT_TRUE(requestsStartingWith("0WP")[0].startsWith("0WP001X3"));
     EXPECT_TRUE(dialogs.lastText().startsWith(messages.Text(104))) << "the controller's error reply is shown";
@@ -55,14 +55,14 @@ TEST_F(TransferTest, ValueTooWideForItsFieldIsSentAsXAndRefused)
 TEST_F(TransferTest, WrongEchoStopsTheWrite)
 {
     newTable(1, 2);
-    ASSERT_EQ(CheckPositionTable(context.check()), 0);
+    ASSERT_EQ(CheckPositionTable(context.check()), Outcome::Done);
     intercept = [this](const QByteArray& line) {
         if (!line.startsWith("0WP001"))
             return false;
         port.arrive("0WP009\r\n");
         return true;
     };
-    EXPECT_EQ(WritePositionData(commands), 1);
+    EXPECT_EQ(WritePositionData(commands), Outcome::Failed);
     EXPECT_EQ(dialogs.lastText(), Joined(messages, 384, 385));
     EXPECT_EQ(requestsStartingWith("0WP").size(), 1);
 }
@@ -105,7 +105,7 @@ TEST_F(TransferTest, ReadTakesThePositionsFromTheController)
     dialogs.answer(Answer::No);   // 369: no save first
     ranges.answers.push_back(PositionRange{1, 3});
     dialogs.answer(Answer::Ok);   // 370
-    EXPECT_EQ(ReadPositionsFromController(commands), 0);
+    EXPECT_EQ(ReadPositionsFromController(commands), Outcome::Done);
     EXPECT_EQ(requestsStartingWith("0RP"), QStringList({"0RP001", "0RP002", "0RP003"}));
     EXPECT_EQ(grid.rowCount(), 5);
     EXPECT_EQ(cell(1, 4), "12000");
@@ -127,7 +127,7 @@ TEST_F(TransferTest, InterruptedReadLeavesTheTableAsItWas)
             port.fail();  // the cable is pulled
         return line.startsWith("0RP002");
     };
-    EXPECT_EQ(ReadPositionsFromController(commands), 1);
+    EXPECT_EQ(ReadPositionsFromController(commands), Outcome::Failed);
     EXPECT_EQ(cell(1, 4), before);
     EXPECT_EQ(grid.rowCount(), 4);
     EXPECT_EQ(table.DispFirstNo, 1);
@@ -144,7 +144,7 @@ TEST_F(TransferTest, StoppedReadSaysSoAndRestoresTheRange)
     ranges.answers.push_back(PositionRange{1, 10});
     dialogs.answer(Answer::Ok);
     dialogs.cancelProgressAt(2);
-    EXPECT_EQ(ReadPositionsFromController(commands), 1);
+    EXPECT_EQ(ReadPositionsFromController(commands), Outcome::Failed);
     EXPECT_EQ(dialogs.lastText(), messages.Text(425));
     EXPECT_EQ(requestsStartingWith("0RP").size(), 2);
     EXPECT_EQ(table.DispLastNo, 2);
@@ -158,7 +158,7 @@ TEST_F(TransferTest, ControllerWithOtherAxesOffersItsSetting)
     ranges.answers.push_back(PositionRange{1, 1});
     dialogs.answer(Answer::Ok);
     dialogs.answerChoice(0);  // 372: the controller's setting is read
-    EXPECT_EQ(ReadPositionsFromController(commands), 0);
+    EXPECT_EQ(ReadPositionsFromController(commands), Outcome::Done);
     ASSERT_EQ(dialogs.shownChoices.size(), 1u);
     EXPECT_EQ(dialogs.shownChoices[0].question, messages.Text(371));
     EXPECT_FALSE(axes.Pc(2).InUse);
@@ -188,7 +188,7 @@ TEST_F(TransferTest, SaveAsBeforeAReadKeepsTheCommandsOffUntilTheReadEnds)
     dialogs.answerSave(path("first.kvd"));
     ranges.answers.push_back(PositionRange{1, 2});
     dialogs.answer(Answer::Ok);   // 370
-    EXPECT_EQ(ReadPositionsFromController(locked), 0);
+    EXPECT_EQ(ReadPositionsFromController(locked), Outcome::Done);
     EXPECT_EQ(recording.calls, QStringList({"off", "edit-off", "on"}));
     EXPECT_TRUE(QFile::exists(path("first.kvd")));
 }

@@ -21,7 +21,7 @@ struct VerifyTest : CommandFixture, ::testing::Test {
     void saveAs(const QString& name)
     {
         dialogs.answerSave(path(name));
-        ASSERT_EQ(SavePosition(commands), 0);
+        ASSERT_EQ(SavePosition(commands), Outcome::Done);
     }
     QString okText(const QString& file) const
     {

@@ -92,15 +92,15 @@ TEST(RangeRequests, ChosenRangeReachesTheTable)
     ScriptedRanges ranges;
     ranges.answers = {std::nullopt, PositionRange{3, 7}, PositionRange{10, 12}};
     table.RangeDialogCancelled = false;
-    EXPECT_EQ(ChoosePositionRange(table, ranges, TableRangeRequest(table)), 1);
+    EXPECT_EQ(ChoosePositionRange(table, ranges, TableRangeRequest(table)), Outcome::Failed);
     EXPECT_TRUE(table.RangeDialogCancelled);
-    EXPECT_EQ(ChoosePositionRange(table, ranges, TableRangeRequest(table)), 0);
+    EXPECT_EQ(ChoosePositionRange(table, ranges, TableRangeRequest(table)), Outcome::Done);
     EXPECT_FALSE(table.RangeDialogCancelled);
     EXPECT_EQ(table.SelStartNo, 3);
     EXPECT_EQ(table.SelEndNo, 7);
     EXPECT_EQ(table.DispLastNo, 20);
     table.NewTableMode = true;
-    EXPECT_EQ(ChoosePositionRange(table, ranges, TableRangeRequest(table)), 0);
+    EXPECT_EQ(ChoosePositionRange(table, ranges, TableRangeRequest(table)), Outcome::Done);
     EXPECT_EQ(table.DispFirstNo, 10);
     EXPECT_EQ(table.DispLastNo, 12);
     EXPECT_EQ(table.DispCount, 3);

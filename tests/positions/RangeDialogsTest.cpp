@@ -183,7 +183,7 @@ TEST_F(DialogFixture, ChooserCancelAndCloseBoxMarkTheDialogCancelled)
             else
                 dialog->cancelButton()->click();
         });
-        EXPECT_EQ(ChoosePositionRange(table, chooser, TableRangeRequest(table)), 1);
+        EXPECT_EQ(ChoosePositionRange(table, chooser, TableRangeRequest(table)), Outcome::Failed);
         EXPECT_TRUE(table.RangeDialogCancelled);
     }
     QTimer::singleShot(0, [] {
@@ -194,7 +194,7 @@ TEST_F(DialogFixture, ChooserCancelAndCloseBoxMarkTheDialogCancelled)
         dialog->endField()->setText("4");
         dialog->okButton()->click();
     });
-    EXPECT_EQ(ChoosePositionRange(table, chooser, TableRangeRequest(table)), 0);
+    EXPECT_EQ(ChoosePositionRange(table, chooser, TableRangeRequest(table)), Outcome::Done);
     EXPECT_FALSE(table.RangeDialogCancelled);
     EXPECT_EQ(table.SelStartNo, 3);
     EXPECT_EQ(table.SelEndNo, 4);

@@ -72,7 +72,7 @@ TEST(NewTable, CancelledRangeDialogKeepsTheShownTable)
     QSignalSpy enable(&f.events, &PositionEvents::commandsEnableRequested);
     f.ranges.answers.push_back(std::nullopt);
 
-    EXPECT_EQ(NewTable(f.context, {}), 1);
+    EXPECT_EQ(NewTable(f.context, {}), Outcome::Failed);
     EXPECT_EQ(f.table.DispFirstNo, 5);
     EXPECT_EQ(f.table.DispLastNo, 9);
     EXPECT_EQ(f.table.DispCount, 5);
@@ -118,7 +118,7 @@ TEST(NewTable, ChangedTableAsksToSaveFirst)
             if (!c.cancelSave && !c.checkError && !c.saveFails)
                 f.table.ClearChanged();
         };
-        EXPECT_EQ(NewTable(f.context, save), c.newTableMade ? 0 : 1);
+        EXPECT_EQ(NewTable(f.context, save), c.newTableMade ? Outcome::Done : Outcome::Failed);
         ASSERT_GE(f.dialogs.messages.size(), 1u);
         EXPECT_EQ(f.dialogs.messages[0].text, "Data have been changed.Save the data into the file?");
         EXPECT_EQ(f.dialogs.messages[0].buttons, Buttons::YesNoCancel);

@@ -42,7 +42,7 @@ TEST_F(TransferFaultsTest, ReadThatTimesOutLeavesTheTable)
 {
     tableAndReadScript();
     controller.faults().add(sim::Fault{sim::FaultKind::Silent, "0RP002", {}, -1});
-    EXPECT_EQ(ReadPositionsFromController(commands), 1);
+    EXPECT_EQ(ReadPositionsFromController(commands), Outcome::Failed);
     expectTableAsItWas();
     const QString gap = "\r\n\r\n";
     EXPECT_EQ(dialogs.lastText(), messages.Text(100) + gap + messages.Text(101) + gap + messages.Text(102) + gap
@@ -55,7 +55,7 @@ TEST_F(TransferFaultsTest, ReadAnsweredWithAnErrorLeavesTheTable)
 {
     tableAndReadScript();
     controller.faults().add(sim::Fault{sim::FaultKind::Error, "0RP003", "0%%012", 1});
-    EXPECT_EQ(ReadPositionsFromController(commands), 1);
+    EXPECT_EQ(ReadPositionsFromController(commands), Outcome::Failed);
     expectTableAsItWas();
     EXPECT_TRUE(dialogs.lastText().startsWith(messages.Text(104))) << "the controller's alarm is shown";
 }
@@ -70,7 +70,7 @@ TEST_F(TransferFaultsTest, ReplyThatIsNotHexFailsTheWholeRead)
         port.arrive("0RP002" + QByteArray("G!") + QByteArray(38, '0') + "\r\n");
         return true;
     };
-    EXPECT_EQ(ReadPositionsFromController(commands), 1);
+    EXPECT_EQ(ReadPositionsFromController(commands), Outcome::Failed);
     expectTableAsItWas();
     EXPECT_EQ(requestsStartingWith("0RP").size(), 3) << "the replies are judged once all arrived";
     EXPECT_EQ(dialogs.lastText(), Joined(messages, 384, 385));
@@ -82,7 +82,7 @@ TEST_F(TransferFaultsTest, ReadShowsItsProgressOverTheRangePlusOne)
     dialogs.answer(Answer::No);
     ranges.answers.push_back(PositionRange{4, 6});
     dialogs.answer(Answer::Ok);
-    ASSERT_EQ(ReadPositionsFromController(commands), 0);
+    ASSERT_EQ(ReadPositionsFromController(commands), Outcome::Done);
     EXPECT_TRUE(dialogs.events.contains("progress-open:" + messages.Text(368) + ":4"));
     EXPECT_EQ(dialogs.progressValues, (std::vector<int>{1, 2, 3}));
     EXPECT_EQ(table.PrevFirstNo, 1);
@@ -105,7 +105,7 @@ TEST_F(TransferFaultsTest, OperationsStartedOfflineGoOnlineQuietly)
     dialogs.answer(Answer::No);
     ranges.answers.push_back(PositionRange{1, 2});
     dialogs.answer(Answer::Ok);
-    EXPECT_EQ(ReadPositionsFromController(commands), 0);
+    EXPECT_EQ(ReadPositionsFromController(commands), Outcome::Done);
     EXPECT_EQ(dialogs.texts(), QStringList({messages.Text(369), messages.Text(370)}));
 }
 

@@ -50,7 +50,7 @@ TEST_F(ParameterPrintTest, ShownValuesInTheirRowsAndColumns)
     set.editor.setNumber(Param::Type, 1, 2);
     set.editor.setNumber(Param::Type, 3, 5);
     dialogs.answer(Answer::Ok);
-    ASSERT_EQ(PrintShownParameters(print, set), 0);
+    ASSERT_EQ(PrintShownParameters(print, set), Outcome::Done);
     EXPECT_EQ(dialogs.messages[0].text, "Printing parameters indicated in display.");
     EXPECT_EQ(dialogs.messages[0].buttons, Buttons::OkCancel);
     ASSERT_EQ(preview.jobs.size(), 1u);
@@ -92,7 +92,7 @@ TEST_F(ParameterPrintTest, JapaneseListTextsAndFont)
     messages.setLanguage(kJapanese);
     ParameterSet set = ValidSet(15);
     dialogs.answer(Answer::Ok);
-    ASSERT_EQ(PrintShownParameters(print, set), 0);
+    ASSERT_EQ(PrintShownParameters(print, set), Outcome::Done);
     EXPECT_EQ(canvas().texts[0].font.name, "ＭＳ 明朝");
     EXPECT_NE(canvas().find("0. 励磁ON"), nullptr);
     EXPECT_NE(canvas().find("KV(LS方式)"), nullptr);
@@ -104,17 +104,17 @@ TEST_F(ParameterPrintTest, ShownValuesMustBeCompleteAndInRange)
 {
     ParameterSet set = ValidSet(5);
     set.editor.setNumber(Param::Offset, 1, 0);
-    EXPECT_EQ(PrintShownParameters(print, set), 1);
+    EXPECT_EQ(PrintShownParameters(print, set), Outcome::Failed);
     EXPECT_EQ(dialogs.lastText(), "Invalid value in some parameters.\r\nConfirm the value, and try it again.");
 
     set.editor.setNumber(Param::Offset, 1, std::nullopt);
-    EXPECT_EQ(PrintShownParameters(print, set), 1);
+    EXPECT_EQ(PrintShownParameters(print, set), Outcome::Failed);
     EXPECT_EQ(dialogs.lastText(), "No data in some of parameters.\r\n Please fill the data in and try it again.");
 
     set.editor.setNumber(Param::Offset, 1, 1);
     bool taken = false;
     dialogs.answer(Answer::Cancel);
-    EXPECT_EQ(PrintShownParameters(print, set, [&] { taken = true; }), 2);
+    EXPECT_EQ(PrintShownParameters(print, set, [&] { taken = true; }), Outcome::Cancelled);
     EXPECT_TRUE(taken);
     EXPECT_TRUE(preview.jobs.empty());
 }
@@ -124,13 +124,13 @@ TEST_F(ParameterPrintTest, FileGoesIntoItsOwnCopy)
     ParameterSet file = ValidSet(3);
     file.editor.setNumber(Param::HomeOut, 3);
     const QString path = folder.filePath("line2.pmt");
-    ASSERT_EQ(WriteParameterFile(file.editor, path), 0);
+    ASSERT_EQ(WriteParameterFile(file.editor, path), Outcome::Done);
     ParameterSet program = ValidSet(15);
     const ParameterSet before = program;
 
     dialogs.answer(Answer::Ok);
     dialogs.answerOpen(path);
-    ASSERT_EQ(PrintParameterFile(print), 0);
+    ASSERT_EQ(PrintParameterFile(print), Outcome::Done);
     EXPECT_EQ(dialogs.messages[0].text, "Printing parameters saved into the file.");
     EXPECT_EQ(dialogs.openRequests[0].title, "Open Parameter file to be printed");
     EXPECT_EQ(dialogs.openRequests[0].defaultExtension, "pmt");
@@ -155,14 +155,14 @@ TEST_F(ParameterPrintTest, FileFaultsPrintNothing)
 {
     const QString other = folder.filePath("other.pmt");
     WriteBytes(other, "\"KV-M8\"\r\n\"POS\"\r\n");
-    EXPECT_EQ(PrintParameterFileAt(print, other), 1);
+    EXPECT_EQ(PrintParameterFileAt(print, other), Outcome::Failed);
     EXPECT_EQ(dialogs.lastText(), Joined22And20(messages));
 
-    EXPECT_EQ(PrintParameterFileAt(print, folder.filePath("missing.pmt")), 1);
+    EXPECT_EQ(PrintParameterFileAt(print, folder.filePath("missing.pmt")), Outcome::Failed);
     EXPECT_EQ(dialogs.lastText(), "Fail to open parameter file.");
 
     dialogs.answer(Answer::Ok);
     dialogs.answerOpen(std::nullopt);
-    EXPECT_EQ(PrintParameterFile(print), 2);
+    EXPECT_EQ(PrintParameterFile(print), Outcome::Cancelled);
     EXPECT_TRUE(preview.jobs.empty());
 }

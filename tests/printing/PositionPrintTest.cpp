@@ -17,13 +17,13 @@ struct PositionPrintTest : CommandFixture, ::testing::Test {
     PrintContext print{dialogs, messages, preview, [] { return PrintMoment(); }};
     PositionPrintContext printing{commands, print, selector, parameters};
 
-    int printTable(int first, int last)
+    Outcome printTable(int first, int last)
     {
         selector.answers.push_back(PrintSelection{PrintChoice::TablePositions, {}, 1, 999});
         ranges.answers.push_back(PositionRange{first, last});
         return PrintPositions(printing);
     }
-    int printFile(const QString& file, int first, int last)
+    Outcome printFile(const QString& file, int first, int last)
     {
         selector.answers.push_back(PrintSelection{PrintChoice::FilePositions, file, first, last});
         return PrintPositions(printing);
@@ -61,7 +61,7 @@ TEST_F(PositionPrintTest, ThreePositionsFillOnePageInTheirColumns)
     newTable(1, 10);
     type(1, 20, {"home"});
     table.store->PosiLoadBuffer[2][4] = CellValue(QStringLiteral("4711"));
-    ASSERT_EQ(printTable(1, 3), 0);
+    ASSERT_EQ(printTable(1, 3), Outcome::Done);
 
     ASSERT_EQ(preview.jobs.size(), 1u);
     EXPECT_EQ(preview.jobs[0].defaultPdfName, "kvt7posi.pdf");
@@ -121,17 +121,17 @@ TEST_F(PositionPrintTest, ThreePositionsFillOnePageInTheirColumns)
 TEST_F(PositionPrintTest, TwentyFourRecordsAPageAndNoBlankLastPage)
 {
     newTable(1, 60);
-    ASSERT_EQ(printTable(1, 25), 0);
+    ASSERT_EQ(printTable(1, 25), Outcome::Done);
     EXPECT_EQ(canvas().pages(), 2);
     ExpectAt(canvas().row(2, 30).empty() ? nullptr : &canvas().row(2, 30)[0], 20, 30);
     EXPECT_EQ(canvas().row(2, 30)[0].text, "25");
     EXPECT_EQ(canvas().row(1, 260)[0].text, "24");
     EXPECT_NE(canvas().find("Page:2"), nullptr);
 
-    ASSERT_EQ(printTable(1, 48), 0);
+    ASSERT_EQ(printTable(1, 48), Outcome::Done);
     EXPECT_EQ(canvas().pages(), 2);
     EXPECT_EQ(canvas().row(2, 260)[0].text, "48");
-    ASSERT_EQ(printTable(1, 49), 0);
+    ASSERT_EQ(printTable(1, 49), Outcome::Done);
     EXPECT_EQ(canvas().pages(), 3);
 }
 
@@ -139,21 +139,21 @@ TEST_F(PositionPrintTest, TableRefusalsPrintNothing)
 {
     // No rows: messages 433/434, no range dialog.
     selector.answers.push_back(PrintSelection{PrintChoice::TablePositions, {}, 1, 999});
-    EXPECT_EQ(PrintPositions(printing), 1);
+    EXPECT_EQ(PrintPositions(printing), Outcome::Failed);
     EXPECT_EQ(dialogs.lastText(), Joined(messages, 433, 434));
 
     newTable(1, 5);
     // Range dialog cancelled.
     selector.answers.push_back(PrintSelection{PrintChoice::TablePositions, {}, 1, 999});
     ranges.answers.push_back(std::nullopt);
-    EXPECT_EQ(PrintPositions(printing), 2);
+    EXPECT_EQ(PrintPositions(printing), Outcome::Cancelled);
     // Invalid data: the check's result window, nothing printed.
     type(2, 1, {"99"});
-    EXPECT_EQ(printTable(1, 5), 1);
+    EXPECT_EQ(printTable(1, 5), Outcome::Failed);
     EXPECT_EQ(results.count, 1);
     // Selection window cancelled.
     selector.answers.push_back(std::nullopt);
-    EXPECT_EQ(PrintPositions(printing), 2);
+    EXPECT_EQ(PrintPositions(printing), Outcome::Cancelled);
     EXPECT_TRUE(preview.jobs.empty());
 }
 
@@ -165,7 +165,7 @@ TEST_F(PositionPrintTest, FilePrintsStoredPulsesUnderTheFilesNameAndActuators)
     const auto loadBuffer = table.store->PosiLoadBuffer;
     const int fileFirst = table.FileFirstNo;
 
-    ASSERT_EQ(printFile(file, 4, 999), 0);
+    ASSERT_EQ(printFile(file, 4, 999), Outcome::Done);
     EXPECT_EQ(preview.jobs.size(), 1u);
     ExpectAt(canvas().find("File Name:cell.kvd"), 70, 4);
     EXPECT_EQ(canvas().findStarting("AXIS1:")->text, "AXIS1:KV- 35H-200     /   AXIS2:KV- 20L-050  ");
@@ -182,7 +182,7 @@ TEST_F(PositionPrintTest, FilePrintsStoredPulsesUnderTheFilesNameAndActuators)
     EXPECT_TRUE(table.store->PosiLoadBuffer == loadBuffer);
 
     // The table printed afterwards names the actuators it is shown in, not the file's.
-    ASSERT_EQ(printTable(1, 1), 0);
+    ASSERT_EQ(printTable(1, 1), Outcome::Done);
     EXPECT_EQ(canvas().find("AXIS1:KV- 35H-200     /   AXIS2:KV- 20L-050  "), nullptr);
     EXPECT_EQ(canvas().findStarting("AXIS1:")->text, "AXIS1:" + FileHeaderOf(context).modelTexts[0] +
                                                           "   /   AXIS2:" + FileHeaderOf(context).modelTexts[1]);
@@ -191,17 +191,17 @@ TEST_F(PositionPrintTest, FilePrintsStoredPulsesUnderTheFilesNameAndActuators)
 TEST_F(PositionPrintTest, FileFaultsPrintNothing)
 {
     const QString file = writeFile("few.kvd", 3, 6);
-    EXPECT_EQ(printFile(file, 7, 20), 1);
+    EXPECT_EQ(printFile(file, 7, 20), Outcome::Failed);
     EXPECT_EQ(dialogs.lastText(), "The specified range is not right. Please check again.");
 
     QFile other(path("other.kvd"));
     ASSERT_TRUE(other.open(QIODevice::WriteOnly));
     other.write("\"KV-T9\"\r\n");
     other.close();
-    EXPECT_EQ(printFile(path("other.kvd"), 1, 999), 1);
+    EXPECT_EQ(printFile(path("other.kvd"), 1, 999), Outcome::Failed);
     EXPECT_EQ(dialogs.lastText(), Joined(messages, 21, 20));
 
-    EXPECT_EQ(printFile(path("missing.kvd"), 1, 999), 1);
+    EXPECT_EQ(printFile(path("missing.kvd"), 1, 999), Outcome::Failed);
     EXPECT_EQ(dialogs.lastText(), "An error occured in Reading file.");
     EXPECT_TRUE(preview.jobs.empty());
 }
@@ -210,11 +210,11 @@ TEST_F(PositionPrintTest, FailedJobShowsItsMessageAndAClosedPreviewNothing)
 {
     newTable(1, 3);
     preview.outcome = PrintOutcome::Failed;
-    EXPECT_EQ(printTable(1, 3), 1);
+    EXPECT_EQ(printTable(1, 3), Outcome::Failed);
     EXPECT_EQ(dialogs.lastText(), "Printing data was canceled.");
     const std::size_t shown = dialogs.messages.size();
     preview.outcome = PrintOutcome::Closed;
-    EXPECT_EQ(printTable(1, 3), 2);
+    EXPECT_EQ(printTable(1, 3), Outcome::Cancelled);
     EXPECT_EQ(dialogs.messages.size(), shown);
 }
 
@@ -229,9 +229,9 @@ TEST_F(PositionPrintTest, PositionsReadFromTheControllerPrintItsValues)
     dialogs.answer(Answer::No);  // no save first
     ranges.answers.push_back(PositionRange{1, 3});
     dialogs.answer(Answer::Ok);
-    ASSERT_EQ(ReadPositionsFromController(commands), 0);
+    ASSERT_EQ(ReadPositionsFromController(commands), Outcome::Done);
 
-    ASSERT_EQ(printTable(1, 3), 0);
+    ASSERT_EQ(printTable(1, 3), Outcome::Done);
     EXPECT_EQ(canvas().pages(), 1);
     const auto second = canvas().row(1, 40);
     ASSERT_GE(second.size(), 9u);
@@ -248,7 +248,7 @@ TEST_F(PositionPrintTest, MillimetreDisplayPrintsWhatTheGridShows)
     SetHeadingTexts(context);
     newTable(1, 2);
     type(1, 4, {" 12.500"});
-    ASSERT_EQ(printTable(1, 2), 0);
+    ASSERT_EQ(printTable(1, 2), Outcome::Done);
     ExpectAt(canvas().find("(mm)1Posi"), 54, 20);
     const auto first = canvas().row(1, 30);
     ASSERT_GE(first.size(), 5u);

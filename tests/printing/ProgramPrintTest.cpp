@@ -33,20 +33,20 @@ TEST_F(ProgramPrintTest, InvalidShownGroupsPrintNothing)
     messages.setLanguage(kJapanese);
     ListedGroupRanges groups = ValidGroups();
     groups[11] = {5, 3};
-    EXPECT_EQ(PrintShownGroups(print, groups), 1);
+    EXPECT_EQ(PrintShownGroups(print, groups), Outcome::Failed);
     EXPECT_EQ(dialogs.lastText(), "ｸﾞﾙｰﾌﾟﾃﾞｰﾀに不正な値が含まれています。\r\n値を確認後、再度行って下さい。");
     EXPECT_TRUE(preview.jobs.empty());
     groups[11] = {0, 3};
-    EXPECT_EQ(PrintShownGroups(print, groups), 1);
+    EXPECT_EQ(PrintShownGroups(print, groups), Outcome::Failed);
     groups[11] = {3, 1000};
-    EXPECT_EQ(PrintShownGroups(print, groups), 1);
+    EXPECT_EQ(PrintShownGroups(print, groups), Outcome::Failed);
 }
 
 TEST_F(ProgramPrintTest, ShownGroupsAreListedWithoutFileLine)
 {
     ListedGroupRanges groups = ValidGroups();
     groups[9] = {300, 999};
-    ASSERT_EQ(PrintShownGroups(print, groups), 0);
+    ASSERT_EQ(PrintShownGroups(print, groups), Outcome::Done);
     ASSERT_EQ(preview.jobs.size(), 1u);
     EXPECT_EQ(preview.jobs[0].defaultPdfName, "kvt7grp1.pdf");
     EXPECT_EQ(canvas().row(1, 60)[1].text, "300");
@@ -65,7 +65,7 @@ TEST_F(ProgramPrintTest, GroupFileIsAskedForReadAndListed)
         groups[0] = {7, 9};
         return ListingFileRead::Ok;
     };
-    ASSERT_EQ(PrintGroupFile(print, read), 0);
+    ASSERT_EQ(PrintGroupFile(print, read), Outcome::Done);
     EXPECT_EQ(dialogs.messages[0].text, "Printing Group Data saved into the file.");
     EXPECT_EQ(dialogs.messages[0].buttons, Buttons::OkCancel);
     EXPECT_EQ(dialogs.openRequests[0].title, "Open GRP Data file to be printed");
@@ -79,7 +79,7 @@ TEST_F(ProgramPrintTest, GroupFileIsAskedForReadAndListed)
 TEST_F(ProgramPrintTest, GroupFileFaults)
 {
     dialogs.answer(Answer::Cancel);
-    EXPECT_EQ(PrintGroupFile(print, {}), 2);
+    EXPECT_EQ(PrintGroupFile(print, {}), Outcome::Cancelled);
 
     dialogs.answer(Answer::Ok);
     dialogs.answerOpen(QStringLiteral("/data/other.grp"));
@@ -87,7 +87,7 @@ TEST_F(ProgramPrintTest, GroupFileFaults)
                   ++reads;
                   return ListingFileRead::OtherKind;
               }),
-              1);
+              Outcome::Failed);
     EXPECT_EQ(reads, 1);
     EXPECT_EQ(dialogs.lastText(), "Not GRP Data file for KV-T7.\r\nOpening file is canceled.");
 
@@ -98,7 +98,7 @@ TEST_F(ProgramPrintTest, GroupFileFaults)
                   ++reads;
                   return ListingFileRead::Fault;
               }),
-              1);
+              Outcome::Failed);
     EXPECT_EQ(reads, 6);
     EXPECT_EQ(dialogs.lastText(), "An error occured in Reading file.");
     EXPECT_TRUE(preview.jobs.empty());
@@ -108,15 +108,15 @@ TEST_F(ProgramPrintTest, ShownSmProgramsAfterTheCheckAndQuestion)
 {
     SmPrograms programs{};
     programs[19][0] = {5, 3};
-    EXPECT_EQ(PrintShownSm(print, programs, [] { return false; }), 1);
+    EXPECT_EQ(PrintShownSm(print, programs, [] { return false; }), Outcome::Failed);
     EXPECT_TRUE(dialogs.messages.empty()) << "the check shows its own message";
 
     dialogs.answer(Answer::Cancel);
-    EXPECT_EQ(PrintShownSm(print, programs, [] { return true; }), 2);
+    EXPECT_EQ(PrintShownSm(print, programs, [] { return true; }), Outcome::Cancelled);
     EXPECT_EQ(dialogs.lastText(), "Printing SM Data indicated in display.");
 
     dialogs.answer(Answer::Ok);
-    ASSERT_EQ(PrintShownSm(print, programs, [] { return true; }), 0);
+    ASSERT_EQ(PrintShownSm(print, programs, [] { return true; }), Outcome::Done);
     EXPECT_EQ(preview.jobs[0].defaultPdfName, "kvt7sm01.pdf");
     EXPECT_EQ(canvas().pages(), 3);
     EXPECT_EQ(canvas().row(3, 28)[3].text, "5. TIMER") << canvas().textList(3).join('|').toStdString();
@@ -130,7 +130,7 @@ TEST_F(ProgramPrintTest, SmFileFaultsShowTheirMessage)
                   ++reads;
                   return ListingFileRead::OtherKind;
               }),
-              1);
+              Outcome::Failed);
     EXPECT_EQ(reads, 1);
     EXPECT_EQ(dialogs.lastText(), "An error occured while openig SM Data file.");
     EXPECT_EQ(dialogs.openRequests[0].title, "Open SM Data file to be Printed");
@@ -141,7 +141,7 @@ TEST_F(ProgramPrintTest, SmFileFaultsShowTheirMessage)
                   p[0][0] = {1, 2};
                   return ListingFileRead::Ok;
               }),
-              0);
+              Outcome::Done);
     EXPECT_NE(canvas().find("File Name:b.smd"), nullptr);
     EXPECT_NE(canvas().find("1. IN-ON"), nullptr);
 }

@@ -71,11 +71,11 @@ TEST_F(SimPrintFlow, PositionsReadFromTheControllerPrintTheirValues)
     dialogs.answer(Answer::No);  // no save before the read
     ranges.answers.push_back(PositionRange{1, 3});
     dialogs.answer(Answer::Ok);
-    ASSERT_EQ(ReadPositionsFromController(commands), 0) << dialogs.texts().join('|').toStdString();
+    ASSERT_EQ(ReadPositionsFromController(commands), Outcome::Done) << dialogs.texts().join('|').toStdString();
 
     selector.answers.push_back(PrintSelection{PrintChoice::TablePositions, {}, 1, 999});
     ranges.answers.push_back(PositionRange{1, 3});
-    ASSERT_EQ(PrintPositions(printing), 0) << dialogs.texts().join('|').toStdString();
+    ASSERT_EQ(PrintPositions(printing), Outcome::Done) << dialogs.texts().join('|').toStdString();
     ASSERT_EQ(preview.jobs.size(), 1u);
     EXPECT_EQ(canvas().pages(), 1);
     // Number, then speed, acceleration, method and position of axes 1 and 2.

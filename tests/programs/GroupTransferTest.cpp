@@ -25,7 +25,7 @@ TEST_F(GroupTransferTest, WriteSendsEveryGroupTheStoreAndNormalMode)
     data.table.group(10) = {300, 999};
     data.table.group(99) = {998, 999};
     dialogs.answer(Answer::Yes);
-    ASSERT_EQ(WriteGroupsToController(context, data), 0);
+    ASSERT_EQ(WriteGroupsToController(context, data), Outcome::Done);
 
     const QStringList sent = port.requests();
     ASSERT_EQ(sent.size(), 1 + 1 + 99 + 1 + 1);
@@ -52,7 +52,7 @@ TEST_F(GroupTransferTest, WriteSendsEveryGroupTheStoreAndNormalMode)
 TEST_F(GroupTransferTest, InvalidGroupsBlockTheWriteWithTheFourLineMessage)
 {
     data.table.group(12) = {5, 3};
-    EXPECT_EQ(WriteGroupsToController(context, data), 1);
+    EXPECT_EQ(WriteGroupsToController(context, data), Outcome::Failed);
     const QString fourLines = "Invalid value in some of group data.\r\n"
                               "Confirm the following item ant try it again.\r\n"
                               " 1.Is the value setting the range of 1 to 999?\r\n"
@@ -62,7 +62,7 @@ TEST_F(GroupTransferTest, InvalidGroupsBlockTheWriteWithTheFourLineMessage)
 
     data.table.group(12) = {3, 5};
     data.table.group(7) = {1000, 1000};
-    EXPECT_EQ(WriteGroupsToController(context, data), 1);
+    EXPECT_EQ(WriteGroupsToController(context, data), Outcome::Failed);
     EXPECT_EQ(data.table.invalid.at(7), 1);
     EXPECT_EQ(dialogs.lastText(), fourLines);
     EXPECT_TRUE(port.requests().isEmpty());
@@ -70,7 +70,7 @@ TEST_F(GroupTransferTest, InvalidGroupsBlockTheWriteWithTheFourLineMessage)
     // Answering No sends nothing either.
     data.table.group(7) = {1, 1};
     dialogs.answer(Answer::No);
-    EXPECT_EQ(WriteGroupsToController(context, data), 1);
+    EXPECT_EQ(WriteGroupsToController(context, data), Outcome::Failed);
     EXPECT_TRUE(port.requests().isEmpty());
 }
 
@@ -78,7 +78,7 @@ TEST_F(GroupTransferTest, BusyOrSilentControllerGetsNoData)
 {
     controller.setAlwaysBusy(true);
     dialogs.answer(Answer::Yes);
-    EXPECT_EQ(WriteGroupsToController(context, data), 1);
+    EXPECT_EQ(WriteGroupsToController(context, data), Outcome::Failed);
     EXPECT_EQ(port.requests(), QStringList{"0RA"});
     EXPECT_EQ(dialogs.lastText(), "The writing of data is not made during movement.");
 
@@ -86,7 +86,7 @@ TEST_F(GroupTransferTest, BusyOrSilentControllerGetsNoData)
     controller.faults().add({FaultKind::Error, "0CM", "0%%012", 1});
     dialogs.clear();
     dialogs.answer(Answer::Yes);
-    EXPECT_EQ(WriteGroupsToController(context, data), 1);
+    EXPECT_EQ(WriteGroupsToController(context, data), Outcome::Failed);
     EXPECT_EQ(port.requests().mid(1), (QStringList{"0RA", "0CM01"}));
     EXPECT_EQ(dialogs.lastText(), "Communication Error occured.");
 }
@@ -96,7 +96,7 @@ TEST_F(GroupTransferTest, WrongEchoStopsBeforeTheStoreAndStillEndsWriteMode)
     data.table.group(10) = {300, 999};
     controller.faults().add({FaultKind::Reply, "0WG0A", "0WG0B", -1});
     dialogs.answer(Answer::Yes);
-    EXPECT_EQ(WriteGroupsToController(context, data), 1);
+    EXPECT_EQ(WriteGroupsToController(context, data), Outcome::Failed);
     const QStringList sent = port.requests();
     EXPECT_EQ(sent.at(sent.size() - 2), "0WG0A12C3E7");
     EXPECT_EQ(sent.last(), "0CM00");
@@ -111,7 +111,7 @@ TEST_F(GroupTransferTest, WrongEchoStopsBeforeTheStoreAndStillEndsWriteMode)
     controller.faults().add({FaultKind::Reply, "0WE3", "0WE1", -1});
     dialogs.clear();
     dialogs.answer(Answer::Yes);
-    EXPECT_EQ(WriteGroupsToController(context, data), 1);
+    EXPECT_EQ(WriteGroupsToController(context, data), Outcome::Failed);
     EXPECT_EQ(port.requests().mid(port.requests().size() - 2), (QStringList{"0WE3", "0CM00"}));
     EXPECT_EQ(dialogs.lastText(), dataError());
 }
@@ -123,7 +123,7 @@ TEST_F(GroupTransferTest, AFailedNormalModeAfterTheStoreLeavesTheGroupsStored)
     data.table.group(10) = {300, 999};
     controller.faults().add({FaultKind::Error, "0CM00", "0%%012", -1});
     dialogs.answer(Answer::Yes);
-    EXPECT_EQ(WriteGroupsToController(context, data), 0);
+    EXPECT_EQ(WriteGroupsToController(context, data), Outcome::Done);
     EXPECT_EQ(port.requests().mid(port.requests().size() - 2), (QStringList{"0WE3", "0CM00"}));
     EXPECT_EQ(dialogs.texts(), (QStringList{"Group Data is transmitted to controller,Yes?",
                                             text(104) + "\r\nError No.2\r\n[Data fault]",
@@ -133,7 +133,7 @@ TEST_F(GroupTransferTest, AFailedNormalModeAfterTheStoreLeavesTheGroupsStored)
 
     EXPECT_EQ(RunInWriteMode(context, [this] { return WriteAllGroups(context, data.table); }),
               WriteEnd::StoredModeLeft);
-    EXPECT_EQ(RunInWriteMode(context, [] { return 1; }), WriteEnd::Failed);
+    EXPECT_EQ(RunInWriteMode(context, [] { return Outcome::Failed; }), WriteEnd::Failed);
     EXPECT_EQ(dialogs.lastText(), "Communication Error occured.");
     controller.faults().clear();
     EXPECT_EQ(RunInWriteMode(context, [this] { return WriteAllGroups(context, data.table); }), WriteEnd::Stored);
@@ -145,7 +145,7 @@ TEST_F(GroupTransferTest, TimeoutMidWriteSendsNothingMore)
     controller.faults().add({FaultKind::Silent, "0WG05", {}, -1});
     dialogs.answer(Answer::Yes);
     const GroupTable before = data.table;
-    EXPECT_EQ(WriteGroupsToController(context, data), 1);
+    EXPECT_EQ(WriteGroupsToController(context, data), Outcome::Failed);
     const QStringList sent = port.requests();
     EXPECT_EQ(sent.last(), "0WG05001001");
     EXPECT_EQ(sent.count("0WG05001001"), 6);
@@ -162,7 +162,7 @@ TEST_F(GroupTransferTest, ReadAskFirstTakesEveryGroupIntoTheTable)
     controller.setGroup(99, {998, 999});
     mode.SetOffline();  // a read may start Offline: it goes Online quietly first
     dialogs.answer(Answer::Ok);
-    ASSERT_EQ(ReadGroupsFromController(context, data), 0);
+    ASSERT_EQ(ReadGroupsFromController(context, data), Outcome::Done);
     const QStringList sent = port.requests();
     ASSERT_EQ(sent.size(), 99);
     EXPECT_EQ(sent.first(), "0RG01");
@@ -176,7 +176,7 @@ TEST_F(GroupTransferTest, ReadAskFirstTakesEveryGroupIntoTheTable)
 
     dialogs.answer(Answer::Cancel);
     port.writes.clear();
-    EXPECT_EQ(ReadGroupsFromController(context, data), 1);
+    EXPECT_EQ(ReadGroupsFromController(context, data), Outcome::Failed);
     EXPECT_TRUE(port.requests().isEmpty());
 }
 
@@ -190,7 +190,7 @@ TEST_F(GroupTransferTest, UnusableRepliesOrCancelLeaveTheTable)
         controller.faults().add({FaultKind::Reply, "0RG0A", reply, -1});
         dialogs.clear();
         dialogs.answer(Answer::Ok);
-        EXPECT_EQ(ReadGroupsFromController(context, data), 1) << reply.constData();
+        EXPECT_EQ(ReadGroupsFromController(context, data), Outcome::Failed) << reply.constData();
         EXPECT_EQ(dialogs.lastText(), dataError()) << reply.constData();
         EXPECT_EQ(data.table.groups, before.groups);
         EXPECT_EQ(data.readBuffer.group(1), (GroupRange{1, 1}));
@@ -201,7 +201,7 @@ TEST_F(GroupTransferTest, UnusableRepliesOrCancelLeaveTheTable)
     controller.faults().add({FaultKind::Error, "0RG32", "0%%012", 1});
     dialogs.clear();
     dialogs.answer(Answer::Ok);
-    EXPECT_EQ(ReadGroupsFromController(context, data), 1);
+    EXPECT_EQ(ReadGroupsFromController(context, data), Outcome::Failed);
     EXPECT_EQ(dialogs.texts().size(), 2);
     EXPECT_TRUE(dialogs.lastText().startsWith("Communication error occurs!"));
     EXPECT_FALSE(dialogs.progressVisible);
@@ -210,7 +210,7 @@ TEST_F(GroupTransferTest, UnusableRepliesOrCancelLeaveTheTable)
     dialogs.clear();
     dialogs.answer(Answer::Ok);
     dialogs.cancelProgressAt(9);
-    EXPECT_EQ(ReadGroupsFromController(context, data), 1);
+    EXPECT_EQ(ReadGroupsFromController(context, data), Outcome::Failed);
     EXPECT_EQ(port.requests().size(), 10);
     EXPECT_EQ(dialogs.lastText(), "Reading of data was stopped.");
     EXPECT_EQ(data.table.groups, before.groups);
@@ -227,7 +227,7 @@ TEST_F(GroupTransferTest, PulledCableMidReadLeavesTheTable)
         return QByteArray();
     };
     dialogs.answer(Answer::Ok);
-    EXPECT_EQ(ReadGroupsFromController(context, data), 1);
+    EXPECT_EQ(ReadGroupsFromController(context, data), Outcome::Failed);
     EXPECT_EQ(port.requests().last(), "0RG10");
     EXPECT_EQ(dialogs.lastText(), timeoutText());  // the link reports a lost line as silence
     EXPECT_EQ(data.table.groups, before.groups);

@@ -18,18 +18,18 @@ protected:
 TEST_F(ProgramModelTest, GroupCheckMarksOnlyOutOfRangeGroupsInvalid)
 {
     GroupTable table;
-    EXPECT_EQ(GroupCheck(table), 0);
+    EXPECT_EQ(GroupCheck(table), Outcome::Done);
     EXPECT_FALSE(table.hasInvalidGroup);
 
     table.group(12) = {5, 3};  // start beyond end: refused, but not "invalid"
-    EXPECT_EQ(GroupCheck(table), 1);
+    EXPECT_EQ(GroupCheck(table), Outcome::Failed);
     EXPECT_TRUE(table.hasInvalidGroup);
     EXPECT_EQ(table.invalid.at(12), 0);
 
     table.group(7) = {1000, 1000};
     table.group(99) = {0, 999};
     table.group(1) = {999, 999};
-    EXPECT_EQ(GroupCheck(table), 1);
+    EXPECT_EQ(GroupCheck(table), Outcome::Failed);
     EXPECT_EQ(table.invalid.at(7), 1);
     EXPECT_EQ(table.invalid.at(99), 1);
     EXPECT_EQ(table.invalid.at(1), 0);
@@ -39,7 +39,7 @@ TEST_F(ProgramModelTest, GroupCheckMarksOnlyOutOfRangeGroupsInvalid)
     table.group(7) = {1, 1};
     table.group(12) = {3, 5};
     table.group(99) = {1, 999};
-    EXPECT_EQ(GroupCheck(table), 0);
+    EXPECT_EQ(GroupCheck(table), Outcome::Done);
     EXPECT_EQ(table.invalid.at(7), 0);
     EXPECT_FALSE(table.hasInvalidGroup);
 }
@@ -48,7 +48,7 @@ TEST_F(ProgramModelTest, GroupZeroIsNeverCheckedCopiedOrCompared)
 {
     GroupTable table;
     table.group(0) = {0, 5000};
-    EXPECT_EQ(GroupCheck(table), 0);
+    EXPECT_EQ(GroupCheck(table), Outcome::Done);
     GroupReadBuffer buffer;
     buffer.group(0) = {7, 7};
     EXPECT_EQ(GroupDifferenceList(table, buffer), "");
@@ -87,7 +87,7 @@ TEST_F(ProgramModelTest, GroupMessagesAndTheListOfDifferences)
 TEST_F(ProgramModelTest, SmCheckRangesByCommand)
 {
     SmData data;
-    EXPECT_EQ(SmDataCheck(data), 0);
+    EXPECT_EQ(SmDataCheck(data), Outcome::Done);
     data.table.program(3).step(1) = {2, 5};   // IN-OFF wants 1..4
     data.table.program(4).step(16) = {6, 9};  // TIMER10 9: valid
     data.table.program(5).step(1) = {1, 4};
@@ -95,7 +95,7 @@ TEST_F(ProgramModelTest, SmCheckRangesByCommand)
     data.table.program(7).step(8) = {7, 1};   // no such command
     data.table.program(7).step(9) = {5, 0};
     data.table.program(20).step(2) = {3, 0};
-    EXPECT_EQ(SmDataCheck(data), 1);
+    EXPECT_EQ(SmDataCheck(data), Outcome::Failed);
     EXPECT_TRUE(data.hasInvalidData);
     EXPECT_EQ(data.refusedPrograms, "<3>,<7>,<20>,");
     const QList<SmFault> faults = SmFaults(data.table);
@@ -110,7 +110,7 @@ TEST_F(ProgramModelTest, SmCheckRangesByCommand)
     data.table.program(7).step(8) = {0, 0};
     data.table.program(7).step(9) = {5, 9};
     data.table.program(20).step(2) = {3, 1};
-    EXPECT_EQ(SmDataCheck(data), 0);
+    EXPECT_EQ(SmDataCheck(data), Outcome::Done);
     EXPECT_FALSE(data.hasInvalidData);
     EXPECT_EQ(data.refusedPrograms, "");
 }
@@ -120,7 +120,7 @@ TEST_F(ProgramModelTest, EndStepsAreStoredBackAsZeroByTheCheck)
     SmData data;
     data.table.program(2).step(4) = {15, 7};
     data.table.program(2).step(5) = {0, 3};
-    EXPECT_EQ(SmDataCheck(data), 0);
+    EXPECT_EQ(SmDataCheck(data), Outcome::Done);
     EXPECT_EQ(data.table.program(2).step(4), (SmStep{0, 0}));
     EXPECT_EQ(data.table.program(2).step(5), (SmStep{0, 0}));
 }

@@ -70,12 +70,12 @@ TEST_F(ProgramFileTest, GroupFileIsWrittenAsTheGoldenFileAndReadBack)
 {
     GroupData data;
     data.table = GoldenGroups();
-    ASSERT_EQ(SaveProgramFileAt(files(), data, path("g.grp")), 0);
+    ASSERT_EQ(SaveProgramFileAt(files(), data, path("g.grp")), Outcome::Done);
     EXPECT_EQ(bytesOf(path("g.grp")), Golden("groups.grp"));
     EXPECT_TRUE(dialogs.messages.empty());
 
     GroupData back;
-    ASSERT_EQ(OpenProgramFileAt(files(), back, path("g.grp")), 0);
+    ASSERT_EQ(OpenProgramFileAt(files(), back, path("g.grp")), Outcome::Done);
     EXPECT_EQ(back.table.groups, GoldenGroups().groups);
     EXPECT_EQ(back.lastFileName, path("g.grp"));
 }
@@ -84,11 +84,11 @@ TEST_F(ProgramFileTest, SmFileIsWrittenAsTheGoldenFileAndReadBack)
 {
     SmData data;
     data.table = GoldenPrograms();
-    ASSERT_EQ(SaveProgramFileAt(files(), data, path("p.smd")), 0);
+    ASSERT_EQ(SaveProgramFileAt(files(), data, path("p.smd")), Outcome::Done);
     EXPECT_EQ(bytesOf(path("p.smd")), Golden("programs.smd"));
 
     SmData back;
-    ASSERT_EQ(OpenProgramFileAt(files(), back, path("p.smd")), 0);
+    ASSERT_EQ(OpenProgramFileAt(files(), back, path("p.smd")), Outcome::Done);
     EXPECT_EQ(back.table, GoldenPrograms());
     EXPECT_EQ(back.lastFileName, path("p.smd"));
     EXPECT_TRUE(dialogs.messages.empty());
@@ -102,7 +102,7 @@ TEST_F(ProgramFileTest, WhatAFileDoesNotListReadsAsTheDefault)
     GroupData data;
     data.readBuffer.group(60) = {7, 8};  // left from an earlier read
     data.table.group(70) = {9, 9};
-    ASSERT_EQ(OpenProgramFileAt(files(), data, put("half.grp", bytes)), 0);
+    ASSERT_EQ(OpenProgramFileAt(files(), data, put("half.grp", bytes)), Outcome::Done);
     EXPECT_EQ(data.table.group(50), (GroupRange{50, 150}));
     for (int g = 51; g <= 99; ++g)
         EXPECT_EQ(data.table.group(g), (GroupRange{1, 1})) << g;
@@ -113,12 +113,12 @@ TEST_F(ProgramFileTest, WhatAFileDoesNotListReadsAsTheDefault)
     QByteArray smBytes = "\"KV-M8\",\"SM\"\r\n16,2,1\r\n\"7\"\r\n";
     for (int s = 1; s <= 16; ++s)
         smBytes += s == 2 ? "3\r\n4\r\n" : "0,0\r\n";
-    ASSERT_EQ(OpenProgramFileAt(files(), sm, put("one.smd", smBytes)), 0);
+    ASSERT_EQ(OpenProgramFileAt(files(), sm, put("one.smd", smBytes)), Outcome::Done);
     EXPECT_EQ(sm.table.program(7).step(2), (SmStep{3, 4}));
     EXPECT_EQ(sm.table.program(9), SmProgram{});
 
     GroupData zero;
-    ASSERT_EQ(OpenProgramFileAt(files(), zero, put("zero.grp", "\"KV-M8\",\"GRP\"\r\n1,3\r\n\"0\",5,6\r\n")), 0);
+    ASSERT_EQ(OpenProgramFileAt(files(), zero, put("zero.grp", "\"KV-M8\",\"GRP\"\r\n1,3\r\n\"0\",5,6\r\n")), Outcome::Done);
     EXPECT_EQ(zero.table.group(1), (GroupRange{1, 1}));
     EXPECT_TRUE(dialogs.messages.empty());
 }
@@ -131,7 +131,7 @@ TEST_F(ProgramFileTest, GroupFilesOfAnotherKindAreRefusedOnceWithoutRetry)
     for (const char* header : {"\"KV-M8\",\"SM\"", "\"KV-M9\",\"GRP\"", "\"KV-M6\",\"grp\""}) {
         dialogs.clear();
         const QString file = put("kind.grp", QByteArray(header) + "\r\n99,3\r\n\"1\",2,3\r\n");
-        EXPECT_EQ(OpenProgramFileAt(files(), data, file), 1);
+        EXPECT_EQ(OpenProgramFileAt(files(), data, file), Outcome::Failed);
         EXPECT_EQ(dialogs.texts(), QStringList{"Not GRP Data file for KV-T7.\r\nOpening file is canceled."});
     }
     EXPECT_EQ(data.table.groups, before.table.groups);
@@ -155,7 +155,7 @@ TEST_F(ProgramFileTest, DamagedGroupFilesShowTheReadMessage)
         GroupData data;
         data.table.group(2) = {4, 4};
         dialogs.clear();
-        EXPECT_EQ(OpenProgramFileAt(files(), data, put("bad.grp", head + body)), 1) << body.constData();
+        EXPECT_EQ(OpenProgramFileAt(files(), data, put("bad.grp", head + body)), Outcome::Failed) << body.constData();
         EXPECT_EQ(dialogs.texts(), QStringList{"An error occured in Reading file."}) << body.constData();
         EXPECT_EQ(data.table.group(2), (GroupRange{4, 4}));
         EXPECT_EQ(data.table.group(1), (GroupRange{1, 1}));
@@ -163,9 +163,9 @@ TEST_F(ProgramFileTest, DamagedGroupFilesShowTheReadMessage)
     }
     // The largest 16-bit values are read (the check refuses them later).
     GroupData wide;
-    ASSERT_EQ(OpenProgramFileAt(files(), wide, put("wide.grp", head + "\"1\",-32768,32767\r\n")), 0);
+    ASSERT_EQ(OpenProgramFileAt(files(), wide, put("wide.grp", head + "\"1\",-32768,32767\r\n")), Outcome::Done);
     EXPECT_EQ(wide.table.group(1), (GroupRange{-32768, 32767}));
-    EXPECT_EQ(OpenProgramFileAt(files(), wide, path("missing.grp")), 1);
+    EXPECT_EQ(OpenProgramFileAt(files(), wide, path("missing.grp")), Outcome::Failed);
 }
 
 // A copy that stopped early ends after a whole record; only line 2 tells it from a file that
@@ -183,7 +183,7 @@ TEST_F(ProgramFileTest, FilesHoldingFewerRecordsThanLine2AnnouncesAreRefused)
         data.table.group(1) = {4, 4};
         data.readBuffer.group(2) = {6, 6};
         dialogs.clear();
-        EXPECT_EQ(OpenProgramFileAt(files(), data, put("cut.grp", groupFile(announced, held))), 1) << held;
+        EXPECT_EQ(OpenProgramFileAt(files(), data, put("cut.grp", groupFile(announced, held))), Outcome::Failed) << held;
         EXPECT_EQ(dialogs.texts(), QStringList{"An error occured in Reading file."});
         EXPECT_EQ(data.table.group(1), (GroupRange{4, 4}));
         EXPECT_EQ(data.readBuffer.group(2), (GroupRange{6, 6}));
@@ -192,7 +192,7 @@ TEST_F(ProgramFileTest, FilesHoldingFewerRecordsThanLine2AnnouncesAreRefused)
     for (const auto& [announced, held] : {std::pair{"99", 99}, {"3", 3}, {"2", 3}, {"0", 0}}) {
         GroupData data;
         dialogs.clear();
-        EXPECT_EQ(OpenProgramFileAt(files(), data, put("whole.grp", groupFile(announced, held))), 0) << held;
+        EXPECT_EQ(OpenProgramFileAt(files(), data, put("whole.grp", groupFile(announced, held))), Outcome::Done) << held;
         // What the file does not list reads as it always has: 1..1.
         for (int g = 1; g <= kGroupCount; ++g)
             EXPECT_EQ(data.table.group(g), (g <= held ? GroupRange{g, g + 1} : GroupRange{1, 1})) << g;
@@ -212,14 +212,14 @@ TEST_F(ProgramFileTest, FilesHoldingFewerRecordsThanLine2AnnouncesAreRefused)
         SmData data;
         data.table.program(1).step(1) = {1, 1};
         dialogs.clear();
-        EXPECT_EQ(OpenProgramFileAt(files(), data, put("cut.smd", smFile(announced, held))), 1) << held;
+        EXPECT_EQ(OpenProgramFileAt(files(), data, put("cut.smd", smFile(announced, held))), Outcome::Failed) << held;
         EXPECT_EQ(dialogs.texts(), QStringList{"An error occured while openig SM Data file."});
         EXPECT_EQ(data.table.program(1).step(1), (SmStep{1, 1}));
         EXPECT_EQ(data.readBuffer, SmReadBuffer{});
     }
     for (const auto& [announced, held] : {std::pair{"20", 20}, {"2", 2}}) {
         SmData data;
-        EXPECT_EQ(OpenProgramFileAt(files(), data, put("whole.smd", smFile(announced, held))), 0) << held;
+        EXPECT_EQ(OpenProgramFileAt(files(), data, put("whole.smd", smFile(announced, held))), Outcome::Done) << held;
         EXPECT_EQ(data.table.program(held).step(1), (SmStep{5, 9}));
     }
 }
@@ -242,7 +242,7 @@ TEST_F(ProgramFileTest, SmFilesOfAnotherKindOrDamagedShowTheirMessage)
         SmData data;
         data.table.program(1).step(1) = {5, 5};
         dialogs.clear();
-        EXPECT_EQ(OpenProgramFileAt(files(), data, put("bad.smd", bytes)), 1) << bytes.left(40).constData();
+        EXPECT_EQ(OpenProgramFileAt(files(), data, put("bad.smd", bytes)), Outcome::Failed) << bytes.left(40).constData();
         EXPECT_EQ(dialogs.texts(), QStringList{"An error occured while openig SM Data file."});
         EXPECT_EQ(data.table.program(1).step(1), (SmStep{5, 5}));
         EXPECT_EQ(data.readBuffer, SmReadBuffer{});
@@ -253,7 +253,7 @@ TEST_F(ProgramFileTest, SaveAndVerifyRefuseInvalidDataAndSaveFaultsAreReported)
 {
     GroupData groups;
     groups.table.group(12) = {5, 3};
-    EXPECT_EQ(SaveProgramFileAt(files(), groups, path("x.grp")), 1);
+    EXPECT_EQ(SaveProgramFileAt(files(), groups, path("x.grp")), Outcome::Failed);
     EXPECT_EQ(VerifyWithFileAt(files(), groups, path("x.grp")), ProgramVerify::Failed);
     EXPECT_EQ(dialogs.texts(), QStringList(2, "Invalid value in some of group data.\r\n"
                                               "Please confirm the value and try it again."));
@@ -262,16 +262,16 @@ TEST_F(ProgramFileTest, SaveAndVerifyRefuseInvalidDataAndSaveFaultsAreReported)
     SmData sm;
     sm.table.program(4).step(2) = {2, 5};
     dialogs.clear();
-    EXPECT_EQ(SaveProgramFileAt(files(), sm, path("x.smd")), 1);
+    EXPECT_EQ(SaveProgramFileAt(files(), sm, path("x.smd")), Outcome::Failed);
     EXPECT_TRUE(dialogs.lastText().endsWith("\r\n\r\n<4>,"));
 
     dialogs.clear();
     GroupData fine;
-    EXPECT_EQ(SaveProgramFileAt(files(), fine, path("no/such/folder/x.grp")), 1);
+    EXPECT_EQ(SaveProgramFileAt(files(), fine, path("no/such/folder/x.grp")), Outcome::Failed);
     EXPECT_EQ(dialogs.texts(), QStringList{"An error occured while saving Group Data."});
     SmData fineSm;
     dialogs.clear();
-    EXPECT_EQ(SaveProgramFileAt(files(), fineSm, path("no/such/folder/x.smd")), 1);
+    EXPECT_EQ(SaveProgramFileAt(files(), fineSm, path("no/such/folder/x.smd")), Outcome::Failed);
     EXPECT_EQ(dialogs.texts(), QStringList{"An error occured while saving SM Data."});
 }
 
@@ -302,8 +302,8 @@ TEST_F(ProgramFileTest, DialogRequests)
     dialogs.answerOpen(std::nullopt);
     dialogs.answerSave(std::nullopt);
     GroupData data;
-    EXPECT_EQ(OpenProgramFile(files(), data), 2);
-    EXPECT_EQ(SaveProgramFile(files(), data), 2);
+    EXPECT_EQ(OpenProgramFile(files(), data), Outcome::Cancelled);
+    EXPECT_EQ(SaveProgramFile(files(), data), Outcome::Cancelled);
     EXPECT_EQ(dialogs.openRequests.at(0).title, "Open GRP Data file");
     EXPECT_EQ(dialogs.openRequests.at(0).filter, "GRP Data(*.grp)|*.grp|All files(*.*)|*.*");
     EXPECT_EQ(dialogs.openRequests.at(0).defaultExtension, "grp");
@@ -314,7 +314,7 @@ TEST_F(ProgramFileTest, DialogRequests)
     dialogs.answerSave(std::nullopt);
     SmData sm;
     EXPECT_EQ(VerifyWithFile(files(), sm), ProgramVerify::Failed);
-    EXPECT_EQ(SaveProgramFile(files(), sm), 2);
+    EXPECT_EQ(SaveProgramFile(files(), sm), Outcome::Cancelled);
     EXPECT_EQ(dialogs.openRequests.at(1).title, "Open SM Data file to be verified");
     EXPECT_EQ(dialogs.openRequests.at(1).filter, "SM Data(*.smd)|*.smd|All files(*.*)|*.*");
     EXPECT_EQ(dialogs.saveRequests.at(1).title, "Save SM Data as ...");

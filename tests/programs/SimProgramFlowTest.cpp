@@ -41,14 +41,14 @@ TEST_F(SimProgramFlowTest, GroupsEditSaveWriteReadBackAndVerify)
     edited.table.group(5) = {20, 30};
     edited.table.group(99) = {999, 999};
     const QString file = dir.filePath("groups.grp");
-    ASSERT_EQ(SaveProgramFileAt(files(), edited, file), 0);
+    ASSERT_EQ(SaveProgramFileAt(files(), edited, file), Outcome::Done);
     dialogs.answer(Answer::Yes);
-    ASSERT_EQ(WriteGroupsToController(*context, edited), 0);
+    ASSERT_EQ(WriteGroupsToController(*context, edited), Outcome::Done);
     EXPECT_EQ(controller.group(5, sim::Kvm8Simulator::Copy::Stored), (sim::GroupData{20, 30}));
 
     GroupData back;
     dialogs.answer(Answer::Ok);
-    ASSERT_EQ(ReadGroupsFromController(*context, back), 0);
+    ASSERT_EQ(ReadGroupsFromController(*context, back), Outcome::Done);
     EXPECT_EQ(back.table.groups, edited.table.groups);
     EXPECT_EQ(VerifyWithFileAt(files(), back, file), ProgramVerify::Same);
     EXPECT_EQ(dialogs.lastText(), "Result of Verify - OK");
@@ -69,13 +69,13 @@ TEST_F(SimProgramFlowTest, ProgramsEditSaveWriteReadBackAndVerify)
     edited.table.program(5).step(16) = {4, 4};
     edited.table.program(20).step(8) = {6, 9};
     const QString file = dir.filePath("programs.smd");
-    ASSERT_EQ(SaveProgramFileAt(files(), edited, file), 0);
+    ASSERT_EQ(SaveProgramFileAt(files(), edited, file), Outcome::Done);
     dialogs.answer(Answer::Yes);
-    ASSERT_EQ(WriteSmToController(*context, edited), 0);
+    ASSERT_EQ(WriteSmToController(*context, edited), Outcome::Done);
 
     SmData back;
     dialogs.answer(Answer::Ok);
-    ASSERT_EQ(ReadSmFromController(*context, back), 0);
+    ASSERT_EQ(ReadSmFromController(*context, back), Outcome::Done);
     EXPECT_EQ(back.table, edited.table);
     EXPECT_EQ(VerifyWithFileAt(files(), back, file), ProgramVerify::Same);
     EXPECT_EQ(dialogs.lastText(), "Result of Verify - OK");

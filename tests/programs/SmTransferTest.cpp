@@ -24,7 +24,7 @@ TEST_F(SmTransferTest, WriteSendsEveryProgramTheStoreAndNormalMode)
     twelve.step(4) = {15, 3};  // END: goes out as 0,0 after the check
     data.table.program(12) = twelve;
     dialogs.answer(Answer::Yes);
-    ASSERT_EQ(WriteSmToController(context, data), 0);
+    ASSERT_EQ(WriteSmToController(context, data), Outcome::Done);
 
     const QStringList sent = port.requests();
     ASSERT_EQ(sent.size(), 2 + 20 + 2);
@@ -48,7 +48,7 @@ TEST_F(SmTransferTest, InvalidDataOrBusyControllerSendsNothing)
 {
     data.table.program(3).step(5) = {2, 5};
     data.table.program(7).step(1) = {9, 1};
-    EXPECT_EQ(WriteSmToController(context, data), 1);
+    EXPECT_EQ(WriteSmToController(context, data), Outcome::Failed);
     EXPECT_EQ(dialogs.lastText(), "Invalid data in some of SM Data.\r\n\r\nConfirm the value and try it again.\r\n\r\n"
                                   "SM No. in which the invalid value was found is as follows.\r\n\r\n<3>,<7>,");
     EXPECT_EQ(VerifySmWithController(context, data), ProgramVerify::Failed);
@@ -59,7 +59,7 @@ TEST_F(SmTransferTest, InvalidDataOrBusyControllerSendsNothing)
     controller.setAlwaysBusy(true);
     dialogs.clear();
     dialogs.answer(Answer::Yes);
-    EXPECT_EQ(WriteSmToController(context, data), 1);
+    EXPECT_EQ(WriteSmToController(context, data), Outcome::Failed);
     EXPECT_EQ(port.requests(), QStringList{"0RA"});
     EXPECT_EQ(dialogs.lastText(), "The writing of data is not made during movement.");
     EXPECT_FALSE(dialogs.busy);
@@ -69,7 +69,7 @@ TEST_F(SmTransferTest, WrongEchoStopsBeforeTheStore)
 {
     controller.faults().add({FaultKind::Reply, "0WS0C", "0WS0D", -1});
     dialogs.answer(Answer::Yes);
-    EXPECT_EQ(WriteSmToController(context, data), 1);
+    EXPECT_EQ(WriteSmToController(context, data), Outcome::Failed);
     const QStringList sent = port.requests();
     EXPECT_TRUE(sent.at(sent.size() - 2).startsWith("0WS0C"));
     EXPECT_EQ(sent.last(), "0CM00");
@@ -85,7 +85,7 @@ TEST_F(SmTransferTest, ReadTakesFStepsAsEndAndVerifiesThemEqualToAFilesEnd)
     program[1] = {15, 0};
     controller.setProgram(20, program);
     dialogs.answer(Answer::Ok);
-    ASSERT_EQ(ReadSmFromController(context, data), 0);
+    ASSERT_EQ(ReadSmFromController(context, data), Outcome::Done);
     const QStringList sent = port.requests();
     ASSERT_EQ(sent.size(), 20);
     EXPECT_EQ(sent.first(), "0RS01");
@@ -117,7 +117,7 @@ TEST_F(SmTransferTest, UnusableRepliesLeaveTheTable)
         controller.faults().add({FaultKind::Reply, "0RS05", reply, -1});
         dialogs.clear();
         dialogs.answer(Answer::Ok);
-        EXPECT_EQ(ReadSmFromController(context, data), 1) << reply.constData();
+        EXPECT_EQ(ReadSmFromController(context, data), Outcome::Failed) << reply.constData();
         EXPECT_EQ(dialogs.lastText(), dataError());
         EXPECT_EQ(data.table, before);
         EXPECT_EQ(data.readBuffer, SmReadBuffer{});

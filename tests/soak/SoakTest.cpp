@@ -83,7 +83,7 @@ TEST(Soak, APortThatVanishesIsReportedAndFoundAgain)
     rig.sim.faults().add({sim::FaultKind::Vanish, "0RH", {}, 1});
     rig.link().SwitchOnlineQuietly();
     rig.dialogs.mark();
-    EXPECT_EQ(rig.link().SendCommandWithRetry(QStringLiteral("0RH"), QString(), 6), 1);
+    EXPECT_EQ(rig.link().SendCommandWithRetry(QStringLiteral("0RH"), QString(), 6), Outcome::Failed);
     EXPECT_EQ(rig.dialogs.sinceMark(),
               QStringList{QStringLiteral("Communication timeout error!\r\n\r\nCheck the followings;\r\n\r\n"
                                          " 1.Power ON for controller?\r\n\r\n 2.Communication cables are connected?")});
@@ -94,7 +94,7 @@ TEST(Soak, APortThatVanishesIsReportedAndFoundAgain)
     rig.awaitDevice();
     rig.link().SwitchOnlineQuietly();
     rig.dialogs.mark();
-    ASSERT_EQ(rig.link().SendCommandWithRetry(QStringLiteral("0RH"), QString(), 6), 0);
+    ASSERT_EQ(rig.link().SendCommandWithRetry(QStringLiteral("0RH"), QString(), 6), Outcome::Done);
     EXPECT_EQ(rig.link().LastReply(), QStringLiteral("0RH0\r\n"));
     EXPECT_TRUE(rig.dialogs.sinceMark().isEmpty());
     EXPECT_EQ(rig.sim.requests(), (QList<QByteArray>{"0RH", "0RH"}));

@@ -73,8 +73,8 @@ bool SoakCycle::preparePositions()
     }
     SoakPositions table(rig_);
     table.ranges.range = PositionRange{1, plan_.positions};
-    return table.takeControllerAxes() && ReadPositionsFromController(table.commands) == 0
-           && WritePositionFile(table.commands, path("kvd"), 1, plan_.positions) == 0;
+    return table.takeControllerAxes() && ReadPositionsFromController(table.commands) == Outcome::Done
+           && WritePositionFile(table.commands, path("kvd"), 1, plan_.positions) == Outcome::Done;
 }
 
 void SoakCycle::beginFaulty()
@@ -179,15 +179,15 @@ void SoakCycle::readPositions()
         return;
     table.ranges.range = PositionRange{1, plan_.positions};
     const QByteArray before = table.snapshot();
-    const int result = faulty([&] { return ReadPositionsFromController(table.commands); });
+    const Outcome result = faulty([&] { return ReadPositionsFromController(table.commands); });
     bool asController = false;
-    if (result == 0) {
+    if (result == Outcome::Done) {
         // The table read must be the controller's: verified with faults off.
         table.results.shown = 0;
         asController
-                = VerifyPositionsWithController(table.commands) == 0 && table.results.shown == 0;
+                = VerifyPositionsWithController(table.commands) == Outcome::Done && table.results.shown == 0;
     }
-    judgeTransfer(QStringLiteral("position read"), result == 0, asController, table.snapshot() == before);
+    judgeTransfer(QStringLiteral("position read"), result == Outcome::Done, asController, table.snapshot() == before);
 }
 
 void SoakCycle::verifyPositions()
@@ -196,9 +196,9 @@ void SoakCycle::verifyPositions()
     if (!startable(table.takeControllerAxes() && table.showFile(path("kvd"))))
         return;
     table.ranges.range = PositionRange{1, plan_.positions};
-    const int result = faulty([&] { return VerifyPositionsWithController(table.commands); });
+    const Outcome result = faulty([&] { return VerifyPositionsWithController(table.commands); });
     judgeVerdict(QStringLiteral("position verify"),
-                 result == 0 ? std::optional<bool>(table.results.shown == 0) : std::nullopt, positionsAsFile());
+                 result == Outcome::Done ? std::optional<bool>(table.results.shown == 0) : std::nullopt, positionsAsFile());
 }
 
 }  // namespace kvt7

@@ -35,8 +35,8 @@ bool SoakPositions::takeControllerAxes()
 {
     ControllerLink& link = rig.link();
     link.SwitchOnlineQuietly();
-    if (OpenPortOrReport(link) != 0 || ReadAxisMask(link, parameters, axes) != 0
-        || ReadControllerAxisSettings(link, axes) != 0 || !AdoptControllerAxisSettings(axes))
+    if (OpenPortOrReport(link) != Outcome::Done || ReadAxisMask(link, parameters, axes) != Outcome::Done
+        || ReadControllerAxisSettings(link, axes) != Outcome::Done || !AdoptControllerAxisSettings(axes))
         return false;
     RecordPcActuators(axes);
     return true;

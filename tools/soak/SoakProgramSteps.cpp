@@ -35,7 +35,7 @@ struct SoakPrograms {
 // The set as its file would hold it.
 QByteArray SetBytes(SoakRig& rig, ParameterSet set, const QString& scratch)
 {
-    if (WriteParameterFileWithRetries(set, scratch, rig.dialogs, rig.messages()) != 0)
+    if (WriteParameterFileWithRetries(set, scratch, rig.dialogs, rig.messages()) != Outcome::Done)
         return {};
     QFile file(scratch);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
@@ -75,11 +75,11 @@ bool SoakCycle::prepareParameters()
     ParameterSet set;
     AxisSettings axes;
     rig_.link().SwitchOnlineQuietly();
-    if (OpenPortOrReport(rig_.link()) != 0 || ReadAxisMask(rig_.link(), set, axes) != 0
-        || ReadAllParameters(rig_.controller(), set) != 0)
+    if (OpenPortOrReport(rig_.link()) != Outcome::Done || ReadAxisMask(rig_.link(), set, axes) != Outcome::Done
+        || ReadAllParameters(rig_.controller(), set) != Outcome::Done)
         return false;
     ApplyRecordToEditorValues(set, RecordSource::Controller);
-    return WriteParameterFileWithRetries(set, path("pmt"), rig_.dialogs, rig_.messages()) == 0;
+    return WriteParameterFileWithRetries(set, path("pmt"), rig_.dialogs, rig_.messages()) == Outcome::Done;
 }
 
 bool SoakCycle::prepareGroups()
@@ -92,8 +92,8 @@ bool SoakCycle::prepareGroups()
     SoakPrograms programs(rig_);
     GroupData data;
     rig_.link().SwitchOnlineQuietly();
-    return ReadGroupsFromController(programs.context, data) == 0
-           && SaveProgramFileAt(programs.files(), data, path("grp")) == 0;
+    return ReadGroupsFromController(programs.context, data) == Outcome::Done
+           && SaveProgramFileAt(programs.files(), data, path("grp")) == Outcome::Done;
 }
 
 bool SoakCycle::preparePrograms()
@@ -113,7 +113,7 @@ bool SoakCycle::preparePrograms()
     SoakPrograms programs(rig_);
     SmData data;
     rig_.link().SwitchOnlineQuietly();
-    return ReadSmFromController(programs.context, data) == 0 && SaveProgramFileAt(programs.files(), data, path("smd")) == 0;
+    return ReadSmFromController(programs.context, data) == Outcome::Done && SaveProgramFileAt(programs.files(), data, path("smd")) == Outcome::Done;
 }
 
 bool SoakCycle::parametersAsFile(bool stored) const
@@ -137,7 +137,7 @@ bool SoakCycle::programsAsFile(bool stored) const
 void SoakCycle::writeParameters()
 {
     ParameterSet set;
-    if (!startable(OpenParameterFileAt(set, path("pmt"), rig_.dialogs, rig_.messages()) == 0))
+    if (!startable(OpenParameterFileAt(set, path("pmt"), rig_.dialogs, rig_.messages()) == Outcome::Done))
         return;
     const QString scratch = path("snapshot.pmt");
     const QByteArray before = SetBytes(rig_, set, scratch);
@@ -152,7 +152,7 @@ void SoakCycle::writeParameters()
 void SoakCycle::verifyParameters()
 {
     ParameterSet set;
-    if (!startable(OpenParameterFileAt(set, path("pmt"), rig_.dialogs, rig_.messages()) == 0))
+    if (!startable(OpenParameterFileAt(set, path("pmt"), rig_.dialogs, rig_.messages()) == Outcome::Done))
         return;
     const auto differences = faulty([&] { return CompareWithController(rig_.controller(), set); });
     judgeVerdict(QStringLiteral("parameter verify"),
@@ -163,12 +163,12 @@ void SoakCycle::writeGroups()
 {
     SoakPrograms programs(rig_);
     GroupData data;
-    if (!startable(OpenProgramFileAt(programs.files(), data, path("grp")) == 0))
+    if (!startable(OpenProgramFileAt(programs.files(), data, path("grp")) == Outcome::Done))
         return;
     const GroupTable before = data.table;
     const QByteArray file = fileBytes("grp");
-    const int result = faulty([&] { return WriteGroupsToController(programs.context, data); });
-    judgeTransfer(QStringLiteral("group write"), result == 0, groupsAsFile(true),
+    const Outcome result = faulty([&] { return WriteGroupsToController(programs.context, data); });
+    judgeTransfer(QStringLiteral("group write"), result == Outcome::Done, groupsAsFile(true),
                   data.table.groups == before.groups && data.table.invalid == before.invalid
                       && fileBytes("grp") == file);
 }
@@ -177,11 +177,11 @@ void SoakCycle::readGroups()
 {
     SoakPrograms programs(rig_);
     GroupData data;
-    if (!startable(OpenProgramFileAt(programs.files(), data, path("grp")) == 0))
+    if (!startable(OpenProgramFileAt(programs.files(), data, path("grp")) == Outcome::Done))
         return;
     const GroupTable before = data.table;
-    const int result = faulty([&] { return ReadGroupsFromController(programs.context, data); });
-    judgeTransfer(QStringLiteral("group read"), result == 0, SameGroups(data.table.groups, rig_.sim),
+    const Outcome result = faulty([&] { return ReadGroupsFromController(programs.context, data); });
+    judgeTransfer(QStringLiteral("group read"), result == Outcome::Done, SameGroups(data.table.groups, rig_.sim),
                   data.table.groups == before.groups && data.table.invalid == before.invalid);
 }
 
@@ -189,7 +189,7 @@ void SoakCycle::verifyGroups()
 {
     SoakPrograms programs(rig_);
     GroupData data;
-    if (!startable(OpenProgramFileAt(programs.files(), data, path("grp")) == 0))
+    if (!startable(OpenProgramFileAt(programs.files(), data, path("grp")) == Outcome::Done))
         return;
     const ProgramVerify verdict = faulty([&] { return VerifyGroupsWithController(programs.context, data); });
     judgeVerdict(QStringLiteral("group verify"),
@@ -201,12 +201,12 @@ void SoakCycle::writePrograms()
 {
     SoakPrograms programs(rig_);
     SmData data;
-    if (!startable(OpenProgramFileAt(programs.files(), data, path("smd")) == 0))
+    if (!startable(OpenProgramFileAt(programs.files(), data, path("smd")) == Outcome::Done))
         return;
     const SmTable before = data.table;
     const QByteArray file = fileBytes("smd");
-    const int result = faulty([&] { return WriteSmToController(programs.context, data); });
-    judgeTransfer(QStringLiteral("S/M write"), result == 0, programsAsFile(true),
+    const Outcome result = faulty([&] { return WriteSmToController(programs.context, data); });
+    judgeTransfer(QStringLiteral("S/M write"), result == Outcome::Done, programsAsFile(true),
                   data.table == before && fileBytes("smd") == file);
 }
 
@@ -214,18 +214,18 @@ void SoakCycle::readPrograms()
 {
     SoakPrograms programs(rig_);
     SmData data;
-    if (!startable(OpenProgramFileAt(programs.files(), data, path("smd")) == 0))
+    if (!startable(OpenProgramFileAt(programs.files(), data, path("smd")) == Outcome::Done))
         return;
     const SmTable before = data.table;
-    const int result = faulty([&] { return ReadSmFromController(programs.context, data); });
-    judgeTransfer(QStringLiteral("S/M read"), result == 0, SamePrograms(data.table, rig_.sim), data.table == before);
+    const Outcome result = faulty([&] { return ReadSmFromController(programs.context, data); });
+    judgeTransfer(QStringLiteral("S/M read"), result == Outcome::Done, SamePrograms(data.table, rig_.sim), data.table == before);
 }
 
 void SoakCycle::verifyPrograms()
 {
     SoakPrograms programs(rig_);
     SmData data;
-    if (!startable(OpenProgramFileAt(programs.files(), data, path("smd")) == 0))
+    if (!startable(OpenProgramFileAt(programs.files(), data, path("smd")) == Outcome::Done))
         return;
     const ProgramVerify verdict = faulty([&] { return VerifySmWithController(programs.context, data); });
     judgeVerdict(QStringLiteral("S/M verify"),

@@ -216,7 +216,7 @@ bool MainWindowBinding::PositionDataChanged() const
 
 bool MainWindowBinding::SaveAs()
 {
-    return SavePositionAs(commands_) == 0;
+    return SavePositionAs(commands_) == Outcome::Done;
 }
 
 bool MainWindowBinding::ChooseActuatorsAtStart()

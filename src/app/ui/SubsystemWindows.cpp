@@ -233,7 +233,7 @@ bool SubsystemWindows::ChooseActuatorsAtStart()
     DeviceAxes pc = program_.axes.pc;
     if (!ChooseActuatorsOffline(deviceWindow_, pc, true, &window_))
         return false;
-    return TakeChosenActuators(deviceChange_, pc) == 0;
+    return TakeChosenActuators(deviceChange_, pc) == Outcome::Done;
 }
 
 // ---- printing ----
@@ -273,15 +273,15 @@ void SubsystemWindows::OpenGivenFile(const QString& path)
         OpenPositionFileAt(binding_.positionCommands(), path);
         return;
     case DataFileKind::Parameters:
-        if (OpenParameterFileAt(program.parameters, path, program.dialogs, program.messages) == 0)
+        if (OpenParameterFileAt(program.parameters, path, program.dialogs, program.messages) == Outcome::Done)
             showParameterEditor();
         return;
     case DataFileKind::Groups:
-        if (OpenProgramFileAt(files, program.groupData, path) == 0)
+        if (OpenProgramFileAt(files, program.groupData, path) == Outcome::Done)
             showGroups();
         return;
     case DataFileKind::Sm:
-        if (OpenProgramFileAt(files, program.smData, path) == 0)
+        if (OpenProgramFileAt(files, program.smData, path) == Outcome::Done)
             showSm();
         return;
     }

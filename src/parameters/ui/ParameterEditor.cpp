@@ -459,7 +459,7 @@ void ParameterEditor::programCommandsSwitched(bool enabled)
     setCommandButtonsEnabled(true);
 }
 
-void ParameterEditor::run(const std::function<int(const ParameterEditorContext&)>& command)
+void ParameterEditor::run(const std::function<Outcome(const ParameterEditorContext&)>& command)
 {
     if (running_ || suspended_)
         return;

@@ -95,7 +95,7 @@ private:
     void updateActuatorText(int axis);
     void onEnter(ParameterField* field);
     void onSpecialLock(bool ticked);
-    void run(const std::function<int(const ParameterEditorContext&)>& command);
+    void run(const std::function<Outcome(const ParameterEditorContext&)>& command);
     ParameterEditorContext editorContext();
 
     void onRead();

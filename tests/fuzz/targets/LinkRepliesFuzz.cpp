@@ -53,7 +53,7 @@ kvt7::AlarmList SomeAlarms()
     return list;
 }
 
-int Exchange(kvt7::ControllerLink& link, int variant, const Request& request)
+kvt7::Outcome Exchange(kvt7::ControllerLink& link, int variant, const Request& request)
 {
     const QString command = QString::fromLatin1(request.command);
     const QString data = QString::fromLatin1(request.data);
