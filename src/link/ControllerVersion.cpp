@@ -75,7 +75,7 @@ QString VersionMessageText(const MessageCatalogue& catalogue, const ControllerVe
             + catalogue.Text(Msg::MAIN) + QLatin1String(">  ") + version.ControllerVersion;
     for (int axis = 1; axis <= 4; ++axis) {
         if (axes[axis - 1])
-            text += gap + QLatin1Char('<') + catalogue.Text(Msg::CancelInDevice + axis)
+            text += gap + QLatin1Char('<') + catalogue.Text(Msg::Axis1InDevice + axis - 1)
                     + QLatin1String(">  ") + version.AxisVersion[axis - 1];
     }
     return text;

@@ -49,7 +49,7 @@ std::array<QString, kGridColumns> AxisHeadingTexts(const MessageCatalogue& messa
     std::array<QString, kGridColumns> texts;
     for (int column = 1; column <= 16; ++column)
         texts[std::size_t(column)] = messages.Text(kAxisHeadingId + AxisOfColumn(column)
-                                                   - Msg::PCSoftwareUsedBetweenLineOffLine);
+                                                   - 1);
     for (int column = kItplColumn; column <= kCommentColumn; ++column)
         texts[std::size_t(column)] = messages.Text(kCommonHeadingId);
     return texts;
@@ -144,7 +144,7 @@ QStringList RefreshAxisHeadings(PositionContext& context)
     for (int axis = 1; axis <= kAxisCount; ++axis) {
         const AxisSetting& setting = context.axis(axis);
         QString heading = context.messages.Text(kAxisHeadingId + axis
-                                                - Msg::PCSoftwareUsedBetweenLineOffLine)
+                                                - 1)
                 + QLatin1Char(':');
         QString caption;
         if (setting.InUse) {

@@ -118,11 +118,12 @@ TEST(MessageCatalogue, EveryNamedIdHasATextAndOneName)
     for (auto it = entry.globalMatch(header); it.hasNext();) {
         const auto match = it.next();
         const int id = match.captured(2).toInt();
-        EXPECT_TRUE(builtin.lookup(id).has_value()) << match.captured(1).toStdString();
+        EXPECT_TRUE(builtin.stored(id) || builtin.stored(id + 10000)) << match.captured(1).toStdString();
         EXPECT_FALSE(ids.contains(id)) << id;
         EXPECT_FALSE(names.contains(match.captured(1))) << match.captured(1).toStdString();
         ids.insert(id);
         names.insert(match.captured(1));
     }
-    EXPECT_EQ(ids.size(), builtin.size());
+    for (int id = 1; id < 10000; ++id)  // every text has its name
+        EXPECT_EQ(ids.contains(id), builtin.stored(id) || builtin.stored(id + 10000)) << id;
 }

@@ -14,7 +14,7 @@ using namespace kvt7::test;
 
 namespace {
 
-struct VerifySourceDialog : ::testing::Test {
+struct VerifySourceDialogTest : ::testing::Test {
     MessageCatalogue messages = MessageCatalogue::Builtin();
     QWidget owner;
 
@@ -51,7 +51,7 @@ struct VerifySourceDialog : ::testing::Test {
 
 }  // namespace
 
-TEST_F(VerifySourceDialog, TextsFollowTheLanguage)
+TEST_F(VerifySourceDialogTest, TextsFollowTheLanguage)
 {
     for (const int language : {kJapanese, kEnglish}) {
         messages.setLanguage(language);
@@ -70,7 +70,7 @@ TEST_F(VerifySourceDialog, TextsFollowTheLanguage)
               "ファイルと照合");
 }
 
-TEST_F(VerifySourceDialog, EachButtonGivesItsChoice)
+TEST_F(VerifySourceDialogTest, EachButtonGivesItsChoice)
 {
     EXPECT_EQ(chooseWith("cmdFileDataShogo"), 1);
     EXPECT_EQ(chooseWith("cmdCtDataShogo"), 2);

@@ -52,7 +52,7 @@ DeviceColumnWidget::DeviceColumnWidget(DeviceColumns& columns, const MessageCata
     for (const auto& [row, id] : labels)
         grid->addWidget(new QLabel(messages.Text(id), this), row, 0);
     for (int axis = 1; axis <= 4; ++axis) {
-        auto* heading = new QLabel(messages.Text(Msg::CancelInDevice + axis), this);
+        auto* heading = new QLabel(messages.Text(Msg::Axis1InDevice + axis - 1), this);
         heading->setAlignment(Qt::AlignCenter);
         grid->addWidget(heading, Heading, axis);
         build(axis, messages);
