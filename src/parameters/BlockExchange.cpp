@@ -22,13 +22,13 @@ const QString kCommitParameters = QStringLiteral("2");
 BlockWrite Exchange(ControllerLink& link, const QString& command, const QString& data,
                     int timeoutMs, const QString& echo)
 {
-    int result;
+    Outcome result;
     {
         LinkBusyScope busy(link);
         link.setReplyTimeoutMs(timeoutMs);
         result = link.SendCommandWithRetry(command, data, kWriteReplyLength);
     }
-    if (result != 0)
+    if (result != Outcome::Done)
         return BlockWrite::Failed;
     if (!link.LastReply().startsWith(echo)) {
         link.MarkCommFailed();
@@ -53,14 +53,14 @@ bool OpenPortAndCheckLink(ControllerLink& link)
 
 std::optional<BlockItems> ReadParameterBlock(ControllerLink& link, int block, bool quiet)
 {
-    int result;
+    Outcome result;
     {
         LinkBusyScope busy(link);
         link.setReplyTimeoutMs(kBlockTimeoutMs);
         result = quiet ? link.SendCommandQuiet(kRead, BlockId(block), kBlockReplyLength)
                        : link.SendCommandWithRetry(kRead, BlockId(block), kBlockReplyLength);
     }
-    if (result != 0)
+    if (result != Outcome::Done)
         return std::nullopt;
     const auto items = ParseBlockReply(link.LastReply(), block);
     if (!items && !quiet)

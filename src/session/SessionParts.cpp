@@ -100,11 +100,11 @@ template <typename Data>
 struct ProgramOperations {
     int fileNameIndex;
     int titleId;
-    int (*readAll)(ProgramContext&, decltype(Data::readBuffer)&);
+    Outcome (*readAll)(ProgramContext&, decltype(Data::readBuffer)&);
     void (*copyRead)(const decltype(Data::readBuffer)&, decltype(Data::table)&);
-    int (*openAt)(ProgramFiles, Data&, const QString&);
-    int (*saveAt)(ProgramFiles, Data&, const QString&);
-    int (*writeAll)(ProgramContext&, const decltype(Data::table)&);
+    Outcome (*openAt)(ProgramFiles, Data&, const QString&);
+    Outcome (*saveAt)(ProgramFiles, Data&, const QString&);
+    Outcome (*writeAll)(ProgramContext&, const decltype(Data::table)&);
     QString (*differenceList)(const decltype(Data::table)&, const decltype(Data::readBuffer)&);
     bool (*fits)(Data&, const MessageCatalogue&, Dialogs&);
     std::optional<Differences> (*compare)(const PartFiles&, Dialogs&, const MessageCatalogue&);
@@ -124,20 +124,20 @@ public:
     bool read(const QString& path) override
     {
         Data data;
-        if (!ConnectQuietly(c_.link) || operations_.readAll(context_, data.readBuffer) != 0)
+        if (!ConnectQuietly(c_.link) || operations_.readAll(context_, data.readBuffer) != Outcome::Done)
             return false;
         operations_.copyRead(data.readBuffer, data.table);
-        return operations_.saveAt(files(), data, path) == 0;
+        return operations_.saveAt(files(), data, path) == Outcome::Done;
     }
     bool check(const QString& path) override
     {
         Data data;
-        return operations_.openAt(files(), data, path) == 0 && operations_.fits(data, c_.messages, c_.dialogs);
+        return operations_.openAt(files(), data, path) == Outcome::Done && operations_.fits(data, c_.messages, c_.dialogs);
     }
     WriteEnd write(const QString& path) override
     {
         Data data;
-        if (operations_.openAt(files(), data, path) != 0 || !operations_.fits(data, c_.messages, c_.dialogs)
+        if (operations_.openAt(files(), data, path) != Outcome::Done || !operations_.fits(data, c_.messages, c_.dialogs)
             || !ConnectQuietly(c_.link))
             return WriteEnd::Failed;
         const WriteEnd end = RunInWriteMode(context_, [&] { return operations_.writeAll(context_, data.table); });
@@ -148,8 +148,8 @@ public:
     bool verify(const QString& path) override
     {
         Data data;
-        if (operations_.openAt(files(), data, path) != 0 || !ConnectQuietly(c_.link)
-            || operations_.readAll(context_, data.readBuffer) != 0)
+        if (operations_.openAt(files(), data, path) != Outcome::Done || !ConnectQuietly(c_.link)
+            || operations_.readAll(context_, data.readBuffer) != Outcome::Done)
             return false;
         return operations_.differenceList(data.table, data.readBuffer).isEmpty();
     }

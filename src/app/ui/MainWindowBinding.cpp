@@ -165,7 +165,7 @@ void MainWindowBinding::bindTableCommands()
     bind(C::mnuFileLoadtoCt, [&context] { WritePositionsToController(context); });
     VerifySourceChooser& sources = verifySources_;
     bind(C::cmdPosiVerify, [&context, &sources] { VerifyPositions(context, sources); });
-    const auto verifyWith = [&context](int (*verify)(PositionCommandContext&)) {
+    const auto verifyWith = [&context](Outcome (*verify)(PositionCommandContext&)) {
         return [&context, verify] {
             CommandsLocked locked(context);
             if (HasRows(context.positions))

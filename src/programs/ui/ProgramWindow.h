@@ -54,7 +54,7 @@ protected:
     // the table and a file, close.
     template <typename Data>
     void addOperationButtons(QVBoxLayout* column, std::span<const ProgramButton> buttons, Data& data,
-                             int (*read)(ProgramContext&, Data&), int (*write)(ProgramContext&, Data&),
+                             Outcome (*read)(ProgramContext&, Data&), Outcome (*write)(ProgramContext&, Data&),
                              ProgramVerify (*verify)(ProgramContext&, Data&))
     {
         const ProgramFiles files{context_.dialogs, context_.messages};
