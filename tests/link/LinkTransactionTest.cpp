@@ -8,14 +8,14 @@
 namespace kvt7::test {
 namespace {
 
-using Transaction = int (ControllerLink::*)(const QString&, const QString&, int);
+using Transaction = Outcome (ControllerLink::*)(const QString&, const QString&, int);
 constexpr Transaction kRetry = &ControllerLink::SendCommandWithRetry;
 constexpr Transaction kSingle = &ControllerLink::SendCommand;
 constexpr Transaction kQuiet = &ControllerLink::SendCommandQuiet;
 
 class Transactions : public LinkFixture {
 protected:
-    int send(Transaction variant, const QString& command = QStringLiteral("0CM"),
+    Outcome send(Transaction variant, const QString& command = QStringLiteral("0CM"),
              const QString& data = QStringLiteral("1"), int length = 6)
     {
         return (link.*variant)(command, data, length);
@@ -28,11 +28,11 @@ TEST_F(Transactions, AcceptedReplyGoesOutAsOneLineAndResetsTheAlarmDisplay)
     port.queueReply("0CM1\r\n");
     mode.SetOffline();
     mode.SwitchOnlineQuietly();
-    EXPECT_EQ(send(kSingle), 1);
+    EXPECT_EQ(send(kSingle), Outcome::Failed);
     ASSERT_TRUE(status.ControllerErrorPending());
     QSignalSpy displays(&status, &ControllerStatus::alarmDisplayChanged);
 
-    EXPECT_EQ(send(kRetry), 0);
+    EXPECT_EQ(send(kRetry), Outcome::Done);
     EXPECT_EQ(port.writes.last(), QByteArray("0CM1\r\n"));
     EXPECT_EQ(link.LastReply(), QStringLiteral("0CM1\r\n"));
     EXPECT_TRUE(link.ReplyComplete());
@@ -50,7 +50,7 @@ TEST_F(Transactions, RetrySendsTheIdenticalRequestSixTimesEachWaitingTheFullTime
 {
     QElapsedTimer clock;
     clock.start();
-    EXPECT_EQ(send(kRetry, "0RA", "", 6), 1);
+    EXPECT_EQ(send(kRetry, "0RA", "", 6), Outcome::Failed);
     EXPECT_GE(clock.elapsed(), 6 * 30);
     EXPECT_EQ(port.requests(), QStringList(6, "0RA"));
     EXPECT_EQ(link.PortOpenAttempt(), 6);
@@ -67,14 +67,14 @@ TEST_F(Transactions, ReplyToTheThirdSendIsAccepted)
     port.queueSilence();
     port.queueSilence();
     port.queueReply("0RA1\r\n");
-    EXPECT_EQ(send(kRetry, "0RA", "", 6), 0);
+    EXPECT_EQ(send(kRetry, "0RA", "", 6), Outcome::Done);
     EXPECT_EQ(port.requests().size(), 3);
     EXPECT_TRUE(dialogs.messages.empty());
 }
 
 TEST_F(Transactions, SingleAndQuietGiveUpAtTheFirstTimeOut)
 {
-    EXPECT_EQ(send(kSingle), 1);
+    EXPECT_EQ(send(kSingle), Outcome::Failed);
     EXPECT_EQ(port.requests().size(), 1);
     EXPECT_EQ(dialogs.texts(), QStringList{timeoutText()});
     EXPECT_FALSE(port.isOpen());
@@ -82,7 +82,7 @@ TEST_F(Transactions, SingleAndQuietGiveUpAtTheFirstTimeOut)
 
     dialogs.clear();
     mode.SetOnline();
-    EXPECT_EQ(send(kQuiet), 1);
+    EXPECT_EQ(send(kQuiet), Outcome::Failed);
     EXPECT_EQ(port.requests().size(), 2);
     EXPECT_TRUE(dialogs.messages.empty());
     EXPECT_TRUE(link.CommFailed());
@@ -97,7 +97,7 @@ TEST_F(Transactions, ZeroTimeOutWaitsForALateReply)
         QTimer::singleShot(150, &port, [this] { port.arrive("0MG01\r\n"); });
         return FakeSerialPort::Pieces{};
     });
-    EXPECT_EQ(send(kSingle, "0MG", "01", 7), 0);
+    EXPECT_EQ(send(kSingle, "0MG", "01", 7), Outcome::Done);
     EXPECT_FALSE(link.TimeoutElapsed());
 }
 
@@ -106,7 +106,7 @@ TEST_F(Transactions, ResettableErrorReplyIsShownAndKeepsTheLinkOnline)
     for (const Transaction variant : {kRetry, kSingle}) {
         dialogs.clear();
         port.queueReply("0%%005\r\n");
-        EXPECT_EQ(send(variant), 1);
+        EXPECT_EQ(send(variant), Outcome::Failed);
         EXPECT_EQ(dialogs.texts(),
                   QStringList{QString("Communication error occurs!") + "\r\nError No.5\r\n[Push fault]"});
         EXPECT_EQ(port.requests().last(), "0CM1");  // no recovery after an error reply
@@ -126,7 +126,7 @@ TEST_F(Transactions, FatalErrorReplyClosesThePortAfterItsMessage)
     port.queueReply("0%%105\r\n");
     bool openDuringMessage = false;
     dialogs.onMessage = [&](const QString&) { openDuringMessage = port.isOpen(); };
-    EXPECT_EQ(send(kRetry), 1);
+    EXPECT_EQ(send(kRetry), Outcome::Failed);
     EXPECT_EQ(dialogs.texts(), QStringList{QString("Communication error occurs!") + "\r\nError No.5\r\n[Overvoltage]"});
     EXPECT_TRUE(openDuringMessage);
     EXPECT_TRUE(status.FatalAlarm());
@@ -138,7 +138,7 @@ TEST_F(Transactions, FatalErrorReplyClosesThePortAfterItsMessage)
 TEST_F(Transactions, AlarmDigitMissingFromTheListShowsMessage32)
 {
     port.queueReply("0%%009\r\n");
-    EXPECT_EQ(send(kSingle), 1);
+    EXPECT_EQ(send(kSingle), Outcome::Failed);
     EXPECT_EQ(dialogs.texts(), QStringList{QString("Communication error occurs!") + "\r\n[" + QString("No error information in the error List") + "]"});
     EXPECT_FALSE(status.AlarmFound());
     EXPECT_EQ(status.alarmDisplay(), (AlarmDisplay{true, "9", QString("No error information in the error List")}));
@@ -148,7 +148,7 @@ TEST_F(Transactions, QuietErrorReplyReleasesThePortAndKeepsTheMode)
 {
     settings.PortOccupy = false;
     port.queueReply("0%%105\r\n");
-    EXPECT_EQ(send(kQuiet), 1);
+    EXPECT_EQ(send(kQuiet), Outcome::Failed);
     EXPECT_TRUE(dialogs.messages.empty());
     EXPECT_TRUE(status.FatalAlarm());
     EXPECT_EQ(status.alarmDisplay(), (AlarmDisplay{true, "5", "Overvoltage"}));
@@ -157,7 +157,7 @@ TEST_F(Transactions, QuietErrorReplyReleasesThePortAndKeepsTheMode)
 
     settings.PortOccupy = true;
     port.queueReply("0%%005\r\n");
-    EXPECT_EQ(send(kQuiet), 1);
+    EXPECT_EQ(send(kQuiet), Outcome::Failed);
     EXPECT_TRUE(port.isOpen());
     EXPECT_TRUE(mode.isOnline());
 }
@@ -167,7 +167,7 @@ TEST_F(Transactions, PrefixMismatchRunsTheRecoveryAndShowsMessage104)
     settings.PortOccupy = false;
     port.queueReply("0RB1\r\n");
     port.queueReply("0CM0\r\n");
-    EXPECT_EQ(send(kRetry, "0RA", "", 6), 1);
+    EXPECT_EQ(send(kRetry, "0RA", "", 6), Outcome::Failed);
     EXPECT_EQ(port.requests(), (QStringList{"0RA", "0CM0"}));
     EXPECT_EQ(dialogs.texts(), QStringList{QString("Communication error occurs!")});
     EXPECT_TRUE(link.CommFailed());
@@ -179,7 +179,7 @@ TEST_F(Transactions, LengthMismatchRunsTheRecoveryAndShowsMessages105And106)
 {
     port.queueReply("0CM\r\n");  // the link check without its digit
     port.queueReply("anything at all\r\n");
-    EXPECT_EQ(send(kSingle), 1);
+    EXPECT_EQ(send(kSingle), Outcome::Failed);
     EXPECT_EQ(port.requests(), (QStringList{"0CM1", "0CM0"}));
     EXPECT_EQ(dialogs.texts(), QStringList{QString("Communication data length error occurs!") + "\r\n" + QString("Length of data is wrong.")});
     EXPECT_TRUE(link.CommFailed());
@@ -193,7 +193,7 @@ TEST_F(Transactions, RecoveryTimeOutGoesOfflineAndStillReportsTheUnusableReply)
 {
     port.queueReply("0XX1\r\n");
     port.queueSilence();
-    EXPECT_EQ(send(kRetry), 1);
+    EXPECT_EQ(send(kRetry), Outcome::Failed);
     EXPECT_EQ(port.requests(), (QStringList{"0CM1", "0CM0"}));
     EXPECT_EQ(dialogs.texts(), QStringList{QString("Communication error occurs!")});
     EXPECT_FALSE(mode.isOnline());
@@ -202,7 +202,7 @@ TEST_F(Transactions, RecoveryTimeOutGoesOfflineAndStillReportsTheUnusableReply)
     link.SwitchOnlineQuietly();
     port.queueReply("0CM11\r\n");
     port.queueSilence();
-    EXPECT_EQ(send(kSingle), 1);
+    EXPECT_EQ(send(kSingle), Outcome::Failed);
     EXPECT_EQ(dialogs.texts().last(),
               QString("Communication data length error occurs!") + "\r\n" + QString("Length of data is wrong."));
 
@@ -210,7 +210,7 @@ TEST_F(Transactions, RecoveryTimeOutGoesOfflineAndStillReportsTheUnusableReply)
     link.SwitchOnlineQuietly();
     port.queueReply("0XX1\r\n");
     port.queueSilence();
-    EXPECT_EQ(send(kQuiet), 1);
+    EXPECT_EQ(send(kQuiet), Outcome::Failed);
     EXPECT_EQ(dialogs.texts().size(), shown);
     EXPECT_TRUE(link.CommFailed());
 }
@@ -219,7 +219,7 @@ TEST_F(Transactions, ErrorReplyToTheRecoveryIsReportedAsTheAlarm)
 {
     port.queueReply("0XX1\r\n");
     port.queueReply("0%%01A\r\n");
-    EXPECT_EQ(send(kRetry), 1);
+    EXPECT_EQ(send(kRetry), Outcome::Failed);
     EXPECT_EQ(dialogs.texts(), QStringList{QString("Communication error occurs!") + "\r\nError No.A\r\n[Macro fault]"});
     EXPECT_TRUE(mode.isOnline());
     EXPECT_TRUE(status.ControllerErrorPending());
@@ -229,13 +229,13 @@ TEST_F(Transactions, QuietRecoveryKeepsTheModeOnlyForAnErrorReplyAfterAPrefixMis
 {
     port.queueReply("0XX1\r\n");
     port.queueReply("0%%005\r\n");
-    EXPECT_EQ(send(kQuiet), 1);
+    EXPECT_EQ(send(kQuiet), Outcome::Failed);
     EXPECT_TRUE(mode.isOnline());
     EXPECT_EQ(status.LastErrorReply(), "0%%005\r\n");
 
     port.queueReply("0CM\r\n");
     port.queueReply("0%%01A\r\n");
-    EXPECT_EQ(send(kQuiet), 1);
+    EXPECT_EQ(send(kQuiet), Outcome::Failed);
     EXPECT_EQ(status.LastErrorReply(), "0%%01A\r\n");
     EXPECT_EQ(status.AlarmNumber(), "A");
     EXPECT_FALSE(mode.isOnline());
@@ -244,7 +244,7 @@ TEST_F(Transactions, QuietRecoveryKeepsTheModeOnlyForAnErrorReplyAfterAPrefixMis
     mode.SetOnline();
     port.queueReply("0XX1\r\n");
     port.queueReply("0CM0\r\n");
-    EXPECT_EQ(send(kQuiet), 1);
+    EXPECT_EQ(send(kQuiet), Outcome::Failed);
     EXPECT_FALSE(mode.isOnline());
     EXPECT_TRUE(dialogs.messages.empty());
 }
@@ -252,13 +252,13 @@ TEST_F(Transactions, QuietRecoveryKeepsTheModeOnlyForAnErrorReplyAfterAPrefixMis
 TEST_F(Transactions, ReplyInPiecesIsAssembledUntilItEndsWithCrLf)
 {
     port.queueReply(FakeSerialPort::Pieces{"0C", "M1\r", "\n"});
-    EXPECT_EQ(send(kRetry), 0);
+    EXPECT_EQ(send(kRetry), Outcome::Done);
     EXPECT_EQ(link.LastReply(), "0CM1\r\n");
 
     // A CR LF that is not at the end of what has arrived does not end the reply.
     port.queueReply(FakeSerialPort::Pieces{"0CM\r\n1", "\r\n"});
     port.queueReply("0CM0\r\n");
-    EXPECT_EQ(send(kRetry), 1);
+    EXPECT_EQ(send(kRetry), Outcome::Failed);
     EXPECT_EQ(link.LastReply(), "0CM0\r\n");
     EXPECT_EQ(dialogs.texts(), QStringList{QString("Communication data length error occurs!") + "\r\n" + QString("Length of data is wrong.")});
 }
@@ -267,7 +267,7 @@ TEST_F(Transactions, TwoRepliesInOneReadFailTheLengthCheck)
 {
     port.queueReply("0CM1\r\n0CM1\r\n");
     port.queueReply("0CM0\r\n");
-    EXPECT_EQ(send(kRetry), 1);
+    EXPECT_EQ(send(kRetry), Outcome::Failed);
     EXPECT_EQ(dialogs.texts(), QStringList{QString("Communication data length error occurs!") + "\r\n" + QString("Length of data is wrong.")});
 }
 
@@ -277,7 +277,7 @@ TEST_F(Transactions, LeftOverCharactersBecomeTheFrontOfTheNextReply)
     port.arrive("0C");
     EXPECT_EQ(link.ReceiveBuffer(), "0C");
     port.queueReply("M1\r\n");
-    EXPECT_EQ(send(kSingle), 0);
+    EXPECT_EQ(send(kSingle), Outcome::Done);
     EXPECT_EQ(link.LastReply(), "0CM1\r\n");
     EXPECT_TRUE(link.ReceiveBuffer().isEmpty());
 }
@@ -286,7 +286,7 @@ TEST_F(Transactions, InputIsIgnoredWhileOffline)
 {
     mode.SetOffline();
     port.setResponder([](const QByteArray&) { return FakeSerialPort::Pieces{"0CM1\r\n"}; });
-    EXPECT_EQ(send(kSingle), 1);
+    EXPECT_EQ(send(kSingle), Outcome::Failed);
     EXPECT_EQ(dialogs.texts(), QStringList{timeoutText()});
     EXPECT_TRUE(link.ReceiveBuffer().isEmpty());
     EXPECT_FALSE(link.ReplyComplete());
@@ -297,7 +297,7 @@ TEST_F(Transactions, PortThatCannotBeOpenedIsTriedSixTimesThenReportedOnce)
     port.openFailures = -1;
     QElapsedTimer clock;
     clock.start();
-    EXPECT_EQ(send(kRetry), 1);
+    EXPECT_EQ(send(kRetry), Outcome::Failed);
     EXPECT_GE(clock.elapsed(), 5 * 95);  // five pauses of 100 ms (coarse timers)
     EXPECT_EQ(port.openAttempts, 6);
     EXPECT_EQ(dialogs.texts(), QStringList{portText()});
@@ -306,7 +306,7 @@ TEST_F(Transactions, PortThatCannotBeOpenedIsTriedSixTimesThenReportedOnce)
 
     dialogs.clear();
     mode.SetOnline();
-    EXPECT_EQ(send(kQuiet), 1);
+    EXPECT_EQ(send(kQuiet), Outcome::Failed);
     EXPECT_EQ(port.openAttempts, 12);
     EXPECT_TRUE(dialogs.messages.empty());
     EXPECT_FALSE(mode.isOnline());
@@ -316,21 +316,21 @@ TEST_F(Transactions, PortOpeningAtTheFifthAttemptIsUsed)
 {
     port.openFailures = 4;
     port.queueReply("0CM1\r\n");
-    EXPECT_EQ(send(kRetry), 0);
+    EXPECT_EQ(send(kRetry), Outcome::Done);
     EXPECT_EQ(port.openAttempts, 5);
 }
 
 TEST_F(Transactions, WriteFailureIsAnUnexpectedError)
 {
     port.writeFails = true;
-    EXPECT_EQ(send(kRetry), 1);
+    EXPECT_EQ(send(kRetry), Outcome::Failed);
     EXPECT_EQ(dialogs.texts(), QStringList{QString("Communication error occurs!")});
     EXPECT_FALSE(port.isOpen());
     EXPECT_FALSE(mode.isOnline());
 
     dialogs.clear();
     mode.SetOnline();
-    EXPECT_EQ(send(kQuiet), 1);
+    EXPECT_EQ(send(kQuiet), Outcome::Failed);
     EXPECT_TRUE(dialogs.messages.empty());
     EXPECT_FALSE(port.isOpen());
     EXPECT_FALSE(mode.isOnline());
@@ -345,7 +345,7 @@ TEST_F(Transactions, PortFailingMidTransactionEndsTheWaitAsATimeOut)
     });
     QElapsedTimer clock;
     clock.start();
-    EXPECT_EQ(send(kRetry), 1);
+    EXPECT_EQ(send(kRetry), Outcome::Failed);
     EXPECT_LT(clock.elapsed(), 1000);
     EXPECT_EQ(port.requests().size(), 1);  // no re-send on a lost line
     EXPECT_EQ(dialogs.texts(), QStringList{timeoutText()});
@@ -358,7 +358,7 @@ TEST_F(Transactions, PortFailingMidTransactionEndsTheWaitAsATimeOut)
     mode.SetOnline();
     port.setResponder({});
     port.queueReply("0CM1\r\n");
-    EXPECT_EQ(send(kRetry), 0);
+    EXPECT_EQ(send(kRetry), Outcome::Done);
 }
 
 TEST_F(Transactions, PortFailureOutsideAnExchangeGoesOfflineWithoutTheLamp)
@@ -377,7 +377,7 @@ TEST_F(Transactions, AbortWaitEndsTheWaitWithoutMessageOrModeChange)
 {
     link.setReplyTimeoutMs(0);
     QTimer::singleShot(20, &link, [this] { link.AbortWait(); });
-    EXPECT_EQ(send(kSingle, "0MG", "05", 7), 1);
+    EXPECT_EQ(send(kSingle, "0MG", "05", 7), Outcome::Failed);
     EXPECT_TRUE(link.WaitAborted());
     EXPECT_TRUE(link.CommFailed());
     EXPECT_TRUE(dialogs.messages.empty());
@@ -388,7 +388,7 @@ TEST_F(Transactions, AbortWaitEndsTheWaitWithoutMessageOrModeChange)
     link.AbortWait();
     link.setReplyTimeoutMs(30);
     port.queueReply("0CM1\r\n");
-    EXPECT_EQ(send(kSingle), 0);
+    EXPECT_EQ(send(kSingle), Outcome::Done);
     EXPECT_FALSE(link.WaitAborted());
 }
 
@@ -396,19 +396,19 @@ TEST_F(Transactions, LateEchoOfAnAbortedRequestIsDroppedOnce)
 {
     link.setReplyTimeoutMs(0);
     QTimer::singleShot(20, &link, [this] { link.AbortWait(); });
-    ASSERT_EQ(send(kSingle, "0MG", "05", 7), 1);
+    ASSERT_EQ(send(kSingle, "0MG", "05", 7), Outcome::Failed);
 
     // The group ends while the next request waits: its echo comes first and is not the reply.
     link.setReplyTimeoutMs(30);
     port.queueReply({QByteArray("0MG05\r\n"), QByteArray("0RA1\r\n")});
-    EXPECT_EQ(send(kSingle, "0RA", "", 6), 0);
+    EXPECT_EQ(send(kSingle, "0RA", "", 6), Outcome::Done);
     EXPECT_EQ(link.LastReply(), "0RA1\r\n");
     EXPECT_TRUE(dialogs.messages.empty());
 
     // Only the one echo is dropped: a later "0MG" takes its own reply.
     link.setReplyTimeoutMs(0);
     port.queueReply("0MG07\r\n");
-    EXPECT_EQ(send(kSingle, "0MG", "07", 7), 0);
+    EXPECT_EQ(send(kSingle, "0MG", "07", 7), Outcome::Done);
     EXPECT_EQ(link.LastReply(), "0MG07\r\n");
 }
 
@@ -416,20 +416,20 @@ TEST_F(Transactions, LateEchoAfterTheAbortArrivingIdleIsNotTakenLater)
 {
     link.setReplyTimeoutMs(0);
     QTimer::singleShot(20, &link, [this] { link.AbortWait(); });
-    ASSERT_EQ(send(kSingle, "0MG", "05", 7), 1);
+    ASSERT_EQ(send(kSingle, "0MG", "05", 7), Outcome::Failed);
     port.arrive("0MG05\r\n");
     link.setReplyTimeoutMs(0);
     port.queueReply("0MG05\r\n");
-    EXPECT_EQ(send(kSingle, "0MG", "05", 7), 0);
+    EXPECT_EQ(send(kSingle, "0MG", "05", 7), Outcome::Done);
     EXPECT_FALSE(link.WaitAborted());
 }
 
 TEST_F(Transactions, SecondExchangeDuringTheWaitIsRefused)
 {
-    int inner = -2;
+    std::optional<Outcome> inner;  // set once the inner exchange returned
     QTimer::singleShot(5, &port, [&] { inner = send(kSingle); });
-    EXPECT_EQ(send(kSingle, "0RA", "", 6), 1);  // silence: it times out
-    EXPECT_EQ(inner, 1);
+    EXPECT_EQ(send(kSingle, "0RA", "", 6), Outcome::Failed);  // silence: it times out
+    EXPECT_EQ(inner, Outcome::Failed);
     EXPECT_EQ(port.requests(), QStringList{"0RA"});
     EXPECT_EQ(dialogs.texts(), QStringList{timeoutText()});
 }
