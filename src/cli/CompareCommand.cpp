@@ -5,6 +5,7 @@
 #include "CliContext.h"
 #include "backup/BackupManifest.h"
 #include "backup/CombinedProgress.h"
+#include "backup/Differences.h"
 #include "backup/WholeController.h"
 #include "link/OperationJournal.h"
 #include "platform/JournalFile.h"
@@ -21,14 +22,9 @@ QJsonObject ReportObject(const ComparisonReport& report)
 {
     QJsonArray parts;
     for (const PartComparison& part : report.parts) {
-        QJsonArray differences;
-        for (const Difference& difference : part.differences)
-            differences.append(QJsonObject{{QStringLiteral("where"), difference.where},
-                                           {QStringLiteral("backup"), difference.backup},
-                                           {QStringLiteral("controller"), difference.controller}});
-        parts.append(QJsonObject{{QStringLiteral("part"), part.title},
-                                 {QStringLiteral("equal"), part.differences.empty()},
-                                 {QStringLiteral("differences"), differences}});
+        QJsonObject object = DifferencesObject(part.differences, QStringLiteral("backup"), QStringLiteral("controller"));
+        object.insert(QStringLiteral("part"), part.title);
+        parts.append(object);
     }
     return {{QStringLiteral("folder"), report.folder},
             {QStringLiteral("equal"), report.equal()},
