@@ -300,8 +300,9 @@ Refusal CheckRestoreFolder(CliContext& cli, FolderResult& result, const QDir& so
         cli.dialogs().message(text);
         return {kExitSuccess, {}, changed};
     }
+    refusal = RefuseFolder(cli, text, AreaOfFile(check.changed.first()), changed);
     cli.complain(QStringLiteral("--changed-ok restores them all the same"));
-    return RefuseFolder(cli, text, AreaOfFile(check.changed.first()), changed);
+    return refusal;
 }
 
 int Restore(CliContext& cli, const QStringList& arguments)

@@ -1,4 +1,4 @@
-#include "Differences.h"
+#include "DataDifferences.h"
 
 #include "actuators/UnitConversion.h"
 #include "parameters/ParameterComparison.h"

@@ -4,7 +4,7 @@
 
 #include "CliCommands.h"
 #include "CliContext.h"
-#include "Differences.h"
+#include "DataDifferences.h"
 #include "DataFileKind.h"
 #include "PositionFileAxes.h"
 #include "parameters/ParameterFileOperations.h"

@@ -83,7 +83,7 @@ TEST_F(WholeControllerCommands, FleetBackupWritesAFolderPerControllerAndGoesOnPa
     CliRun result = run(devices + QStringList{"backup", path("fleet")});
     ASSERT_EQ(result.status, 0) << result.err.toStdString();
     EXPECT_TRUE(result.out.startsWith("[dev1]\n")) << result.out.toStdString();
-    EXPECT_TRUE(result.err.contains("[dev3]\nparameters read\npositions read\ngroups read\nsm read\n"))
+    EXPECT_TRUE(result.err.contains("[dev3]\nCompleted save parameters into the file.\nparameters read\n"))
         << result.err.toStdString();
     for (const QString& name : {"dev1", "dev2", "dev3"}) {
         ASSERT_EQ(run({"--port-device", path("line/" + name), "backup", path("single/" + name)}).status, 0);
@@ -156,7 +156,7 @@ TEST_F(WholeControllerCommands, RestoreRefusesAChangedMissingOrCutFileAndSendsNo
     QFile::rename(path("two/programs.smd"), path("programs.smd"));
     result = run({"--simulate", "--sim-arg", "--log", "restore", path("two")});
     EXPECT_EQ(result.status, 5);
-    EXPECT_TRUE(result.err.startsWith("These files are missing: programs.smd\nNothing has been sent to the controller.\n"))
+    EXPECT_TRUE(result.err.contains("These files are missing: programs.smd\nNothing has been sent to the controller.\n"))
         << result.err.toStdString();
     QFile::rename(path("programs.smd"), path("two/programs.smd"));
     QByteArray positions = bytesOf("two/positions.kvd");
@@ -176,7 +176,7 @@ TEST_F(WholeControllerCommands, CompareListsWhatDiffersFromTheBackup)
     ASSERT_EQ(runOn("used.json", {"backup", path("one")}).status, 0);
     CliRun result = runOn("used.json", {"compare", path("one")});
     EXPECT_EQ(result.status, 0) << result.err.toStdString();
-    EXPECT_EQ(result.out, "Parameter: equal\nPosition Data: equal\nGroup: equal\nS/M: equal\n");
+    EXPECT_EQ(result.out, "Parameters: equal\nPosition Data: equal\nGroup Data: equal\nS/M Data: equal\n");
 
     // Position 17 axis 2 changed in the controller.
     QByteArray positions = bytesOf("one/positions.kvd");
@@ -188,8 +188,8 @@ TEST_F(WholeControllerCommands, CompareListsWhatDiffersFromTheBackup)
     ASSERT_EQ(runOn("used.json", {"positions", "write", path("changed.kvd"), "--range", "17-17"}).status, 0);
     result = runOn("used.json", {"compare", path("one")});
     EXPECT_EQ(result.status, 1) << result.err.toStdString();
-    EXPECT_EQ(result.out, "Parameter: equal\nPosition Data:\n  Position No.17 Axis2 2POS(pulse): 0 / 1234\n"
-                          "Group: equal\nS/M: equal\n");
+    EXPECT_EQ(result.out, "Parameters: equal\nPosition Data:\n  Position No.17 AXIS 2 (pls)2Posi: 0 / 1234\n"
+                          "Group Data: equal\nS/M Data: equal\n");
 
     EXPECT_EQ(runOn("used.json", {"compare"}).status, 2);
     EXPECT_EQ(runOn("used.json", {"compare", path("one"), path("one")}).status, 2);
