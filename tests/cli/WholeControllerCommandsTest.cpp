@@ -33,12 +33,12 @@ protected:
     {
         return run(QStringList{"--simulate", "--sim-arg", "--state", "--sim-arg", path(name)} + arguments);
     }
-    // kvm8-sim serving line/NAME, its traffic logged into NAME.log; the link's path.
+    // kvm8-sim serving LINE/NAME, its traffic logged into LINE-NAME.log; the link's path.
     QString startSim(const QString& name, const QString& line = "line")
     {
         QDir().mkpath(path(line));
         auto sim = std::make_unique<QProcess>();
-        sim->setStandardErrorFile(path(name + ".log"));
+        sim->setStandardErrorFile(path(line + "-" + name + ".log"));
         const QString link = path(line + "/" + name);
         sim->start(QDir(ProgramDir()).filePath("kvm8-sim"), {"--link", link, "--log"});
         EXPECT_TRUE(sim->waitForStarted(5000) && sim->waitForReadyRead(10000));
@@ -74,7 +74,7 @@ const QStringList kFiles = {"parameters.pmt", "positions.kvd", "groups.grp", "pr
 TEST_F(WholeControllerCommands, FleetBackupWritesAFolderPerControllerAndGoesOnPastASilentOne)
 {
     QStringList devices;
-    for (const QString& name : {"dev1", "dev2", "dev3"})
+    for (const QString name : {"dev1", "dev2", "dev3"})
         devices << "--port-device" << startSim(name);
     // Each controller a little different from the others.
     put("g.grp", "\"KV-M8\",\"GRP\"\r\n1,3\r\n\"7\",20,30\r\n");
@@ -85,7 +85,7 @@ TEST_F(WholeControllerCommands, FleetBackupWritesAFolderPerControllerAndGoesOnPa
     EXPECT_TRUE(result.out.startsWith("[dev1]\n")) << result.out.toStdString();
     EXPECT_TRUE(result.err.contains("[dev3]\nCompleted save parameters into the file.\nparameters read\n"))
         << result.err.toStdString();
-    for (const QString& name : {"dev1", "dev2", "dev3"}) {
+    for (const QString name : {"dev1", "dev2", "dev3"}) {
         ASSERT_EQ(run({"--port-device", path("line/" + name), "backup", path("single/" + name)}).status, 0);
         for (const QString& file : kFiles)
             EXPECT_EQ(bytesOf("fleet/" + name + "/" + file), bytesOf("single/" + name + "/" + file))
@@ -100,7 +100,7 @@ TEST_F(WholeControllerCommands, FleetBackupWritesAFolderPerControllerAndGoesOnPa
     ::kill(pid_t(sims[1]->processId()), SIGSTOP);
     result = run(devices + QStringList{"backup", path("partly")});
     EXPECT_EQ(result.status, 1) << result.err.toStdString();
-    for (const QString& name : {"dev1", "dev3"})
+    for (const QString name : {"dev1", "dev3"})
         EXPECT_EQ(QDir(path("partly/" + name)).entryList(QDir::Files).size(), 5) << name.toStdString();
     EXPECT_FALSE(QFileInfo::exists(path("partly/dev2")));
     EXPECT_TRUE(result.err.contains("kvt7ctl: dev2: exit 3\n")) << result.err.toStdString();
@@ -126,7 +126,8 @@ TEST_F(WholeControllerCommands, AFleetOfTwoNamesAlikeOrOfACommandForOneSendsNoth
     EXPECT_EQ(result.status, 2);
     EXPECT_TRUE(result.err.startsWith("kvt7ctl: restore serves one controller")) << result.err.toStdString();
     EXPECT_FALSE(QFileInfo::exists(path("fleet")));
-    EXPECT_FALSE(bytesOf("dev1.log").contains("> ")) << bytesOf("dev1.log").toStdString();
+    for (const QString log : {"line-dev1.log", "other-dev1.log"})
+        EXPECT_FALSE(bytesOf(log).contains("> ")) << bytesOf(log).toStdString();
 }
 
 TEST_F(WholeControllerCommands, RestoreRefusesAChangedMissingOrCutFileAndSendsNothing)
