@@ -12,18 +12,18 @@ namespace kvt7 {
 // controller (the comparison report and kvt7ctl compare), a file and the controller (verify),
 // file A and file B (diff). The one list all of them give.
 struct Difference {
-    QString where;   // as the comparison report names it, in the program's language
-                     // ("Position No.17 AXIS 2 (pls)2Posi"); empty in the lists of verify and diff
-    QString first;   // the backup's, the file's or A's value; "" when absent
-    QString second;  // the controller's or B's value
-    QString kind;    // "position", "parameter", "group", "sm", "actuator"
+    QString where{};   // as the comparison report names it, in the program's language
+                       // ("Position No.17 AXIS 2 (pls)2Posi"); empty in the lists of verify and diff
+    QString first{};   // the backup's, the file's or A's value; "" when absent
+    QString second{};  // the controller's or B's value
+    QString kind{};    // "position", "parameter", "group", "sm", "actuator"
     int number = 0;  // the position, group or program; 0 for a parameter or an actuator
     int axis = 0;    // 0 when the item belongs to no axis
-    QString item;    // "VEL", "ACC", "WAY", "position", "ITPL", "OUT", "S/M", "comment", a
-                     // parameter's name, "start", "end", "step N", "record", "model"
+    QString item{};    // "VEL", "ACC", "WAY", "position", "ITPL", "OUT", "S/M", "comment", a
+                       // parameter's name, "start", "end", "start-end", "step N", "record", "model"
     // Positions only: both values in pulses as well (first and second may be in mm).
-    std::optional<qint64> firstPulses;
-    std::optional<qint64> secondPulses;
+    std::optional<qint64> firstPulses{};
+    std::optional<qint64> secondPulses{};
     bool operator==(const Difference&) const = default;
 };
 using Differences = std::vector<Difference>;
