@@ -1,4 +1,5 @@
 #include "ActuatorCatalogue.h"
+#include "base/MessageIds.h"
 
 #include "actuators/UnitConversion.h"
 
@@ -151,9 +152,10 @@ std::optional<std::vector<CatalogueEntry>> CatalogueFile::read(bool fullMessage)
 {
     auto entries = ReadCatalogueFile(path());
     if (!entries) {
-        QString text = messages_.Text(15);
+        QString text = messages_.Text(Msg::NoDeviceListFile);
         if (fullMessage)
-            text += QStringLiteral("\r\n") + messages_.Text(16);
+            text += QStringLiteral("\r\n")
+                    + messages_.Text(Msg::PutDeviceListFileFolderProgramSavedOrder);
         dialogs_.message(text);
     }
     return entries;
@@ -224,7 +226,7 @@ bool TakeLeadAndPprFromCatalogue(std::array<AxisSetting, 4>& pc, const Catalogue
         axis.Chosen = true;
         RecomputeMmPerPulse(axis);
     }
-    Culc_MaxPulse(pc);
+    ComputeMaxPulses(pc);
     ComputeMaxMm(pc);
     return allFound;
 }

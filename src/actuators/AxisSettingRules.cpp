@@ -1,4 +1,5 @@
 #include "AxisSettingRules.h"
+#include "base/MessageIds.h"
 
 #include "UnitConversion.h"
 #include "base/MessageCatalogue.h"
@@ -77,7 +78,7 @@ void ApplySizeRule(AxisSetting& axis)
 
 QString TypeLabel(bool newType, const MessageCatalogue& messages)
 {
-    return messages.Text(newType ? 126 : 127);
+    return messages.Text(newType ? Msg::New : Msg::Old);
 }
 
 QString TypeFileText(bool newType)
@@ -90,7 +91,7 @@ QString TypeLabelOfFileText(const QString& typeText, const MessageCatalogue& mes
     return TypeLabel(typeText == QLatin1String("NEW"), messages);
 }
 
-void LetDevSettingToDevSettei(AxisSettings& settings)
+void RecordPcActuators(AxisSettings& settings)
 {
     for (int axis = 1; axis <= kAxisCount; ++axis) {
         if (settings.Pc(axis).InUse)
@@ -98,7 +99,7 @@ void LetDevSettingToDevSettei(AxisSettings& settings)
     }
 }
 
-void ReflectFileDevice2PcDevice(AxisSettings& settings)
+void AdoptFileActuators(AxisSettings& settings)
 {
     for (int axis = 1; axis <= kAxisCount; ++axis) {
         settings.Pc(axis).InUse = settings.Recorded(axis).InUse;
@@ -107,7 +108,7 @@ void ReflectFileDevice2PcDevice(AxisSettings& settings)
     }
 }
 
-int CompareActuatorSettingOfPosifile2PC(const AxisSettings& settings)
+int FileActuatorsDifferFromPc(const AxisSettings& settings)
 {
     for (int axis = 1; axis <= kAxisCount; ++axis) {
         if (settings.Recorded(axis).InUse

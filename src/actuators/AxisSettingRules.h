@@ -27,13 +27,13 @@ QString TypeLabelOfFileText(const QString& typeText, const MessageCatalogue& mes
 
 // For every axis the PC has in use: NewType, SizeCode, SpeedCode, StrokeMm, WithPg and
 // Vertical from the PC setting into the recorded setting.
-void LetDevSettingToDevSettei(AxisSettings& settings);
+void RecordPcActuators(AxisSettings& settings);
 // The recorded axes in use become the PC's; the same six fields go from the recorded
 // setting into the PC setting for every axis in use.
-void ReflectFileDevice2PcDevice(AxisSettings& settings);
+void AdoptFileActuators(AxisSettings& settings);
 // 1 when an axis the recorded setting has in use differs from the PC in one of the six
 // fields, otherwise 0.
-int CompareActuatorSettingOfPosifile2PC(const AxisSettings& settings);
+int FileActuatorsDifferFromPc(const AxisSettings& settings);
 
 // The axis values of the parameter set that the PC setting is taken from.
 struct AxisParameterValues {

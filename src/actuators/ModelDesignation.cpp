@@ -1,4 +1,5 @@
 #include "ModelDesignation.h"
+#include "base/MessageIds.h"
 
 #include "ActuatorCatalogue.h"
 #include "AxisSettingRules.h"
@@ -49,7 +50,8 @@ QString ModelLabel(const AxisSetting& axis, const CatalogueFile& catalogue)
 static bool Refuse(const CatalogueFile& catalogue)
 {
     const MessageCatalogue& messages = catalogue.messages();
-    catalogue.dialogs().message(messages.Text(4) + QStringLiteral("\r\n") + messages.Text(5));
+    catalogue.dialogs().message(messages.Text(Msg::DeviceTypeNotSelected) + QStringLiteral("\r\n")
+                                + messages.Text(Msg::SelectDeviceTypeAgain));
     return false;
 }
 

@@ -1,4 +1,5 @@
 #include "OfflineActuators.h"
+#include "base/MessageIds.h"
 
 #include "actuators/AxisSettingStore.h"
 #include "actuators/UnitConversion.h"
@@ -13,7 +14,9 @@ void LoadOfflineActuators(const SettingsSection& section, AxisSettings& axes,
 {
     if (!LoadAxisSettingsFromStore(section, axes, catalogueFile)) {
         const MessageCatalogue& messages = catalogueFile.messages();
-        catalogueFile.dialogs().message(messages.Text(4) + QStringLiteral("\r\n") + messages.Text(5));
+        catalogueFile.dialogs().message(messages.Text(Msg::DeviceTypeNotSelected)
+                                        + QStringLiteral("\r\n")
+                                        + messages.Text(Msg::SelectDeviceTypeAgain));
     } else {
         for (AxisSetting& axis : axes.pc)
             if (!axis.Chosen)
@@ -22,7 +25,7 @@ void LoadOfflineActuators(const SettingsSection& section, AxisSettings& axes,
     }
     for (AxisSetting& axis : axes.pc)
         RecomputeMmPerPulse(axis);
-    Culc_MaxPulse(axes.pc);
+    ComputeMaxPulses(axes.pc);
     ComputeMaxMm(axes.pc);
 }
 

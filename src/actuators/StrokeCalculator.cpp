@@ -1,4 +1,5 @@
 #include "StrokeCalculator.h"
+#include "base/MessageIds.h"
 
 #include "UnitConversion.h"
 #include "base/MessageCatalogue.h"
@@ -15,13 +16,13 @@ QString StrokeToPulseCalculator(const QString& strokeText, const QString& leadTe
                                 const MessageCatalogue& messages)
 {
     if (leadText.trimmed().isEmpty())
-        return messages.Text(1316);
+        return messages.Text(Msg::NoDevice);
     const auto lead = FieldNumber(leadText);
     const auto stroke = strokeText.trimmed().isEmpty() ? std::optional<double>(0.0)
                                                        : FieldNumber(strokeText);
     // The stroke field holds at most three digits; a lead of 0 has no pulse count.
     if (!lead || *lead <= 0 || !stroke || *stroke < 0 || *stroke > 500)
-        return messages.Text(1315);
+        return messages.Text(Msg::Invalidity);
     return QString::number(MaxPulseOfStroke(*stroke, *lead, CalculatorPulsesPerRev(kv42D)));
 }
 

@@ -156,13 +156,14 @@ double MaxMmOf(qint32 maxPulse, double mmPerPulse)
     return double(tenThousandths / 10) / 1000.0;
 }
 
-void Culc_MaxPulse(AxisArray& axes)
+void ComputeMaxPulses(AxisArray& axes)
 {
     for (AxisSetting& axis : axes)
         axis.MaxPulse = axis.InUse ? MaxPulseOfStroke(axis.StrokeMm, axis.LeadMm, axis.PulsesPerRev) : 0;
 }
 
-void Culc_MaxPulse2(AxisArray& axes, const std::array<qint32, kAxisCount>& strokeParameters)
+void TakeMaxPulsesFromStroke(AxisArray& axes,
+                             const std::array<qint32, kAxisCount>& strokeParameters)
 {
     for (int i = 0; i < kAxisCount; ++i)
         axes.at(i).MaxPulse = axes.at(i).InUse ? strokeParameters.at(i) : 0;

@@ -42,9 +42,10 @@ qint32 MaxPulseOfStroke(double strokeMm, double leadMm, double pulsesPerRev);
 double MaxMmOf(qint32 maxPulse, double mmPerPulse);
 
 // MaxPulse of every axis in use from its stroke; 0 for an axis not in use.
-void Culc_MaxPulse(AxisArray& axes);
+void ComputeMaxPulses(AxisArray& axes);
 // MaxPulse of every axis in use = the controller's STROKE parameter; 0 for an axis not in use.
-void Culc_MaxPulse2(AxisArray& axes, const std::array<qint32, kAxisCount>& strokeParameters);
+void TakeMaxPulsesFromStroke(AxisArray& axes,
+                             const std::array<qint32, kAxisCount>& strokeParameters);
 // MaxMm of every axis in use from MaxPulse and MmPerPulse; 0 for an axis not in use.
 void ComputeMaxMm(AxisArray& axes);
 

@@ -5,13 +5,13 @@ namespace kvt7 {
 void AvailabilityGroups::setCommandsEnabled(bool enabled)
 {
     if (enabled) {
-        commands_.CMDBTN_Yuko();
-        commands_.ToolBar_Yuko();
-        commands_.Menyu_Yuko();
+        commands_.enableCommandButtons();
+        commands_.enableToolBar();
+        commands_.enableMenus();
     } else {
-        commands_.CMDBTN_Muko();
-        commands_.ToolBar_Muko();
-        commands_.Menyu_Muko();
+        commands_.disableCommandButtons();
+        commands_.disableToolBar();
+        commands_.disableMenus();
     }
     switchedOff_ = !enabled;
     emit commandsSwitched(enabled);
@@ -19,7 +19,7 @@ void AvailabilityGroups::setCommandsEnabled(bool enabled)
 
 void AvailabilityGroups::disableEditingCommands()
 {
-    commands_.EditCMD_Muko();
+    commands_.disableEditCommands();
 }
 
 void AvailabilityGroups::setResetEnabled(bool enabled)

@@ -28,82 +28,83 @@ void CommandAvailability::set(unsigned groups, bool on, unsigned except)
     emit changed();
 }
 
-void CommandAvailability::CMDBTN_Muko()
+void CommandAvailability::disableCommandButtons()
 {
     set(G::Buttons, false);
 }
 
-void CommandAvailability::CMDBTN_Yuko()
+void CommandAvailability::enableCommandButtons()
 {
     set(G::Buttons, true, G::Edit);
 }
 
-void CommandAvailability::ToolBar_Muko()
+void CommandAvailability::disableToolBar()
 {
     set(G::Tools, false);
 }
 
-void CommandAvailability::ToolBar_Yuko()
+void CommandAvailability::enableToolBar()
 {
     set(G::Tools, true, G::Edit);
 }
 
-void CommandAvailability::Menyu_Muko()
+void CommandAvailability::disableMenus()
 {
     set(G::Menus, false);
 }
 
-void CommandAvailability::Menyu_Yuko()
+void CommandAvailability::enableMenus()
 {
     set(G::Menus, true, G::Edit);
 }
 
-void CommandAvailability::MenuFunction_Muko()
+void CommandAvailability::disableFunctionMenu()
 {
     set(G::ControllerMenu, false);
 }
 
-void CommandAvailability::MenuFunction_Yuko()
+void CommandAvailability::enableFunctionMenu()
 {
     set(G::ControllerMenu, true);
 }
 
-void CommandAvailability::EditCMD_Muko()
+void CommandAvailability::disableEditCommands()
 {
     set(G::Edit, false);
 }
 
-void CommandAvailability::EditCMD_Yuko()
+void CommandAvailability::enableEditCommands()
 {
     set(G::Edit, true);
 }
 
-void CommandAvailability::EditCMD_YukoByClipboard(bool cellPasteAllowed, bool linePasteAllowed)
+void CommandAvailability::enableEditCommandsByClipboard(bool cellPasteAllowed,
+                                                        bool linePasteAllowed)
 {
     set(G::Edit, true, G::CellPaste | G::LinePaste);
     set(G::CellPaste, cellPasteAllowed);
     set(G::LinePaste, linePasteAllowed);
 }
 
-void CommandAvailability::LinePaste_Muko()
+void CommandAvailability::disableLinePaste()
 {
     set(G::LineCopyPaste, false);
 }
 
-void CommandAvailability::LockMainWindow()
+void CommandAvailability::lockMainWindow()
 {
-    CMDBTN_Muko();
-    ToolBar_Muko();
-    Menyu_Muko();
-    EditCMD_Muko();
+    disableCommandButtons();
+    disableToolBar();
+    disableMenus();
+    disableEditCommands();
     emit gridLockChanged(true);
 }
 
-void CommandAvailability::UnlockMainWindow()
+void CommandAvailability::unlockMainWindow()
 {
-    CMDBTN_Yuko();
-    ToolBar_Yuko();
-    Menyu_Yuko();
+    enableCommandButtons();
+    enableToolBar();
+    enableMenus();
     emit gridLockChanged(false);
 }
 

@@ -19,21 +19,21 @@ public:
     static bool isOffered(CommandId command) { return RowOf(command).offered; }
     void setCommand(CommandId command, bool on);
 
-    void CMDBTN_Muko();
-    void CMDBTN_Yuko();
-    void ToolBar_Muko();
-    void ToolBar_Yuko();
-    void Menyu_Muko();
-    void Menyu_Yuko();
-    void MenuFunction_Muko();
-    void MenuFunction_Yuko();
-    void EditCMD_Muko();
-    void EditCMD_Yuko();  // edit enable, unconditional
+    void disableCommandButtons();
+    void enableCommandButtons();
+    void disableToolBar();
+    void enableToolBar();
+    void disableMenus();
+    void enableMenus();
+    void disableFunctionMenu();
+    void enableFunctionMenu();
+    void disableEditCommands();
+    void enableEditCommands(); // edit enable, unconditional
     // Edit enable by clipboard: the paste commands follow what was copied.
-    void EditCMD_YukoByClipboard(bool cellPasteAllowed, bool linePasteAllowed);
-    void LinePaste_Muko();
-    void LockMainWindow();
-    void UnlockMainWindow();
+    void enableEditCommandsByClipboard(bool cellPasteAllowed, bool linePasteAllowed);
+    void disableLinePaste();
+    void lockMainWindow();
+    void unlockMainWindow();
 
 signals:
     void changed();

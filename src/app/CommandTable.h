@@ -51,14 +51,14 @@ enum class CommandKind { MenuTitle, MenuItem, ToolButton, CommandButton };
 // The groups the availability operations switch together.
 namespace CommandGroup {
 enum : unsigned {
-    Buttons = 1u << 0,         // CMDBTN_Muko / CMDBTN_Yuko
-    Tools = 1u << 1,           // ToolBar_Muko / ToolBar_Yuko
-    Menus = 1u << 2,           // Menyu_Muko / Menyu_Yuko
-    ControllerMenu = 1u << 3,  // MenuFunction_Muko / MenuFunction_Yuko
-    Edit = 1u << 4,            // EditCMD_Muko and the edit enables; not enabled by the _Yuko above
-    CellPaste = 1u << 5,       // follows a copied cell in the edit enable by clipboard
-    LinePaste = 1u << 6,       // follows a copied line in the edit enable by clipboard
-    LineCopyPaste = 1u << 7,   // LinePaste_Muko
+    Buttons = 1u << 0, // disableCommandButtons / enableCommandButtons
+    Tools = 1u << 1, // disableToolBar / enableToolBar
+    Menus = 1u << 2, // disableMenus / enableMenus
+    ControllerMenu = 1u << 3, // disableFunctionMenu / enableFunctionMenu
+    Edit = 1u << 4, // disableEditCommands and the edit enables; not enabled by the _Yuko above
+    CellPaste = 1u << 5, // follows a copied cell in the edit enable by clipboard
+    LinePaste = 1u << 6, // follows a copied line in the edit enable by clipboard
+    LineCopyPaste = 1u << 7, // disableLinePaste
 };
 }
 
@@ -75,7 +75,7 @@ struct CommandRow {
     unsigned groups;
     bool offered;     // false: the program does not offer it yet, it stays disabled
     CommandId runs;   // whose handler a click runs (its own id for the command itself)
-    bool editOffFirst;  // the command begins with EditCMD_Muko
+    bool editOffFirst; // the command begins with disableEditCommands
 };
 
 // The main window's command table, in the order the controls are built.

@@ -1,4 +1,5 @@
 #include "FrameCommands.h"
+#include "base/MessageIds.h"
 
 #include "Program.h"
 #include "ProgramSteps.h"
@@ -15,12 +16,14 @@ bool AskExit(Program& program, ProgramSteps& steps)
 {
     const MessageCatalogue& texts = program.messages;
     if (!steps.PositionDataChanged()) {
-        if (program.dialogs.message(texts.Text(390), Buttons::OkCancel, Icon::Question) != Answer::Ok)
+        if (program.dialogs.message(texts.Text(Msg::FinishKVT7), Buttons::OkCancel, Icon::Question)
+            != Answer::Ok)
             return false;
         steps.ClosePort();
         return true;
     }
-    switch (program.dialogs.message(texts.Text(391), Buttons::YesNoCancel, Icon::Question)) {
+    switch (program.dialogs.message(texts.Text(Msg::DataChangedSaveDataFileBeforeFinish),
+                                    Buttons::YesNoCancel, Icon::Question)) {
     case Answer::Yes:
         return steps.SaveAs();
     case Answer::No:
@@ -41,8 +44,9 @@ void ChangeToOffline(Program& program, FrameWindows& windows, ProgramSteps& step
     windows.DisableEditingCommands();
     windows.FreezePositionGrid(true);
     if (program.mode.isOnline()
-        && program.dialogs.message(program.messages.Text(432), Buttons::OkCancel, Icon::Question)
-            != Answer::Ok) {
+        && program.dialogs.message(program.messages.Text(Msg::YouChangeSoftwareOfflineOnline),
+                                   Buttons::OkCancel, Icon::Question)
+                != Answer::Ok) {
         windows.FreezePositionGrid(false);
         return;
     }
@@ -59,7 +63,8 @@ void ShowHelpContents(Program& program, const std::function<bool(const QString&)
     };
     if (shown(program.helpFilePath) || shown(ProgramFilePath(program.programFolder, kGuideFileName)))
         return;
-    program.dialogs.message(program.messages.Text(414), Buttons::Ok, Icon::Information);
+    program.dialogs.message(program.messages.Text(Msg::NotIndicateHelpFileNoHelpFilesRelated),
+                            Buttons::Ok, Icon::Information);
 }
 
 }  // namespace kvt7

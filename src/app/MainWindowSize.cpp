@@ -1,4 +1,5 @@
 #include "MainWindowSize.h"
+#include "base/MessageIds.h"
 
 #include "base/MessageCatalogue.h"
 
@@ -13,7 +14,8 @@ MainWindowSize MainWindowSizeFor(int screenWidthPixels)
 
 QString LowResolutionWarning(const MessageCatalogue& messages)
 {
-    return messages.Text(435) + QStringLiteral("\r\n") + messages.Text(436);
+    return messages.Text(Msg::SinceResolutionScreenLowErrorMayOccur) + QStringLiteral("\r\n")
+            + messages.Text(Msg::UseResolutionScreenMoreX768);
 }
 
 }  // namespace kvt7

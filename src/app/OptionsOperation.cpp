@@ -1,4 +1,5 @@
 #include "OptionsOperation.h"
+#include "base/MessageIds.h"
 
 #include "base/AppSettings.h"
 #include "base/MessageCatalogue.h"
@@ -72,7 +73,9 @@ void ChangeUnit(OptionsContext& context, bool mm)
     if (mm == context.settings.DispMmUnit)
         return;
     if (context.switchDisplayUnit(mm) != 0) {
-        context.dialogs.message(context.catalogue.Text(2541) + QStringLiteral("\r\n") + context.catalogue.Text(2542));
+        context.dialogs.message(context.catalogue.Text(Msg::SettingUnitPositionNotChangedError)
+                                + QStringLiteral("\r\n")
+                                + context.catalogue.Text(Msg::TryChangeAgain));
         return;
     }
     context.settings.DispMmUnit = mm;
@@ -86,7 +89,7 @@ int RefusedDevicePath(OptionsContext& context, const OptionsValues& values)
         const QString path = it.value().trimmed();
         const QString key = QStringLiteral("PortDevice") + QString::number(it.key());
         if (path != context.section.text(key, {}) && !DevicePathUsable(path)) {
-            context.dialogs.message(context.catalogue.Text(2558));
+            context.dialogs.message(context.catalogue.Text(Msg::DevicePathMustBeginHoldNoControl));
             return it.key();
         }
     }
@@ -138,7 +141,7 @@ bool CheckJogVel(OptionsContext& context, const QString& jogVel)
     const int vel = jogVel.toInt(&ok);
     if (ok && vel >= 1 && vel <= 60)
         return true;
-    context.dialogs.message(context.catalogue.Text(2225));
+    context.dialogs.message(context.catalogue.Text(Msg::ValueVELInvalid));
     return false;
 }
 
@@ -168,9 +171,10 @@ OptionsOk ApplyOptions(OptionsContext& context, const OptionsValues& values)
 
 QString DeviceInUseText(OptionsContext& context)
 {
-    const QString label = context.catalogue.Text(2553) + QLatin1Char(' ');
+    const QString label = context.catalogue.Text(Msg::DeviceUse) + QLatin1Char(' ');
     if (context.deviceOverride)
-        return label + *context.deviceOverride + QLatin1Char(' ') + context.catalogue.Text(2557);
+        return label + *context.deviceOverride + QLatin1Char(' ')
+                + context.catalogue.Text(Msg::GivenStart);
     return label + PortDevice(context.section, UsablePortNo(context.section, context.settings));
 }
 

@@ -1,4 +1,5 @@
 #include "StartSequence.h"
+#include "base/MessageIds.h"
 
 #include "Program.h"
 #include "ProgramSteps.h"
@@ -48,8 +49,9 @@ void ReadStartSettings(Program& program)
 static bool AskForOnline(Program& program)
 {
     const MessageCatalogue& texts = program.messages;
-    const int answer = program.dialogs.choice(texts.Text(471), texts.Text(1),
-                                              {texts.Text(2), texts.Text(3)}, true);
+    const int answer = program.dialogs.choice(
+            texts.Text(Msg::Select), texts.Text(Msg::PCSoftwareUsedBetweenLineOffLine),
+            {texts.Text(Msg::Online), texts.Text(Msg::Offline)}, true);
     return answer == 0;
 }
 

@@ -1,4 +1,5 @@
 #include "ComparisonListing.h"
+#include "base/MessageIds.h"
 
 #include "base/MessageCatalogue.h"
 
@@ -35,13 +36,14 @@ private:
 
 void LayOutComparison(PageCanvas& canvas, const ComparisonReport& report, const MessageCatalogue& messages)
 {
-    const PageFont plain{messages.Text(24), kPoints, false, false};
+    const PageFont plain{messages.Text(Msg::MSGothic), kPoints, false, false};
     PageFont bold = plain;
     bold.bold = true;
     const double width = canvas.printableSize().width();
     canvas.setFont(bold);
     LineCursor lines(canvas);
-    canvas.drawText(0, lines.next(), messages.Text(2593) + QStringLiteral("  ") + report.folder);
+    canvas.drawText(0, lines.next(),
+                    messages.Text(Msg::CompareBackup) + QStringLiteral("  ") + report.folder);
     lines.next();
     for (const PartComparison& part : report.parts) {
         canvas.setFont(bold);
@@ -49,11 +51,11 @@ void LayOutComparison(PageCanvas& canvas, const ComparisonReport& report, const 
         canvas.drawText(0, y, part.title);
         if (part.differences.empty()) {
             canvas.setFont(plain);
-            canvas.drawText(width * kBackupColumn, y, messages.Text(2595));
+            canvas.drawText(width * kBackupColumn, y, messages.Text(Msg::Equal));
             continue;
         }
-        canvas.drawText(width * kBackupColumn, y, messages.Text(2596));
-        canvas.drawText(width * kControllerColumn, y, messages.Text(2597));
+        canvas.drawText(width * kBackupColumn, y, messages.Text(Msg::Backup));
+        canvas.drawText(width * kControllerColumn, y, messages.Text(Msg::ControllerInBackup));
         canvas.setFont(plain);
         for (const Difference& difference : part.differences) {
             const double row = lines.next();

@@ -6,8 +6,8 @@
 
 namespace kvt7 {
 
-Difference ListedDifference(const QString& kind, int number, int axis, const QString& item, const QString& first,
-                            const QString& second)
+Difference ListedDifference(const QString& kind, int number, int axis, const QString& item,
+                            const QString& first, const QString& second)
 {
     Difference difference;
     difference.kind = kind;
@@ -37,12 +37,15 @@ QString PositionItemName(int column)
     }
 }
 
-QJsonObject DifferencesObject(const Differences& differences, const QString& firstKey, const QString& secondKey)
+QJsonObject DifferencesObject(const Differences& differences, const QString& firstKey,
+                              const QString& secondKey)
 {
     QJsonArray list;
     for (const Difference& difference : differences) {
-        QJsonObject object{{QStringLiteral("kind"), difference.kind}, {QStringLiteral("item"), difference.item},
-                           {firstKey, difference.first}, {secondKey, difference.second}};
+        QJsonObject object{{QStringLiteral("kind"), difference.kind},
+                           {QStringLiteral("item"), difference.item},
+                           {firstKey, difference.first},
+                           {secondKey, difference.second}};
         if (difference.number > 0)
             object.insert(QStringLiteral("number"), difference.number);
         if (difference.axis > 0)
@@ -67,11 +70,11 @@ QStringList DifferenceLines(const Differences& differences)
             line += QLatin1Char(' ') + QString::number(difference.number);
         if (difference.axis > 0)
             line += QStringLiteral(" axis ") + QString::number(difference.axis);
-        line += QLatin1Char(' ') + difference.item + QStringLiteral(": ") + difference.first + QStringLiteral(" | ")
-                + difference.second;
+        line += QLatin1Char(' ') + difference.item + QStringLiteral(": ") + difference.first
+                + QStringLiteral(" | ") + difference.second;
         lines << line;
     }
     return lines;
 }
 
-}  // namespace kvt7
+} // namespace kvt7

@@ -1,4 +1,5 @@
 #include "PartDifferences.h"
+#include "base/MessageIds.h"
 
 #include "base/MessageCatalogue.h"
 #include "parameters/ParameterFileOperations.h"
@@ -70,10 +71,18 @@ std::optional<Differences> PositionFileDifferences(const PartFiles& files, const
             const QString is = CellText(*controller, number, column);
             if (was == is)
                 continue;
-            const QString where = messages.Text(2598).arg(number) + QLatin1Char(' ') + axes[std::size_t(column)]
-                                  + QLatin1Char(' ') + columns[std::size_t(column)];
-            Difference difference{where, was, is, QStringLiteral("position"), number, AxisOfColumn(column),
-                                  PositionItemName(column), {}, {}};
+            const QString where = messages.Text(Msg::PositionNoInBackup).arg(number)
+                    + QLatin1Char(' ') + axes[std::size_t(column)] + QLatin1Char(' ')
+                    + columns[std::size_t(column)];
+            Difference difference{where,
+                                  was,
+                                  is,
+                                  QStringLiteral("position"),
+                                  number,
+                                  AxisOfColumn(column),
+                                  PositionItemName(column),
+                                  {},
+                                  {}};
             if (IsPositionColumn(column) && !was.isEmpty() && !is.isEmpty()) {
                 difference.firstPulses = was.toLongLong();
                 difference.secondPulses = is.toLongLong();
@@ -102,8 +111,16 @@ std::optional<Differences> ParameterFileDifferences(const PartFiles& files, Dial
             if (was == is)
                 continue;
             const QString name = QString::fromLatin1(info.name);
-            differences.push_back({info.common ? name : name + QLatin1Char(' ') + AxisName(messages, axis), was, is,
-                                   QStringLiteral("parameter"), 0, info.common ? 0 : axis, name, {}, {}});
+            differences.push_back(
+                    {info.common ? name : name + QLatin1Char(' ') + AxisName(messages, axis),
+                     was,
+                     is,
+                     QStringLiteral("parameter"),
+                     0,
+                     info.common ? 0 : axis,
+                     name,
+                     {},
+                     {}});
         }
     }
     return differences;
@@ -121,8 +138,16 @@ std::optional<Differences> GroupFileDifferences(const PartFiles& files, Dialogs&
         const GroupRange& was = backup.table.group(group);
         const GroupRange& is = controller.table.group(group);
         if (!(was == is))
-            differences.push_back({messages.Text(550) + QLatin1Char(' ') + QString::number(group), text(was), text(is),
-                                   QStringLiteral("group"), group, 0, QStringLiteral("start-end"), {}, {}});
+            differences.push_back(
+                    {messages.Text(Msg::GroupNo) + QLatin1Char(' ') + QString::number(group),
+                     text(was),
+                     text(is),
+                     QStringLiteral("group"),
+                     group,
+                     0,
+                     QStringLiteral("start-end"),
+                     {},
+                     {}});
     }
     return differences;
 }
@@ -144,8 +169,15 @@ std::optional<Differences> SmFileDifferences(const PartFiles& files, Dialogs& di
             const SmStep was = normal(backup.table.program(program).step(step));
             const SmStep is = normal(controller.table.program(program).step(step));
             if (!(was == is))
-                differences.push_back({messages.Text(2599).arg(program).arg(step), text(was), text(is),
-                                       QStringLiteral("sm"), program, 0, QStringLiteral("step %1").arg(step), {}, {}});
+                differences.push_back({messages.Text(Msg::ProgramStep).arg(program).arg(step),
+                                       text(was),
+                                       text(is),
+                                       QStringLiteral("sm"),
+                                       program,
+                                       0,
+                                       QStringLiteral("step %1").arg(step),
+                                       {},
+                                       {}});
         }
     }
     return differences;

@@ -1,4 +1,5 @@
 #include "WholeController.h"
+#include "base/MessageIds.h"
 
 #include "backup/BackupFolder.h"
 #include "base/MessageCatalogue.h"
@@ -25,10 +26,11 @@ QString PartPath(const QString& folder, const ControllerPart& part)
 std::optional<int> ReadAllParts(WholeController& whole, const QString& folder, bool& cancelled, QStringList& notes)
 {
     const int count = int(whole.parts.size());
-    whole.progress.begin(whole.messages.Text(368), count);
+    whole.progress.begin(whole.messages.Text(Msg::ReadingDataController), count);
     for (int i = 0; i < count; ++i) {
         ControllerPart& part = *whole.parts[std::size_t(i)];
-        whole.progress.enterPart(i, whole.messages.Text(368) + kNewLine + part.title());
+        whole.progress.enterPart(
+                i, whole.messages.Text(Msg::ReadingDataController) + kNewLine + part.title());
         const bool read = part.read(PartPath(folder, part));
         cancelled = whole.progress.cancelled();
         if (!read || cancelled) {
@@ -54,35 +56,45 @@ BackupOutcome BackupController(WholeController& whole, const QString& folder)
     const MessageCatalogue& texts = whole.messages;
     const QString shown = QDir::toNativeSeparators(folder);
     if (FolderHoldsBackup(folder)
-        && whole.dialogs.message(texts.Text(2578).arg(shown), Buttons::YesNo, Icon::Question) != Answer::Yes)
+        && whole.dialogs.message(texts.Text(Msg::FolderHoldsBackupAlreadyReplace).arg(shown),
+                                 Buttons::YesNo, Icon::Question)
+                != Answer::Yes)
         return BackupOutcome::Declined;
     const auto scratch = ScratchFolderBeside(folder);
     if (!scratch) {
-        whole.dialogs.message(texts.Text(2582).arg(shown), Buttons::Ok, Icon::Warning);
-        Record(whole, QStringLiteral("backup"), folder, JournalResult::Failed, {2582});
+        whole.dialogs.message(texts.Text(Msg::FolderCannotWrittenNothingWritten).arg(shown),
+                              Buttons::Ok, Icon::Warning);
+        Record(whole, QStringLiteral("backup"), folder, JournalResult::Failed,
+               {Msg::FolderCannotWrittenNothingWritten});
         return BackupOutcome::NotWritable;
     }
     bool cancelled = false;
     QStringList notes;
     if (const auto stopped = ReadAllParts(whole, scratch->path(), cancelled, notes)) {
         if (cancelled) {
-            whole.dialogs.message(texts.Text(2581), Buttons::Ok, Icon::Information);
+            whole.dialogs.message(texts.Text(Msg::BackupCancelledNothingWritten), Buttons::Ok,
+                                  Icon::Information);
             Record(whole, QStringLiteral("backup"), folder, JournalResult::Cancelled);
             return BackupOutcome::Cancelled;
         }
-        notes.prepend(texts.Text(2580).arg(whole.parts[std::size_t(*stopped)]->title()));
+        notes.prepend(texts.Text(Msg::BackupStoppedWhileReadingNothingWritten)
+                              .arg(whole.parts[std::size_t(*stopped)]->title()));
         whole.dialogs.message(notes.join(kNewLine), Buttons::Ok, Icon::Warning);
-        Record(whole, QStringLiteral("backup"), folder, JournalResult::Failed, {2580});
+        Record(whole, QStringLiteral("backup"), folder, JournalResult::Failed,
+               {Msg::BackupStoppedWhileReadingNothingWritten});
         return BackupOutcome::Stopped;
     }
     BackupOrigin origin = whole.origin();
     origin.axes = AxesOfParameterFile(PartPath(scratch->path(), *whole.parts.front()));
     if (!CommitBackup(scratch->path(), folder, origin)) {
-        whole.dialogs.message(texts.Text(2582).arg(shown), Buttons::Ok, Icon::Warning);
-        Record(whole, QStringLiteral("backup"), folder, JournalResult::Failed, {2582});
+        whole.dialogs.message(texts.Text(Msg::FolderCannotWrittenNothingWritten).arg(shown),
+                              Buttons::Ok, Icon::Warning);
+        Record(whole, QStringLiteral("backup"), folder, JournalResult::Failed,
+               {Msg::FolderCannotWrittenNothingWritten});
         return BackupOutcome::NotWritable;
     }
-    whole.dialogs.message(texts.Text(2579).arg(shown), Buttons::Ok, Icon::Information);
+    whole.dialogs.message(texts.Text(Msg::ControllerSDataBackedUpFolder).arg(shown), Buttons::Ok,
+                          Icon::Information);
     Record(whole, QStringLiteral("backup"), folder, JournalResult::Done);
     return BackupOutcome::Written;
 }
@@ -92,8 +104,10 @@ namespace {
 // The refusal of a folder before anything is sent: the reason, then 2587.
 void Refuse(WholeController& whole, const QString& folder, const QString& reason, int id)
 {
-    whole.dialogs.message(reason + kNewLine + whole.messages.Text(2587), Buttons::Ok, Icon::Warning);
-    Record(whole, QStringLiteral("restore"), folder, JournalResult::Failed, {id, 2587});
+    whole.dialogs.message(reason + kNewLine + whole.messages.Text(Msg::NothingSentController),
+                          Buttons::Ok, Icon::Warning);
+    Record(whole, QStringLiteral("restore"), folder, JournalResult::Failed,
+           {id, Msg::NothingSentController});
 }
 
 // Every check that could refuse the restore; false when it was refused (shown).
@@ -102,24 +116,30 @@ bool FolderFitsRestore(WholeController& whole, const QString& folder)
     const MessageCatalogue& texts = whole.messages;
     const BackupFolderCheck check = CheckBackupFolder(folder);
     if (!check.missing.isEmpty()) {
-        Refuse(whole, folder, texts.Text(2583).arg(check.missing.join(QStringLiteral(", "))), 2583);
+        Refuse(whole, folder,
+               texts.Text(Msg::TheseFilesMissing).arg(check.missing.join(QStringLiteral(", "))),
+               Msg::TheseFilesMissing);
         return false;
     }
     if (check.manifestDamaged) {
-        Refuse(whole, folder, texts.Text(2584).arg(kManifestFileName), 2584);
+        Refuse(whole, folder, texts.Text(Msg::FileDamagedCutShort).arg(kManifestFileName),
+               Msg::FileDamagedCutShort);
         return false;
     }
     for (ControllerPart* part : whole.parts) {
         if (!part->check(PartPath(folder, *part))) {
-            Refuse(whole, folder, texts.Text(2584).arg(part->fileName()), 2584);
+            Refuse(whole, folder, texts.Text(Msg::FileDamagedCutShort).arg(part->fileName()),
+                   Msg::FileDamagedCutShort);
             return false;
         }
     }
     if (!check.changed.isEmpty()) {
-        const QString question = texts.Text(2585).arg(check.changed.join(QStringLiteral(", "))) + kNewLine
-                                 + texts.Text(2586);
+        const QString question = texts.Text(Msg::TheseFilesChangedSinceBackupTheyDiffer)
+                                         .arg(check.changed.join(QStringLiteral(", ")))
+                + kNewLine + texts.Text(Msg::RestoreThemAllSame);
         if (whole.dialogs.message(question, Buttons::YesNo, Icon::Question) != Answer::Yes) {
-            whole.dialogs.message(texts.Text(2587), Buttons::Ok, Icon::Information);
+            whole.dialogs.message(texts.Text(Msg::NothingSentController), Buttons::Ok,
+                                  Icon::Information);
             Record(whole, QStringLiteral("restore"), folder, JournalResult::Cancelled);
             return false;
         }
@@ -136,7 +156,8 @@ void WriteParts(WholeController& whole, const QString& folder, RestoreOutcome& o
         if (whole.progress.cancelled())
             return;
         ControllerPart& part = *whole.parts[std::size_t(i)];
-        whole.progress.enterPart(i, whole.messages.Text(383) + kNewLine + part.title());
+        whole.progress.enterPart(
+                i, whole.messages.Text(Msg::SendingDataController) + kNewLine + part.title());
         outcome.sent = true;
         if (part.write(PartPath(folder, part)) != WriteEnd::Stored) {
             outcome.parts[std::size_t(i)] = PartState::Stopped;
@@ -154,7 +175,9 @@ void VerifyParts(WholeController& whole, const QString& folder, RestoreOutcome& 
         if (outcome.parts[std::size_t(i)] != PartState::Differs)
             continue;
         ControllerPart& part = *whole.parts[std::size_t(i)];
-        whole.progress.enterPart(count + i, whole.messages.Text(368) + kNewLine + part.title());
+        whole.progress.enterPart(count + i,
+                                 whole.messages.Text(Msg::ReadingDataController) + kNewLine
+                                         + part.title());
         if (part.verify(PartPath(folder, part)))
             outcome.parts[std::size_t(i)] = PartState::Verified;
         else
@@ -166,7 +189,9 @@ QString RestoreResultText(const WholeController& whole, const RestoreOutcome& ou
 {
     QStringList lines;
     for (std::size_t i = 0; i < whole.parts.size(); ++i) {
-        static constexpr int kIds[] = {2592, 2589, 2590, 2591};
+        static constexpr int kIds[]
+                = {Msg::NotWritten, Msg::WrittenVerified,
+                   Msg::WrittenButVerificationFoundDifferences, Msg::StoppedHere};
         lines << whole.messages.Text(kIds[int(outcome.parts[i])]).arg(whole.parts[i]->title());
     }
     return (lines + outcome.notes).join(kNewLine);
@@ -180,13 +205,15 @@ RestoreOutcome RestoreController(WholeController& whole, const QString& folder)
     outcome.parts.assign(whole.parts.size(), PartState::NotWritten);
     if (!FolderFitsRestore(whole, folder))
         return outcome;
-    const QString question =
-        whole.messages.Text(2588).arg(whole.origin().controllerVersion, QDir::toNativeSeparators(folder));
+    const QString question
+            = whole.messages.Text(Msg::DataFolderWrittenControllerVersion)
+                      .arg(whole.origin().controllerVersion, QDir::toNativeSeparators(folder));
     if (whole.dialogs.message(question, Buttons::OkCancel, Icon::Question) != Answer::Ok) {
         Record(whole, QStringLiteral("restore"), folder, JournalResult::Cancelled);
         return outcome;
     }
-    whole.progress.begin(whole.messages.Text(383), 2 * int(whole.parts.size()));
+    whole.progress.begin(whole.messages.Text(Msg::SendingDataController),
+                         2 * int(whole.parts.size()));
     WriteParts(whole, folder, outcome);
     const bool cancelled = whole.progress.cancelled();
     VerifyParts(whole, folder, outcome);
@@ -209,9 +236,11 @@ std::optional<ComparisonReport> CompareController(WholeController& whole, const 
 {
     const BackupFolderCheck check = CheckBackupFolder(folder);
     if (!check.missing.isEmpty()) {
-        whole.dialogs.message(whole.messages.Text(2583).arg(check.missing.join(QStringLiteral(", "))), Buttons::Ok,
-                              Icon::Warning);
-        Record(whole, QStringLiteral("compare"), folder, JournalResult::Failed, {2583});
+        whole.dialogs.message(whole.messages.Text(Msg::TheseFilesMissing)
+                                      .arg(check.missing.join(QStringLiteral(", "))),
+                              Buttons::Ok, Icon::Warning);
+        Record(whole, QStringLiteral("compare"), folder, JournalResult::Failed,
+               {Msg::TheseFilesMissing});
         return std::nullopt;
     }
     QTemporaryDir scratch;
@@ -241,12 +270,13 @@ QStringList ComparisonLines(const ComparisonReport& report, const MessageCatalog
     QStringList lines;
     for (const PartComparison& part : report.parts) {
         if (part.differences.empty()) {
-            lines << part.title + QStringLiteral(": ") + messages.Text(2595);
+            lines << part.title + QStringLiteral(": ") + messages.Text(Msg::Equal);
             continue;
         }
         lines << part.title + QLatin1Char(':');
         for (const Difference& difference : part.differences)
-            lines << QStringLiteral("  %1: %2 / %3").arg(difference.where, difference.first, difference.second);
+            lines << QStringLiteral("  %1: %2 / %3")
+                             .arg(difference.where, difference.first, difference.second);
     }
     return lines;
 }

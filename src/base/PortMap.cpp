@@ -1,4 +1,5 @@
 #include "PortMap.h"
+#include "base/MessageIds.h"
 
 #include "AppSettings.h"
 #include "MessageCatalogue.h"
@@ -41,7 +42,7 @@ QString PortMapLine(const PortMapping& mapping, const MessageCatalogue& catalogu
 {
     QString line = QString::number(mapping.portNo) + QStringLiteral(": ") + mapping.device;
     if (mapping.node.isEmpty())
-        return line + QLatin1Char(' ') + catalogue.Text(2556);
+        return line + QLatin1Char(' ') + catalogue.Text(Msg::Absent);
     if (mapping.node != mapping.device)
         line += QStringLiteral(" -> ") + mapping.node;
     return line;

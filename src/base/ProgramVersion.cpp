@@ -1,4 +1,5 @@
 #include "ProgramVersion.h"
+#include "base/MessageIds.h"
 
 #include "MessageCatalogue.h"
 
@@ -17,7 +18,7 @@ QString VersionLabelText()
 
 QString MainWindowCaption(const MessageCatalogue& messages)
 {
-    return messages.Text(201) + QStringLiteral(" Ver") + VersionNumberText();
+    return messages.Text(Msg::KVT7) + QStringLiteral(" Ver") + VersionNumberText();
 }
 
 }  // namespace kvt7

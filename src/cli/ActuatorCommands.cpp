@@ -11,6 +11,7 @@
 #include "parameters/ControllerAxisSettings.h"
 #include "parameters/ParameterTransfer.h"
 #include "platform/DataFolder.h"
+#include "base/MessageIds.h"
 
 #include <QCoreApplication>
 #include <QJsonArray>
@@ -39,7 +40,7 @@ bool ReadActuators(CliContext& context, AxisSettings& axes)
         return false;
     if (ReadAxisMask(link, set, axes) != 0) {
         if (context.mode().isOnline())
-            context.dialogs().message(context.catalogue().Text(359));
+            context.dialogs().message(context.catalogue().Text(Msg::FailedGetAxisSetting));
         return false;
     }
     const int read = ReadControllerAxisSettings(link, axes);
@@ -48,7 +49,8 @@ bool ReadActuators(CliContext& context, AxisSettings& axes)
         return false;
     DeriveControllerAxisFlags(axes);
     if (!AdoptControllerAxisSettings(axes)) {
-        context.dialogs().message(context.catalogue().Text(4) + kNewLine + context.catalogue().Text(5));
+        context.dialogs().message(context.catalogue().Text(Msg::DeviceTypeNotSelected) + kNewLine
+                                  + context.catalogue().Text(Msg::SelectDeviceTypeAgain));
         return false;
     }
     return true;

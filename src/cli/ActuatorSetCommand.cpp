@@ -12,6 +12,7 @@
 #include "link/CommandGroups.h"
 #include "platform/Dialogs.h"
 #include "platform/SettingsStore.h"
+#include "base/MessageIds.h"
 
 #include <QJsonArray>
 
@@ -70,7 +71,7 @@ std::optional<SetRequest> ParseSetArguments(QStringList arguments, QString* prob
 
 void ShowNotListed(CliContext& context)
 {
-    context.dialogs().message(context.catalogue().Text(17));
+    context.dialogs().message(context.catalogue().Text(Msg::NotFindInformationSelectedDeviceType));
 }
 
 // The column of the axis set to the model, as the operator would in the window.

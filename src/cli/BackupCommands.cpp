@@ -16,6 +16,7 @@
 #include "platform/FolderFiles.h"
 #include "platform/JournalFile.h"
 #include "positions/PositionFile.h"
+#include "base/MessageIds.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -199,7 +200,10 @@ bool ActuatorsAgree(CliContext& cli, const QDir& source)
     const ParsedPositionFile positions = ReadPositionFileAt(source.filePath(QStringLiteral("positions.kvd")));
     if (labels && positions.content && positions.content->modelTexts == *labels)
         return true;
-    cli.dialogs().message(cli.catalogue().Text(357) + QStringLiteral("\r\n") + cli.catalogue().Text(483));
+    cli.dialogs().message(
+            cli.catalogue().Text(Msg::AxisSettingSidePCSideControllerUnmatched)
+            + QStringLiteral("\r\n")
+            + cli.catalogue().Text(Msg::ChangeSettingDeviceOnlineDeviceSettingInPositions));
     return false;
 }
 
@@ -226,14 +230,16 @@ int EveryArea(CliContext& cli, FolderResult& result, const QDir& source, const Q
 // What stopped a restore before anything was sent, for its result.
 struct Refusal {
     int status = kExitSuccess;
-    QString stoppedAt;  // the area, or "manifest"
-    QJsonObject facts;  // "missing" or "changed" files
+    QString stoppedAt; // the area, or "manifest"
+    QJsonObject facts; // "missing" or "changed" files
 };
 
 // The refusal of a folder: the reason, then 2587.
-Refusal RefuseFolder(CliContext& cli, const QString& reason, const QString& stoppedAt, QJsonObject facts = {})
+Refusal RefuseFolder(CliContext& cli, const QString& reason, const QString& stoppedAt,
+                     QJsonObject facts = {})
 {
-    cli.dialogs().message(reason + QStringLiteral("\r\n") + cli.catalogue().Text(2587));
+    cli.dialogs().message(reason + QStringLiteral("\r\n")
+                          + cli.catalogue().Text(Msg::NothingSentController));
     Note(QStringLiteral("restore stopped: ") + stoppedAt);
     return {kExitFileFailure, stoppedAt, facts};
 }
@@ -260,42 +266,53 @@ QString FileOfArea(const QString& name)
 // list, which a restore must not take for the whole.
 bool PositionsComplete(const QDir& source)
 {
-    const ParsedPositionFile positions = ReadPositionFileAt(source.filePath(QStringLiteral("positions.kvd")));
+    const ParsedPositionFile positions
+            = ReadPositionFileAt(source.filePath(QStringLiteral("positions.kvd")));
     return positions.content && int(positions.content->records.size()) == kLastPositionNo
-           && positions.content->records.back().number == kLastPositionNo;
+            && positions.content->records.back().number == kLastPositionNo;
 }
 
 // Everything that could refuse the folder, before anything is sent: the four files present,
 // the manifest readable, each file as a write takes it, the positions complete and made for
 // the parameters' actuators, and no file changed since the backup unless `changedOk`.
-Refusal CheckRestoreFolder(CliContext& cli, FolderResult& result, const QDir& source, bool changedOk)
+Refusal CheckRestoreFolder(CliContext& cli, FolderResult& result, const QDir& source,
+                           bool changedOk)
 {
     const MessageCatalogue& texts = cli.catalogue();
     const BackupFolderCheck check = CheckBackupFolder(source.path());
     if (!check.missing.isEmpty())
-        return RefuseFolder(cli, texts.Text(2583).arg(check.missing.join(QStringLiteral(", "))),
-                            AreaOfFile(check.missing.first()),
-                            {{QStringLiteral("missing"), QJsonArray::fromStringList(check.missing)}});
+        return RefuseFolder(
+                cli,
+                texts.Text(Msg::TheseFilesMissing).arg(check.missing.join(QStringLiteral(", "))),
+                AreaOfFile(check.missing.first()),
+                {{QStringLiteral("missing"), QJsonArray::fromStringList(check.missing)}});
     if (check.manifestDamaged)
-        return RefuseFolder(cli, texts.Text(2584).arg(kManifestFileName), QStringLiteral("manifest"));
+        return RefuseFolder(cli, texts.Text(Msg::FileDamagedCutShort).arg(kManifestFileName),
+                            QStringLiteral("manifest"));
     Refusal refusal;
-    refusal.status = EveryArea(cli, result, source, QStringLiteral("check"), QStringLiteral("checked"), refusal.stoppedAt);
+    refusal.status = EveryArea(cli, result, source, QStringLiteral("check"),
+                               QStringLiteral("checked"), refusal.stoppedAt);
     if (refusal.status == kExitFileFailure)
-        cli.dialogs().message(texts.Text(2584).arg(FileOfArea(refusal.stoppedAt)) + QStringLiteral("\r\n")
-                              + texts.Text(2587));
+        cli.dialogs().message(
+                texts.Text(Msg::FileDamagedCutShort).arg(FileOfArea(refusal.stoppedAt))
+                + QStringLiteral("\r\n") + texts.Text(Msg::NothingSentController));
     if (refusal.status != kExitSuccess)
         return refusal;
     if (!PositionsComplete(source))
-        return RefuseFolder(cli, texts.Text(2584).arg(FileOfArea(QStringLiteral("positions"))),
-                            QStringLiteral("positions"));
+        return RefuseFolder(
+                cli,
+                texts.Text(Msg::FileDamagedCutShort).arg(FileOfArea(QStringLiteral("positions"))),
+                QStringLiteral("positions"));
     if (!ActuatorsAgree(cli, source)) {
         Note(QStringLiteral("restore stopped: positions"));
         return {kExitFailure, QStringLiteral("positions"), {}};
     }
     if (check.changed.isEmpty())
         return {};
-    const QJsonObject changed{{QStringLiteral("changed"), QJsonArray::fromStringList(check.changed)}};
-    const QString text = texts.Text(2585).arg(check.changed.join(QStringLiteral(", ")));
+    const QJsonObject changed{
+            {QStringLiteral("changed"), QJsonArray::fromStringList(check.changed)}};
+    const QString text = texts.Text(Msg::TheseFilesChangedSinceBackupTheyDiffer)
+                                 .arg(check.changed.join(QStringLiteral(", ")));
     if (changedOk) {
         cli.dialogs().message(text);
         return {kExitSuccess, {}, changed};
@@ -333,10 +350,14 @@ void AddBackupCommands(CliCommandTable& table)
                   QStringLiteral("read the whole controller into DIR (positions.kvd, parameters.pmt, "
                                  "groups.grp, programs.smd)"),
                   true, Backup});
-    table.append({{QStringLiteral("restore")}, QStringLiteral("[--changed-ok] DIR"),
-                  QStringLiteral("check the four files of DIR (and its manifest), write them into the controller "
-                                 "and verify; a file changed since the backup only with --changed-ok"),
-                  true, Restore});
+    table.append(
+            {{QStringLiteral("restore")},
+             QStringLiteral("[--changed-ok] DIR"),
+             QStringLiteral("check the four files of DIR (and its manifest), write them into the "
+                            "controller "
+                            "and verify; a file changed since the backup only with --changed-ok"),
+             true,
+             Restore});
 }
 
 }  // namespace kvt7

@@ -1,4 +1,5 @@
 #include "CliContext.h"
+#include "base/MessageIds.h"
 
 #include "CliCommands.h"
 #include "platform/DataFolder.h"
@@ -61,7 +62,8 @@ int CliContext::failureExit() const
     if (port_.lastOpenFailed() || (exchangeFailed_ && exchangeUnanswered_))
         return kExitNoController;
     // A write refused because the machine was moving exchanged nothing that failed.
-    const bool moving = dialogs_.shownTexts().contains(ConsoleText(session_->messages.Text(424)));
+    const bool moving = dialogs_.shownTexts().contains(
+            ConsoleText(session_->messages.Text(Msg::WritingDataNotMadeDuringMovement)));
     return exchangeFailed_ || moving ? kExitControllerRefused : kExitFailure;
 }
 
@@ -92,7 +94,7 @@ void CliContext::complain(const QString& text)
 int CliContext::writeExit(WriteEnd end)
 {
     if (end == WriteEnd::StoredModeLeft)
-        dialogs().message(session_->messages.Text(2560));
+        dialogs().message(session_->messages.Text(Msg::DataStoredControllerButControllerStays));
     if (end == WriteEnd::Stored)
         return kExitSuccess;
     // The data went in and the controller did not take the mode command: it refused.

@@ -8,8 +8,8 @@ namespace kvt7 {
 
 // The options in front of the command words.
 struct CliOptions {
-    std::optional<int> portNo;           // --port N (1..9), the first given
-    std::optional<QString> portDevice;   // --port-device PATH, the first given
+    std::optional<int> portNo; // --port N (1..9), the first given
+    std::optional<QString> portDevice; // --port-device PATH, the first given
     // Every --port and --port-device in the order given, as {option, value}: more than one
     // makes a fleet, each controller served by a run of its own.
     QList<QStringList> controllers;

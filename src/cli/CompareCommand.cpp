@@ -22,7 +22,8 @@ QJsonObject ReportObject(const ComparisonReport& report)
 {
     QJsonArray parts;
     for (const PartComparison& part : report.parts) {
-        QJsonObject object = DifferencesObject(part.differences, QStringLiteral("backup"), QStringLiteral("controller"));
+        QJsonObject object = DifferencesObject(part.differences, QStringLiteral("backup"),
+                                               QStringLiteral("controller"));
         object.insert(QStringLiteral("part"), part.title);
         parts.append(object);
     }
@@ -33,22 +34,25 @@ QJsonObject ReportObject(const ComparisonReport& report)
 
 int Compare(CliContext& cli, const QStringList& arguments)
 {
-    if (arguments.size() != 1 || arguments.first().isEmpty() || arguments.first().startsWith(QLatin1Char('-')))
+    if (arguments.size() != 1 || arguments.first().isEmpty()
+        || arguments.first().startsWith(QLatin1Char('-')))
         return kExitUsage;
     const QString& folder = arguments.first();
     JournalFile journalFile;
     OperationJournal journal(
-        journalFile,
-        [&cli] {
-            return JournalOrigin{QStringLiteral("kvt7ctl"), cli.link().portDevice(),
-                                 cli.status().version().ControllerVersion};
-        },
-        cli.dialogs(), cli.catalogue());
+            journalFile,
+            [&cli] {
+                return JournalOrigin{QStringLiteral("kvt7ctl"), cli.link().portDevice(),
+                                     cli.status().version().ControllerVersion};
+            },
+            cli.dialogs(), cli.catalogue());
     CombinedProgress progress(cli.dialogs());
     SessionParts parts(cli.session(), progress);
     WholeController whole{parts.parts(), cli.dialogs(), progress, cli.catalogue(), journal, [&cli] {
-                              return BackupOrigin{QStringLiteral("kvt7ctl"), cli.link().portDevice(),
-                                                  cli.status().version().ControllerVersion, {},
+                              return BackupOrigin{QStringLiteral("kvt7ctl"),
+                                                  cli.link().portDevice(),
+                                                  cli.status().version().ControllerVersion,
+                                                  {},
                                                   QDateTime::currentDateTime()};
                           }};
     const bool filesThere = CheckBackupFolder(folder).missing.isEmpty();
@@ -66,14 +70,18 @@ int Compare(CliContext& cli, const QStringList& arguments)
     return report->equal() ? kExitSuccess : kExitFailure;
 }
 
-}  // namespace
+} // namespace
 
 void AddCompareCommand(CliCommandTable& table)
 {
-    table.append({{QStringLiteral("compare")}, QStringLiteral("DIR"),
-                  QStringLiteral("read the whole controller and compare it with the backup in DIR (exit 1: "
-                                 "different)"),
-                  true, Compare});
+    table.append(
+            {{QStringLiteral("compare")},
+             QStringLiteral("DIR"),
+             QStringLiteral(
+                     "read the whole controller and compare it with the backup in DIR (exit 1: "
+                     "different)"),
+             true,
+             Compare});
 }
 
-}  // namespace kvt7
+} // namespace kvt7

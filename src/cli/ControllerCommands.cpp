@@ -8,6 +8,7 @@
 #include "link/ControllerVersion.h"
 #include "link/LinkCommands.h"
 #include "parameters/ParameterTransfer.h"
+#include "base/MessageIds.h"
 
 #include <QJsonArray>
 #include <QJsonObject>
@@ -18,8 +19,9 @@ namespace {
 
 void ShowKvM8Refusal(CliContext& context)
 {
-    context.dialogs().message(context.catalogue().Text(124) + QLatin1String("\r\n")
-                              + context.catalogue().Text(125));
+    context.dialogs().message(context.catalogue().Text(Msg::NotKVM8Controller)
+                              + QLatin1String("\r\n")
+                              + context.catalogue().Text(Msg::CheckWhetherControllerKVM8));
 }
 
 // "150" as "1.50".
@@ -56,7 +58,7 @@ int Version(CliContext& context, const QStringList& arguments)
     AxisSettings axes;
     if (ReadAxisMask(link, set, axes) != 0) {
         if (context.mode().isOnline())
-            context.dialogs().message(context.catalogue().Text(359));
+            context.dialogs().message(context.catalogue().Text(Msg::FailedGetAxisSetting));
         return context.failureExit();
     }
     const AxesInUse inUse = AxesFromMask(set.editor.axisMask());

@@ -52,7 +52,7 @@ QString StepText(const SmStep& step)
 }  // namespace
 
 Differences PositionDifferences(const PositionStore& store, const std::vector<ResultRow>& rows,
-                                    const AxisSettings* axes)
+                                const AxisSettings* axes)
 {
     Differences differences;
     for (const ResultRow& row : rows) {
@@ -61,10 +61,10 @@ Differences PositionDifferences(const PositionStore& store, const std::vector<Re
         for (int column = 1; column <= kSmColumn; ++column) {
             if (!row.marked[std::size_t(column - 1)])
                 continue;
-            Difference difference =
-                ListedDifference(QStringLiteral("position"), row.positionNo, AxisOfColumn(column),
-                                 PositionItemName(column), ValueText(first[std::size_t(column)]),
-                                 ValueText(second[std::size_t(column)]));
+            Difference difference = ListedDifference(QStringLiteral("position"), row.positionNo,
+                                                     AxisOfColumn(column), PositionItemName(column),
+                                                     ValueText(first[std::size_t(column)]),
+                                                     ValueText(second[std::size_t(column)]));
             if (IsPositionColumn(column)) {
                 const auto pulses = [](const CellValue& value) { return qint64(std::llround(NumberOf(value))); };
                 difference.firstPulses = pulses(first[std::size_t(column)]);
@@ -85,8 +85,9 @@ Differences ParameterDifferenceList(const ParameterSet& set)
 {
     Differences differences;
     for (const ParameterDifference& parameter : DifferingParameters(set))
-        differences.push_back(ListedDifference(QStringLiteral("parameter"), 0, parameter.info->common ? 0 : parameter.axis,
-                               QLatin1String(parameter.info->name), parameter.editorText, parameter.recordText));
+        differences.push_back(ListedDifference(
+                QStringLiteral("parameter"), 0, parameter.info->common ? 0 : parameter.axis,
+                QLatin1String(parameter.info->name), parameter.editorText, parameter.recordText));
     return differences;
 }
 
@@ -97,11 +98,13 @@ Differences GroupDifferences(const GroupTable& table, const GroupReadBuffer& buf
         const GroupRange& first = table.group(g);
         const GroupRange& second = buffer.group(g);
         if (first.start != second.start)
-            differences.push_back(ListedDifference(QStringLiteral("group"), g, 0, QStringLiteral("start"),
-                                                   QString::number(first.start), QString::number(second.start)));
+            differences.push_back(
+                    ListedDifference(QStringLiteral("group"), g, 0, QStringLiteral("start"),
+                                     QString::number(first.start), QString::number(second.start)));
         if (first.end != second.end)
-            differences.push_back(ListedDifference(QStringLiteral("group"), g, 0, QStringLiteral("end"), QString::number(first.end),
-                                   QString::number(second.end)));
+            differences.push_back(
+                    ListedDifference(QStringLiteral("group"), g, 0, QStringLiteral("end"),
+                                     QString::number(first.end), QString::number(second.end)));
     }
     return differences;
 }
@@ -118,8 +121,9 @@ Differences SmDifferences(const SmTable& table, const SmTable& buffer)
             other.program(1).step(1) = buffer.program(n).step(s);
             if (SmDifferenceList(one, other).isEmpty())
                 continue;
-            differences.push_back(ListedDifference(QStringLiteral("sm"), n, 0, QStringLiteral("step %1").arg(s),
-                                   StepText(table.program(n).step(s)), StepText(buffer.program(n).step(s))));
+            differences.push_back(ListedDifference(
+                    QStringLiteral("sm"), n, 0, QStringLiteral("step %1").arg(s),
+                    StepText(table.program(n).step(s)), StepText(buffer.program(n).step(s))));
         }
     }
     return differences;

@@ -43,15 +43,17 @@ PositionFileContent WholePulsePositions(PositionFileContent content)
 }
 
 // The actuators, the positions only one file holds, the marked cells, the comments.
-Differences ComparePositionContents(CliContext& cli, const PositionFileContent& a, const PositionFileContent& b)
+Differences ComparePositionContents(CliContext& cli, const PositionFileContent& a,
+                                    const PositionFileContent& b)
 {
     Differences differences;
     for (int axis = 1; axis <= kAxisCount; ++axis) {
         const QString& first = a.modelTexts[std::size_t(axis - 1)];
         const QString& second = b.modelTexts[std::size_t(axis - 1)];
         if (first != second)
-            differences.push_back(ListedDifference(QStringLiteral("actuator"), 0, axis, QStringLiteral("model"), first.trimmed(),
-                                   second.trimmed()));
+            differences.push_back(ListedDifference(QStringLiteral("actuator"), 0, axis,
+                                                   QStringLiteral("model"), first.trimmed(),
+                                                   second.trimmed()));
     }
     HeadlessPositions headless(cli.session());
     const bool known = TakeFileAxes(cli, headless, a);
@@ -70,20 +72,22 @@ Differences ComparePositionContents(CliContext& cli, const PositionFileContent& 
     for (const int n : all) {
         if (!inA.count(n) || !inB.count(n)) {
             const QString present = QStringLiteral("present");
-            differences.push_back(ListedDifference(QStringLiteral("position"), n, 0, QStringLiteral("record"),
-                                   inA.count(n) ? present : QString(), inB.count(n) ? present : QString()));
+            differences.push_back(ListedDifference(
+                    QStringLiteral("position"), n, 0, QStringLiteral("record"),
+                    inA.count(n) ? present : QString(), inB.count(n) ? present : QString()));
             continue;
         }
         ComparePositions(store, inUse, n, n);
     }
-    for (const Difference& cell : PositionDifferences(store, MarkedRows(store, 0), known ? &headless.axes : nullptr))
+    for (const Difference& cell :
+         PositionDifferences(store, MarkedRows(store, 0), known ? &headless.axes : nullptr))
         differences.push_back(cell);
     for (const PositionFileContent::Record& record : b.records) {
         const QString first = store.PosiValue[std::size_t(record.number)][kCommentColumn].toString();
         const QString second = record.values[kCommentColumn].toString();
         if (inA.count(record.number) && first != second)
-            differences.push_back(ListedDifference(QStringLiteral("position"), record.number, 0, QStringLiteral("comment"), first,
-                                   second));
+            differences.push_back(ListedDifference(QStringLiteral("position"), record.number, 0,
+                                                   QStringLiteral("comment"), first, second));
     }
     return differences;
 }
@@ -109,9 +113,9 @@ std::optional<Differences> DiffParameters(CliContext& cli, const QString& a, con
 
 template <typename Data>
 std::optional<Differences> DiffPrograms(CliContext& cli, const QString& a, const QString& b,
-                                            int (*openAt)(ProgramFiles, Data&, const QString&),
-                                            Differences (*compare)(const decltype(Data::table)&,
-                                                                       const decltype(Data::readBuffer)&))
+                                        int (*openAt)(ProgramFiles, Data&, const QString&),
+                                        Differences (*compare)(const decltype(Data::table)&,
+                                                               const decltype(Data::readBuffer)&))
 {
     const ProgramFiles files{cli.dialogs(), cli.catalogue()};
     Data first;

@@ -32,24 +32,27 @@ QStringList SharedOptions(const CliOptions& options)
 {
     QStringList shared;
     if (options.language)
-        shared << QStringLiteral("--lang") << (*options.language == 1 ? QStringLiteral("ja") : QStringLiteral("en"));
+        shared << QStringLiteral("--lang")
+               << (*options.language == 1 ? QStringLiteral("ja") : QStringLiteral("en"));
     if (options.json)
         shared << QStringLiteral("--json");
     return shared;
 }
 
 // The folder argument of backup and compare becomes the controller's own folder beneath it.
-std::optional<QStringList> ArgumentsFor(const QStringList& commandName, const QStringList& arguments,
-                                        const QString& name)
+std::optional<QStringList> ArgumentsFor(const QStringList& commandName,
+                                        const QStringList& arguments, const QString& name)
 {
     const QString command = commandName.join(QLatin1Char(' '));
     if (command != QLatin1String("backup") && command != QLatin1String("compare"))
         return arguments;
-    const bool force = command == QLatin1String("backup") && arguments.value(0) == QLatin1String("--force");
+    const bool force
+            = command == QLatin1String("backup") && arguments.value(0) == QLatin1String("--force");
     const QStringList rest = arguments.mid(force ? 1 : 0);
     if (rest.size() != 1 || rest.first().isEmpty() || rest.first().startsWith(QLatin1Char('-')))
         return std::nullopt;
-    return (force ? QStringList{QStringLiteral("--force")} : QStringList{}) + QStringList{QDir(rest.first()).filePath(name)};
+    return (force ? QStringList{QStringLiteral("--force")} : QStringList{})
+            + QStringList{QDir(rest.first()).filePath(name)};
 }
 
 int FleetStatus(const std::vector<ChildResult>& results)
@@ -79,7 +82,10 @@ void WriteBlocks(const QStringList& names, const std::vector<ChildResult>& resul
         else if (result.crashed)
             err += "kvt7ctl: the run for this controller ended abnormally\n";
         else if (result.exitCode != kExitSuccess)
-            err += QStringLiteral("kvt7ctl: %1: exit %2\n").arg(names.at(qsizetype(i))).arg(result.exitCode).toUtf8();
+            err += QStringLiteral("kvt7ctl: %1: exit %2\n")
+                           .arg(names.at(qsizetype(i)))
+                           .arg(result.exitCode)
+                           .toUtf8();
         if (!err.isEmpty())
             Write(stderr, heading + err);
     }
@@ -92,26 +98,30 @@ void WriteDocument(const QStringList& names, const std::vector<ChildResult>& res
         const ChildResult& result = results[i];
         QJsonObject document = QJsonDocument::fromJson(result.out).object();
         if (!document.contains(QStringLiteral("exit")))
-            document.insert(QStringLiteral("exit"), result.started && !result.crashed ? result.exitCode : kExitFailure);
+            document.insert(QStringLiteral("exit"),
+                            result.started && !result.crashed ? result.exitCode : kExitFailure);
         controllers.insert(names.at(qsizetype(i)), document);
         if (!result.err.isEmpty())
-            Write(stderr, QStringLiteral("[%1]\n").arg(names.at(qsizetype(i))).toUtf8() + result.err);
+            Write(stderr,
+                  QStringLiteral("[%1]\n").arg(names.at(qsizetype(i))).toUtf8() + result.err);
     }
-    const QJsonObject object{{QStringLiteral("controllers"), controllers}, {QStringLiteral("exit"), status}};
+    const QJsonObject object{{QStringLiteral("controllers"), controllers},
+                             {QStringLiteral("exit"), status}};
     Write(stdout, QJsonDocument(object).toJson(QJsonDocument::Indented));
 }
 
-}  // namespace
+} // namespace
 
 bool FleetCommand(const QStringList& commandName)
 {
-    static const QStringList fleet{QStringLiteral("backup"), QStringLiteral("compare"), QStringLiteral("version"),
-                                   QStringLiteral("status"), QStringLiteral("where")};
+    static const QStringList fleet{QStringLiteral("backup"), QStringLiteral("compare"),
+                                   QStringLiteral("version"), QStringLiteral("status"),
+                                   QStringLiteral("where")};
     return commandName.size() == 1 && fleet.contains(commandName.first());
 }
 
-int RunFleet(const CliOptions& options, const QStringList& commandName, const QStringList& arguments,
-             const QString& program, QString& problem)
+int RunFleet(const CliOptions& options, const QStringList& commandName,
+             const QStringList& arguments, const QString& program, QString& problem)
 {
     QStringList names;
     std::vector<ChildRun> runs;
@@ -142,4 +152,4 @@ int RunFleet(const CliOptions& options, const QStringList& commandName, const QS
     return status;
 }
 
-}  // namespace kvt7
+} // namespace kvt7

@@ -15,7 +15,7 @@ bool FleetCommand(const QStringList& commandName);
 // holding each run's under its NAME); the exit status is 0 when every run succeeded, the
 // runs' common status when all failed alike, otherwise 1. Two controllers of the same NAME
 // are refused (exit 2, `problem` saying why) before any run starts.
-int RunFleet(const CliOptions& options, const QStringList& commandName, const QStringList& arguments,
-             const QString& program, QString& problem);
+int RunFleet(const CliOptions& options, const QStringList& commandName,
+             const QStringList& arguments, const QString& program, QString& problem);
 
-}  // namespace kvt7
+} // namespace kvt7

@@ -8,6 +8,7 @@
 #include "link/LinkCommands.h"
 #include "operation/IoMonitor.h"
 #include "platform/SerialDevices.h"
+#include "base/MessageIds.h"
 
 #include <QJsonArray>
 #include <QJsonObject>
@@ -69,7 +70,7 @@ public:
 private:
     bool turn()
     {
-        if (!monitor_.Tick() || !monitor_.IoCheckTyu)
+        if (!monitor_.Tick() || !monitor_.isMonitoring())
             return false;
         inputs = monitor_.inputs();
         outputs = monitor_.outputs();
@@ -127,8 +128,10 @@ int SetIo(CliContext& context, const QStringList& arguments)
                         {QStringLiteral("asked"), wanted},
                         {QStringLiteral("on"), readBack}};
     if (readBack != wanted) {
-        context.dialogs().message(context.catalogue().Text(2561).arg(QLatin1String(signal.label),
-                                                                     OnOffWord(wanted), OnOffWord(readBack)));
+        context.dialogs().message(
+                context.catalogue()
+                        .Text(Msg::OutputNotSwitchedControllerReadsBack)
+                        .arg(QLatin1String(signal.label), OnOffWord(wanted), OnOffWord(readBack)));
         return kExitControllerRefused;
     }
     return stopped ? kExitSuccess : context.failureExit();

@@ -13,6 +13,7 @@
 #include "parameters/ParameterTransfer.h"
 #include "parameters/ParameterWriteCommand.h"
 #include "parameters/RecordApply.h"
+#include "base/MessageIds.h"
 
 #include <QJsonArray>
 
@@ -56,7 +57,7 @@ int Read(CliContext& context, const QStringList& arguments)
     if (OpenPortOrReport(link) != 0)
         return context.failureExit();
     if (ReadAxisMask(link, set, axes) != 0) {
-        Show(context, {359});
+        Show(context, {Msg::FailedGetAxisSetting});
         return context.failureExit();
     }
     if (ReadAllParameters(context.controller(), set) != 0)
@@ -88,7 +89,9 @@ int Write(CliContext& context, const QStringList& arguments)
         SetTransferResult(context, QStringLiteral("parameters"), AxisCount(set), arguments.at(0));
     if (outcome == WriteOutcome::WrittenModeLeft)
         return context.writeExit(WriteEnd::StoredModeLeft);
-    Show(context, {outcome == WriteOutcome::Written ? 1527 : 1528});
+    Show(context,
+         {outcome == WriteOutcome::Written ? Msg::CompletedWritingParameters
+                                           : Msg::FailWriteParameters});
     if (outcome == WriteOutcome::Written)
         return kExitSuccess;
     // Failed without a failed exchange: the controller was moving.
@@ -128,7 +131,7 @@ int Check(CliContext& context, const QStringList& arguments)
                         {QStringLiteral("problems"), QJsonArray::fromStringList(problems)}};
     if (problems.isEmpty())
         return kExitSuccess;
-    Show(context, {9, 10});
+    Show(context, {Msg::InvalidValueParameters, Msg::ConfirmValueTryAgain});
     context.print(problems.join(QLatin1Char('\n')));
     return kExitFailure;
 }

@@ -20,6 +20,7 @@
 #include "positions/PositionVerify.h"
 #include "positions/TableOperations.h"
 #include "session/HeadlessPositions.h"
+#include "base/MessageIds.h"
 
 #include <QRegularExpression>
 
@@ -69,10 +70,12 @@ bool TakeControllerAxes(CliContext& cli, HeadlessPositions& headless)
         || ReadControllerAxisSettings(link, headless.axes) != 0)
         return false;
     if (!AdoptControllerAxisSettings(headless.axes)) {
-        cli.dialogs().message(cli.catalogue().Text(4) + QStringLiteral("\r\n") + cli.catalogue().Text(5));
+        cli.dialogs().message(cli.catalogue().Text(Msg::DeviceTypeNotSelected)
+                              + QStringLiteral("\r\n")
+                              + cli.catalogue().Text(Msg::SelectDeviceTypeAgain));
         return false;
     }
-    LetDevSettingToDevSettei(headless.axes);
+    RecordPcActuators(headless.axes);
     return true;
 }
 
@@ -81,7 +84,10 @@ bool FileFitsController(CliContext& cli, HeadlessPositions& headless, const Posi
 {
     if (FileHeaderOf(headless.context).modelTexts == content.modelTexts)
         return true;
-    cli.dialogs().message(cli.catalogue().Text(357) + QStringLiteral("\r\n") + cli.catalogue().Text(483));
+    cli.dialogs().message(
+            cli.catalogue().Text(Msg::AxisSettingSidePCSideControllerUnmatched)
+            + QStringLiteral("\r\n")
+            + cli.catalogue().Text(Msg::ChangeSettingDeviceOnlineDeviceSettingInPositions));
     return false;
 }
 
@@ -113,7 +119,7 @@ int Read(CliContext& cli, const QStringList& arguments)
             return headless.ranges.refused ? kExitUsage : cli.failureExit();
         const PositionTable& table = headless.table;
         if (WritePositionFile(headless.commands, file, table.SelStartNo, table.SelEndNo) != 0) {
-            cli.dialogs().message(cli.catalogue().Text(422));
+            cli.dialogs().message(cli.catalogue().Text(Msg::ErrorOccurredSavingData));
             return kExitFileFailure;
         }
         SetTransferResult(cli, QStringLiteral("positions"), table.SelEndNo - table.SelStartNo + 1, file);
@@ -129,7 +135,7 @@ void PrintResults(CliContext& cli, const HeadlessPositions& headless)
 {
     const bool refused = headless.results.shown > 0 && headless.results.lastVariant == ResultVariant::Check;
     if (refused) {
-        cli.dialogs().message(cli.catalogue().Text(2304));
+        cli.dialogs().message(cli.catalogue().Text(Msg::InvalidValueDataFollowsDetails));
         cli.result().insert(QStringLiteral("problems"), PositionProblems(headless.results.rows));
     }
     for (const QString& line : headless.results.lines)
@@ -155,19 +161,21 @@ int Write(CliContext& cli, const QStringList& arguments)
 
 int Verify(CliContext& cli, const QStringList& arguments)
 {
-    return WithController(cli, arguments, false, [&cli](HeadlessPositions& headless, const QString&) {
-        const int verified = PosiDataCtShogo(headless.commands);
-        if (verified == 0)
-            cli.result() = DifferencesObject(
-                PositionDifferences(*headless.table.store, headless.results.rows, &headless.axes),
-                QStringLiteral("file"), QStringLiteral("controller"));
-        PrintResults(cli, headless);
-        if (headless.ranges.refused)
-            return kExitUsage;
-        if (verified != 0)
-            return cli.failureExit();
-        return headless.results.shown == 0 ? kExitSuccess : kExitFailure;
-    });
+    return WithController(
+            cli, arguments, false, [&cli](HeadlessPositions& headless, const QString&) {
+                const int verified = VerifyPositionsWithController(headless.commands);
+                if (verified == 0)
+                    cli.result() = DifferencesObject(
+                            PositionDifferences(*headless.table.store, headless.results.rows,
+                                                &headless.axes),
+                            QStringLiteral("file"), QStringLiteral("controller"));
+                PrintResults(cli, headless);
+                if (headless.ranges.refused)
+                    return kExitUsage;
+                if (verified != 0)
+                    return cli.failureExit();
+                return headless.results.shown == 0 ? kExitSuccess : kExitFailure;
+            });
 }
 
 int Check(CliContext& cli, const QStringList& arguments)
@@ -183,7 +191,7 @@ int Check(CliContext& cli, const QStringList& arguments)
     PositionFileContent content;
     if (!ShowFile(headless, arguments.at(0), content))
         return kExitFileFailure;
-    const int faulty = PosiDataCheck3(headless.context.check());
+    const int faulty = CheckPositionTable(headless.context.check());
     for (const QString& line : headless.results.lines)
         cli.print(line);
     cli.result() = {{QStringLiteral("valid"), faulty == 0},

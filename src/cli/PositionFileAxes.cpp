@@ -1,6 +1,7 @@
 // The position files of the commands that work without a controller.
 
 #include "PositionFileAxes.h"
+#include "base/MessageIds.h"
 
 #include "CliContext.h"
 #include "actuators/ActuatorCatalogue.h"
@@ -23,9 +24,9 @@ bool TakeFileAxes(CliContext& cli, HeadlessPositions& headless, const PositionFi
                                       headless.catalogue))
             return false;
     }
-    ReflectFileDevice2PcDevice(axes);
+    AdoptFileActuators(axes);
     if (!TakeLeadAndPprFromCatalogue(axes.pc, headless.catalogue)) {
-        cli.dialogs().message(cli.catalogue().Text(17));
+        cli.dialogs().message(cli.catalogue().Text(Msg::NotFindInformationSelectedDeviceType));
         return false;
     }
     return true;

@@ -1,4 +1,5 @@
 #include "PrintArguments.h"
+#include "base/MessageIds.h"
 
 #include "CliCommands.h"
 #include "base/MessageCatalogue.h"
@@ -42,7 +43,7 @@ int WriteListingPdf(Dialogs& dialogs, const MessageCatalogue& messages, const QS
                     const PrintJob& job)
 {
     if (!WritePdfFile(output, job.layout, DefaultPdfPageLayout(), job.title)) {
-        dialogs.message(messages.Text(396), Buttons::Ok, Icon::Critical);
+        dialogs.message(messages.Text(Msg::PrintingDataCanceled), Buttons::Ok, Icon::Critical);
         return kExitFileFailure;
     }
     return kExitSuccess;

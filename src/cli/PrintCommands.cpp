@@ -8,6 +8,7 @@
 #include "printing/ParameterPrint.h"
 #include "printing/PositionPrint.h"
 #include "session/HeadlessPositions.h"
+#include "base/MessageIds.h"
 
 #include <QDateTime>
 
@@ -32,7 +33,8 @@ int PrintPositionsCommand(CliContext& cli, const QStringList& arguments)
     const auto [first, last] = parsed->range.value_or(std::pair{1, kLastPositionNo});
     std::optional<PositionListing> listing = FilePositionListing(*content, parsed->input, first, last, cli.catalogue());
     if (!listing) {
-        cli.dialogs().message(cli.catalogue().Text(1823), Buttons::Ok, Icon::Warning);
+        cli.dialogs().message(cli.catalogue().Text(Msg::SpecifiedRangeNotRightCheckAgain),
+                              Buttons::Ok, Icon::Warning);
         return kExitFailure;
     }
     listing->printedAt = QDateTime::currentDateTime();

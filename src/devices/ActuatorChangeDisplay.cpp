@@ -1,4 +1,5 @@
 #include "ActuatorChangeDisplay.h"
+#include "base/MessageIds.h"
 
 #include "base/MessageCatalogue.h"
 #include "platform/Dialogs.h"
@@ -23,11 +24,12 @@ int ShowActuatorChange(PositionContext& context)
     const int selEnd = table.SelEndNo;
     table.SelStartNo = first;
     table.SelEndNo = last;
-    const int checked = PosiDataCheck3(context.check());
+    const int checked = CheckPositionTable(context.check());
     table.SelStartNo = selStart;
     table.SelEndNo = selEnd;
     if (checked != 0) {
-        context.dialogs.message(context.messages.Text(1526), Buttons::Ok, Icon::Warning);
+        context.dialogs.message(context.messages.Text(Msg::CheckAgainValuePositionNoErrorGenerated),
+                                Buttons::Ok, Icon::Warning);
         return 1;
     }
     ConvertTablePulseToMm(context, first, last);

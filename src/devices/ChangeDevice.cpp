@@ -1,4 +1,5 @@
 #include "ChangeDevice.h"
+#include "base/MessageIds.h"
 
 #include "actuators/AxisSettingRules.h"
 #include "actuators/AxisSettingStore.h"
@@ -17,14 +18,15 @@ const QString kCrLf = QStringLiteral("\r\n");
 
 void ShowUnusableActuators(Dialogs& dialogs, const MessageCatalogue& messages)
 {
-    dialogs.message(messages.Text(4) + kCrLf + messages.Text(5));
+    dialogs.message(messages.Text(Msg::DeviceTypeNotSelected) + kCrLf
+                    + messages.Text(Msg::SelectDeviceTypeAgain));
 }
 
 // The new state becomes the program's: the recorded setting follows the PC's, the store is
 // written, the program stays Offline and the grid shows the change.
 void Commit(DeviceChangeContext& context, ParameterSet& parameters, AxisSettings& axes)
 {
-    LetDevSettingToDevSettei(axes);
+    RecordPcActuators(axes);
     context.parameters = std::move(parameters);
     context.axes = axes;
     SaveAxisSettingsToStore(context.store, context.axes);
@@ -95,12 +97,15 @@ int TakeChosenActuators(DeviceChangeContext& context, const DeviceAxes& chosen)
     return 0;
 }
 
-int Change_Device(DeviceChangeContext& context)
+int ChangeDevice(DeviceChangeContext& context)
 {
     const MessageCatalogue& texts = context.messages;
     for (;;) {
-        const int choice = context.dialogs.choice(texts.Text(471), texts.Text(41),
-                                                  {texts.Text(42), texts.Text(43)}, false);
+        const int choice
+                = context.dialogs.choice(texts.Text(Msg::Select), texts.Text(Msg::ActuatorSetting),
+                                         {texts.Text(Msg::TypeKVSelectedDefaultParameterRead),
+                                          texts.Text(Msg::ParameterFileOpened)},
+                                         false);
         if (choice < 0)
             return 2;
         if (choice == 0) {

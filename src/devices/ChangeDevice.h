@@ -32,7 +32,7 @@ struct DeviceChangeContext {
     std::function<void()> showChange;
 };
 
-// Change_Device: the choice window (title 471, heading 41, options 42 and 43). The first
+// ChangeDevice: the choice window (title 471, heading 41, options 42 and 43). The first
 // option shows the actuator window and takes the factory defaults of the chosen actuators;
 // the second opens a parameter file (a cancelled or failed open returns to the choice
 // window, as does a file without usable actuators, after messages 4/5). The PC setting is
@@ -40,7 +40,7 @@ struct DeviceChangeContext {
 // to the recorded setting and stored; the grid shows the change; the program stays Offline.
 // All of it works on copies: a cancel or a failure leaves the parameter set, the three axis
 // copies and the store as they were. 0 changed, 1 failed (shown), 2 cancelled.
-int Change_Device(DeviceChangeContext& context);
+int ChangeDevice(DeviceChangeContext& context);
 
 // The PC setting from the parameter set (axes in use, actuator, lead, PPR, stroke, mounting
 // and encoder), with family and type of each axis in use as the window chose them: TYPE

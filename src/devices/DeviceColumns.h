@@ -38,7 +38,7 @@ struct DeviceColumn {
 };
 
 // The four columns of chkAxisEnable, optKvSelect, the three lists and the three boxes that
-// frmDevice2 and frmDevice3 share. The windows render it and feed the operator's clicks in.
+// OfflineActuatorDialog and OnlineActuatorDialog share. The windows render it and feed the operator's clicks in.
 class DeviceColumns : public QObject {
     Q_OBJECT
 public:

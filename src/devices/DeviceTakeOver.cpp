@@ -1,4 +1,5 @@
 #include "DeviceTakeOver.h"
+#include "base/MessageIds.h"
 
 #include "DeviceColumns.h"
 #include "actuators/UnitConversion.h"
@@ -23,7 +24,7 @@ bool EntriesListed(const DeviceColumns& columns, const DeviceAxes& pc, Dialogs& 
 {
     for (int axis = 1; axis <= kAxisCount; ++axis) {
         if (pc.at(std::size_t(axis - 1)).InUse && !columns.entryOf(axis)) {
-            dialogs.message(messages.Text(17));
+            dialogs.message(messages.Text(Msg::NotFindInformationSelectedDeviceType));
             return false;
         }
     }
@@ -65,10 +66,11 @@ bool TakeColumnsIntoSetting(const DeviceColumns& columns, DeviceAxes& pc, Dialog
     int mask = InUseMask(pc);
     if (columns.tickedMask() != mask) {
         const bool adopt = startFlag
-                           || dialogs.titledMessage(messages.Text(1150),
-                                                    messages.Text(1151) + kCrLf + messages.Text(1152),
-                                                    Buttons::YesNo, Icon::Question)
-                                  == Answer::Yes;
+                || dialogs.titledMessage(messages.Text(Msg::CheckAXISSettingChange),
+                                         messages.Text(Msg::SettingAXISChanged) + kCrLf
+                                                 + messages.Text(Msg::SettingAXISChangedInAxis),
+                                         Buttons::YesNo, Icon::Question)
+                        == Answer::Yes;
         if (adopt)
             mask = columns.tickedMask();
     }

@@ -1,4 +1,5 @@
 #include "DeviceWrite.h"
+#include "base/MessageIds.h"
 
 #include "ChangeDevice.h"
 #include "DeviceColumns.h"
@@ -61,9 +62,9 @@ bool ControllerReady(DeviceWriteContext& context)
 {
     const int ready = ReadyQuery(context.controller.link);
     if (ready < 0)
-        Show(context, {377});
+        Show(context, {Msg::CommunicationErrorOccurred});
     else if (ready == 0)
-        Show(context, {424});
+        Show(context, {Msg::WritingDataNotMadeDuringMovement});
     return ready > 0;
 }
 
@@ -85,8 +86,9 @@ int PrepareAxisBlocks(DeviceWriteContext& context, const DeviceAxes& chosen, Par
                                  context.messages)
         != 0)
         return 1;
-    if (ParametaValueCheck2(scratch.editor) != 0) {
-        Show(context, {1524, 1525});
+    if (CheckAxisParameterValues(scratch.editor) != 0) {
+        Show(context,
+             {Msg::InvalidValueParametersInOnlineDevice, Msg::ConfirmValueTryAgainInOnlineDevice});
         return 1;
     }
     if (!BlocksFit(scratch, WriteScope::AxisBlocks)) {
@@ -100,7 +102,7 @@ bool EnterParameterMode(DeviceWriteContext& context)
 {
     if (SetControllerMode(context.controller.link, 1) == 0)
         return true;
-    Show(context, {377});
+    Show(context, {Msg::CommunicationErrorOccurred});
     return false;
 }
 
@@ -114,7 +116,7 @@ int WriteInParameterMode(DeviceWriteContext& context, const ParameterSet& scratc
     AxisSettings scratchAxes = context.axes;
     if (WriteAxisMask(link, maskRead, scratchAxes, mask) != 0
         || ReadAxisMask(link, maskRead, scratchAxes) != 0 || maskRead.editor.axisMask() != mask) {
-        Show(context, {377});
+        Show(context, {Msg::CommunicationErrorOccurred});
         return 1;
     }
     return WriteAxisParameters(context.controller, scratch);
@@ -126,7 +128,7 @@ int LeaveParameterMode(DeviceWriteContext& context)
     if (!context.mode.isOnline())
         return 1;
     if (SetControllerMode(context.controller.link, 0) != 0) {
-        Show(context, {377});
+        Show(context, {Msg::CommunicationErrorOccurred});
         return 1;
     }
     return 0;
@@ -137,11 +139,11 @@ int TakeReadBack(DeviceWriteContext& context, const DeviceAxes& chosen)
 {
     ParameterSet parameters = context.parameters;
     AxisSettings axes = context.axes;
-    if (GetParametaValue2(context.controller, parameters, axes, {}) != 0)
+    if (ReadParametersBack(context.controller, parameters, axes, {}) != 0)
         return 1;
     if (!TakeActuatorsFromParameters(parameters, axes, chosen, context.dialogs, context.messages))
         return 1;
-    LetDevSettingToDevSettei(axes);
+    RecordPcActuators(axes);
     context.parameters = std::move(parameters);
     context.axes = axes;
     SaveAxisSettingsToStore(context.store, context.axes);
@@ -167,7 +169,7 @@ int WriteDeviceSetting(DeviceWriteContext& context, const DeviceColumns& columns
         const int written = WriteInParameterMode(context, scratch);
         const int normal = LeaveParameterMode(context);
         if (written == 0 && normal == 0 && TakeReadBack(context, chosen) == 0) {
-            Show(context, {1527});
+            Show(context, {Msg::CompletedWritingParameters});
             result = 0;
         }
     }

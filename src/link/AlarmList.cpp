@@ -1,4 +1,5 @@
 #include "AlarmList.h"
+#include "base/MessageIds.h"
 
 #include "base/MessageCatalogue.h"
 #include "platform/Dialogs.h"
@@ -53,14 +54,15 @@ std::optional<QList<AlarmEntry>> ParseAlarmListBytes(const QByteArray& bytes)
 
 QString AlarmListMissingText(const MessageCatalogue& catalogue)
 {
-    return catalogue.Text(30) + QLatin1String("\r\n") + catalogue.Text(31);
+    return catalogue.Text(Msg::NoErrorListFile) + QLatin1String("\r\n")
+            + catalogue.Text(Msg::PutErrorListFolderProgramSavedOrder);
 }
 
 AlarmList LoadAlarmList(const QString& programDir, const MessageCatalogue& catalogue,
                         Dialogs& dialogs)
 {
     AlarmList list;
-    const QString path = QDir(programDir).filePath(catalogue.Text(120));
+    const QString path = QDir(programDir).filePath(catalogue.Text(Msg::ErrorengLst));
     if (auto entries = ReadAlarmListFile(path)) {
         list.entries = std::move(*entries);
         list.AlarmListMissing = false;

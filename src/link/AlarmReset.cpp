@@ -1,4 +1,5 @@
 #include "AlarmReset.h"
+#include "base/MessageIds.h"
 
 #include "CommandGroups.h"
 #include "ControllerLink.h"
@@ -29,8 +30,9 @@ int AlarmReset(const ControllerContext& controller, CommandGroups& commands)
         if (result != 0) {
             if (controller.status.FatalAlarm()) {
                 const MessageCatalogue& catalogue = controller.messages;
-                controller.dialogs.message(catalogue.Text(324) + QLatin1String("\r\n")
-                                           + catalogue.Text(325));
+                controller.dialogs.message(
+                        catalogue.Text(Msg::AlarmNotResettable) + QLatin1String("\r\n")
+                        + catalogue.Text(Msg::TurnOffPowerSupplyTurnPowerSupplyAgain));
             }
             return 1;
         }

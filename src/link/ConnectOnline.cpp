@@ -1,4 +1,5 @@
 #include "ConnectOnline.h"
+#include "base/MessageIds.h"
 
 #include "ControllerLink.h"
 #include "ControllerVersion.h"
@@ -28,7 +29,7 @@ ConnectOnlineResult ConnectOnline(const ControllerContext& controller)
     Dialogs& dialogs = controller.dialogs;
     const MessageCatalogue& catalogue = controller.messages;
     try {
-        dialogs.progressOpen(catalogue.Text(368), 4, false);
+        dialogs.progressOpen(catalogue.Text(Msg::ReadingDataController), 4, false);
         if (!link.OpenPortWithAttempts()) {
             auto result = GoOffline(link);
             dialogs.progressClose();
@@ -49,7 +50,8 @@ ConnectOnlineResult ConnectOnline(const ControllerContext& controller)
         const QString statusText = VersionStatusText(catalogue, true, version);
         if (!IsKvM8(version)) {
             auto result = GoOffline(link, statusText);
-            dialogs.message(catalogue.Text(124) + QLatin1String("\r\n") + catalogue.Text(125));
+            dialogs.message(catalogue.Text(Msg::NotKVM8Controller) + QLatin1String("\r\n")
+                            + catalogue.Text(Msg::CheckWhetherControllerKVM8));
             dialogs.progressClose();
             return result;
         }
@@ -59,7 +61,7 @@ ConnectOnlineResult ConnectOnline(const ControllerContext& controller)
         // A text missing from the catalogue: the start goes on Offline.
         auto result = GoOffline(link);
         dialogs.progressClose();
-        if (const auto text = catalogue.lookup(108))
+        if (const auto text = catalogue.lookup(Msg::CommunicationErrorOccursInLink))
             dialogs.message(*text);
         return result;
     }

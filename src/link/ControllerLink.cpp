@@ -1,6 +1,7 @@
 #include "ControllerLink.h"
 #include "PortOpenFailure.h"
 #include "platform/SerialDevices.h"
+#include "base/MessageIds.h"
 
 #include "base/MessageCatalogue.h"
 #include "base/OperatingMode.h"
@@ -198,14 +199,15 @@ void ControllerLink::decode(bool reportMissingList, bool pending)
     const QString number = digit.isNull() ? QString() : QString(digit);
     const AlarmList& list = status_.alarmList();
     if (list.AlarmListMissing) {
-        status_.setAlarm(number, text(32), false);
+        status_.setAlarm(number, text(Msg::NoErrorInformationErrorList), false);
         if (reportMissingList)
             show(AlarmListMissingText(catalogue_));
         return;
     }
     const QChar listClass = fatal ? QLatin1Char('2') : QLatin1Char('1');
     const AlarmEntry* entry = digit.isNull() ? nullptr : list.find(listClass, digit);
-    status_.setAlarm(number, entry ? entry->text : text(32), entry != nullptr);
+    status_.setAlarm(number, entry ? entry->text : text(Msg::NoErrorInformationErrorList),
+                     entry != nullptr);
     status_.setDisplay(AlarmDisplay{true, number, status_.AlarmText()});
 }
 
@@ -213,9 +215,11 @@ QString ControllerLink::AlarmMessageText() const
 {
     const QString crlf = QStringLiteral("\r\n");
     if (status_.AlarmFound())
-        return text(104) + crlf + QLatin1String("Error No.") + status_.AlarmNumber() + crlf
-               + QLatin1Char('[') + status_.AlarmText() + QLatin1Char(']');
-    return text(104) + crlf + QLatin1Char('[') + text(32) + QLatin1Char(']');
+        return text(Msg::CommunicationErrorOccurs) + crlf + QLatin1String("Error No.")
+                + status_.AlarmNumber() + crlf + QLatin1Char('[') + status_.AlarmText()
+                + QLatin1Char(']');
+    return text(Msg::CommunicationErrorOccurs) + crlf + QLatin1Char('[')
+            + text(Msg::NoErrorInformationErrorList) + QLatin1Char(']');
 }
 
 // ---- line state ----
@@ -250,7 +254,8 @@ void ControllerLink::ReportPortUnavailable()
 
 void ControllerLink::ReportUnusableReply()
 {
-    ReportRefusedReply(text(384) + QStringLiteral("\r\n") + text(385));
+    ReportRefusedReply(text(Msg::CommunicationErrorOccursInMain) + QStringLiteral("\r\n")
+                       + text(Msg::TransmitDataWrong));
 }
 
 void ControllerLink::ReportHome(bool done)

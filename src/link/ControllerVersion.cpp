@@ -1,4 +1,5 @@
 #include "ControllerVersion.h"
+#include "base/MessageIds.h"
 
 #include "CommandGroups.h"
 #include "ControllerLink.h"
@@ -70,12 +71,12 @@ QString VersionMessageText(const MessageCatalogue& catalogue, const ControllerVe
                            const AxesInUse& axes)
 {
     const QString gap = QStringLiteral("\r\n\r\n");
-    QString text = catalogue.Text(426) + gap + QLatin1Char('<') + catalogue.Text(427)
-                   + QLatin1String(">  ") + version.ControllerVersion;
+    QString text = catalogue.Text(Msg::VersionControllerFollows) + gap + QLatin1Char('<')
+            + catalogue.Text(Msg::MAIN) + QLatin1String(">  ") + version.ControllerVersion;
     for (int axis = 1; axis <= 4; ++axis) {
         if (axes[axis - 1])
-            text += gap + QLatin1Char('<') + catalogue.Text(1404 + axis) + QLatin1String(">  ")
-                    + version.AxisVersion[axis - 1];
+            text += gap + QLatin1Char('<') + catalogue.Text(Msg::CancelInDevice + axis)
+                    + QLatin1String(">  ") + version.AxisVersion[axis - 1];
     }
     return text;
 }
@@ -83,7 +84,8 @@ QString VersionMessageText(const MessageCatalogue& catalogue, const ControllerVe
 QString VersionStatusText(const MessageCatalogue& catalogue, bool readSucceeded,
                           const ControllerVersionInfo& version)
 {
-    return readSucceeded ? catalogue.Text(416) + version.ControllerVersion : catalogue.Text(415);
+    return readSucceeded ? catalogue.Text(Msg::VersionCT) + version.ControllerVersion
+                         : catalogue.Text(Msg::NoVersionInformation);
 }
 
 VersionDisplayResult ShowControllerVersion(const ControllerContext& controller, const AxesInUse& axes,

@@ -1,6 +1,7 @@
 // The command/reply exchange of ControllerLink: send, wait, judge, recover.
 
 #include "ControllerLink.h"
+#include "base/MessageIds.h"
 
 #include "base/MessageCatalogue.h"
 #include "base/OperatingMode.h"
@@ -175,7 +176,9 @@ int ControllerLink::recover(Variant variant, Mismatch mismatch)
         timerTimeout_.start(replyTimeoutMs_);
     replyComplete_ = false;
     writeLine(QStringLiteral("0CM0"));
-    const QString unusable = mismatch == Mismatch::Prefix ? text(104) : text(105) + kCrLf + text(106);
+    const QString unusable = mismatch == Mismatch::Prefix
+            ? text(Msg::CommunicationErrorOccurs)
+            : text(Msg::CommunicationDataLengthErrorOccurs) + kCrLf + text(Msg::LengthDataWrong);
     switch (waitForReply()) {
     case Outcome::TimedOut:
         commFailed_ = true;
@@ -214,7 +217,8 @@ int ControllerLink::failTimeout(Variant variant)
     ClosePort();
     if (variant != Variant::Quiet) {
         const QString gap = kCrLf + kCrLf;
-        show(text(100) + gap + text(101) + gap + text(102) + gap + text(103));
+        show(text(Msg::CommunicationTimeoutError) + gap + text(Msg::CheckFollowings) + gap
+             + text(Msg::PowerController) + gap + text(Msg::CommunicationCablesConnected));
     }
     mode_.SetOffline();
     return 1;
@@ -231,7 +235,7 @@ void ControllerLink::failUnexpected(Variant variant)
     commFailed_ = true;
     if (variant != Variant::Quiet) {
         try {
-            show(text(108));
+            show(text(Msg::CommunicationErrorOccursInLink));
         } catch (const std::exception&) {
             // Without its text the failure is still handled below.
         }

@@ -1,4 +1,5 @@
 #include "OperationJournal.h"
+#include "base/MessageIds.h"
 
 #include "base/MessageCatalogue.h"
 #include "platform/Dialogs.h"
@@ -62,7 +63,9 @@ void OperationJournal::record(const JournalEntry& entry)
     if (store_.append(JournalLine(entry, origin_(), QDateTime::currentDateTime())) || warned_)
         return;
     warned_ = true;
-    dialogs_.message(messages_.Text(2570).arg(store_.location()), Buttons::Ok, Icon::Warning);
+    dialogs_.message(
+            messages_.Text(Msg::JournalCannotWrittenOperationsGoButThey).arg(store_.location()),
+            Buttons::Ok, Icon::Warning);
 }
 
 }  // namespace kvt7

@@ -1,4 +1,5 @@
 #include "IoMonitor.h"
+#include "base/MessageIds.h"
 
 #include "base/OperatingMode.h"
 #include "link/ControllerLink.h"
@@ -31,14 +32,11 @@ IoMonitor::IoMonitor(const IoMonitorContext& context, QObject* parent)
     TimerBtnOff_.setObjectName(QStringLiteral("TimerBtnOff"));
     TimerBtnOff_.setSingleShot(true);
     TimerBtnOff_.setInterval(kButtonOffMs);
-    connect(&TimerBtnOff_, &QTimer::timeout, this, [this] {
-        TimerBtnOffTimeUpFLG = -1;
-        emit lookChanged();
-    });
+    connect(&TimerBtnOff_, &QTimer::timeout, this, &IoMonitor::endButtonPause);
     // Offline the poll never turns, so a monitor left running could neither stop nor let the
     // window close; a turn in progress ends on its own failure.
     connect(&context.mode, &OperatingMode::modeChanged, this, [this](bool online) {
-        if (!online && !tickRunning_ && (IoCheckTyu || gonnaStartFLG || gonnaStopFLG))
+        if (!online && !tickRunning_ && (monitoring_ || startPending_ || stopPending_))
             StoppedLook();
     });
 }
@@ -49,17 +47,17 @@ void IoMonitor::PressMonitorButton()
 {
     if (!monitorButtonEnabled())
         return;
-    TimerBtnOffTimeUpFLG = 0;
+    buttonPauseOver_ = false;
     TimerBtnOff_.start();
-    if (IoCheckTyu || tickRunning_) {
+    if (monitoring_ || tickRunning_) {
         // A press while the start's mode command is on the way stops right after it.
-        gonnaStopFLG = -1;
-    } else if (gonnaStartFLG) {
+        stopPending_ = true;
+    } else if (startPending_) {
         // A start that could not be sent yet (another exchange holds the link) is withdrawn,
         // so the window never stays locked waiting for it.
-        gonnaStartFLG = 0;
+        startPending_ = false;
     } else {
-        gonnaStartFLG = -1;
+        startPending_ = true;
         // The poll turns only Online; a start asked for Offline (after a failure, say) goes
         // Online without the lamp, as the mode command does, and the lamp follows the reply.
         if (!context_.mode.isOnline())
@@ -76,7 +74,7 @@ void IoMonitor::setIgnoreExternal(bool ignore)
 
 bool IoMonitor::Tick()
 {
-    if (!IoCheckTyu && !gonnaStartFLG)
+    if (!monitoring_ && !startPending_)
         return false;
     ControllerLink& link = context_.link;
     if (tickRunning_ || link.LinkBusy() || link.inTransaction())
@@ -94,14 +92,14 @@ bool IoMonitor::Tick()
     // Every way out of the turn, failures included, gives LinkBusy back.
     LinkBusyScope busy(link);
 
-    if (!IoCheckTyu && startMonitoring() != 0)
+    if (!monitoring_ && startMonitoring() != 0)
         return true;
-    if ((OutputHenkoAri && WriteOutputs() != 0) || ReadInputOutput() != 0) {
+    if ((outputsChanged_ && WriteOutputs() != 0) || ReadInputOutput() != 0) {
         failTurn();
         return true;
     }
     emit lookChanged();
-    if (gonnaStopFLG)
+    if (stopPending_)
         stopMonitoring();
     return true;
 }
@@ -114,8 +112,8 @@ int IoMonitor::startMonitoring()
         return 1;
     }
     // The request is spent only now that the mode command went out.
-    gonnaStartFLG = 0;
-    IoCheckTyu = -1;
+    startPending_ = false;
+    monitoring_ = true;
     inputsIgnored_ = ignoreExternal_;
     return 0;
 }
@@ -133,22 +131,28 @@ void IoMonitor::failTurn()
 
 int IoMonitor::stopMonitoring()
 {
-    gonnaStopFLG = 0;
-    IoCheckTyu = 0;
+    stopPending_ = false;
+    monitoring_ = false;
     const int result = SetControllerMode(context_.link, 0);  // the window stops whatever the answer
     context_.link.ReleasePort();
     StoppedLook();
     return result;
 }
 
+void IoMonitor::endButtonPause()
+{
+    buttonPauseOver_ = true;
+    emit lookChanged();
+}
+
 int IoMonitor::ReadInputOutput()
 {
     ControllerLink& link = context_.link;
-    IoYomikomiTyu = -1;
+    reading_ = true;
     struct Clear {
-        short& flag;
-        ~Clear() { flag = 0; }
-    } clear{IoYomikomiTyu};
+        bool& flag;
+        ~Clear() { flag = false; }
+    } clear{reading_};
     link.setReplyTimeoutMs(kReplyTimeoutMs);
     if (link.SendCommand(QStringLiteral("0RI"), QString(), kReplyLength) != 0) {
         link.ReleasePort();
@@ -191,7 +195,7 @@ int IoMonitor::WriteOutputs()
         return 1;
     }
     // A double-click during the reply wait is still pending: it goes with the next turn.
-    OutputHenkoAri = AnySet(toggles_) ? -1 : 0;
+    outputsChanged_ = AnySet(toggles_);
     link.ReleasePort();
     return 0;
 }
@@ -207,11 +211,11 @@ void IoMonitor::reportDataError()
 
 void IoMonitor::StoppedLook()
 {
-    IoCheckTyu = 0;
+    monitoring_ = false;
     inputsIgnored_ = false;
-    gonnaStartFLG = 0;
-    gonnaStopFLG = 0;
-    OutputHenkoAri = 0;
+    startPending_ = false;
+    stopPending_ = false;
+    outputsChanged_ = false;
     inputs_ = {};
     outputs_ = {};
     toggles_ = {};
@@ -221,10 +225,10 @@ void IoMonitor::StoppedLook()
 
 bool IoMonitor::requestToggle(int entry)
 {
-    if (!IoCheckTyu || gonnaStopFLG || entry < 0 || entry >= kIoSignalCount || !OutputShown(entry))
+    if (!monitoring_ || stopPending_ || entry < 0 || entry >= kIoSignalCount || !OutputShown(entry))
         return false;
     toggles_[entry] = -1;
-    OutputHenkoAri = -1;
+    outputsChanged_ = true;
     return true;
 }
 
@@ -244,17 +248,17 @@ bool IoMonitor::DoubleClickWhiteIcon(int iconIndex)
 
 bool IoMonitor::CloseAllowed() const
 {
-    return !IoCheckTyu && !gonnaStartFLG && !gonnaStopFLG && !tickRunning_;
+    return !monitoring_ && !startPending_ && !stopPending_ && !tickRunning_;
 }
 
 IoMonitor::ExitStop IoMonitor::StopForExit()
 {
-    gonnaStartFLG = 0;
+    startPending_ = false;
     if (tickRunning_) {
-        gonnaStopFLG = -1;
+        stopPending_ = true;
         return ExitStop::AfterTurn;
     }
-    if (IoCheckTyu) {
+    if (monitoring_) {
         LinkBusyScope busy(context_.link);
         return stopMonitoring() == 0 ? ExitStop::Stopped : ExitStop::ModeNotReturned;
     }
@@ -264,7 +268,7 @@ IoMonitor::ExitStop IoMonitor::StopForExit()
 
 int IoMonitor::monitorCaptionId() const
 {
-    return IoCheckTyu || gonnaStartFLG ? 704 : 702;
+    return monitoring_ || startPending_ ? Msg::StopMonitor : Msg::StartMonitor;
 }
 
 bool IoMonitor::closeAndIgnoreEnabled() const
@@ -274,7 +278,7 @@ bool IoMonitor::closeAndIgnoreEnabled() const
 
 void IoMonitor::reconsiderPoll()
 {
-    if (IoCheckTyu || gonnaStartFLG)
+    if (monitoring_ || startPending_)
         timerInputOutput1_.start();
     else
         timerInputOutput1_.stop();

@@ -57,10 +57,10 @@ public:
 
     // Look of the window.
     int monitorCaptionId() const;
-    bool monitorButtonEnabled() const { return TimerBtnOffTimeUpFLG != 0; }
+    bool monitorButtonEnabled() const { return buttonPauseOver_ != 0; }
     bool closeAndIgnoreEnabled() const;
-    bool inputLamp(int entry) const { return IoCheckTyu && inputs_.at(entry); }
-    bool outputLamp(int entry) const { return IoCheckTyu && outputs_.at(entry); }
+    bool inputLamp(int entry) const { return monitoring_ && inputs_.at(entry); }
+    bool outputLamp(int entry) const { return monitoring_ && outputs_.at(entry); }
     const IoTable& inputs() const { return inputs_; }
     const IoTable& outputs() const { return outputs_; }
     bool toggleRequested(int entry) const { return toggles_.at(entry) != 0; }
@@ -68,13 +68,14 @@ public:
     LinkPoll& timerInputOutput1() { return timerInputOutput1_; }
     QTimer& TimerBtnOff() { return TimerBtnOff_; }
 
-    // Window state.
-    short IoCheckTyu = 0;
-    short IoYomikomiTyu = 0;
-    short OutputHenkoAri = 0;
-    short gonnaStartFLG = 0;
-    short gonnaStopFLG = 0;
-    short TimerBtnOffTimeUpFLG = -1;
+    // Where the monitor stands; the tick and the buttons change it.
+    bool isMonitoring() const { return monitoring_; }
+    bool isReading() const { return reading_; }
+    bool outputsChanged() const { return outputsChanged_; }
+    bool startPending() const { return startPending_; }
+    bool stopPending() const { return stopPending_; }
+    // The monitor button's pause after a press is over (TimerBtnOff fired).
+    void endButtonPause();
 
 signals:
     // Caption, enabling or lamps changed.
@@ -100,6 +101,12 @@ private:
     bool ignoreExternal_ = false;
     bool inputsIgnored_ = false;  // monitoring runs in mode 1
     bool tickRunning_ = false;
+    bool monitoring_ = false;
+    bool reading_ = false;
+    bool outputsChanged_ = false;
+    bool startPending_ = false;
+    bool stopPending_ = false;
+    bool buttonPauseOver_ = true;
 };
 
 }  // namespace kvt7

@@ -1,6 +1,7 @@
 // The exchanges of the teaching window: the start sequence, the present-position read and
 // the tick that sends the queue.
 #include "JogSession.h"
+#include "base/MessageIds.h"
 
 #include "base/MessageCatalogue.h"
 #include "base/OperatingMode.h"
@@ -29,7 +30,7 @@ void JogSession::start()
     starting_ = true;
     stopRequested_ = false;
     linkFailed_ = false;
-    StopTimerFLG_ = false;
+    stopTimerDue_ = false;
     queue_.clear();
     held_.reset();
     setState(State::Starting);
@@ -44,9 +45,9 @@ void JogSession::start()
     labelsActive_ = true;
     emit presentChanged();
     queue_.clear();
-    TusinCounter_ = 0;
+    tickCount_ = 0;
     setState(State::Active);
-    timerTusin_.start();
+    tickTimer_.start();
 }
 
 int JogSession::startSteps()
@@ -55,7 +56,7 @@ int JogSession::startSteps()
     if (!context_.mode.isOnline())
         context_.mode.SwitchOnlineQuietly();
     if (SetControllerMode(link, 2) != 0) {
-        context_.dialogs.message(context_.messages.Text(377));
+        context_.dialogs.message(context_.messages.Text(Msg::CommunicationErrorOccurred));
         return 1;
     }
     std::array<bool, kAxisCount> before{};
@@ -73,7 +74,7 @@ int JogSession::startSteps()
         return 1;
     if (stopAsked() || originIfNeeded() != 0)
         return 1;
-    if (stopAsked() || ReadnDisp_PresentPos() != 0)
+    if (stopAsked() || readAndShowPresentPositions() != 0)
         return 1;
     if (stopAsked() || ReadControllerAxisSettings(link, context_.axes) != 0)
         return 1;
@@ -100,14 +101,15 @@ int JogSession::originIfNeeded()
     return 0;
 }
 
-int JogSession::ReadnDisp_PresentPos()
+int JogSession::readAndShowPresentPositions()
 {
-    if (ReadPresentPositions(context_.link, axisMask(), dispPos_, context_.messages) != 0)
+    if (ReadPresentPositions(context_.link, axisMask(), shownPositions_, context_.messages) != 0)
         return 1;
     for (int axis = 1; axis <= kAxisCount; ++axis) {
         presentTexts_.at(std::size_t(axis - 1)) = present(axis)
-            ? PresentPositionText(context_.axes.Pc(axis), DispPOS(axis), context_.settings.DispMmUnit)
-            : QString();
+                ? PresentPositionText(context_.axes.Pc(axis), shownPosition(axis),
+                                      context_.settings.DispMmUnit)
+                : QString();
     }
     emit presentChanged();
     return 0;
@@ -115,7 +117,7 @@ int JogSession::ReadnDisp_PresentPos()
 
 void JogSession::tick()
 {
-    if (StopTimerFLG_) {
+    if (stopTimerDue_) {
         finishStop(State::Idle);
         return;
     }
@@ -126,11 +128,11 @@ void JogSession::tick()
     const ControllerLink& link = context_.link;
     if (link.LinkBusy() || link.inTransaction() || state_ != State::Active)
         return;
-    TusinCounter_ = TusinCounter_ == 3 ? 0 : TusinCounter_ + 1;
-    if (TusinCounter_ == 3) {
-        if (ReadnDisp_PresentPos() != 0)
+    tickCount_ = tickCount_ == 3 ? 0 : tickCount_ + 1;
+    if (tickCount_ == 3) {
+        if (readAndShowPresentPositions() != 0)
             fail();
-    } else if (queue_.NeedTusinFLG) {
+    } else if (queue_.sendNeeded) {
         sendQueued();
     }
     // A stop that came in meanwhile does not wait for the next turn: the axis is running.
@@ -143,8 +145,8 @@ void JogSession::tick()
 void JogSession::sendQueued()
 {
     if (queue_.command.front().isEmpty()) {
-        queue_.TusinDACount = -1;
-        queue_.NeedTusinFLG = false;
+        queue_.lastEntry = -1;
+        queue_.sendNeeded = false;
         return;
     }
     if (!prepareMotion())
@@ -197,7 +199,7 @@ bool JogSession::prepareMotion()
     moveSent_ = false;  // ready: nothing runs
     if (!pulseFeed)
         return !runReleasedUnsent();
-    if (ReadnDisp_PresentPos() != 0) {
+    if (readAndShowPresentPositions() != 0) {
         fail();
         return false;
     }
@@ -205,9 +207,9 @@ bool JogSession::prepareMotion()
         return false;
     const int button = queue_.button.front();
     const int axis = button / 2 + 1;
-    const std::optional<QString> built =
-        PulseFeedCommand(button, queue_.pulses.front(), DispPOS(axis), MaxPOS(axis),
-                         context_.settings.VelOf100Pls.front(), accelerationOf(axis));
+    const std::optional<QString> built
+            = PulseFeedCommand(button, queue_.pulses.front(), shownPosition(axis), MaxPOS(axis),
+                               context_.settings.VelOf100Pls.front(), accelerationOf(axis));
     if (!built) {
         context_.dialogs.beep();
         queue_.shift();
@@ -222,7 +224,7 @@ bool JogSession::prepareMotion()
 bool JogSession::runReleasedUnsent()
 {
     const bool released = queue_.command.front().startsWith(QLatin1String("0JR"))
-        && queue_.TusinDACount >= 1 && queue_.command.at(1) == kJogStopCommand;
+            && queue_.lastEntry >= 1 && queue_.command.at(1) == kJogStopCommand;
     if (released)
         queue_.shift();
     return released;

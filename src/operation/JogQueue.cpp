@@ -4,15 +4,15 @@ namespace kvt7 {
 
 bool JogSendQueue::push(const QString& text, int length, int pulseAmount, int buttonIndex)
 {
-    if (TusinDACount >= kEntries - 1)
+    if (lastEntry >= kEntries - 1)
         return false;
-    ++TusinDACount;
-    const auto at = std::size_t(TusinDACount);
+    ++lastEntry;
+    const auto at = std::size_t(lastEntry);
     command.at(at) = text;
     replyLength.at(at) = length;
     pulses.at(at) = pulseAmount;
     button.at(at) = buttonIndex;
-    NeedTusinFLG = true;
+    sendNeeded = true;
     return true;
 }
 
@@ -25,7 +25,7 @@ void JogSendQueue::pushStop()
         pulses.at(last) = 0;
         button.at(last) = 0;
     }
-    NeedTusinFLG = true;
+    sendNeeded = true;
 }
 
 void JogSendQueue::shift()
@@ -41,10 +41,10 @@ void JogSendQueue::shift()
     replyLength.at(last) = 0;
     pulses.at(last) = 0;
     button.at(last) = 0;
-    if (TusinDACount >= 0)
-        --TusinDACount;
-    if (TusinDACount == -1)
-        NeedTusinFLG = false;
+    if (lastEntry >= 0)
+        --lastEntry;
+    if (lastEntry == -1)
+        sendNeeded = false;
 }
 
 void JogSendQueue::clear()
@@ -53,9 +53,9 @@ void JogSendQueue::clear()
     replyLength.fill(0);
     pulses.fill(0);
     button.fill(0);
-    TusinDACount = -1;
-    NeedTusinFLG = false;
-    JogTyuFLG = false;
+    lastEntry = -1;
+    sendNeeded = false;
+    jogging = false;
 }
 
 }  // namespace kvt7

@@ -17,12 +17,12 @@ public:
     std::array<int, kEntries> replyLength{};
     std::array<int, kEntries> pulses{};
     std::array<int, kEntries> button{};
-    int TusinDACount = -1;  // index of the last occupied entry
-    bool NeedTusinFLG = false;
-    bool JogTyuFLG = false;
+    int lastEntry = -1; // index of the last occupied entry
+    bool sendNeeded = false;
+    bool jogging = false;
 
     // Presses are taken while at least two entries are free.
-    bool roomForPress() const { return TusinDACount < kLastPressIndex; }
+    bool roomForPress() const { return lastEntry < kLastPressIndex; }
     // Puts an entry after the last one; false (nothing queued) when the queue is full.
     bool push(const QString& text, int length, int pulseAmount = 0, int buttonIndex = 0);
     // The stop of a JOG run always finds room: when the queue is full it replaces the last
@@ -32,7 +32,7 @@ public:
     void shift();
     // Emptied at start and at every stop, so that nothing stale goes out later.
     void clear();
-    bool empty() const { return TusinDACount < 0; }
+    bool empty() const { return lastEntry < 0; }
 };
 
 inline const QString kJogStopCommand = QStringLiteral("0SP");

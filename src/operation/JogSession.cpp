@@ -1,4 +1,5 @@
 #include "JogSession.h"
+#include "base/MessageIds.h"
 
 #include "base/AppSettings.h"
 #include "base/MessageCatalogue.h"
@@ -30,17 +31,15 @@ QChar SpeedDigit(int percent)
 
 JogSession::JogSession(MotionContext context, const SettingsSection& section, TeachTarget target,
                        QObject* parent)
-    : QObject(parent),
-      context_(context),
-      section_(section),
-      target_(target),
-      timerTusin_(context.link, context.mode, kTickMs, [this] { tick(); }, this)
+    : QObject(parent), context_(context), section_(section), target_(target),
+      tickTimer_(
+              context.link, context.mode, kTickMs, [this] { tick(); }, this)
 {
-    timerTusin_.setObjectName(QStringLiteral("timerTusin"));
+    tickTimer_.setObjectName(QStringLiteral("timerTusin"));
     timerDelay_.setObjectName(QStringLiteral("TimerDelay"));
     timerDelay_.setSingleShot(true);
     timerDelay_.setInterval(kPressDelayMs);
-    connect(&timerDelay_, &QTimer::timeout, this, [this] { DelayTimeupFLG_ = true; });
+    connect(&timerDelay_, &QTimer::timeout, this, [this] { delayOver_ = true; });
     for (QTimer* retry : {&stopRetry_, &startRetry_, &closeRetry_}) {
         retry->setSingleShot(true);
         retry->setInterval(10);
@@ -62,7 +61,7 @@ void JogSession::load()
 {
     table_.load(target_.grid);
     ReadTeachingSettings(section_, context_.settings, context_.dialogs);
-    DelayTimeupFLG_ = true;
+    delayOver_ = true;
     labelsActive_ = false;
     setState(State::Idle);
     emit tableChanged();
@@ -104,23 +103,23 @@ bool JogSession::press(int button)
     if (state_ != State::Active || linkFailed_ || button < 0 || button >= kButtons || held_)
         return false;
     const int axis = button / 2 + 1;
-    if (!present(axis) || !DelayTimeupFLG_ || !queue_.roomForPress())
+    if (!present(axis) || !delayOver_ || !queue_.roomForPress())
         return false;
-    BtnUpFLG_ = false;
-    DelayTimeupFLG_ = false;
+    buttonUp_ = false;
+    delayOver_ = false;
     timerDelay_.start();
     if (feedMode_ == 0) {
-        JogFLG_ = true;
+        jogHeld_ = true;
         QString data = QStringLiteral("0000");
         data[axis - 1] = button % 2 == 0 ? QLatin1Char('1') : QLatin1Char('2');
         queue_.push(QStringLiteral("0JR") + data + SpeedDigit(jogSpeedPercent()), kJogReplyLength);
-        queue_.JogTyuFLG = true;
+        queue_.jogging = true;
     } else {
-        JogFLG_ = false;
+        jogHeld_ = false;
         const int amount = kPulseAmounts.at(std::size_t(std::clamp(feedMode_, 1, 3) - 1));
         queue_.push(QStringLiteral("0MV"), kJogReplyLength, amount, button);
     }
-    held_ = Held{button, JogFLG_};
+    held_ = Held{button, jogHeld_};
     return true;
 }
 
@@ -128,7 +127,7 @@ void JogSession::release(int button)
 {
     if (!held_ || held_->button != button)
         return;
-    BtnUpFLG_ = true;
+    buttonUp_ = true;
     // The kind of the press decides, not the feed mode shown now.
     const bool jog = held_->jog;
     held_.reset();
@@ -136,8 +135,8 @@ void JogSession::release(int button)
         queue_.pushStop();
         // Sent at once when nothing is in progress, not at the next turn of the tick.
         QTimer::singleShot(0, this, [this] {
-            if (timerTusin_.isActive())
-                timerTusin_.tick();
+            if (tickTimer_.isActive())
+                tickTimer_.tick();
         });
     }
 }
@@ -155,13 +154,13 @@ void JogSession::capture()
     std::array<bool, kAxisCount> axes{};
     for (int axis = 1; axis <= kAxisCount; ++axis)
         axes.at(std::size_t(axis - 1)) = present(axis);
-    table_.capture(axes, presentTexts_, dispPos_);
+    table_.capture(axes, presentTexts_, shownPositions_);
     emit tableChanged();
 }
 
 void JogSession::stopWindow()
 {
-    StopTimerFLG_ = true;
+    stopTimerDue_ = true;
     stopRequested_ = true;
     if (busy())
         return;  // the exchange in progress returns first; the stop follows it
@@ -183,9 +182,9 @@ void JogSession::finishStop(State state)
 {
     stopping_ = true;
     const auto done = qScopeGuard([this] { stopping_ = false; });
-    timerTusin_.stop();
+    tickTimer_.stop();
     timerDelay_.stop();
-    DelayTimeupFLG_ = true;
+    delayOver_ = true;
     held_.reset();
     sendStopOnWire();
     queue_.clear();
@@ -286,12 +285,13 @@ JogSession::CloseResult JogSession::requestClose()
 Answer JogSession::askAdoption()
 {
     const bool active = state_ == State::Active;
-    timerTusin_.stop();
+    tickTimer_.stop();
     queue_.clear();
     held_.reset();
     sendStopOnWire();
-    const Answer answer = context_.dialogs.message(context_.messages.Text(2224),
-                                                   Buttons::YesNoCancel, Icon::Question);
+    const Answer answer = context_.dialogs.message(
+            context_.messages.Text(Msg::YouWantAdoptTeachingDataChartMainScreen),
+            Buttons::YesNoCancel, Icon::Question);
     if (answer != Answer::Cancel)
         return answer;
     if (!active || state_ != State::Active)
@@ -299,7 +299,7 @@ Answer JogSession::askAdoption()
     else if (linkFailed_)
         fail();
     else
-        timerTusin_.start();
+        tickTimer_.start();
     return answer;
 }
 

@@ -23,7 +23,7 @@ struct TeachTarget {
     PositionGrid& grid;
 };
 
-// JOG and teaching behind frmJOG: the start sequence, the 50 ms tick that alone talks to the
+// JOG and teaching behind TeachingWindow: the start sequence, the 50 ms tick that alone talks to the
 // controller, the send queue the motion buttons fill, pulse feed, capture, and the close with
 // its adoption question. The window translates its control events into these calls.
 class JogSession : public QObject {
@@ -68,15 +68,15 @@ public:
 
     // The tick (timerTusin); the poll calls it, tests may too.
     void tick();
-    bool tickActive() const { return timerTusin_.isActive(); }
+    bool tickActive() const { return tickTimer_.isActive(); }
     bool delayRunning() const { return timerDelay_.isActive(); }
-    bool busy() const { return starting_ || timerTusin_.running() || stopRetry_.isActive(); }
+    bool busy() const { return starting_ || tickTimer_.running() || stopRetry_.isActive(); }
 
     // What the window shows.
     TeachTable& table() { return table_; }
     const TeachTable& table() const { return table_; }
     const QString& presentText(int axis) const { return presentTexts_.at(std::size_t(axis - 1)); }
-    qint32 DispPOS(int axis) const { return dispPos_.at(std::size_t(axis - 1)); }
+    qint32 shownPosition(int axis) const { return shownPositions_.at(std::size_t(axis - 1)); }
     qint32 MaxPOS(int axis) const { return maxPos_.at(std::size_t(axis - 1)); }
     bool labelsActive() const { return labelsActive_; }
     const JogSendQueue& queue() const { return queue_; }
@@ -84,8 +84,8 @@ public:
     // A failed exchange stopped the motion: nothing moves until the next start.
     bool stoppedByLinkFailure() const { return linkFailed_; }
 
-    // ReadnDisp_PresentPos: 0, or 1 after a failed or unusable read (shown).
-    int ReadnDisp_PresentPos();
+    // readAndShowPresentPositions: 0, or 1 after a failed or unusable read (shown).
+    int readAndShowPresentPositions();
 
 signals:
     void stateChanged(kvt7::JogSession::State state);
@@ -120,7 +120,7 @@ private:
     TeachTarget target_;
     TeachTable table_;
     JogSendQueue queue_;
-    LinkPoll timerTusin_;
+    LinkPoll tickTimer_;
     QTimer timerDelay_;
     // An exchange that is not ours may lie below a button handler in a nested wait; what must
     // go out then waits for it to return, never inside it.
@@ -129,11 +129,11 @@ private:
     QTimer closeRetry_;
     State state_ = State::Idle;
     int feedMode_ = 0;
-    int TusinCounter_ = 0;
-    bool DelayTimeupFLG_ = true;
-    bool BtnUpFLG_ = true;
-    bool JogFLG_ = false;
-    bool StopTimerFLG_ = false;
+    int tickCount_ = 0;
+    bool delayOver_ = true;
+    bool buttonUp_ = true;
+    bool jogHeld_ = false;
+    bool stopTimerDue_ = false;
     bool starting_ = false;
     bool stopping_ = false;
     bool stopRequested_ = false;
@@ -148,7 +148,7 @@ private:
         bool jog;
     };
     std::optional<Held> held_;
-    std::array<qint32, kAxisCount> dispPos_{};
+    std::array<qint32, kAxisCount> shownPositions_{};
     std::array<qint32, kAxisCount> maxPos_{};
     std::array<QString, kAxisCount> presentTexts_;
 };

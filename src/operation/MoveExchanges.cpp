@@ -1,4 +1,5 @@
 #include "MoveExchanges.h"
+#include "base/MessageIds.h"
 
 #include "base/MessageCatalogue.h"
 #include "link/ControllerLink.h"
@@ -89,7 +90,7 @@ int ReadPresentPositions(ControllerLink& link, int axisMask,
     const auto read = ParsePresentPositions(link.LastReply(), axisMask, pulses);
     // A reply for other axes or with garbage is never shown or captured.
     if (!read) {
-        link.ReportRefusedReply(messages.Text(104));
+        link.ReportRefusedReply(messages.Text(Msg::CommunicationErrorOccurs));
         return 1;
     }
     pulses = *read;

@@ -1,5 +1,6 @@
 // The selective and continual runs of the move test.
 #include "MoveTest.h"
+#include "base/MessageIds.h"
 
 #include "base/MessageCatalogue.h"
 #include "link/ControllerLink.h"
@@ -47,7 +48,7 @@ MoveTest::End MoveTest::RunSelective()
         index = 1;
     if (!selectiveRowValid(index)) {
         context_.link.ReleasePort();
-        context_.dialogs.message(context_.messages.Text(561));
+        context_.dialogs.message(context_.messages.Text(Msg::InputPositionNoDecimalUsing));
         return End::Refused;
     }
     End end = CommonStart();
@@ -80,7 +81,7 @@ MoveTest::End MoveTest::selectiveLoop(int index)
             PositionNumber(inputs_.selective.at(std::size_t(index - 1)));
         if (!positionNo) {
             context_.link.ReleasePort();
-            context_.dialogs.message(context_.messages.Text(561));
+            context_.dialogs.message(context_.messages.Text(Msg::InputPositionNoDecimalUsing));
             return End::Refused;
         }
         if (const End moved = movePosition(*positionNo, inputs_.smSkip); moved != End::Done)
@@ -105,7 +106,7 @@ MoveTest::End MoveTest::RunContinual()
     const int start = inputs_.start;
     const int end = inputs_.single ? start : inputs_.end;
     if (!PositionNumber(QString::number(start)) || !PositionNumber(QString::number(end))) {
-        context_.dialogs.message(context_.messages.Text(569));
+        context_.dialogs.message(context_.messages.Text(Msg::InputPositionNoDecimalUsingInMove));
         return End::Refused;
     }
     const bool resume = tmpStop2_;

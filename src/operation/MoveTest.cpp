@@ -1,4 +1,5 @@
 #include "MoveTest.h"
+#include "base/MessageIds.h"
 
 #include "base/MessageCatalogue.h"
 #include "base/OperatingMode.h"
@@ -290,7 +291,7 @@ MoveTest::End MoveTest::RunGroup()
     groupRunning_ = true;
     const auto done = qScopeGuard([this] { groupRunning_ = false; });
     if (group < kLowestGroupNo || group > kHighestGroupNo) {
-        context_.dialogs.message(context_.messages.Text(560));
+        context_.dialogs.message(context_.messages.Text(Msg::SelectGroupNo));
         return End::Refused;
     }
     End end = CommonStart();
@@ -372,11 +373,11 @@ void MoveTest::reportHomingFailure()
     const MessageCatalogue& m = context_.messages;
     if (reply.startsWith(QLatin1String("0%%134"))) {
         QStringList lines;
-        for (int id = 562; id <= 568; ++id)
+        for (int id = Msg::HomeSensorCouldNotDetectedHoming; id <= Msg::PowerVoltageEnough; ++id)
             lines << m.Text(id);
         context_.dialogs.message(lines.join(kCrLf), Buttons::Ok, Icon::Warning);
     } else {
-        context_.dialogs.message(m.Text(104), Buttons::Ok, Icon::Warning);
+        context_.dialogs.message(m.Text(Msg::CommunicationErrorOccurs), Buttons::Ok, Icon::Warning);
     }
 }
 

@@ -10,7 +10,7 @@
 
 namespace kvt7 {
 
-// The move test behind frmMove: the dispatch of the requested run, the return to origin, the
+// The move test behind MoveTestWindow: the dispatch of the requested run, the return to origin, the
 // selective, continual and group moves with their stops and pauses. The window only sets
 // requests and inputs and shows what the signals tell.
 class MoveTest : public QObject {
@@ -79,7 +79,7 @@ public:
     const QString& reached() const { return reached_; }
 
 signals:
-    // MoveCMDBTN_Muko (true) and MoveCMDBTN_Yuko (false); exec names the tab that stays.
+    // disableMoveButtons (true) and enableMoveButtons (false); exec names the tab that stays.
     void busyChanged(bool busy, int exec);
     void lampsChanged(bool out1, bool out2);
     void reachedChanged(const QString& text);

@@ -140,7 +140,7 @@ void DeriveControllerAxisFlags(AxisSettings& axes)
         ApplySizeRule(c);
         RecomputeMmPerPulse(c);
     }
-    Culc_MaxPulse2(axes.controller, strokes);
+    TakeMaxPulsesFromStroke(axes.controller, strokes);
     ComputeMaxMm(axes.controller);
 }
 

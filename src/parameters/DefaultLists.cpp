@@ -1,4 +1,5 @@
 #include "DefaultLists.h"
+#include "base/MessageIds.h"
 
 #include "base/MessageCatalogue.h"
 #include "parameters/FieldIntegers.h"
@@ -126,8 +127,9 @@ QString ListNameForAxis(const AxisSetting& setting, const QString& folder)
 
 void ShowMissingLists(Dialogs& dialogs, const MessageCatalogue& messages)
 {
-    dialogs.message(messages.Text(28) + QStringLiteral("\r\n") + messages.Text(29), Buttons::Ok,
-                    Icon::Critical);
+    dialogs.message(messages.Text(Msg::NoStandardParameterListFile) + QStringLiteral("\r\n")
+                            + messages.Text(Msg::PutStandardParameterListFileFolder),
+                    Buttons::Ok, Icon::Critical);
 }
 
 }  // namespace
@@ -170,8 +172,9 @@ int LoadDefaultLists(DefaultLists& lists, const QString& programFolder,
         const ListRead read = ReadAxisList(folder.filePath(name), setting.NewType || setting.Vertical,
                                            lists.Axes[static_cast<std::size_t>(axis - 1)]);
         if (read == ListRead::BadHeader) {
-            dialogs.message(messages.Text(26) + QStringLiteral("(%1AXIS)").arg(axis), Buttons::Ok,
-                            Icon::Critical);
+            dialogs.message(messages.Text(Msg::FailOpenStandardParameterFileKVT7)
+                                    + QStringLiteral("(%1AXIS)").arg(axis),
+                            Buttons::Ok, Icon::Critical);
         } else if (read == ListRead::Unreadable) {
             ShowMissingLists(dialogs, messages);
         }
@@ -183,7 +186,8 @@ int LoadDefaultLists(DefaultLists& lists, const QString& programFolder,
     const CommonRead common =
         ParseCommonList(FieldReader::FromFile(folder.filePath(kCommonDefaultList)), lists.Common);
     if (common == CommonRead::BadHeader)
-        dialogs.message(messages.Text(27), Buttons::Ok, Icon::Critical);
+        dialogs.message(messages.Text(Msg::FailOpenStandardParameterFileKVT7InStart), Buttons::Ok,
+                        Icon::Critical);
     else if (common == CommonRead::Unreadable)
         ShowMissingLists(dialogs, messages);
     if (common != CommonRead::Ok) {

@@ -1,4 +1,5 @@
 #include "FactoryDefaults.h"
+#include "base/MessageIds.h"
 
 #include "base/MessageCatalogue.h"
 #include "parameters/ActuatorText.h"
@@ -26,7 +27,7 @@ constexpr std::array<Param, 9> kAxisVariantParams{Param::Offset, Param::Push,   
 
 void ShowDefaultsFailed(Dialogs& dialogs, const MessageCatalogue& messages)
 {
-    dialogs.message(messages.Text(36), Buttons::Ok, Icon::Critical);
+    dialogs.message(messages.Text(Msg::FailOpenStandardParameterFile), Buttons::Ok, Icon::Critical);
 }
 
 const DefaultAxisEntry* FindEntry(const DefaultLists& lists, const AxisSetting& setting, int axis)

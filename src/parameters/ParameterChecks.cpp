@@ -1,4 +1,5 @@
 #include "ParameterChecks.h"
+#include "base/MessageIds.h"
 
 #include "base/MessageCatalogue.h"
 #include "platform/Dialogs.h"
@@ -42,7 +43,7 @@ static int CheckAxesInUse(const EditorValues& values, bool axisCheckOnly)
     return 0;
 }
 
-int ParametaValueCheck(const EditorValues& values)
+int CheckParameterValues(const EditorValues& values)
 {
     if (CheckAxesInUse(values, false) != 0)
         return 1;
@@ -53,7 +54,7 @@ int ParametaValueCheck(const EditorValues& values)
     return 0;
 }
 
-int ParametaValueCheck2(const EditorValues& values)
+int CheckAxisParameterValues(const EditorValues& values)
 {
     return CheckAxesInUse(values, true);
 }
@@ -126,14 +127,16 @@ bool CheckEmptyFields(const EditorValues& values)
 
 void ShowEmptyFieldsMessage(Dialogs& dialogs, const MessageCatalogue& messages)
 {
-    dialogs.message(messages.Text(7) + QStringLiteral("\r\n") + messages.Text(8), Buttons::Ok,
-                    Icon::Warning);
+    dialogs.message(messages.Text(Msg::NoDataParameters) + QStringLiteral("\r\n")
+                            + messages.Text(Msg::FillDataTryAgain),
+                    Buttons::Ok, Icon::Warning);
 }
 
 void ShowInvalidValueMessage(Dialogs& dialogs, const MessageCatalogue& messages)
 {
-    dialogs.message(messages.Text(9) + QStringLiteral("\r\n") + messages.Text(10), Buttons::Ok,
-                    Icon::Warning);
+    dialogs.message(messages.Text(Msg::InvalidValueParameters) + QStringLiteral("\r\n")
+                            + messages.Text(Msg::ConfirmValueTryAgain),
+                    Buttons::Ok, Icon::Warning);
 }
 
 }  // namespace kvt7

@@ -14,12 +14,12 @@ bool ValueInRange(const EditorValues& values, Param p, int axis);
 
 // Full check: every per-axis parameter of each axis in use (as AXIS names them), then the
 // common parameters. 0 when all are in range, 1 otherwise.
-int ParametaValueCheck(const EditorValues& values);
+int CheckParameterValues(const EditorValues& values);
 
 // Axis check, before only the axis blocks are written: OFFSET, PUSH, VEL, OFSVEL, PUSHVEL,
 // STROKE, LEAD, PULSE, JOG VEL, TYPE, Actuator, the actuator items and FUNCTION of each
 // axis in use. 0 or 1.
-int ParametaValueCheck2(const EditorValues& values);
+int CheckAxisParameterValues(const EditorValues& values);
 
 // Every value the full check refuses, one line each in the order of the check: the name,
 // the axis in parentheses for a per-axis value, then the value and what it must be, e.g.

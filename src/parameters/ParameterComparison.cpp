@@ -1,4 +1,5 @@
 #include "ParameterComparison.h"
+#include "base/MessageIds.h"
 
 #include "base/MessageCatalogue.h"
 #include "parameters/ActuatorText.h"
@@ -94,8 +95,8 @@ QString VerificationMessage(const ParameterDifferences& differences,
                             const MessageCatalogue& messages)
 {
     if (differences.none())
-        return messages.Text(826);
-    QStringList lines{messages.Text(823)};
+        return messages.Text(Msg::ResultVerifyOK);
+    QStringList lines{messages.Text(Msg::ResultVerifyNG)};
     const std::array<std::pair<ParamGroup, const QString*>, 5> groups{{
         {ParamGroup::Homing, &differences.homing},
         {ParamGroup::Axis, &differences.axis},

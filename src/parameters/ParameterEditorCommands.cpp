@@ -1,4 +1,5 @@
 #include "ParameterEditorCommands.h"
+#include "base/MessageIds.h"
 
 #include "base/MessageCatalogue.h"
 #include "link/CommandGroups.h"
@@ -31,7 +32,7 @@ void ShowVerification(const ParameterEditorContext& context)
 
 EditorCommandScope::EditorCommandScope(const ParameterEditorContext& context) : context_(context)
 {
-    RunStep(context_.window.TorikomiParametaValue);
+    RunStep(context_.window.takeValuesFromControls);
     if (context_.commands.acquireLock())
         context_.commands.setCommandsEnabled(false);
 }
@@ -39,7 +40,7 @@ EditorCommandScope::EditorCommandScope(const ParameterEditorContext& context) : 
 EditorCommandScope::~EditorCommandScope()
 {
     RunStep(context_.window.ShowParameters);
-    RunStep(context_.window.YukoJikuHyojiSettei);
+    RunStep(context_.window.showAxesInUse);
     if (context_.commands.releaseLock())
         context_.commands.setCommandsEnabled(true);
 }
@@ -50,9 +51,11 @@ bool EditorValuesUsable(const ControllerContext& controller, const EditorValues&
         ShowEmptyFieldsMessage(controller.dialogs, controller.messages);
         return false;
     }
-    if (ParametaValueCheck(values) != 0) {
-        controller.dialogs.message(controller.messages.Text(1524) + QStringLiteral("\r\n")
-                                   + controller.messages.Text(1525));
+    if (CheckParameterValues(values) != 0) {
+        controller.dialogs.message(
+                controller.messages.Text(Msg::InvalidValueParametersInOnlineDevice)
+                + QStringLiteral("\r\n")
+                + controller.messages.Text(Msg::ConfirmValueTryAgainInOnlineDevice));
         return false;
     }
     return true;
@@ -63,8 +66,8 @@ int EditorReadFromController(const ParameterEditorContext& context)
     EditorCommandScope scope(context);
     // The fields are already taken; the read must not take them again over its own values.
     ParameterWindowSteps steps = context.window;
-    steps.TorikomiParametaValue = {};
-    return GetParametaValue(context.controller, context.set, context.axes, steps);
+    steps.takeValuesFromControls = {};
+    return ReadParametersIntoEditor(context.controller, context.set, context.axes, steps);
 }
 
 int EditorOpenFile(const ParameterEditorContext& context)
@@ -104,14 +107,17 @@ int EditorVerifyAgainstFile(const ParameterEditorContext& context)
     const ControllerContext& c = context.controller;
     if (!EditorValuesUsable(c, context.set.editor))
         return 2;
-    if (c.dialogs.message(c.messages.Text(679), Buttons::OkCancel) != Answer::Ok)
+    if (c.dialogs.message(c.messages.Text(Msg::VerifyParametersAgainstIndicatedSaved),
+                          Buttons::OkCancel)
+        != Answer::Ok)
         return 2;
-    const auto path = c.dialogs.openFileName(ParameterOpenRequest(c.messages, 680));
+    const auto path = c.dialogs.openFileName(
+            ParameterOpenRequest(c.messages, Msg::OpenParameterFileVerified));
     if (!path || path->isEmpty())
         return 2;
     const ParameterFileRead read = ReadParameterFileWithRetries(context.set, *path, c.dialogs, c.messages);
     if (read == ParameterFileRead::Failed)
-        c.dialogs.message(c.messages.Text(681), Buttons::Ok, Icon::Critical);
+        c.dialogs.message(c.messages.Text(Msg::FailOpenParameterFile), Buttons::Ok, Icon::Critical);
     if (read != ParameterFileRead::Ok)
         return 1;
     ShowVerification(context);

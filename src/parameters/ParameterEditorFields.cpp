@@ -1,4 +1,5 @@
 #include "ParameterEditorFields.h"
+#include "base/MessageIds.h"
 
 #include "base/MessageCatalogue.h"
 #include "platform/Dialogs.h"
@@ -146,15 +147,17 @@ bool EditorControlEnabled(Param param, int axis, int axisMask, bool specialUnloc
 
 bool AskUnlockSpecial(Dialogs& dialogs, const MessageCatalogue& messages)
 {
-    return dialogs.message(messages.Text(671) + QStringLiteral("\r\n") + messages.Text(672),
+    return dialogs.message(messages.Text(Msg::DonTChangeSPParameterOrdinaryUse)
+                                   + QStringLiteral("\r\n")
+                                   + messages.Text(Msg::YouChangeValueSPParameter),
                            Buttons::YesNo, Icon::Warning)
-           == Answer::Yes;
+            == Answer::Yes;
 }
 
 QStringList TypeListEntries(const MessageCatalogue& messages)
 {
     QStringList entries;
-    for (int id = 643; id <= 648; ++id)
+    for (int id = Msg::KVPUSH; id <= Msg::KVNEW; ++id)
         entries << messages.Text(id);
     return entries;
 }
@@ -174,22 +177,22 @@ QStringList EditorListEntries(Param param, const MessageCatalogue& messages)
     };
     switch (param) {
     case Param::AutoDrive:
-        return range(641, 642);
+        return range(Msg::Drive, Msg::DriveOFF);
     case Param::Type:
         return TypeListEntries(messages);
     case Param::Function:
-        return range(652, 654);
+        return range(Msg::NoPG, Msg::DetectRevice);
     case Param::SoftLimit:
     case Param::M0Enable:
-        return range(655, 656);
+        return range(Msg::Disable, Msg::Enable);
     case Param::HomeOut:
-        return range(657, 660);
+        return range(Msg::OUT1OFF, Msg::OUT1InParameter);
     case Param::AlmCode:
-        return range(661, 662);
+        return range(Msg::DisableInParameter, Msg::EnableInParameter);
     case Param::AutoHome:
-        return range(663, 664);
+        return range(Msg::DisableInParameter2, Msg::EnableInParameter2);
     case Param::StopPause:
-        return range(667, 668);
+        return range(Msg::STOP, Msg::PauseInParameter);
     case Param::GrpEnable:
     case Param::SmTimeout:
         return DisableEnableEntries();

@@ -1,4 +1,5 @@
 #include "ParameterFile.h"
+#include "base/MessageIds.h"
 
 #include "base/MessageCatalogue.h"
 #include "parameters/ActuatorText.h"
@@ -149,8 +150,9 @@ ParameterFileRead ReadParameterFile(ParameterSet& set, const QString& path, Dial
         return ParameterFileRead::Failed;
     const auto result = ParseParameterFile(*bytes, QFileInfo(path).fileName(), set.record);
     if (result == ParameterFileRead::NotParameterFile) {
-        dialogs.message(messages.Text(22) + QStringLiteral("\r\n") + messages.Text(20), Buttons::Ok,
-                        Icon::Critical);
+        dialogs.message(messages.Text(Msg::NotParameterFileKVT7) + QStringLiteral("\r\n")
+                                + messages.Text(Msg::OpeningFileCanceled),
+                        Buttons::Ok, Icon::Critical);
     }
     return result;
 }

@@ -1,4 +1,5 @@
 #include "ParameterFileOperations.h"
+#include "base/MessageIds.h"
 
 #include "base/MessageCatalogue.h"
 #include "parameters/ActuatorText.h"
@@ -19,10 +20,10 @@ const QString kParameterExtension = QStringLiteral("pmt");
 FileRequest ParameterSaveRequest(const MessageCatalogue& messages)
 {
     FileRequest request;
-    request.title = messages.Text(11);
-    request.filter = messages.Text(1827);
+    request.title = messages.Text(Msg::SaveParameters);
+    request.filter = messages.Text(Msg::ParameterPmtPmtAllFiles);
     request.defaultExtension = kParameterExtension;
-    request.defaultName = messages.Text(12);
+    request.defaultName = messages.Text(Msg::Kvt7prm1Pmt);
     return request;
 }
 
@@ -30,7 +31,7 @@ FileRequest ParameterOpenRequest(const MessageCatalogue& messages, int titleId)
 {
     FileRequest request;
     request.title = messages.Text(titleId);
-    request.filter = messages.Text(1827);
+    request.filter = messages.Text(Msg::ParameterPmtPmtAllFiles);
     request.defaultExtension = kParameterExtension;
     return request;
 }
@@ -47,7 +48,7 @@ int CheckParametersForSave(ParameterSet& set, Dialogs& dialogs, const MessageCat
         ShowEmptyFieldsMessage(dialogs, messages);
         return 1;
     }
-    if (ParametaValueCheck(set.editor) != 0) {
+    if (CheckParameterValues(set.editor) != 0) {
         ShowInvalidValueMessage(dialogs, messages);
         return 1;
     }
@@ -60,11 +61,12 @@ int WriteParameterFileWithRetries(ParameterSet& set, const QString& path, Dialog
     const bool written = RetryFileOperation(
         [&] { return WriteParameterFile(set.editor, path) == 0; }, kFileTries, kFileRetryWaitMs);
     if (!written) {
-        dialogs.message(messages.Text(13), Buttons::Ok, Icon::Critical);
+        dialogs.message(messages.Text(Msg::FailSaveParametersFile), Buttons::Ok, Icon::Critical);
         return 1;
     }
     set.currentFile = path;
-    dialogs.message(messages.Text(14), Buttons::Ok, Icon::Information);
+    dialogs.message(messages.Text(Msg::CompletedSaveParametersFile), Buttons::Ok,
+                    Icon::Information);
     return 0;
 }
 
@@ -97,7 +99,7 @@ int OpenParameterFileAt(ParameterSet& set, const QString& path, Dialogs& dialogs
 {
     const ParameterFileRead result = ReadParameterFileWithRetries(set, path, dialogs, messages);
     if (result == ParameterFileRead::Failed)
-        dialogs.message(messages.Text(681), Buttons::Ok, Icon::Critical);
+        dialogs.message(messages.Text(Msg::FailOpenParameterFile), Buttons::Ok, Icon::Critical);
     if (result != ParameterFileRead::Ok)
         return 1;
     ApplyRecordToEditorValues(set, RecordSource::File);

@@ -2,6 +2,7 @@
 
 #include "parameters/ParameterFile.h"
 #include "platform/Dialogs.h"
+#include "base/MessageIds.h"
 
 #include <functional>
 
@@ -10,13 +11,14 @@ namespace kvt7 {
 class MessageCatalogue;
 
 // The editor window's step that takes its controls into the editor values
-// (`TorikomiParametaValue`); empty when there is no window.
+// (`takeValuesFromControls`); empty when there is no window.
 using TakeControlsStep = std::function<void()>;
 
 // The file dialogs of the parameter file: save as (title 11, default name 12) and open
 // (title 686 unless another is given), filter 1827, extension "pmt".
 FileRequest ParameterSaveRequest(const MessageCatalogue& messages);
-FileRequest ParameterOpenRequest(const MessageCatalogue& messages, int titleId = 686);
+FileRequest ParameterOpenRequest(const MessageCatalogue& messages,
+                                 int titleId = Msg::OpenParameterFile);
 
 // Takes the controls, then the checks a save needs: empty values (messages 7/8), the full
 // range check (9/10). Rebuilds "Actuator" of every axis. 0 when the set may be saved, else 1.

@@ -1,4 +1,5 @@
 #include "ParameterReadCommands.h"
+#include "base/MessageIds.h"
 
 #include "actuators/AxisSettingRules.h"
 #include "base/MessageCatalogue.h"
@@ -34,7 +35,7 @@ int ReadAxesInUse(const ControllerContext& controller, ParameterSet& set, AxisSe
 {
     if (ReadAxisMask(controller.link, set, axes) == 0)
         return 0;
-    Show(controller, controller.messages.Text(359));
+    Show(controller, controller.messages.Text(Msg::FailedGetAxisSetting));
     return 1;
 }
 
@@ -44,8 +45,10 @@ int OfferControllerAxisSettings(const ControllerContext& controller, AxisSetting
                                 const ParameterWindowSteps& steps)
 {
     const MessageCatalogue& texts = controller.messages;
-    const Answer answer = controller.dialogs.message(texts.Text(357) + kNewLine + texts.Text(358),
-                                                 Buttons::OkCancel, Icon::Question);
+    const Answer answer = controller.dialogs.message(
+            texts.Text(Msg::AxisSettingSidePCSideControllerUnmatched) + kNewLine
+                    + texts.Text(Msg::ReadAxisSettingInsideController),
+            Buttons::OkCancel, Icon::Question);
     if (answer != Answer::Ok)
         return 2;
     if (ReadControllerAxisSettings(controller.link, axes) != 0 || !AdoptControllerAxisSettings(axes)) {
@@ -62,10 +65,10 @@ int ReadIntoEditor(const ControllerContext& controller, ParameterSet& set, AxisS
 {
     if (ReadAxesInUse(controller, set, axes) != 0)
         return 1;
-    Run(steps.YukoJikuHyojiSettei);
+    Run(steps.showAxesInUse);
     const int compared = CompareAxisSettings(controller.link, axes);
     if (compared < 0) {
-        Show(controller, controller.messages.Text(356));
+        Show(controller, controller.messages.Text(Msg::FailedCheckParameters));
         return 1;
     }
     if (compared > 0) {
@@ -81,20 +84,21 @@ int ReadIntoEditor(const ControllerContext& controller, ParameterSet& set, AxisS
 
 }  // namespace
 
-int GetParametaValue(const ControllerContext& controller, ParameterSet& set, AxisSettings& axes,
-                     const ParameterWindowSteps& steps)
+int ReadParametersIntoEditor(const ControllerContext& controller, ParameterSet& set,
+                             AxisSettings& axes, const ParameterWindowSteps& steps)
 {
     Dialogs& dialogs = controller.dialogs;
     const MessageCatalogue& texts = controller.messages;
-    Run(steps.TorikomiParametaValue);
+    Run(steps.takeValuesFromControls);
     if (!CheckEmptyFields(set.editor)) {
-        const Answer answer =
-            dialogs.message(texts.Text(355), Buttons::YesNoCancel, Icon::Question);
+        const Answer answer = dialogs.message(texts.Text(Msg::SaveEditingDataBeforeReadingData),
+                                              Buttons::YesNoCancel, Icon::Question);
         if (answer == Answer::Cancel)
             return 2;
         // Reading over edits that could not be saved would lose them.
         if (answer == Answer::Yes) {
-            if (const int saved = SaveParameterFile(set, dialogs, texts, steps.TorikomiParametaValue);
+            if (const int saved
+                = SaveParameterFile(set, dialogs, texts, steps.takeValuesFromControls);
                 saved != 0)
                 return saved;
         }
@@ -104,12 +108,12 @@ int GetParametaValue(const ControllerContext& controller, ParameterSet& set, Axi
     return result;
 }
 
-int GetParametaValue2(const ControllerContext& controller, ParameterSet& set, AxisSettings& axes,
-                      const ParameterWindowSteps& steps)
+int ReadParametersBack(const ControllerContext& controller, ParameterSet& set, AxisSettings& axes,
+                       const ParameterWindowSteps& steps)
 {
     int result = ReadAxesInUse(controller, set, axes);
     if (result == 0) {
-        Run(steps.YukoJikuHyojiSettei);
+        Run(steps.showAxesInUse);
         result = ReadAllParameters(controller, set);
         if (result == 0)
             ApplyRecordToEditorValues(set, RecordSource::Controller);
@@ -131,16 +135,20 @@ int CheckAxisSettingsOnConnect(const ControllerContext& controller, ParameterSet
     if (differs == 0)
         return 0;
     const MessageCatalogue& texts = controller.messages;
-    const int choice = controller.dialogs.choice(texts.Text(471), texts.Text(371),
-                                             {texts.Text(372), texts.Text(373)}, false);
+    const int choice = controller.dialogs.choice(
+            texts.Text(Msg::Select), texts.Text(Msg::SettingAXISDeviceDiffersPCSoftware),
+            {texts.Text(Msg::SettingControllerRead), texts.Text(Msg::SettingControllerDisregarded)},
+            false);
     if (choice < 0)
         return -1;
     if (choice != 0)
         return 0;
-    if (GetParametaValue2(controller, set, axes, steps) != 0)
+    if (ReadParametersBack(controller, set, axes, steps) != 0)
         return 1;
     if (!TakeAxisSettingsFromParameterSet(set, axes)) {
-        Show(controller, texts.Text(4) + kNewLine + texts.Text(5));
+        Show(controller,
+             texts.Text(Msg::DeviceTypeNotSelected) + kNewLine
+                     + texts.Text(Msg::SelectDeviceTypeAgain));
         return 1;
     }
     Run(steps.RefreshAxisDisplays);
@@ -155,8 +163,9 @@ int CheckOfAxisSetting(const ControllerContext& controller, ParameterSet& set, A
         return 1;
     Run(steps.RefreshAxisDisplays);
     const MessageCatalogue& texts = controller.messages;
-    controller.dialogs.message(texts.Text(412) + QString::number(set.editor.axisMask()) + texts.Text(413),
-                           Buttons::Ok, Icon::Information);
+    controller.dialogs.message(texts.Text(Msg::AxisSetting) + QString::number(set.editor.axisMask())
+                                       + texts.Text(Msg::FullStop),
+                               Buttons::Ok, Icon::Information);
     return 0;
 }
 

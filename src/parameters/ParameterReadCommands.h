@@ -12,9 +12,9 @@ struct ControllerContext;
 // What the read commands need of the windows. An empty step does nothing (no window).
 struct ParameterWindowSteps {
     // Parameter editor: enable the controls of the axes in use, disable the others.
-    std::function<void()> YukoJikuHyojiSettei;
+    std::function<void()> showAxesInUse;
     // Parameter editor: take every control into the editor values.
-    std::function<void()> TorikomiParametaValue;
+    std::function<void()> takeValuesFromControls;
     // Parameter editor: bring it to the front and show the editor values.
     std::function<void()> ShowParameters;
     // Main window: the axis headings, model texts and units after the PC setting changed.
@@ -28,13 +28,13 @@ struct ParameterWindowSteps {
 // controller's settings, and when that is not possible the program goes Offline), and the
 // read of all parameters, which the editor then shows. The port is released in every case.
 // 0 read, 1 failed, 2 stopped by the operator.
-int GetParametaValue(const ControllerContext& controller, ParameterSet& set, AxisSettings& axes,
-                     const ParameterWindowSteps& steps);
+int ReadParametersIntoEditor(const ControllerContext& controller, ParameterSet& set,
+                             AxisSettings& axes, const ParameterWindowSteps& steps);
 
 // The read after a write and from the device window: the axes in use (359 on failure), the
 // editor's axes, all parameters into the editor values. 0 or 1.
-int GetParametaValue2(const ControllerContext& controller, ParameterSet& set, AxisSettings& axes,
-                      const ParameterWindowSteps& steps);
+int ReadParametersBack(const ControllerContext& controller, ParameterSet& set, AxisSettings& axes,
+                       const ParameterWindowSteps& steps);
 
 // When the program goes online: the axes in use, then the axis settings, against the PC's.
 // A failed read leaves the program Offline (1). Equal: 0. Different: the choice window

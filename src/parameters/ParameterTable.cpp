@@ -1,4 +1,5 @@
 #include "ParameterTable.h"
+#include "base/MessageIds.h"
 
 namespace kvt7 {
 
@@ -78,15 +79,15 @@ int GroupCaptionId(ParamGroup group)
 {
     switch (group) {
     case ParamGroup::Homing:
-        return 602;
+        return Msg::HOMEParameter;
     case ParamGroup::Axis:
-        return 603;
+        return Msg::AXISParameter;
     case ParamGroup::Pg:
-        return 604;
+        return Msg::PGParameter;
     case ParamGroup::Etc:
-        return 605;
+        return Msg::EtcParameter;
     case ParamGroup::Special:
-        return 606;
+        return Msg::SPParameter;
     case ParamGroup::Actuator:
     case ParamGroup::Hidden:
         break;

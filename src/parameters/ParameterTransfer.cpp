@@ -1,4 +1,5 @@
 #include "ParameterTransfer.h"
+#include "base/MessageIds.h"
 
 #include "base/MessageCatalogue.h"
 #include "link/CommandGroups.h"
@@ -94,7 +95,8 @@ int WriteSteps(const ControllerContext& controller, const ParameterSet& set, int
     }
     GoOnlineQuietly(link);
     Dialogs& dialogs = controller.dialogs;
-    dialogs.progressOpen(controller.messages.Text(383), kWriteProgressMaximum, false);
+    dialogs.progressOpen(controller.messages.Text(Msg::SendingDataController),
+                         kWriteProgressMaximum, false);
     for (int step = firstStep; step <= kCommitStep; ++step) {
         if (step < kCommitStep && !BlockInUse(step, mask))
             continue;
@@ -151,7 +153,8 @@ static int ReadBlocks(const ControllerContext& controller, ParameterSet& set, st
     GoOnlineQuietly(link);
     Dialogs& dialogs = controller.dialogs;
     std::array<std::optional<BlockItems>, kParameterBlockCount> replies;
-    dialogs.progressOpen(controller.messages.Text(368), kReadProgressMaximum, false);
+    dialogs.progressOpen(controller.messages.Text(Msg::ReadingDataController), kReadProgressMaximum,
+                         false);
     int mask = 0;
     for (int block = 0; block < kParameterBlockCount; ++block) {
         if (!BlockInUse(block, mask))

@@ -1,4 +1,5 @@
 #include "ParameterWriteCommand.h"
+#include "base/MessageIds.h"
 
 #include "base/MessageCatalogue.h"
 #include "link/ControllerContext.h"
@@ -55,8 +56,9 @@ bool ValuesUsable(const ControllerContext& controller, const ParameterSet& set)
         ShowEmptyFieldsMessage(controller.dialogs, controller.messages);
         return false;
     }
-    if (ParametaValueCheck(set.editor) != 0) {
-        Show(controller, {1524, 1525});
+    if (CheckParameterValues(set.editor) != 0) {
+        Show(controller,
+             {Msg::InvalidValueParametersInOnlineDevice, Msg::ConfirmValueTryAgainInOnlineDevice});
         return false;
     }
     return true;
@@ -70,11 +72,11 @@ WriteOutcome SendInParameterMode(const ControllerContext& controller, ParameterS
     ControllerLink& link = controller.link;
     const int ready = ReadyQuery(link);
     if (ready < 0) {
-        Show(controller, {377});
+        Show(controller, {Msg::CommunicationErrorOccurred});
         return WriteOutcome::Failed;
     }
     if (ready == 0) {
-        Show(controller, {424});
+        Show(controller, {Msg::WritingDataNotMadeDuringMovement});
         return WriteOutcome::Failed;
     }
     if (TakeControllerHiddenValues(controller, set) != 0)
@@ -84,7 +86,7 @@ WriteOutcome SendInParameterMode(const ControllerContext& controller, ParameterS
         return WriteOutcome::Stopped;
     }
     if (SetControllerMode(link, 1) != 0) {
-        Show(controller, {377});
+        Show(controller, {Msg::CommunicationErrorOccurred});
         return WriteOutcome::Failed;
     }
     const bool written =
@@ -93,7 +95,7 @@ WriteOutcome SendInParameterMode(const ControllerContext& controller, ParameterS
         && WriteAllParameters(controller, set) == 0;
     // A time-out took the program Offline: the line is gone, nothing more to say to it.
     if (link.isOnline() && SetControllerMode(link, 0) != 0) {
-        Show(controller, {377});
+        Show(controller, {Msg::CommunicationErrorOccurred});
         return written ? WriteOutcome::WrittenModeLeft : WriteOutcome::Failed;
     }
     return written ? WriteOutcome::Written : WriteOutcome::Failed;
@@ -104,7 +106,9 @@ WriteOutcome SendInParameterMode(const ControllerContext& controller, ParameterS
 AxisSource AskAxisSource(const ControllerContext& controller)
 {
     const MessageCatalogue& m = controller.messages;
-    switch (controller.dialogs.choice(m.Text(471), m.Text(472), {m.Text(473), m.Text(474)}, false)) {
+    switch (controller.dialogs.choice(
+            m.Text(Msg::Select), m.Text(Msg::DifferenceAXISSettingBetweenPCSoft),
+            {m.Text(Msg::PCSoft), m.Text(Msg::ControllerInPositions)}, false)) {
     case 0:
         return AxisSource::PcSoft;
     case 1:
@@ -136,7 +140,7 @@ int ReadBackAfterWrite(const ControllerContext& controller, ParameterSet& set, A
 {
     ParameterSet readSet = set;
     AxisSettings readAxes = axes;
-    if (GetParametaValue2(controller, readSet, readAxes, {}) != 0)
+    if (ReadParametersBack(controller, readSet, readAxes, {}) != 0)
         return 1;
     set = std::move(readSet);
     axes = readAxes;
@@ -149,19 +153,23 @@ int WriteParametersCommand(const ControllerContext& controller, ParameterSet& se
                            AxisSettings& axes, const std::function<void()>& afterWrite)
 {
     Dialogs& dialogs = controller.dialogs;
-    if (dialogs.message(controller.messages.Text(470), Buttons::YesNo) != Answer::Yes)
+    if (dialogs.message(controller.messages.Text(Msg::SendParametersController), Buttons::YesNo)
+        != Answer::Yes)
         return 2;
     const WriteOutcome outcome =
         WriteParameterSet(controller, set, axes, [&controller] { return AskAxisSource(controller); });
     if (outcome == WriteOutcome::Stopped)
         return 2;
     if (outcome == WriteOutcome::Failed || outcome == WriteOutcome::WrittenModeLeft) {
-        Show(controller, {1528});
+        Show(controller, {Msg::FailWriteParameters});
         return 1;
     }
-    if (dialogs.message(controller.messages.Text(685), Buttons::YesNo) == Answer::Yes && afterWrite)
+    if (dialogs.message(controller.messages.Text(Msg::SettingAXISDeviceReflectedPCSoftware),
+                        Buttons::YesNo)
+                == Answer::Yes
+        && afterWrite)
         afterWrite();
-    Show(controller, {1527});
+    Show(controller, {Msg::CompletedWritingParameters});
     return 0;
 }
 

@@ -35,7 +35,7 @@ WriteOutcome WriteParameterSet(const ControllerContext& controller, ParameterSet
                                AxisSettings& axes,
                                const std::function<AxisSource()>& chooseSource);
 
-// 685's Yes: everything read back (GetParametaValue2) on copies of the set and the axis
+// 685's Yes: everything read back (ReadParametersBack) on copies of the set and the axis
 // settings; only a complete read replaces them, then takeOver runs (the PC setting taken from
 // the set, the displays, the position check with 1526). A failed read changes nothing.
 // 0 or 1.

@@ -16,7 +16,7 @@ QByteArray ContentOf(const QString& path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-}  // namespace
+} // namespace
 
 std::vector<ChildResult> RunAllAtOnce(const std::vector<ChildRun>& runs)
 {
@@ -46,4 +46,4 @@ std::vector<ChildResult> RunAllAtOnce(const std::vector<ChildRun>& runs)
     return results;
 }
 
-}  // namespace kvt7
+} // namespace kvt7

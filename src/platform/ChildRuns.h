@@ -16,7 +16,7 @@ struct ChildRun {
 // How a run ended and what it wrote.
 struct ChildResult {
     bool started = false;
-    bool crashed = false;  // ended by a signal
+    bool crashed = false; // ended by a signal
     int exitCode = -1;
     QByteArray out;
     QByteArray err;
@@ -27,4 +27,4 @@ struct ChildResult {
 // full pipe.
 std::vector<ChildResult> RunAllAtOnce(const std::vector<ChildRun>& runs);
 
-}  // namespace kvt7
+} // namespace kvt7

@@ -1,4 +1,5 @@
 #include "ClipboardEditing.h"
+#include "base/MessageIds.h"
 
 #include "positions/CellEditing.h"
 
@@ -100,7 +101,7 @@ int LineCopy(PositionContext& context)
     const GridSelection selection = context.grid.selection();
     if (!SelectionInPositionRows(context.grid, selection) || selection.left() != 1
         || selection.right() != kCommentColumn) {
-        Refuse(context, 392);
+        Refuse(context, Msg::ClickPosiNumberOrderSelectRowExecute);
         return 1;
     }
     CopyToClipboard(context);
@@ -112,7 +113,7 @@ int CellCopy(PositionContext& context)
     const GridSelection selection = context.grid.selection();
     if (!SelectionInPositionRows(context.grid, selection) || selection.top() != selection.bottom()
         || selection.left() != selection.right() || selection.left() < 1) {
-        Refuse(context, 480);
+        Refuse(context, Msg::PerformCopyAfterChosingOneCell);
         return 1;
     }
     CopyToClipboard(context);
@@ -124,7 +125,7 @@ int LinePaste(PositionContext& context)
     PositionGrid& grid = context.grid;
     const int row = grid.currentRow();
     if (grid.currentColumn() != 1 || row < kHeadingRows || row >= grid.rowCount()) {
-        Refuse(context, 393);
+        Refuse(context, Msg::ClickPositionNumberDataPastedFirstColumn);
         return 1;
     }
     const GridSelection kept = grid.selection();
@@ -148,7 +149,7 @@ int CellPaste(PositionContext& context)
     PositionGrid& grid = context.grid;
     const GridSelection selection = grid.selection();
     if (!SelectionInPositionRows(grid, selection) || selection.left() != selection.right()) {
-        Refuse(context, 481);
+        Refuse(context, Msg::ImpossiblePasteDataCellsTwoMoreColums);
         return 1;
     }
     const QString text = context.clipboard.text();

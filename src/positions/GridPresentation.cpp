@@ -1,4 +1,5 @@
 #include "GridPresentation.h"
+#include "base/MessageIds.h"
 
 #include "actuators/ActuatorCatalogue.h"
 #include "actuators/ModelDesignation.h"
@@ -14,9 +15,9 @@ namespace kvt7 {
 
 namespace {
 
-constexpr int kAxisHeadingId = 220;   // "AXIS 1" .. "AXIS 4" at 220..223
-constexpr int kCommonHeadingId = 224;
-constexpr int kNumberHeadingId = 248;
+constexpr int kAxisHeadingId = Msg::AXIS; // "AXIS 1" .. "AXIS 4" at 220..223
+constexpr int kCommonHeadingId = Msg::Common;
+constexpr int kNumberHeadingId = Msg::NoInMain;
 constexpr int kPulseWordId = 6;
 
 QString NumberText(double value)
@@ -39,14 +40,16 @@ QString UnitsNumber(double ratio)
 
 QString PositionHeadingText(const MessageCatalogue& messages, bool mmDisplay, int axis)
 {
-    return messages.Text(mmDisplay ? 230 : 229) + QString::number(axis) + messages.Text(228);
+    return messages.Text(mmDisplay ? Msg::Mm : Msg::Pls) + QString::number(axis)
+            + messages.Text(Msg::Posi);
 }
 
 std::array<QString, kGridColumns> AxisHeadingTexts(const MessageCatalogue& messages)
 {
     std::array<QString, kGridColumns> texts;
     for (int column = 1; column <= 16; ++column)
-        texts[std::size_t(column)] = messages.Text(kAxisHeadingId + AxisOfColumn(column) - 1);
+        texts[std::size_t(column)] = messages.Text(kAxisHeadingId + AxisOfColumn(column)
+                                                   - Msg::PCSoftwareUsedBetweenLineOffLine);
     for (int column = kItplColumn; column <= kCommentColumn; ++column)
         texts[std::size_t(column)] = messages.Text(kCommonHeadingId);
     return texts;
@@ -58,13 +61,13 @@ std::array<QString, kGridColumns> ColumnHeadingTexts(const MessageCatalogue& mes
     texts[0] = messages.Text(kNumberHeadingId);
     for (int axis = 1; axis <= kAxisCount; ++axis) {
         const QString digit = QString::number(axis);
-        texts[std::size_t(SpeedColumn(axis))] = digit + messages.Text(225);
-        texts[std::size_t(AccColumn(axis))] = digit + messages.Text(226);
-        texts[std::size_t(WayColumn(axis))] = digit + messages.Text(227);
+        texts[std::size_t(SpeedColumn(axis))] = digit + messages.Text(Msg::VEL);
+        texts[std::size_t(AccColumn(axis))] = digit + messages.Text(Msg::ACC);
+        texts[std::size_t(WayColumn(axis))] = digit + messages.Text(Msg::WAY);
         texts[std::size_t(PosiColumn(axis))] = PositionHeadingText(messages, mmDisplay, axis);
     }
     for (int column = kItplColumn; column <= kCommentColumn; ++column)
-        texts[std::size_t(column)] = messages.Text(231 + column - kItplColumn);
+        texts[std::size_t(column)] = messages.Text(Msg::ITPL + column - kItplColumn);
     return texts;
 }
 
@@ -132,7 +135,7 @@ void SetHeadingTexts(PositionContext& context)
         context.grid.setText(0, column, axisTexts[std::size_t(column)]);
         context.grid.setText(1, column, columnTexts[std::size_t(column)]);
     }
-    context.table.TableName = context.messages.Text(213);
+    context.table.TableName = context.messages.Text(Msg::NewData);
 }
 
 QStringList RefreshAxisHeadings(PositionContext& context)
@@ -140,7 +143,9 @@ QStringList RefreshAxisHeadings(PositionContext& context)
     QStringList captions;
     for (int axis = 1; axis <= kAxisCount; ++axis) {
         const AxisSetting& setting = context.axis(axis);
-        QString heading = context.messages.Text(kAxisHeadingId + axis - 1) + QLatin1Char(':');
+        QString heading = context.messages.Text(kAxisHeadingId + axis
+                                                - Msg::PCSoftwareUsedBetweenLineOffLine)
+                + QLatin1Char(':');
         QString caption;
         if (setting.InUse) {
             const int pg = context.catalogue.PgOptionOf(setting.SizeCode, setting.SpeedCode, setting.StrokeMm);

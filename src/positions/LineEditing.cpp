@@ -1,4 +1,5 @@
 #include "LineEditing.h"
+#include "base/MessageIds.h"
 
 #include "base/MessageCatalogue.h"
 #include "platform/Dialogs.h"
@@ -133,13 +134,15 @@ std::optional<GridSelection> EditSelectedRows(PositionContext& context, int refu
 int InsertLine(PositionContext& context)
 {
     PositionGrid& grid = context.grid;
-    const auto selection = EditSelectedRows(context, 388, 389, [&](const GridSelection& rows) {
-        for (int i = rows.top(); i <= rows.bottom(); ++i)
-            InsertDefaultRow(context, rows.top());
-        const int maxRows = MaxPositionRows(context);
-        if (grid.positionRowCount() > maxRows)
-            grid.removeRows(kHeadingRows + maxRows, grid.positionRowCount() - maxRows);
-    });
+    const auto selection = EditSelectedRows(
+            context, Msg::LineNotSelectedInMain, Msg::SelectCopyingLineExecute,
+            [&](const GridSelection& rows) {
+                for (int i = rows.top(); i <= rows.bottom(); ++i)
+                    InsertDefaultRow(context, rows.top());
+                const int maxRows = MaxPositionRows(context);
+                if (grid.positionRowCount() > maxRows)
+                    grid.removeRows(kHeadingRows + maxRows, grid.positionRowCount() - maxRows);
+            });
     if (!selection)
         return 1;
     grid.setCurrentCell(selection->top(), 1);
@@ -150,10 +153,11 @@ int InsertLine(PositionContext& context)
 int DeleteLine(PositionContext& context)
 {
     PositionGrid& grid = context.grid;
-    const auto selection = EditSelectedRows(context, 386, 387, [&](const GridSelection& rows) {
-        for (int i = rows.top(); i <= rows.bottom(); ++i)
-            RemoveRow(context, rows.top());
-    });
+    const auto selection = EditSelectedRows(context, Msg::LineNotSelected, Msg::DeletingLineExecute,
+                                            [&](const GridSelection& rows) {
+                                                for (int i = rows.top(); i <= rows.bottom(); ++i)
+                                                    RemoveRow(context, rows.top());
+                                            });
     if (!selection)
         return 1;
     if (!grid.hasPositionRows()) {

@@ -115,7 +115,7 @@ double CellNumber(const QString& text)
     return FieldNumber(text).value_or(0.0);
 }
 
-int PosiDataCheck3(CheckContext context)
+int CheckPositionTable(CheckContext context)
 {
     PositionTable& table = context.table;
     PositionStore& store = *table.store;
@@ -123,9 +123,9 @@ int PosiDataCheck3(CheckContext context)
         marks.fill(0);
     store.PosiSkip.fill(false);
     table.ResultRowCount = 0;
-    table.PosiDataCheckError = false;
-    table.Error_Posi.clear();
-    table.SumOfMukoPosi = 0;
+    table.checkFailed = false;
+    table.faultyPositionList.clear();
+    table.invalidPositionCount = 0;
     if (!context.grid.hasPositionRows())
         return 0;
     const int first = std::max(table.SelStartNo, table.DispFirstNo);
@@ -135,12 +135,12 @@ int PosiDataCheck3(CheckContext context)
         if (!ExamineRow(context, n, table.RowOf(n)))
             continue;
         store.PosiSkip[std::size_t(n)] = true;
-        ++table.SumOfMukoPosi;
+        ++table.invalidPositionCount;
         ++table.ResultRowCount;
-        table.Error_Posi += StrForm(n) + separator;
-        table.PosiDataCheckError = true;
+        table.faultyPositionList += StrForm(n) + separator;
+        table.checkFailed = true;
     }
-    if (!table.Error_Posi.isEmpty()) {
+    if (!table.faultyPositionList.isEmpty()) {
         std::array<bool, 4> inUse{};
         for (int a = 0; a < 4; ++a)
             inUse[std::size_t(a)] = context.axes[std::size_t(a)].InUse;

@@ -28,6 +28,6 @@ double CellNumber(const QString& text);
 // The table check over SelStartNo..SelEndNo: every cell against its domain; faulty positions
 // are marked, listed and shown in the result window (return 1). When everything is valid the
 // grid is copied into the store (PosiValue, PosiPulse, PosiMm) and 0 returned.
-int PosiDataCheck3(CheckContext context);
+int CheckPositionTable(CheckContext context);
 
 }  // namespace kvt7

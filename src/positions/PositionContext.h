@@ -28,7 +28,7 @@ struct PositionContext {
     Dialogs& dialogs;
     Clipboard& clipboard;
     RangeChooser& ranges;            // the three range dialogs
-    ResultWindow& results;           // frmSyogoKekka
+    ResultWindow& results; // VerifyResultWindow
     PositionEvents& events;
 
     bool mmDisplay() const { return settings.DispMmUnit; }

@@ -1,4 +1,5 @@
 #include "PositionFileCommands.h"
+#include "base/MessageIds.h"
 
 #include "link/CommandGroups.h"
 
@@ -34,7 +35,7 @@ FileRequest PositionFileRequest(const PositionCommandContext& context, int title
 {
     FileRequest request;
     request.title = context.text(titleId);
-    request.filter = context.text(351);
+    request.filter = context.text(Msg::PositionDataKvdKvdAllFiles);
     request.defaultExtension = QStringLiteral("kvd");
     return request;
 }
@@ -62,13 +63,13 @@ bool RecordedDiffers(const AxisSettings& candidate)
     for (int axis = 1; axis <= 4; ++axis)
         if (candidate.Recorded(axis).InUse != candidate.Pc(axis).InUse)
             return true;
-    return CompareActuatorSettingOfPosifile2PC(candidate) != 0;
+    return FileActuatorsDifferFromPc(candidate) != 0;
 }
 
 // Message 46: the file's actuators with their factory-default parameters.
 void TakeFileActuatorsWithDefaults(PositionCommandContext& context, AxisSettings& candidate)
 {
-    ReflectFileDevice2PcDevice(candidate);
+    AdoptFileActuators(candidate);
     TakeLeadAndPprFromCatalogue(candidate.pc, context.positions.catalogue);
     const FactoryDefaultsRequest request{context.programFolder, candidate.recorded, std::nullopt};
     if (ApplyFactoryDefaults(context.parameters, context.defaultLists, request, context.dialogs(),
@@ -83,7 +84,7 @@ bool TakeParameterFileActuators(PositionCommandContext& context, AxisSettings& c
 {
     const auto path = context.dialogs().openFileName(ParameterOpenRequest(context.messages()));
     if (!path || path->isEmpty()) {
-        context.dialogs().message(context.text(367));
+        context.dialogs().message(context.text(Msg::ReadingStopped));
         return false;
     }
     const ParameterFileRead read = ReadParameterFileWithRetries(context.parameters, *path, context.dialogs(),
@@ -91,12 +92,13 @@ bool TakeParameterFileActuators(PositionCommandContext& context, AxisSettings& c
     if (read == ParameterFileRead::NotParameterFile)
         return false;
     if (read != ParameterFileRead::Ok) {
-        context.dialogs().message(context.text(484));
+        context.dialogs().message(context.text(Msg::ErrorOccurredReadingFile));
         return false;
     }
     ApplyRecordToEditorValues(context.parameters, RecordSource::File);
     if (!TakeAxisSettingsFromParameterSet(context.parameters, candidate)) {
-        context.dialogs().message(context.lines({4, 5}));
+        context.dialogs().message(
+                context.lines({Msg::DeviceTypeNotSelected, Msg::SelectDeviceTypeAgain}));
         return false;
     }
     return true;
@@ -105,11 +107,15 @@ bool TakeParameterFileActuators(PositionCommandContext& context, AxisSettings& c
 // The three-choice question when the file's actuators differ from the program's.
 bool SettleActuators(PositionCommandContext& context, AxisSettings& candidate)
 {
-    const int choice = context.dialogs().choice(context.text(471), context.text(44),
-                                                {context.text(45), context.text(46), context.text(47)}, true);
+    const int choice = context.dialogs().choice(
+            context.text(Msg::Select), context.text(Msg::ActuatorSettingRecordedPositionalData),
+            {context.text(Msg::PositionalDataOpenedActuatorSettingPc),
+             context.text(Msg::AfterDefaultParameterActuatorRecorded),
+             context.text(Msg::AfterParameterFileReadPositionalData)},
+            true);
     switch (choice) {
     case 0:
-        LetDevSettingToDevSettei(candidate);
+        RecordPcActuators(candidate);
         return true;
     case 1:
         TakeFileActuatorsWithDefaults(context, candidate);
@@ -141,7 +147,7 @@ int WriteWithRetries(PositionCommandContext& context, const QString& path)
         [&] { return WritePositionFile(context, path, table.SelStartNo, table.SelEndNo) == 0; }, kAttempts,
         kAttemptPauseMs);
     if (!written) {
-        context.dialogs().message(context.text(422));
+        context.dialogs().message(context.text(Msg::ErrorOccurredSavingData));
         return 1;
     }
     return 0;
@@ -150,8 +156,8 @@ int WriteWithRetries(PositionCommandContext& context, const QString& path)
 bool HasNoFileYet(const PositionCommandContext& context)
 {
     const QString name = context.table().TableName.left(3);
-    return context.table().TablePath.isEmpty() || name == context.text(213).left(3)
-           || name == context.text(374).left(3);
+    return context.table().TablePath.isEmpty() || name == context.text(Msg::NewData).left(3)
+            || name == context.text(Msg::InsideCT).left(3);
 }
 
 }  // namespace
@@ -176,7 +182,7 @@ static int OpenChosenFile(PositionCommandContext& context, const QString& path)
         return 1;
     auto candidate = RecordedFromFile(context, *content);
     if (!candidate) {
-        context.dialogs().message(context.text(484));
+        context.dialogs().message(context.text(Msg::ErrorOccurredReadingFile));
         return 1;
     }
     if (RecordedDiffers(*candidate) && !SettleActuators(context, *candidate))
@@ -193,7 +199,8 @@ FileReadResult ReadPositionFile(PositionCommandContext& context, const QString& 
     if (!parsed.content) {
         if (parsed.error != PositionFileError::NotPositionFile)
             return FileReadResult::Fault;
-        context.dialogs().message(context.lines({21, 20}));
+        context.dialogs().message(
+                context.lines({Msg::NotPositionDataFileKVT7, Msg::OpeningFileCanceled}));
         return FileReadResult::Stopped;
     }
     if (parsed.content->records.empty())
@@ -215,7 +222,7 @@ std::optional<PositionFileContent> ReadPositionFileWithRetries(PositionCommandCo
         if (attempt < kAttempts)
             WaitMs(kAttemptPauseMs);
     }
-    context.dialogs().message(context.text(484));
+    context.dialogs().message(context.text(Msg::ErrorOccurredReadingFile));
     return std::nullopt;
 }
 
@@ -235,9 +242,10 @@ int WritePositionFile(PositionCommandContext& context, const QString& path, int 
 int OpenPositionFile(PositionCommandContext& context)
 {
     CommandsLocked locked(context);
-    const auto path = context.dialogs().openFileName(PositionFileRequest(context, 364));
+    const auto path = context.dialogs().openFileName(
+            PositionFileRequest(context, Msg::OpenPositionDataFile));
     if (!path) {
-        context.dialogs().message(context.text(367));
+        context.dialogs().message(context.text(Msg::ReadingStopped));
         return 1;
     }
     if (path->isEmpty())
@@ -261,18 +269,18 @@ int SavePosition(PositionCommandContext& context)
             context.freezeGrid(false);
     });
     if (!HasRows(context.positions)) {
-        context.dialogs().message(context.text(422));
+        context.dialogs().message(context.text(Msg::ErrorOccurredSavingData));
         return 1;
     }
-    if (PosiDataCheck3(context.positions.check()) != 0)
+    if (CheckPositionTable(context.positions.check()) != 0)
         return 1;
     QString path = context.table().TablePath;
     if (HasNoFileYet(context)) {
-        FileRequest request = PositionFileRequest(context, 423);
-        request.defaultName = context.text(407);
+        FileRequest request = PositionFileRequest(context, Msg::SavePositionDataInPositions);
+        request.defaultName = context.text(Msg::Kvt7posiKvd);
         const auto chosen = context.dialogs().saveFileName(request);
         if (!chosen || chosen->isEmpty()) {
-            context.table().HozonCancel = true;
+            context.table().saveCancelled = true;
             return 2;
         }
         path = *chosen;
@@ -288,15 +296,17 @@ int SavePositionAs(PositionCommandContext& context)
         return 1;
     if (ChoosePositionRange(table, context.positions.ranges, TableRangeRequest(table)) != 0)
         return 1;
-    if (PosiDataCheck3(context.positions.check()) != 0)
+    if (CheckPositionTable(context.positions.check()) != 0)
         return 1;
-    if (context.dialogs().message(context.text(405), Buttons::OkCancel, Icon::Question) != Answer::Ok)
+    if (context.dialogs().message(context.text(Msg::WriteDataFileYes), Buttons::OkCancel,
+                                  Icon::Question)
+        != Answer::Ok)
         return 1;
-    FileRequest request = PositionFileRequest(context, 406);
-    request.defaultName = context.text(407);
+    FileRequest request = PositionFileRequest(context, Msg::SavePositionData);
+    request.defaultName = context.text(Msg::Kvt7posiKvd);
     const auto chosen = context.dialogs().saveFileName(request);
     if (!chosen || chosen->isEmpty()) {
-        table.HozonCancel = true;
+        table.saveCancelled = true;
         return 2;
     }
     return WriteWithRetries(context, *chosen);

@@ -33,9 +33,9 @@ int OpenPositionFile(PositionCommandContext& context);
 // The same for a file already chosen (a file named on the command line). 0 opened, 1 failed.
 int OpenPositionFileAt(PositionCommandContext& context, const QString& path);
 // File > Save: the working range into the table's own file, or into a file chosen when the
-// table has none yet. 0 saved, 1 failed (shown), 2 cancelled in the dialog (HozonCancel).
+// table has none yet. 0 saved, 1 failed (shown), 2 cancelled in the dialog (saveCancelled).
 int SavePosition(PositionCommandContext& context);
-// File > Save As. 0 saved, 1 failed or stopped, 2 cancelled in the file dialog (HozonCancel).
+// File > Save As. 0 saved, 1 failed or stopped, 2 cancelled in the file dialog (saveCancelled).
 int SavePositionAs(PositionCommandContext& context);
 
 }  // namespace kvt7

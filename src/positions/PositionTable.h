@@ -67,10 +67,10 @@ struct PositionTable {
     bool TransferCancel = false;
     bool RangeDialogCancelled = false;
     bool NewTableMode = false;
-    bool HozonCancel = false;
-    bool PosiDataCheckError = false;
-    QString Error_Posi;
-    int SumOfMukoPosi = 0;
+    bool saveCancelled = false;
+    bool checkFailed = false;
+    QString faultyPositionList;
+    int invalidPositionCount = 0;
     int ResultRowCount = 0;
 
     // Editing: the cell text when an edit began, and what the last copy allows to paste.

@@ -1,4 +1,5 @@
 #include "PositionTransfer.h"
+#include "base/MessageIds.h"
 
 #include "base/MessageCatalogue.h"
 #include "base/OperatingMode.h"
@@ -64,7 +65,7 @@ void TakeReadIntoTable(PositionCommandContext& context)
     PositionTable& table = positions.table;
     LoadIntoTable(positions, table.SelStartNo, table.SelEndNo);
     ShowRange(positions, table.DispFirstNo, table.DispLastNo);
-    table.TableName = context.text(374);
+    table.TableName = context.text(Msg::InsideCT);
     table.TablePath.clear();
     emit positions.events.tableNameShown(table.TableName);
     table.ClearChanged();
@@ -80,7 +81,7 @@ bool EndWriteMode(PositionCommandContext& context)
         if (attempt < 6)
             WaitMs(100);
     }
-    context.dialogs().message(context.text(377));
+    context.dialogs().message(context.text(Msg::CommunicationErrorOccurred));
     return false;
 }
 
@@ -92,9 +93,11 @@ bool PrepareWrite(PositionCommandContext& context)
         return false;
     if (ChoosePositionRange(table, context.positions.ranges, TableRangeRequest(table)) != 0)
         return false;
-    if (PosiDataCheck3(context.positions.check()) != 0)
+    if (CheckPositionTable(context.positions.check()) != 0)
         return false;
-    if (context.dialogs().message(context.text(375), Buttons::OkCancel, Icon::Question) != Answer::Ok)
+    if (context.dialogs().message(context.text(Msg::DataTransmittedControllerYes),
+                                  Buttons::OkCancel, Icon::Question)
+        != Answer::Ok)
         return false;
     table.TransferCancel = false;
     context.controller.link.SwitchOnlineQuietly();
@@ -102,11 +105,11 @@ bool PrepareWrite(PositionCommandContext& context)
     if (ready < 0)
         return false;
     if (ready == 0) {
-        context.dialogs().message(context.text(424));
+        context.dialogs().message(context.text(Msg::WritingDataNotMadeDuringMovement));
         return false;
     }
     if (SetControllerMode(context.controller.link, 1) != 0) {
-        context.dialogs().message(context.text(377));
+        context.dialogs().message(context.text(Msg::CommunicationErrorOccurred));
         return false;
     }
     return true;
@@ -114,14 +117,15 @@ bool PrepareWrite(PositionCommandContext& context)
 
 }  // namespace
 
-int ReadPosidataFromCt(PositionCommandContext& context)
+int ReadPositionData(PositionCommandContext& context)
 {
     PositionTable& table = context.table();
     PositionStore& store = *table.store;
     Dialogs& dialogs = context.dialogs();
     table.TransferCancel = false;
     context.controller.link.SwitchOnlineQuietly();
-    dialogs.progressOpen(context.text(368), table.SelEndNo - table.SelStartNo + 2, true);
+    dialogs.progressOpen(context.text(Msg::ReadingDataController),
+                         table.SelEndNo - table.SelStartNo + 2, true);
     int done = 0;
     for (int n = table.SelStartNo; n <= table.SelEndNo; ++n) {
         if (dialogs.progressCancelRequested())
@@ -159,7 +163,9 @@ int ReadPositionsFromController(PositionCommandContext& context)
     PositionTable& table = context.table();
     Dialogs& dialogs = context.dialogs();
     if (HasAnyData(*table.store)) {
-        const Answer save = dialogs.message(context.text(369), Buttons::YesNoCancel, Icon::Question);
+        const Answer save
+                = dialogs.message(context.text(Msg::SaveEditingDataBeforeReadingDataInMain),
+                                  Buttons::YesNoCancel, Icon::Question);
         if (save == Answer::Cancel)
             return 1;
         if (save == Answer::Yes)
@@ -168,7 +174,8 @@ int ReadPositionsFromController(PositionCommandContext& context)
     if (ChoosePositionRange(table, context.positions.ranges,
                             ReadRangeRequest(table, context.positions.grid.hasPositionRows())) != 0)
         return 1;
-    if (dialogs.message(context.text(370), Buttons::OkCancel, Icon::Question) != Answer::Ok)
+    if (dialogs.message(context.text(Msg::ReadDataControllerOK), Buttons::OkCancel, Icon::Question)
+        != Answer::Ok)
         return 1;
     table.TransferCancel = false;
     table.PrevFirstNo = table.DispFirstNo;
@@ -181,10 +188,10 @@ int ReadPositionsFromController(PositionCommandContext& context)
         RestoreDisplayedRange(context);
         return 1;
     }
-    const int read = ReadPosidataFromCt(context);
+    const int read = ReadPositionData(context);
     if (read != 0) {
         if (read == 2)
-            dialogs.message(context.text(425));
+            dialogs.message(context.text(Msg::ReadingDataStopped));
         RestoreDisplayedRange(context);
         return 1;
     }
@@ -192,7 +199,7 @@ int ReadPositionsFromController(PositionCommandContext& context)
     return 0;
 }
 
-int WritePosidataToCt(PositionCommandContext& context)
+int WritePositionData(PositionCommandContext& context)
 {
     PositionTable& table = context.table();
     PositionStore& store = *table.store;
@@ -200,7 +207,8 @@ int WritePosidataToCt(PositionCommandContext& context)
     for (int n = table.SelStartNo; n <= table.SelEndNo; ++n)
         if (!store.PosiSkip[std::size_t(n)])
             store.TransferText[std::size_t(n - 1)] = PositionWriteData(store.PosiValue[std::size_t(n)], n);
-    dialogs.progressOpen(context.text(383), table.SelEndNo - table.SelStartNo + 1, false);
+    dialogs.progressOpen(context.text(Msg::SendingDataController),
+                         table.SelEndNo - table.SelStartNo + 1, false);
     int done = 0;
     for (int n = table.SelStartNo; n <= table.SelEndNo; ++n) {
         if (!store.PosiSkip[std::size_t(n)]) {
@@ -239,16 +247,16 @@ WriteEnd WritePositionsToController(PositionCommandContext& context)
     if (!AxesMatchForWrite(context))
         return refuse();
     if (ReadControllerAxisSettings(context.controller.link, context.positions.axes) != 0) {
-        context.dialogs().message(context.text(377));
+        context.dialogs().message(context.text(Msg::CommunicationErrorOccurred));
         return refuse();
     }
-    if (PosiKakikomimaeParaCheck(context) != 0)
+    if (CheckParametersBeforePositionWrite(context) != 0)
         return refuse();
-    if (WritePosidataToCt(context) != 0)
+    if (WritePositionData(context) != 0)
         return refuse();
     const bool normal = EndWriteMode(context);
     context.controller.link.ReleasePort();
-    context.dialogs().message(context.text(376));
+    context.dialogs().message(context.text(Msg::CompletedDataTransmit));
     return normal ? WriteEnd::Stored : WriteEnd::StoredModeLeft;
 }
 

@@ -9,17 +9,17 @@ struct PositionCommandContext;
 // Reads SelStartNo..SelEndNo from the controller ("0RP", 48 characters each) into the load
 // buffer; the replies are taken in only when every position arrived and all of them are
 // readable. 0 read, 1 an exchange failed (shown), 2 stopped with the progress window's Cancel.
-int ReadPosidataFromCt(PositionCommandContext& context);
+int ReadPositionData(PositionCommandContext& context);
 // File > Read from C/T. 0 read into the table, 1 otherwise (the table is as it was).
 int ReadPositionsFromController(PositionCommandContext& context);
 
 // The stroke check before a write: no position of the working range may lie beyond its
 // axis's STROKE parameter in the controller. 0 within the strokes (the progress window stays
 // open for the write), 1 refused (messages 379-382) or a link failure.
-int PosiKakikomimaeParaCheck(PositionCommandContext& context);
+int CheckParametersBeforePositionWrite(PositionCommandContext& context);
 // Writes the working range into the controller ("0WP"), positions marked PosiSkip left out.
 // 0 written, 1 failed (shown).
-int WritePosidataToCt(PositionCommandContext& context);
+int WritePositionData(PositionCommandContext& context);
 // File > Write to C/T. Stored also when the closing mode command failed after every position
 // went out (377, then 376 as usual): StoredModeLeft.
 WriteEnd WritePositionsToController(PositionCommandContext& context);

@@ -1,4 +1,5 @@
 #include "PositionVerify.h"
+#include "base/MessageIds.h"
 
 #include "base/MessageCatalogue.h"
 #include "base/OperatingMode.h"
@@ -39,7 +40,8 @@ void CompareAndShow(PositionCommandContext& context, const QString& okText)
         context.positions.results.showResult(ResultVariant::Verify, MarkedRows(store, table.SelStartNo),
                                              AxesInUse(context));
     else
-        context.dialogs().message(okText + QStringLiteral("\r\n\r\n") + context.text(826));
+        context.dialogs().message(okText + QStringLiteral("\r\n\r\n")
+                                  + context.text(Msg::ResultVerifyOK));
     ClearMarks(store);
     table.ResultRowCount = 0;
 }
@@ -52,22 +54,26 @@ void VerifyPositions(PositionCommandContext& context, VerifySourceChooser& choos
     if (!HasRows(context.positions))
         return;
     switch (chooser.chooseVerifySource()) {
-    case 1: PosiDataFileShogo2(context); break;
-    case 2: PosiDataCtShogo(context); break;
+    case 1:
+        VerifyPositionsWithFile(context);
+        break;
+    case 2:
+        VerifyPositionsWithController(context);
+        break;
     default: break;
     }
 }
 
-int PosiDataFileShogo2(PositionCommandContext& context)
+int VerifyPositionsWithFile(PositionCommandContext& context)
 {
     PositionTable& table = context.table();
     table.SelStartNo = table.DispFirstNo;
     table.SelEndNo = table.DispLastNo;
-    if (PosiDataCheck3(context.positions.check()) != 0)
+    if (CheckPositionTable(context.positions.check()) != 0)
         return 1;
     FileRequest request;
-    request.title = context.text(350);
-    request.filter = context.text(351);
+    request.title = context.text(Msg::OpenPositionDataFileVerified);
+    request.filter = context.text(Msg::PositionDataKvdKvdAllFiles);
     request.defaultExtension = QStringLiteral("kvd");
     const auto path = context.dialogs().openFileName(request);
     if (!path || path->isEmpty())
@@ -78,17 +84,19 @@ int PosiDataFileShogo2(PositionCommandContext& context)
     TakeIntoLoadBuffer(*content, table);
     if (ChoosePositionRange(table, context.positions.ranges, VerifyRangeRequest(table)) != 0)
         return 1;
-    CompareAndShow(context, context.text(352) + QDir::toNativeSeparators(QFileInfo(*path).absoluteFilePath())
-                                + context.text(353));
+    CompareAndShow(context,
+                   context.text(Msg::DataIndicatedSavedFile)
+                           + QDir::toNativeSeparators(QFileInfo(*path).absoluteFilePath())
+                           + context.text(Msg::ClosingParenthesis));
     return 0;
 }
 
-int PosiDataCtShogo(PositionCommandContext& context)
+int VerifyPositionsWithController(PositionCommandContext& context)
 {
     PositionTable& table = context.table();
     if (ChoosePositionRange(table, context.positions.ranges, TableRangeRequest(table)) != 0)
         return 1;
-    if (PosiDataCheck3(context.positions.check()) != 0)
+    if (CheckPositionTable(context.positions.check()) != 0)
         return 1;
     ControllerLink& link = context.controller.link;
     link.SwitchOnlineQuietly();
@@ -98,9 +106,9 @@ int PosiDataCtShogo(PositionCommandContext& context)
         link.ReleasePort();
         return 1;
     }
-    if (ReadPosidataFromCt(context) != 0)
+    if (ReadPositionData(context) != 0)
         return 1;
-    CompareAndShow(context, context.text(354));
+    CompareAndShow(context, context.text(Msg::DataIndicatedInsideController));
     return 0;
 }
 

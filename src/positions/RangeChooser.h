@@ -11,9 +11,9 @@ struct PositionTable;
 
 // The three range dialogs.
 enum class RangeDialogKind {
-    Read,    // frmSelectPosiNo2: controller read, with "all data"
-    Table,   // frmSelectPosiNo3: new table, save as, write, verify against the controller
-    Verify,  // frmSelectPosiNo4: verify against a file
+    Read, // ReadRangeDialog: controller read, with "all data"
+    Table, // RangeDialog: new table, save as, write, verify against the controller
+    Verify, // FileVerifyRangeDialog: verify against a file
 };
 
 // What a range dialog shows and which rule its OK button applies.

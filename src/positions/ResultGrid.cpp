@@ -1,4 +1,5 @@
 #include "ResultGrid.h"
+#include "base/MessageIds.h"
 
 #include "base/MessageCatalogue.h"
 #include "positions/GridPresentation.h"
@@ -10,8 +11,10 @@ ResultGridContent BuildResultGrid(const MessageCatalogue& messages, bool mmDispl
 {
     ResultGridContent content;
     const bool verify = variant == ResultVariant::Verify;
-    content.caption = messages.Text(verify ? 2301 : 2302);
-    content.text = messages.Text(verify ? 2303 : 2304);
+    content.caption
+            = messages.Text(verify ? Msg::ResultVerification : Msg::ResultPositionDataCheck);
+    content.text = messages.Text(verify ? Msg::PartsWhereValueDifferentResult
+                                        : Msg::InvalidValueDataFollowsDetails);
     const auto axisTexts = AxisHeadingTexts(messages);
     const auto columnTexts = ColumnHeadingTexts(messages, mmDisplay);
     std::array<ResultGridContent::Cell, kResultColumns> axisRow;

@@ -10,7 +10,7 @@ namespace kvt7 {
 // The result window serves the verification and the table check.
 enum class ResultVariant { Verify, Check };
 
-// The window that lists marked positions (frmSyogoKekka); modal.
+// The window that lists marked positions (VerifyResultWindow); modal.
 class ResultWindow {
 public:
     virtual ~ResultWindow() = default;

@@ -1,4 +1,5 @@
 #include "TableOperations.h"
+#include "base/MessageIds.h"
 
 #include "actuators/UnitConversion.h"
 #include "base/MessageCatalogue.h"
@@ -104,7 +105,8 @@ bool HasRows(PositionContext& context)
 {
     if (context.grid.hasPositionRows())
         return true;
-    context.dialogs.message(context.messages.Text(433) + kCrLf + context.messages.Text(434));
+    context.dialogs.message(context.messages.Text(Msg::NoPositionData) + kCrLf
+                            + context.messages.Text(Msg::TryAgainAfterPerformNewDataReadCTEditing));
     return false;
 }
 
@@ -138,22 +140,23 @@ static bool SaveBeforeNew(PositionContext& context, const std::function<void()>&
     PositionTable& table = context.table;
     if (!table.PosiChanged)
         return true;
-    const Answer answer = context.dialogs.message(context.messages.Text(394), Buttons::YesNoCancel,
-                                                  Icon::Question);
+    const Answer answer
+            = context.dialogs.message(context.messages.Text(Msg::DataChangedSaveDataFile),
+                                      Buttons::YesNoCancel, Icon::Question);
     if (answer == Answer::Cancel)
         return false;
     if (answer == Answer::No)
         return true;
-    table.HozonCancel = false;
+    table.saveCancelled = false;
     if (savePosition)
         savePosition();
     else
-        table.HozonCancel = true;
-    if (table.HozonCancel) {
-        context.dialogs.message(context.messages.Text(395));
+        table.saveCancelled = true;
+    if (table.saveCancelled) {
+        context.dialogs.message(context.messages.Text(Msg::DidNotExecuteNewCommand));
         return false;
     }
-    if (table.PosiDataCheckError)
+    if (table.checkFailed)
         return false;
     // A save that failed has shown its message; the edits must not be thrown away.
     return !table.PosiChanged;
@@ -186,7 +189,7 @@ int NewTable(PositionContext& context, const std::function<void()>& savePosition
     ResetTable(context);
     ShowRange(context, table.DispFirstNo, table.DispLastNo);
     table.ClearChanged();
-    table.TableName = context.messages.Text(213);
+    table.TableName = context.messages.Text(Msg::NewData);
     emit context.events.tableNameShown(table.TableName);
     context.grid.setAcceptsInput(true);
     return 0;
@@ -203,7 +206,7 @@ int SwitchDisplayUnit(PositionContext& context, bool mmDisplay)
         const int selEnd = table.SelEndNo;
         table.SelStartNo = table.DispFirstNo;
         table.SelEndNo = table.PositionOfRow(context.grid.rowCount() - 1);
-        const int checked = PosiDataCheck3(context.check());
+        const int checked = CheckPositionTable(context.check());
         table.SelStartNo = selStart;
         table.SelEndNo = selEnd;
         if (checked != 0)

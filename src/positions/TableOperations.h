@@ -25,8 +25,8 @@ bool HasRows(PositionContext& context);
 void ConvertTablePulseToMm(PositionContext& context, int from, int to);
 void ConvertTableMmToPulse(PositionContext& context, int from, int to);
 
-// File > New. `savePosition` is the Save command; it sets HozonCancel when its file dialog
-// was cancelled and PosiDataCheckError when the check refused the data. Returns 0 when a
+// File > New. `savePosition` is the Save command; it sets saveCancelled when its file dialog
+// was cancelled and checkFailed when the check refused the data. Returns 0 when a
 // new table was made, 1 when the operator stopped or the save did not happen.
 int NewTable(PositionContext& context, const std::function<void()>& savePosition);
 

@@ -1,4 +1,5 @@
 #include "TransferAxisCheck.h"
+#include "base/MessageIds.h"
 
 #include "actuators/AxisSettingRules.h"
 #include "actuators/AxisSettingStore.h"
@@ -40,7 +41,7 @@ bool AdoptControllerSetting(PositionCommandContext& context)
     if (!AdoptControllerAxisSettings(candidate))
         return false;
     axes = candidate;
-    LetDevSettingToDevSettei(axes);
+    RecordPcActuators(axes);
     for (int axis = 1; axis <= 4; ++axis)
         axes.Recorded(axis).InUse = axes.Pc(axis).InUse;
     const FactoryDefaultsRequest request{context.programFolder, axes.recorded, std::nullopt};
@@ -59,21 +60,26 @@ bool SettleAxesBeforeRead(PositionCommandContext& context)
     context.controller.link.SwitchOnlineQuietly();
     const int compared = CompareWithController(context);
     if (compared < 0) {
-        dialogs.message(context.lines({108, 425}));
+        dialogs.message(
+                context.lines({Msg::CommunicationErrorOccursInLink, Msg::ReadingDataStopped}));
         return false;
     }
     if (compared == 0)
         return true;
-    const int choice = dialogs.choice(context.text(471), context.text(371),
-                                      {context.text(372), context.text(373)}, true);
+    const int choice = dialogs.choice(context.text(Msg::Select),
+                                      context.text(Msg::SettingAXISDeviceDiffersPCSoftware),
+                                      {context.text(Msg::SettingControllerRead),
+                                       context.text(Msg::SettingControllerDisregarded)},
+                                      true);
     if (choice == 1)
         return true;
     if (choice != 0) {
-        dialogs.message(context.text(425));
+        dialogs.message(context.text(Msg::ReadingDataStopped));
         return false;
     }
     if (!AdoptControllerSetting(context)) {
-        dialogs.message(context.lines({108, 425}));
+        dialogs.message(
+                context.lines({Msg::CommunicationErrorOccursInLink, Msg::ReadingDataStopped}));
         return false;
     }
     return true;
@@ -87,19 +93,21 @@ bool AxesMatchForWrite(PositionCommandContext& context)
         if (result < 0)
             return false;
         if (result == 1) {
-            context.dialogs().message(context.lines({357, 483}));
+            context.dialogs().message(
+                    context.lines({Msg::AxisSettingSidePCSideControllerUnmatched,
+                                   Msg::ChangeSettingDeviceOnlineDeviceSettingInPositions}));
             return false;
         }
     }
     return true;
 }
 
-int PosiKakikomimaeParaCheck(PositionCommandContext& context)
+int CheckParametersBeforePositionWrite(PositionCommandContext& context)
 {
     Dialogs& dialogs = context.dialogs();
     ControllerLink& link = context.controller.link;
     AxisSettings& axes = context.positions.axes;
-    dialogs.progressOpen(context.text(378), 4, false);
+    dialogs.progressOpen(context.text(Msg::CommunicationChecking), 4, false);
     const auto fail = [&] {
         dialogs.progressClose();
         link.ReleasePort();
@@ -130,7 +138,10 @@ int PosiKakikomimaeParaCheck(PositionCommandContext& context)
     }
     if (listed.isEmpty())
         return 0;
-    dialogs.message(context.lines({379, 380}) + QStringLiteral("\r\n") + context.text(381) + listed + context.text(382));
+    dialogs.message(context.lines({Msg::PositionDataExceedSoftLimitParameter,
+                                   Msg::ConfirmPositionDataIndicatedBellowTry})
+                    + QStringLiteral("\r\n") + context.text(Msg::PositionNo) + listed
+                    + context.text(Msg::GreaterThan));
     return fail();
 }
 

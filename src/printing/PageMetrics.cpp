@@ -1,4 +1,5 @@
 #include "printing/PageMetrics.h"
+#include "base/MessageIds.h"
 
 #include "base/MessageCatalogue.h"
 
@@ -9,7 +10,7 @@ namespace kvt7 {
 
 PageFont ListingFont(const MessageCatalogue& messages, double points, bool bold, bool italic)
 {
-    return PageFont{messages.Text(24), points, bold, italic};
+    return PageFont{messages.Text(Msg::MSGothic), points, bold, italic};
 }
 
 PageMetrics MeasurePage(PageCanvas& canvas, const MessageCatalogue& messages)

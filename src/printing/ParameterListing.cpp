@@ -1,4 +1,5 @@
 #include "printing/ParameterListing.h"
+#include "base/MessageIds.h"
 
 #include "base/MessageCatalogue.h"
 #include "printing/PageMetrics.h"
@@ -14,10 +15,17 @@ struct ListEntries {
 };
 
 constexpr ListEntries kLists[] = {
-    {Param::AutoDrive, 641, 2}, {Param::Type, 643, 6},      {Param::Function, 652, 3},
-    {Param::SoftLimit, 655, 2}, {Param::M0Enable, 655, 2},  {Param::HomeOut, 657, 4},
-    {Param::AlmCode, 661, 2},   {Param::GrpEnable, 655, 2}, {Param::SmTimeout, 655, 2},
-    {Param::AutoHome, 663, 2},  {Param::StopPause, 667, 2},
+        {Param::AutoDrive, Msg::Drive, 2},
+        {Param::Type, Msg::KVPUSH, 6},
+        {Param::Function, Msg::NoPG, 3},
+        {Param::SoftLimit, Msg::Disable, 2},
+        {Param::M0Enable, Msg::Disable, 2},
+        {Param::HomeOut, Msg::OUT1OFF, 4},
+        {Param::AlmCode, Msg::DisableInParameter, 2},
+        {Param::GrpEnable, Msg::Disable, 2},
+        {Param::SmTimeout, Msg::Disable, 2},
+        {Param::AutoHome, Msg::DisableInParameter2, 2},
+        {Param::StopPause, Msg::STOP, 2},
 };
 
 const ListEntries* ListOf(Param p)
@@ -117,7 +125,7 @@ void ParameterPage::run()
 {
     text(kLabelX, QStringLiteral("KV-T7   Parameters"));
     if (!listing_.fileName.isEmpty())
-        text(80, messages_.Text(25) + listing_.fileName);
+        text(80, messages_.Text(Msg::FileName) + listing_.fileName);
     ++line_;
     canvas_.drawLine(10, y(), m_.RightLimit, y());
     heading("<< HOMING PARAMETER >>", true);

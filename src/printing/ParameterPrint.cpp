@@ -1,4 +1,5 @@
 #include "printing/ParameterPrint.h"
+#include "base/MessageIds.h"
 
 #include "base/MessageCatalogue.h"
 #include "parameters/ParameterChecks.h"
@@ -12,7 +13,7 @@ namespace kvt7 {
 PrintJob ParameterPrintJob(const ParameterListing& listing, const MessageCatalogue& messages)
 {
     PrintJob job;
-    job.title = messages.Text(35);
+    job.title = messages.Text(Msg::Parameters);
     job.defaultPdfName = QStringLiteral("kvt7prm1.pdf");
     job.layout = [listing, &messages](PageCanvas& canvas) { LayoutParameterListing(canvas, listing, messages); };
     return job;
@@ -27,12 +28,16 @@ int PrintShownParameters(PrintContext& context, ParameterSet& set, const TakeCon
         ShowEmptyFieldsMessage(context.dialogs, m);
         return 1;
     }
-    if (ParametaValueCheck(set.editor) != 0) {
-        context.dialogs.message(m.Text(1524) + QStringLiteral("\r\n") + m.Text(1525), Buttons::Ok,
-                                Icon::Warning);
+    if (CheckParameterValues(set.editor) != 0) {
+        context.dialogs.message(m.Text(Msg::InvalidValueParametersInOnlineDevice)
+                                        + QStringLiteral("\r\n")
+                                        + m.Text(Msg::ConfirmValueTryAgainInOnlineDevice),
+                                Buttons::Ok, Icon::Warning);
         return 1;
     }
-    if (context.dialogs.message(m.Text(684), Buttons::OkCancel, Icon::Question) != Answer::Ok)
+    if (context.dialogs.message(m.Text(Msg::PrintingParametersIndicatedDisplay), Buttons::OkCancel,
+                                Icon::Question)
+        != Answer::Ok)
         return 2;
     const int shown = ShowListing(context, ParameterPrintJob(ParameterListing{set.editor, QString()}, m));
     return shown == 2 ? 2 : shown;
@@ -47,7 +52,7 @@ std::optional<ParameterListing> ReadParameterListing(Dialogs& dialogs, const Mes
     if (read == ParameterFileRead::NotParameterFile)
         return std::nullopt;
     if (read != ParameterFileRead::Ok) {
-        dialogs.message(messages.Text(681), Buttons::Ok, Icon::Critical);
+        dialogs.message(messages.Text(Msg::FailOpenParameterFile), Buttons::Ok, Icon::Critical);
         return std::nullopt;
     }
     ApplyRecordToEditorValues(scratch, RecordSource::File);
@@ -65,9 +70,12 @@ int PrintParameterFileAt(PrintContext& context, const QString& path)
 int PrintParameterFile(PrintContext& context)
 {
     const MessageCatalogue& m = context.messages;
-    if (context.dialogs.message(m.Text(682), Buttons::OkCancel, Icon::Question) != Answer::Ok)
+    if (context.dialogs.message(m.Text(Msg::PrintingParametersSavedFile), Buttons::OkCancel,
+                                Icon::Question)
+        != Answer::Ok)
         return 2;
-    const std::optional<QString> path = context.dialogs.openFileName(ParameterOpenRequest(m, 683));
+    const std::optional<QString> path
+            = context.dialogs.openFileName(ParameterOpenRequest(m, Msg::OpenParameterFilePrinted));
     if (!path)
         return 2;
     return PrintParameterFileAt(context, *path);

@@ -1,4 +1,5 @@
 #include "printing/PositionListing.h"
+#include "base/MessageIds.h"
 
 #include "base/MessageCatalogue.h"
 #include "printing/PageMetrics.h"
@@ -75,10 +76,12 @@ void PositionPages::frame(int page)
 {
     const double h = m_.LineHeight;
     canvas_.setFont(ListingFont(messages_, kTitlePoints, true, true));
-    canvas_.drawText(10, h, messages_.Text(201) + QLatin1Char(' ') + messages_.Text(202));
+    canvas_.drawText(10, h,
+                     messages_.Text(Msg::KVT7) + QLatin1Char(' ')
+                             + messages_.Text(Msg::PositionData));
     regular();
     if (!listing_.fileName.isEmpty())
-        canvas_.drawText(70, h, messages_.Text(25) + listing_.fileName);
+        canvas_.drawText(70, h, messages_.Text(Msg::FileName) + listing_.fileName);
     const auto& model = listing_.modelTexts;
     canvas_.drawText(30, 3 * h, QStringLiteral("AXIS1:") + model[0] + QStringLiteral("   /   AXIS2:") + model[1]);
     canvas_.drawText(30, 4 * h, QStringLiteral("AXIS3:") + model[2] + QStringLiteral("   /   AXIS4:") + model[3]);

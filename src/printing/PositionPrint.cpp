@@ -1,4 +1,5 @@
 #include "printing/PositionPrint.h"
+#include "base/MessageIds.h"
 
 #include "base/MessageCatalogue.h"
 #include "platform/Dialogs.h"
@@ -17,7 +18,7 @@ namespace kvt7 {
 PrintJob PositionPrintJob(const PositionListing& listing, const MessageCatalogue& messages)
 {
     PrintJob job;
-    job.title = messages.Text(202);
+    job.title = messages.Text(Msg::PositionData);
     job.defaultPdfName = QStringLiteral("kvt7posi.pdf");
     job.layout = [listing, &messages](PageCanvas& canvas) { LayoutPositionListing(canvas, listing, messages); };
     return job;
@@ -77,7 +78,7 @@ int PrintTablePositions(PositionPrintContext& context)
     PositionTable& table = commands.table();
     if (ChoosePositionRange(table, commands.positions.ranges, TableRangeRequest(table)) != 0)
         return 2;
-    if (PosiDataCheck3(commands.positions.check()) != 0)
+    if (CheckPositionTable(commands.positions.check()) != 0)
         return 1;
     PositionListing listing = TableListing(commands);
     listing.printedAt = context.print.printedAt();
@@ -93,7 +94,8 @@ int PrintFilePositions(PositionPrintContext& context, const QString& path, int f
         return 1;
     std::optional<PositionListing> listing = FilePositionListing(*content, path, first, last, commands.messages());
     if (!listing) {
-        commands.dialogs().message(commands.text(1823), Buttons::Ok, Icon::Warning);
+        commands.dialogs().message(commands.text(Msg::SpecifiedRangeNotRightCheckAgain),
+                                   Buttons::Ok, Icon::Warning);
         return 1;
     }
     listing->printedAt = context.print.printedAt();

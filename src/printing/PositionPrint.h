@@ -14,7 +14,7 @@ struct PositionCommandContext;
 struct PositionPrintContext {
     PositionCommandContext& commands;
     PrintContext& print;
-    PrintSelector& selector;  // frmPrintSelect
+    PrintSelector& selector; // PrintSelectionDialog
     ParameterSet& parameters; // the program's set, for "Print Data indicated"
 };
 

@@ -1,4 +1,5 @@
 #include "printing/PrintContext.h"
+#include "base/MessageIds.h"
 
 #include "base/MessageCatalogue.h"
 #include "platform/Dialogs.h"
@@ -12,7 +13,8 @@ int ShowListing(PrintContext& context, const PrintJob& job)
     case PrintOutcome::SavedPdf:
         return 0;
     case PrintOutcome::Failed:
-        context.dialogs.message(context.messages.Text(396), Buttons::Ok, Icon::Critical);
+        context.dialogs.message(context.messages.Text(Msg::PrintingDataCanceled), Buttons::Ok,
+                                Icon::Critical);
         return 1;
     case PrintOutcome::Closed:
         break;

@@ -1,4 +1,5 @@
 #include "printing/PrintSelection.h"
+#include "base/MessageIds.h"
 
 #include "positions/RangeRules.h"
 
@@ -12,12 +13,12 @@ PrintSelectVerdict JudgePrintSelection(const PrintSelectEntry& entry)
         s.start = RangeFieldNumber(entry.startText);
         s.end = RangeFieldNumber(entry.endText);
         if (s.start < 0 || s.end > 999 || s.end < s.start) {
-            verdict.messageId = 1823;
+            verdict.messageId = Msg::SpecifiedRangeNotRightCheckAgain;
         } else if (entry.positionFile) {
             s.choice = PrintChoice::FilePositions;
             s.fileName = entry.positionFileName;
             if (s.fileName.isEmpty())
-                verdict.messageId = 1824;
+                verdict.messageId = Msg::InvalidFileNameConfirmFileNamePrintAgain;
         } else {
             s.choice = PrintChoice::TablePositions;
         }
@@ -28,13 +29,13 @@ PrintSelectVerdict JudgePrintSelection(const PrintSelectEntry& entry)
             s.choice = PrintChoice::FileParameters;
             s.fileName = entry.parameterFileName;
             if (s.fileName.isEmpty())
-                verdict.messageId = 1825;
+                verdict.messageId = Msg::InvalidFileNameConfirmFileNamePrintAgainInPrint;
         } else {
             s.choice = PrintChoice::ShownParameters;
         }
         return verdict;
     }
-    verdict.messageId = 1802;
+    verdict.messageId = Msg::SelectDataPrinted;
     return verdict;
 }
 

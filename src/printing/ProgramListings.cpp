@@ -1,4 +1,5 @@
 #include "printing/ProgramListings.h"
+#include "base/MessageIds.h"
 
 #include "base/MessageCatalogue.h"
 #include "printing/PageMetrics.h"
@@ -24,9 +25,12 @@ void DrawHeader(PageCanvas& canvas, const MessageCatalogue& messages, const Page
                 double pitch, int titleId, const QString& fileName, const QDateTime& at, int page)
 {
     canvas.setFont(ListingFont(messages, kTitlePoints));
-    canvas.drawText(10, pitch, messages.Text(201) + QLatin1Char(' ') + messages.Text(titleId));
+    canvas.drawText(10, pitch,
+                    messages.Text(Msg::KVT7) + QLatin1Char(' ') + messages.Text(titleId));
     canvas.setFont(ListingFont(messages, kRegularPoints));
-    canvas.drawText(70, pitch, fileName.isEmpty() ? QStringLiteral("   ") : messages.Text(25) + fileName);
+    canvas.drawText(70, pitch,
+                    fileName.isEmpty() ? QStringLiteral("   ")
+                                       : messages.Text(Msg::FileName) + fileName);
     canvas.drawText(10, 3 * pitch, PrintDateText(at) + QStringLiteral("  ") + PrintTimeText(at));
     if (page > 0)
         DrawRightAligned(canvas, m.RightLimit, 3 * pitch, QStringLiteral("Page:") + QString::number(page));

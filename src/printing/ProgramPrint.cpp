@@ -1,4 +1,5 @@
 #include "printing/ProgramPrint.h"
+#include "base/MessageIds.h"
 
 #include "base/MessageCatalogue.h"
 #include "platform/Dialogs.h"
@@ -94,14 +95,18 @@ bool GroupRangesValid(const ListedGroupRanges& groups)
 
 PrintJob GroupPrintJob(const GroupListing& listing, const MessageCatalogue& messages)
 {
-    return {messages.Text(34), QStringLiteral("kvt7grp1.pdf"),
-            [listing, &messages](PageCanvas& canvas) { LayoutGroupListing(canvas, listing, messages); }};
+    return {messages.Text(Msg::GroupData), QStringLiteral("kvt7grp1.pdf"),
+            [listing, &messages](PageCanvas& canvas) {
+                LayoutGroupListing(canvas, listing, messages);
+            }};
 }
 
 PrintJob SmPrintJob(const SmListing& listing, const MessageCatalogue& messages)
 {
-    return {messages.Text(33), QStringLiteral("kvt7sm01.pdf"),
-            [listing, &messages](PageCanvas& canvas) { LayoutSmListing(canvas, listing, messages); }};
+    return {messages.Text(Msg::SMData), QStringLiteral("kvt7sm01.pdf"),
+            [listing, &messages](PageCanvas& canvas) {
+                LayoutSmListing(canvas, listing, messages);
+            }};
 }
 
 int PrintShownGroups(PrintContext& print, const ListedGroupRanges& groups)
@@ -116,7 +121,9 @@ int PrintShownGroups(PrintContext& print, const ListedGroupRanges& groups)
 int PrintGroupFile(PrintContext& print, const GroupFileReader& read)
 {
     const MessageCatalogue& m = print.messages;
-    if (print.dialogs.message(m.Text(829), Buttons::OkCancel, Icon::Question) != Answer::Ok)
+    if (print.dialogs.message(m.Text(Msg::PrintingGroupDataSavedFile), Buttons::OkCancel,
+                              Icon::Question)
+        != Answer::Ok)
         return 2;
     return ShowFile(print, GroupFileKind().texts,
                     [&](const QString& path) { return ReadGroupListing(print.dialogs, m, read, path); }, GroupPrintJob);
@@ -126,7 +133,9 @@ int PrintShownSm(PrintContext& print, const SmPrograms& programs, const std::fun
 {
     if (check && !check())
         return 1;
-    if (print.dialogs.message(print.messages.Text(927), Buttons::OkCancel, Icon::Question) != Answer::Ok)
+    if (print.dialogs.message(print.messages.Text(Msg::PrintingSMDataIndicatedDisplay),
+                              Buttons::OkCancel, Icon::Question)
+        != Answer::Ok)
         return 2;
     return ShowStamped(print, SmListing{programs, {}, {}}, SmPrintJob);
 }

@@ -1,4 +1,5 @@
 #include "GroupTable.h"
+#include "base/MessageIds.h"
 
 #include "base/MessageCatalogue.h"
 
@@ -25,7 +26,7 @@ void GroupTable::Reset()
 {
     groups.fill(GroupRange{});
     invalid.fill(0);
-    GrpMukoDataAri = false;
+    hasInvalidGroup = false;
 }
 
 int GroupCheck(GroupTable& table)
@@ -38,7 +39,7 @@ int GroupCheck(GroupTable& table)
         if (outside || range.start > range.end)
             anyFault = true;
     }
-    table.GrpMukoDataAri = anyFault;
+    table.hasInvalidGroup = anyFault;
     return anyFault ? 1 : 0;
 }
 
@@ -77,19 +78,22 @@ QString GroupDifferenceList(const GroupTable& table, const GroupReadBuffer& buff
 
 QString GroupWriteCheckMessage(const MessageCatalogue& messages)
 {
-    return Joined(messages, {820, 836, 837, 838});
+    return Joined(messages,
+                  {Msg::InvalidValueGroupData, Msg::ConfirmFollowingItemAntTryAgain,
+                   Msg::ValueSettingRange, Msg::IsnTValueStartPositionLargerOneEnd});
 }
 
 QString GroupCheckMessage(const MessageCatalogue& messages)
 {
-    return Joined(messages, {820, 821});
+    return Joined(messages, {Msg::InvalidValueGroupData, Msg::ConfirmValueTryAgainInGroup});
 }
 
 QString GroupVerifyMessage(const MessageCatalogue& messages, const QString& differences)
 {
     if (differences.isEmpty())
-        return messages.Text(826);
-    return Joined(messages, {823, 824, 825}) + differences;
+        return messages.Text(Msg::ResultVerifyOK);
+    return Joined(messages, {Msg::ResultVerifyNG, Msg::UnmatchedGroupNo, Msg::GroupNo2})
+            + differences;
 }
 
 }  // namespace kvt7

@@ -26,7 +26,7 @@ using GroupRanges = std::array<GroupRange, kGroupCount + 1>;
 struct GroupTable {
     GroupRanges groups{};
     std::array<int, kGroupCount + 1> invalid{};  // 1: start or end outside 1..999
-    bool GrpMukoDataAri = false;                 // the last check found an invalid group
+    bool hasInvalidGroup = false; // the last check found an invalid group
 
     GroupRange& group(int g) { return groups.at(std::size_t(g)); }
     const GroupRange& group(int g) const { return groups.at(std::size_t(g)); }
@@ -50,7 +50,7 @@ struct GroupData {
 };
 
 // The check over groups 1..99: sets `invalid` of a group whose start or end is outside
-// 1..999 (start > end fails the check but leaves invalid at 0) and GrpMukoDataAri.
+// 1..999 (start > end fails the check but leaves invalid at 0) and hasInvalidGroup.
 // 0 valid, 1 invalid.
 int GroupCheck(GroupTable& table);
 // Groups 1..99 that fail the check, in order.

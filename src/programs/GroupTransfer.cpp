@@ -1,4 +1,5 @@
 #include "GroupTransfer.h"
+#include "base/MessageIds.h"
 
 #include "platform/Dialogs.h"
 #include "programs/ProgramContext.h"
@@ -28,11 +29,13 @@ int WriteAllGroups(ProgramContext& context, const GroupTable& table)
 
 int ReadGroupsFromController(ProgramContext& context, GroupData& data)
 {
-    if (context.dialogs.message(context.text(835), Buttons::OkCancel, Icon::Question) != Answer::Ok)
+    if (context.dialogs.message(context.text(Msg::ReadGroupDataControllerOK), Buttons::OkCancel,
+                                Icon::Question)
+        != Answer::Ok)
         return 1;
     const int read = ReadAllGroups(context, data.readBuffer);
     if (read == 2)
-        context.dialogs.message(context.text(425));
+        context.dialogs.message(context.text(Msg::ReadingDataStopped));
     if (read != 0)
         return 1;
     CopyReadBufferToTable(data.readBuffer, data.table);
@@ -45,7 +48,9 @@ int WriteGroupsToController(ProgramContext& context, GroupData& data)
         context.dialogs.message(GroupWriteCheckMessage(context.messages));
         return 1;
     }
-    if (context.dialogs.message(context.text(839), Buttons::YesNo, Icon::Question) != Answer::Yes)
+    if (context.dialogs.message(context.text(Msg::GroupDataTransmittedControllerYes),
+                                Buttons::YesNo, Icon::Question)
+        != Answer::Yes)
         return 1;
     return RunInWriteMode(context, [&] { return WriteAllGroups(context, data.table); }) == WriteEnd::Failed ? 1 : 0;
 }
@@ -56,7 +61,7 @@ ProgramVerify VerifyGroupsWithController(ProgramContext& context, GroupData& dat
         return ProgramVerify::Failed;
     const int read = ReadAllGroups(context, data.readBuffer);
     if (read == 2)
-        context.dialogs.message(context.text(425));
+        context.dialogs.message(context.text(Msg::ReadingDataStopped));
     if (read != 0)
         return ProgramVerify::Failed;
     return ShowComparison(context.dialogs, context.messages, data);

@@ -1,4 +1,5 @@
 #include "ProgramExchange.h"
+#include "base/MessageIds.h"
 
 #include "base/OperatingMode.h"
 #include "link/ControllerLink.h"
@@ -28,7 +29,8 @@ int ReceiveRecords(ProgramContext& context, const RecordRead& read, std::vector<
     std::optional<BusyCursor> hourglass;
     if (read.hourglass)
         hourglass.emplace(dialogs);
-    dialogs.progressOpen(context.text(368), read.count - 1 + read.firstProgress, read.cancellable);
+    dialogs.progressOpen(context.text(Msg::ReadingDataController),
+                         read.count - 1 + read.firstProgress, read.cancellable);
     int result = 0;
     for (int n = 1; n <= read.count && result == 0; ++n) {
         if (read.cancellable && dialogs.progressCancelRequested())
@@ -69,12 +71,13 @@ WriteEnd RunInWriteMode(ProgramContext& context, const std::function<int()>& wri
     const int ready = ReadyQuery(link);
     if (ready != 1) {
         link.ReleasePort();
-        context.dialogs.message(context.text(ready < 0 ? 377 : 424));
+        context.dialogs.message(context.text(ready < 0 ? Msg::CommunicationErrorOccurred
+                                                       : Msg::WritingDataNotMadeDuringMovement));
         return WriteEnd::Failed;
     }
     if (SetControllerMode(link, 1) != 0) {
         link.ReleasePort();
-        context.dialogs.message(context.text(377));
+        context.dialogs.message(context.text(Msg::CommunicationErrorOccurred));
         return WriteEnd::Failed;
     }
     const bool stored = write() == 0;
@@ -82,7 +85,7 @@ WriteEnd RunInWriteMode(ProgramContext& context, const std::function<int()>& wri
     // the line itself has gone.
     bool normal = true;
     if (!link.CommFailed() && SetControllerMode(link, 0) != 0) {
-        context.dialogs.message(context.text(377));
+        context.dialogs.message(context.text(Msg::CommunicationErrorOccurred));
         normal = false;
     }
     link.ReleasePort();
@@ -107,7 +110,7 @@ int WriteRecordsAndStore(ProgramContext& context, const QString& command, int co
     constexpr int kStoreReplyLength = 6;
     ControllerLink& link = context.link;
     Dialogs& dialogs = context.dialogs;
-    dialogs.progressOpen(context.text(383), count + 1, false);
+    dialogs.progressOpen(context.text(Msg::SendingDataController), count + 1, false);
     for (int n = 1; n <= count; ++n) {
         const QString data = dataOf(n);
         if (ProgramExchange(link, command, data, kWriteReplyLength) != 0)

@@ -1,4 +1,5 @@
 #include "ProgramFileKind.h"
+#include "base/MessageIds.h"
 
 #include "base/MessageCatalogue.h"
 
@@ -23,7 +24,8 @@ std::optional<QString> GroupRefusal(GroupData& data, const MessageCatalogue& mes
 
 std::optional<QString> SmRefusal(SmData& data, const MessageCatalogue& messages)
 {
-    return SmDataCheck(data) == 0 ? std::nullopt : std::optional(SmCheckMessage(messages, data.NGSMNo));
+    return SmDataCheck(data) == 0 ? std::nullopt
+                                  : std::optional(SmCheckMessage(messages, data.refusedPrograms));
 }
 
 }  // namespace
@@ -47,13 +49,22 @@ QString ProgramFileTexts::readFault(const MessageCatalogue& messages, ProgramFil
 const ProgramFileKind<GroupData>& GroupFileKind()
 {
     static const ProgramFileKind<GroupData> kind{
-        {{827, 828}, {832, 831, 833}, {834, 831}, {830, 831}, QStringLiteral("grp"), 0, {19, 20}, {484}, 18, false},
-        ReadGroupFile,
-        WriteGroupFile,
-        CopyReadBufferToTable,
-        GroupRefusal,
-        GroupDifferenceList,
-        GroupVerifyMessage,
+            {{Msg::OpenGRPDataFile, Msg::GRPDataGrpGrpAllFiles},
+             {Msg::SaveGRPData, Msg::GRPDataGrpGrpAllFilesInGroup, Msg::Kvt7grp1Grp},
+             {Msg::OpenGRPDataFileVerified, Msg::GRPDataGrpGrpAllFilesInGroup},
+             {Msg::OpenGRPDataFilePrinted, Msg::GRPDataGrpGrpAllFilesInGroup},
+             QStringLiteral("grp"),
+             0,
+             {Msg::NotGRPDataFileKVT7, Msg::OpeningFileCanceled},
+             {Msg::ErrorOccurredReadingFile},
+             Msg::ErrorOccurredWhileSavingGroupData,
+             false},
+            ReadGroupFile,
+            WriteGroupFile,
+            CopyReadBufferToTable,
+            GroupRefusal,
+            GroupDifferenceList,
+            GroupVerifyMessage,
     };
     return kind;
 }
@@ -61,13 +72,22 @@ const ProgramFileKind<GroupData>& GroupFileKind()
 const ProgramFileKind<SmData>& SmFileKind()
 {
     static const ProgramFileKind<SmData> kind{
-        {{928, 930}, {933, 930, 934}, {936, 930}, {932, 930}, QString(), 929, {931}, {931}, 935, true},
-        ReadSmFile,
-        WriteSmFile,
-        CopySmReadBufferToTable,
-        SmRefusal,
-        SmDifferenceList,
-        SmVerifyMessage,
+            {{Msg::OpenSMDataFile, Msg::SMDataSmdSmdAllFiles},
+             {Msg::SaveSMData, Msg::SMDataSmdSmdAllFiles, Msg::Kvt7sm01Smd},
+             {Msg::OpenSMDataFileVerified, Msg::SMDataSmdSmdAllFiles},
+             {Msg::OpenSMDataFilePrinted, Msg::SMDataSmdSmdAllFiles},
+             QString(),
+             Msg::Smd,
+             {Msg::ErrorOccurredWhileOpenigSMDataFile},
+             {Msg::ErrorOccurredWhileOpenigSMDataFile},
+             Msg::ErrorOccurredWhileSavingSMData,
+             true},
+            ReadSmFile,
+            WriteSmFile,
+            CopySmReadBufferToTable,
+            SmRefusal,
+            SmDifferenceList,
+            SmVerifyMessage,
     };
     return kind;
 }

@@ -23,7 +23,7 @@ template <typename Data>
 int OpenProgramFileAt(ProgramFiles files, Data& data, const QString& path);
 template <typename Data>
 int OpenProgramFile(ProgramFiles files, Data& data);
-// The kind's check (groups 820, 821; S/M 921 ... NGSMNo), then the write (the kind's write
+// The kind's check (groups 820, 821; S/M 921 ... refusedPrograms), then the write (the kind's write
 // fault when it fails).
 template <typename Data>
 int SaveProgramFileAt(ProgramFiles files, Data& data, const QString& path);

@@ -1,4 +1,5 @@
 #include "SmTable.h"
+#include "base/MessageIds.h"
 
 #include "base/MessageCatalogue.h"
 
@@ -60,8 +61,8 @@ QList<SmFault> SmFaults(const SmTable& table)
 
 int SmDataCheck(SmData& data)
 {
-    data.NGSMNo.clear();
-    data.SMDataNasi = false;
+    data.refusedPrograms.clear();
+    data.hasInvalidData = false;
     for (int n = 1; n <= kSmProgramCount; ++n) {
         bool programFaulty = false;
         for (int s = 1; s <= kSmStepCount; ++s) {
@@ -72,11 +73,11 @@ int SmDataCheck(SmData& data)
                 programFaulty = true;
         }
         if (programFaulty) {
-            data.NGSMNo += QStringLiteral("<%1>,").arg(n);
-            data.SMDataNasi = true;
+            data.refusedPrograms += QStringLiteral("<%1>,").arg(n);
+            data.hasInvalidData = true;
         }
     }
-    return data.SMDataNasi ? 1 : 0;
+    return data.hasInvalidData ? 1 : 0;
 }
 
 void CopySmReadBufferToTable(const SmReadBuffer& buffer, SmTable& table)
@@ -110,15 +111,18 @@ QString SmDifferenceList(const SmTable& table, const SmReadBuffer& buffer)
 QString SmCheckMessage(const MessageCatalogue& messages, const QString& ngSmNo)
 {
     const QString blank = QStringLiteral("\r\n\r\n");
-    return messages.Text(921) + blank + messages.Text(922) + blank + messages.Text(938) + blank + ngSmNo;
+    return messages.Text(Msg::InvalidDataSMData) + blank
+            + messages.Text(Msg::ConfirmValueTryAgainInSm) + blank
+            + messages.Text(Msg::SMNoInvalidValueFoundFollows) + blank + ngSmNo;
 }
 
 QString SmVerifyMessage(const MessageCatalogue& messages, const QString& differences)
 {
     if (differences.isEmpty())
-        return messages.Text(926);
-    return messages.Text(923) + QStringLiteral("\r\n") + messages.Text(924) + QStringLiteral("\r\n")
-           + messages.Text(925) + differences;
+        return messages.Text(Msg::ResultVerifyOKInSm);
+    return messages.Text(Msg::ResultVerifyNGInSm) + QStringLiteral("\r\n")
+            + messages.Text(Msg::UnmatchedItems) + QStringLiteral("\r\n")
+            + messages.Text(Msg::SMNoInSm) + differences;
 }
 
 }  // namespace kvt7

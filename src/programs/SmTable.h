@@ -45,8 +45,8 @@ using SmReadBuffer = SmTable;
 struct SmData {
     SmTable table;
     SmReadBuffer readBuffer;
-    bool SMDataNasi = false;  // the last check found invalid data
-    QString NGSMNo;           // "<3>,<7>," the programs the last check refused
+    bool hasInvalidData = false; // the last check found invalid data
+    QString refusedPrograms; // "<3>,<7>," the programs the last check refused
     QString lastFileName;     // the file last read, for the listing
 };
 
@@ -63,8 +63,8 @@ struct SmFault {
     SmStep value;
 };
 // The check over every step: END steps (0 or 15) become 0,0 in the table; commands 1..4
-// want data 1..4, 5 and 6 want 1..9, other codes are invalid. Rebuilds SMDataNasi and
-// NGSMNo. 0 valid, 1 invalid.
+// want data 1..4, 5 and 6 want 1..9, other codes are invalid. Rebuilds hasInvalidData and
+// refusedPrograms. 0 valid, 1 invalid.
 int SmDataCheck(SmData& data);
 // The faulty steps of a table, without changing it.
 QList<SmFault> SmFaults(const SmTable& table);
@@ -80,7 +80,7 @@ inline void CopySmTableToReadBuffer(const SmTable& table, SmReadBuffer& buffer)
 // the controller's "F" step and a file's 0,0 are the same END.
 QString SmDifferenceList(const SmTable& table, const SmReadBuffer& buffer);
 
-// 921, blank, 922, blank, 938, blank, NGSMNo.
+// 921, blank, 922, blank, 938, blank, refusedPrograms.
 QString SmCheckMessage(const MessageCatalogue& messages, const QString& ngSmNo);
 // 923, 924, 925 and the list, or 926 when the list is empty.
 QString SmVerifyMessage(const MessageCatalogue& messages, const QString& differences);

@@ -1,4 +1,5 @@
 #include "SmTransfer.h"
+#include "base/MessageIds.h"
 
 #include "platform/Dialogs.h"
 #include "programs/ProgramContext.h"
@@ -28,7 +29,9 @@ int WriteAllSmPrograms(ProgramContext& context, const SmTable& table)
 
 int ReadSmFromController(ProgramContext& context, SmData& data)
 {
-    if (context.dialogs.message(context.text(920), Buttons::OkCancel, Icon::Question) != Answer::Ok)
+    if (context.dialogs.message(context.text(Msg::ReadSMDataControllerOk), Buttons::OkCancel,
+                                Icon::Question)
+        != Answer::Ok)
         return 1;
     if (ReadAllSmPrograms(context, data.readBuffer) != 0)
         return 1;
@@ -40,7 +43,9 @@ int WriteSmToController(ProgramContext& context, SmData& data)
 {
     if (!PassesCheck(context.dialogs, context.messages, data))
         return 1;
-    if (context.dialogs.message(context.text(937), Buttons::YesNo, Icon::Question) != Answer::Yes)
+    if (context.dialogs.message(context.text(Msg::SMDataTransmittedControllerYes), Buttons::YesNo,
+                                Icon::Question)
+        != Answer::Yes)
         return 1;
     BusyCursor hourglass(context.dialogs);
     return RunInWriteMode(context, [&] { return WriteAllSmPrograms(context, data.table); }) == WriteEnd::Failed ? 1 : 0;

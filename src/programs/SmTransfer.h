@@ -18,7 +18,7 @@ int WriteAllSmPrograms(ProgramContext& context, const SmTable& table);
 // The window's operations. 0 done, 1 refused or failed (shown).
 // Asks 920; the read replaces the table.
 int ReadSmFromController(ProgramContext& context, SmData& data);
-// Check (921 ... NGSMNo), question 937, ready query, write mode, write, normal mode. A normal
+// Check (921 ... refusedPrograms), question 937, ready query, write mode, write, normal mode. A normal
 // mode that failed (377) leaves the write done: the data is stored.
 int WriteSmToController(ProgramContext& context, SmData& data);
 // Check, read, compare; the result message is shown.

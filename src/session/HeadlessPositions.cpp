@@ -1,4 +1,5 @@
 #include "HeadlessPositions.h"
+#include "base/MessageIds.h"
 
 #include "Session.h"
 #include "base/MessageCatalogue.h"
@@ -15,7 +16,7 @@ std::optional<PositionRange> FixedRangeChooser::chooseRange(const RangeRequest& 
             == RangeVerdict::Accept)
             return chosen;
         refused = true;
-        dialogs_.message(messages_.Text(1610));
+        dialogs_.message(messages_.Text(Msg::InvalidValuePositionNo));
         return std::nullopt;
     }
     if (request.kind == RangeDialogKind::Verify)

@@ -16,6 +16,7 @@
 #include "positions/PositionFileCommands.h"
 #include "positions/PositionTransfer.h"
 #include "positions/PositionVerify.h"
+#include "base/MessageIds.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -61,7 +62,7 @@ class PositionPart final : public ControllerPart {
 public:
     PositionPart(Session& session, ControllerContext& controller) : session_(session), c_(controller) {}
     QString fileName() const override { return BackupFileNames().at(1); }
-    QString title() const override { return c_.messages.Text(202); }
+    QString title() const override { return c_.messages.Text(Msg::PositionData); }
 
     bool read(const QString& path) override
     {
@@ -73,7 +74,7 @@ public:
             return false;
         if (WritePositionFile(work.commands, path, work.table.SelStartNo, work.table.SelEndNo) == 0)
             return true;
-        c_.dialogs.message(c_.messages.Text(422));
+        c_.dialogs.message(c_.messages.Text(Msg::ErrorOccurredSavingData));
         return false;
     }
     bool check(const QString& path) override;
@@ -89,7 +90,7 @@ public:
         PositionWork work(session_, c_);
         if (!TakeControllerAxes(work) || !ShowFileFittingController(work, path))
             return false;
-        return PosiDataCtShogo(work.commands) == 0 && work.results.shown == 0;
+        return VerifyPositionsWithController(work.commands) == 0 && work.results.shown == 0;
     }
     std::optional<Differences> differences(const PartFiles& files) override
     {
@@ -104,10 +105,11 @@ private:
             || ReadControllerAxisSettings(c_.link, work.axes) != 0)
             return false;
         if (!AdoptControllerAxisSettings(work.axes)) {
-            c_.dialogs.message(c_.messages.Text(4) + kNewLine + c_.messages.Text(5));
+            c_.dialogs.message(c_.messages.Text(Msg::DeviceTypeNotSelected) + kNewLine
+                               + c_.messages.Text(Msg::SelectDeviceTypeAgain));
             return false;
         }
-        LetDevSettingToDevSettei(work.axes);
+        RecordPcActuators(work.axes);
         return true;
     }
     bool ShowFileFittingController(PositionWork& work, const QString& path)
@@ -118,7 +120,9 @@ private:
         ShowFileRange(work.context, *content);
         if (FileHeaderOf(work.context).modelTexts == content->modelTexts)
             return true;
-        c_.dialogs.message(c_.messages.Text(357) + kNewLine + c_.messages.Text(483));
+        c_.dialogs.message(
+                c_.messages.Text(Msg::AxisSettingSidePCSideControllerUnmatched) + kNewLine
+                + c_.messages.Text(Msg::ChangeSettingDeviceOnlineDeviceSettingInPositions));
         return false;
     }
     // The model labels the parameter file beside `path` sets, as a position file records them.
@@ -157,17 +161,18 @@ bool PositionPart::check(const QString& path)
                                       session_.catalogueFile))
             return false;
     }
-    ReflectFileDevice2PcDevice(work.axes);
+    AdoptFileActuators(work.axes);
     if (!TakeLeadAndPprFromCatalogue(work.axes.pc, session_.catalogueFile)) {
-        c_.dialogs.message(c_.messages.Text(17));
+        c_.dialogs.message(c_.messages.Text(Msg::NotFindInformationSelectedDeviceType));
         return false;
     }
     ShowFileRange(work.context, *content);
-    if (PosiDataCheck3(work.context.check()) != 0)
+    if (CheckPositionTable(work.context.check()) != 0)
         return false;
     if (ParameterModelLabels(path) == content->modelTexts)
         return true;
-    c_.dialogs.message(c_.messages.Text(357) + kNewLine + c_.messages.Text(483));
+    c_.dialogs.message(c_.messages.Text(Msg::AxisSettingSidePCSideControllerUnmatched) + kNewLine
+                       + c_.messages.Text(Msg::ChangeSettingDeviceOnlineDeviceSettingInPositions));
     return false;
 }
 

@@ -1,4 +1,5 @@
 #include "SessionParts.h"
+#include "base/MessageIds.h"
 
 #include "Session.h"
 #include "backup/BackupManifest.h"
@@ -28,7 +29,7 @@ class ParameterPart final : public ControllerPart {
 public:
     explicit ParameterPart(ControllerContext& controller) : c_(controller) {}
     QString fileName() const override { return BackupFileNames().at(0); }
-    QString title() const override { return c_.messages.Text(35); }
+    QString title() const override { return c_.messages.Text(Msg::Parameters); }
 
     bool read(const QString& path) override
     {
@@ -37,7 +38,7 @@ public:
         if (!ConnectQuietly(c_.link))
             return false;
         if (ReadAxisMask(c_.link, set, axes) != 0) {
-            c_.dialogs.message(c_.messages.Text(359));
+            c_.dialogs.message(c_.messages.Text(Msg::FailedGetAxisSetting));
             return false;
         }
         if (ReadAllParameters(c_, set) != 0)
@@ -52,7 +53,8 @@ public:
             return false;
         if (ParameterProblems(set.editor).isEmpty())
             return true;
-        c_.dialogs.message(c_.messages.Text(9) + kNewLine + c_.messages.Text(10));
+        c_.dialogs.message(c_.messages.Text(Msg::InvalidValueParameters) + kNewLine
+                           + c_.messages.Text(Msg::ConfirmValueTryAgain));
         return false;
     }
     WriteEnd write(const QString& path) override
@@ -66,10 +68,10 @@ public:
         case WriteOutcome::Written:
             return WriteEnd::Stored;
         case WriteOutcome::WrittenModeLeft:
-            c_.dialogs.message(c_.messages.Text(2560));
+            c_.dialogs.message(c_.messages.Text(Msg::DataStoredControllerButControllerStays));
             return WriteEnd::StoredModeLeft;
         case WriteOutcome::Failed:
-            c_.dialogs.message(c_.messages.Text(1528));
+            c_.dialogs.message(c_.messages.Text(Msg::FailWriteParameters));
             return WriteEnd::Failed;
         case WriteOutcome::Stopped:
             break;
@@ -140,7 +142,7 @@ public:
             return WriteEnd::Failed;
         const WriteEnd end = RunInWriteMode(context_, [&] { return operations_.writeAll(context_, data.table); });
         if (end == WriteEnd::StoredModeLeft)
-            c_.dialogs.message(c_.messages.Text(2560));
+            c_.dialogs.message(c_.messages.Text(Msg::DataStoredControllerButControllerStays));
         return end;
     }
     bool verify(const QString& path) override
@@ -177,7 +179,7 @@ bool SmFits(SmData& data, const MessageCatalogue& messages, Dialogs& dialogs)
 {
     if (SmDataCheck(data) == 0)
         return true;
-    dialogs.message(SmCheckMessage(messages, data.NGSMNo));
+    dialogs.message(SmCheckMessage(messages, data.refusedPrograms));
     return false;
 }
 

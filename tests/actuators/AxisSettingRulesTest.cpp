@@ -78,7 +78,7 @@ TEST(CopyOperations, SixFieldsOfTheAxesInUse)
     settings.Pc(1).InUse = true;
     settings.Pc(1).LeadMm = 4;
     settings.Recorded(2).SizeCode = " 20";
-    LetDevSettingToDevSettei(settings);
+    RecordPcActuators(settings);
     EXPECT_EQ(settings.Recorded(1).SizeCode, " 42");
     EXPECT_EQ(settings.Recorded(1).SpeedCode, "D");
     EXPECT_EQ(settings.Recorded(1).StrokeMm, 50);
@@ -91,7 +91,7 @@ TEST(CopyOperations, SixFieldsOfTheAxesInUse)
     SetActuator(fromFile.Recorded(3), " 28", "M", 200, false, false, true);
     SetActuator(fromFile.Recorded(4), " 42", "L", 500, true, true, true);
     fromFile.Pc(4).InUse = true;
-    ReflectFileDevice2PcDevice(fromFile);
+    AdoptFileActuators(fromFile);
     EXPECT_FALSE(fromFile.Pc(4).InUse);
     EXPECT_EQ(fromFile.Pc(4).SizeCode, " 28");
     EXPECT_TRUE(fromFile.Pc(3).InUse);
@@ -101,19 +101,19 @@ TEST(CopyOperations, SixFieldsOfTheAxesInUse)
     EXPECT_TRUE(fromFile.Pc(3).WithPg);
 }
 
-TEST(CompareActuatorSettingOfPosifile2PC, AnyOfSixFieldsOfARecordedAxisInUse)
+TEST(FileActuatorsDifferFromPc, AnyOfSixFieldsOfARecordedAxisInUse)
 {
     AxisSettings settings;
     settings.Recorded(2).InUse = true;
-    EXPECT_EQ(CompareActuatorSettingOfPosifile2PC(settings), 0);
+    EXPECT_EQ(FileActuatorsDifferFromPc(settings), 0);
     settings.Recorded(2).LeadMm = 6;  // not compared
     settings.Recorded(3).SizeCode = " 42";  // axis not recorded in use
-    EXPECT_EQ(CompareActuatorSettingOfPosifile2PC(settings), 0);
+    EXPECT_EQ(FileActuatorsDifferFromPc(settings), 0);
     const auto differs = [](auto change) {
         AxisSettings s;
         s.Recorded(2).InUse = true;
         change(s.Recorded(2));
-        return CompareActuatorSettingOfPosifile2PC(s);
+        return FileActuatorsDifferFromPc(s);
     };
     EXPECT_EQ(differs([](AxisSetting& a) { a.NewType = false; }), 1);
     EXPECT_EQ(differs([](AxisSetting& a) { a.SizeCode = " 20"; }), 1);

@@ -127,13 +127,13 @@ TEST(MaxPulse, StrokeFormattedToOneDecimalThenUpToTheNextPulse)
     axes[1].MaxPulse = 777;
     axes[2].StrokeMm = 100;
     axes[3].StrokeMm = 50;
-    Culc_MaxPulse(axes);
+    ComputeMaxPulses(axes);
     EXPECT_EQ(axes[0].MaxPulse, 6667);
     EXPECT_EQ(axes[1].MaxPulse, 0);
     EXPECT_EQ(axes[2].MaxPulse, 20000);
     EXPECT_EQ(axes[3].MaxPulse, 2400);
 
-    Culc_MaxPulse2(axes, {12345, 999, 262143, 0});
+    TakeMaxPulsesFromStroke(axes, {12345, 999, 262143, 0});
     EXPECT_EQ(axes[0].MaxPulse, 12345);
     EXPECT_EQ(axes[1].MaxPulse, 0);
     EXPECT_EQ(axes[2].MaxPulse, 262143);

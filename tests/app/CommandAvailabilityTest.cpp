@@ -27,10 +27,10 @@ bool IsKind(const CommandRow& row, CommandKind kind)
 TEST(CommandAvailability, LongOperationLeavesOnlyExitAndHelp)
 {
     CommandAvailability commands;
-    commands.CMDBTN_Muko();
-    commands.ToolBar_Muko();
-    commands.Menyu_Muko();
-    commands.EditCMD_Muko();
+    commands.disableCommandButtons();
+    commands.disableToolBar();
+    commands.disableMenus();
+    commands.disableEditCommands();
     for (int id : {251, 252, 253, 254, 255, 256, 257, 260, 261, 265, 270, 280, 285, 287})
         EXPECT_FALSE(commands.isEnabled(M(id))) << id;
     for (int id : {262, 290, 291, 292})
@@ -45,13 +45,13 @@ TEST(CommandAvailability, LongOperationLeavesOnlyExitAndHelp)
 TEST(CommandAvailability, AfterAnOperationInsertAndDeleteWaitForTheGrid)
 {
     CommandAvailability commands;
-    commands.EditCMD_Muko();
-    commands.CMDBTN_Muko();
-    commands.ToolBar_Muko();
-    commands.Menyu_Muko();
-    commands.CMDBTN_Yuko();
-    commands.ToolBar_Yuko();
-    commands.Menyu_Yuko();
+    commands.disableEditCommands();
+    commands.disableCommandButtons();
+    commands.disableToolBar();
+    commands.disableMenus();
+    commands.enableCommandButtons();
+    commands.enableToolBar();
+    commands.enableMenus();
     EXPECT_FALSE(commands.isEnabled(CommandId::cmdInsertLine));
     EXPECT_FALSE(commands.isEnabled(CommandId::cmdDeleteLine));
     EXPECT_FALSE(commands.isEnabled(M(266)));
@@ -60,7 +60,7 @@ TEST(CommandAvailability, AfterAnOperationInsertAndDeleteWaitForTheGrid)
     EXPECT_TRUE(commands.isEnabled(CommandId::cmdPosiLoad));
     EXPECT_TRUE(commands.isEnabled(M(256)));
     EXPECT_TRUE(commands.isEnabled(T("Load")));
-    commands.EditCMD_YukoByClipboard(false, false);
+    commands.enableEditCommandsByClipboard(false, false);
     EXPECT_TRUE(commands.isEnabled(CommandId::cmdInsertLine));
     EXPECT_TRUE(commands.isEnabled(M(268)));
     EXPECT_TRUE(commands.isEnabled(M(297)));
@@ -68,7 +68,7 @@ TEST(CommandAvailability, AfterAnOperationInsertAndDeleteWaitForTheGrid)
     EXPECT_FALSE(commands.isEnabled(M(298))) << "nothing copied: no cell paste";
     EXPECT_FALSE(commands.isEnabled(T("LinePaste")));
     EXPECT_FALSE(commands.isEnabled(T("CellPaste")));
-    commands.EditCMD_YukoByClipboard(true, false);
+    commands.enableEditCommandsByClipboard(true, false);
     EXPECT_TRUE(commands.isEnabled(M(298)));
     EXPECT_TRUE(commands.isEnabled(T("CellPaste")));
     EXPECT_FALSE(commands.isEnabled(M(269))) << "a cell copy offers no line paste";
@@ -84,13 +84,13 @@ TEST(CommandAvailability, CommandsNotOfferedStayDisabledLockFreezesTheGridContro
         }
     }
     QSignalSpy lock(&commands, &CommandAvailability::gridLockChanged);
-    commands.LockMainWindow();
-    commands.UnlockMainWindow();
+    commands.lockMainWindow();
+    commands.unlockMainWindow();
     ASSERT_EQ(lock.count(), 2);
     EXPECT_TRUE(lock.at(0).at(0).toBool());
     EXPECT_FALSE(lock.at(1).at(0).toBool());
-    commands.MenuFunction_Muko();
+    commands.disableFunctionMenu();
     EXPECT_FALSE(commands.isEnabled(M(285)));
-    commands.MenuFunction_Yuko();
+    commands.enableFunctionMenu();
     EXPECT_TRUE(commands.isEnabled(M(285)));
 }

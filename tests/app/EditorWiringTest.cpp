@@ -8,8 +8,8 @@
 #include "app/CommandTable.h"
 #include "app/Program.h"
 #include "app/ui/MainWindowBinding.h"
-#include "app/ui/frmMain.h"
-#include "parameters/ui/frmParameta2.h"
+#include "app/ui/MainWindow.h"
+#include "parameters/ui/ParameterEditor.h"
 #include "parameters/ParameterFile.h"
 #include "platform/SerialPort.h"
 #include "session/SessionCommands.h"
@@ -41,7 +41,7 @@ struct EditorWiringTest : ::testing::Test {
     MemorySettingsStore store;
     ScriptedDialogs dialogs;
     std::unique_ptr<Program> program;
-    frmMain* window = nullptr;
+    MainWindow* window = nullptr;
 
     void SetUp() override
     {
@@ -49,7 +49,7 @@ struct EditorWiringTest : ::testing::Test {
         ASSERT_TRUE(server.open(&error)) << error.toStdString();
         program = std::make_unique<Program>(store, dialogs, line, ProgramDir(), server.devicePath());
         program->messages.setLanguage(kEnglish);
-        window = new frmMain(*program);
+        window = new MainWindow(*program);
         window->Load();
         ASSERT_EQ(ConnectOnlineAtStart(*program, *window), OnlineStartResult::OnlineReached);
         program->groups.setCommandsEnabled(true);
@@ -60,7 +60,10 @@ struct EditorWiringTest : ::testing::Test {
         delete window;
         program->link.ClosePort();
     }
-    frmParameta2* editor() const { return window->findChild<frmParameta2*>(QStringLiteral("frmParameta2")); }
+    ParameterEditor* editor() const
+    {
+        return window->findChild<ParameterEditor*>(QStringLiteral("frmParameta2"));
+    }
     QPushButton* editorButton(const char* name) const { return editor()->findChild<QPushButton*>(name); }
     QString editorField(const char* name, int index) const
     {

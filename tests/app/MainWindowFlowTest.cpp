@@ -7,7 +7,7 @@
 #include "PtyServer.h"
 #include "app/StartSequence.h"
 #include "app/ui/MainWindowBinding.h"
-#include "app/ui/frmMain.h"
+#include "app/ui/MainWindow.h"
 #include "base/ui/ControlArray.h"
 #include "cli/Kvt7ctlRun.h"
 #include "parameters/ParameterReadCommands.h"
@@ -59,7 +59,7 @@ QStringList ShownTexts(const ScriptedDialogs& dialogs)
 
 struct OfflineStartFlow : AppFixture {
     OfflineStartFlow() { setStored("Language", "2"); }
-    frmMain window{program};
+    MainWindow window{program};
 
     // Offline at the start question; `answer` handles the actuator window.
     QString start(std::function<void(QWidget*)> answer)

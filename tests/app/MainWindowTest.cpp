@@ -3,7 +3,7 @@
 #include "app/StartSequence.h"
 #include "app/CommandTable.h"
 #include "app/ui/MainWindowBinding.h"
-#include "app/ui/frmMain.h"
+#include "app/ui/MainWindow.h"
 #include "platform/ui/Desktop.h"
 
 #include <QAction>
@@ -111,13 +111,13 @@ const ButtonRow kButtons[] = {
 };
 
 struct MainWindowTest : AppFixture, ::testing::WithParamInterface<int> {
-    frmMain* window = nullptr;
+    MainWindow* window = nullptr;
 
     void SetUp() override
     {
         useLanguage(GetParam());
         program.settings.Language = GetParam();
-        window = new frmMain(program);
+        window = new MainWindow(program);
         window->Load();
     }
     void TearDown() override { delete window; }
@@ -321,7 +321,7 @@ TEST_P(MainWindowTest, ExitCancelKeepsRunningOkStoresTheSettings)
 {
     window->show();
     dialogs.clear();
-    QSignalSpy ended(window, &frmMain::ProgramEnded);
+    QSignalSpy ended(window, &MainWindow::ProgramEnded);
     program.settings.PortNo = 2;
     dialogs.answer(Answer::Cancel);
     EXPECT_FALSE(window->close());
@@ -361,8 +361,8 @@ TEST_P(MainWindowTest, HelpWithoutHelpFileAndOfflineCommand)
 TEST_P(MainWindowTest, DetailEditWarnsFirstAndOpensOneEditor)
 {
     dialogs.clear();
-    program.commands.CMDBTN_Yuko();
-    program.commands.Menyu_Yuko();
+    program.commands.enableCommandButtons();
+    program.commands.enableMenus();
     dialogs.answer(Answer::No);
     window->binding().trigger(CommandId::mnuSettingsParameter);
     ASSERT_EQ(dialogs.messages.size(), 1u);
@@ -389,7 +389,7 @@ INSTANTIATE_TEST_SUITE_P(BothLanguages, MainWindowTest, ::testing::Values(1, 2),
 // The whole start with the real windows: Offline, the port never opened.
 TEST_F(AppFixture, StartWithTheMainWindowEndsOfflineWithTheWindowShown)
 {
-    frmMain window(program);
+    MainWindow window(program);
     dialogs.answerChoice(1);
     QString asked;
     WhenModalShown([&asked](QWidget* modal) {

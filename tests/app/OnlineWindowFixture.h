@@ -4,7 +4,7 @@
 #include "Kvm8Simulator.h"
 #include "PtyServer.h"
 #include "app/StartSequence.h"
-#include "app/ui/frmMain.h"
+#include "app/ui/MainWindow.h"
 #include "platform/SerialPort.h"
 
 #include <QTemporaryDir>
@@ -22,7 +22,7 @@ protected:
         ASSERT_TRUE(server.open(&error)) << error.toStdString();
         store.setValue("KVT7V150", "Settings", "Language", "2");
         program = std::make_unique<Program>(store, dialogs, port, ProgramDir(), server.devicePath());
-        window = std::make_unique<frmMain>(*program);
+        window = std::make_unique<MainWindow>(*program);
         dialogs.answerChoice(0);
         RunStartSequence(*program, *window, window->steps());
         ASSERT_TRUE(program->mode.isOnline()) << dialogs.texts().join('|').toStdString();
@@ -41,7 +41,7 @@ protected:
     sim::Kvm8Simulator controller;
     sim::PtyServer server{controller};
     std::unique_ptr<Program> program;
-    std::unique_ptr<frmMain> window;
+    std::unique_ptr<MainWindow> window;
     QTemporaryDir home;
 };
 

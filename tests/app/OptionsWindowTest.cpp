@@ -1,7 +1,7 @@
 // The options window over its operation: controls and texts, typing and pasting, Enter, the
 // tab checks, OK, Cancel and the restart notice.
 #include "OptionsFixture.h"
-#include "app/ui/frmOptions2.h"
+#include "app/ui/OptionsDialog.h"
 #include "base/ui/ControlArray.h"
 #include "support/RenderFolder.h"
 
@@ -27,7 +27,7 @@ class OptionsWindowTest : public OptionsFixture {
 protected:
     void open()
     {
-        window = std::make_unique<frmOptions2>(context);
+        window = std::make_unique<OptionsDialog>(context);
         window->show();
     }
     template <typename T = QWidget>
@@ -39,7 +39,7 @@ protected:
     }
     QTabWidget* tabs() const { return find<QTabWidget>("SSTabOption"); }
 
-    std::unique_ptr<frmOptions2> window;
+    std::unique_ptr<OptionsDialog> window;
 };
 
 TEST_F(OptionsWindowTest, TextsComeFromTheCatalogueInBothLanguages)
@@ -171,7 +171,7 @@ TEST_F(OptionsWindowTest, TheDeviceListShowsPresentDevicesAndARefusedPathIsSelec
 TEST_F(OptionsWindowTest, ALanguageChangeIsAnnouncedAfterTheWindowCloses)
 {
     QTimer::singleShot(0, [] {
-        auto* window = qobject_cast<frmOptions2*>(QApplication::activeModalWidget());
+        auto* window = qobject_cast<OptionsDialog*>(QApplication::activeModalWidget());
         ASSERT_NE(window, nullptr);
         FindIndexed<QRadioButton>(window, "optLanguege", 1)->setChecked(true);
         window->findChild<QPushButton*>("cmdOK")->click();
@@ -200,7 +200,7 @@ TEST_F(OptionsRenderShots, EveryTab)
     settings.PortNo = 2;
     for (const int language : {kEnglish, kJapanese}) {
         catalogue.setLanguage(language);
-        frmOptions2 window(context);
+        OptionsDialog window(context);
         auto* tabs = window.findChild<QTabWidget*>("SSTabOption");
         for (int tab = 0; tab < tabs->count(); ++tab) {
             tabs->setCurrentIndex(tab);

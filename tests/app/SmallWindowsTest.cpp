@@ -1,10 +1,10 @@
 #include "AppFixture.h"
 #include "app/ui/WindowDialogs.h"
-#include "app/ui/frmAbout.h"
-#include "app/ui/frmProcessing.h"
-#include "app/ui/frmSelection.h"
-#include "app/ui/frmSplash.h"
-#include "app/ui/frmTrance.h"
+#include "app/ui/AboutDialog.h"
+#include "app/ui/ProcessingNotice.h"
+#include "app/ui/ChoiceDialog.h"
+#include "app/ui/SplashWindow.h"
+#include "app/ui/TransferProgressDialog.h"
 #include "base/ui/ControlArray.h"
 #include "platform/ui/Desktop.h"
 
@@ -41,13 +41,13 @@ void ClickOption(QWidget* window, int index)
 
 TEST_F(AppFixture, ChoiceWithoutCancelRefusesEveryWayOut)
 {
-    frmSelection window(program.messages, "選択", "question?", {"ｵﾝﾗｲﾝ", "ｵﾌﾗｲﾝ"}, true);
+    ChoiceDialog window(program.messages, "選択", "question?", {"ｵﾝﾗｲﾝ", "ｵﾌﾗｲﾝ"}, true);
     window.show();
     auto* cancel = window.findChild<QPushButton*>("cmdSelectCancel");
     ASSERT_TRUE(cancel);
     EXPECT_TRUE(cancel->isHidden());
     EXPECT_FALSE(cancel->isEnabled());
-    EXPECT_TRUE(window.SelectCancelBtnNasi());
+    EXPECT_TRUE(window.withoutCancel());
     EXPECT_TRUE(window.property("SelectCancelBtnNasi").toBool());
     EXPECT_TRUE(Option(&window, 2)->isHidden());
     EXPECT_FALSE(Option(&window, 2)->isEnabled());
@@ -67,17 +67,17 @@ TEST_F(AppFixture, ChoiceWithoutCancelRefusesEveryWayOut)
 TEST_F(AppFixture, ChoiceWithCancelAnswersMinusOne)
 {
     useLanguage(2);
-    frmSelection window(program.messages, "Select", "q", {"a", "b"}, false);
+    ChoiceDialog window(program.messages, "Select", "q", {"a", "b"}, false);
     window.show();
     auto* cancel = window.findChild<QPushButton*>("cmdSelectCancel");
     EXPECT_FALSE(cancel->isHidden());
     EXPECT_EQ(cancel->text(), "Cancel");
     EXPECT_EQ(window.findChild<QPushButton*>("cmdSelectOk")->text(), "OK");
-    EXPECT_FALSE(window.SelectCancelBtnNasi());
+    EXPECT_FALSE(window.withoutCancel());
     QTest::mouseClick(cancel, Qt::LeftButton);
     EXPECT_EQ(window.SelectedItemNo(), -1);
 
-    frmSelection closed(program.messages, "Select", "q", {"a", "b"}, false);
+    ChoiceDialog closed(program.messages, "Select", "q", {"a", "b"}, false);
     closed.show();
     EXPECT_TRUE(closed.close());
     EXPECT_EQ(closed.SelectedItemNo(), -1);
@@ -100,19 +100,19 @@ TEST_F(AppFixture, ChoiceDialogShowsTheTextsBesideTheOwnerAndReturnsTheOption)
         ClickOption(modal, 2);
         QTest::mouseClick(modal->findChild<QPushButton*>("cmdSelectOk"), Qt::LeftButton);
     });
-    EXPECT_EQ(ChoiceDialog(&owner, program.messages, "Three", "which?", {"a", "b", "c"}, true), 2);
+    EXPECT_EQ(AskChoice(&owner, program.messages, "Three", "which?", {"a", "b", "c"}, true), 2);
     EXPECT_EQ(placed, owner.frameGeometry().topLeft() + QPoint(Twips(500), Twips(500)));
 }
 
 TEST_F(AppFixture, ProgressWindowHeightAndCancelFollowTheCancelPermission)
 {
-    frmTrance withCancel(program.messages, true);
+    TransferProgressDialog withCancel(program.messages, true);
     EXPECT_EQ(withCancel.height(), Twips(2325));
     EXPECT_FALSE(withCancel.findChild<QPushButton*>("cmdTranceCancel")->isHidden());
     EXPECT_EQ(withCancel.windowTitle(), "KV-T7 ただいま通信中・・・");
     EXPECT_EQ(withCancel.findChild<QPushButton*>("cmdTranceCancel")->text(), "ｷｬﾝｾﾙ");
 
-    frmTrance without(program.messages, false);
+    TransferProgressDialog without(program.messages, false);
     EXPECT_EQ(without.height(), Twips(1740));
     EXPECT_FALSE(without.findChild<QPushButton*>("cmdTranceCancel")->isEnabled());
     without.show();
@@ -129,7 +129,7 @@ TEST_F(AppFixture, WindowDialogsProgressSetsTheTransferFlags)
     windows.attach(program);
     program.TransferCancelRequested = true;
     windows.progressOpen(text(368), 4, true);
-    frmTrance* trance = windows.progressWindow();
+    TransferProgressDialog* trance = windows.progressWindow();
     ASSERT_TRUE(trance);
     EXPECT_TRUE(trance->isVisible());
     EXPECT_TRUE(program.TransferCancelAllowed);
@@ -169,7 +169,7 @@ TEST_F(AppFixture, ProcessingWindowIsFlaggedWhileLoadedAndCannotBeClosed)
 {
     useLanguage(2);
     {
-        frmProcessing window(program);
+        ProcessingNotice window(program);
         EXPECT_TRUE(program.ProcessingWindowShown);
         EXPECT_EQ(window.windowTitle(), "Disposing,now...");
         EXPECT_EQ(window.findChild<QLabel*>("lblProcessing")->text(), "Disposing Now, please just a moment.");
@@ -180,7 +180,7 @@ TEST_F(AppFixture, ProcessingWindowIsFlaggedWhileLoadedAndCannotBeClosed)
         EXPECT_FALSE(program.ProcessingWindowShown);
     }
     {
-        frmProcessing window(program);
+        ProcessingNotice window(program);
         EXPECT_TRUE(program.ProcessingWindowShown);
     }
     EXPECT_FALSE(program.ProcessingWindowShown);
@@ -188,7 +188,7 @@ TEST_F(AppFixture, ProcessingWindowIsFlaggedWhileLoadedAndCannotBeClosed)
 
 TEST_F(AppFixture, SplashShowsTheVersionAndEndsWithItsTimer)
 {
-    frmSplash splash(program.messages);
+    SplashWindow splash(program.messages);
     EXPECT_EQ(splash.findChild<QLabel*>("lblVersion")->text(), "Version 1.50");
     auto* timer = splash.findChild<QTimer*>("timerSplash");
     ASSERT_TRUE(timer);
@@ -205,7 +205,7 @@ TEST_F(AppFixture, SplashShowsTheVersionAndEndsWithItsTimer)
 TEST_F(AppFixture, VersionWindowTextsInEnglish)
 {
     useLanguage(2);
-    frmAbout about(program);
+    AboutDialog about(program);
     EXPECT_EQ(about.windowTitle(), "KV-T7 Version Information...");
     EXPECT_EQ(about.findChild<QLabel*>("lblTitle")->text(), "KV-T7");
     EXPECT_EQ(about.findChild<QLabel*>("lblSubTitle")->text(), "(KV 4AXES PC-Software)");
@@ -223,7 +223,7 @@ TEST_F(AppFixture, VersionWindowExplainsAMissingSystemInformationTool)
     for (const char* tool : {"hardinfo", "gnome-system-monitor", "ksysguard", "xfce4-taskmanager", "lxtask"})
         if (!QStandardPaths::findExecutable(tool).isEmpty())
             GTEST_SKIP() << "a system-information tool is installed here";
-    frmAbout about(program);
+    AboutDialog about(program);
     QTest::mouseClick(about.findChild<QPushButton*>("cmdSysInfo"), Qt::LeftButton);
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0].text, "現時点ではｼｽﾃﾑ情報を使用できません");

@@ -2,7 +2,7 @@
 #include "app/StartSequence.h"
 #include "app/ui/MainWindowBinding.h"
 #include "app/ui/SubsystemWindows.h"
-#include "app/ui/frmMain.h"
+#include "app/ui/MainWindow.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -18,12 +18,12 @@ namespace {
 // its own test): settings, main window, the stored actuators and the catalogue.
 struct StartFileTest : AppFixture {
     QTemporaryDir folder;
-    std::unique_ptr<frmMain> window;
+    std::unique_ptr<MainWindow> window;
 
     void SetUp() override
     {
         setStored("Language", "2");
-        window = std::make_unique<frmMain>(program);
+        window = std::make_unique<MainWindow>(program);
         ReadStartSettings(program);
         window->ShowMainWindow();
         window->steps().LoadOfflineActuators();

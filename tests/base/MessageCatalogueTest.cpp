@@ -3,6 +3,8 @@
 #include "base/MessageCatalogue.h"
 
 #include <QFile>
+#include <QRegularExpression>
+#include <QSet>
 #include <gtest/gtest.h>
 
 using namespace kvt7;
@@ -99,4 +101,28 @@ TEST(MessageCatalogue, MalformedCatalogueIsRefused)
     EXPECT_FALSE(MessageCatalogue::Parse(QStringLiteral("x\tja\ten\n")));
     EXPECT_FALSE(MessageCatalogue::Parse(QStringLiteral("0\tja\ten\n")));
     EXPECT_FALSE(MessageCatalogue::Parse(QStringLiteral("10000\tja\ten\n")));
+}
+
+// The code names messages through MessageIds.h: every name must stand for a text of the
+// catalogue, and no text may have two names (the second would hide which one the code means).
+TEST(MessageCatalogue, EveryNamedIdHasATextAndOneName)
+{
+    QFile file(test::SourceDir() + QStringLiteral("/src/base/MessageIds.h"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QString header = QString::fromUtf8(file.readAll());
+    const QRegularExpression entry(QStringLiteral("^\\s+(\\w+) = (\\d+),$"),
+                                   QRegularExpression::MultilineOption);
+    const MessageCatalogue builtin = MessageCatalogue::Builtin();
+    QSet<QString> names;
+    QSet<int> ids;
+    for (auto it = entry.globalMatch(header); it.hasNext();) {
+        const auto match = it.next();
+        const int id = match.captured(2).toInt();
+        EXPECT_TRUE(builtin.lookup(id).has_value()) << match.captured(1).toStdString();
+        EXPECT_FALSE(ids.contains(id)) << id;
+        EXPECT_FALSE(names.contains(match.captured(1))) << match.captured(1).toStdString();
+        ids.insert(id);
+        names.insert(match.captured(1));
+    }
+    EXPECT_EQ(ids.size(), builtin.size());
 }

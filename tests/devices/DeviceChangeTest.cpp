@@ -85,7 +85,7 @@ TEST_F(ChangeDeviceTest, ACancelledChoiceOrWindowChangesNothing)
 {
     window([](DeviceColumns&) {});
     dialogs.answerChoice(-1);
-    EXPECT_EQ(Change_Device(context), 2);
+    EXPECT_EQ(ChangeDevice(context), 2);
     ASSERT_EQ(dialogs.shownChoices.size(), 1u);
     const ShownChoice& choice = dialogs.shownChoices[0];
     EXPECT_EQ(choice.title, expectedChoice().title);
@@ -99,7 +99,7 @@ TEST_F(ChangeDeviceTest, ACancelledChoiceOrWindowChangesNothing)
         return false;
     };
     dialogs.answerChoice(0);
-    EXPECT_EQ(Change_Device(context), 2);
+    EXPECT_EQ(ChangeDevice(context), 2);
     expectNothingChanged();
 }
 
@@ -113,7 +113,7 @@ TEST_F(ChangeDeviceTest, ACancelledOrFailedFileReturnsToTheChoiceWindow)
     dialogs.answerChoice(1);
     dialogs.answerOpen(damaged);
     dialogs.answerChoice(-1);
-    EXPECT_EQ(Change_Device(context), 2);
+    EXPECT_EQ(ChangeDevice(context), 2);
     EXPECT_EQ(dialogs.shownChoices.size(), 3u);
     EXPECT_EQ(dialogs.texts(), QStringList({"Not parameter file for KV-T7.\r\nOpening file is canceled."}));
     expectNothingChanged();
@@ -130,7 +130,7 @@ TEST_F(ChangeDeviceTest, AFileWithoutUsableActuatorsShows45AndReturnsToTheChoice
     dialogs.answerChoice(1);
     dialogs.answerOpen(path);
     dialogs.answerChoice(-1);
-    EXPECT_EQ(Change_Device(context), 2);
+    EXPECT_EQ(ChangeDevice(context), 2);
     EXPECT_EQ(dialogs.texts(),
               QStringList({"Device type is not selected.\r\nPlease select device type again."}));
     expectNothingChanged();
@@ -143,7 +143,7 @@ TEST_F(ChangeDeviceTest, OldTypeWithoutVerticalGivesType0AndWithVerticalType1)
         columns.setVertical(1, false);
     });
     dialogs.answerChoice(0);
-    ASSERT_EQ(Change_Device(context), 0);
+    ASSERT_EQ(ChangeDevice(context), 0);
     EXPECT_EQ(parameters.editor.number(Param::Type, 1), 0);
     EXPECT_EQ(parameters.editor.number(Param::Type, 3), 1);
     EXPECT_EQ(parameters.editor.number(Param::Axis), 5);
@@ -164,7 +164,7 @@ TEST_F(ChangeDeviceTest, OldTypeWithoutVerticalGivesType0AndWithVerticalType1)
         columns.setVertical(1, true);
     });
     dialogs.answerChoice(0);
-    ASSERT_EQ(Change_Device(context), 0);
+    ASSERT_EQ(ChangeDevice(context), 0);
     EXPECT_EQ(parameters.editor.number(Param::Type, 1), 1);
     EXPECT_EQ(Describe(axes.Pc(1)), "use KV  28L-100 old lead2 ppr400 V-K max20000");
 }
@@ -177,7 +177,7 @@ TEST_F(ChangeDeviceTest, AnRqOldTypeAxisHasNeitherEncoderNorVertical)
         columns.chooseFamily(1, false);
     });
     dialogs.answerChoice(0);
-    ASSERT_EQ(Change_Device(context), 0);
+    ASSERT_EQ(ChangeDevice(context), 0);
     EXPECT_EQ(parameters.editor.number(Param::Function, 1), 0);
     EXPECT_EQ(Describe(axes.Pc(1)), "use RQ  28L-100 old lead2 ppr400 --R max20000");
 }
@@ -188,7 +188,7 @@ TEST_F(ChangeDeviceTest, DefaultsThatCannotBeReadEndWith36AndChangeNothing)
     context.programFolder = empty.path();
     window([](DeviceColumns& columns) { columns.chooseSize(1, " 42"); });
     dialogs.answerChoice(0);
-    EXPECT_EQ(Change_Device(context), 1);
+    EXPECT_EQ(ChangeDevice(context), 1);
     EXPECT_EQ(dialogs.texts(), QStringList({k2829, k36}));
     expectNothingChanged();
 }
@@ -206,7 +206,7 @@ TEST_F(ChangeDeviceTest, AParameterFileSetsTheAxesAndTheActuators)
     dialogs.clear();
     dialogs.answerChoice(1);
     dialogs.answerOpen(path);
-    ASSERT_EQ(Change_Device(context), 0);
+    ASSERT_EQ(ChangeDevice(context), 0);
     EXPECT_FALSE(axes.Pc(1).InUse);
     EXPECT_FALSE(axes.Pc(3).InUse);
     EXPECT_EQ(Describe(axes.Pc(2)), "use KV  42D-100 new lead4 ppr192 V-K max4800");

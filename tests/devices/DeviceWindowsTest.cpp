@@ -1,9 +1,9 @@
 // The device windows: the calculator's keys and results, the columns' controls, OK and Cancel.
 #include "DeviceTestSupport.h"
 #include "base/ui/ControlArray.h"
-#include "devices/ui/frmDevice.h"
-#include "devices/ui/frmDevice2.h"
-#include "devices/ui/frmDevice3.h"
+#include "devices/ui/StrokeCalculatorDialog.h"
+#include "devices/ui/OfflineActuatorDialog.h"
+#include "devices/ui/OnlineActuatorDialog.h"
 #include "link/CommandGroups.h"
 #include "parameters/ParameterFixtures.h"
 #include "support/TransferFixture.h"
@@ -36,7 +36,7 @@ protected:
     MessageCatalogue messages = MessageCatalogue::Builtin();
     ScriptedDialogs dialogs;
     CatalogueFile catalogue{ProgramDir(), messages, dialogs};
-    frmDevice window{DeviceWindowContext{messages, dialogs, catalogue}};
+    StrokeCalculatorDialog window{DeviceWindowContext{messages, dialogs, catalogue}};
 };
 
 TEST_F(CalculatorTest, StrokeAndLeadGiveThePulsesOfTheChosenModel)
@@ -95,7 +95,8 @@ protected:
         pc[2] = PcAxis(" 28", "H", 123, true);
         pc[3] = PcAxis("E35", "D", 300, false);
         before = pc;
-        window = std::make_unique<frmDevice2>(DeviceWindowContext{messages, dialogs, catalogue}, pc, false);
+        window = std::make_unique<OfflineActuatorDialog>(
+                DeviceWindowContext{messages, dialogs, catalogue}, pc, false);
     }
     template <typename T>
     T* control(const char* name, int axis)
@@ -108,7 +109,7 @@ protected:
     CatalogueFile catalogue{ProgramDir(), messages, dialogs};
     DeviceAxes pc;
     DeviceAxes before;
-    std::unique_ptr<frmDevice2> window;
+    std::unique_ptr<OfflineActuatorDialog> window;
 };
 
 TEST_F(OfflineWindowTest, TheControlsShowTheColumns)
@@ -202,7 +203,7 @@ protected:
 
 TEST_F(OnlineWindowTest, TheWriteLocksTheWindowAndThenShowsTheSettingReadBack)
 {
-    frmDevice3 window(context);
+    OnlineActuatorDialog window(context);
     window.show();
     QComboBox* speed = FindIndexed<QComboBox>(&window, "comboDeviceSpeed", 0);
     emit speed->activated(speed->findText("H"));
@@ -227,7 +228,7 @@ TEST_F(OnlineWindowTest, TheWriteLocksTheWindowAndThenShowsTheSettingReadBack)
 TEST_F(OnlineWindowTest, OkTakesTheBoxesBothWays)
 {
     axes.Pc(1).WithPg = true;
-    frmDevice3 window(context);
+    OnlineActuatorDialog window(context);
     window.show();
     FindIndexed<QCheckBox>(&window, "chkDevPgUse", 0)->click();
     FindIndexed<QCheckBox>(&window, "chkNewOrOld", 0)->click();
@@ -246,7 +247,7 @@ TEST_F(OnlineWindowTest, DetailEditTakesTheColumnsThenAsksForTheEditor)
     context.detailEdit = [&] { ++requests; };
     {
         axes.Pc(1).StrokeMm = 101;  // no catalogue entry
-        frmDevice3 window(context);
+        OnlineActuatorDialog window(context);
         window.show();
         QPushButton* details = window.findChild<QPushButton*>("cmdSyosai");
         ASSERT_NE(details, nullptr);
@@ -260,7 +261,7 @@ TEST_F(OnlineWindowTest, DetailEditTakesTheColumnsThenAsksForTheEditor)
     }
     axes.Pc(1).StrokeMm = 100;
     axes.Pc(1).WithPg = true;
-    frmDevice3 window(context);
+    OnlineActuatorDialog window(context);
     window.show();
     FindIndexed<QCheckBox>(&window, "chkDevPgUse", 0)->click();
     FindIndexed<QCheckBox>(&window, "chkNewOrOld", 0)->click();

@@ -5,7 +5,7 @@
 #include "base/ui/DrawnImages.h"
 #include "link/ControllerLink.h"
 #include "operation/IoMonitor.h"
-#include "operation/ui/frmIOCheck.h"
+#include "operation/ui/IoMonitorWindow.h"
 #include "platform/SerialPort.h"
 #include "support/LinkTestParts.h"
 
@@ -37,7 +37,8 @@ TEST_F(IoBench, CpuStoppedAndMonitoring)
     QtSerialLine port;
     ControllerLink link(port, mode, dialogs, catalogue, settings, section, status, device);
     mode.SetOnline();
-    frmIOCheck window({link, mode, dialogs, catalogue, LampPixmap(LampColour::Green), LampPixmap(LampColour::White)});
+    IoMonitorWindow window({link, mode, dialogs, catalogue, LampPixmap(LampColour::Green),
+                            LampPixmap(LampColour::White)});
     window.show();
     QTest::qWait(1000);  // the first paint is not the window's steady cost
     const auto measure = [](const char* label) {
@@ -52,7 +53,7 @@ TEST_F(IoBench, CpuStoppedAndMonitoring)
     measure("open, stopped");
     window.monitor().PressMonitorButton();
     measure("monitoring");
-    EXPECT_EQ(window.monitor().IoCheckTyu, -1);
+    EXPECT_TRUE(window.monitor().isMonitoring());
     window.monitor().StopForExit();
     link.ClosePort();
 }

@@ -43,8 +43,8 @@ protected:
         monitor.setIgnoreExternal(ignore);
         monitor.PressMonitorButton();
         ASSERT_TRUE(monitor.Tick());
-        ASSERT_TRUE(monitor.IoCheckTyu);
-        monitor.TimerBtnOffTimeUpFLG = -1;  // as if TimerBtnOff had fired
+        ASSERT_TRUE(monitor.isMonitoring());
+        monitor.endButtonPause(); // as if TimerBtnOff had fired
     }
 
     QByteArray inputs = "000000";

@@ -17,7 +17,7 @@ TEST_F(IoMonitorTest, StartReadsBothTablesAndLightsTheLampsOfTheSetBits)
     outputs = "000001";
     EXPECT_EQ(monitor.monitorCaptionId(), 702);
     monitor.PressMonitorButton();
-    EXPECT_EQ(monitor.gonnaStartFLG, -1);
+    EXPECT_TRUE(monitor.startPending());
     EXPECT_EQ(monitor.monitorCaptionId(), 704);
     EXPECT_FALSE(monitor.monitorButtonEnabled());
     EXPECT_FALSE(monitor.closeAndIgnoreEnabled());
@@ -25,14 +25,14 @@ TEST_F(IoMonitorTest, StartReadsBothTablesAndLightsTheLampsOfTheSetBits)
 
     ASSERT_TRUE(monitor.Tick());
     EXPECT_EQ(port.requests(), (QStringList{"0CM00", "0RI", "0RO"}));
-    EXPECT_EQ(monitor.IoCheckTyu, -1);
-    EXPECT_EQ(monitor.gonnaStartFLG, 0);
+    EXPECT_TRUE(monitor.isMonitoring());
+    EXPECT_FALSE(monitor.startPending());
     for (int i = 0; i < kIoSignalCount; ++i) {
         EXPECT_EQ(monitor.inputLamp(i), i == 0 || i == 23) << i;  // STB and LS1
         EXPECT_EQ(monitor.outputLamp(i), i == 23) << i;           // OUT1
     }
     EXPECT_FALSE(link.LinkBusy());
-    EXPECT_EQ(monitor.IoYomikomiTyu, 0);
+    EXPECT_FALSE(monitor.isReading());
 
     ASSERT_TRUE(monitor.Tick());  // a later turn only reads
     EXPECT_EQ(port.requests().mid(3), (QStringList{"0RI", "0RO"}));
@@ -43,11 +43,11 @@ TEST_F(IoMonitorTest, IgnoreTickedStartsWithModeOneAndTheStopSendsModeZero)
     start(true);
     EXPECT_EQ(port.requests().first(), QStringLiteral("0CM01"));
     monitor.PressMonitorButton();
-    EXPECT_EQ(monitor.gonnaStopFLG, -1);
+    EXPECT_TRUE(monitor.stopPending());
     EXPECT_FALSE(monitor.CloseAllowed());
     ASSERT_TRUE(monitor.Tick());
     EXPECT_EQ(port.requests(), (QStringList{"0CM01", "0RI", "0RO", "0RI", "0RO", "0CM00"}));
-    EXPECT_EQ(monitor.IoCheckTyu, 0);
+    EXPECT_FALSE(monitor.isMonitoring());
     EXPECT_EQ(monitor.monitorCaptionId(), 702);
     EXPECT_TRUE(monitor.CloseAllowed());
     EXPECT_FALSE(monitor.timerInputOutput1().isActive());
@@ -61,10 +61,10 @@ TEST_F(IoMonitorTest, AWhiteIconSwitchesItsOutputWithTheNextTurnUnshownBitsAsRea
     outputs = "000001";  // OUT1 on
     start();
     EXPECT_TRUE(monitor.DoubleClickWhiteIcon(31));  // OUT2
-    EXPECT_EQ(monitor.OutputHenkoAri, -1);
+    EXPECT_TRUE(monitor.outputsChanged());
     ASSERT_TRUE(monitor.Tick());
     EXPECT_EQ(port.requests().mid(3), (QStringList{"0WO000003", "0RI", "0RO"}));
-    EXPECT_EQ(monitor.OutputHenkoAri, 0);
+    EXPECT_FALSE(monitor.outputsChanged());
     EXPECT_TRUE(monitor.outputLamp(22));
 
     // Bits no lamp shows go back as they were read; a lit lamp switches its output off.
@@ -84,7 +84,7 @@ TEST_F(IoMonitorTest, DoubleClicksNeedARunningMonitorAndNoPendingStop)
     start();
     monitor.PressMonitorButton();
     EXPECT_FALSE(monitor.DoubleClickWhiteIcon(31));
-    EXPECT_EQ(monitor.OutputHenkoAri, 0);
+    EXPECT_FALSE(monitor.outputsChanged());
     ASSERT_TRUE(monitor.Tick());
     EXPECT_FALSE(port.requests().join(' ').contains(QStringLiteral("0WO")));
 }
@@ -98,9 +98,9 @@ TEST_F(IoMonitorTest, AWrongEchoShowsTheDataErrorAndStops)
     EXPECT_EQ(dialogs.texts(), QStringList{kDataError});
     EXPECT_EQ(port.requests().mid(3), QStringList{"0WO000001"});
     EXPECT_TRUE(link.CommFailed());
-    EXPECT_EQ(monitor.IoCheckTyu, 0);
+    EXPECT_FALSE(monitor.isMonitoring());
     EXPECT_EQ(monitor.monitorCaptionId(), 702);
-    EXPECT_EQ(monitor.OutputHenkoAri, 0);
+    EXPECT_FALSE(monitor.outputsChanged());
     EXPECT_FALSE(link.LinkBusy());  // a failed turn gives LinkBusy back
     EXPECT_TRUE(monitor.CloseAllowed());
 }
@@ -113,7 +113,7 @@ TEST_F(IoMonitorTest, AFailedSwitchGivesTheExternalInputsBackWhileTheControllerA
     ASSERT_TRUE(monitor.Tick());
     EXPECT_EQ(dialogs.texts(), QStringList{text(104) + "\r\nError No.5\r\n[Push fault]"});
     EXPECT_EQ(port.requests().mid(3), (QStringList{"0WO000001", "0CM00"}));
-    EXPECT_EQ(monitor.IoCheckTyu, 0);
+    EXPECT_FALSE(monitor.isMonitoring());
     EXPECT_EQ(monitor.monitorCaptionId(), 702);
     EXPECT_FALSE(monitor.toggleRequested(23));
     EXPECT_TRUE(monitor.CloseAllowed());
@@ -130,7 +130,7 @@ TEST_F(IoMonitorTest, AFailedSwitchGivesTheExternalInputsBackWhileTheControllerA
     ASSERT_TRUE(monitor.DoubleClickWhiteIcon(32));
     ASSERT_TRUE(monitor.Tick());
     EXPECT_EQ(port.requests().mid(10), (QStringList{"0CM00", "0RI", "0RO", "0WO000001"}));
-    EXPECT_EQ(monitor.IoCheckTyu, 0);
+    EXPECT_FALSE(monitor.isMonitoring());
 }
 
 TEST_F(IoMonitorTest, AReplyWithANonHexDigitLightsNothingAndIsNeverWrittenBack)
@@ -139,7 +139,7 @@ TEST_F(IoMonitorTest, AReplyWithANonHexDigitLightsNothingAndIsNeverWrittenBack)
     inputs = "80G001";
     ASSERT_TRUE(monitor.Tick());
     EXPECT_EQ(dialogs.texts(), QStringList{kDataError});
-    EXPECT_EQ(monitor.IoCheckTyu, 0);
+    EXPECT_FALSE(monitor.isMonitoring());
     EXPECT_FALSE(monitor.inputLamp(0));
     EXPECT_FALSE(link.LinkBusy());
     EXPECT_EQ(port.requests().size(), 5);
@@ -152,8 +152,8 @@ TEST_F(IoMonitorTest, AFailedModeCommandReturnsToTheStoppedLook)
     monitor.PressMonitorButton();
     ASSERT_TRUE(monitor.Tick());
     EXPECT_EQ(port.requests(), QStringList{"0CM00"});
-    EXPECT_EQ(monitor.gonnaStartFLG, 0);
-    EXPECT_EQ(monitor.IoCheckTyu, 0);
+    EXPECT_FALSE(monitor.startPending());
+    EXPECT_FALSE(monitor.isMonitoring());
     EXPECT_EQ(monitor.monitorCaptionId(), 702);
     EXPECT_FALSE(link.LinkBusy());
     EXPECT_FALSE(monitor.timerInputOutput1().isActive());
@@ -166,7 +166,7 @@ TEST_F(IoMonitorTest, NoRequestWhileAnotherExchangeHoldsTheLinkAndTheStartIsKept
     EXPECT_FALSE(monitor.Tick());
     EXPECT_FALSE(monitor.timerInputOutput1().tick());
     EXPECT_TRUE(port.requests().isEmpty());
-    EXPECT_EQ(monitor.gonnaStartFLG, -1);  // not spent before the busy test
+    EXPECT_TRUE(monitor.startPending()); // not spent before the busy test
     EXPECT_EQ(monitor.monitorCaptionId(), 704);
     link.setLinkBusy(false);
     EXPECT_TRUE(monitor.timerInputOutput1().tick());
@@ -181,7 +181,7 @@ TEST_F(IoMonitorTest, AStartAskedForOfflineGoesOnlineWithoutTheLampAndMonitors)
     EXPECT_FALSE(mode.lampLit());  // lit by the first accepted reply
     ASSERT_TRUE(monitor.timerInputOutput1().tick());
     EXPECT_EQ(port.requests(), (QStringList{"0CM00", "0RI", "0RO"}));
-    EXPECT_EQ(monitor.IoCheckTyu, -1);
+    EXPECT_TRUE(monitor.isMonitoring());
     EXPECT_EQ(monitor.monitorCaptionId(), 704);
     EXPECT_TRUE(mode.lampLit());
 }
@@ -192,10 +192,10 @@ TEST_F(IoMonitorTest, ASecondPressWithdrawsAStartThatCouldNotBeSent)
     link.setLinkBusy(true);  // another exchange holds the link
     EXPECT_FALSE(monitor.timerInputOutput1().tick());
     EXPECT_FALSE(monitor.CloseAllowed());
-    monitor.TimerBtnOffTimeUpFLG = -1;
+    monitor.endButtonPause();
     monitor.PressMonitorButton();
     link.setLinkBusy(false);
-    EXPECT_EQ(monitor.gonnaStartFLG, 0);
+    EXPECT_FALSE(monitor.startPending());
     EXPECT_EQ(monitor.monitorCaptionId(), 702);
     EXPECT_TRUE(monitor.CloseAllowed());
     EXPECT_FALSE(monitor.timerInputOutput1().isActive());
@@ -206,7 +206,7 @@ TEST_F(IoMonitorTest, GoingOfflineReturnsToTheStoppedLook)
 {
     start();
     mode.SetOffline();
-    EXPECT_EQ(monitor.IoCheckTyu, 0);
+    EXPECT_FALSE(monitor.isMonitoring());
     EXPECT_TRUE(monitor.CloseAllowed());
     EXPECT_FALSE(monitor.timerInputOutput1().isActive());
     EXPECT_EQ(port.requests().size(), 3);
@@ -218,7 +218,7 @@ TEST_F(IoMonitorTest, ADoubleClickDuringTheWriteWaitGoesWithTheNextTurn)
     monitor.DoubleClickWhiteIcon(32);  // OUT1 on
     during["0WO"] = [this] { EXPECT_TRUE(monitor.DoubleClickWhiteIcon(31)); };
     ASSERT_TRUE(monitor.Tick());
-    EXPECT_EQ(monitor.OutputHenkoAri, -1);
+    EXPECT_TRUE(monitor.outputsChanged());
     ASSERT_TRUE(monitor.Tick());
     EXPECT_EQ(port.requests().mid(3), (QStringList{"0WO000001", "0RI", "0RO", "0WO000003", "0RI", "0RO"}));
 }
@@ -236,7 +236,7 @@ TEST_F(IoMonitorTest, CloseIsRefusedWhileATurnWaitsAndAStopThenFollowsTheTurn)
     EXPECT_FALSE(allowedDuringWait);
     EXPECT_EQ(stoppedDuringWait, IoMonitor::ExitStop::AfterTurn);  // the turn sends the stop itself
     EXPECT_EQ(port.requests().mid(3), (QStringList{"0RI", "0RO", "0CM00"}));
-    EXPECT_EQ(monitor.IoCheckTyu, 0);
+    EXPECT_FALSE(monitor.isMonitoring());
     EXPECT_TRUE(monitor.CloseAllowed());
 }
 
@@ -247,7 +247,7 @@ TEST_F(IoMonitorTest, TheExitStopsARunningMonitor)
     start(true);
     EXPECT_EQ(monitor.StopForExit(), IoMonitor::ExitStop::Stopped);
     EXPECT_EQ(port.requests().last(), QStringLiteral("0CM00"));
-    EXPECT_EQ(monitor.IoCheckTyu, 0);
+    EXPECT_FALSE(monitor.isMonitoring());
     EXPECT_FALSE(link.LinkBusy());
 
     // A refused mode command still stops the monitor; the command line learns of it.
@@ -256,14 +256,14 @@ TEST_F(IoMonitorTest, TheExitStopsARunningMonitor)
     EXPECT_EQ(monitor.StopForExit(), IoMonitor::ExitStop::ModeNotReturned);
     EXPECT_EQ(port.requests().last(), QStringLiteral("0CM00"));
     EXPECT_EQ(dialogs.texts(), QStringList{text(104) + "\r\nError No.5\r\n[Push fault]"});
-    EXPECT_EQ(monitor.IoCheckTyu, 0);
+    EXPECT_FALSE(monitor.isMonitoring());
     EXPECT_TRUE(monitor.CloseAllowed());
 }
 
 TEST_F(IoMonitorTest, ThePressDuringTheStartStopsRightAfterIt)
 {
     monitor.PressMonitorButton();
-    monitor.TimerBtnOffTimeUpFLG = -1;
+    monitor.endButtonPause();
     during["0CM"] = [this] { monitor.PressMonitorButton(); };
     ASSERT_TRUE(monitor.Tick());
     EXPECT_EQ(port.requests(), (QStringList{"0CM00", "0RI", "0RO", "0CM00"}));
@@ -273,11 +273,11 @@ TEST_F(IoMonitorTest, ThePressDuringTheStartStopsRightAfterIt)
 TEST_F(IoMonitorTest, TheMonitorButtonRestsForHalfASecond)
 {
     monitor.PressMonitorButton();
-    EXPECT_EQ(monitor.TimerBtnOffTimeUpFLG, 0);
+    EXPECT_FALSE(monitor.monitorButtonEnabled());
     EXPECT_EQ(monitor.TimerBtnOff().interval(), 500);
     EXPECT_EQ(monitor.timerInputOutput1().interval(), 300);
     monitor.PressMonitorButton();  // ignored while it rests
-    EXPECT_EQ(monitor.gonnaStartFLG, -1);
+    EXPECT_TRUE(monitor.startPending());
     EXPECT_TRUE(QTest::qWaitFor([this] { return monitor.monitorButtonEnabled(); }, 5000));
 }
 

@@ -2,7 +2,7 @@
 #include "IoFixture.h"
 #include "base/ui/DrawnImages.h"
 #include "base/ui/ControlArray.h"
-#include "operation/ui/frmIOCheck.h"
+#include "operation/ui/IoMonitorWindow.h"
 #include "support/RenderFolder.h"
 
 #include <QApplication>
@@ -23,7 +23,8 @@ protected:
         green.fill(Qt::green);
         QPixmap white(16, 16);
         white.fill(Qt::white);
-        window = std::make_unique<frmIOCheck>(IoWindowContext{link, mode, dialogs, catalogue, green, white});
+        window = std::make_unique<IoMonitorWindow>(
+                IoWindowContext{link, mode, dialogs, catalogue, green, white});
         window->show();
     }
     template <typename T>
@@ -35,7 +36,7 @@ protected:
     }
     IoMonitor& io() { return window->monitor(); }
 
-    std::unique_ptr<frmIOCheck> window;
+    std::unique_ptr<IoMonitorWindow> window;
 };
 
 TEST_F(IoWindowTest, ControlsCarryTheirNamesAndTexts)
@@ -106,14 +107,14 @@ TEST(IoWindowInstance, ReopeningRaisesTheOneWindow)
     FakeSerialPort port;
     ControllerLink link{port, parts.mode, parts.dialogs, parts.catalogue, parts.settings, parts.section, parts.status};
     const IoWindowContext context{link, parts.mode, parts.dialogs, parts.catalogue, QPixmap(), QPixmap()};
-    QPointer<frmIOCheck> instance;
-    frmIOCheck* first = frmIOCheck::ShowOrRaise(instance, context, nullptr);
-    EXPECT_EQ(frmIOCheck::ShowOrRaise(instance, context, nullptr), first);
+    QPointer<IoMonitorWindow> instance;
+    IoMonitorWindow* first = IoMonitorWindow::ShowOrRaise(instance, context, nullptr);
+    EXPECT_EQ(IoMonitorWindow::ShowOrRaise(instance, context, nullptr), first);
     EXPECT_TRUE(first->isVisible());
     first->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(instance.isNull());
-    frmIOCheck* second = frmIOCheck::ShowOrRaise(instance, context, nullptr);
+    IoMonitorWindow* second = IoMonitorWindow::ShowOrRaise(instance, context, nullptr);
     EXPECT_TRUE(second->isVisible());
     delete second;
 }
@@ -135,7 +136,8 @@ TEST_F(IoRenderShots, StoppedAndMonitoring)
     outputs = "E00503";
     for (const int language : {kEnglish, kJapanese}) {
         catalogue.setLanguage(language);
-        frmIOCheck window({link, mode, dialogs, catalogue, LampPixmap(LampColour::Green), LampPixmap(LampColour::White)});
+        IoMonitorWindow window({link, mode, dialogs, catalogue, LampPixmap(LampColour::Green),
+                                LampPixmap(LampColour::White)});
         const QString suffix = language == kEnglish ? "-en" : "-ja";
         SaveWindowPicture(window, folder, "frmIOCheck-stopped" + suffix);
         window.monitor().PressMonitorButton();

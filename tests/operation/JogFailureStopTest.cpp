@@ -150,12 +150,12 @@ TEST_F(JogFailureStop, AnUnusableReplyOfTheIoMonitorStopsTheRunBeforeItsMessage)
     IoMonitor monitor{{link, mode, dialogs, catalogue}};
     monitor.PressMonitorButton();
     ASSERT_TRUE(monitor.Tick());
-    ASSERT_TRUE(monitor.IoCheckTyu);
+    ASSERT_TRUE(monitor.isMonitoring());
     startAgain();
     ASSERT_TRUE(session.press(0));
     ASSERT_TRUE(waitFor([&] { return sentContains("0JR10000"); }));
     answerWith("0RI", "0RI80G001\r\n");  // a digit that is no hex digit
-    ASSERT_TRUE(waitFor([&] { return !monitor.IoCheckTyu; }));
+    ASSERT_TRUE(waitFor([&] { return !monitor.isMonitoring(); }));
     const QStringList lines = order();
     const QString message = "message:" + text(384) + "\r\n" + text(385);
     const int at = int(lines.indexOf(message));

@@ -64,15 +64,15 @@ TEST(JogQueue, PressesLeaveRoomForTheStop)
         ++pressed;
     }
     EXPECT_EQ(pressed, 10);
-    EXPECT_EQ(queue.TusinDACount, 9);
+    EXPECT_EQ(queue.lastEntry, 9);
     queue.pushStop();
-    EXPECT_EQ(queue.TusinDACount, 10);
+    EXPECT_EQ(queue.lastEntry, 10);
     EXPECT_EQ(queue.command.at(10), "0SP");
     EXPECT_FALSE(queue.push("0MV", 5, 10, 3));
     // A stop meeting a full queue takes the last place.
     queue.command.at(10) = "0MV";
     queue.pushStop();
-    EXPECT_EQ(queue.TusinDACount, 10);
+    EXPECT_EQ(queue.lastEntry, 10);
     EXPECT_EQ(queue.command.at(9), "0JR10000");
     EXPECT_EQ(queue.command.at(10), "0SP");
 }
@@ -82,21 +82,21 @@ TEST(JogQueue, ShiftMovesAllFourArraysAndEmptiesAtTheEnd)
     JogSendQueue queue;
     queue.push("0MV", 5, 100, 3);
     queue.pushStop();
-    EXPECT_TRUE(queue.NeedTusinFLG);
+    EXPECT_TRUE(queue.sendNeeded);
     queue.shift();
     EXPECT_EQ(queue.command.at(0), "0SP");
     EXPECT_EQ(queue.pulses.at(0), 0);
-    EXPECT_EQ(queue.TusinDACount, 0);
-    EXPECT_TRUE(queue.NeedTusinFLG);
+    EXPECT_EQ(queue.lastEntry, 0);
+    EXPECT_TRUE(queue.sendNeeded);
     queue.shift();
-    EXPECT_EQ(queue.TusinDACount, -1);
-    EXPECT_FALSE(queue.NeedTusinFLG);
+    EXPECT_EQ(queue.lastEntry, -1);
+    EXPECT_FALSE(queue.sendNeeded);
     queue.push("0JR01000", 5);
-    queue.JogTyuFLG = true;
+    queue.jogging = true;
     queue.clear();
     EXPECT_TRUE(queue.command.at(0).isEmpty());
-    EXPECT_FALSE(queue.NeedTusinFLG);
-    EXPECT_FALSE(queue.JogTyuFLG);
+    EXPECT_FALSE(queue.sendNeeded);
+    EXPECT_FALSE(queue.jogging);
 }
 
 }  // namespace

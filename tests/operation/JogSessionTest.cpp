@@ -76,7 +76,7 @@ TEST_F(JogFixture, JogPressAndReleaseQueueRunThenStopAndTheStopSkipsTheReadyQuer
     startActive();
     ASSERT_TRUE(session.press(1));
     EXPECT_EQ(session.queue().command.at(0), "0JR20000");
-    EXPECT_TRUE(session.queue().JogTyuFLG);
+    EXPECT_TRUE(session.queue().jogging);
     ASSERT_TRUE(waitFor([&] { return sentContains("0JR20000"); }));
     session.setFeedMode(2);  // what is shown at release does not matter
     session.release(1);

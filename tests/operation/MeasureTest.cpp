@@ -3,8 +3,8 @@
 #include "Kvm8Simulator.h"
 #include "OperationFixture.h"
 #include "PtyServer.h"
-#include "operation/ui/frmJOG.h"
-#include "operation/ui/frmMove.h"
+#include "operation/ui/TeachingWindow.h"
+#include "operation/ui/MoveTestWindow.h"
 #include "platform/SerialPort.h"
 #include "positions/PositionGrid.h"
 #include "positions/PositionTable.h"
@@ -65,7 +65,7 @@ TEST_F(MotionBench, JogStopDelayAndIdleCpu)
         QTest::qWait(5000);
         std::printf("CPU of the test process without windows over 5 s: %.1f ms\n", CpuMs() - before);
     }
-    frmJOG jog{JogWindowContext{context, section, TeachTarget{table, grid}}};
+    TeachingWindow jog{JogWindowContext{context, section, TeachTarget{table, grid}}};
     jog.show();
     QTest::mouseClick(jog.findChild<QPushButton*>("cmdJOGST"), Qt::LeftButton);
     ASSERT_EQ(jog.session().state(), JogSession::State::Active);
@@ -98,7 +98,7 @@ TEST_F(MotionBench, JogStopDelayAndIdleCpu)
     QTest::qWait(10000);
     std::printf("CPU of the open, stopped JOG window over 10 s: %.1f ms\n", CpuMs() - before);
     jog.hide();
-    frmMove move{context};
+    MoveTestWindow move{context};
     move.show();
     QTest::qWait(500);
     before = CpuMs();

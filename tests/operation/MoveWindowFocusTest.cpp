@@ -1,7 +1,7 @@
 // The move-test window lets go of the machine when the operator lets go of it: focus lost,
 // minimised, hidden or closed.
 #include "OperationFixture.h"
-#include "operation/ui/frmMove.h"
+#include "operation/ui/MoveTestWindow.h"
 
 #include <QDialog>
 #include <QLabel>
@@ -56,7 +56,7 @@ protected:
         return lines.mid(lines.indexOf(first));
     }
 
-    frmMove window{context};
+    MoveTestWindow window{context};
     QWidget other;
 };
 

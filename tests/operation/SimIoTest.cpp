@@ -3,7 +3,7 @@
 #include "PtyServer.h"
 #include "link/ControllerLink.h"
 #include "operation/IoMonitor.h"
-#include "operation/ui/frmIOCheck.h"
+#include "operation/ui/IoMonitorWindow.h"
 #include "platform/SerialPort.h"
 #include "support/LinkTestParts.h"
 
@@ -35,14 +35,14 @@ protected:
     void start(bool ignore)
     {
         monitor->setIgnoreExternal(ignore);
-        monitor->TimerBtnOffTimeUpFLG = -1;  // as if TimerBtnOff had fired
+        monitor->endButtonPause(); // as if TimerBtnOff had fired
         monitor->PressMonitorButton();
         ASSERT_TRUE(monitor->Tick());
-        ASSERT_EQ(monitor->IoCheckTyu, -1);
+        ASSERT_TRUE(monitor->isMonitoring());
     }
     void expectStopped()
     {
-        EXPECT_EQ(monitor->IoCheckTyu, 0);
+        EXPECT_FALSE(monitor->isMonitoring());
         EXPECT_EQ(monitor->monitorCaptionId(), 702);
         EXPECT_TRUE(monitor->CloseAllowed());
         EXPECT_FALSE(monitor->timerInputOutput1().isActive());
@@ -60,7 +60,7 @@ TEST_F(SimIoTest, StartShowTheInputsSwitchOutTwoAndStop)
     monitor->setIgnoreExternal(true);
     monitor->PressMonitorButton();
     ASSERT_TRUE(monitor->Tick());
-    ASSERT_EQ(monitor->IoCheckTyu, -1);
+    ASSERT_TRUE(monitor->isMonitoring());
     for (int i = 0; i < kIoSignalCount; ++i)
         EXPECT_EQ(monitor->inputLamp(i), i == 0 || i == 23) << i;
 
@@ -69,10 +69,10 @@ TEST_F(SimIoTest, StartShowTheInputsSwitchOutTwoAndStop)
     EXPECT_EQ(controller.outputs(), 0x800003);
     EXPECT_TRUE(monitor->outputLamp(22));
 
-    monitor->TimerBtnOffTimeUpFLG = -1;
+    monitor->endButtonPause();
     monitor->PressMonitorButton();
     ASSERT_TRUE(monitor->Tick());
-    EXPECT_EQ(monitor->IoCheckTyu, 0);
+    EXPECT_FALSE(monitor->isMonitoring());
     EXPECT_EQ(controller.requests(),
               (QList<QByteArray>{"0CM01", "0RI", "0RO", "0WO800003", "0RI", "0RO", "0RI", "0RO", "0CM00"}));
     EXPECT_TRUE(dialogs.messages.empty());
@@ -87,7 +87,7 @@ TEST_F(SimIoTest, AWrongWriteEchoStopsTheMonitorWithTheDataError)
     ASSERT_TRUE(monitor->DoubleClickWhiteIcon(32));
     ASSERT_TRUE(monitor->Tick());
     ASSERT_EQ(dialogs.texts(), QStringList{"Communication error occurs!\r\ntransmit data is wrong"});
-    EXPECT_EQ(monitor->IoCheckTyu, 0);
+    EXPECT_FALSE(monitor->isMonitoring());
     EXPECT_EQ(monitor->monitorCaptionId(), 702);
     EXPECT_EQ(controller.requests().last(), "0WO000001");
     EXPECT_FALSE(link->LinkBusy());
@@ -123,7 +123,7 @@ TEST_F(SimIoTest, AReadOrASwitchThatTimesOutStopsTheMonitorOffline)
         EXPECT_FALSE(link->portOpen());
     }
     controller.clearLog();
-    monitor->TimerBtnOffTimeUpFLG = -1;
+    monitor->endButtonPause();
     monitor->PressMonitorButton();
     ASSERT_TRUE(monitor->timerInputOutput1().tick());
     ASSERT_TRUE(monitor->Tick());
@@ -153,7 +153,7 @@ TEST_F(SimIoTest, ARefusedSwitchStopsTheMonitorAndReturnsTheControllerToModeZero
 // stops the monitor and leaves the program Offline; Start Monitor starts it again from there.
 TEST_F(SimIoTest, AfterAFatalAlarmStartMonitorStartsTheMonitorAgain)
 {
-    frmIOCheck window(IoWindowContext{*link, mode, dialogs, catalogue, QPixmap(), QPixmap()});
+    IoMonitorWindow window(IoWindowContext{*link, mode, dialogs, catalogue, QPixmap(), QPixmap()});
     window.show();
     auto* button = window.findChild<QPushButton*>("cmdIoMonitor");
     auto* ignore = window.findChild<QCheckBox*>("chkIgnore");

@@ -91,7 +91,7 @@ TEST_F(SimMotionFlow, TeachingFromOriginReturnToAdoptedPositions)
     ASSERT_TRUE(session.press(0));
     session.release(0);
     ASSERT_TRUE(waitFor([&] { return present(1) == held + 10 && !controller.busy(); }));
-    ASSERT_TRUE(waitFor([&] { return session.DispPOS(1) == held + 10; }));
+    ASSERT_TRUE(waitFor([&] { return session.shownPosition(1) == held + 10; }));
 
     ASSERT_TRUE(session.table().select(2));
     session.capture();

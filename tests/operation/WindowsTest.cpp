@@ -1,6 +1,6 @@
 #include "JogFixture.h"
-#include "operation/ui/frmJOG.h"
-#include "operation/ui/frmMove.h"
+#include "operation/ui/TeachingWindow.h"
+#include "operation/ui/MoveTestWindow.h"
 #include "support/RenderFolder.h"
 
 #include <QApplication>
@@ -39,7 +39,7 @@ protected:
         port.writes.clear();
     }
 
-    frmJOG window{JogWindowContext{context, section, TeachTarget{table, grid}}};
+    TeachingWindow window{JogWindowContext{context, section, TeachTarget{table, grid}}};
 };
 
 TEST_F(JogWindowTest, LeftPressRunsAndReleaseStopsOtherButtonsDoNothing)
@@ -112,7 +112,7 @@ protected:
     template <typename T>
     T* control(const char* name) const { return window.findChild<T*>(QString::fromLatin1(name)); }
 
-    frmMove window{context};
+    MoveTestWindow window{context};
 };
 
 TEST_F(MoveWindowTest, RunShowsReachedPositionAndLampsWithStopsUsableMeanwhile)
@@ -285,7 +285,7 @@ TEST_F(RenderShots, MoveAndTeachingWindowsWhileRunning)
         const QString suffix = language == kEnglish ? "-en" : "-ja";
         settings.DispMmUnit = language == kJapanese;
         {
-            frmJOG jog{JogWindowContext{context, section, TeachTarget{table, grid}}};
+            TeachingWindow jog{JogWindowContext{context, section, TeachTarget{table, grid}}};
             jog.show();
             ASSERT_TRUE(QTest::qWaitForWindowExposed(&jog));
             QTest::mouseClick(jog.findChild<QPushButton*>("cmdJOGST"), Qt::LeftButton);
@@ -295,7 +295,7 @@ TEST_F(RenderShots, MoveAndTeachingWindowsWhileRunning)
             dialogs.answer(Answer::No);
         }
         {
-            frmMove move{context};
+            MoveTestWindow move{context};
             move.show();
             ASSERT_TRUE(QTest::qWaitForWindowExposed(&move));
             move.findChild<QTableWidget*>("flgdProgram")->item(0, 0)->setText("1");

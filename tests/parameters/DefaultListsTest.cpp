@@ -266,7 +266,7 @@ TEST(ShippedDefaultLists, EveryModelIsConsistentAndPassesTheFullCheck)
             DefaultLists lists;
             ScriptedDialogs dialogs;
             ASSERT_EQ(ApplyFactoryDefaults(set, lists, request, dialogs, messages), 0) << model.toStdString();
-            EXPECT_EQ(ParametaValueCheck(set.editor), 0) << model.toStdString();
+            EXPECT_EQ(CheckParameterValues(set.editor), 0) << model.toStdString();
             EXPECT_FALSE(CheckEmptyFields(set.editor));
         }
     }

@@ -39,7 +39,7 @@ protected:
     ParameterEditorContext context()
     {
         ParameterWindowSteps steps;
-        steps.TorikomiParametaValue = [this] { steps_ << "take"; };
+        steps.takeValuesFromControls = [this] { steps_ << "take"; };
         steps.ShowParameters = [this] { steps_ << "show"; };
         return {controller_, set, axes, commands, steps};
     }

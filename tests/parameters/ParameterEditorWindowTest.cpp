@@ -7,7 +7,7 @@
 #include "actuators/ActuatorCatalogue.h"
 #include "base/ui/ControlArray.h"
 #include "link/CommandGroups.h"
-#include "parameters/ui/frmParameta2.h"
+#include "parameters/ui/ParameterEditor.h"
 #include "support/TestPaths.h"
 
 #include <QApplication>
@@ -30,8 +30,8 @@ protected:
         set = ValidSet(5);
         for (int axis : {1, 3})
             axes.Pc(axis).InUse = true;
-        window = std::make_unique<frmParameta2>(ParameterEditorWindowContext{
-            controller_, set, axes, commands, catalogueFile, lists, ProgramDir(), {}, {}});
+        window = std::make_unique<ParameterEditor>(ParameterEditorWindowContext{
+                controller_, set, axes, commands, catalogueFile, lists, ProgramDir(), {}, {}});
         window->show();
     }
     QLineEdit* field(const char* name, int index = 0)
@@ -52,7 +52,7 @@ protected:
     NoCommandGroups commands;
     CatalogueFile catalogueFile{ProgramDir(), catalogue, dialogs};
     DefaultLists lists;
-    std::unique_ptr<frmParameta2> window;
+    std::unique_ptr<ParameterEditor> window;
 };
 
 TEST_F(ParameterEditorWindowTest, FieldsRefuseWhatTheirFilterRefusesAndEmptyOutOfRange)
@@ -72,7 +72,7 @@ TEST_F(ParameterEditorWindowTest, FieldsRefuseWhatTheirFilterRefusesAndEmptyOutO
 
     // A longer value from a file is shown whole: the limit lives in the key filter.
     set.editor.setNumber(Param::Stroke, 1, 1234567);
-    window->ParametaHyoji();
+    window->showValuesInControls();
     EXPECT_EQ(field("txtAxisStroke", 0)->text(), "1234567");
 }
 
@@ -107,7 +107,7 @@ TEST_F(ParameterEditorWindowTest, ActuatorListsRefillFromTheCatalogue)
     EXPECT_EQ(stroke->itemText(0), "50");
     EXPECT_EQ(field("txtActuator", 0)->text(), " 28M050");
     EXPECT_EQ(size->currentText(), " 28");
-    window->TorikomiParametaValue();
+    window->takeValuesFromControls();
     EXPECT_EQ(set.editor.text(Param::Actuator, 1), " 28M050");
     EXPECT_EQ(set.editor.number(Param::ActStroke, 1), 50);
 }
@@ -211,12 +211,12 @@ TEST_F(ParameterEditorWindowTest, ShowingThenTakingChangesNoValue)
     set.editor.setNumber(Param::Type, 1, 4);
     set.editor.setNumber(Param::Type, 3, 5);
     set.editor.setNumber(Param::HomeOut, 9);  // no entry: shown as one of its own
-    window->ParametaHyoji();
+    window->showValuesInControls();
     EXPECT_EQ(list("comboEtcRqOrKv", 0)->currentText(), "PP");
     EXPECT_EQ(list("comboEtcRqOrKv", 2)->currentText(), "KV(NEW)");
     EXPECT_EQ(list("comboEtcRqOrKv", 0)->count(), 6);
     const EditorValues before = set.editor;
-    window->TorikomiParametaValue();
+    window->takeValuesFromControls();
     EXPECT_EQ(set.editor, before);
 }
 

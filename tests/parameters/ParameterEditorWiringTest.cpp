@@ -7,7 +7,7 @@
 #include "base/ui/ControlArray.h"
 #include "link/CommandGroups.h"
 #include "parameters/ParameterFile.h"
-#include "parameters/ui/frmParameta2.h"
+#include "parameters/ui/ParameterEditor.h"
 #include "printing/ParameterPrint.h"
 #include "printing/PrintContext.h"
 #include "support/RecordingCanvas.h"
@@ -41,7 +41,7 @@ protected:
         if (withPrint)
             context.print = ParameterEditorPrinting(print);
         context.windows = std::move(windows);
-        window = std::make_unique<frmParameta2>(context);
+        window = std::make_unique<ParameterEditor>(context);
         window->show();
     }
     QLineEdit* field(const char* name, int index = 0) { return FindIndexed<QLineEdit>(window.get(), name, index); }
@@ -64,7 +64,7 @@ protected:
     DefaultLists lists;
     ScriptedPreview preview;
     PrintContext print{dialogs, catalogue, preview, {}};
-    std::unique_ptr<frmParameta2> window;
+    std::unique_ptr<ParameterEditor> window;
     QTemporaryDir folder;
 };
 

@@ -18,8 +18,8 @@ class ParameterReadCommandsTest : public TransferFixture {
 protected:
     ParameterReadCommandsTest()
     {
-        steps.YukoJikuHyojiSettei = [this] { calls << "axes"; };
-        steps.TorikomiParametaValue = [this] { calls << "take"; };
+        steps.showAxesInUse = [this] { calls << "axes"; };
+        steps.takeValuesFromControls = [this] { calls << "take"; };
         steps.ShowParameters = [this] { calls << "show"; };
         steps.RefreshAxisDisplays = [this] { calls << "refresh"; };
         // The PC setting as the simulated controller holds it: axes 1 and 2.
@@ -51,7 +51,7 @@ protected:
 
 TEST_F(ParameterReadCommandsTest, ReadIntoAnEditorWithEmptyFieldsAsksNothing)
 {
-    ASSERT_EQ(GetParametaValue(access(), set, axes, steps), 0);
+    ASSERT_EQ(ReadParametersIntoEditor(access(), set, axes, steps), 0);
     EXPECT_TRUE(dialogs.messages.empty());
     EXPECT_EQ(calls, (QStringList{"take", "axes", "show"}));
     EXPECT_EQ(set.editor.number(Param::Offset, 1), 300);
@@ -66,7 +66,7 @@ TEST_F(ParameterReadCommandsTest, AFullEditorOffersToSaveFirst)
     set = ValidSet(3);
     const EditorValues edited = set.editor;
     dialogs.answer(Answer::Cancel);
-    EXPECT_EQ(GetParametaValue(access(), set, axes, steps), 2);
+    EXPECT_EQ(ReadParametersIntoEditor(access(), set, axes, steps), 2);
     EXPECT_EQ(dialogs.messages.at(0).text, QString("Save the editing data before reading data?"));
     EXPECT_EQ(dialogs.messages.at(0).buttons, Buttons::YesNoCancel);
     EXPECT_TRUE(port.requests().isEmpty());
@@ -78,7 +78,7 @@ TEST_F(ParameterReadCommandsTest, AFullEditorOffersToSaveFirst)
     dialogs.clear();
     dialogs.answer(Answer::Yes);
     dialogs.answerSave(path);
-    ASSERT_EQ(GetParametaValue(access(), set, axes, steps), 0);
+    ASSERT_EQ(ReadParametersIntoEditor(access(), set, axes, steps), 0);
     EXPECT_TRUE(QFileInfo::exists(path));
     EXPECT_EQ(dialogs.texts(), (QStringList{QString("Save the editing data before reading data?"), QString("Completed save parameters into the file.")}));
     EXPECT_EQ(set.editor.number(Param::Offset, 1), 300);
@@ -88,7 +88,7 @@ TEST_F(ParameterReadCommandsTest, AFullEditorOffersToSaveFirst)
     dialogs.clear();
     dialogs.answer(Answer::Yes);
     dialogs.answerSave(std::nullopt);
-    EXPECT_EQ(GetParametaValue(access(), set, axes, steps), 2);
+    EXPECT_EQ(ReadParametersIntoEditor(access(), set, axes, steps), 2);
     EXPECT_EQ(set.editor, edited);
 }
 
@@ -97,7 +97,7 @@ TEST_F(ParameterReadCommandsTest, DifferentAxisSettingsAreOfferedForAdoption)
     axes.Pc(1).LeadMm = 6;
     axes.Pc(2).SizeCode = " 28";
     dialogs.answer(Answer::Cancel);
-    EXPECT_EQ(GetParametaValue(access(), set, axes, steps), 2);
+    EXPECT_EQ(ReadParametersIntoEditor(access(), set, axes, steps), 2);
     EXPECT_EQ(dialogs.texts(), QStringList{lines({357, 358})});
     EXPECT_EQ(dialogs.messages.at(0).buttons, Buttons::OkCancel);
     EXPECT_EQ(axes.Pc(1).LeadMm, 6);
@@ -108,7 +108,7 @@ TEST_F(ParameterReadCommandsTest, DifferentAxisSettingsAreOfferedForAdoption)
     mode.SetOffline();
     mode.SwitchOnlineQuietly();
     dialogs.answer(Answer::Ok);
-    ASSERT_EQ(GetParametaValue(access(), set, axes, steps), 0);
+    ASSERT_EQ(ReadParametersIntoEditor(access(), set, axes, steps), 0);
     EXPECT_EQ(calls, (QStringList{"take", "axes", "refresh", "show"}));
     EXPECT_EQ(axes.Pc(1).LeadMm, 2);
     EXPECT_EQ(axes.Pc(2).SizeCode, " 42");
@@ -122,7 +122,7 @@ TEST_F(ParameterReadCommandsTest, ControllerSettingsThatCannotBeAdoptedGoOffline
     axes.Pc(2).LeadMm = 6;
     controller.setItem(8, 9, 0);  // axis 2 without a speed code
     dialogs.answer(Answer::Ok);
-    EXPECT_EQ(GetParametaValue(access(), set, axes, steps), 1);
+    EXPECT_EQ(ReadParametersIntoEditor(access(), set, axes, steps), 1);
     EXPECT_FALSE(mode.isOnline());
     EXPECT_EQ(axes.Pc(2).LeadMm, 6);
     EXPECT_FALSE(calls.contains("show"));
@@ -131,25 +131,25 @@ TEST_F(ParameterReadCommandsTest, ControllerSettingsThatCannotBeAdoptedGoOffline
 TEST_F(ParameterReadCommandsTest, FailuresOfTheReadCommands)
 {
     controller.faults().add(Fault{FaultKind::Error, "0RD8", "0%%012", 1});
-    EXPECT_EQ(GetParametaValue(access(), set, axes, steps), 1);
+    EXPECT_EQ(ReadParametersIntoEditor(access(), set, axes, steps), 1);
     EXPECT_EQ(dialogs.lastText(), QString("Failed check of parameters."));
 
     dialogs.clear();
     controller.faults().add(Fault{FaultKind::Error, "0RD0", "0%%012", 1});
-    EXPECT_EQ(GetParametaValue(access(), set, axes, steps), 1);
+    EXPECT_EQ(ReadParametersIntoEditor(access(), set, axes, steps), 1);
     EXPECT_EQ(dialogs.lastText(), QString("Failed to get Axis setting."));
     EXPECT_FALSE(set.editor.number(Param::Offset, 1));
 
     dialogs.clear();
     controller.faults().add(Fault{FaultKind::Error, "0RD0", "0%%012", 1});
-    EXPECT_EQ(GetParametaValue2(access(), set, axes, steps), 1);
+    EXPECT_EQ(ReadParametersBack(access(), set, axes, steps), 1);
     EXPECT_EQ(dialogs.lastText(), QString("Failed to get Axis setting."));
 }
 
 TEST_F(ParameterReadCommandsTest, ReadAfterAWrite)
 {
     controller.setAxisMask(1);
-    ASSERT_EQ(GetParametaValue2(access(), set, axes, steps), 0);
+    ASSERT_EQ(ReadParametersBack(access(), set, axes, steps), 0);
     EXPECT_EQ(calls, QStringList{"axes"});
     EXPECT_EQ(port.requests(), (QStringList{"0CM1", "0RD0", "0RD0", "0RD1", "0RD5", "0RD6"}));
     EXPECT_EQ(set.editor.number(Param::Stroke, 1), 20000);

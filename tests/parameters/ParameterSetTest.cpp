@@ -25,8 +25,8 @@ class FullCheckBoundary : public ::testing::TestWithParam<Boundary> {};
 TEST(ParameterChecks, ValidSetPassesBothChecksAndHasNoEmptyField)
 {
     const ParameterSet set = ValidSet(0xF);
-    EXPECT_EQ(ParametaValueCheck(set.editor), 0);
-    EXPECT_EQ(ParametaValueCheck2(set.editor), 0);
+    EXPECT_EQ(CheckParameterValues(set.editor), 0);
+    EXPECT_EQ(CheckAxisParameterValues(set.editor), 0);
     EXPECT_FALSE(CheckEmptyFields(set.editor));
 }
 
@@ -35,8 +35,8 @@ TEST_P(FullCheckBoundary, ValueOnAxisInUse)
     const Boundary b = GetParam();
     ParameterSet set = ValidSet(0b0100);  // axis 3 only
     set.editor.setNumber(b.param, 3, b.value);
-    EXPECT_EQ(ParametaValueCheck(set.editor), b.passes ? 0 : 1)
-        << InfoOf(b.param).name << " = " << b.value;
+    EXPECT_EQ(CheckParameterValues(set.editor), b.passes ? 0 : 1)
+            << InfoOf(b.param).name << " = " << b.value;
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -58,14 +58,14 @@ TEST(ParameterChecks, ActuatorTextsMustBeComplete)
 {
     ParameterSet set = ValidSet(1);
     set.editor.setText(Param::ActSize, 1, QStringLiteral("28"));
-    EXPECT_EQ(ParametaValueCheck(set.editor), 1) << "the size code has three characters";
-    EXPECT_EQ(ParametaValueCheck2(set.editor), 1);
+    EXPECT_EQ(CheckParameterValues(set.editor), 1) << "the size code has three characters";
+    EXPECT_EQ(CheckAxisParameterValues(set.editor), 1);
     set = ValidSet(1);
     set.editor.setText(Param::ActSpeed, 1, QString());
-    EXPECT_EQ(ParametaValueCheck(set.editor), 1);
+    EXPECT_EQ(CheckParameterValues(set.editor), 1);
     set = ValidSet(1);
     set.editor.setText(Param::Actuator, 1, std::nullopt);
-    EXPECT_EQ(ParametaValueCheck2(set.editor), 1);
+    EXPECT_EQ(CheckAxisParameterValues(set.editor), 1);
 }
 
 TEST(ParameterChecks, AxisCheckIgnoresAlmSeqSpecialAndCommonItems)
@@ -79,14 +79,14 @@ TEST(ParameterChecks, AxisCheckIgnoresAlmSeqSpecialAndCommonItems)
     set.editor.setNumber(Param::HomeOut, 9);
     set.editor.setNumber(Param::SmTimer, 0);
     set.editor.setNumber(Param::StopPause, std::nullopt);
-    EXPECT_EQ(ParametaValueCheck2(set.editor), 0);
-    EXPECT_EQ(ParametaValueCheck(set.editor), 1);
+    EXPECT_EQ(CheckAxisParameterValues(set.editor), 0);
+    EXPECT_EQ(CheckParameterValues(set.editor), 1);
 
     for (const auto& [param, bad] : {std::pair{Param::Offset, 0}, {Param::Type, 6}, {Param::Function, 3},
                                      {Param::Lead, 0}, {Param::Pulse, 65536}, {Param::ActStroke, 501}}) {
         ParameterSet one = ValidSet(0b0011);
         one.editor.setNumber(param, 2, bad);
-        EXPECT_EQ(ParametaValueCheck2(one.editor), 1) << InfoOf(param).name;
+        EXPECT_EQ(CheckAxisParameterValues(one.editor), 1) << InfoOf(param).name;
     }
 }
 
@@ -101,8 +101,8 @@ TEST(ParameterChecks, AxisWithItsBitClearMayHoldAnything)
         }
     }
     set.editor.setNumber(Param::Offset, 4, 0);
-    EXPECT_EQ(ParametaValueCheck(set.editor), 0);
-    EXPECT_EQ(ParametaValueCheck2(set.editor), 0);
+    EXPECT_EQ(CheckParameterValues(set.editor), 0);
+    EXPECT_EQ(CheckAxisParameterValues(set.editor), 0);
     EXPECT_FALSE(CheckEmptyFields(set.editor));
 }
 
@@ -111,7 +111,7 @@ TEST(ParameterChecks, EmptyValuesAreReportedAndFailTheCheck)
     ParameterSet set = ValidSet(0b0010);
     set.editor.setNumber(Param::Lead, 2, std::nullopt);
     EXPECT_TRUE(CheckEmptyFields(set.editor));
-    EXPECT_EQ(ParametaValueCheck(set.editor), 1) << "an empty value cannot be read as a number";
+    EXPECT_EQ(CheckParameterValues(set.editor), 1) << "an empty value cannot be read as a number";
 
     set = ValidSet(0b0010);
     set.editor.setNumber(Param::SmTimer, std::nullopt);
@@ -124,7 +124,7 @@ TEST(ParameterChecks, EmptyValuesAreReportedAndFailTheCheck)
     set = ValidSet(0b0010);
     set.editor.setNumber(Param::HiddenCommon, std::nullopt);
     EXPECT_FALSE(CheckEmptyFields(set.editor)) << "the hidden item has no control";
-    EXPECT_EQ(ParametaValueCheck(set.editor), 0);
+    EXPECT_EQ(CheckParameterValues(set.editor), 0);
 }
 
 TEST(ParameterChecks, MessagesJoinTheirTwoTexts)

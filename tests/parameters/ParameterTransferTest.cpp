@@ -239,8 +239,8 @@ TEST_F(ParameterTransferTest, AxisWriteLeavesTheCommonBlocksAlone)
     ParameterSet set = WritableSet();
     set.editor.setNumber(Param::HomeOut, 300);
     set.editor.setNumber(Param::Alm, 1, 4);
-    EXPECT_EQ(ParametaValueCheck(set.editor), 1);
-    EXPECT_EQ(ParametaValueCheck2(set.editor), 0);
+    EXPECT_EQ(CheckParameterValues(set.editor), 1);
+    EXPECT_EQ(CheckAxisParameterValues(set.editor), 0);
 
     EXPECT_EQ(WriteAllParameters(access(), set), 1);
     EXPECT_TRUE(port.requests().isEmpty());

@@ -13,7 +13,7 @@
 #include "parameters/ParameterFile.h"
 #include "parameters/ParameterTransfer.h"
 #include "parameters/ParameterWriteCommand.h"
-#include "parameters/ui/frmParameta2.h"
+#include "parameters/ui/ParameterEditor.h"
 #include "platform/SerialPort.h"
 #include "support/LinkTestParts.h"
 #include "support/ScriptedDialogs.h"
@@ -46,8 +46,8 @@ protected:
     }
     void open()
     {
-        window = std::make_unique<frmParameta2>(ParameterEditorWindowContext{
-            *context, set, axes, commands, catalogueFile, lists, ProgramDir(), {}, {}});
+        window = std::make_unique<ParameterEditor>(ParameterEditorWindowContext{
+                *context, set, axes, commands, catalogueFile, lists, ProgramDir(), {}, {}});
         window->show();
     }
     void type(const char* name, int index, const QString& text)
@@ -65,7 +65,7 @@ protected:
     NoCommandGroups commands;
     CatalogueFile catalogueFile{ProgramDir(), catalogue, dialogs};
     DefaultLists lists;
-    std::unique_ptr<frmParameta2> window;
+    std::unique_ptr<ParameterEditor> window;
     QTemporaryDir folder;
 };
 

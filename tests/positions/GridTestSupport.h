@@ -98,7 +98,7 @@ struct GridFixture {
         setting.PulsesPerRev = ppr;
         setting.StrokeMm = strokeMm;
         RecomputeMmPerPulse(setting);
-        Culc_MaxPulse(axes.pc);
+        ComputeMaxPulses(axes.pc);
         ComputeMaxMm(axes.pc);
     }
     void make42D(int axis)

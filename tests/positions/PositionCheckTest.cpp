@@ -48,7 +48,7 @@ struct Fixture {
                 grid.setText(r, c, "0");
         }
     }
-    int check() { return PosiDataCheck3({table, grid, axes, mm, japanese, results}); }
+    int check() { return CheckPositionTable({table, grid, axes, mm, japanese, results}); }
     void set(int n, int column, const QString& text) { grid.setText(table.RowOf(n), column, text); }
 };
 
@@ -66,15 +66,15 @@ TEST(PositionCheck, EmptySpeedCellIsListedAndNothingReachesTheStore)
     EXPECT_EQ(f.results.rows[0].positionNo, 7);
     for (int c = 1; c <= 19; ++c)
         EXPECT_EQ(f.results.rows[0].marked[std::size_t(c - 1)], c == SpeedColumn(2));
-    EXPECT_EQ(f.table.Error_Posi, " 7、");
-    EXPECT_EQ(f.table.SumOfMukoPosi, 1);
-    EXPECT_TRUE(f.table.PosiDataCheckError);
+    EXPECT_EQ(f.table.faultyPositionList, " 7、");
+    EXPECT_EQ(f.table.invalidPositionCount, 1);
+    EXPECT_TRUE(f.table.checkFailed);
     EXPECT_TRUE(f.table.store->PosiSkip[7]);
     EXPECT_EQ(f.table.store->PosiValue[7][SpeedColumn(2)].toDouble(), 12.0) << "store untouched";
     EXPECT_EQ(f.table.store->PosiMark[7][19], 0) << "marks cleared after the window";
     f.japanese = false;
     f.check();
-    EXPECT_EQ(f.table.Error_Posi, " 7,");
+    EXPECT_EQ(f.table.faultyPositionList, " 7,");
 }
 
 TEST(PositionCheck, AccelerationThreeIsAFaultOnlyOnTheSmallFastActuator)
@@ -142,6 +142,6 @@ TEST(PositionCheck, TableWithoutRowsExaminesNothing)
     PositionGrid grid;
     std::array<AxisSetting, 4> axes;
     RecordingResults results;
-    EXPECT_EQ(PosiDataCheck3({table, grid, axes, false, true, results}), 0);
+    EXPECT_EQ(CheckPositionTable({table, grid, axes, false, true, results}), 0);
     EXPECT_EQ(results.shown, 0);
 }

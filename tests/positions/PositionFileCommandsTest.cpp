@@ -75,7 +75,7 @@ TEST_F(FileCommandsTest, SavingATableReadFromTheControllerAsksForAName)
     ASSERT_EQ(ReadPositionsFromController(commands), 0);
     dialogs.answerSave(std::nullopt);
     EXPECT_EQ(SavePosition(commands), 2);
-    EXPECT_TRUE(table.HozonCancel);
+    EXPECT_TRUE(table.saveCancelled);
     EXPECT_EQ(dialogs.saveRequests.size(), 1u);
 }
 

@@ -32,9 +32,9 @@ TEST_F(TransferTest, WriteSendsTheExamplePositionAndReportsCompletion)
 TEST_F(TransferTest, SkippedPositionsAreNotSentButCounted)
 {
     newTable(1, 3);
-    ASSERT_EQ(PosiDataCheck3(context.check()), 0);
+    ASSERT_EQ(CheckPositionTable(context.check()), 0);
     table.store->PosiSkip[2] = true;
-    EXPECT_EQ(WritePosidataToCt(commands), 0);
+    EXPECT_EQ(WritePositionData(commands), 0);
     EXPECT_EQ(requestsStartingWith("0WP").size(), 2);
     EXPECT_FALSE(requestsStartingWith("0WP").join(",").contains("0WP002"));
     EXPECT_EQ(dialogs.progressValues, (std::vector<int>{1, 2, 3}));
@@ -44,9 +44,9 @@ TEST_F(TransferTest, SkippedPositionsAreNotSentButCounted)
 TEST_F(TransferTest, ValueTooWideForItsFieldIsSentAsXAndRefused)
 {
     newTable(1, 1);
-    ASSERT_EQ(PosiDataCheck3(context.check()), 0);
+    ASSERT_EQ(CheckPositionTable(context.check()), 0);
     table.store->PosiValue[1][1] = 256.0;
-    EXPECT_EQ(WritePosidataToCt(commands), 1);
+    EXPECT_EQ(WritePositionData(commands), 1);
     ASSERT_EQ(requestsStartingWith("0WP").size(), 1);
     EXPECT_TRUE(requestsStartingWith("0WP")[0].startsWith("0WP001X3"));
     EXPECT_TRUE(dialogs.lastText().startsWith(messages.Text(104))) << "the controller's error reply is shown";
@@ -55,14 +55,14 @@ TEST_F(TransferTest, ValueTooWideForItsFieldIsSentAsXAndRefused)
 TEST_F(TransferTest, WrongEchoStopsTheWrite)
 {
     newTable(1, 2);
-    ASSERT_EQ(PosiDataCheck3(context.check()), 0);
+    ASSERT_EQ(CheckPositionTable(context.check()), 0);
     intercept = [this](const QByteArray& line) {
         if (!line.startsWith("0WP001"))
             return false;
         port.arrive("0WP009\r\n");
         return true;
     };
-    EXPECT_EQ(WritePosidataToCt(commands), 1);
+    EXPECT_EQ(WritePositionData(commands), 1);
     EXPECT_EQ(dialogs.lastText(), Joined(messages, 384, 385));
     EXPECT_EQ(requestsStartingWith("0WP").size(), 1);
 }

@@ -1,10 +1,10 @@
 #include "GridTestSupport.h"
 
 #include "positions/ui/QtRangeChooser.h"
-#include "positions/ui/frmSelectPosiNo2.h"
-#include "positions/ui/frmSelectPosiNo3.h"
-#include "positions/ui/frmSelectPosiNo4.h"
-#include "positions/ui/frmSyogoKekka.h"
+#include "positions/ui/ReadRangeDialog.h"
+#include "positions/ui/RangeDialog.h"
+#include "positions/ui/FileVerifyRangeDialog.h"
+#include "positions/ui/VerifyResultWindow.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -58,7 +58,7 @@ struct DialogFixture : ::testing::Test {
 
 TEST_F(DialogFixture, TableDialogFieldsAndEnterOrder)
 {
-    frmSelectPosiNo3 dialog(Table(true, {1, 15}, {1, 15}), messages, dialogs, &owner);
+    RangeDialog dialog(Table(true, {1, 15}, {1, 15}), messages, dialogs, &owner);
     dialog.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
     EXPECT_EQ(dialog.objectName(), "frmSelectPosiNo3");
@@ -89,7 +89,7 @@ TEST_F(DialogFixture, TableDialogFieldsAndEnterOrder)
 
 TEST_F(DialogFixture, BadRangeShowsTheMessageAndStays)
 {
-    frmSelectPosiNo3 dialog(Table(false, {5, 9}, {5, 9}), messages, dialogs, &owner);
+    RangeDialog dialog(Table(false, {5, 9}, {5, 9}), messages, dialogs, &owner);
     dialog.show();
     for (const auto& [first, last] : {std::pair{"4", "9"}, std::pair{"5", "10"}, std::pair{"8", "6"},
                                       std::pair{"", "6"}}) {
@@ -112,7 +112,7 @@ TEST_F(DialogFixture, ReadDialogOffersAllData)
     RangeRequest request;
     request.kind = RangeDialogKind::Read;
     request.proposal = {1, 15};
-    frmSelectPosiNo2 dialog(request, messages, dialogs, &owner);
+    ReadRangeDialog dialog(request, messages, dialogs, &owner);
     dialog.show();
     EXPECT_EQ(dialog.allDataOption()->text(), "All data");
     EXPECT_EQ(dialog.enteredRangeOption()->text(), "Data of selected renge");
@@ -133,7 +133,7 @@ TEST_F(DialogFixture, VerifyDialogWithAndWithoutOverlap)
     request.file = {20, 40};
     request.displayed = {1, 10};
     {
-        frmSelectPosiNo4 dialog(request, messages, dialogs, &owner);
+        FileVerifyRangeDialog dialog(request, messages, dialogs, &owner);
         dialog.show();
         QLabel* none = dialog.findChild<QLabel*>("lblSyogoHuka");
         ASSERT_NE(none, nullptr);
@@ -148,7 +148,7 @@ TEST_F(DialogFixture, VerifyDialogWithAndWithoutOverlap)
     request.displayed = {25, 60};
     request.overlap = PositionRange{25, 40};
     request.proposal = *request.overlap;
-    frmSelectPosiNo4 dialog(request, messages, dialogs, &owner);
+    FileVerifyRangeDialog dialog(request, messages, dialogs, &owner);
     dialog.show();
     EXPECT_EQ(dialog.findChild<QLabel*>("lblSyogoHuka"), nullptr);
     EXPECT_EQ(dialog.startField()->text(), "25");
@@ -204,7 +204,7 @@ TEST_F(DialogFixture, ResultWindowListsMarkedPositions)
 {
     AppSettings settings;
     settings.DispMmUnit = false;
-    frmSyogoKekka window(messages, settings, &owner);
+    VerifyResultWindow window(messages, settings, &owner);
     ResultRow seven;
     seven.positionNo = 7;
     seven.marked[SpeedColumn(2) - 1] = true;

@@ -113,8 +113,8 @@ TEST(NewTable, ChangedTableAsksToSaveFirst)
         int saves = 0;
         const auto save = [&] {
             ++saves;
-            f.table.HozonCancel = c.cancelSave;
-            f.table.PosiDataCheckError = c.checkError;
+            f.table.saveCancelled = c.cancelSave;
+            f.table.checkFailed = c.checkError;
             if (!c.cancelSave && !c.checkError && !c.saveFails)
                 f.table.ClearChanged();
         };

@@ -3,7 +3,7 @@
 #include "base/MessageCatalogue.h"
 #include "platform/print/QtPrintPreview.h"
 #include "printing/ProgramListings.h"
-#include "printing/ui/frmPrintSelect.h"
+#include "printing/ui/PrintSelectionDialog.h"
 #include "support/ScriptedDialogs.h"
 
 #include <QAction>
@@ -48,7 +48,7 @@ struct PrintWindowsTest : ::testing::Test {
 
 TEST_F(PrintWindowsTest, SelectionWindowOpensOnTheTableAndKeepsItsRules)
 {
-    frmPrintSelect window({messages, dialogs});
+    PrintSelectionDialog window({messages, dialogs});
     window.show();
     shot(window, "frmPrintSelect-en");
     EXPECT_EQ(window.windowTitle(), "Print Setting");
@@ -99,7 +99,7 @@ TEST_F(PrintWindowsTest, SelectionWindowOpensOnTheTableAndKeepsItsRules)
 TEST_F(PrintWindowsTest, JapaneseSelectionWindow)
 {
     messages.setLanguage(kJapanese);
-    frmPrintSelect window({messages, dialogs});
+    PrintSelectionDialog window({messages, dialogs});
     window.show();
     shot(window, "frmPrintSelect-ja");
     EXPECT_EQ(window.windowTitle(), "印刷設定");

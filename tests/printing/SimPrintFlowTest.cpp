@@ -8,8 +8,8 @@
 #include "positions/PositionTransfer.h"
 #include "printing/PositionPrint.h"
 #include "printing/ProgramListingReaders.h"
-#include "programs/ui/frmGrp.h"
-#include "programs/ui/frmSqMcr.h"
+#include "programs/ui/GroupWindow.h"
+#include "programs/ui/SmProgramWindow.h"
 
 #include <QPushButton>
 
@@ -90,7 +90,7 @@ TEST_F(SimPrintFlow, GroupsReadInTheirWindowPrintTheControllersRanges)
     controller.setGroup(10, {300, 999});
     controller.setGroup(99, {5, 7});
     GroupData data;
-    frmGrp window(programs, data, GroupPrintCommands(print, data));
+    GroupWindow window(programs, data, GroupPrintCommands(print, data));
     window.show();
     dialogs.answer(Answer::Ok);  // read from the controller
     click(window, "cmdReadGrp");
@@ -115,7 +115,7 @@ TEST_F(SimPrintFlow, SmProgramsReadInTheirWindowPrintTheControllersSteps)
     program[1] = {6, 9};
     controller.setProgram(1, program);
     SmData data;
-    frmSqMcr window(programs, data, SmPrintCommands(print, data));
+    SmProgramWindow window(programs, data, SmPrintCommands(print, data));
     window.show();
     dialogs.answer(Answer::Ok);  // read from the controller
     click(window, "cmdReadSMfromCt");

@@ -19,11 +19,11 @@ TEST_F(ProgramModelTest, GroupCheckMarksOnlyOutOfRangeGroupsInvalid)
 {
     GroupTable table;
     EXPECT_EQ(GroupCheck(table), 0);
-    EXPECT_FALSE(table.GrpMukoDataAri);
+    EXPECT_FALSE(table.hasInvalidGroup);
 
     table.group(12) = {5, 3};  // start beyond end: refused, but not "invalid"
     EXPECT_EQ(GroupCheck(table), 1);
-    EXPECT_TRUE(table.GrpMukoDataAri);
+    EXPECT_TRUE(table.hasInvalidGroup);
     EXPECT_EQ(table.invalid.at(12), 0);
 
     table.group(7) = {1000, 1000};
@@ -41,7 +41,7 @@ TEST_F(ProgramModelTest, GroupCheckMarksOnlyOutOfRangeGroupsInvalid)
     table.group(99) = {1, 999};
     EXPECT_EQ(GroupCheck(table), 0);
     EXPECT_EQ(table.invalid.at(7), 0);
-    EXPECT_FALSE(table.GrpMukoDataAri);
+    EXPECT_FALSE(table.hasInvalidGroup);
 }
 
 TEST_F(ProgramModelTest, GroupZeroIsNeverCheckedCopiedOrCompared)
@@ -96,8 +96,8 @@ TEST_F(ProgramModelTest, SmCheckRangesByCommand)
     data.table.program(7).step(9) = {5, 0};
     data.table.program(20).step(2) = {3, 0};
     EXPECT_EQ(SmDataCheck(data), 1);
-    EXPECT_TRUE(data.SMDataNasi);
-    EXPECT_EQ(data.NGSMNo, "<3>,<7>,<20>,");
+    EXPECT_TRUE(data.hasInvalidData);
+    EXPECT_EQ(data.refusedPrograms, "<3>,<7>,<20>,");
     const QList<SmFault> faults = SmFaults(data.table);
     ASSERT_EQ(faults.size(), 4);
     EXPECT_EQ(faults[0].program, 3);
@@ -111,8 +111,8 @@ TEST_F(ProgramModelTest, SmCheckRangesByCommand)
     data.table.program(7).step(9) = {5, 9};
     data.table.program(20).step(2) = {3, 1};
     EXPECT_EQ(SmDataCheck(data), 0);
-    EXPECT_FALSE(data.SMDataNasi);
-    EXPECT_EQ(data.NGSMNo, "");
+    EXPECT_FALSE(data.hasInvalidData);
+    EXPECT_EQ(data.refusedPrograms, "");
 }
 
 TEST_F(ProgramModelTest, EndStepsAreStoredBackAsZeroByTheCheck)

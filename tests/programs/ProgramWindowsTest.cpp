@@ -4,8 +4,8 @@
 #include "ProgramFixture.h"
 #include "base/ui/ControlArray.h"
 #include "programs/ui/ProgramBoxes.h"
-#include "programs/ui/frmGrp.h"
-#include "programs/ui/frmSqMcr.h"
+#include "programs/ui/GroupWindow.h"
+#include "programs/ui/SmProgramWindow.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -49,7 +49,7 @@ protected:
     }
 
     GroupData data;
-    frmGrp window{context, data, GroupPrintCommands(print, data)};
+    GroupWindow window{context, data, GroupPrintCommands(print, data)};
 };
 
 TEST_F(GroupWindowTest, FirstOpeningShowsPageOneAllOneToOne)
@@ -141,7 +141,7 @@ TEST_F(GroupWindowTest, CloseStoresTheBoxAndLaterOpeningsShowTheTable)
     retype(start(5), "40");
     window.close();
     EXPECT_EQ(data.table.group(6).start, 40);
-    frmGrp again(context, data, GroupPrintCommands(print, data));
+    GroupWindow again(context, data, GroupPrintCommands(print, data));
     EXPECT_EQ(FindIndexed<RuleBox>(&again, "txtGrpStartNo", 5)->text(), "40");
 }
 
@@ -224,7 +224,7 @@ protected:
     }
 
     SmData data;
-    frmSqMcr window{context, data, SmPrintCommands(print, data)};
+    SmProgramWindow window{context, data, SmPrintCommands(print, data)};
 };
 
 TEST_F(SmWindowTest, FirstOpeningShowsProgramOneAllEnd)
@@ -312,7 +312,7 @@ TEST_F(SmWindowTest, ProgramChangeAndCloseStoreAndShowTheTableAsLeft)
     choose(3, 1);
     window.close();
     EXPECT_EQ(data.table.program(2).step(4), (SmStep{1, 1}));
-    frmSqMcr again(context, data, SmPrintCommands(print, data));
+    SmProgramWindow again(context, data, SmPrintCommands(print, data));
     again.showProgram(1);
     EXPECT_EQ(FindIndexed<QComboBox>(&again, "comboMerei", 0)->currentText(), "5. TIMER");
     EXPECT_EQ(FindIndexed<RuleBox>(&again, "txtSmData", 0)->text(), "8");

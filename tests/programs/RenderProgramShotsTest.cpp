@@ -1,8 +1,8 @@
 // Pictures of the group and S/M windows in both languages for looking at them; only when
 // KVT7_RENDER_DIR names a folder.
 #include "ProgramFixture.h"
-#include "programs/ui/frmGrp.h"
-#include "programs/ui/frmSqMcr.h"
+#include "programs/ui/GroupWindow.h"
+#include "programs/ui/SmProgramWindow.h"
 #include "support/RenderFolder.h"
 
 #include <QApplication>
@@ -27,10 +27,10 @@ TEST_F(RenderProgramShots, GroupAndSmWindows)
     for (const int language : {kEnglish, kJapanese}) {
         catalogue.setLanguage(language);
         const QString suffix = language == kEnglish ? "en" : "ja";
-        frmGrp group(context, groups, GroupPrintCommands(print, groups));
+        GroupWindow group(context, groups, GroupPrintCommands(print, groups));
         group.showPage(1);
         SaveWindowPicture(group, folder, "frmGrp-" + suffix);
-        frmSqMcr sm(context, programs, SmPrintCommands(print, programs));
+        SmProgramWindow sm(context, programs, SmPrintCommands(print, programs));
         SaveWindowPicture(sm, folder, "frmSqMcr-" + suffix);
     }
 }

@@ -1,13 +1,13 @@
 // The actuator windows and the print selection, in both languages.
 #include "ShotFolder.h"
 #include "app/Program.h"
-#include "devices/ui/frmDevice.h"
-#include "devices/ui/frmDevice2.h"
-#include "devices/ui/frmDevice3.h"
+#include "devices/ui/StrokeCalculatorDialog.h"
+#include "devices/ui/OfflineActuatorDialog.h"
+#include "devices/ui/OnlineActuatorDialog.h"
 #include "platform/SettingsStore.h"
 #include "platform/print/QtPrintPreview.h"
 #include "printing/ProgramListings.h"
-#include "printing/ui/frmPrintSelect.h"
+#include "printing/ui/PrintSelectionDialog.h"
 #include "support/FakeSerialPort.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TestPaths.h"
@@ -37,20 +37,20 @@ TEST(Shots, DeviceAndPrintWindows)
         program.axes.Pc(2).SpeedCode = program.axes.Controller(2).SpeedCode = QStringLiteral("D");
         program.axes.Pc(2).StrokeMm = program.axes.Controller(2).StrokeMm = 50;
         DeviceAxes pc = program.axes.pc;
-        frmDevice2 offline(windowContext, pc, true);
+        OfflineActuatorDialog offline(windowContext, pc, true);
         SaveShot(offline, QStringLiteral("frmDevice2") + suffix);
 
         const OnlineDeviceWindowContext onlineContext{
             windowContext,
             {program.controller, program.parameters, program.axes, program.defaultLists,
              program.section, program.mode, dialogs, program.messages, program.groups, ProgramDir(), {}}};
-        frmDevice3 online(onlineContext);
+        OnlineActuatorDialog online(onlineContext);
         SaveShot(online, QStringLiteral("frmDevice3") + suffix);
 
-        frmDevice calculator(windowContext);
+        StrokeCalculatorDialog calculator(windowContext);
         SaveShot(calculator, QStringLiteral("frmDevice") + suffix);
 
-        frmPrintSelect print({program.messages, dialogs});
+        PrintSelectionDialog print({program.messages, dialogs});
         SaveShot(print, QStringLiteral("frmPrintSelect") + suffix);
 
         // Every listing opens in the print preview; a group listing stands for them.

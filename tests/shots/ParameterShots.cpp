@@ -5,13 +5,13 @@
 #include "link/CommandGroups.h"
 #include "link/ControllerContext.h"
 #include "link/ControllerLink.h"
-#include "parameters/ui/frmParameta2.h"
+#include "parameters/ui/ParameterEditor.h"
 #include "support/FakeSerialPort.h"
 #include "support/LinkTestParts.h"
 #include "support/RecordingCanvas.h"
 #include "printing/ParameterPrint.h"
 #include "devices/ui/EditorDeviceWindows.h"
-#include "devices/ui/frmDevice3.h"
+#include "devices/ui/OnlineActuatorDialog.h"
 #include "support/TestPaths.h"
 
 #include <QCheckBox>
@@ -52,7 +52,7 @@ TEST(Shots, ParameterEditor)
                                              shot.lists, ProgramDir(), {}, {}};
         context.print = ParameterEditorPrinting(print);
         context.windows = EditorDeviceWindows({parts.catalogue, parts.dialogs, shot.catalogue});
-        frmParameta2 window{context};
+        ParameterEditor window{context};
         const QString suffix = language == kEnglish ? "en" : "ja";
         SaveShot(window, "frmParameta2-" + suffix + "-locked");
         parts.dialogs.answer(Answer::Yes);
@@ -75,7 +75,7 @@ TEST(Shots, OnlineDeviceWindow)
             {parts.catalogue, parts.dialogs, shot.catalogue},
             {shot.controller, set, shot.axes, shot.lists, parts.section, parts.mode, parts.dialogs, parts.catalogue,
              shot.commands, ProgramDir(), {}}};
-        frmDevice3 window{context};
+        OnlineActuatorDialog window{context};
         SaveShot(window, QStringLiteral("frmDevice3-") + (language == kEnglish ? "en" : "ja"));
     }
 }

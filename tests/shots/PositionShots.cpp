@@ -2,11 +2,11 @@
 #include "positions/GridTestSupport.h"
 
 #include "positions/ui/PositionGridView.h"
-#include "positions/ui/frmDataShogo.h"
-#include "positions/ui/frmSelectPosiNo2.h"
-#include "positions/ui/frmSelectPosiNo3.h"
-#include "positions/ui/frmSelectPosiNo4.h"
-#include "positions/ui/frmSyogoKekka.h"
+#include "positions/ui/VerifySourceDialog.h"
+#include "positions/ui/ReadRangeDialog.h"
+#include "positions/ui/RangeDialog.h"
+#include "positions/ui/FileVerifyRangeDialog.h"
+#include "positions/ui/VerifyResultWindow.h"
 
 #include <QApplication>
 #include <QDir>
@@ -51,10 +51,10 @@ TEST(Shots, PositionGridAndDialogs)
         const QString suffix = language == kEnglish ? "en" : "ja";
         RangeRequest read;
         read.kind = RangeDialogKind::Read;
-        frmSelectPosiNo2 two(read, messages, dialogs, nullptr);
+        ReadRangeDialog two(read, messages, dialogs, nullptr);
         save(two, "frmSelectPosiNo2-" + suffix);
         RangeRequest table;
-        frmSelectPosiNo3 three(table, messages, dialogs, nullptr);
+        RangeDialog three(table, messages, dialogs, nullptr);
         save(three, "frmSelectPosiNo3-" + suffix);
         RangeRequest verify;
         verify.kind = RangeDialogKind::Verify;
@@ -62,14 +62,14 @@ TEST(Shots, PositionGridAndDialogs)
         verify.displayed = {1, 30};
         verify.overlap = PositionRange{20, 30};
         verify.proposal = *verify.overlap;
-        frmSelectPosiNo4 four(verify, messages, dialogs, nullptr);
+        FileVerifyRangeDialog four(verify, messages, dialogs, nullptr);
         save(four, "frmSelectPosiNo4-" + suffix);
         verify.displayed = {1, 10};
         verify.overlap.reset();
-        frmSelectPosiNo4 none(verify, messages, dialogs, nullptr);
+        FileVerifyRangeDialog none(verify, messages, dialogs, nullptr);
         save(none, "frmSelectPosiNo4-none-" + suffix);
         AppSettings settings;
-        frmSyogoKekka result(messages, settings, nullptr);
+        VerifyResultWindow result(messages, settings, nullptr);
         std::vector<ResultRow> rows;
         for (int n : {3, 7, 12}) {
             ResultRow row;
@@ -88,7 +88,7 @@ TEST(Shots, DataShogo)
     for (const int language : {kJapanese, kEnglish}) {
         MessageCatalogue messages = MessageCatalogue::Builtin();
         messages.setLanguage(language);
-        frmDataShogo window(messages, nullptr);
+        VerifySourceDialog window(messages, nullptr);
         SaveShot(window, QStringLiteral("frmDataShogo-") + (language == kEnglish ? "en" : "ja"));
     }
 }

@@ -8,8 +8,8 @@
 #include "MonkeyRig.h"
 #include "Random.h"
 #include "Watchdog.h"
-#include "operation/ui/frmJOG.h"
-#include "operation/ui/frmMove.h"
+#include "operation/ui/TeachingWindow.h"
+#include "operation/ui/MoveTestWindow.h"
 
 #include <QApplication>
 #include <QPushButton>
@@ -157,7 +157,7 @@ void Monkey::finishStep(QWidget* modal)
         hold_.reset();
         return;
     }
-    if (auto* jog = qobject_cast<frmJOG*>(modal)) {
+    if (auto* jog = qobject_cast<TeachingWindow*>(modal)) {
         perform(QStringLiteral("frmJOG: close box"), [jog] { jog->close(); });
         return;
     }
@@ -179,7 +179,7 @@ void Monkey::stopRuns()
     RunningProgram* run = rig_.running();
     if (!run || rig_.ended())
         return;
-    for (frmMove* move : run->window.findChildren<frmMove*>()) {
+    for (MoveTestWindow* move : run->window.findChildren<MoveTestWindow*>()) {
         if (!move->operation().running())
             continue;
         for (const char* name : {"cmdStop", "cmdStop2", "cmdGrpMoveStop"}) {

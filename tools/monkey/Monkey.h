@@ -20,7 +20,7 @@ class MonkeyDialogs;
 class MonkeyRig;
 class Random;
 class Watchdog;
-class frmJOG;
+class TeachingWindow;
 
 // The operator at random: every 15 to 120 ms one action, chosen from what the screen offers
 // at that moment. A modal window takes every action until it is answered; a held JOG button
@@ -50,7 +50,7 @@ signals:
 private:
     struct Hold {
         QPointer<QWidget> button;
-        QPointer<frmJOG> window;
+        QPointer<TeachingWindow> window;
         qint64 until = 0;
         int messagesAtPress = 0;
     };
@@ -69,7 +69,7 @@ private:
     void actOnGrid();
     void actInWindow(QWidget* window, bool answering);
     void answerModal(QWidget* modal);
-    void actOnJog(frmJOG* jog);
+    void actOnJog(TeachingWindow* jog);
     void holdStep();
     bool clickButton(QWidget* window, bool answering);
     bool typeIntoField(QWidget* window);

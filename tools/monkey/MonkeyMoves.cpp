@@ -8,7 +8,7 @@
 #include "Random.h"
 #include "Watchdog.h"
 #include "app/CommandTable.h"
-#include "operation/ui/frmJOG.h"
+#include "operation/ui/TeachingWindow.h"
 
 #include <QAbstractButton>
 #include <QAbstractPrintDialog>
@@ -79,7 +79,7 @@ QList<QWidget*> ShownWindows(QWidget* main)
 }
 
 // A command's control can be reached: enabled, its menus enabled, its tool bar shown.
-bool Reachable(frmMain& window, const CommandRow& row, QObject* control)
+bool Reachable(MainWindow& window, const CommandRow& row, QObject* control)
 {
     if (auto* button = qobject_cast<QPushButton*>(control))
         return button->isVisible() && button->isEnabled();
@@ -110,7 +110,7 @@ QString Monkey::where(const QWidget* window) const
 
 void Monkey::actFreely()
 {
-    frmMain& main = rig_.running()->window;
+    MainWindow& main = rig_.running()->window;
     const QList<QWidget*> windows = ShownWindows(&main);
     const int roll = random_.below(100);
     if (!main.isVisible() && roll < 45) {
@@ -148,7 +148,7 @@ void Monkey::actFreely()
 
 void Monkey::runCommand()
 {
-    frmMain& main = rig_.running()->window;
+    MainWindow& main = rig_.running()->window;
     QList<const CommandRow*> rows;
     for (const CommandRow& row : CommandTable()) {
         if (row.kind == CommandKind::MenuTitle || !Reachable(main, row, main.CommandControl(row.id)))
@@ -182,7 +182,7 @@ void Monkey::runCommand()
 
 void Monkey::actOnGrid()
 {
-    frmMain& main = rig_.running()->window;
+    MainWindow& main = rig_.running()->window;
     QTableView* grid = main.PositionGrid();
     if (!grid || !grid->isVisible() || !grid->isEnabled())
         return;
@@ -269,7 +269,7 @@ void Monkey::answerModal(QWidget* modal)
         perform(QStringLiteral("%1: Cancel").arg(where(modal)), [dialog] { dialog->reject(); });
         return;
     }
-    if (auto* jog = qobject_cast<frmJOG*>(modal)) {
+    if (auto* jog = qobject_cast<TeachingWindow*>(modal)) {
         actOnJog(jog);
         return;
     }
@@ -404,7 +404,7 @@ void Monkey::closeWindow(QWidget* window)
 }
 
 // The teaching window: a motion button pressed and held, or its other controls.
-void Monkey::actOnJog(frmJOG* jog)
+void Monkey::actOnJog(TeachingWindow* jog)
 {
     QList<QPushButton*> motion;
     for (QPushButton* button : Hands::Reachable<QPushButton>(jog))
@@ -439,7 +439,7 @@ void Monkey::holdStep()
     }
     if (clock_.elapsed() < hold_->until) {
         if (random_.chance(2)) {
-            QPointer<frmJOG> jog = hold_->window;
+            QPointer<TeachingWindow> jog = hold_->window;
             perform(QStringLiteral("frmJOG: close box while holding %1").arg(Hands::Name(hold_->button)), [jog] {
                 if (jog)
                     jog->close();

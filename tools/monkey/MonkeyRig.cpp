@@ -56,7 +56,7 @@ void MonkeyRig::startProgram()
     RunningProgram& run = *running_;
     dialogs_.attach(run.program);
     dialogs_.setParentWindow(&run.window);
-    connect(&run.window, &frmMain::ProgramEnded, this, [this] {
+    connect(&run.window, &MainWindow::ProgramEnded, this, [this] {
         ended_ = true;
         log_.note(QStringLiteral("the program ended"));
         emit programEnded();

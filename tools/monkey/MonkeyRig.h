@@ -3,7 +3,7 @@
 #include "Kvm8Simulator.h"
 #include "PtyServer.h"
 #include "app/Program.h"
-#include "app/ui/frmMain.h"
+#include "app/ui/MainWindow.h"
 #include "platform/SerialPort.h"
 #include "platform/SettingsStore.h"
 
@@ -23,7 +23,7 @@ struct RunningProgram {
 
     QtSerialLine port;
     Program program;
-    frmMain window;
+    MainWindow window;
 };
 
 // The simulated controller, served in this process on a pseudo-terminal behind a symbolic

@@ -3,8 +3,8 @@
 #include "ActionLog.h"
 #include "MonkeyDialogs.h"
 #include "MonkeyRig.h"
-#include "operation/ui/frmJOG.h"
-#include "operation/ui/frmMove.h"
+#include "operation/ui/TeachingWindow.h"
+#include "operation/ui/MoveTestWindow.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -153,10 +153,10 @@ bool Watchdog::motionAllowed() const
     RunningProgram* run = rig_.running();
     if (!run)
         return false;
-    for (frmJOG* jog : run->window.findChildren<frmJOG*>())
+    for (TeachingWindow* jog : run->window.findChildren<TeachingWindow*>())
         if (jog->session().state() == JogSession::State::Starting)
             return true;  // the return to origin of JOG's start
-    for (frmMove* move : run->window.findChildren<frmMove*>())
+    for (MoveTestWindow* move : run->window.findChildren<MoveTestWindow*>())
         if (move->operation().running() || move->operation().dispatchActive())
             return true;
     return false;

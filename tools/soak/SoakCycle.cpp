@@ -184,7 +184,8 @@ void SoakCycle::readPositions()
     if (result == 0) {
         // The table read must be the controller's: verified with faults off.
         table.results.shown = 0;
-        asController = PosiDataCtShogo(table.commands) == 0 && table.results.shown == 0;
+        asController
+                = VerifyPositionsWithController(table.commands) == 0 && table.results.shown == 0;
     }
     judgeTransfer(QStringLiteral("position read"), result == 0, asController, table.snapshot() == before);
 }
@@ -195,7 +196,7 @@ void SoakCycle::verifyPositions()
     if (!startable(table.takeControllerAxes() && table.showFile(path("kvd"))))
         return;
     table.ranges.range = PositionRange{1, plan_.positions};
-    const int result = faulty([&] { return PosiDataCtShogo(table.commands); });
+    const int result = faulty([&] { return VerifyPositionsWithController(table.commands); });
     judgeVerdict(QStringLiteral("position verify"),
                  result == 0 ? std::optional<bool>(table.results.shown == 0) : std::nullopt, positionsAsFile());
 }

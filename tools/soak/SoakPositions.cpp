@@ -38,7 +38,7 @@ bool SoakPositions::takeControllerAxes()
     if (OpenPortOrReport(link) != 0 || ReadAxisMask(link, parameters, axes) != 0
         || ReadControllerAxisSettings(link, axes) != 0 || !AdoptControllerAxisSettings(axes))
         return false;
-    LetDevSettingToDevSettei(axes);
+    RecordPcActuators(axes);
     return true;
 }
 

@@ -4,7 +4,7 @@
 #include "WholeControllerCommands.h"
 #include "app/FrameCommands.h"
 #include "app/Program.h"
-#include "frmMain.h"
+#include "MainWindow.h"
 #include "platform/ui/Desktop.h"
 #include "positions/ClipboardEditing.h"
 #include "positions/GridPresentation.h"
@@ -26,17 +26,27 @@ namespace kvt7 {
 
 using C = CommandId;
 
-MainWindowBinding::MainWindowBinding(frmMain& window, Program& program)
-    : window_(window),
-      program_(program),
-      ranges_(program.messages, program.dialogs, &window),
+MainWindowBinding::MainWindowBinding(MainWindow& window, Program& program)
+    : window_(window), program_(program), ranges_(program.messages, program.dialogs, &window),
       results_(program.messages, program.settings, &window),
-      verifySources_(program.messages, &window),
-      positions_{program.table,   program.grid,  program.axes, program.settings, program.messages,
-                 program.catalogueFile, program.dialogs, clipboard_, ranges_, results_,
-                 program.positionEvents},
-      commands_{positions_, program.controller, program.parameters, program.defaultLists,
-                program.programFolder, program.section, program.groups,
+      verifySources_(program.messages, &window), positions_{program.table,
+                                                            program.grid,
+                                                            program.axes,
+                                                            program.settings,
+                                                            program.messages,
+                                                            program.catalogueFile,
+                                                            program.dialogs,
+                                                            clipboard_,
+                                                            ranges_,
+                                                            results_,
+                                                            program.positionEvents},
+      commands_{positions_,
+                program.controller,
+                program.parameters,
+                program.defaultLists,
+                program.programFolder,
+                program.section,
+                program.groups,
                 [&window](bool frozen) { window.FreezePositionGrid(frozen); }}
 {
     bindLampsAndAlarm();
@@ -62,22 +72,22 @@ void MainWindowBinding::trigger(CommandId id)
     if (!commands.isEnabled(id) || !handler)
         return;
     if (row.editOffFirst)
-        commands.EditCMD_Muko();
+        commands.disableEditCommands();
     handler();
 }
 
 void MainWindowBinding::bindLampsAndAlarm()
 {
-    frmMain& window = window_;
+    MainWindow& window = window_;
     const auto showAlarm = [&window](const AlarmDisplay& display) {
         window.SetAlarmDisplay(display.lampVisible, display.alarmNo, display.errorComment);
     };
     ControllerStatus& status = program_.status;
     connect(&status, &ControllerStatus::alarmDisplayChanged, &window, showAlarm);
     showAlarm(status.alarmDisplay());
-    connect(&status, &ControllerStatus::homeLampChanged, &window, &frmMain::SetHomeLamp);
+    connect(&status, &ControllerStatus::homeLampChanged, &window, &MainWindow::SetHomeLamp);
     window.SetHomeLamp(status.homeLampVisible());
-    connect(&program_.watch, &LinkWatch::portLampChanged, &window, &frmMain::SetPortLamp);
+    connect(&program_.watch, &LinkWatch::portLampChanged, &window, &MainWindow::SetPortLamp);
     window.SetPortLamp(program_.watch.portLampVisible());
 }
 
@@ -85,29 +95,30 @@ void MainWindowBinding::bindPositionEvents()
 {
     PositionEvents& events = program_.positionEvents;
     CommandAvailability& commands = program_.commands;
-    frmMain& window = window_;
-    connect(&events, &PositionEvents::tableNameShown, &window, &frmMain::SetFileName);
+    MainWindow& window = window_;
+    connect(&events, &PositionEvents::tableNameShown, &window, &MainWindow::SetFileName);
     connect(&events, &PositionEvents::modelLabelsChanged, &window, [&window](const QStringList& captions) {
         for (int axis = 0; axis < 4; ++axis)
             window.DeviceTypeLabel(axis)->setText(captions.value(axis));
     });
-    connect(&events, &PositionEvents::unitsLineChanged, &window, &frmMain::SetUnitsLine);
+    connect(&events, &PositionEvents::unitsLineChanged, &window, &MainWindow::SetUnitsLine);
     connect(&events, &PositionEvents::editEnableByClipboard, &commands,
-            &CommandAvailability::EditCMD_YukoByClipboard);
+            &CommandAvailability::enableEditCommandsByClipboard);
     connect(&events, &PositionEvents::pasteFlagsChanged, &commands,
-            &CommandAvailability::EditCMD_YukoByClipboard);
-    connect(&events, &PositionEvents::editCommandsDisabled, &commands, &CommandAvailability::EditCMD_Muko);
+            &CommandAvailability::enableEditCommandsByClipboard);
+    connect(&events, &PositionEvents::editCommandsDisabled, &commands,
+            &CommandAvailability::disableEditCommands);
     connect(&events, &PositionEvents::commandsEnableRequested, &commands, [&commands] {
-        commands.CMDBTN_Yuko();
-        commands.ToolBar_Yuko();
-        commands.Menyu_Yuko();
+        commands.enableCommandButtons();
+        commands.enableToolBar();
+        commands.enableMenus();
     });
 }
 
 // The commands that change the window or the program's state, not the data.
 void MainWindowBinding::bindFrameCommands()
 {
-    frmMain& window = window_;
+    MainWindow& window = window_;
     Program& program = program_;
     bind(C::mnuFileExit, [&window] { window.close(); });
     bind(C::mnuSettingsOffline, [this, &program, &window] { ChangeToOffline(program, window, *this); });
@@ -125,7 +136,7 @@ void MainWindowBinding::bindFrameCommands()
 void MainWindowBinding::bindControllerCommands()
 {
     Program& program = program_;
-    frmMain& window = window_;
+    MainWindow& window = window_;
     bind(C::mnuFuncAlmReset, [&program] { RunAlarmReset(program, program.groups); });
     bind(C::mnuFuncCtversion,
          [&program, &window] { window.ShowVersionStatus(RunVersionDisplay(program, program.groups)); });
@@ -161,8 +172,8 @@ void MainWindowBinding::bindTableCommands()
                 verify(context);
         };
     };
-    bind(C::mnuFileShogoFile, verifyWith(PosiDataFileShogo2));
-    bind(C::mnuFileShogoCt, verifyWith(PosiDataCtShogo));
+    bind(C::mnuFileShogoFile, verifyWith(VerifyPositionsWithFile));
+    bind(C::mnuFileShogoCt, verifyWith(VerifyPositionsWithController));
 }
 
 // ---- start and end steps ----

@@ -6,8 +6,8 @@
 #include "positions/PositionCommandContext.h"
 #include "positions/PositionContext.h"
 #include "positions/ui/QtRangeChooser.h"
-#include "positions/ui/frmDataShogo.h"
-#include "positions/ui/frmSyogoKekka.h"
+#include "positions/ui/VerifySourceDialog.h"
+#include "positions/ui/VerifyResultWindow.h"
 
 #include <QObject>
 #include <array>
@@ -17,7 +17,7 @@ namespace kvt7 {
 
 class SubsystemWindows;
 class WholeControllerCommands;
-class frmMain;
+class MainWindow;
 struct Program;
 
 // Connects the main window to the program's operations: the lamps and the alarm frame follow
@@ -27,7 +27,7 @@ struct Program;
 class MainWindowBinding : public QObject, public ProgramSteps {
     Q_OBJECT
 public:
-    MainWindowBinding(frmMain& window, Program& program);
+    MainWindowBinding(MainWindow& window, Program& program);
 
     PositionContext& positions() { return positions_; }
     PositionCommandContext& positionCommands() { return commands_; }
@@ -63,11 +63,11 @@ private:
     void bindEditCommands();
     void bindTableCommands();
 
-    frmMain& window_;
+    MainWindow& window_;
     Program& program_;
     QtClipboard clipboard_;
     QtRangeChooser ranges_;
-    frmSyogoKekka results_;
+    VerifyResultWindow results_;
     QtVerifySourceChooser verifySources_;
     PositionContext positions_;
     PositionCommandContext commands_;

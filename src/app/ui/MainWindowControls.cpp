@@ -1,4 +1,6 @@
 #include "MainWindowControls.h"
+#include "base/MessageIds.h"
+#include "base/ui/LocalizeWindow.h"
 
 #include "app/CommandTable.h"
 #include "base/ui/ControlArray.h"
@@ -106,11 +108,11 @@ QToolBar* BuildToolBar(QMainWindow& window, QList<QAction*>& buttons)
     return bar;
 }
 
-QLabel* TaggedLabel(QWidget* parent, const char* name, const char* tag)
+QLabel* TaggedLabel(QWidget* parent, const char* name, int tag)
 {
     auto* label = new QLabel(parent);
     label->setObjectName(QString::fromLatin1(name));
-    label->setProperty("Tag", QString::fromLatin1(tag));
+    label->setProperty("Tag", TagOf(tag));
     return label;
 }
 
@@ -127,18 +129,18 @@ QLabel* SunkenLabel(QWidget* parent, const char* name)
 
 // A lamp: the white picture, with the lit picture over it; the lit one is visible when on.
 QLabel* Lamp(QWidget* parent, const char* baseName, const char* litName, LampColour lit,
-             const char* toolTip, QLabel** litLabel)
+             int toolTip, QLabel** litLabel)
 {
     auto* base = new QLabel(parent);
     base->setObjectName(QString::fromLatin1(baseName));
     base->setPixmap(LampPixmap(LampColour::White));
     base->setFixedSize(16, 16);
-    base->setToolTip(QString::fromLatin1(toolTip));
+    base->setToolTip(TagOf(toolTip));
     auto* over = new QLabel(base);
     over->setObjectName(QString::fromLatin1(litName));
     over->setPixmap(LampPixmap(lit));
     over->setGeometry(0, 0, 16, 16);
-    over->setToolTip(QString::fromLatin1(toolTip));
+    over->setToolTip(TagOf(toolTip));
     over->setVisible(false);
     *litLabel = over;
     return base;
@@ -163,7 +165,7 @@ QGroupBox* BuildTransferFrame(QWidget* parent)
 {
     auto* frame = new QGroupBox(parent);
     frame->setObjectName(QStringLiteral("FrameTransfer"));
-    frame->setProperty("Tag", QStringLiteral("202"));
+    frame->setProperty("Tag", TagOf(Msg::PositionData));
     auto* grid = new QGridLayout(frame);
     grid->setContentsMargins(8, 6, 8, 8);
     grid->setSpacing(4);
@@ -177,21 +179,21 @@ QGroupBox* BuildStatusFrame(QWidget* parent, MainWindowControls& controls)
 {
     auto* frame = new QGroupBox(parent);
     frame->setObjectName(QStringLiteral("FrameStatus"));
-    frame->setProperty("Tag", QStringLiteral("211"));
+    frame->setProperty("Tag", TagOf(Msg::Status));
     auto* row = new QHBoxLayout(frame);
     row->setContentsMargins(8, 4, 8, 6);
     row->setSpacing(4);
-    row->addWidget(Lamp(frame, "imgWhiteOnline", "imgGreenLedOnline", LampColour::Green, "323",
-                        &controls.imgGreenLedOnline));
-    row->addWidget(TaggedLabel(frame, "lblOnline", "249"));
+    row->addWidget(Lamp(frame, "imgWhiteOnline", "imgGreenLedOnline", LampColour::Green,
+                        Msg::GreenOnlineWhiteOffline, &controls.imgGreenLedOnline));
+    row->addWidget(TaggedLabel(frame, "lblOnline", Msg::OnlineInMain));
     row->addSpacing(10);
-    row->addWidget(Lamp(frame, "imgPortWhite", "imgPortGreen", LampColour::Green, "322",
-                        &controls.imgPortGreen));
-    row->addWidget(TaggedLabel(frame, "lblPort", "218"));
+    row->addWidget(Lamp(frame, "imgPortWhite", "imgPortGreen", LampColour::Green,
+                        Msg::GreenComPortOpenWhiteComPortClose, &controls.imgPortGreen));
+    row->addWidget(TaggedLabel(frame, "lblPort", Msg::RSC));
     row->addSpacing(10);
-    row->addWidget(Lamp(frame, "imgHomeWhite", "imgHomeGreen", LampColour::Green, "321",
-                        &controls.imgHomeGreen));
-    row->addWidget(TaggedLabel(frame, "lblHome", "217"));
+    row->addWidget(Lamp(frame, "imgHomeWhite", "imgHomeGreen", LampColour::Green,
+                        Msg::GreenHomingCompletedWhiteHomingNot, &controls.imgHomeGreen));
+    row->addWidget(TaggedLabel(frame, "lblHome", Msg::Home));
     row->addStretch(1);
     return frame;
 }
@@ -200,7 +202,7 @@ QGroupBox* BuildAlarmFrame(QWidget* parent, MainWindowControls& controls)
 {
     auto* frame = new QGroupBox(parent);
     frame->setObjectName(QStringLiteral("FrameAlarm"));
-    frame->setProperty("Tag", QStringLiteral("214"));
+    frame->setProperty("Tag", TagOf(Msg::Alarm));
     // Dark, the lamp shows white, like the status lamps.
     auto* ledPlace = new QLabel(frame);
     ledPlace->setObjectName(QStringLiteral("imgAlarmWhite"));
@@ -227,7 +229,7 @@ QGroupBox* BuildAlarmFrame(QWidget* parent, MainWindowControls& controls)
     grid->setHorizontalSpacing(6);
     grid->setVerticalSpacing(4);
     grid->addWidget(ledPlace, 0, 0);
-    grid->addWidget(TaggedLabel(frame, "lblAlarmNoHead", "215"), 0, 1);
+    grid->addWidget(TaggedLabel(frame, "lblAlarmNoHead", Msg::No), 0, 1);
     grid->addWidget(controls.lblAlarmNo, 0, 2);
     grid->addWidget(reset, 0, 3, Qt::AlignRight);
     grid->addWidget(controls.lblErrorComment, 1, 0, 1, 4);
@@ -241,7 +243,7 @@ QWidget* BuildFileRow(QWidget* parent, MainWindowControls& controls)
     auto* row = new QWidget(parent);
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(TaggedLabel(row, "lblFileNameHead", "212"));
+    layout->addWidget(TaggedLabel(row, "lblFileNameHead", Msg::FileNameInMain));
     controls.lblFileName = SunkenLabel(row, "lblFileName");
     controls.lblFileName->setMinimumWidth(Twips(5000));
     layout->addWidget(controls.lblFileName);

@@ -1,20 +1,21 @@
 #include "SubsystemWindows.h"
+#include "base/MessageIds.h"
 
 #include "base/ui/DrawnImages.h"
 #include "base/ui/LocalizeWindow.h"
 #include "MainWindowBinding.h"
 #include "devices/ActuatorChangeDisplay.h"
 #include "devices/ui/EditorDeviceWindows.h"
-#include "devices/ui/frmDevice2.h"
-#include "devices/ui/frmDevice3.h"
+#include "devices/ui/OfflineActuatorDialog.h"
+#include "devices/ui/OnlineActuatorDialog.h"
 #include "app/StartSequence.h"
 #include "app/Program.h"
-#include "frmMain.h"
-#include "frmOptions2.h"
-#include "frmSelection.h"
-#include "operation/ui/frmJOG.h"
-#include "operation/ui/frmMove.h"
-#include "parameters/ui/frmParameta2.h"
+#include "MainWindow.h"
+#include "OptionsDialog.h"
+#include "ChoiceDialog.h"
+#include "operation/ui/TeachingWindow.h"
+#include "operation/ui/MoveTestWindow.h"
+#include "parameters/ui/ParameterEditor.h"
 #include "platform/Dialogs.h"
 #include "parameters/ParameterFileOperations.h"
 #include "positions/PositionFileCommands.h"
@@ -22,42 +23,58 @@
 #include "printing/ParameterPrint.h"
 #include "printing/ProgramListingReaders.h"
 #include "programs/ProgramFileOperations.h"
-#include "programs/ui/frmGrp.h"
-#include "programs/ui/frmSqMcr.h"
+#include "programs/ui/GroupWindow.h"
+#include "programs/ui/SmProgramWindow.h"
 
 namespace kvt7 {
 
 using C = CommandId;
 
-SubsystemWindows::SubsystemWindows(frmMain& window, Program& program, MainWindowBinding& binding)
-    : QObject(&window),
-      window_(window),
-      program_(program),
-      binding_(binding),
-      programs_{program.link, program.mode, program.dialogs, program.messages, program.groups},
-      motion_{program.link,     program.status,   program.mode, program.dialogs,   program.messages,
-              program.settings, program.axes,     program.parameters, program.groups},
-      io_{program.link, program.mode, program.dialogs, program.messages,
-          LampPixmap(LampColour::Green), LampPixmap(LampColour::White)},
-      options_{program.settings, program.section, program.mode, program.dialogs, program.messages, devices_,
+SubsystemWindows::SubsystemWindows(MainWindow& window, Program& program, MainWindowBinding& binding)
+    : QObject(&window), window_(window), program_(program),
+      binding_(binding), programs_{program.link, program.mode, program.dialogs, program.messages,
+                                   program.groups},
+      motion_{program.link,    program.status,     program.mode,
+              program.dialogs, program.messages,   program.settings,
+              program.axes,    program.parameters, program.groups},
+      io_{program.link,
+          program.mode,
+          program.dialogs,
+          program.messages,
+          LampPixmap(LampColour::Green),
+          LampPixmap(LampColour::White)},
+      options_{program.settings,
+               program.section,
+               program.mode,
+               program.dialogs,
+               program.messages,
+               devices_,
                [&program] { program.link.ClosePort(); },
                [&binding](bool mm) { return SwitchDisplayUnit(binding.positions(), mm); },
                program.deviceOverride},
       deviceWindow_{program.messages, program.dialogs, program.catalogueFile},
-      deviceChange_{program.parameters, program.axes, program.defaultLists, program.section, program.mode,
-                    program.dialogs, program.messages, program.programFolder,
-                    [this](DeviceAxes& pc) { return ChooseActuatorsOffline(deviceWindow_, pc, false, &window_); },
+      deviceChange_{program.parameters,
+                    program.axes,
+                    program.defaultLists,
+                    program.section,
+                    program.mode,
+                    program.dialogs,
+                    program.messages,
+                    program.programFolder,
+                    [this](DeviceAxes& pc) {
+                        return ChooseActuatorsOffline(deviceWindow_, pc, false, &window_);
+                    },
                     [&binding] { ShowActuatorChange(binding.positions()); }},
       onlineDevices_{deviceWindow_,
                      {program.controller, program.parameters, program.axes, program.defaultLists,
-                      program.section, program.mode, program.dialogs, program.messages, program.groups,
-                      program.programFolder, [&binding] { ShowActuatorChange(binding.positions()); }}},
-      preview_(program.dialogs, &window),
-      print_{program.dialogs, program.messages, preview_, {}},
+                      program.section, program.mode, program.dialogs, program.messages,
+                      program.groups, program.programFolder,
+                      [&binding] { ShowActuatorChange(binding.positions()); }}},
+      preview_(program.dialogs, &window), print_{program.dialogs, program.messages, preview_, {}},
       selector_({program.messages, program.dialogs}, &window),
       positionPrint_{binding.positionCommands(), print_, selector_, program.parameters},
-      editorRequest_([&program] { return program.groups.commandsHeld(); }, [this] { openParameterEditor(); },
-                     EditorOpenRequest::kIntervalMs, this)
+      editorRequest_([&program] { return program.groups.commandsHeld(); },
+                     [this] { openParameterEditor(); }, EditorOpenRequest::kIntervalMs, this)
 {
     onlineDevices_.detailEdit = [this] { editorRequest_.request(); };
     bindProgramWindows();
@@ -88,15 +105,16 @@ void SubsystemWindows::bindProgramWindows()
 void SubsystemWindows::showGroups()
 {
     if (!groups_)
-        groups_ = new frmGrp(programs_, program_.groupData, GroupPrintCommands(print_, program_.groupData),
-                             &window_);
+        groups_ = new GroupWindow(programs_, program_.groupData,
+                                  GroupPrintCommands(print_, program_.groupData), &window_);
     place(groups_);
 }
 
 void SubsystemWindows::showSm()
 {
     if (!sm_)
-        sm_ = new frmSqMcr(programs_, program_.smData, SmPrintCommands(print_, program_.smData), &window_);
+        sm_ = new SmProgramWindow(programs_, program_.smData,
+                                  SmPrintCommands(print_, program_.smData), &window_);
     place(sm_);
 }
 
@@ -108,7 +126,7 @@ void SubsystemWindows::bindOperationWindows()
     binding_.bind(C::mnuShowTeaching, [this] { showJog(); });
     binding_.bind(C::mnuShowState, [this] {
         const bool fresh = !ioWindow_;
-        frmIOCheck* shown = frmIOCheck::ShowOrRaise(ioWindow_, io_, &window_);
+        IoMonitorWindow* shown = IoMonitorWindow::ShowOrRaise(ioWindow_, io_, &window_);
         if (fresh && shown)
             place(shown);
     });
@@ -117,7 +135,7 @@ void SubsystemWindows::bindOperationWindows()
 void SubsystemWindows::showMove()
 {
     if (!move_)
-        move_ = new frmMove(motion_, &window_);
+        move_ = new MoveTestWindow(motion_, &window_);
     place(move_);
 }
 
@@ -125,9 +143,9 @@ void SubsystemWindows::showJog()
 {
     if (!HasRows(binding_.positions()))
         return;
-    auto* jog = new frmJOG(JogWindowContext{motion_, program_.section,
-                                            TeachTarget{program_.table, program_.grid}},
-                           &window_);
+    auto* jog = new TeachingWindow(
+            JogWindowContext{motion_, program_.section, TeachTarget{program_.table, program_.grid}},
+            &window_);
     jog->setAttribute(Qt::WA_DeleteOnClose);
     MainWindowBinding& binding = binding_;
     connect(&jog->session(), &JogSession::axesChanged, this, [&binding] { binding.showAxisData(); });
@@ -151,7 +169,7 @@ void SubsystemWindows::showOptions()
 
 void SubsystemWindows::showOnlineDevices()
 {
-    frmDevice3 devices(onlineDevices_, &window_);
+    OnlineActuatorDialog devices(onlineDevices_, &window_);
     PlaceBesideOwner(&devices, &window_);
     devices.exec();
 }
@@ -163,7 +181,7 @@ void SubsystemWindows::changeDevices()
     CommandGroups& groups = program_.groups;
     if (groups.acquireLock())
         groups.setCommandsEnabled(false);
-    Change_Device(deviceChange_);
+    ChangeDevice(deviceChange_);
     if (groups.releaseLock())
         groups.setCommandsEnabled(true);
 }
@@ -173,7 +191,8 @@ void SubsystemWindows::showParameterEditor()
 {
     const Program& program = program_;
     if (!editor_) {
-        const QString warning = program.messages.Text(410) + QStringLiteral("\r\n") + program.messages.Text(411);
+        const QString warning = program.messages.Text(Msg::IfParameterChangedMayStopOperating)
+                + QStringLiteral("\r\n") + program.messages.Text(Msg::ValueParameterChanged);
         if (program.dialogs.message(warning, Buttons::YesNo, Icon::Warning) != Answer::Yes)
             return;
     }
@@ -192,9 +211,9 @@ void SubsystemWindows::openParameterEditor()
                                              [this] { binding_.showAxisData(); }};
         context.windows = EditorDeviceWindows(deviceWindow_);
         context.print = ParameterEditorPrinting(print_);
-        editor_ = new frmParameta2(context, &window_);
+        editor_ = new ParameterEditor(context, &window_);
         connect(&program_.groups, &AvailabilityGroups::commandsSwitched, editor_,
-                &frmParameta2::programCommandsSwitched);
+                &ParameterEditor::programCommandsSwitched);
     }
     place(editor_);
 }
@@ -231,7 +250,7 @@ bool SubsystemWindows::CloseOperationWindows()
 {
     if (move_ && move_->isVisible() && !move_->close())
         return false;
-    for (frmJOG* jog : window_.findChildren<frmJOG*>())
+    for (TeachingWindow* jog : window_.findChildren<TeachingWindow*>())
         if (jog->isVisible() && !jog->close())
             return false;
     return true;

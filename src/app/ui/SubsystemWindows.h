@@ -4,13 +4,13 @@
 #include "devices/ChangeDevice.h"
 #include "devices/ui/DeviceWindowContext.h"
 #include "operation/MotionContext.h"
-#include "operation/ui/frmIOCheck.h"
+#include "operation/ui/IoMonitorWindow.h"
 #include "parameters/EditorOpenRequest.h"
 #include "platform/SerialDevices.h"
 #include "platform/print/QtPrintPreview.h"
 #include "printing/PositionPrint.h"
 #include "printing/PrintContext.h"
-#include "printing/ui/frmPrintSelect.h"
+#include "printing/ui/PrintSelectionDialog.h"
 #include "programs/ProgramContext.h"
 
 #include <QObject>
@@ -19,11 +19,11 @@
 namespace kvt7 {
 
 class MainWindowBinding;
-class frmGrp;
-class frmMain;
-class frmMove;
-class frmParameta2;
-class frmSqMcr;
+class GroupWindow;
+class MainWindow;
+class MoveTestWindow;
+class ParameterEditor;
+class SmProgramWindow;
 struct Program;
 
 // The windows of the subsystems as the main window opens them: groups, S/M, move test,
@@ -33,7 +33,7 @@ struct Program;
 class SubsystemWindows : public QObject {
     Q_OBJECT
 public:
-    SubsystemWindows(frmMain& window, Program& program, MainWindowBinding& binding);
+    SubsystemWindows(MainWindow& window, Program& program, MainWindowBinding& binding);
     ~SubsystemWindows() override;
 
     // The offline start's actuator window; false when it was cancelled.
@@ -66,7 +66,7 @@ private:
     void afterParameterWrite();
     void place(QWidget* child);
 
-    frmMain& window_;
+    MainWindow& window_;
     Program& program_;
     MainWindowBinding& binding_;
     ProgramContext programs_;
@@ -81,11 +81,11 @@ private:
     PrintContext print_;
     QtPrintSelector selector_;
     PositionPrintContext positionPrint_;
-    QPointer<frmGrp> groups_;
-    QPointer<frmSqMcr> sm_;
-    QPointer<frmMove> move_;
-    QPointer<frmIOCheck> ioWindow_;
-    QPointer<frmParameta2> editor_;
+    QPointer<GroupWindow> groups_;
+    QPointer<SmProgramWindow> sm_;
+    QPointer<MoveTestWindow> move_;
+    QPointer<IoMonitorWindow> ioWindow_;
+    QPointer<ParameterEditor> editor_;
     EditorOpenRequest editorRequest_;  // Timer2: the online actuator window's Detail Edit
 };
 

@@ -1,11 +1,12 @@
 #include "WholeControllerCommands.h"
+#include "base/MessageIds.h"
 
 #include "MainWindowBinding.h"
 #include "app/Program.h"
 #include "backup/ComparisonListing.h"
 #include "backup/ui/BackupComparisonWindow.h"
 #include "backup/ui/JournalWindow.h"
-#include "frmMain.h"
+#include "MainWindow.h"
 #include "link/ControllerVersion.h"
 #include "positions/PositionCommandContext.h"
 
@@ -15,20 +16,20 @@ namespace kvt7 {
 
 using C = CommandId;
 
-WholeControllerCommands::WholeControllerCommands(frmMain& window, Program& program, MainWindowBinding& binding)
-    : QObject(&window),
-      window_(window),
-      program_(program),
-      binding_(binding),
-      journal_(journalFile_,
-               [&program] {
-                   return JournalOrigin{QStringLiteral("window"), program.link.portDevice(),
-                                        program.status.version().ControllerVersion};
-               },
-               program.dialogs, program.messages),
+WholeControllerCommands::WholeControllerCommands(MainWindow& window, Program& program,
+                                                 MainWindowBinding& binding)
+    : QObject(&window), window_(window), program_(program), binding_(binding),
+      journal_(
+              journalFile_,
+              [&program] {
+                  return JournalOrigin{QStringLiteral("window"), program.link.portDevice(),
+                                       program.status.version().ControllerVersion};
+              },
+              program.dialogs, program.messages),
       progress_(program.dialogs),
-      parts_(program, progress_),
-      whole_{parts_.parts(), program.dialogs, progress_, program.messages, journal_, [this] { return origin(); }},
+      parts_(program, progress_), whole_{parts_.parts(), program.dialogs,
+                                         progress_,      program.messages,
+                                         journal_,       [this] { return origin(); }},
       preview_(program.dialogs, &window)
 {
     binding.bind(C::mnuFileBackup, [this] { backup(); });
@@ -59,14 +60,14 @@ std::optional<QString> WholeControllerCommands::askFolder(int titleId)
 void WholeControllerCommands::backup()
 {
     CommandsLocked locked(binding_.positionCommands());
-    if (const auto folder = askFolder(2575))
+    if (const auto folder = askFolder(Msg::FolderBackup))
         BackupController(whole_, *folder);
 }
 
 void WholeControllerCommands::restore()
 {
     CommandsLocked locked(binding_.positionCommands());
-    if (const auto folder = askFolder(2576))
+    if (const auto folder = askFolder(Msg::BackupFolderRestore))
         RestoreController(whole_, *folder);
 }
 
@@ -75,15 +76,17 @@ void WholeControllerCommands::compare()
     std::optional<ComparisonReport> report;
     {
         CommandsLocked locked(binding_.positionCommands());
-        if (const auto folder = askFolder(2577))
+        if (const auto folder = askFolder(Msg::BackupFolderCompare))
             report = CompareController(whole_, *folder);
     }
     if (!report)
         return;
     const MessageCatalogue& messages = program_.messages;
     const auto print = [this, &messages, report = *report] {
-        preview_.show(PrintJob{messages.Text(2593), QStringLiteral("kvt7compare.pdf"),
-                               [&messages, report](PageCanvas& canvas) { LayOutComparison(canvas, report, messages); }});
+        preview_.show(PrintJob{messages.Text(Msg::CompareBackup), QStringLiteral("kvt7compare.pdf"),
+                               [&messages, report](PageCanvas& canvas) {
+                                   LayOutComparison(canvas, report, messages);
+                               }});
     };
     BackupComparisonWindow window(*report, messages, print, &window_);
     window.exec();

@@ -13,7 +13,7 @@
 namespace kvt7 {
 
 class MainWindowBinding;
-class frmMain;
+class MainWindow;
 struct Program;
 
 // File > Backup Controller, Restore Controller and Compare with Backup, and Help > Journal:
@@ -22,7 +22,7 @@ struct Program;
 class WholeControllerCommands : public QObject {
     Q_OBJECT
 public:
-    WholeControllerCommands(frmMain& window, Program& program, MainWindowBinding& binding);
+    WholeControllerCommands(MainWindow& window, Program& program, MainWindowBinding& binding);
     ~WholeControllerCommands() override;
 
     OperationJournal& journal() { return journal_; }
@@ -35,7 +35,7 @@ private:
     void showJournal();
     BackupOrigin origin();
 
-    frmMain& window_;
+    MainWindow& window_;
     Program& program_;
     MainWindowBinding& binding_;
     JournalFile journalFile_;

@@ -1,8 +1,8 @@
 #include "WindowDialogs.h"
 
 #include "app/Program.h"
-#include "frmSelection.h"
-#include "frmTrance.h"
+#include "ChoiceDialog.h"
+#include "TransferProgressDialog.h"
 
 #include <stdexcept>
 
@@ -25,7 +25,7 @@ Program& WindowDialogs::program() const
 int WindowDialogs::choice(const QString& title, const QString& question,
                           const QStringList& options, bool noCancel)
 {
-    return ChoiceDialog(parentWindow(), program().messages, title, question, options, noCancel);
+    return AskChoice(parentWindow(), program().messages, title, question, options, noCancel);
 }
 
 void WindowDialogs::progressOpen(const QString& text, int maximum, bool cancelAllowed)
@@ -34,12 +34,12 @@ void WindowDialogs::progressOpen(const QString& text, int maximum, bool cancelAl
     progressClose();
     state.TransferCancelAllowed = cancelAllowed;
     state.TransferCancelRequested = false;
-    trance_ = new frmTrance(state.messages, cancelAllowed, parentWindow());
+    trance_ = new TransferProgressDialog(state.messages, cancelAllowed, parentWindow());
     trance_->SetText(text);
     trance_->SetMaximum(maximum);
     trance_->SetValue(0);
     trance_->setWindowModality(Qt::ApplicationModal);
-    QObject::connect(trance_.data(), &frmTrance::cancelRequested, trance_.data(),
+    QObject::connect(trance_.data(), &TransferProgressDialog::cancelRequested, trance_.data(),
                      [&state] { state.TransferCancelRequested = true; });
     PlaceBesideOwner(trance_, parentWindow());
     trance_->show();

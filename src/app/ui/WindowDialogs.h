@@ -1,6 +1,6 @@
 #pragma once
 
-#include "frmTrance.h"
+#include "TransferProgressDialog.h"
 #include "platform/ui/QtDialogs.h"
 
 #include <QPointer>
@@ -9,8 +9,8 @@ namespace kvt7 {
 
 struct Program;
 
-// The program's dialogs: Qt's message boxes and file dialogs, the choice window frmSelection
-// and the progress window frmTrance. Attach the program before the first choice or progress.
+// The program's dialogs: Qt's message boxes and file dialogs, the choice window ChoiceDialog
+// and the progress window TransferProgressDialog. Attach the program before the first choice or progress.
 class WindowDialogs : public QtDialogs {
 public:
     explicit WindowDialogs(QWidget* parentWindow = nullptr);
@@ -30,12 +30,12 @@ public:
     void progressClose() override;
     bool progressCancelRequested() const override;
 
-    frmTrance* progressWindow() const { return trance_; }
+    TransferProgressDialog* progressWindow() const { return trance_; }
 
 private:
     Program& program() const;
     Program* program_ = nullptr;
-    QPointer<frmTrance> trance_;  // owned; the parent window may delete it first
+    QPointer<TransferProgressDialog> trance_; // owned; the parent window may delete it first
 };
 
 }  // namespace kvt7

@@ -4,7 +4,7 @@
 #include "app/Program.h"
 #include "app/StartSequence.h"
 #include "WindowDialogs.h"
-#include "frmMain.h"
+#include "MainWindow.h"
 #include "MainWindowBinding.h"
 #include "SubsystemWindows.h"
 #include "platform/DataFolder.h"
@@ -50,9 +50,9 @@ int main(int argc, char** argv)
     Program program{store, dialogs, port, ProgramDataFolder(), deviceOverride};
     dialogs.attach(program);
 
-    frmMain mainWindow(program);
+    MainWindow mainWindow(program);
     dialogs.setParentWindow(&mainWindow);
-    QObject::connect(&mainWindow, &frmMain::ProgramEnded, &application, &QApplication::quit,
+    QObject::connect(&mainWindow, &MainWindow::ProgramEnded, &application, &QApplication::quit,
                      Qt::QueuedConnection);
 
     RunStartSequence(program, mainWindow, mainWindow.steps());

@@ -1,4 +1,5 @@
 #include "BackupComparisonWindow.h"
+#include "base/MessageIds.h"
 
 #include "base/MessageCatalogue.h"
 
@@ -18,16 +19,21 @@ QTreeWidget* ReportTree(const ComparisonReport& report, const MessageCatalogue& 
     auto* tree = new QTreeWidget(parent);
     tree->setObjectName(QStringLiteral("tvwDifferences"));
     tree->setColumnCount(3);
-    tree->setHeaderLabels({QString(), messages.Text(2596), messages.Text(2597)});
+    tree->setHeaderLabels(
+            {QString(), messages.Text(Msg::Backup), messages.Text(Msg::ControllerInBackup)});
     tree->setRootIsDecorated(false);
     tree->setUniformRowHeights(true);
     for (const PartComparison& part : report.parts) {
-        auto* heading = new QTreeWidgetItem(tree, {part.title, part.differences.empty() ? messages.Text(2595) : QString()});
+        auto* heading = new QTreeWidgetItem(
+                tree,
+                {part.title, part.differences.empty() ? messages.Text(Msg::Equal) : QString()});
         QFont font = heading->font(0);
         font.setBold(true);
         heading->setFont(0, font);
         for (const Difference& difference : part.differences)
-            new QTreeWidgetItem(tree, {QStringLiteral("  ") + difference.where, difference.first, difference.second});
+            new QTreeWidgetItem(
+                    tree,
+                    {QStringLiteral("  ") + difference.where, difference.first, difference.second});
     }
     tree->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     tree->header()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
@@ -41,12 +47,12 @@ BackupComparisonWindow::BackupComparisonWindow(const ComparisonReport& report, c
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("BackupComparisonWindow"));
-    setWindowTitle(messages.Text(2593));
+    setWindowTitle(messages.Text(Msg::CompareBackup));
     auto* folder = new QLabel(report.folder, this);
     folder->setObjectName(QStringLiteral("lblFolder"));
-    auto* printButton = new QPushButton(messages.Text(238), this);
+    auto* printButton = new QPushButton(messages.Text(Msg::Print), this);
     printButton->setObjectName(QStringLiteral("cmdPrint"));
-    auto* closeButton = new QPushButton(messages.Text(524), this);
+    auto* closeButton = new QPushButton(messages.Text(Msg::Close), this);
     closeButton->setObjectName(QStringLiteral("cmdClose"));
     connect(printButton, &QPushButton::clicked, this, [print = std::move(print)] { print(); });
     connect(closeButton, &QPushButton::clicked, this, &QDialog::accept);

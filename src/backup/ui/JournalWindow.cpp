@@ -1,4 +1,5 @@
 #include "JournalWindow.h"
+#include "base/MessageIds.h"
 
 #include "base/MessageCatalogue.h"
 #include "platform/JournalFile.h"
@@ -17,7 +18,7 @@ JournalWindow::JournalWindow(const JournalStore& journal, const MessageCatalogue
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("JournalWindow"));
-    setWindowTitle(messages.Text(2594));
+    setWindowTitle(messages.Text(Msg::Journal));
     auto* location = new QLabel(journal.location(), this);
     location->setObjectName(QStringLiteral("lblJournalFile"));
     location->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -31,7 +32,7 @@ JournalWindow::JournalWindow(const JournalStore& journal, const MessageCatalogue
         texts << QString::fromUtf8(line);
     lines->setPlainText(texts.join(QLatin1Char('\n')));
     lines->verticalScrollBar()->setValue(lines->verticalScrollBar()->maximum());
-    auto* closeButton = new QPushButton(messages.Text(524), this);
+    auto* closeButton = new QPushButton(messages.Text(Msg::Close), this);
     closeButton->setObjectName(QStringLiteral("cmdClose"));
     connect(closeButton, &QPushButton::clicked, this, &QDialog::accept);
     auto* buttons = new QHBoxLayout;

@@ -183,7 +183,7 @@ void DrawLoad(QPainter& p)
     Arrow(p, QPointF(7, 16), QPointF(12, 20), kRed);
 }
 
-void DrawShogo(QPainter& p)
+void DrawVerify(QPainter& p)
 {
     Page(p, QRectF(2.5, 2.5, 10, 13));
     Page(p, QRectF(8.5, 6.5, 10, 13));
@@ -283,11 +283,11 @@ struct KeyedDrawing {
 };
 
 constexpr KeyedDrawing kDrawings[] = {
-    {"New", DrawNew},           {"Open", DrawOpen},           {"Save", DrawSave},
-    {"Print", DrawPrint},       {"Read", DrawRead},           {"Load", DrawLoad},
-    {"Shogo", DrawShogo},       {"LineCopy", DrawLineCopy},   {"LinePaste", DrawLinePaste},
-    {"CellCopy", DrawCellCopy}, {"CellPaste", DrawCellPaste}, {"InputOutput", DrawInputOutput},
-    {"MoveTest", DrawMoveTest}, {"Group", DrawGroup},         {"SqMacro", DrawSqMacro},
+        {"New", DrawNew},           {"Open", DrawOpen},           {"Save", DrawSave},
+        {"Print", DrawPrint},       {"Read", DrawRead},           {"Load", DrawLoad},
+        {"Shogo", DrawVerify},      {"LineCopy", DrawLineCopy},   {"LinePaste", DrawLinePaste},
+        {"CellCopy", DrawCellCopy}, {"CellPaste", DrawCellPaste}, {"InputOutput", DrawInputOutput},
+        {"MoveTest", DrawMoveTest}, {"Group", DrawGroup},         {"SqMacro", DrawSqMacro},
 };
 
 Drawing DrawingOf(const QString& key)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 class QWidget;
 
 namespace kvt7 {
@@ -17,5 +19,11 @@ class MessageCatalogue;
 // A Tag or tool-tip that is not a number greater than 0, or an id without a text, leaves the
 // control as it was designed. Windows owned by the window are left alone.
 void LocalizeWindow(QWidget* window, const MessageCatalogue& messages);
+
+// A message id as a control is designed with it: its "Tag" or tool-tip text.
+inline QString TagOf(int messageId)
+{
+    return QString::number(messageId);
+}
 
 }  // namespace kvt7

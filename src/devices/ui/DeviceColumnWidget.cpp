@@ -1,4 +1,5 @@
 #include "DeviceColumnWidget.h"
+#include "base/MessageIds.h"
 
 #include "devices/DeviceColumns.h"
 #include "base/ui/ControlArray.h"
@@ -46,11 +47,12 @@ DeviceColumnWidget::DeviceColumnWidget(DeviceColumns& columns, const MessageCata
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(0, 0, 0, 0);
     // The check boxes carry their own captions; the lists are named on the left.
-    const std::array<std::pair<Row, int>, 3> labels{{{Size, 1410}, {Speed, 1411}, {Stroke, 1412}}};
+    const std::array<std::pair<Row, int>, 3> labels{
+            {{Size, Msg::SIZE}, {Speed, Msg::Speed}, {Stroke, Msg::Stroke}}};
     for (const auto& [row, id] : labels)
         grid->addWidget(new QLabel(messages.Text(id), this), row, 0);
     for (int axis = 1; axis <= 4; ++axis) {
-        auto* heading = new QLabel(messages.Text(1404 + axis), this);
+        auto* heading = new QLabel(messages.Text(Msg::CancelInDevice + axis), this);
         heading->setAlignment(Qt::AlignCenter);
         grid->addWidget(heading, Heading, axis);
         build(axis, messages);
@@ -78,12 +80,12 @@ void DeviceColumnWidget::build(int axis, const MessageCatalogue& messages)
 {
     Controls& c = controls_.at(std::size_t(axis - 1));
     const int index = axis - 1;
-    c.enable = new QCheckBox(messages.Text(1409), this);
+    c.enable = new QCheckBox(messages.Text(Msg::AXISEnable), this);
     SetControlIndex(c.enable, QStringLiteral("chkAxisEnable"), index);
     const QString family = QStringLiteral("optKvSelect") + QString::number(axis);
-    c.rq = new QRadioButton(messages.Text(1416), this);
+    c.rq = new QRadioButton(messages.Text(Msg::RQInDevice), this);
     SetControlIndex(c.rq, family, 0);
-    c.kv = new QRadioButton(messages.Text(1415), this);
+    c.kv = new QRadioButton(messages.Text(Msg::KV), this);
     SetControlIndex(c.kv, family, 1);
     auto* group = new QButtonGroup(this);
     group->addButton(c.rq);
@@ -94,11 +96,11 @@ void DeviceColumnWidget::build(int axis, const MessageCatalogue& messages)
     SetControlIndex(c.speed, QStringLiteral("comboDeviceSpeed"), index);
     c.stroke = new QComboBox(this);
     SetControlIndex(c.stroke, QStringLiteral("comboDeviceStroke"), index);
-    c.oldType = new QCheckBox(messages.Text(1417), this);
+    c.oldType = new QCheckBox(messages.Text(Msg::OldType), this);
     SetControlIndex(c.oldType, QStringLiteral("chkNewOrOld"), index);
-    c.vertical = new QCheckBox(messages.Text(1414), this);
+    c.vertical = new QCheckBox(messages.Text(Msg::VTYPE), this);
     SetControlIndex(c.vertical, QStringLiteral("chkDevVsiyou"), index);
-    c.withPg = new QCheckBox(messages.Text(1413), this);
+    c.withPg = new QCheckBox(messages.Text(Msg::PG), this);
     SetControlIndex(c.withPg, QStringLiteral("chkDevPgUse"), index);
 }
 

@@ -12,7 +12,7 @@ namespace kvt7 {
 class DeviceColumns;
 class MessageCatalogue;
 
-// The four axis columns of frmDevice2 and frmDevice3 over a DeviceColumns model: the
+// The four axis columns of OfflineActuatorDialog and OnlineActuatorDialog over a DeviceColumns model: the
 // controls show the model and hand the operator's clicks to it. Controls of one kind share
 // their name and are told apart by their "Index" property, 0 to 3 for axes 1 to 4; the two
 // family options of axis n are optKvSelect<n> with Index 0 ("RQ") and 1 ("KV").

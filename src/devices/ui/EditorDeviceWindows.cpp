@@ -1,15 +1,17 @@
 #include "EditorDeviceWindows.h"
 
-#include "frmDevice.h"
-#include "frmDevice2.h"
+#include "StrokeCalculatorDialog.h"
+#include "OfflineActuatorDialog.h"
 
 namespace kvt7 {
 
 ParameterEditorWindows EditorDeviceWindows(const DeviceWindowContext& context)
 {
-    return {[context](DeviceChoice& pc, QWidget* owner) { return ChooseActuatorsOffline(context, pc, false, owner); },
+    return {[context](DeviceChoice& pc, QWidget* owner) {
+                return ChooseActuatorsOffline(context, pc, false, owner);
+            },
             [context](QWidget* owner) {
-                frmDevice calculator(context, owner);
+                StrokeCalculatorDialog calculator(context, owner);
                 calculator.exec();
             }};
 }

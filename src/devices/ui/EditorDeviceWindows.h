@@ -1,7 +1,7 @@
 #pragma once
 
 #include "DeviceWindowContext.h"
-#include "parameters/ui/frmParameta2.h"
+#include "parameters/ui/ParameterEditor.h"
 
 namespace kvt7 {
 

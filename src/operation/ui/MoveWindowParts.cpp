@@ -1,4 +1,5 @@
 #include "MoveWindowParts.h"
+#include "base/MessageIds.h"
 
 #include "operation/MoveInputs.h"
 #include "platform/Dialogs.h"
@@ -108,9 +109,9 @@ void MakeChoice(QRadioButton* (&options)[2], const char* name, int firstId, int 
 RunOptionBoxes MakeRunOptions(const std::array<const char*, 4>& names, QWidget* parent)
 {
     RunOptionBoxes boxes;
-    boxes.repeat = Tagged(new QCheckBox(parent), names[0], 516);
-    boxes.noSqMcr = Tagged(new QCheckBox(parent), names[1], 517);
-    boxes.timerUse = Tagged(new QCheckBox(parent), names[2], 520);
+    boxes.repeat = Tagged(new QCheckBox(parent), names[0], Msg::Repeat);
+    boxes.noSqMcr = Tagged(new QCheckBox(parent), names[1], Msg::SMSkip);
+    boxes.timerUse = Tagged(new QCheckBox(parent), names[2], Msg::Timer);
     boxes.timer = Tagged(new QLineEdit(QStringLiteral("10"), parent), names[3], 0);
     boxes.timer->setMaximumWidth(70);
     return boxes;
@@ -139,8 +140,9 @@ void ShowChoice(QRadioButton* const (&options)[2], bool second)
 RunButtons MakeRunButtons(const char* moveName, const char* pauseName, const char* stopName,
                           QWidget* parent)
 {
-    return {Tagged(new QPushButton(parent), moveName, 511), Tagged(new QPushButton(parent), pauseName, 514),
-            Tagged(new QPushButton(parent), stopName, 515)};
+    return {Tagged(new QPushButton(parent), moveName, Msg::Move2),
+            Tagged(new QPushButton(parent), pauseName, Msg::Pause),
+            Tagged(new QPushButton(parent), stopName, Msg::Stop)};
 }
 
 void AddButtonRow(QGridLayout* grid, std::initializer_list<QPushButton*> buttons, int row,

@@ -56,7 +56,7 @@ private:
     bool syncing_ = false;
 };
 
-// Sets the model, the heading rows and the cell editor on a QTableView (frmMain's flgdData).
+// Sets the model, the heading rows and the cell editor on a QTableView (MainWindow's flgdData).
 PositionGridAdapter* AttachPositionGrid(QTableView& view, PositionContext& context);
 
 }  // namespace kvt7

@@ -1,8 +1,8 @@
 #include "QtRangeChooser.h"
 
-#include "frmSelectPosiNo2.h"
-#include "frmSelectPosiNo3.h"
-#include "frmSelectPosiNo4.h"
+#include "ReadRangeDialog.h"
+#include "RangeDialog.h"
+#include "FileVerifyRangeDialog.h"
 
 #include <memory>
 
@@ -13,13 +13,13 @@ std::optional<PositionRange> QtRangeChooser::chooseRange(const RangeRequest& req
     std::unique_ptr<RangeDialogBase> dialog;
     switch (request.kind) {
     case RangeDialogKind::Read:
-        dialog = std::make_unique<frmSelectPosiNo2>(request, messages_, dialogs_, owner_);
+        dialog = std::make_unique<ReadRangeDialog>(request, messages_, dialogs_, owner_);
         break;
     case RangeDialogKind::Table:
-        dialog = std::make_unique<frmSelectPosiNo3>(request, messages_, dialogs_, owner_);
+        dialog = std::make_unique<RangeDialog>(request, messages_, dialogs_, owner_);
         break;
     case RangeDialogKind::Verify:
-        dialog = std::make_unique<frmSelectPosiNo4>(request, messages_, dialogs_, owner_);
+        dialog = std::make_unique<FileVerifyRangeDialog>(request, messages_, dialogs_, owner_);
         break;
     }
     if (dialog->exec() != QDialog::Accepted)

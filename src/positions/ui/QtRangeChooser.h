@@ -9,7 +9,7 @@ namespace kvt7 {
 class Dialogs;
 class MessageCatalogue;
 
-// The range dialogs as windows: frmSelectPosiNo2, 3 or 4 by the request, modal over the owner.
+// The range dialogs as windows: ReadRangeDialog, 3 or 4 by the request, modal over the owner.
 class QtRangeChooser final : public RangeChooser {
 public:
     QtRangeChooser(const MessageCatalogue& messages, Dialogs& dialogs, QWidget* owner = nullptr)

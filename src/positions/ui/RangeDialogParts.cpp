@@ -1,4 +1,5 @@
 #include "RangeDialogParts.h"
+#include "base/MessageIds.h"
 
 #include "base/MessageCatalogue.h"
 #include "platform/Dialogs.h"
@@ -13,9 +14,9 @@ namespace kvt7 {
 
 namespace {
 
-constexpr int kOkId = 1015;
-constexpr int kCancelId = 1014;
-constexpr int kInvalidRangeId = 1610;
+constexpr int kOkId = Msg::OK;
+constexpr int kCancelId = Msg::Cancel;
+constexpr int kInvalidRangeId = Msg::InvalidValuePositionNo;
 
 QLineEdit* RangeField(QWidget* parent, const QString& name, int value)
 {
@@ -66,7 +67,7 @@ RangeDialogBase::RangeDialogBase(const RangeRequest& request, const MessageCatal
       cancel_(DialogButton(this, QStringLiteral("cmdCancel"), messages.Text(kCancelId)))
 {
     setModal(true);
-    setWindowTitle(messages.Text(1601));
+    setWindowTitle(messages.Text(Msg::DataRangeSetting));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     connect(start_, &QLineEdit::returnPressed, this, [this] {
         end_->setFocus();
