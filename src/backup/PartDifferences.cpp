@@ -74,7 +74,20 @@ std::optional<Differences> PositionFileDifferences(const PartFiles& files, const
             const QString where = messages.Text(Msg::PositionNoInBackup).arg(number)
                     + QLatin1Char(' ') + axes[std::size_t(column)] + QLatin1Char(' ')
                     + columns[std::size_t(column)];
-            differences.push_back({where, was, is});
+            Difference difference{where,
+                                  was,
+                                  is,
+                                  QStringLiteral("position"),
+                                  number,
+                                  AxisOfColumn(column),
+                                  PositionItemName(column),
+                                  {},
+                                  {}};
+            if (IsPositionColumn(column) && !was.isEmpty() && !is.isEmpty()) {
+                difference.firstPulses = was.toLongLong();
+                difference.secondPulses = is.toLongLong();
+            }
+            differences.push_back(difference);
         }
     }
     return differences;
@@ -98,7 +111,16 @@ std::optional<Differences> ParameterFileDifferences(const PartFiles& files, Dial
             if (was == is)
                 continue;
             const QString name = QString::fromLatin1(info.name);
-            differences.push_back({info.common ? name : name + QLatin1Char(' ') + AxisName(messages, axis), was, is});
+            differences.push_back(
+                    {info.common ? name : name + QLatin1Char(' ') + AxisName(messages, axis),
+                     was,
+                     is,
+                     QStringLiteral("parameter"),
+                     0,
+                     info.common ? 0 : axis,
+                     name,
+                     {},
+                     {}});
         }
     }
     return differences;
@@ -118,7 +140,14 @@ std::optional<Differences> GroupFileDifferences(const PartFiles& files, Dialogs&
         if (!(was == is))
             differences.push_back(
                     {messages.Text(Msg::GroupNo) + QLatin1Char(' ') + QString::number(group),
-                     text(was), text(is)});
+                     text(was),
+                     text(is),
+                     QStringLiteral("group"),
+                     group,
+                     0,
+                     QStringLiteral("start-end"),
+                     {},
+                     {}});
     }
     return differences;
 }
@@ -141,7 +170,14 @@ std::optional<Differences> SmFileDifferences(const PartFiles& files, Dialogs& di
             const SmStep is = normal(controller.table.program(program).step(step));
             if (!(was == is))
                 differences.push_back({messages.Text(Msg::ProgramStep).arg(program).arg(step),
-                                       text(was), text(is)});
+                                       text(was),
+                                       text(is),
+                                       QStringLiteral("sm"),
+                                       program,
+                                       0,
+                                       QStringLiteral("step %1").arg(step),
+                                       {},
+                                       {}});
         }
     }
     return differences;

@@ -44,6 +44,7 @@ void AddPrintCommands(CliCommandTable& table);
 void AddIoCommands(CliCommandTable& table);
 void AddProgramCommands(CliCommandTable& table);
 void AddBackupCommands(CliCommandTable& table);
+void AddCompareCommand(CliCommandTable& table);
 void AddShowCommand(CliCommandTable& table);
 void AddDiffCommand(CliCommandTable& table);
 

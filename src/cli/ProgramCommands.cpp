@@ -65,7 +65,7 @@ struct ProgramKind {
     const ProgramFileKind<Data>& file;
     int (*readAll)(ProgramContext& context, Buffer& buffer);
     int (*writeAll)(ProgramContext& context, const Table& table);
-    DataDifferences (*differenceItems)(const Table& table, const Buffer& buffer);
+    Differences (*differenceItems)(const Table& table, const Buffer& buffer);
     Refusal<Data> writeRefusal;
     // One printed line a fault, as the file holds it.
     QStringList (*faultLines)(const Data& data);
