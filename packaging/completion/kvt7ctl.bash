@@ -62,7 +62,7 @@ _kvt7ctl()
             COMPREPLY=( $(compgen -W "--port --port-device --simulate --sim-arg --lang --json --help" -- "$cur") )
         else
             COMPREPLY=( $(compgen -W "version status alarm-reset home move run-group where params positions
-                groups sm backup restore compare actuators io ports print show diff" -- "$cur") )
+                groups sm backup restore compare journal actuators io ports print show diff" -- "$cur") )
         fi
         return
     fi
@@ -109,6 +109,8 @@ _kvt7ctl()
         compare)
             local IFS=$'\n'
             COMPREPLY=( $(compgen -d -- "$cur") ) ;;
+        journal)
+            [ "$count" -eq 1 ] && COMPREPLY=( $(compgen -W "--last" -- "$cur") ) ;;
         io|actuators)
             [ "$count" -eq 1 ] && COMPREPLY=( $(compgen -W "set" -- "$cur") ) ;;
         move)

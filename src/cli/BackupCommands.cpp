@@ -14,7 +14,6 @@
 #include "parameters/ParameterFileOperations.h"
 #include "platform/DataFolder.h"
 #include "platform/FolderFiles.h"
-#include "platform/JournalFile.h"
 #include "positions/PositionFile.h"
 #include "base/MessageIds.h"
 
@@ -142,12 +141,7 @@ int Backup(CliContext& cli, const QStringList& arguments)
             return result.finish(kExitFileFailure);
         }
     }
-    JournalFile journalFile;
-    const auto origin = [&cli] {
-        return JournalOrigin{QStringLiteral("kvt7ctl"), cli.link().portDevice(),
-                             cli.status().version().ControllerVersion};
-    };
-    OperationJournal journal(journalFile, origin, cli.dialogs(), cli.catalogue());
+    OperationJournal& journal = cli.session().journal;
     const auto scratch = ScratchFolderBeside(rest.first());
     if (!scratch) {
         cli.complain(QStringLiteral("cannot create a folder beside %1").arg(rest.first()));
@@ -330,6 +324,8 @@ int Restore(CliContext& cli, const QStringList& arguments)
         return kExitUsage;
     const QDir source(rest.first());
     FolderResult result(cli, rest.first());
+    // One entry for the restore: the writes and verifications of its parts are in it.
+    JournalRecord record(&cli.session().journal, QStringLiteral("restore"), rest.first());
     const Refusal refusal = CheckRestoreFolder(cli, result, source, changedOk);
     int status = refusal.status;
     QString stoppedAt = refusal.stoppedAt;
@@ -339,6 +335,7 @@ int Restore(CliContext& cli, const QStringList& arguments)
         status = EveryArea(cli, result, source, QStringLiteral("verify"), QStringLiteral("verified"), stoppedAt);
     cli.result() = refusal.facts;
     cli.result().insert(QStringLiteral("verified"), status == kExitSuccess);
+    record.finish(status == kExitSuccess);
     return result.finish(status, stoppedAt);
 }
 

@@ -45,6 +45,7 @@ void AddIoCommands(CliCommandTable& table);
 void AddProgramCommands(CliCommandTable& table);
 void AddBackupCommands(CliCommandTable& table);
 void AddCompareCommand(CliCommandTable& table);
+void AddJournalCommand(CliCommandTable& table);
 void AddShowCommand(CliCommandTable& table);
 void AddDiffCommand(CliCommandTable& table);
 

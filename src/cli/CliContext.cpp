@@ -40,7 +40,9 @@ bool CliContext::prepare()
         }
         device = simulator_->devicePath();
     }
-    session_ = std::make_unique<Session>(store_, dialogs_, port_, ProgramDataFolder(), device);
+    session_ = std::make_unique<Session>(
+            SessionOutside{store_, dialogs_, port_, &journal_, QStringLiteral("kvt7ctl")},
+            ProgramDataFolder(), device);
     Session& session = *session_;
     ReadStartPreferences(session.section, session.settings);
     if (options_.language)

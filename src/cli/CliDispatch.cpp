@@ -28,6 +28,7 @@ CliCommandTable AllCliCommands()
     AddProgramCommands(table);
     AddBackupCommands(table);
     AddCompareCommand(table);
+    AddJournalCommand(table);
     AddShowCommand(table);
     AddDiffCommand(table);
     return table;

@@ -8,6 +8,7 @@
 #include "link/CommandGroups.h"
 #include "link/ControllerLink.h"
 #include "link/LinkCommands.h"
+#include "link/OperationJournal.h"
 #include "programs/GroupTransfer.h"
 #include "programs/ProgramContext.h"
 #include "programs/ProgramExchange.h"
@@ -24,10 +25,17 @@ namespace {
 // The facilities of the operations, on the command line's link and console.
 struct CliPrograms {
     explicit CliPrograms(CliContext& cli)
-        : cli(cli), context{cli.link(), cli.mode(), cli.dialogs(), cli.catalogue(), commands}
+        : cli(cli), context{cli.link(),      cli.mode(), cli.dialogs(),
+                            cli.catalogue(), commands,   &cli.session().journal}
     {
     }
     ProgramFiles files() const { return {cli.dialogs(), cli.catalogue()}; }
+    // The journal's name of the kind's operation: "groups write", "S/M verify".
+    static QString what(const char* kind, const char* verb)
+    {
+        return (qstrcmp(kind, "sm") == 0 ? QStringLiteral("S/M") : QString::fromLatin1(kind))
+                + QLatin1Char(' ') + QLatin1String(verb);
+    }
     // Online quietly and the port open (109/110 when it cannot be).
     bool connect()
     {
@@ -143,8 +151,9 @@ int WriteCommand(const Kind& kind, CliContext& cli, const QStringList& arguments
     return FileCommand<typename Kind::DataType>(cli, arguments, kind.writeRefusal, [&kind, &cli, &arguments](CliPrograms& programs, auto& data) {
         if (!programs.connect())
             return cli.failureExit();
-        const WriteEnd written =
-            RunInWriteMode(programs.context, [&] { return kind.writeAll(programs.context, data.table); });
+        const WriteEnd written = RunInWriteMode(
+                programs.context, [&] { return kind.writeAll(programs.context, data.table); },
+                CliPrograms::what(kind.kind, "write"), arguments.at(0));
         if (written != WriteEnd::Failed)
             SetTransferResult(cli, QLatin1String(kind.kind), kind.count, arguments.at(0));
         return cli.writeExit(written);
@@ -154,15 +163,21 @@ int WriteCommand(const Kind& kind, CliContext& cli, const QStringList& arguments
 template <typename Kind>
 int VerifyCommand(const Kind& kind, CliContext& cli, const QStringList& arguments)
 {
-    return FileCommand<typename Kind::DataType>(cli, arguments, kind.file.refusal, [&kind, &cli](CliPrograms& programs, auto& data) {
-        if (!programs.connect() || kind.readAll(programs.context, data.readBuffer) != 0)
-            return cli.failureExit();
-        const QString differences = kind.file.differences(data.table, data.readBuffer);
-        cli.print(kind.file.verifyMessage(cli.catalogue(), differences));
-        cli.result() = DifferencesObject(kind.differenceItems(data.table, data.readBuffer), QStringLiteral("file"),
-                                         QStringLiteral("controller"));
-        return differences.isEmpty() ? kExitSuccess : kExitFailure;
-    });
+    return FileCommand<typename Kind::DataType>(
+            cli, arguments, kind.file.refusal,
+            [&kind, &cli, &arguments](CliPrograms& programs, auto& data) {
+                JournalRecord record(programs.context.journal,
+                                     CliPrograms::what(kind.kind, "verify"), arguments.at(0));
+                if (!programs.connect() || kind.readAll(programs.context, data.readBuffer) != 0)
+                    return cli.failureExit();
+                const QString differences = kind.file.differences(data.table, data.readBuffer);
+                record.finish(differences.isEmpty());
+                cli.print(kind.file.verifyMessage(cli.catalogue(), differences));
+                cli.result()
+                        = DifferencesObject(kind.differenceItems(data.table, data.readBuffer),
+                                            QStringLiteral("file"), QStringLiteral("controller"));
+                return differences.isEmpty() ? kExitSuccess : kExitFailure;
+            });
 }
 
 template <typename Kind>

@@ -4,6 +4,7 @@
 #include "base/MessageCatalogue.h"
 #include "link/CommandGroups.h"
 #include "link/ControllerContext.h"
+#include "link/OperationJournal.h"
 #include "parameters/FactoryDefaults.h"
 #include "parameters/ParameterChecks.h"
 #include "parameters/ParameterComparison.h"
@@ -22,10 +23,13 @@ void RunStep(const std::function<void()>& step)
         step();
 }
 
-void ShowVerification(const ParameterEditorContext& context)
+// True when the two agree.
+bool ShowVerification(const ParameterEditorContext& context)
 {
     const ControllerContext& c = context.controller;
-    c.dialogs.message(VerificationMessage(CompareWithRecord(context.set), c.messages));
+    const ParameterDifferences differences = CompareWithRecord(context.set);
+    c.dialogs.message(VerificationMessage(differences, c.messages));
+    return differences.none();
 }
 
 }  // namespace
@@ -85,19 +89,24 @@ int EditorSaveFile(const ParameterEditorContext& context)
 std::optional<ParameterDifferences> CompareWithController(const ControllerContext& controller,
                                                           ParameterSet& set)
 {
+    JournalRecord record(controller.journal, QStringLiteral("parameters verify"), set.currentFile);
     if (!EditorValuesUsable(controller, set.editor) || ReadAllParameters(controller, set) != 0)
         return std::nullopt;
-    return CompareWithRecord(set);
+    auto differences = CompareWithRecord(set);
+    record.finish(differences.none());
+    return differences;
 }
 
 int EditorVerifyAgainstController(const ParameterEditorContext& context)
 {
     EditorCommandScope scope(context);
     const ControllerContext& c = context.controller;
+    JournalRecord record(c.journal, QStringLiteral("parameters verify"), context.set.currentFile);
     const auto differences = CompareWithController(c, context.set);
     if (!differences)
         return 1;
     c.dialogs.message(VerificationMessage(*differences, c.messages));
+    record.finish(differences->none());
     return 0;
 }
 
@@ -105,6 +114,7 @@ int EditorVerifyAgainstFile(const ParameterEditorContext& context)
 {
     EditorCommandScope scope(context);
     const ControllerContext& c = context.controller;
+    JournalRecord record(c.journal, QStringLiteral("parameters verify file"));
     if (!EditorValuesUsable(c, context.set.editor))
         return 2;
     if (c.dialogs.message(c.messages.Text(Msg::VerifyParametersAgainstIndicatedSaved),
@@ -115,12 +125,13 @@ int EditorVerifyAgainstFile(const ParameterEditorContext& context)
             ParameterOpenRequest(c.messages, Msg::OpenParameterFileVerified));
     if (!path || path->isEmpty())
         return 2;
+    record.setFile(*path);
     const ParameterFileRead read = ReadParameterFileWithRetries(context.set, *path, c.dialogs, c.messages);
     if (read == ParameterFileRead::Failed)
         c.dialogs.message(c.messages.Text(Msg::FailOpenParameterFile), Buttons::Ok, Icon::Critical);
     if (read != ParameterFileRead::Ok)
         return 1;
-    ShowVerification(context);
+    record.finish(ShowVerification(context));
     return 0;
 }
 

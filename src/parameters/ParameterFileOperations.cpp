@@ -103,6 +103,7 @@ int OpenParameterFileAt(ParameterSet& set, const QString& path, Dialogs& dialogs
     if (result != ParameterFileRead::Ok)
         return 1;
     ApplyRecordToEditorValues(set, RecordSource::File);
+    set.currentFile = path;
     return 0;
 }
 

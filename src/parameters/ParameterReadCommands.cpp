@@ -78,6 +78,7 @@ int ReadIntoEditor(const ControllerContext& controller, ParameterSet& set, AxisS
     if (ReadAllParameters(controller, set) != 0)
         return 1;
     ApplyRecordToEditorValues(set, RecordSource::Controller);
+    set.currentFile.clear();
     Run(steps.ShowParameters);
     return 0;
 }

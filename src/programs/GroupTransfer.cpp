@@ -1,6 +1,7 @@
 #include "GroupTransfer.h"
 #include "base/MessageIds.h"
 
+#include "link/OperationJournal.h"
 #include "platform/Dialogs.h"
 #include "programs/ProgramContext.h"
 #include "programs/ProgramExchange.h"
@@ -11,6 +12,7 @@ namespace kvt7 {
 namespace {
 
 constexpr int kReadReplyLength = 13;
+const QString kGroupsWrite = QStringLiteral("groups write");
 
 }  // namespace
 
@@ -44,6 +46,7 @@ int ReadGroupsFromController(ProgramContext& context, GroupData& data)
 
 int WriteGroupsToController(ProgramContext& context, GroupData& data)
 {
+    JournalRecord record(context.journal, kGroupsWrite, data.lastFileName);
     if (GroupCheck(data.table) != 0) {
         context.dialogs.message(GroupWriteCheckMessage(context.messages));
         return 1;
@@ -52,11 +55,16 @@ int WriteGroupsToController(ProgramContext& context, GroupData& data)
                                 Buttons::YesNo, Icon::Question)
         != Answer::Yes)
         return 1;
-    return RunInWriteMode(context, [&] { return WriteAllGroups(context, data.table); }) == WriteEnd::Failed ? 1 : 0;
+    const WriteEnd end = RunInWriteMode(
+            context, [&] { return WriteAllGroups(context, data.table); }, kGroupsWrite,
+            data.lastFileName);
+    record.finish(end == WriteEnd::Stored);
+    return end == WriteEnd::Failed ? 1 : 0;
 }
 
 ProgramVerify VerifyGroupsWithController(ProgramContext& context, GroupData& data)
 {
+    JournalRecord record(context.journal, QStringLiteral("groups verify"), data.lastFileName);
     if (!PassesCheck(context.dialogs, context.messages, data))
         return ProgramVerify::Failed;
     const int read = ReadAllGroups(context, data.readBuffer);
@@ -64,7 +72,9 @@ ProgramVerify VerifyGroupsWithController(ProgramContext& context, GroupData& dat
         context.dialogs.message(context.text(Msg::ReadingDataStopped));
     if (read != 0)
         return ProgramVerify::Failed;
-    return ShowComparison(context.dialogs, context.messages, data);
+    const ProgramVerify verdict = ShowComparison(context.dialogs, context.messages, data);
+    record.finish(verdict == ProgramVerify::Same);
+    return verdict;
 }
 
 }  // namespace kvt7

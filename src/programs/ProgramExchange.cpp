@@ -4,6 +4,7 @@
 #include "base/OperatingMode.h"
 #include "link/ControllerLink.h"
 #include "link/LinkCommands.h"
+#include "link/OperationJournal.h"
 #include "platform/Dialogs.h"
 #include "programs/ProgramContext.h"
 
@@ -64,7 +65,9 @@ int ReadRecords(ProgramContext& context, const RecordRead& read,
     return 0;
 }
 
-WriteEnd RunInWriteMode(ProgramContext& context, const std::function<int()>& write)
+namespace {
+
+WriteEnd WriteInWriteMode(ProgramContext& context, const std::function<int()>& write)
 {
     ControllerLink& link = context.link;
     context.mode.SwitchOnlineQuietly();
@@ -92,6 +95,22 @@ WriteEnd RunInWriteMode(ProgramContext& context, const std::function<int()>& wri
     if (!stored)
         return WriteEnd::Failed;
     return normal ? WriteEnd::Stored : WriteEnd::StoredModeLeft;
+}
+
+} // namespace
+
+WriteEnd RunInWriteMode(ProgramContext& context, const std::function<int()>& write)
+{
+    return RunInWriteMode(context, write, {}, {});
+}
+
+WriteEnd RunInWriteMode(ProgramContext& context, const std::function<int()>& write,
+                        const QString& what, const QString& file)
+{
+    JournalRecord record(what.isEmpty() ? nullptr : context.journal, what, file);
+    const WriteEnd end = WriteInWriteMode(context, write);
+    record.finish(end == WriteEnd::Stored);
+    return end;
 }
 
 int FailWrite(ProgramContext& context, bool echoWrong)

@@ -6,6 +6,7 @@
 namespace kvt7 {
 
 class MessageCatalogue;
+class OperationJournal;
 
 // File operations of the group and S/M windows, one way for either kind (GroupData or
 // SmData, whose ProgramFileKind gives the texts, the check and the file). Each read or write
@@ -15,6 +16,7 @@ class MessageCatalogue;
 struct ProgramFiles {
     Dialogs& dialogs;
     const MessageCatalogue& messages;
+    OperationJournal* journal = nullptr; // where verifications against a file are recorded
 };
 
 // Reads a file into the read buffer (the kind's read fault when it cannot), remembers its

@@ -1,6 +1,7 @@
 #include "SmTransfer.h"
 #include "base/MessageIds.h"
 
+#include "link/OperationJournal.h"
 #include "platform/Dialogs.h"
 #include "programs/ProgramContext.h"
 #include "programs/ProgramExchange.h"
@@ -41,6 +42,8 @@ int ReadSmFromController(ProgramContext& context, SmData& data)
 
 int WriteSmToController(ProgramContext& context, SmData& data)
 {
+    const QString what = QStringLiteral("S/M write");
+    JournalRecord record(context.journal, what, data.lastFileName);
     if (!PassesCheck(context.dialogs, context.messages, data))
         return 1;
     if (context.dialogs.message(context.text(Msg::SMDataTransmittedControllerYes), Buttons::YesNo,
@@ -48,14 +51,21 @@ int WriteSmToController(ProgramContext& context, SmData& data)
         != Answer::Yes)
         return 1;
     BusyCursor hourglass(context.dialogs);
-    return RunInWriteMode(context, [&] { return WriteAllSmPrograms(context, data.table); }) == WriteEnd::Failed ? 1 : 0;
+    const WriteEnd end = RunInWriteMode(
+            context, [&] { return WriteAllSmPrograms(context, data.table); }, what,
+            data.lastFileName);
+    record.finish(end == WriteEnd::Stored);
+    return end == WriteEnd::Failed ? 1 : 0;
 }
 
 ProgramVerify VerifySmWithController(ProgramContext& context, SmData& data)
 {
+    JournalRecord record(context.journal, QStringLiteral("S/M verify"), data.lastFileName);
     if (!PassesCheck(context.dialogs, context.messages, data) || ReadAllSmPrograms(context, data.readBuffer) != 0)
         return ProgramVerify::Failed;
-    return ShowComparison(context.dialogs, context.messages, data);
+    const ProgramVerify verdict = ShowComparison(context.dialogs, context.messages, data);
+    record.finish(verdict == ProgramVerify::Same);
+    return verdict;
 }
 
 }  // namespace kvt7

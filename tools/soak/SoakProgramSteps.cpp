@@ -22,7 +22,8 @@ namespace {
 // The group and S/M operations' facilities on the soak's link.
 struct SoakPrograms {
     explicit SoakPrograms(SoakRig& rig)
-        : rig(rig), context{rig.link(), rig.mode(), rig.dialogs, rig.messages(), commands}
+        : rig(rig), context{rig.link(),     rig.mode(), rig.session().dialogs,
+                            rig.messages(), commands,   &rig.session().journal}
     {
     }
     ProgramFiles files() const { return {rig.dialogs, rig.messages()}; }
