@@ -13,7 +13,7 @@ namespace kvt7 {
 // file A and file B (diff). The one list all of them give.
 struct Difference {
     QString where{}; // as the comparison report names it, in the program's language
-            // ("Position No.17 AXIS 2 (pls)2Posi"); empty in the lists of verify and diff
+            // ("Position No.17 AXIS 2 Posi (pls)"); empty in the lists of verify and diff
     QString first{}; // the backup's, the file's or A's value; "" when absent
     QString second{}; // the controller's or B's value
     QString kind{}; // "position", "parameter", "group", "sm", "actuator"

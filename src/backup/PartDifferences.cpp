@@ -54,6 +54,19 @@ bool OpenBoth(int (*open)(ProgramFiles, Data&, const QString&), const PartFiles&
     return open(programFiles, backup, files.backup) == 0 && open(programFiles, controller, files.controller) == 0;
 }
 
+// The grid's heading of a column without the axis digit the report already names, and a
+// position with its unit after it ("Posi (pls)"), so the label reads as words.
+QString ReportItemText(const MessageCatalogue& messages,
+                       const std::array<QString, kGridColumns>& columns, int column)
+{
+    if (IsPositionColumn(column))
+        return messages.Text(Msg::Posi) + QLatin1Char(' ') + messages.Text(Msg::Pls);
+    QString text = columns[std::size_t(column)];
+    if (!text.isEmpty() && text.at(0).isDigit())
+        text.remove(0, 1);
+    return text;
+}
+
 }  // namespace
 
 std::optional<Differences> PositionFileDifferences(const PartFiles& files, const MessageCatalogue& messages)
@@ -73,7 +86,7 @@ std::optional<Differences> PositionFileDifferences(const PartFiles& files, const
                 continue;
             const QString where = messages.Text(Msg::PositionNoInBackup).arg(number)
                     + QLatin1Char(' ') + axes[std::size_t(column)] + QLatin1Char(' ')
-                    + columns[std::size_t(column)];
+                    + ReportItemText(messages, columns, column);
             Difference difference{where,
                                   was,
                                   is,

@@ -71,7 +71,7 @@ TEST_F(WholeControllerFlow, BackupChangeCompareRestoreCompareAndTheJournalHoldsE
 
     dialogs.clear();
     EXPECT_EQ(compare(), QStringList({"Parameters||", "  OFFSET AXIS 1|300|400", "Position Data||",
-                                      "  Position No.17 AXIS 2 (pls)2Posi|0|1234", "Group Data||",
+                                      "  Position No.17 AXIS 2 Posi (pls)|0|1234", "Group Data||",
                                       "  Group No 5|20-30|21-31", "S/M Data||", "  Program 3, step 4|0,0|1,3"}));
     EXPECT_TRUE(dialogs.texts().isEmpty()) << dialogs.texts().join('|').toStdString();
 

@@ -209,7 +209,7 @@ TEST_F(WholeControllerCommands, CompareListsWhatDiffersFromTheBackup)
     result = runOn("used.json", {"compare", path("one")});
     EXPECT_EQ(result.status, 1) << result.err.toStdString();
     EXPECT_EQ(result.out,
-              "Parameters: equal\nPosition Data:\n  Position No.17 AXIS 2 (pls)2Posi: 0 / 1234\n"
+              "Parameters: equal\nPosition Data:\n  Position No.17 AXIS 2 Posi (pls): 0 / 1234\n"
               "Group Data: equal\nS/M Data: equal\n");
 
     EXPECT_EQ(runOn("used.json", {"compare"}).status, 2);
