@@ -62,7 +62,7 @@ _kvt7ctl()
             COMPREPLY=( $(compgen -W "--port --port-device --simulate --sim-arg --lang --json --help" -- "$cur") )
         else
             COMPREPLY=( $(compgen -W "version status alarm-reset home move run-group where params positions
-                groups sm backup restore actuators io ports print show diff" -- "$cur") )
+                groups sm backup restore compare journal actuators io ports print show diff" -- "$cur") )
         fi
         return
     fi
@@ -100,8 +100,17 @@ _kvt7ctl()
                 COMPREPLY=( $(compgen -d -- "$cur") )
             fi ;;
         restore)
+            if [[ $cur == -* ]]; then
+                COMPREPLY=( $(compgen -W "--changed-ok" -- "$cur") )
+            else
+                local IFS=$'\n'
+                COMPREPLY=( $(compgen -d -- "$cur") )
+            fi ;;
+        compare)
             local IFS=$'\n'
             COMPREPLY=( $(compgen -d -- "$cur") ) ;;
+        journal)
+            [ "$count" -eq 1 ] && COMPREPLY=( $(compgen -W "--last" -- "$cur") ) ;;
         io|actuators)
             [ "$count" -eq 1 ] && COMPREPLY=( $(compgen -W "set" -- "$cur") ) ;;
         move)

@@ -11,7 +11,7 @@ namespace kvt7 {
 
 // The state of the windowed program: the session every front end builds, and what only the
 // frame has. Created once in main and handed to every window by reference:
-//   Program program{store, dialogs, port, folder, deviceOverride};
+//   Program program{SessionOutside{store, dialogs, port, &journal, "window"}, folder, deviceOverride};
 struct Program : Session {
     using Session::Session;
 

@@ -60,8 +60,8 @@ void LayOutComparison(PageCanvas& canvas, const ComparisonReport& report, const 
         for (const Difference& difference : part.differences) {
             const double row = lines.next();
             canvas.drawText(4, row, difference.where);
-            canvas.drawText(width * kBackupColumn, row, difference.backup);
-            canvas.drawText(width * kControllerColumn, row, difference.controller);
+            canvas.drawText(width * kBackupColumn, row, difference.first);
+            canvas.drawText(width * kControllerColumn, row, difference.second);
         }
     }
 }

@@ -48,10 +48,24 @@ QString AxisName(const MessageCatalogue& messages, int axis)
 
 // Both files of a group or S/M part as File > Open takes them (a fault shown).
 template <typename Data>
-bool OpenBoth(int (*open)(ProgramFiles, Data&, const QString&), const PartFiles& files, ProgramFiles programFiles,
-              Data& backup, Data& controller)
+bool OpenBoth(Outcome (*open)(ProgramFiles, Data&, const QString&), const PartFiles& files,
+              ProgramFiles programFiles, Data& backup, Data& controller)
 {
-    return open(programFiles, backup, files.backup) == 0 && open(programFiles, controller, files.controller) == 0;
+    return open(programFiles, backup, files.backup) == Outcome::Done
+           && open(programFiles, controller, files.controller) == Outcome::Done;
+}
+
+// The grid's heading of a column without the axis digit the report already names, and a
+// position with its unit after it ("Posi (pls)"), so the label reads as words.
+QString ReportItemText(const MessageCatalogue& messages,
+                       const std::array<QString, kGridColumns>& columns, int column)
+{
+    if (IsPositionColumn(column))
+        return messages.Text(Msg::Posi) + QLatin1Char(' ') + messages.Text(Msg::Pls);
+    QString text = columns[std::size_t(column)];
+    if (!text.isEmpty() && text.at(0).isDigit())
+        text.remove(0, 1);
+    return text;
 }
 
 }  // namespace
@@ -73,8 +87,21 @@ std::optional<Differences> PositionFileDifferences(const PartFiles& files, const
                 continue;
             const QString where = messages.Text(Msg::PositionNoInBackup).arg(number)
                     + QLatin1Char(' ') + axes[std::size_t(column)] + QLatin1Char(' ')
-                    + columns[std::size_t(column)];
-            differences.push_back({where, was, is});
+                    + ReportItemText(messages, columns, column);
+            Difference difference{where,
+                                  was,
+                                  is,
+                                  QStringLiteral("position"),
+                                  number,
+                                  AxisOfColumn(column),
+                                  PositionItemName(column),
+                                  {},
+                                  {}};
+            if (IsPositionColumn(column) && !was.isEmpty() && !is.isEmpty()) {
+                difference.firstPulses = was.toLongLong();
+                difference.secondPulses = is.toLongLong();
+            }
+            differences.push_back(difference);
         }
     }
     return differences;
@@ -98,10 +125,26 @@ std::optional<Differences> ParameterFileDifferences(const PartFiles& files, Dial
             if (was == is)
                 continue;
             const QString name = QString::fromLatin1(info.name);
-            differences.push_back({info.common ? name : name + QLatin1Char(' ') + AxisName(messages, axis), was, is});
+            differences.push_back(
+                    {info.common ? name : name + QLatin1Char(' ') + AxisName(messages, axis),
+                     was,
+                     is,
+                     QStringLiteral("parameter"),
+                     0,
+                     info.common ? 0 : axis,
+                     name,
+                     {},
+                     {}});
         }
     }
     return differences;
+}
+
+// A group's or a program step's difference: no axis, no pulses.
+static Difference ProgramDifference(const QString& where, const QString& first, const QString& second,
+                                    const QString& kind, int number, const QString& item)
+{
+    return {where, first, second, kind, number, 0, item, {}, {}};
 }
 
 std::optional<Differences> GroupFileDifferences(const PartFiles& files, Dialogs& dialogs, const MessageCatalogue& messages)
@@ -116,9 +159,9 @@ std::optional<Differences> GroupFileDifferences(const PartFiles& files, Dialogs&
         const GroupRange& was = backup.table.group(group);
         const GroupRange& is = controller.table.group(group);
         if (!(was == is))
-            differences.push_back(
-                    {messages.Text(Msg::GroupNo) + QLatin1Char(' ') + QString::number(group),
-                     text(was), text(is)});
+            differences.push_back(ProgramDifference(
+                    messages.Text(Msg::GroupNo) + QLatin1Char(' ') + QString::number(group), text(was),
+                    text(is), QStringLiteral("group"), group, QStringLiteral("start-end")));
     }
     return differences;
 }
@@ -140,8 +183,9 @@ std::optional<Differences> SmFileDifferences(const PartFiles& files, Dialogs& di
             const SmStep was = normal(backup.table.program(program).step(step));
             const SmStep is = normal(controller.table.program(program).step(step));
             if (!(was == is))
-                differences.push_back({messages.Text(Msg::ProgramStep).arg(program).arg(step),
-                                       text(was), text(is)});
+                differences.push_back(ProgramDifference(
+                        messages.Text(Msg::ProgramStep).arg(program).arg(step), text(was), text(is),
+                        QStringLiteral("sm"), program, QStringLiteral("step %1").arg(step)));
         }
     }
     return differences;

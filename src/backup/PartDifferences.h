@@ -1,26 +1,20 @@
 #pragma once
 
+#include "backup/Differences.h"
+
 #include <QString>
 #include <optional>
-#include <vector>
 
 namespace kvt7 {
 
 class Dialogs;
 class MessageCatalogue;
 
-// One value that differs between a backup and the controller, side by side.
-struct Difference {
-    QString where;       // "Position No.17 Axis2 2POS(pulse)", "OFFSET Axis1", "Group No 5"
-    QString backup;
-    QString controller;
-    bool operator==(const Difference&) const = default;
-};
-using Differences = std::vector<Difference>;
-
 // The differences between the file of a backup and the same part read from the controller
-// into a file; nullopt when one of them cannot be read (its fault shown). Files and the
-// controller count positions in pulses, and so do these lists.
+// into a file, the backup's value first; nullopt when one of them cannot be read (its fault
+// shown). Files and the controller count positions in pulses, and so do these lists. Each
+// difference has the report's text ("Position No.17 AXIS 2 Posi (pls)", "OFFSET Axis1",
+// "Group No 5", "Program 3, step 4") and the fields verify and diff list.
 struct PartFiles {
     QString backup;
     QString controller;

@@ -275,7 +275,8 @@ QStringList ComparisonLines(const ComparisonReport& report, const MessageCatalog
         }
         lines << part.title + QLatin1Char(':');
         for (const Difference& difference : part.differences)
-            lines << QStringLiteral("  %1: %2 / %3").arg(difference.where, difference.backup, difference.controller);
+            lines << QStringLiteral("  %1: %2 / %3")
+                             .arg(difference.where, difference.first, difference.second);
     }
     return lines;
 }

@@ -1,6 +1,7 @@
 #include "MessageCatalogue.h"
 
 #include <QFile>
+#include <QRegularExpression>
 #include <QStringList>
 
 static void InitCatalogueResource()
@@ -79,6 +80,61 @@ QString MessageCatalogue::Text(int id) const
     if (!text)
         throw MissingMessage(id + languageOffset());
     return *text;
+}
+
+namespace {
+
+// A text with %1, %2 ... as a pattern that takes anything in their place.
+bool MatchesWithArguments(const QString& text, const QString& shown)
+{
+    if (!text.contains(QLatin1Char('%')))
+        return false;
+    const QRegularExpression argument(QStringLiteral("%\\d"));
+    if (!text.contains(argument))
+        return false;
+    QString pattern;
+    int from = 0;
+    for (auto it = argument.globalMatch(text); it.hasNext();) {
+        const auto match = it.next();
+        pattern += QRegularExpression::escape(text.mid(from, match.capturedStart() - from))
+                + QStringLiteral(".*");
+        from = int(match.capturedEnd());
+    }
+    pattern += QRegularExpression::escape(text.mid(from));
+    // An argument never spans lines: a message of several texts is matched line by line.
+    return QRegularExpression(QRegularExpression::anchoredPattern(pattern)).match(shown).hasMatch();
+}
+
+} // namespace
+
+QList<int> MessageCatalogue::idsShownIn(const QString& shown) const
+{
+    const int offset = languageOffset();
+    const auto idOf = [this, offset](const QString& part) -> std::optional<int> {
+        std::optional<int> exact, patterned;
+        for (auto it = texts_.constBegin(); it != texts_.constEnd(); ++it) {
+            const int id = it.key() - offset;
+            if (id < 1 || id > 9999 || (exact && *exact < id))
+                continue;
+            if (*it == part)
+                exact = id;
+            else if (!exact && (!patterned || id < *patterned) && MatchesWithArguments(*it, part))
+                patterned = id;
+        }
+        return exact ? exact : patterned;
+    };
+    if (shown.trimmed().isEmpty())
+        return {};
+    if (const auto whole = idOf(shown))
+        return {*whole};
+    QList<int> ids;
+    for (const QString& line : shown.split(QRegularExpression(QStringLiteral("\r\n|\n")))) {
+        if (line.trimmed().isEmpty())
+            continue;
+        if (const auto id = idOf(line); id && !ids.contains(*id))
+            ids.append(*id);
+    }
+    return ids;
 }
 
 }  // namespace kvt7

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QHash>
+#include <QList>
 #include <QString>
 #include <optional>
 #include <stdexcept>
@@ -44,6 +45,10 @@ public:
     // The entry stored under an id as it is (1..2547 Japanese, 10001..12547 English).
     std::optional<QString> stored(int storedId) const;
     int size() const { return texts_.size(); }
+    // The ids of the texts a shown message is made of: the whole text, or else each of its
+    // lines, as one text of the current language (a text's %1, %2 ... match anything). A
+    // text held under several ids gives the lowest; a line no text makes gives nothing.
+    QList<int> idsShownIn(const QString& shown) const;
 
 private:
     QHash<int, QString> texts_;

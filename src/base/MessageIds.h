@@ -693,6 +693,14 @@ enum Id : int {
     ControllerInBackup = 2597,
     PositionNoInBackup = 2598,
     ProgramStep = 2599,
+    Time = 2750,
+    FrontEnd = 2751,
+    Device = 2752,
+    VersionInCli = 2753,
+    What = 2754,
+    FileInCli = 2755,
+    Result = 2756,
+    LineNotJournalEntry = 2757,
 };
 
 } // namespace kvt7::Msg

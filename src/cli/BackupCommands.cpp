@@ -7,13 +7,13 @@
 #include "actuators/ActuatorCatalogue.h"
 #include "actuators/ModelDesignation.h"
 #include "backup/BackupFolder.h"
+#include "base/MessageCatalogue.h"
 #include "link/ControllerVersion.h"
 #include "link/OperationJournal.h"
 #include "parameters/ControllerAxisSettings.h"
 #include "parameters/ParameterFileOperations.h"
 #include "platform/DataFolder.h"
 #include "platform/FolderFiles.h"
-#include "platform/JournalFile.h"
 #include "positions/PositionFile.h"
 #include "base/MessageIds.h"
 
@@ -141,12 +141,7 @@ int Backup(CliContext& cli, const QStringList& arguments)
             return result.finish(kExitFileFailure);
         }
     }
-    JournalFile journalFile;
-    const auto origin = [&cli] {
-        return JournalOrigin{QStringLiteral("kvt7ctl"), cli.link().portDevice(),
-                             cli.status().version().ControllerVersion};
-    };
-    OperationJournal journal(journalFile, origin, cli.dialogs(), cli.catalogue());
+    OperationJournal& journal = cli.session().journal;
     const auto scratch = ScratchFolderBeside(rest.first());
     if (!scratch) {
         cli.complain(QStringLiteral("cannot create a folder beside %1").arg(rest.first()));
@@ -226,25 +221,121 @@ int EveryArea(CliContext& cli, FolderResult& result, const QDir& source, const Q
     return kExitSuccess;
 }
 
+// What stopped a restore before anything was sent, for its result.
+struct Refusal {
+    int status = kExitSuccess;
+    QString stoppedAt; // the area, or "manifest"
+    QJsonObject facts; // "missing" or "changed" files
+};
+
+// The refusal of a folder: the reason, then 2587.
+Refusal RefuseFolder(CliContext& cli, const QString& reason, const QString& stoppedAt,
+                     QJsonObject facts = {})
+{
+    cli.dialogs().message(reason + QStringLiteral("\r\n")
+                          + cli.catalogue().Text(Msg::NothingSentController));
+    Note(QStringLiteral("restore stopped: ") + stoppedAt);
+    return {kExitFileFailure, stoppedAt, facts};
+}
+
+QString AreaOfFile(const QString& fileName)
+{
+    for (const Area& area : AllAreas()) {
+        if (area.fileName == fileName)
+            return area.name;
+    }
+    return QStringLiteral("manifest");
+}
+
+QString FileOfArea(const QString& name)
+{
+    for (const Area& area : AllAreas()) {
+        if (area.name == name)
+            return area.fileName;
+    }
+    return kManifestFileName;
+}
+
+// A backup holds positions 1-999: a file that ends early at a record's end reads as a shorter
+// list, which a restore must not take for the whole.
+bool PositionsComplete(const QDir& source)
+{
+    const ParsedPositionFile positions
+            = ReadPositionFileAt(source.filePath(QStringLiteral("positions.kvd")));
+    return positions.content && int(positions.content->records.size()) == kLastPositionNo
+            && positions.content->records.back().number == kLastPositionNo;
+}
+
+// Everything that could refuse the folder, before anything is sent: the four files present,
+// the manifest readable, each file as a write takes it, the positions complete and made for
+// the parameters' actuators, and no file changed since the backup unless `changedOk`.
+Refusal CheckRestoreFolder(CliContext& cli, FolderResult& result, const QDir& source,
+                           bool changedOk)
+{
+    const MessageCatalogue& texts = cli.catalogue();
+    const BackupFolderCheck check = CheckBackupFolder(source.path());
+    if (!check.missing.isEmpty())
+        return RefuseFolder(
+                cli,
+                texts.Text(Msg::TheseFilesMissing).arg(check.missing.join(QStringLiteral(", "))),
+                AreaOfFile(check.missing.first()),
+                {{QStringLiteral("missing"), QJsonArray::fromStringList(check.missing)}});
+    if (check.manifestDamaged)
+        return RefuseFolder(cli, texts.Text(Msg::FileDamagedCutShort).arg(kManifestFileName),
+                            QStringLiteral("manifest"));
+    Refusal refusal;
+    refusal.status = EveryArea(cli, result, source, QStringLiteral("check"),
+                               QStringLiteral("checked"), refusal.stoppedAt);
+    if (refusal.status == kExitFileFailure)
+        cli.dialogs().message(
+                texts.Text(Msg::FileDamagedCutShort).arg(FileOfArea(refusal.stoppedAt))
+                + QStringLiteral("\r\n") + texts.Text(Msg::NothingSentController));
+    if (refusal.status != kExitSuccess)
+        return refusal;
+    if (!PositionsComplete(source))
+        return RefuseFolder(
+                cli,
+                texts.Text(Msg::FileDamagedCutShort).arg(FileOfArea(QStringLiteral("positions"))),
+                QStringLiteral("positions"));
+    if (!ActuatorsAgree(cli, source)) {
+        Note(QStringLiteral("restore stopped: positions"));
+        return {kExitFailure, QStringLiteral("positions"), {}};
+    }
+    if (check.changed.isEmpty())
+        return {};
+    const QJsonObject changed{
+            {QStringLiteral("changed"), QJsonArray::fromStringList(check.changed)}};
+    const QString text = texts.Text(Msg::TheseFilesChangedSinceBackupTheyDiffer)
+                                 .arg(check.changed.join(QStringLiteral(", ")));
+    if (changedOk) {
+        cli.dialogs().message(text);
+        return {kExitSuccess, {}, changed};
+    }
+    refusal = RefuseFolder(cli, text, AreaOfFile(check.changed.first()), changed);
+    cli.complain(QStringLiteral("--changed-ok restores them all the same"));
+    return refusal;
+}
+
 int Restore(CliContext& cli, const QStringList& arguments)
 {
-    if (arguments.size() != 1 || arguments.first().isEmpty() || arguments.first().startsWith(QLatin1Char('-')))
+    const bool changedOk = arguments.value(0) == QLatin1String("--changed-ok");
+    const QStringList rest = arguments.mid(changedOk ? 1 : 0);
+    if (rest.size() != 1 || rest.first().isEmpty() || rest.first().startsWith(QLatin1Char('-')))
         return kExitUsage;
-    const QDir source(arguments.first());
-    FolderResult result(cli, arguments.first());
-    QString stoppedAt;
-    // Nothing is sent before all four files have passed their checks.
-    int status = EveryArea(cli, result, source, QStringLiteral("check"), QStringLiteral("checked"), stoppedAt);
-    if (status == kExitSuccess && !ActuatorsAgree(cli, source)) {
-        Note(QStringLiteral("restore stopped: positions"));
-        stoppedAt = QStringLiteral("positions");
-        status = kExitFailure;
-    }
+    const QDir source(rest.first());
+    FolderResult result(cli, rest.first());
+    // One entry for the restore: the writes and verifications of its parts are in it.
+    JournalRecord record(&cli.session().journal, QStringLiteral("restore"), rest.first());
+    const Refusal refusal = CheckRestoreFolder(cli, result, source, changedOk);
+    int status = refusal.status;
+    QString stoppedAt = refusal.stoppedAt;
     if (status == kExitSuccess)
         status = EveryArea(cli, result, source, QStringLiteral("write"), QStringLiteral("written"), stoppedAt);
     if (status == kExitSuccess)
         status = EveryArea(cli, result, source, QStringLiteral("verify"), QStringLiteral("verified"), stoppedAt);
+    cli.result() = refusal.facts;
     cli.result().insert(QStringLiteral("verified"), status == kExitSuccess);
+    record.finish(status == kExitSuccess);
     return result.finish(status, stoppedAt);
 }
 
@@ -256,9 +347,14 @@ void AddBackupCommands(CliCommandTable& table)
                   QStringLiteral("read the whole controller into DIR (positions.kvd, parameters.pmt, "
                                  "groups.grp, programs.smd)"),
                   true, Backup});
-    table.append({{QStringLiteral("restore")}, QStringLiteral("DIR"),
-                  QStringLiteral("check the four files of DIR, write them into the controller and verify"),
-                  true, Restore});
+    table.append(
+            {{QStringLiteral("restore")},
+             QStringLiteral("[--changed-ok] DIR"),
+             QStringLiteral("check the four files of DIR (and its manifest), write them into the "
+                            "controller "
+                            "and verify; a file changed since the backup only with --changed-ok"),
+             true,
+             Restore});
 }
 
 }  // namespace kvt7

@@ -44,6 +44,8 @@ void AddPrintCommands(CliCommandTable& table);
 void AddIoCommands(CliCommandTable& table);
 void AddProgramCommands(CliCommandTable& table);
 void AddBackupCommands(CliCommandTable& table);
+void AddCompareCommand(CliCommandTable& table);
+void AddJournalCommand(CliCommandTable& table);
 void AddShowCommand(CliCommandTable& table);
 void AddDiffCommand(CliCommandTable& table);
 

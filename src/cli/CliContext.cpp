@@ -5,6 +5,7 @@
 #include "platform/DataFolder.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <cstdio>
@@ -27,6 +28,10 @@ CliContext::~CliContext()
 bool CliContext::prepare()
 {
     std::optional<QString> device = options_.portDevice;
+    // A relative path names a file of the working folder; the serial port would look for it
+    // under /dev (where a bare name such as "ttyUSB0" is still looked for).
+    if (device && device->contains(QLatin1Char('/')) && QDir::isRelativePath(*device))
+        device = QDir::cleanPath(QDir::current().absoluteFilePath(*device));
     if (options_.simulate) {
         simulator_ = std::make_unique<SimulatorProcess>();
         if (!simulator_->start(options_.simulatorArguments)) {
@@ -35,7 +40,9 @@ bool CliContext::prepare()
         }
         device = simulator_->devicePath();
     }
-    session_ = std::make_unique<Session>(store_, dialogs_, port_, ProgramDataFolder(), device);
+    session_ = std::make_unique<Session>(
+            SessionOutside{store_, dialogs_, port_, &journal_, QStringLiteral("kvt7ctl")},
+            ProgramDataFolder(), device);
     Session& session = *session_;
     ReadStartPreferences(session.section, session.settings);
     if (options_.language)

@@ -34,7 +34,8 @@ public:
     ControllerStatus& status() { return session_->status; }
     ControllerContext& controller() { return session_->controller; }
     const MessageCatalogue& catalogue() const { return session_->messages; }
-    Dialogs& dialogs() { return dialogs_; }
+    // The session's (which the journal hears) once there is one.
+    Dialogs& dialogs() { return session_ ? session_->dialogs : dialogs_; }
     ConsoleDialogs& console() { return dialogs_; }
     OperatingMode& mode() { return session_->mode; }
     const CliOptions& options() const { return options_; }
@@ -72,6 +73,7 @@ private:
     QJsonObject result_;
     QElapsedTimer clock_;
     std::unique_ptr<SimulatorProcess> simulator_;
+    JournalFile journal_;
     std::unique_ptr<Session> session_;
 };
 

@@ -37,12 +37,16 @@ CliParse ParseCliOptions(const QStringList& arguments)
             const int number = text ? text->toInt(&ok) : 0;
             if (!ok || number < 1 || number > 9)
                 return Refuse(QStringLiteral("--port needs a port number from 1 to 9"));
-            options.portNo = number;
+            if (options.controllers.isEmpty())
+                options.portNo = number;
+            options.controllers.append({argument, QString::number(number)});
         } else if (argument == QLatin1String("--port-device")) {
             const auto path = value(argument);
             if (!path || path->isEmpty())
                 return Refuse(QStringLiteral("--port-device needs a device path"));
-            options.portDevice = *path;
+            if (options.controllers.isEmpty())
+                options.portDevice = *path;
+            options.controllers.append({argument, *path});
         } else if (argument == QLatin1String("--sim-arg")) {
             const auto extra = value(argument);
             if (!extra)
@@ -61,10 +65,8 @@ CliParse ParseCliOptions(const QStringList& arguments)
         }
     }
     options.words = arguments.mid(i);
-    const int ports = int(options.portNo.has_value()) + int(options.portDevice.has_value())
-                      + int(options.simulate);
-    if (ports > 1)
-        return Refuse(QStringLiteral("--port, --port-device and --simulate exclude each other"));
+    if (options.simulate && !options.controllers.isEmpty())
+        return Refuse(QStringLiteral("--simulate excludes --port and --port-device"));
     if (!options.simulatorArguments.isEmpty() && !options.simulate)
         return Refuse(QStringLiteral("--sim-arg needs --simulate"));
     return {options, {}};

@@ -10,28 +10,6 @@
 
 namespace kvt7 {
 
-namespace {
-
-}  // namespace
-
-QString PositionItemName(int column)
-{
-    if (column >= 1 && column <= 16) {
-        static const char* const items[] = {"VEL", "ACC", "WAY", "position"};
-        return QLatin1String(items[(column - 1) % 4]);
-    }
-    switch (column) {
-    case kItplColumn:
-        return QStringLiteral("ITPL");
-    case kOutColumn:
-        return QStringLiteral("OUT");
-    case kSmColumn:
-        return QStringLiteral("S/M");
-    default:
-        return QStringLiteral("comment");
-    }
-}
-
 QJsonArray PositionProblems(const std::vector<ResultRow>& rows)
 {
     QJsonArray problems;
@@ -73,19 +51,20 @@ QString StepText(const SmStep& step)
 
 }  // namespace
 
-DataDifferences PositionDifferences(const PositionStore& store, const std::vector<ResultRow>& rows,
-                                    const AxisSettings* axes)
+Differences PositionDifferences(const PositionStore& store, const std::vector<ResultRow>& rows,
+                                const AxisSettings* axes)
 {
-    DataDifferences differences;
+    Differences differences;
     for (const ResultRow& row : rows) {
         const auto& first = store.PosiValue[std::size_t(row.positionNo)];
         const auto& second = store.PosiLoadBuffer[std::size_t(row.positionNo)];
         for (int column = 1; column <= kSmColumn; ++column) {
             if (!row.marked[std::size_t(column - 1)])
                 continue;
-            DataDifference difference{QStringLiteral("position"), row.positionNo, AxisOfColumn(column),
-                                      PositionItemName(column), ValueText(first[std::size_t(column)]),
-                                      ValueText(second[std::size_t(column)]), {}, {}};
+            Difference difference = ListedDifference(QStringLiteral("position"), row.positionNo,
+                                                     AxisOfColumn(column), PositionItemName(column),
+                                                     ValueText(first[std::size_t(column)]),
+                                                     ValueText(second[std::size_t(column)]));
             if (IsPositionColumn(column)) {
                 const auto pulses = [](const CellValue& value) { return qint64(std::llround(NumberOf(value))); };
                 difference.firstPulses = pulses(first[std::size_t(column)]);
@@ -102,35 +81,37 @@ DataDifferences PositionDifferences(const PositionStore& store, const std::vecto
     return differences;
 }
 
-DataDifferences ParameterDifferenceList(const ParameterSet& set)
+Differences ParameterDifferenceList(const ParameterSet& set)
 {
-    DataDifferences differences;
+    Differences differences;
     for (const ParameterDifference& parameter : DifferingParameters(set))
-        differences.push_back({QStringLiteral("parameter"), 0, parameter.info->common ? 0 : parameter.axis,
-                               QLatin1String(parameter.info->name), parameter.editorText, parameter.recordText,
-                               {}, {}});
+        differences.push_back(ListedDifference(
+                QStringLiteral("parameter"), 0, parameter.info->common ? 0 : parameter.axis,
+                QLatin1String(parameter.info->name), parameter.editorText, parameter.recordText));
     return differences;
 }
 
-DataDifferences GroupDifferences(const GroupTable& table, const GroupReadBuffer& buffer)
+Differences GroupDifferences(const GroupTable& table, const GroupReadBuffer& buffer)
 {
-    DataDifferences differences;
+    Differences differences;
     for (const int g : ListedNumbers(GroupDifferenceList(table, buffer))) {
         const GroupRange& first = table.group(g);
         const GroupRange& second = buffer.group(g);
         if (first.start != second.start)
-            differences.push_back({QStringLiteral("group"), g, 0, QStringLiteral("start"),
-                                   QString::number(first.start), QString::number(second.start), {}, {}});
+            differences.push_back(
+                    ListedDifference(QStringLiteral("group"), g, 0, QStringLiteral("start"),
+                                     QString::number(first.start), QString::number(second.start)));
         if (first.end != second.end)
-            differences.push_back({QStringLiteral("group"), g, 0, QStringLiteral("end"), QString::number(first.end),
-                                   QString::number(second.end), {}, {}});
+            differences.push_back(
+                    ListedDifference(QStringLiteral("group"), g, 0, QStringLiteral("end"),
+                                     QString::number(first.end), QString::number(second.end)));
     }
     return differences;
 }
 
-DataDifferences SmDifferences(const SmTable& table, const SmTable& buffer)
+Differences SmDifferences(const SmTable& table, const SmTable& buffer)
 {
-    DataDifferences differences;
+    Differences differences;
     for (const int n : ListedNumbers(SmDifferenceList(table, buffer))) {
         // A step differs where the one-program comparison of that step alone says so.
         for (int s = 1; s <= kSmStepCount; ++s) {
@@ -140,46 +121,12 @@ DataDifferences SmDifferences(const SmTable& table, const SmTable& buffer)
             other.program(1).step(1) = buffer.program(n).step(s);
             if (SmDifferenceList(one, other).isEmpty())
                 continue;
-            differences.push_back({QStringLiteral("sm"), n, 0, QStringLiteral("step %1").arg(s),
-                                   StepText(table.program(n).step(s)), StepText(buffer.program(n).step(s)), {}, {}});
+            differences.push_back(ListedDifference(
+                    QStringLiteral("sm"), n, 0, QStringLiteral("step %1").arg(s),
+                    StepText(table.program(n).step(s)), StepText(buffer.program(n).step(s))));
         }
     }
     return differences;
-}
-
-QJsonObject DifferencesObject(const DataDifferences& differences, const QString& firstKey, const QString& secondKey)
-{
-    QJsonArray list;
-    for (const DataDifference& difference : differences) {
-        QJsonObject object{{QStringLiteral("kind"), difference.kind}, {QStringLiteral("item"), difference.item},
-                           {firstKey, difference.first}, {secondKey, difference.second}};
-        if (difference.number > 0)
-            object.insert(QStringLiteral("number"), difference.number);
-        if (difference.axis > 0)
-            object.insert(QStringLiteral("axis"), difference.axis);
-        if (difference.firstPulses)
-            object.insert(firstKey + QStringLiteral("_pulses"), *difference.firstPulses);
-        if (difference.secondPulses)
-            object.insert(secondKey + QStringLiteral("_pulses"), *difference.secondPulses);
-        list.append(object);
-    }
-    return {{QStringLiteral("equal"), differences.empty()}, {QStringLiteral("differences"), list}};
-}
-
-QStringList DifferenceLines(const DataDifferences& differences)
-{
-    QStringList lines;
-    for (const DataDifference& difference : differences) {
-        QString line = difference.kind;
-        if (difference.number > 0)
-            line += QLatin1Char(' ') + QString::number(difference.number);
-        if (difference.axis > 0)
-            line += QStringLiteral(" axis ") + QString::number(difference.axis);
-        line += QLatin1Char(' ') + difference.item + QStringLiteral(": ") + difference.first + QStringLiteral(" | ")
-                + difference.second;
-        lines << line;
-    }
-    return lines;
 }
 
 }  // namespace kvt7

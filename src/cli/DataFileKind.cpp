@@ -2,8 +2,7 @@
 
 #include "parameters/ParameterFile.h"
 #include "positions/PositionFile.h"
-#include "programs/GroupFile.h"
-#include "programs/SmFile.h"
+#include "programs/ProgramDataFiles.h"
 
 namespace kvt7 {
 

@@ -43,15 +43,17 @@ PositionFileContent WholePulsePositions(PositionFileContent content)
 }
 
 // The actuators, the positions only one file holds, the marked cells, the comments.
-DataDifferences ComparePositionContents(CliContext& cli, const PositionFileContent& a, const PositionFileContent& b)
+Differences ComparePositionContents(CliContext& cli, const PositionFileContent& a,
+                                    const PositionFileContent& b)
 {
-    DataDifferences differences;
+    Differences differences;
     for (int axis = 1; axis <= kAxisCount; ++axis) {
         const QString& first = a.modelTexts[std::size_t(axis - 1)];
         const QString& second = b.modelTexts[std::size_t(axis - 1)];
         if (first != second)
-            differences.push_back({QStringLiteral("actuator"), 0, axis, QStringLiteral("model"), first.trimmed(),
-                                   second.trimmed(), {}, {}});
+            differences.push_back(ListedDifference(QStringLiteral("actuator"), 0, axis,
+                                                   QStringLiteral("model"), first.trimmed(),
+                                                   second.trimmed()));
     }
     HeadlessPositions headless(cli.session());
     const bool known = TakeFileAxes(cli, headless, a);
@@ -66,29 +68,31 @@ DataDifferences ComparePositionContents(CliContext& cli, const PositionFileConte
     const std::set<int> inB = RecordNumbers(b);
     std::set<int> all = inA;
     all.insert(inB.begin(), inB.end());
-    DataDifferences cells;
+    Differences cells;
     for (const int n : all) {
         if (!inA.count(n) || !inB.count(n)) {
             const QString present = QStringLiteral("present");
-            differences.push_back({QStringLiteral("position"), n, 0, QStringLiteral("record"),
-                                   inA.count(n) ? present : QString(), inB.count(n) ? present : QString(), {}, {}});
+            differences.push_back(ListedDifference(
+                    QStringLiteral("position"), n, 0, QStringLiteral("record"),
+                    inA.count(n) ? present : QString(), inB.count(n) ? present : QString()));
             continue;
         }
         ComparePositions(store, inUse, n, n);
     }
-    for (const DataDifference& cell : PositionDifferences(store, MarkedRows(store, 0), known ? &headless.axes : nullptr))
+    for (const Difference& cell :
+         PositionDifferences(store, MarkedRows(store, 0), known ? &headless.axes : nullptr))
         differences.push_back(cell);
     for (const PositionFileContent::Record& record : b.records) {
         const QString first = store.PosiValue[std::size_t(record.number)][kCommentColumn].toString();
         const QString second = record.values[kCommentColumn].toString();
         if (inA.count(record.number) && first != second)
-            differences.push_back({QStringLiteral("position"), record.number, 0, QStringLiteral("comment"), first,
-                                   second, {}, {}});
+            differences.push_back(ListedDifference(QStringLiteral("position"), record.number, 0,
+                                                   QStringLiteral("comment"), first, second));
     }
     return differences;
 }
 
-std::optional<DataDifferences> DiffPositions(CliContext& cli, const QByteArray& a, const QByteArray& b)
+std::optional<Differences> DiffPositions(CliContext& cli, const QByteArray& a, const QByteArray& b)
 {
     const ParsedPositionFile first = ParsePositionFile(a);
     const ParsedPositionFile second = ParsePositionFile(b);
@@ -97,7 +101,7 @@ std::optional<DataDifferences> DiffPositions(CliContext& cli, const QByteArray& 
     return ComparePositionContents(cli, *first.content, *second.content);
 }
 
-std::optional<DataDifferences> DiffParameters(CliContext& cli, const QString& a, const QString& b)
+std::optional<Differences> DiffParameters(CliContext& cli, const QString& a, const QString& b)
 {
     // The first file as the editor holds it, the second as the record a file verification reads.
     ParameterSet set;
@@ -108,15 +112,15 @@ std::optional<DataDifferences> DiffParameters(CliContext& cli, const QString& a,
 }
 
 template <typename Data>
-std::optional<DataDifferences> DiffPrograms(CliContext& cli, const QString& a, const QString& b,
-                                            int (*openAt)(ProgramFiles, Data&, const QString&),
-                                            DataDifferences (*compare)(const decltype(Data::table)&,
-                                                                       const decltype(Data::readBuffer)&))
+std::optional<Differences> DiffPrograms(CliContext& cli, const QString& a, const QString& b,
+                                        Outcome (*openAt)(ProgramFiles, Data&, const QString&),
+                                        Differences (*compare)(const decltype(Data::table)&,
+                                                               const decltype(Data::readBuffer)&))
 {
     const ProgramFiles files{cli.dialogs(), cli.catalogue()};
     Data first;
     Data second;
-    if (openAt(files, first, a) != 0 || openAt(files, second, b) != 0)
+    if (openAt(files, first, a) != Outcome::Done || openAt(files, second, b) != Outcome::Done)
         return std::nullopt;
     return compare(first.table, second.readBuffer);
 }
@@ -141,7 +145,7 @@ int Diff(CliContext& cli, const QStringList& arguments)
         cli.complain(QStringLiteral("%1 and %2 are files of different kinds").arg(arguments.at(0), arguments.at(1)));
         return kExitUsage;
     }
-    std::optional<DataDifferences> differences;
+    std::optional<Differences> differences;
     switch (*kinds[0]) {
     case DataFileKind::Positions:
         differences = DiffPositions(cli, bytes[0], bytes[1]);

@@ -44,8 +44,8 @@ QString SignalLine(const char* side, int entry, const IoSignal& signal, const Io
 class CliIoSession {
 public:
     explicit CliIoSession(CliContext& context)
-        : context_(context),
-          monitor_({context.link(), context.mode(), context.dialogs(), context.catalogue()})
+        : context_(context), monitor_({context.link(), context.mode(), context.dialogs(),
+                                       context.catalogue(), &context.session().journal})
     {
     }
     ~CliIoSession() { stop(); }

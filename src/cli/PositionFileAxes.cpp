@@ -40,6 +40,11 @@ bool ShowFile(HeadlessPositions& headless, const QString& file, PositionFileCont
         return false;
     content = *read;
     ShowFileRange(headless.context, content);
+    // The table is the file's, as after File > Open: the journal names it.
+    PositionTable& table = headless.table;
+    table.TableName = TableNameOfFile(file);
+    table.TablePath = file;
+    table.ClearChanged();
     return true;
 }
 

@@ -8,11 +8,11 @@
 #include "link/CommandGroups.h"
 #include "link/ControllerLink.h"
 #include "link/LinkCommands.h"
-#include "programs/GroupTransfer.h"
+#include "link/OperationJournal.h"
+#include "programs/ProgramTransfers.h"
 #include "programs/ProgramContext.h"
 #include "programs/ProgramExchange.h"
 #include "programs/ProgramFileOperations.h"
-#include "programs/SmTransfer.h"
 
 #include <QJsonArray>
 #include <optional>
@@ -24,10 +24,17 @@ namespace {
 // The facilities of the operations, on the command line's link and console.
 struct CliPrograms {
     explicit CliPrograms(CliContext& cli)
-        : cli(cli), context{cli.link(), cli.mode(), cli.dialogs(), cli.catalogue(), commands}
+        : cli(cli), context{cli.link(),      cli.mode(), cli.dialogs(),
+                            cli.catalogue(), commands,   &cli.session().journal}
     {
     }
     ProgramFiles files() const { return {cli.dialogs(), cli.catalogue()}; }
+    // The journal's name of the kind's operation: "groups write", "S/M verify".
+    static QString what(const char* kind, const char* verb)
+    {
+        return (qstrcmp(kind, "sm") == 0 ? QStringLiteral("S/M") : QString::fromLatin1(kind))
+                + QLatin1Char(' ') + QLatin1String(verb);
+    }
     // Online quietly and the port open (109/110 when it cannot be).
     bool connect()
     {
@@ -63,9 +70,9 @@ template <typename Data, typename Table = decltype(Data::table), typename Buffer
 struct ProgramKind {
     using DataType = Data;
     const ProgramFileKind<Data>& file;
-    int (*readAll)(ProgramContext& context, Buffer& buffer);
-    int (*writeAll)(ProgramContext& context, const Table& table);
-    DataDifferences (*differenceItems)(const Table& table, const Buffer& buffer);
+    Outcome (*readAll)(ProgramContext& context, Buffer& buffer);
+    Outcome (*writeAll)(ProgramContext& context, const Table& table);
+    Differences (*differenceItems)(const Table& table, const Buffer& buffer);
     Refusal<Data> writeRefusal;
     // One printed line a fault, as the file holds it.
     QStringList (*faultLines)(const Data& data);
@@ -108,7 +115,7 @@ int ReadCommand(const Kind& kind, CliContext& cli, const QStringList& arguments)
         return kExitUsage;
     CliPrograms programs(cli);
     typename Kind::DataType data;
-    if (!programs.connect() || kind.readAll(programs.context, data.readBuffer) != 0)
+    if (!programs.connect() || kind.readAll(programs.context, data.readBuffer) != Outcome::Done)
         return cli.failureExit();
     kind.file.copyRead(data.readBuffer, data.table);
     if (SaveProgramFileAt(programs.files(), data, file) != Outcome::Done)
@@ -143,8 +150,9 @@ int WriteCommand(const Kind& kind, CliContext& cli, const QStringList& arguments
     return FileCommand<typename Kind::DataType>(cli, arguments, kind.writeRefusal, [&kind, &cli, &arguments](CliPrograms& programs, auto& data) {
         if (!programs.connect())
             return cli.failureExit();
-        const WriteEnd written =
-            RunInWriteMode(programs.context, [&] { return kind.writeAll(programs.context, data.table); });
+        const WriteEnd written = RunInWriteMode(
+                programs.context, [&] { return kind.writeAll(programs.context, data.table); },
+                CliPrograms::what(kind.kind, "write"), arguments.at(0));
         if (written != WriteEnd::Failed)
             SetTransferResult(cli, QLatin1String(kind.kind), kind.count, arguments.at(0));
         return cli.writeExit(written);
@@ -154,15 +162,21 @@ int WriteCommand(const Kind& kind, CliContext& cli, const QStringList& arguments
 template <typename Kind>
 int VerifyCommand(const Kind& kind, CliContext& cli, const QStringList& arguments)
 {
-    return FileCommand<typename Kind::DataType>(cli, arguments, kind.file.refusal, [&kind, &cli](CliPrograms& programs, auto& data) {
-        if (!programs.connect() || kind.readAll(programs.context, data.readBuffer) != 0)
-            return cli.failureExit();
-        const QString differences = kind.file.differences(data.table, data.readBuffer);
-        cli.print(kind.file.verifyMessage(cli.catalogue(), differences));
-        cli.result() = DifferencesObject(kind.differenceItems(data.table, data.readBuffer), QStringLiteral("file"),
-                                         QStringLiteral("controller"));
-        return differences.isEmpty() ? kExitSuccess : kExitFailure;
-    });
+    return FileCommand<typename Kind::DataType>(
+            cli, arguments, kind.file.refusal,
+            [&kind, &cli, &arguments](CliPrograms& programs, auto& data) {
+                JournalRecord record(programs.context.journal,
+                                     CliPrograms::what(kind.kind, "verify"), arguments.at(0));
+                if (!programs.connect() || kind.readAll(programs.context, data.readBuffer) != Outcome::Done)
+                    return cli.failureExit();
+                const QString differences = kind.file.differences(data.table, data.readBuffer);
+                record.finish(differences.isEmpty());
+                cli.print(kind.file.verifyMessage(cli.catalogue(), differences));
+                cli.result()
+                        = DifferencesObject(kind.differenceItems(data.table, data.readBuffer),
+                                            QStringLiteral("file"), QStringLiteral("controller"));
+                return differences.isEmpty() ? kExitSuccess : kExitFailure;
+            });
 }
 
 template <typename Kind>

@@ -10,8 +10,7 @@
 #include "parameters/ParameterTable.h"
 #include "platform/FieldFile.h"
 #include "positions/PositionFile.h"
-#include "programs/GroupFile.h"
-#include "programs/SmFile.h"
+#include "programs/ProgramDataFiles.h"
 #include "session/HeadlessPositions.h"
 
 #include <QJsonArray>

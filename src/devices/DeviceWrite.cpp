@@ -11,6 +11,7 @@
 #include "link/CommandGroups.h"
 #include "link/ControllerLink.h"
 #include "link/LinkCommands.h"
+#include "link/OperationJournal.h"
 #include "parameters/FactoryDefaults.h"
 #include "parameters/ParameterChecks.h"
 #include "parameters/ParameterReadCommands.h"
@@ -157,6 +158,7 @@ Outcome TakeReadBack(DeviceWriteContext& context, const DeviceAxes& chosen)
 Outcome WriteDeviceSetting(DeviceWriteContext& context, const DeviceColumns& columns)
 {
     CommandsOff off(context.commands);
+    JournalRecord record(context.controller.journal, QStringLiteral("device setting write"));
     DeviceAxes chosen = context.axes.pc;
     if (!TakeColumnsIntoSetting(columns, chosen, context.dialogs, context.messages))
         return Outcome::Failed;
@@ -174,6 +176,7 @@ Outcome WriteDeviceSetting(DeviceWriteContext& context, const DeviceColumns& col
         }
     }
     context.controller.link.ReleasePort();
+    record.finish(result == Outcome::Done);
     return result;
 }
 

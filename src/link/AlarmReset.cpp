@@ -7,6 +7,7 @@
 #include "base/MessageCatalogue.h"
 #include "ControllerContext.h"
 #include "ControllerStatus.h"
+#include "OperationJournal.h"
 #include "platform/Dialogs.h"
 
 #include <QScopeGuard>
@@ -15,6 +16,7 @@ namespace kvt7 {
 
 Outcome AlarmReset(const ControllerContext& controller, CommandGroups& commands)
 {
+    JournalRecord record(controller.journal, QStringLiteral("alarm reset"));
     ControllerLink& link = controller.link;
     commands.disableEditingCommands();
     commands.setResetEnabled(false);
@@ -39,6 +41,7 @@ Outcome AlarmReset(const ControllerContext& controller, CommandGroups& commands)
         link.ClearAlarm();
         const Outcome checked = LinkCheck(link);
         link.ReleasePort();
+        record.finish(checked == Outcome::Done);
         return checked;
     } catch (const std::exception&) {
         link.ReleasePort();

@@ -1,10 +1,11 @@
 #include "IoMonitor.h"
-#include "base/MessageIds.h"
 
 #include "base/OperatingMode.h"
 #include "link/ControllerLink.h"
 #include "link/LinkCommands.h"
+#include "link/OperationJournal.h"
 
+#include <QStringList>
 #include <algorithm>
 
 namespace kvt7 {
@@ -178,12 +179,21 @@ Outcome IoMonitor::ReadInputOutput()
 Outcome IoMonitor::WriteOutputs()
 {
     ControllerLink& link = context_.link;
+    QStringList switched; // "23 (OUT2) on", as kvt7ctl io names the outputs
     for (int i = 0; i < kIoSignalCount; ++i) {
         if (toggles_[i]) {
             outputs_[i] = outputs_[i] ? 0 : -1;
             toggles_[i] = 0;
+            const char* label = OutputSignals()[std::size_t(i)].label;
+            switched << QStringLiteral("%1%2 %3")
+                                .arg(i + 1)
+                                .arg(label[0] ? QStringLiteral(" (%1)").arg(QLatin1String(label))
+                                              : QString())
+                                .arg(outputs_[i] ? QStringLiteral("on") : QStringLiteral("off"));
         }
     }
+    JournalRecord record(switched.isEmpty() ? nullptr : context_.journal,
+                         QStringLiteral("I/O output ") + switched.join(QStringLiteral(", ")));
     const QString digits = EncodeIoDigits(outputs_);
     link.setReplyTimeoutMs(kReplyTimeoutMs);
     if (link.SendCommand(QStringLiteral("0WO"), digits, kReplyLength) != Outcome::Done) {
@@ -197,6 +207,7 @@ Outcome IoMonitor::WriteOutputs()
     // A double-click during the reply wait is still pending: it goes with the next turn.
     outputsChanged_ = AnySet(toggles_);
     link.ReleasePort();
+    record.finish(true);
     return Outcome::Done;
 }
 
@@ -268,7 +279,7 @@ IoMonitor::ExitStop IoMonitor::StopForExit()
 
 int IoMonitor::monitorCaptionId() const
 {
-    return monitoring_ || startPending_ ? Msg::StopMonitor : Msg::StartMonitor;
+    return monitoring_ || startPending_ ? 704 : 702;
 }
 
 bool IoMonitor::closeAndIgnoreEnabled() const

@@ -13,6 +13,7 @@ class ControllerLink;
 class Dialogs;
 class MessageCatalogue;
 class OperatingMode;
+class OperationJournal;
 
 // What the I/O monitor works with.
 struct IoMonitorContext {
@@ -20,6 +21,7 @@ struct IoMonitorContext {
     OperatingMode& mode;
     Dialogs& dialogs;
     const MessageCatalogue& catalogue;
+    OperationJournal* journal = nullptr; // where switched outputs are recorded
 };
 
 // The I/O window's behaviour: starting and stopping the monitor, the 300 ms tick that reads

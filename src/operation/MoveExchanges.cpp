@@ -57,8 +57,8 @@ Outcome SendPositionMove(ControllerLink& link, const ControllerStatus& status, i
     return link.SendCommand(command, HexField(positionNo, 3) + HexField(axisMask, 1),
                             kMoveReplyLength)
                    == Outcome::Done
-               ? 0
-               : 1;
+               ? Outcome::Done
+               : Outcome::Failed;
 }
 
 Outcome ReadOutputs(ControllerLink& link, OutputLamps& lamps)

@@ -4,6 +4,7 @@
 #include "base/MessageCatalogue.h"
 #include "link/CommandGroups.h"
 #include "link/ControllerContext.h"
+#include "link/OperationJournal.h"
 #include "parameters/FactoryDefaults.h"
 #include "parameters/ParameterChecks.h"
 #include "parameters/ParameterComparison.h"
@@ -22,10 +23,13 @@ void RunStep(const std::function<void()>& step)
         step();
 }
 
-void ShowVerification(const ParameterEditorContext& context)
+// True when the two agree.
+bool ShowVerification(const ParameterEditorContext& context)
 {
     const ControllerContext& c = context.controller;
-    c.dialogs.message(VerificationMessage(CompareWithRecord(context.set), c.messages));
+    const ParameterDifferences differences = CompareWithRecord(context.set);
+    c.dialogs.message(VerificationMessage(differences, c.messages));
+    return differences.none();
 }
 
 }  // namespace
@@ -85,19 +89,24 @@ Outcome EditorSaveFile(const ParameterEditorContext& context)
 std::optional<ParameterDifferences> CompareWithController(const ControllerContext& controller,
                                                           ParameterSet& set)
 {
+    JournalRecord record(controller.journal, QStringLiteral("parameters verify"), set.currentFile);
     if (!EditorValuesUsable(controller, set.editor) || ReadAllParameters(controller, set) != Outcome::Done)
         return std::nullopt;
-    return CompareWithRecord(set);
+    auto differences = CompareWithRecord(set);
+    record.finish(differences.none());
+    return differences;
 }
 
 Outcome EditorVerifyAgainstController(const ParameterEditorContext& context)
 {
     EditorCommandScope scope(context);
     const ControllerContext& c = context.controller;
+    JournalRecord record(c.journal, QStringLiteral("parameters verify"), context.set.currentFile);
     const auto differences = CompareWithController(c, context.set);
     if (!differences)
         return Outcome::Failed;
     c.dialogs.message(VerificationMessage(*differences, c.messages));
+    record.finish(differences->none());
     return Outcome::Done;
 }
 
@@ -105,6 +114,7 @@ Outcome EditorVerifyAgainstFile(const ParameterEditorContext& context)
 {
     EditorCommandScope scope(context);
     const ControllerContext& c = context.controller;
+    JournalRecord record(c.journal, QStringLiteral("parameters verify file"));
     if (!EditorValuesUsable(c, context.set.editor))
         return Outcome::Cancelled;
     if (c.dialogs.message(c.messages.Text(Msg::VerifyParametersAgainstIndicatedSaved),
@@ -115,12 +125,13 @@ Outcome EditorVerifyAgainstFile(const ParameterEditorContext& context)
             ParameterOpenRequest(c.messages, Msg::OpenParameterFileVerified));
     if (!path || path->isEmpty())
         return Outcome::Cancelled;
+    record.setFile(*path);
     const ParameterFileRead read = ReadParameterFileWithRetries(context.set, *path, c.dialogs, c.messages);
     if (read == ParameterFileRead::Failed)
         c.dialogs.message(c.messages.Text(Msg::FailOpenParameterFile), Buttons::Ok, Icon::Critical);
     if (read != ParameterFileRead::Ok)
         return Outcome::Failed;
-    ShowVerification(context);
+    record.finish(ShowVerification(context));
     return Outcome::Done;
 }
 

@@ -1,7 +1,9 @@
 #include "ParameterFileOperations.h"
 #include "base/MessageIds.h"
 
+#include "actuators/ModelDesignation.h"
 #include "base/MessageCatalogue.h"
+#include "parameters/ControllerAxisSettings.h"
 #include "parameters/ActuatorText.h"
 #include "parameters/ParameterChecks.h"
 #include "parameters/RecordApply.h"
@@ -103,6 +105,7 @@ Outcome OpenParameterFileAt(ParameterSet& set, const QString& path, Dialogs& dia
     if (result != ParameterFileRead::Ok)
         return Outcome::Failed;
     ApplyRecordToEditorValues(set, RecordSource::File);
+    set.currentFile = path;
     return Outcome::Done;
 }
 
@@ -112,6 +115,23 @@ Outcome OpenParameterFile(ParameterSet& set, Dialogs& dialogs, const MessageCata
     if (!path || path->isEmpty())
         return Outcome::Cancelled;
     return OpenParameterFileAt(set, *path, dialogs, messages);
+}
+
+std::optional<std::array<QString, 4>> ParameterFileModelLabels(const QString& path, Dialogs& dialogs,
+                                                               const MessageCatalogue& messages,
+                                                               const CatalogueFile& catalogue)
+{
+    ParameterSet set;
+    AxisSettings axes;
+    if (OpenParameterFileAt(set, path, dialogs, messages) != Outcome::Done
+        || !TakeAxisSettingsFromParameterSet(set, axes))
+        return std::nullopt;
+    std::array<QString, 4> labels;
+    for (int axis = 1; axis <= 4; ++axis) {
+        if (axes.Pc(axis).InUse)
+            labels[std::size_t(axis - 1)] = ModelLabel(axes.Pc(axis), catalogue);
+    }
+    return labels;
 }
 
 }  // namespace kvt7

@@ -78,6 +78,7 @@ Outcome ReadIntoEditor(const ControllerContext& controller, ParameterSet& set, A
     if (ReadAllParameters(controller, set) != Outcome::Done)
         return Outcome::Failed;
     ApplyRecordToEditorValues(set, RecordSource::Controller);
+    set.currentFile.clear();
     Run(steps.ShowParameters);
     return Outcome::Done;
 }

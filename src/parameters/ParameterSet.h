@@ -99,7 +99,7 @@ struct ParameterSet {
     EditorValues editor;
     ParameterRecord record;
     ReservedValues reserved;
-    QString currentFile;  // the parameter file last saved
+    QString currentFile; // the parameter file last opened or saved; empty after a read from the controller
 
     void clear() { *this = ParameterSet(); }
 };

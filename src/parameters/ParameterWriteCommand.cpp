@@ -5,6 +5,7 @@
 #include "link/ControllerContext.h"
 #include "link/ControllerLink.h"
 #include "link/LinkCommands.h"
+#include "link/OperationJournal.h"
 #include "parameters/BlockExchange.h"
 #include "parameters/ParameterChecks.h"
 #include "parameters/ParameterReadCommands.h"
@@ -122,6 +123,7 @@ WriteOutcome WriteParameterSet(const ControllerContext& controller, ParameterSet
                                AxisSettings& axes, const std::function<AxisSource()>& chooseSource)
 {
     ControllerLink& link = controller.link;
+    JournalRecord record(controller.journal, QStringLiteral("parameters write"), set.currentFile);
     const AxisStep axis = SettleAxisMask(controller, set, axes, chooseSource);
     WriteOutcome outcome = WriteOutcome::Failed;
     if (axis == AxisStep::Stopped || (axis != AxisStep::Failed && !ValuesUsable(controller, set))) {
@@ -132,6 +134,7 @@ WriteOutcome WriteParameterSet(const ControllerContext& controller, ParameterSet
                                              : WriteOutcome::Failed;
     }
     link.ReleasePort();
+    record.finish(outcome == WriteOutcome::Written);
     return outcome;
 }
 
@@ -153,6 +156,8 @@ Outcome WriteParametersCommand(const ControllerContext& controller, ParameterSet
                                AxisSettings& axes, const std::function<void()>& afterWrite)
 {
     Dialogs& dialogs = controller.dialogs;
+    // Around the shared write, so that the question and the closing messages are part of it.
+    JournalRecord record(controller.journal, QStringLiteral("parameters write"), set.currentFile);
     if (dialogs.message(controller.messages.Text(Msg::SendParametersController), Buttons::YesNo)
         != Answer::Yes)
         return Outcome::Cancelled;
@@ -162,8 +167,10 @@ Outcome WriteParametersCommand(const ControllerContext& controller, ParameterSet
         return Outcome::Cancelled;
     if (outcome == WriteOutcome::Failed || outcome == WriteOutcome::WrittenModeLeft) {
         Show(controller, {Msg::FailWriteParameters});
+        record.finish(false);
         return Outcome::Failed;
     }
+    record.finish(true);
     if (dialogs.message(controller.messages.Text(Msg::SettingAXISDeviceReflectedPCSoftware),
                         Buttons::YesNo)
                 == Answer::Yes

@@ -5,6 +5,7 @@
 #include "base/OperatingMode.h"
 #include "link/ControllerLink.h"
 #include "link/LinkCommands.h"
+#include "link/OperationJournal.h"
 #include "parameters/ControllerAxisSettings.h"
 #include "platform/Dialogs.h"
 #include "platform/Wait.h"
@@ -116,6 +117,14 @@ bool PrepareWrite(PositionCommandContext& context)
 }
 
 }  // namespace
+
+QString UnchangedTableFile(const PositionTable& table)
+{
+    if (table.PosiChanged || table.TablePath.isEmpty()
+        || table.TableName != TableNameOfFile(table.TablePath))
+        return {};
+    return table.TablePath;
+}
 
 Outcome ReadPositionData(PositionCommandContext& context)
 {
@@ -235,13 +244,19 @@ Outcome WritePositionData(PositionCommandContext& context)
 WriteEnd WritePositionsToController(PositionCommandContext& context)
 {
     CommandsLocked locked(context);
-    if (!PrepareWrite(context))
+    JournalRecord record(context.controller.journal, QStringLiteral("positions write"),
+                         UnchangedTableFile(context.table()));
+    if (!PrepareWrite(context)) {
+        if (context.table().RangeDialogCancelled)
+            record.cancelUnlessShown();
         return WriteEnd::Failed;
+    }
     // From here the controller is in write mode; a refusal returns it to normal.
-    const auto refuse = [&context] {
+    const auto refuse = [&context, &record] {
         if (!context.controller.link.CommFailed())
             SetControllerMode(context.controller.link, 0);
         context.controller.link.ReleasePort();
+        record.finish(false);
         return WriteEnd::Failed;
     };
     if (!AxesMatchForWrite(context))
@@ -257,6 +272,8 @@ WriteEnd WritePositionsToController(PositionCommandContext& context)
     const bool normal = EndWriteMode(context);
     context.controller.link.ReleasePort();
     context.dialogs().message(context.text(Msg::CompletedDataTransmit));
+    // Stored with the controller left in write mode counts as a failure: 377 was shown.
+    record.finish(normal);
     return normal ? WriteEnd::Stored : WriteEnd::StoredModeLeft;
 }
 

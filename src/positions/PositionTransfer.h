@@ -6,6 +6,7 @@
 namespace kvt7 {
 
 struct PositionCommandContext;
+struct PositionTable;
 
 // Reads SelStartNo..SelEndNo from the controller ("0RP", 48 characters each) into the load
 // buffer; the replies are taken in only when every position arrived and all of them are
@@ -24,5 +25,9 @@ Outcome WritePositionData(PositionCommandContext& context);
 // File > Write to C/T. Stored also when the closing mode command failed after every position
 // went out (377, then 376 as usual): StoredModeLeft.
 WriteEnd WritePositionsToController(PositionCommandContext& context);
+
+// The file the table shows as it was opened or saved, for the journal; empty when the table
+// was changed since, is new or came from the controller.
+QString UnchangedTableFile(const PositionTable& table);
 
 }  // namespace kvt7

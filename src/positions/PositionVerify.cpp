@@ -5,6 +5,7 @@
 #include "base/OperatingMode.h"
 #include "link/ControllerLink.h"
 #include "link/LinkCommands.h"
+#include "link/OperationJournal.h"
 #include "platform/Dialogs.h"
 #include "positions/PositionCheck.h"
 #include "positions/PositionCommandContext.h"
@@ -30,7 +31,8 @@ std::array<bool, 4> AxesInUse(const PositionCommandContext& context)
 }
 
 // Compares the working range; the result window when something differs, else the OK text.
-void CompareAndShow(PositionCommandContext& context, const QString& okText)
+// True when equal.
+bool CompareAndShow(PositionCommandContext& context, const QString& okText)
 {
     PositionTable& table = context.table();
     PositionStore& store = *table.store;
@@ -43,7 +45,9 @@ void CompareAndShow(PositionCommandContext& context, const QString& okText)
         context.dialogs().message(okText + QStringLiteral("\r\n\r\n")
                                   + context.text(Msg::ResultVerifyOK));
     ClearMarks(store);
+    const bool equal = table.ResultRowCount == 0;
     table.ResultRowCount = 0;
+    return equal;
 }
 
 }  // namespace
@@ -66,6 +70,7 @@ void VerifyPositions(PositionCommandContext& context, VerifySourceChooser& choos
 
 Outcome VerifyPositionsWithFile(PositionCommandContext& context)
 {
+    JournalRecord record(context.controller.journal, QStringLiteral("positions verify file"));
     PositionTable& table = context.table();
     table.SelStartNo = table.DispFirstNo;
     table.SelEndNo = table.DispLastNo;
@@ -78,24 +83,32 @@ Outcome VerifyPositionsWithFile(PositionCommandContext& context)
     const auto path = context.dialogs().openFileName(request);
     if (!path || path->isEmpty())
         return Outcome::Failed;
+    record.setFile(*path);
     const auto content = ReadPositionFileWithRetries(context, *path);
     if (!content)
         return Outcome::Failed;
     TakeIntoLoadBuffer(*content, table);
-    if (ChoosePositionRange(table, context.positions.ranges, VerifyRangeRequest(table)) != Outcome::Done)
+    if (ChoosePositionRange(table, context.positions.ranges, VerifyRangeRequest(table)) != Outcome::Done) {
+        record.cancelUnlessShown();
         return Outcome::Failed;
-    CompareAndShow(context,
-                   context.text(Msg::DataIndicatedSavedFile)
-                           + QDir::toNativeSeparators(QFileInfo(*path).absoluteFilePath())
-                           + context.text(Msg::ClosingParenthesis));
+    }
+    record.finish(
+            CompareAndShow(context,
+                           context.text(Msg::DataIndicatedSavedFile)
+                                   + QDir::toNativeSeparators(QFileInfo(*path).absoluteFilePath())
+                                   + context.text(Msg::ClosingParenthesis)));
     return Outcome::Done;
 }
 
 Outcome VerifyPositionsWithController(PositionCommandContext& context)
 {
     PositionTable& table = context.table();
-    if (ChoosePositionRange(table, context.positions.ranges, TableRangeRequest(table)) != Outcome::Done)
+    JournalRecord record(context.controller.journal, QStringLiteral("positions verify"),
+                         UnchangedTableFile(table));
+    if (ChoosePositionRange(table, context.positions.ranges, TableRangeRequest(table)) != Outcome::Done) {
+        record.cancelUnlessShown();
         return Outcome::Failed;
+    }
     if (CheckPositionTable(context.positions.check()) != Outcome::Done)
         return Outcome::Failed;
     ControllerLink& link = context.controller.link;
@@ -108,7 +121,7 @@ Outcome VerifyPositionsWithController(PositionCommandContext& context)
     }
     if (ReadPositionData(context) != Outcome::Done)
         return Outcome::Failed;
-    CompareAndShow(context, context.text(Msg::DataIndicatedInsideController));
+    record.finish(CompareAndShow(context, context.text(Msg::DataIndicatedInsideController)));
     return Outcome::Done;
 }
 

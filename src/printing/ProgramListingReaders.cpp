@@ -7,7 +7,7 @@ namespace kvt7 {
 
 namespace {
 
-ListingFileRead Outcome(ProgramFileRead read)
+ListingFileRead ListingReadOf(ProgramFileRead read)
 {
     switch (read) {
     case ProgramFileRead::Ok:
@@ -44,7 +44,7 @@ ListingFileRead ReadGroupFileForListing(const QString& path, ListedGroupRanges& 
     const GroupFileContent content = ReadGroupFile(path);
     if (content.outcome == ProgramFileRead::Ok)
         CopyGroups(content.buffer, groups);
-    return Outcome(content.outcome);
+    return ListingReadOf(content.outcome);
 }
 
 ListingFileRead ReadSmFileForListing(const QString& path, SmPrograms& programs)
@@ -52,7 +52,7 @@ ListingFileRead ReadSmFileForListing(const QString& path, SmPrograms& programs)
     const SmFileContent content = ReadSmFile(path);
     if (content.outcome == ProgramFileRead::Ok)
         CopyPrograms(content.buffer, programs);
-    return Outcome(content.outcome);
+    return ListingReadOf(content.outcome);
 }
 
 ProgramPrintCommands GroupPrintCommands(PrintContext& print, const GroupData& data)

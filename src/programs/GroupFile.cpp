@@ -1,4 +1,4 @@
-#include "GroupFile.h"
+#include "programs/ProgramDataFiles.h"
 
 namespace kvt7 {
 

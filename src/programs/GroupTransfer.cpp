@@ -1,6 +1,7 @@
-#include "GroupTransfer.h"
+#include "programs/ProgramTransfers.h"
 #include "base/MessageIds.h"
 
+#include "link/OperationJournal.h"
 #include "platform/Dialogs.h"
 #include "programs/ProgramContext.h"
 #include "programs/ProgramExchange.h"
@@ -11,6 +12,7 @@ namespace kvt7 {
 namespace {
 
 constexpr int kReadReplyLength = 13;
+const QString kGroupsWrite = QStringLiteral("groups write");
 
 }  // namespace
 
@@ -27,16 +29,26 @@ Outcome WriteAllGroups(ProgramContext& context, const GroupTable& table)
                                 [&table](int g) { return GroupWriteData(g, table.group(g)); }, QStringLiteral("3"));
 }
 
+namespace {
+
+// Every group read; a cancelled read is told (425).
+bool ReadGroupsTellingStop(ProgramContext& context, GroupReadBuffer& buffer)
+{
+    const Outcome read = ReadAllGroups(context, buffer);
+    if (read == Outcome::Cancelled)
+        context.dialogs.message(context.text(Msg::ReadingDataStopped));
+    return read == Outcome::Done;
+}
+
+}  // namespace
+
 Outcome ReadGroupsFromController(ProgramContext& context, GroupData& data)
 {
     if (context.dialogs.message(context.text(Msg::ReadGroupDataControllerOK), Buttons::OkCancel,
                                 Icon::Question)
         != Answer::Ok)
         return Outcome::Failed;
-    const Outcome read = ReadAllGroups(context, data.readBuffer);
-    if (read == Outcome::Cancelled)
-        context.dialogs.message(context.text(Msg::ReadingDataStopped));
-    if (read != Outcome::Done)
+    if (!ReadGroupsTellingStop(context, data.readBuffer))
         return Outcome::Failed;
     CopyReadBufferToTable(data.readBuffer, data.table);
     return Outcome::Done;
@@ -44,6 +56,7 @@ Outcome ReadGroupsFromController(ProgramContext& context, GroupData& data)
 
 Outcome WriteGroupsToController(ProgramContext& context, GroupData& data)
 {
+    JournalRecord record(context.journal, kGroupsWrite, data.lastFileName);
     if (GroupCheck(data.table) != Outcome::Done) {
         context.dialogs.message(GroupWriteCheckMessage(context.messages));
         return Outcome::Failed;
@@ -52,19 +65,23 @@ Outcome WriteGroupsToController(ProgramContext& context, GroupData& data)
                                 Buttons::YesNo, Icon::Question)
         != Answer::Yes)
         return Outcome::Failed;
-    return RunInWriteMode(context, [&] { return WriteAllGroups(context, data.table); }) == WriteEnd::Failed ? Outcome::Failed : Outcome::Done;
+    const WriteEnd end = RunInWriteMode(
+            context, [&] { return WriteAllGroups(context, data.table); }, kGroupsWrite,
+            data.lastFileName);
+    record.finish(end == WriteEnd::Stored);
+    return end == WriteEnd::Failed ? Outcome::Failed : Outcome::Done;
 }
 
 ProgramVerify VerifyGroupsWithController(ProgramContext& context, GroupData& data)
 {
+    JournalRecord record(context.journal, QStringLiteral("groups verify"), data.lastFileName);
     if (!PassesCheck(context.dialogs, context.messages, data))
         return ProgramVerify::Failed;
-    const Outcome read = ReadAllGroups(context, data.readBuffer);
-    if (read == Outcome::Cancelled)
-        context.dialogs.message(context.text(Msg::ReadingDataStopped));
-    if (read != Outcome::Done)
+    if (!ReadGroupsTellingStop(context, data.readBuffer))
         return ProgramVerify::Failed;
-    return ShowComparison(context.dialogs, context.messages, data);
+    const ProgramVerify verdict = ShowComparison(context.dialogs, context.messages, data);
+    record.finish(verdict == ProgramVerify::Same);
+    return verdict;
 }
 
 }  // namespace kvt7

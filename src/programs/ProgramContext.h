@@ -11,6 +11,7 @@ class ControllerLink;
 class Dialogs;
 class MessageCatalogue;
 class OperatingMode;
+class OperationJournal;
 
 // What the group and S/M operations work with.
 struct ProgramContext {
@@ -19,6 +20,7 @@ struct ProgramContext {
     Dialogs& dialogs;
     const MessageCatalogue& messages;
     CommandGroups& groups;  // the main window's commands, off while an operation runs
+    OperationJournal* journal = nullptr; // where writes and verifications are recorded
 
     QString text(int id) const;
     // Texts joined by CR LF, as message boxes show them.

@@ -4,6 +4,7 @@
 #include "base/OperatingMode.h"
 #include "link/ControllerLink.h"
 #include "link/LinkCommands.h"
+#include "link/OperationJournal.h"
 #include "platform/Dialogs.h"
 #include "programs/ProgramContext.h"
 
@@ -64,7 +65,9 @@ Outcome ReadRecords(ProgramContext& context, const RecordRead& read,
     return Outcome::Done;
 }
 
-WriteEnd RunInWriteMode(ProgramContext& context, const std::function<Outcome()>& write)
+namespace {
+
+WriteEnd WriteInWriteMode(ProgramContext& context, const std::function<Outcome()>& write)
 {
     ControllerLink& link = context.link;
     context.mode.SwitchOnlineQuietly();
@@ -92,6 +95,22 @@ WriteEnd RunInWriteMode(ProgramContext& context, const std::function<Outcome()>&
     if (!stored)
         return WriteEnd::Failed;
     return normal ? WriteEnd::Stored : WriteEnd::StoredModeLeft;
+}
+
+} // namespace
+
+WriteEnd RunInWriteMode(ProgramContext& context, const std::function<Outcome()>& write)
+{
+    return RunInWriteMode(context, write, {}, {});
+}
+
+WriteEnd RunInWriteMode(ProgramContext& context, const std::function<Outcome()>& write,
+                        const QString& what, const QString& file)
+{
+    JournalRecord record(what.isEmpty() ? nullptr : context.journal, what, file);
+    const WriteEnd end = WriteInWriteMode(context, write);
+    record.finish(end == WriteEnd::Stored);
+    return end;
 }
 
 Outcome FailWrite(ProgramContext& context, bool echoWrong)

@@ -22,6 +22,10 @@ Outcome ProgramExchange(ControllerLink& link, const QString& command, const QStr
 // (failed: 377), the write, then mode "00" (failed: 377) unless the link failed, and the
 // port released. `write` answers Done when it stored the data.
 WriteEnd RunInWriteMode(ProgramContext& context, const std::function<Outcome()>& write);
+// The same recorded in the context's journal as `what` ("groups write", "S/M write") with the
+// file the data came from (empty: none).
+WriteEnd RunInWriteMode(ProgramContext& context, const std::function<Outcome()>& write,
+                        const QString& what, const QString& file);
 
 // Numbered records 1..count under the progress window (message 383, maximum count + 1):
 // `command` + dataOf(n) each, its echo checked on the command and the number's two digits,

@@ -1,8 +1,7 @@
 #pragma once
 
 #include "platform/Dialogs.h"
-#include "programs/GroupFile.h"
-#include "programs/SmFile.h"
+#include "programs/ProgramDataFiles.h"
 
 #include <QList>
 #include <optional>

@@ -1,7 +1,10 @@
 #include "ProgramFileOperations.h"
 
 #include "base/MessageCatalogue.h"
+#include "link/OperationJournal.h"
 #include "programs/ProgramContext.h"
+
+#include <type_traits>
 
 namespace kvt7 {
 
@@ -67,6 +70,13 @@ std::optional<QString> PickedFile(ProgramFiles files, const Data& data, FileDial
     return path;
 }
 
+// The journal's name of a verification against a file.
+template <typename Data> QString FileVerifyName(const Data&)
+{
+    return std::is_same_v<Data, SmData> ? QStringLiteral("S/M verify file")
+                                        : QStringLiteral("groups verify file");
+}
+
 }  // namespace
 
 template <typename Data>
@@ -114,18 +124,27 @@ Outcome SaveProgramFile(ProgramFiles files, Data& data)
 template <typename Data>
 ProgramVerify VerifyWithFileAt(ProgramFiles files, Data& data, const QString& path)
 {
+    JournalRecord record(files.journal, FileVerifyName(data), path);
     if (!Valid(files, data) || !ReadIntoBuffer(files, data, path))
         return ProgramVerify::Failed;
-    return ShowComparison(files.dialogs, files.messages, data);
+    const ProgramVerify verdict = ShowComparison(files.dialogs, files.messages, data);
+    record.finish(verdict == ProgramVerify::Same);
+    return verdict;
 }
 
 template <typename Data>
 ProgramVerify VerifyWithFile(ProgramFiles files, Data& data)
 {
+    JournalRecord record(files.journal, FileVerifyName(data));
     if (!Valid(files, data))
         return ProgramVerify::Failed;
     const auto path = PickedFile(files, data, &ProgramFileTexts::verify);
-    return path ? VerifyWithFileAt(files, data, *path) : ProgramVerify::Failed;
+    if (!path)
+        return ProgramVerify::Failed;
+    record.setFile(*path);
+    const ProgramVerify verdict = VerifyWithFileAt(files, data, *path);
+    record.finish(verdict == ProgramVerify::Same);
+    return verdict;
 }
 
 // The operations exist for the two kinds.

@@ -1,12 +1,13 @@
 #pragma once
 
 #include "base/Outcome.h"
-#include "programs/GroupTransfer.h"
+#include "programs/ProgramTransfers.h"
 #include "programs/ProgramFileKind.h"
 
 namespace kvt7 {
 
 class MessageCatalogue;
+class OperationJournal;
 
 // File operations of the group and S/M windows, one way for either kind (GroupData or
 // SmData, whose ProgramFileKind gives the texts, the check and the file). Each read or write
@@ -16,6 +17,7 @@ class MessageCatalogue;
 struct ProgramFiles {
     Dialogs& dialogs;
     const MessageCatalogue& messages;
+    OperationJournal* journal = nullptr; // where verifications against a file are recorded
 };
 
 // Reads a file into the read buffer (the kind's read fault when it cannot), remembers its

@@ -1,4 +1,4 @@
-#include "SmFile.h"
+#include "programs/ProgramDataFiles.h"
 
 namespace kvt7 {
 

@@ -1,6 +1,7 @@
-#include "SmTransfer.h"
+#include "programs/ProgramTransfers.h"
 #include "base/MessageIds.h"
 
+#include "link/OperationJournal.h"
 #include "platform/Dialogs.h"
 #include "programs/ProgramContext.h"
 #include "programs/ProgramExchange.h"
@@ -41,6 +42,8 @@ Outcome ReadSmFromController(ProgramContext& context, SmData& data)
 
 Outcome WriteSmToController(ProgramContext& context, SmData& data)
 {
+    const QString what = QStringLiteral("S/M write");
+    JournalRecord record(context.journal, what, data.lastFileName);
     if (!PassesCheck(context.dialogs, context.messages, data))
         return Outcome::Failed;
     if (context.dialogs.message(context.text(Msg::SMDataTransmittedControllerYes), Buttons::YesNo,
@@ -48,14 +51,21 @@ Outcome WriteSmToController(ProgramContext& context, SmData& data)
         != Answer::Yes)
         return Outcome::Failed;
     BusyCursor hourglass(context.dialogs);
-    return RunInWriteMode(context, [&] { return WriteAllSmPrograms(context, data.table); }) == WriteEnd::Failed ? Outcome::Failed : Outcome::Done;
+    const WriteEnd end = RunInWriteMode(
+            context, [&] { return WriteAllSmPrograms(context, data.table); }, what,
+            data.lastFileName);
+    record.finish(end == WriteEnd::Stored);
+    return end == WriteEnd::Failed ? Outcome::Failed : Outcome::Done;
 }
 
 ProgramVerify VerifySmWithController(ProgramContext& context, SmData& data)
 {
+    JournalRecord record(context.journal, QStringLiteral("S/M verify"), data.lastFileName);
     if (!PassesCheck(context.dialogs, context.messages, data) || ReadAllSmPrograms(context, data.readBuffer) != Outcome::Done)
         return ProgramVerify::Failed;
-    return ShowComparison(context.dialogs, context.messages, data);
+    const ProgramVerify verdict = ShowComparison(context.dialogs, context.messages, data);
+    record.finish(verdict == ProgramVerify::Same);
+    return verdict;
 }
 
 }  // namespace kvt7

@@ -13,11 +13,10 @@
 #include "parameters/ParameterWriteCommand.h"
 #include "parameters/RecordApply.h"
 #include "platform/Dialogs.h"
-#include "programs/GroupTransfer.h"
+#include "programs/ProgramTransfers.h"
 #include "programs/ProgramContext.h"
 #include "programs/ProgramExchange.h"
 #include "programs/ProgramFileOperations.h"
-#include "programs/SmTransfer.h"
 
 namespace kvt7 {
 

@@ -21,12 +21,6 @@ inline QString ShippedCatalogueDir()
     return QDir(SourceDir()).filePath(QStringLiteral("data"));
 }
 
-inline bool WriteBytes(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
 // A catalogue folder of its own for every test, with the shipped file or a written one.
 class CatalogueTest : public ::testing::Test {
 protected:

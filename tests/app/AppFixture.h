@@ -1,7 +1,7 @@
 #pragma once
 
 #include "support/FakeSerialPort.h"
-#include "QStringPrinting.h"
+#include "support/QStringPrinting.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TestPaths.h"
 #include "support/RecordingWindows.h"

@@ -5,6 +5,7 @@
 #include "PtyServer.h"
 #include "app/StartSequence.h"
 #include "app/ui/MainWindow.h"
+#include "platform/JournalFile.h"
 #include "platform/SerialPort.h"
 
 #include <QTemporaryDir>
@@ -13,7 +14,8 @@
 namespace kvt7::test {
 
 // The program Online in English with the simulated controller (axis 1 " 28L-100", axis 2
-// " 42D-050") on a pseudo-terminal given as the port device; `home` is a folder of the test.
+// " 42D-050") on a pseudo-terminal given as the port device; `home` is a folder of the test,
+// which holds the journal.
 class OnlineWindowFixture : public ::testing::Test {
 protected:
     void SetUp() override
@@ -21,7 +23,9 @@ protected:
         QString error;
         ASSERT_TRUE(server.open(&error)) << error.toStdString();
         store.setValue("KVT7V150", "Settings", "Language", "2");
-        program = std::make_unique<Program>(store, dialogs, port, ProgramDir(), server.devicePath());
+        program = std::make_unique<Program>(
+                SessionOutside{store, dialogs, port, &journal, "window"}, ProgramDir(),
+                server.devicePath());
         window = std::make_unique<MainWindow>(*program);
         dialogs.answerChoice(0);
         RunStartSequence(*program, *window, window->steps());
@@ -43,6 +47,7 @@ protected:
     std::unique_ptr<Program> program;
     std::unique_ptr<MainWindow> window;
     QTemporaryDir home;
+    JournalFile journal{home.filePath("journal.jsonl")};
 };
 
 }  // namespace kvt7::test

@@ -224,12 +224,12 @@ TEST_F(WholeControllerTest, RestoreWritesAndVerifiesAllFourAndSaysWhereItStopped
 TEST_F(WholeControllerTest, CompareListsEachPartEqualOrItsDifferences)
 {
     ASSERT_EQ(BackupController(whole, folder("b")), BackupOutcome::Written);
-    fakes[1]->found = {{"Position No.17 AXIS 2 (pls)2Posi", "1000", "1200"}};
+    fakes[1]->found = {{"Position No.17 AXIS 2 Posi (pls)", "1000", "1200"}};
     const auto report = CompareController(whole, folder("b"));
     ASSERT_TRUE(report);
     EXPECT_FALSE(report->equal());
     EXPECT_EQ(ComparisonLines(*report, messages),
-              QStringList({"Parameters: equal", "Position Data:", "  Position No.17 AXIS 2 (pls)2Posi: 1000 / 1200",
+              QStringList({"Parameters: equal", "Position Data:", "  Position No.17 AXIS 2 Posi (pls): 1000 / 1200",
                            "Group Data: equal", "S/M Data: equal"}));
     EXPECT_EQ(journalResults(), QStringList({"done", "done"}));
 

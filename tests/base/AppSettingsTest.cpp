@@ -1,4 +1,4 @@
-#include "app/QStringPrinting.h"
+#include "support/QStringPrinting.h"
 #include "base/AppSettings.h"
 #include "base/MessageCatalogue.h"
 #include "platform/SettingsStore.h"

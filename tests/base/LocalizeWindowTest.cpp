@@ -1,4 +1,4 @@
-#include "app/QStringPrinting.h"
+#include "support/QStringPrinting.h"
 #include "base/ui/LocalizeWindow.h"
 #include "base/MessageCatalogue.h"
 

@@ -1,4 +1,4 @@
-#include "app/QStringPrinting.h"
+#include "support/QStringPrinting.h"
 #include "support/TestPaths.h"
 #include "base/MessageCatalogue.h"
 

@@ -63,6 +63,10 @@ TEST_F(Completion, BashCompletesCommandsOptionsFileKindsAndDevices)
     EXPECT_EQ(complete("kvt7ctl show ''"), "backups\njob.kvd\nruns.grp\nset.pmt\nsteps.smd\n");
     EXPECT_EQ(complete("kvt7ctl diff job.kvd ''"), "backups\njob.kvd\nruns.grp\nset.pmt\nsteps.smd\n");
     EXPECT_EQ(complete("kvt7ctl restore ''"), "backups\n");
+    EXPECT_EQ(complete("kvt7ctl restore --c"), "--changed-ok\n");
+    EXPECT_EQ(complete("kvt7ctl --port 1 --port-device /dev/ttyUSB0 compare ''"), "backups\n");
+    EXPECT_EQ(complete("kvt7ctl j"), "journal\n");
+    EXPECT_EQ(complete("kvt7ctl journal ''"), "--last\n");
     EXPECT_EQ(complete("kvt7ctl --port-device ''"),
               "/dev/serial/by-id/usb-Maker_Cable-if00-port0\n/dev/ttyS0\n/dev/ttyUSB0\n");
     EXPECT_EQ(bash("compgen -W \"$(_kvt7ctl_devices)\" -- /dev/ttyU"), "/dev/ttyUSB0\n");

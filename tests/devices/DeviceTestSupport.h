@@ -3,8 +3,10 @@
 #include "actuators/AxisSetting.h"
 #include "actuators/UnitConversion.h"
 #include "devices/DeviceColumns.h"
+#include "link/CommandGroups.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <string>
 
@@ -51,5 +53,13 @@ inline std::string Describe(const AxisSettings& axes)
 {
     return Describe(axes.pc) + "| " + Describe(axes.recorded) + "| " + Describe(axes.controller);
 }
+
+// The main window's command groups, as the operations switch them.
+struct RecordingGroups final : CommandGroups {
+    void setCommandsEnabled(bool enabled) override { calls << (enabled ? "on" : "off"); }
+    void disableEditingCommands() override {}
+    void setResetEnabled(bool) override {}
+    QStringList calls;
+};
 
 }  // namespace kvt7::test

@@ -167,13 +167,6 @@ TEST_F(OfflineWindowTest, OkStaysOpenOn17AndTakesTheColumnsOtherwise)
     EXPECT_EQ(Describe(pc[2]), "use KV  28H-200 new lead12 ppr400 V-K max6667");
 }
 
-struct RecordingGroups final : CommandGroups {
-    void setCommandsEnabled(bool enabled) override { calls << (enabled ? "on" : "off"); }
-    void disableEditingCommands() override {}
-    void setResetEnabled(bool) override {}
-    QStringList calls;
-};
-
 class OnlineWindowTest : public TransferFixture {
 protected:
     OnlineWindowTest()

@@ -14,13 +14,6 @@
 namespace kvt7::test {
 namespace {
 
-struct RecordingGroups final : CommandGroups {
-    void setCommandsEnabled(bool enabled) override { calls << (enabled ? "on" : "off"); }
-    void disableEditingCommands() override {}
-    void setResetEnabled(bool) override {}
-    QStringList calls;
-};
-
 class DeviceWriteTest : public TransferFixture {
 protected:
     DeviceWriteTest()

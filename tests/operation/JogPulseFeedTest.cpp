@@ -1,4 +1,4 @@
-#include "QStringPrinting.h"
+#include "support/QStringPrinting.h"
 #include "operation/JogPulseFeed.h"
 #include "operation/JogQueue.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "QStringPrinting.h"
+#include "support/QStringPrinting.h"
 #include "actuators/AxisSetting.h"
 #include "link/CommandGroups.h"
 #include "link/ControllerLink.h"

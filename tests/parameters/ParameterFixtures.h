@@ -1,18 +1,14 @@
 #pragma once
 
+#include "support/QStringPrinting.h"
 #include "base/MessageCatalogue.h"
 #include "parameters/ParameterSet.h"
+#include "support/TestPaths.h"
 
 #include <QByteArray>
 #include <QFile>
 #include <QString>
 #include <ostream>
-
-// Readable failure output for texts.
-inline void PrintTo(const QString& text, std::ostream* os)
-{
-    *os << '"' << text.toStdString() << '"';
-}
 
 namespace kvt7::test {
 
@@ -62,13 +58,6 @@ inline MessageCatalogue EnglishMessages()
     MessageCatalogue messages = MessageCatalogue::Builtin();
     messages.setLanguage(kEnglish);
     return messages;
-}
-
-inline void WriteBytes(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    if (file.open(QIODevice::WriteOnly))
-        file.write(bytes);
 }
 
 inline QByteArray ReadBytes(const QString& path)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "support/QStringPrinting.h"
 #include "actuators/ActuatorCatalogue.h"
 #include "actuators/UnitConversion.h"
 #include "base/MessageCatalogue.h"
@@ -19,12 +20,6 @@
 #include <deque>
 #include <gtest/gtest.h>
 #include <ostream>
-
-// Readable QString values in failure messages.
-inline void PrintTo(const QString& text, std::ostream* out)
-{
-    *out << '"' << text.toStdString() << '"';
-}
 
 namespace kvt7::test {
 

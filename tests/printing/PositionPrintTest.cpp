@@ -47,13 +47,6 @@ struct PositionPrintTest : CommandFixture, ::testing::Test {
     }
 };
 
-void ExpectAt(const DrawnText* text, double x, double y)
-{
-    ASSERT_NE(text, nullptr);
-    EXPECT_DOUBLE_EQ(text->x, x) << text->text.toStdString();
-    EXPECT_DOUBLE_EQ(text->y, y) << text->text.toStdString();
-}
-
 }  // namespace
 
 TEST_F(PositionPrintTest, ThreePositionsFillOnePageInTheirColumns)

@@ -33,4 +33,12 @@ struct ScriptedSelector final : PrintSelector {
     int shown = 0;
 };
 
+// A drawn text stands at (x, y).
+inline void ExpectAt(const DrawnText* text, double x, double y)
+{
+    ASSERT_NE(text, nullptr);
+    EXPECT_DOUBLE_EQ(text->x, x) << text->text.toStdString();
+    EXPECT_DOUBLE_EQ(text->y, y) << text->text.toStdString();
+}
+
 }  // namespace kvt7::test

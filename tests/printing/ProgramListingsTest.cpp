@@ -13,13 +13,6 @@ struct ProgramListingsTest : ::testing::Test {
     ProgramListingsTest() { messages.setLanguage(kEnglish); }
 };
 
-void ExpectAt(const DrawnText* text, double x, double y)
-{
-    ASSERT_NE(text, nullptr);
-    EXPECT_DOUBLE_EQ(text->x, x) << text->text.toStdString();
-    EXPECT_DOUBLE_EQ(text->y, y) << text->text.toStdString();
-}
-
 }  // namespace
 
 TEST_F(ProgramListingsTest, GroupsInTwoColumnsOnOnePage)

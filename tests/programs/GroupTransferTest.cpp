@@ -2,7 +2,7 @@
 // reply checks and every way a transfer can stop, against the simulated controller.
 #include "FaultSet.h"
 #include "ProgramFixture.h"
-#include "programs/GroupTransfer.h"
+#include "programs/ProgramTransfers.h"
 #include "programs/ProgramExchange.h"
 
 #include <QTimer>

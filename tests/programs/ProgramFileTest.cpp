@@ -1,9 +1,8 @@
 // The .grp and .smd files: hand-written golden files written byte for byte and read back,
 // and every kind of damaged file refused with its message, the tables untouched.
 #include "base/MessageCatalogue.h"
-#include "programs/GroupFile.h"
+#include "programs/ProgramDataFiles.h"
 #include "programs/ProgramFileOperations.h"
-#include "programs/SmFile.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TestPaths.h"
 

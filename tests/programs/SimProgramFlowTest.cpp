@@ -5,10 +5,9 @@
 #include "link/CommandGroups.h"
 #include "link/ControllerLink.h"
 #include "platform/SerialPort.h"
-#include "programs/GroupTransfer.h"
+#include "programs/ProgramTransfers.h"
 #include "programs/ProgramContext.h"
 #include "programs/ProgramFileOperations.h"
-#include "programs/SmTransfer.h"
 #include "support/LinkTestParts.h"
 
 #include <QTemporaryDir>

@@ -2,7 +2,7 @@
 // reply checks, and END in both of the controller's forms.
 #include "FaultSet.h"
 #include "ProgramFixture.h"
-#include "programs/SmTransfer.h"
+#include "programs/ProgramTransfers.h"
 
 namespace kvt7::test {
 namespace {

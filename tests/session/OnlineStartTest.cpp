@@ -8,26 +8,13 @@
 #include "session/OnlineStart.h"
 #include "support/NoWindows.h"
 #include "support/PtyLinkFixture.h"
+#include "support/RecordingWindows.h"
 
 namespace kvt7::test {
 namespace {
 
 using sim::Fault;
 using sim::FaultKind;
-
-class RecordingWindows final : public FrameWindows {
-public:
-    void ShowSplash() override { calls << "splash"; }
-    void ShowMainWindow() override { calls << "main"; }
-    void DisableEditingCommands() override { calls << "editing-off"; }
-    void FreezePositionGrid(bool frozen) override { calls << (frozen ? "freeze" : "thaw"); }
-    void ShowProcessingWindow() override { calls << "processing"; }
-    void CloseProcessingWindow() override { calls << "processing-closed"; }
-    void BuildPositionGrid() override { calls << "grid"; }
-    void ShowAxisData() override { calls << "axis-data"; }
-    void ShowVersionStatus(const QString& text) override { calls << "version:" + text; }
-    QStringList calls;
-};
 
 class OnlineStartTest : public TransferFixture {
 protected:
@@ -57,7 +44,7 @@ TEST_F(OnlineStartTest, TheControllersActuatorsBecomeThePcs)
     EXPECT_EQ(dialogs.progressValues, (std::vector<int>{1, 2, 3, 4}));
     EXPECT_FALSE(dialogs.progressVisible);
     EXPECT_EQ(windows.calls,
-              (QStringList{"processing", "grid", "axis-data", "processing-closed", "editing-off"}));
+              (QStringList{"processing", "grid", "axis-data", "processing-off", "edit-off"}));
     EXPECT_TRUE(mode.isOnline());
     EXPECT_TRUE(dialogs.messages.empty());
 
@@ -96,7 +83,7 @@ TEST_F(OnlineStartTest, NoActuatorSettingsContinueOffline)
     EXPECT_FALSE(mode.isOnline());
     EXPECT_EQ(dialogs.progressValues, (std::vector<int>{1, 2, 3}));
     EXPECT_FALSE(dialogs.progressVisible);
-    EXPECT_EQ(windows.calls, (QStringList{"processing", "processing-closed"}));
+    EXPECT_EQ(windows.calls, (QStringList{"processing", "processing-off"}));
     EXPECT_FALSE(axes.Pc(1).Chosen);
 }
 
@@ -106,7 +93,7 @@ TEST_F(OnlineStartTest, AnAxisWithoutActuatorLeadsToTheActuatorWindow)
     controller.setItem(8, 9, 0);
     EXPECT_EQ(start(), OnlineStartResult::ContinueAtActuatorWindow);
     EXPECT_FALSE(mode.isOnline());
-    EXPECT_EQ(windows.calls, (QStringList{"processing", "processing-closed"}));
+    EXPECT_EQ(windows.calls, (QStringList{"processing", "processing-off"}));
     EXPECT_EQ(axes.Pc(1).SizeCode, AxisSetting{}.SizeCode);
     EXPECT_FALSE(axes.Pc(1).Chosen);
 }

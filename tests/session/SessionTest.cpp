@@ -1,5 +1,5 @@
 #include "Kvm8Simulator.h"
-#include "app/QStringPrinting.h"
+#include "support/QStringPrinting.h"
 #include "PtyServer.h"
 #include "platform/SerialPort.h"
 #include "platform/SettingsStore.h"

@@ -25,7 +25,7 @@ TEST(Shots, ComparisonReportAndJournal)
         const QString axis1 = AxisHeadingTexts(messages)[SpeedColumn(1)];
         const QString axis2 = AxisHeadingTexts(messages)[PosiColumn(2)];
         const QString where = messages.Text(2598).arg(17) + QLatin1Char(' ') + axis2 + QLatin1Char(' ')
-                              + ColumnHeadingTexts(messages, false)[PosiColumn(2)];
+                              + messages.Text(228) + QLatin1Char(' ') + messages.Text(229);
         report.parts.push_back({messages.Text(35), {{QStringLiteral("OFFSET ") + axis1, "300", "400"}}});
         report.parts.push_back({messages.Text(202), {{where, "0", "1234"}}});
         report.parts.push_back({messages.Text(34), {{messages.Text(550) + QStringLiteral(" 5"), "20-30", "21-31"}}});

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QByteArray>
+#include <QFile>
 #include <QString>
 
 namespace kvt7::test {
@@ -8,5 +10,12 @@ namespace kvt7::test {
 QString ProgramDir();
 // The source tree (for golden files under tests/).
 QString SourceDir();
+
+// Writes a file whole; false when it could not be.
+inline bool WriteBytes(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
 
 }  // namespace kvt7::test

@@ -8,10 +8,9 @@
 #include "parameters/ParameterTransfer.h"
 #include "parameters/ParameterWriteCommand.h"
 #include "parameters/RecordApply.h"
-#include "programs/GroupTransfer.h"
+#include "programs/ProgramTransfers.h"
 #include "programs/ProgramContext.h"
 #include "programs/ProgramFileOperations.h"
-#include "programs/SmTransfer.h"
 
 #include <QFile>
 
@@ -22,7 +21,8 @@ namespace {
 // The group and S/M operations' facilities on the soak's link.
 struct SoakPrograms {
     explicit SoakPrograms(SoakRig& rig)
-        : rig(rig), context{rig.link(), rig.mode(), rig.dialogs, rig.messages(), commands}
+        : rig(rig), context{rig.link(),     rig.mode(), rig.session().dialogs,
+                            rig.messages(), commands,   &rig.session().journal}
     {
     }
     ProgramFiles files() const { return {rig.dialogs, rig.messages()}; }

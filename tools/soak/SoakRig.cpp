@@ -14,7 +14,8 @@ constexpr int kDeviceWaitMs = 3000;
 
 }  // namespace
 
-SoakRig::SoakRig(const QString& folder) : workFolder(folder)
+SoakRig::SoakRig(const QString& folder)
+    : workFolder(folder), journal(QDir(folder).filePath(QStringLiteral("journal.jsonl")))
 {
     QObject::connect(&server, &sim::PtyServer::served, [this] {
         if (faultsActive())
@@ -32,7 +33,9 @@ bool SoakRig::open(QString* error)
 {
     if (!server.open(error) || !server.createLink(QDir(workFolder).filePath(QStringLiteral("kvm8")), error))
         return false;
-    session_ = std::make_unique<Session>(store, dialogs, port, ProgramDataFolder(), server.linkPath());
+    session_ = std::make_unique<Session>(
+            SessionOutside{store, dialogs, port, &journal, QStringLiteral("soak")},
+            ProgramDataFolder(), server.linkPath());
     session_->messages.setLanguage(kEnglish);
     session_->settings.Language = kEnglish;
     LoadProgramAlarmList(*session_);

@@ -5,6 +5,7 @@
 #include "PtyServer.h"
 #include "platform/SerialPort.h"
 #include "platform/SettingsStore.h"
+#include "platform/JournalFile.h"
 #include "session/Session.h"
 
 #include <QString>
@@ -45,6 +46,7 @@ public:
     SoakDialogs dialogs;
     MemorySettingsStore store;
     const QString workFolder;
+    JournalFile journal; // journal.jsonl in the work folder
 
 private:
     std::unique_ptr<Session> session_;

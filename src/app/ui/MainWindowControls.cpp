@@ -110,10 +110,7 @@ QToolBar* BuildToolBar(QMainWindow& window, QList<QAction*>& buttons)
 
 QLabel* TaggedLabel(QWidget* parent, const char* name, int tag)
 {
-    auto* label = new QLabel(parent);
-    label->setObjectName(QString::fromLatin1(name));
-    label->setProperty("Tag", TagOf(tag));
-    return label;
+    return Tagged(new QLabel(parent), name, tag);
 }
 
 QLabel* SunkenLabel(QWidget* parent, const char* name)

@@ -38,15 +38,6 @@ private:
     bool (*rule_)(const QString&);
 };
 
-template <typename T>
-T* Tagged(T* control, const char* name, int tag)
-{
-    control->setObjectName(QLatin1String(name));
-    if (tag > 0)
-        control->setProperty("Tag", QString::number(tag));
-    return control;
-}
-
 QLabel* TaggedLabel(QWidget* parent, const char* name, int tag)
 {
     auto* label = Tagged(new QLabel(parent), name, tag);

@@ -32,8 +32,8 @@ using C = CommandId;
 
 SubsystemWindows::SubsystemWindows(MainWindow& window, Program& program, MainWindowBinding& binding)
     : QObject(&window), window_(window), program_(program),
-      binding_(binding), programs_{program.link, program.mode, program.dialogs, program.messages,
-                                   program.groups},
+      binding_(binding), programs_{program.link,     program.mode,   program.dialogs,
+                                   program.messages, program.groups, &program.journal},
       motion_{program.link,    program.status,     program.mode,
               program.dialogs, program.messages,   program.settings,
               program.axes,    program.parameters, program.groups},
@@ -42,7 +42,8 @@ SubsystemWindows::SubsystemWindows(MainWindow& window, Program& program, MainWin
           program.dialogs,
           program.messages,
           LampPixmap(LampColour::Green),
-          LampPixmap(LampColour::White)},
+          LampPixmap(LampColour::White),
+          &program.journal},
       options_{program.settings,
                program.section,
                program.mode,

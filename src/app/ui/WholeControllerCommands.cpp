@@ -19,17 +19,10 @@ using C = CommandId;
 WholeControllerCommands::WholeControllerCommands(MainWindow& window, Program& program,
                                                  MainWindowBinding& binding)
     : QObject(&window), window_(window), program_(program), binding_(binding),
-      journal_(
-              journalFile_,
-              [&program] {
-                  return JournalOrigin{QStringLiteral("window"), program.link.portDevice(),
-                                       program.status.version().ControllerVersion};
-              },
-              program.dialogs, program.messages),
       progress_(program.dialogs),
-      parts_(program, progress_), whole_{parts_.parts(), program.dialogs,
-                                         progress_,      program.messages,
-                                         journal_,       [this] { return origin(); }},
+      parts_(program, progress_), whole_{parts_.parts(),  program.dialogs,
+                                         progress_,       program.messages,
+                                         program.journal, [this] { return origin(); }},
       preview_(program.dialogs, &window)
 {
     binding.bind(C::mnuFileBackup, [this] { backup(); });
@@ -94,7 +87,7 @@ void WholeControllerCommands::compare()
 
 void WholeControllerCommands::showJournal()
 {
-    JournalWindow window(journalFile_, program_.messages, &window_);
+    JournalWindow window(program_.journal.store(), program_.messages, &window_);
     window.exec();
 }
 

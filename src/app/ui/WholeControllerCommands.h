@@ -2,8 +2,6 @@
 
 #include "backup/CombinedProgress.h"
 #include "backup/WholeController.h"
-#include "link/OperationJournal.h"
-#include "platform/JournalFile.h"
 #include "platform/print/QtPrintPreview.h"
 #include "session/SessionParts.h"
 
@@ -18,14 +16,12 @@ struct Program;
 
 // File > Backup Controller, Restore Controller and Compare with Backup, and Help > Journal:
 // the operations on the whole controller on the program's link, under the command lock like
-// the other transfers, with the journal of the window's run.
+// the other transfers, recorded in the program's journal.
 class WholeControllerCommands : public QObject {
     Q_OBJECT
 public:
     WholeControllerCommands(MainWindow& window, Program& program, MainWindowBinding& binding);
     ~WholeControllerCommands() override;
-
-    OperationJournal& journal() { return journal_; }
 
 private:
     std::optional<QString> askFolder(int titleId);
@@ -38,8 +34,6 @@ private:
     MainWindow& window_;
     Program& program_;
     MainWindowBinding& binding_;
-    JournalFile journalFile_;
-    OperationJournal journal_;
     CombinedProgress progress_;
     SessionParts parts_;
     WholeController whole_;

@@ -8,6 +8,7 @@
 #include "MainWindowBinding.h"
 #include "SubsystemWindows.h"
 #include "platform/DataFolder.h"
+#include "platform/JournalFile.h"
 #include "platform/SerialPort.h"
 #include "platform/SettingsStore.h"
 #include "platform/SimulatorProcess.h"
@@ -47,7 +48,9 @@ int main(int argc, char** argv)
     QtSerialLine port;
     WindowDialogs dialogs;
     // The data files beside the program, or where the package installs them.
-    Program program{store, dialogs, port, ProgramDataFolder(), deviceOverride};
+    JournalFile journal;
+    Program program{SessionOutside{store, dialogs, port, &journal, QStringLiteral("window")},
+                    ProgramDataFolder(), deviceOverride};
     dialogs.attach(program);
 
     MainWindow mainWindow(program);

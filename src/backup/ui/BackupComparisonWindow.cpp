@@ -31,7 +31,9 @@ QTreeWidget* ReportTree(const ComparisonReport& report, const MessageCatalogue& 
         font.setBold(true);
         heading->setFont(0, font);
         for (const Difference& difference : part.differences)
-            new QTreeWidgetItem(tree, {QStringLiteral("  ") + difference.where, difference.backup, difference.controller});
+            new QTreeWidgetItem(
+                    tree,
+                    {QStringLiteral("  ") + difference.where, difference.first, difference.second});
     }
     tree->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     tree->header()->setSectionResizeMode(1, QHeaderView::ResizeToContents);

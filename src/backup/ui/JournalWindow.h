@@ -7,8 +7,9 @@ namespace kvt7 {
 class JournalStore;
 class MessageCatalogue;
 
-// Help > Journal: the last lines of the journal as they are kept, read-only, newest at the
-// bottom and in view.
+// Help > Journal: the last lines of the journal as a read-only table (time, front end, device,
+// version, what, file, result), newest at the bottom and in view; a line that is no entry is
+// one row that says so.
 class JournalWindow final : public QDialog {
     Q_OBJECT
 public:

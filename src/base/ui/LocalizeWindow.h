@@ -26,4 +26,14 @@ inline QString TagOf(int messageId)
     return QString::number(messageId);
 }
 
+// A control named and designed with its message id (none when the id is 0), for LocalizeWindow.
+template <typename Control>
+Control* Tagged(Control* control, const char* name, int messageId)
+{
+    control->setObjectName(QString::fromLatin1(name));
+    if (messageId > 0)
+        control->setProperty("Tag", TagOf(messageId));
+    return control;
+}
+
 }  // namespace kvt7

@@ -25,8 +25,9 @@ const char kOutputProperty[] = "IoOutput";
 
 IoMonitorWindow::IoMonitorWindow(const IoWindowContext& context, QWidget* parent)
     : QDialog(parent), catalogue_(context.catalogue),
-      monitor_(new IoMonitor({context.link, context.mode, context.dialogs, context.catalogue},
-                             this)),
+      monitor_(new IoMonitor(
+              {context.link, context.mode, context.dialogs, context.catalogue, context.journal},
+              this)),
       greenLamp_(context.greenLamp), whiteLamp_(context.whiteLamp)
 {
     setObjectName(QStringLiteral("frmIOCheck"));

@@ -16,6 +16,7 @@ class Dialogs;
 class IoMonitor;
 class MessageCatalogue;
 class OperatingMode;
+class OperationJournal;
 
 // What the I/O window is opened with; the lamp pictures are the program's own.
 struct IoWindowContext {
@@ -25,6 +26,7 @@ struct IoWindowContext {
     const MessageCatalogue& catalogue;
     QPixmap greenLamp;
     QPixmap whiteLamp;
+    OperationJournal* journal = nullptr; // where switched outputs are recorded
 };
 
 // The I/O window: lamps of the 24 inputs and the shown outputs over white icons, the monitor

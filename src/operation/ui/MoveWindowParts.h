@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/ui/LocalizeWindow.h"
+
 #include <QLabel>
 #include <QStyledItemDelegate>
 #include <QString>
@@ -19,16 +21,6 @@ class QWidget;
 namespace kvt7 {
 
 class Dialogs;
-
-// A control whose caption LocalizeWindow takes from its message id.
-template <typename Control>
-Control* Tagged(Control* control, const char* name, int id)
-{
-    control->setObjectName(QString::fromLatin1(name));
-    if (id > 0)
-        control->setProperty("Tag", QString::number(id));
-    return control;
-}
 
 // An output lamp: a green square shown while its output is on.
 QLabel* MakeLamp(const char* name, QWidget* parent);

@@ -6,7 +6,7 @@
 #include "base/ui/ControlArray.h"
 #include "base/MessageCatalogue.h"
 #include "platform/Dialogs.h"
-#include "programs/GroupTransfer.h"
+#include "programs/ProgramTransfers.h"
 #include "programs/ProgramFileOperations.h"
 
 #include <QGridLayout>

@@ -57,7 +57,7 @@ protected:
                              Outcome (*read)(ProgramContext&, Data&), Outcome (*write)(ProgramContext&, Data&),
                              ProgramVerify (*verify)(ProgramContext&, Data&))
     {
-        const ProgramFiles files{context_.dialogs, context_.messages};
+        const ProgramFiles files{context_.dialogs, context_.messages, context_.journal};
         const std::function<void()> actions[] = {
             [this, &data, read] { read(context_, data); },
             [files, &data] { OpenProgramFile(files, data); },

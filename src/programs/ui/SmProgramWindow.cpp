@@ -6,7 +6,7 @@
 #include "base/MessageCatalogue.h"
 #include "platform/Dialogs.h"
 #include "programs/ProgramFileOperations.h"
-#include "programs/SmTransfer.h"
+#include "programs/ProgramTransfers.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>

@@ -1,5 +1,5 @@
 // The .grp reader.
-#include "programs/GroupFile.h"
+#include "programs/ProgramDataFiles.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,5 +1,5 @@
 // The .smd reader.
-#include "programs/SmFile.h"
+#include "programs/ProgramDataFiles.h"
 
 #include <cstddef>
 #include <cstdint>
