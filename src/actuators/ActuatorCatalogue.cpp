@@ -193,22 +193,24 @@ bool CatalogueFile::IsInCatalogue(const QString& size, const QString& speed, int
     return entries && lookup(*entries, size, speed, stroke) != nullptr;
 }
 
-int CatalogueFile::PgOptionOf(const QString& size, const QString& speed, int stroke) const
+int CatalogueFile::optionOf(qint16 CatalogueEntry::*option, const QString& size, const QString& speed,
+                            int stroke) const
 {
     const auto entries = read(false);
     if (!entries)
         return kOptionUnreadable;
     const CatalogueEntry* entry = lookup(*entries, size, speed, stroke);
-    return entry ? entry->PgOption : kOptionNotListed;
+    return entry ? entry->*option : kOptionNotListed;
+}
+
+int CatalogueFile::PgOptionOf(const QString& size, const QString& speed, int stroke) const
+{
+    return optionOf(&CatalogueEntry::PgOption, size, speed, stroke);
 }
 
 int CatalogueFile::VerticalOptionOf(const QString& size, const QString& speed, int stroke) const
 {
-    const auto entries = read(false);
-    if (!entries)
-        return kOptionUnreadable;
-    const CatalogueEntry* entry = lookup(*entries, size, speed, stroke);
-    return entry ? entry->VerticalOption : kOptionNotListed;
+    return optionOf(&CatalogueEntry::VerticalOption, size, speed, stroke);
 }
 
 bool TakeLeadAndPprFromCatalogue(std::array<AxisSetting, 4>& pc, const CatalogueFile& catalogue)

@@ -108,6 +108,8 @@ public:
 
 private:
     std::optional<std::vector<CatalogueEntry>> read(bool fullMessage) const;
+    int optionOf(qint16 CatalogueEntry::*option, const QString& size, const QString& speed,
+                 int stroke) const;
 
     QString programDir_;
     const MessageCatalogue& messages_;

@@ -55,7 +55,7 @@ enum : unsigned {
     Tools = 1u << 1, // disableToolBar / enableToolBar
     Menus = 1u << 2, // disableMenus / enableMenus
     ControllerMenu = 1u << 3, // disableFunctionMenu / enableFunctionMenu
-    Edit = 1u << 4, // disableEditCommands and the edit enables; not enabled by the _Yuko above
+    Edit = 1u << 4, // disableEditCommands and the edit enables; not enabled by the enables above
     CellPaste = 1u << 5, // follows a copied cell in the edit enable by clipboard
     LinePaste = 1u << 6, // follows a copied line in the edit enable by clipboard
     LineCopyPaste = 1u << 7, // disableLinePaste

@@ -9,14 +9,7 @@ namespace kvt7 {
 Difference ListedDifference(const QString& kind, int number, int axis, const QString& item,
                             const QString& first, const QString& second)
 {
-    Difference difference;
-    difference.kind = kind;
-    difference.number = number;
-    difference.axis = axis;
-    difference.item = item;
-    difference.first = first;
-    difference.second = second;
-    return difference;
+    return {{}, first, second, kind, number, axis, item, {}, {}};
 }
 
 QString PositionItemName(int column)

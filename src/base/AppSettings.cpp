@@ -72,31 +72,21 @@ static std::optional<int> ReadClamped(const SettingsSection& settings, const cha
 
 bool ReadTeachingSettings(const SettingsSection& settings, AppSettings& values, Dialogs& dialogs)
 {
-    const auto fail = [&dialogs] {
-        dialogs.message(TeachingReadFailureText());
-        return false;
+    // In this order, each taken as soon as it is read: a failure keeps the ones before it.
+    const auto read = [&settings](const char* key, qint16 defaultValue, int highest, auto take) {
+        const auto value = ReadClamped(settings, key, defaultValue, highest);
+        if (value)
+            take(*value);
+        return value.has_value();
     };
-    const auto velocity = ReadClamped(settings, "VelOf100Pls", 20, 60);
-    if (!velocity)
-        return fail();
-    values.VelOf100Pls.fill(*velocity);
-    const auto acceleration = ReadClamped(settings, "AccOf100Pls", 3, 3);
-    if (!acceleration)
-        return fail();
-    values.AccOf100Pls.fill(*acceleration);
-    const auto acceleration2 = ReadClamped(settings, "AccOf100Pls2", 3, 3);
-    if (!acceleration2)
-        return fail();
-    values.AccOf100Pls2.fill(*acceleration2);
-    const auto jog = ReadClamped(settings, "AccOfJog", 3, 3);
-    if (!jog)
-        return fail();
-    values.AccOfJog = *jog;
-    const auto jog2 = ReadClamped(settings, "AccOfJog2", 2, 3);
-    if (!jog2)
-        return fail();
-    values.AccOfJog2 = *jog2;
-    return true;
+    if (read("VelOf100Pls", 20, 60, [&values](int v) { values.VelOf100Pls.fill(v); })
+        && read("AccOf100Pls", 3, 3, [&values](int v) { values.AccOf100Pls.fill(v); })
+        && read("AccOf100Pls2", 3, 3, [&values](int v) { values.AccOf100Pls2.fill(v); })
+        && read("AccOfJog", 3, 3, [&values](int v) { values.AccOfJog = v; })
+        && read("AccOfJog2", 2, 3, [&values](int v) { values.AccOfJog2 = v; }))
+        return true;
+    dialogs.message(TeachingReadFailureText());
+    return false;
 }
 
 void SaveExitSettings(SettingsSection& settings, AppSettings& values)

@@ -15,6 +15,7 @@
 #include "platform/DataFolder.h"
 #include "platform/FolderFiles.h"
 #include "positions/PositionFile.h"
+#include "positions/TransferAxisCheck.h"
 #include "base/MessageIds.h"
 
 #include <QCoreApplication>
@@ -168,36 +169,16 @@ int Backup(CliContext& cli, const QStringList& arguments)
     return result.finish(kExitSuccess);
 }
 
-// The model labels the parameter file sets for the axes it has in use ("" otherwise), as a
-// position file records them.
-std::optional<std::array<QString, 4>> ParameterModelLabels(CliContext& cli, const QString& file)
-{
-    ParameterSet set;
-    if (OpenParameterFileAt(set, file, cli.dialogs(), cli.catalogue()) != Outcome::Done)
-        return std::nullopt;
-    AxisSettings axes;
-    if (!TakeAxisSettingsFromParameterSet(set, axes))
-        return std::nullopt;
-    const CatalogueFile catalogue(ProgramDataFolder(), cli.catalogue(), cli.dialogs());
-    std::array<QString, 4> labels;
-    for (int axis = 1; axis <= 4; ++axis) {
-        if (axes.Pc(axis).InUse)
-            labels[std::size_t(axis - 1)] = ModelLabel(axes.Pc(axis), catalogue);
-    }
-    return labels;
-}
-
 // The position file must have been made for the actuators the parameter file sets.
 bool ActuatorsAgree(CliContext& cli, const QDir& source)
 {
-    const auto labels = ParameterModelLabels(cli, source.filePath(QStringLiteral("parameters.pmt")));
+    const CatalogueFile catalogue(ProgramDataFolder(), cli.catalogue(), cli.dialogs());
+    const auto labels = ParameterFileModelLabels(source.filePath(QStringLiteral("parameters.pmt")),
+                                                 cli.dialogs(), cli.catalogue(), catalogue);
     const ParsedPositionFile positions = ReadPositionFileAt(source.filePath(QStringLiteral("positions.kvd")));
     if (labels && positions.content && positions.content->modelTexts == *labels)
         return true;
-    cli.dialogs().message(
-            cli.catalogue().Text(Msg::AxisSettingSidePCSideControllerUnmatched)
-            + QStringLiteral("\r\n")
-            + cli.catalogue().Text(Msg::ChangeSettingDeviceOnlineDeviceSettingInPositions));
+    ShowActuatorsUnmatched(cli.dialogs(), cli.catalogue());
     return false;
 }
 

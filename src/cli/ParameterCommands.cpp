@@ -15,6 +15,7 @@
 #include "parameters/RecordApply.h"
 #include "base/MessageIds.h"
 
+#include <optional>
 #include <QJsonArray>
 
 namespace kvt7 {
@@ -69,17 +70,27 @@ int Read(CliContext& context, const QStringList& arguments)
     return kExitSuccess;
 }
 
-int Write(CliContext& context, const QStringList& arguments)
+// The start of a write and a verification: one file, read, then the port opened. The exit
+// status when it cannot go on.
+std::optional<int> LoadFileAndOpenPort(CliContext& context, const QStringList& arguments,
+                                       ParameterSet& set)
 {
     if (arguments.size() != 1)
         return kExitUsage;
-    ParameterSet set;
     if (!LoadFile(context, set, arguments.at(0)))
         return kExitFileFailure;
-    AxisSettings axes;
     context.mode().SwitchOnlineQuietly();
     if (OpenPortOrReport(context.link()) != Outcome::Done)
         return context.failureExit();
+    return std::nullopt;
+}
+
+int Write(CliContext& context, const QStringList& arguments)
+{
+    ParameterSet set;
+    if (const auto stopped = LoadFileAndOpenPort(context, arguments, set))
+        return *stopped;
+    AxisSettings axes;
     // The same write as the editor's; without an operator the file's AXIS wins.
     const WriteOutcome outcome =
         WriteParameterSet(context.controller(), set, axes, [] { return AxisSource::PcSoft; });
@@ -101,14 +112,9 @@ int Write(CliContext& context, const QStringList& arguments)
 
 int Verify(CliContext& context, const QStringList& arguments)
 {
-    if (arguments.size() != 1)
-        return kExitUsage;
     ParameterSet set;
-    if (!LoadFile(context, set, arguments.at(0)))
-        return kExitFileFailure;
-    context.mode().SwitchOnlineQuietly();
-    if (OpenPortOrReport(context.link()) != Outcome::Done)
-        return context.failureExit();
+    if (const auto stopped = LoadFileAndOpenPort(context, arguments, set))
+        return *stopped;
     // The editor's verification; its result goes to the output instead of a box.
     const auto differences = CompareWithController(context.controller(), set);
     if (!differences)

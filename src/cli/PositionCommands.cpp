@@ -19,6 +19,7 @@
 #include "positions/PositionTransfer.h"
 #include "positions/PositionVerify.h"
 #include "positions/TableOperations.h"
+#include "positions/TransferAxisCheck.h"
 #include "session/HeadlessPositions.h"
 #include "base/MessageIds.h"
 
@@ -84,10 +85,7 @@ bool FileFitsController(CliContext& cli, HeadlessPositions& headless, const Posi
 {
     if (FileHeaderOf(headless.context).modelTexts == content.modelTexts)
         return true;
-    cli.dialogs().message(
-            cli.catalogue().Text(Msg::AxisSettingSidePCSideControllerUnmatched)
-            + QStringLiteral("\r\n")
-            + cli.catalogue().Text(Msg::ChangeSettingDeviceOnlineDeviceSettingInPositions));
+    ShowActuatorsUnmatched(cli.dialogs(), cli.catalogue());
     return false;
 }
 

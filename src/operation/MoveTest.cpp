@@ -125,28 +125,30 @@ MoveTest::End MoveTest::runExec(int exec)
     }
 }
 
+void MoveTest::requestFor(int move, bool& request)
+{
+    if (running_ && execMoveNo_ == move)
+        request = true;
+}
+
 void MoveTest::stopSelective()
 {
-    if (running_ && execMoveNo_ == Selective)
-        moveStop_ = true;
+    requestFor(Selective, moveStop_);
 }
 
 void MoveTest::pauseSelective()
 {
-    if (running_ && execMoveNo_ == Selective)
-        tmpStop_ = true;
+    requestFor(Selective, tmpStop_);
 }
 
 void MoveTest::stopContinual()
 {
-    if (running_ && execMoveNo_ == Continual)
-        moveStop2_ = true;
+    requestFor(Continual, moveStop2_);
 }
 
 void MoveTest::pauseContinual()
 {
-    if (running_ && execMoveNo_ == Continual)
-        tmpStop2_ = true;
+    requestFor(Continual, tmpStop2_);
 }
 
 void MoveTest::abortGroupWait()

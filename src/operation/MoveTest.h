@@ -86,6 +86,8 @@ signals:
     void reachedChanged(const QString& text);
 
 private:
+    // Sets a stop or pause request of `move` when that move is the one running.
+    void requestFor(int move, bool& request);
     void dispatch();
     End runExec(int exec);
     int mask() const;

@@ -5,10 +5,13 @@
 #include "platform/Dialogs.h"
 #include "base/MessageIds.h"
 
+#include <array>
 #include <functional>
+#include <optional>
 
 namespace kvt7 {
 
+class CatalogueFile;
 class MessageCatalogue;
 
 // The editor window's step that takes its controls into the editor values
@@ -47,5 +50,12 @@ Outcome OpenParameterFileAt(ParameterSet& set, const QString& path, Dialogs& dia
 
 // The whole open: open dialog, read, apply. Failed is shown, Cancelled (the dialog) is not.
 Outcome OpenParameterFile(ParameterSet& set, Dialogs& dialogs, const MessageCatalogue& messages);
+
+// The model labels a parameter file sets for the axes it has in use ("" otherwise), as a
+// position file records them; nullopt when the file cannot be opened (shown) or its actuators
+// are not usable.
+std::optional<std::array<QString, 4>> ParameterFileModelLabels(const QString& path, Dialogs& dialogs,
+                                                               const MessageCatalogue& messages,
+                                                               const CatalogueFile& catalogue);
 
 }  // namespace kvt7

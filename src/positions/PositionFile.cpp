@@ -17,6 +17,18 @@ bool IsTypeText(const QString& text)
 }
 
 // Reads identification, models and (unless the file is older) types.
+// The next fields, one a text; false when the file ends first.
+bool ReadTexts(FieldReader& reader, std::array<QString, 4>& texts)
+{
+    for (QString& text : texts) {
+        const auto field = reader.next();
+        if (!field)
+            return false;
+        text = field->text;
+    }
+    return true;
+}
+
 std::optional<PositionFileError> ReadHeader(FieldReader& reader, PositionFileContent& content,
                                             bool older)
 {
@@ -25,22 +37,14 @@ std::optional<PositionFileError> ReadHeader(FieldReader& reader, PositionFileCon
         return PositionFileError::Fault;
     if (id->text != kPositionFileId)
         return PositionFileError::NotPositionFile;
-    for (QString& model : content.modelTexts) {
-        const auto field = reader.next();
-        if (!field)
-            return PositionFileError::Fault;
-        model = field->text;
-    }
+    if (!ReadTexts(reader, content.modelTexts))
+        return PositionFileError::Fault;
     if (older) {
         content.typeTexts.fill(QStringLiteral("OLD"));
         return std::nullopt;
     }
-    for (QString& type : content.typeTexts) {
-        const auto field = reader.next();
-        if (!field)
-            return PositionFileError::Fault;
-        type = field->text;
-    }
+    if (!ReadTexts(reader, content.typeTexts))
+        return PositionFileError::Fault;
     return std::nullopt;
 }
 

@@ -71,15 +71,21 @@ QString PositionGrid::text(int row, int column) const
     return valid(row, column) ? rows_[std::size_t(row)][std::size_t(column)].text : QString();
 }
 
-void PositionGrid::setText(int row, int column, const QString& text)
+template <typename Value>
+void PositionGrid::setCellPart(int row, int column, Value Cell::*part, const Value& value)
 {
     if (!valid(row, column))
         return;
-    QString& cell = rows_[std::size_t(row)][std::size_t(column)].text;
-    if (cell == text)
+    Value& cell = rows_[std::size_t(row)][std::size_t(column)].*part;
+    if (cell == value)
         return;
-    cell = text;
+    cell = value;
     announce(row, column, row, column);
+}
+
+void PositionGrid::setText(int row, int column, const QString& text)
+{
+    setCellPart(row, column, &Cell::text, text);
 }
 
 quint32 PositionGrid::colour(int row, int column) const
@@ -89,13 +95,7 @@ quint32 PositionGrid::colour(int row, int column) const
 
 void PositionGrid::setColour(int row, int column, quint32 colour)
 {
-    if (!valid(row, column))
-        return;
-    quint32& cell = rows_[std::size_t(row)][std::size_t(column)].colour;
-    if (cell == colour)
-        return;
-    cell = colour;
-    announce(row, column, row, column);
+    setCellPart(row, column, &Cell::colour, colour);
 }
 
 void PositionGrid::setSelection(const GridSelection& selection)

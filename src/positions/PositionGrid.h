@@ -78,6 +78,8 @@ signals:
 
 private:
     bool valid(int row, int column) const;
+    template <typename Value>
+    void setCellPart(int row, int column, Value Cell::*part, const Value& value);
     void announce(int row1, int column1, int row2, int column2);
     void announceReset();
 

@@ -110,28 +110,37 @@ bool HasRows(PositionContext& context)
     return false;
 }
 
-void ConvertTablePulseToMm(PositionContext& context, int from, int to)
+namespace {
+
+// One conversion over the slots from..to of every axis, from one store column into the other.
+template <typename From, typename To, typename Convert>
+void ConvertTableSlots(PositionContext& context, int from, int to,
+                       std::array<std::array<From, kPositionSlots>, 4> PositionStore::*source,
+                       std::array<std::array<To, kPositionSlots>, 4> PositionStore::*target,
+                       Convert convert)
 {
     const auto span = SlotSpan(from, to);
     if (!span)
         return;
     PositionStore& store = *context.table.store;
     for (std::size_t a = 0; a < 4; ++a)
-        ConvertPulsesToMm(context.axes.pc[a],
-                          std::span<const qint32>(store.PosiPulse[a]).subspan(span->first, span->count),
-                          std::span<double>(store.PosiMm[a]).subspan(span->first, span->count));
+        convert(context.axes.pc[a],
+                std::span<const From>((store.*source)[a]).subspan(span->first, span->count),
+                std::span<To>((store.*target)[a]).subspan(span->first, span->count));
+}
+
+}  // namespace
+
+void ConvertTablePulseToMm(PositionContext& context, int from, int to)
+{
+    ConvertTableSlots(context, from, to, &PositionStore::PosiPulse, &PositionStore::PosiMm,
+                      ConvertPulsesToMm);
 }
 
 void ConvertTableMmToPulse(PositionContext& context, int from, int to)
 {
-    const auto span = SlotSpan(from, to);
-    if (!span)
-        return;
-    PositionStore& store = *context.table.store;
-    for (std::size_t a = 0; a < 4; ++a)
-        ConvertMmToPulses(context.axes.pc[a],
-                          std::span<const double>(store.PosiMm[a]).subspan(span->first, span->count),
-                          std::span<qint32>(store.PosiPulse[a]).subspan(span->first, span->count));
+    ConvertTableSlots(context, from, to, &PositionStore::PosiMm, &PositionStore::PosiPulse,
+                      ConvertMmToPulses);
 }
 
 // Offers to save the edited table first. True when the new table may follow.

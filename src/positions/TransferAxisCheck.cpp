@@ -93,9 +93,7 @@ bool AxesMatchForWrite(PositionCommandContext& context)
         if (result == AxisComparison::ReadFailed)
             return false;
         if (result == AxisComparison::Different) {
-            context.dialogs().message(
-                    context.lines({Msg::AxisSettingSidePCSideControllerUnmatched,
-                                   Msg::ChangeSettingDeviceOnlineDeviceSettingInPositions}));
+            ShowActuatorsUnmatched(context.dialogs(), context.messages());
             return false;
         }
     }
@@ -143,6 +141,13 @@ Outcome CheckParametersBeforePositionWrite(PositionCommandContext& context)
                     + QStringLiteral("\r\n") + context.text(Msg::PositionNo) + listed
                     + context.text(Msg::GreaterThan));
     return fail();
+}
+
+void ShowActuatorsUnmatched(Dialogs& dialogs, const MessageCatalogue& messages)
+{
+    dialogs.message(messages.Text(Msg::AxisSettingSidePCSideControllerUnmatched)
+                    + QStringLiteral("\r\n")
+                    + messages.Text(Msg::ChangeSettingDeviceOnlineDeviceSettingInPositions));
 }
 
 }  // namespace kvt7

@@ -2,6 +2,8 @@
 
 namespace kvt7 {
 
+class Dialogs;
+class MessageCatalogue;
 struct PositionCommandContext;
 
 // Before a read from the controller: the controller's axes in use and actuators against the
@@ -14,5 +16,8 @@ bool SettleAxesBeforeRead(PositionCommandContext& context);
 // the controller (357 and 483 otherwise). False when the write must not go on; a failed
 // exchange has been reported by the link.
 bool AxesMatchForWrite(PositionCommandContext& context);
+
+// The actuators of the PC and the controller differ (357, 483), as a write reports it.
+void ShowActuatorsUnmatched(Dialogs& dialogs, const MessageCatalogue& messages);
 
 }  // namespace kvt7

@@ -4,6 +4,8 @@
 #include "base/MessageCatalogue.h"
 #include "printing/PageMetrics.h"
 
+#include <span>
+
 namespace kvt7 {
 
 namespace {
@@ -59,6 +61,9 @@ private:
     double y() const { return line_ * m_.LineHeight; }
     void text(double x, const QString& t) { canvas_.drawText(x, y(), t); }
     void heading(const char* caption, bool axisHeadings);
+    // A heading and its rows, each printed by `print`.
+    void section(const char* caption, bool axisHeadings, std::span<const Row> rows,
+                 void (ParameterPage::*print)(const Row&));
     void perAxisRow(const Row& row);
     void commonRow(const Row& row);
 
@@ -121,6 +126,14 @@ constexpr Row kSp[] = {{Param::Axis, " 1. AXIS:"},         {Param::AutoHome, " 2
                        {Param::SoftLimit, " 5. SOFT LIMIT:"}, {Param::M0Enable, " 6. M0 ENABLE:"},
                        {Param::StopPause, " 7. STOP/PAUSE:"}};
 
+void ParameterPage::section(const char* caption, bool axisHeadings, std::span<const Row> rows,
+                            void (ParameterPage::*print)(const Row&))
+{
+    heading(caption, axisHeadings);
+    for (const Row& row : rows)
+        (this->*print)(row);
+}
+
 void ParameterPage::run()
 {
     text(kLabelX, QStringLiteral("KV-T7   Parameters"));
@@ -128,18 +141,10 @@ void ParameterPage::run()
         text(80, messages_.Text(Msg::FileName) + listing_.fileName);
     ++line_;
     canvas_.drawLine(10, y(), m_.RightLimit, y());
-    heading("<< HOMING PARAMETER >>", true);
-    for (const Row& row : kHoming)
-        perAxisRow(row);
-    heading("<< AXIS PARAMETER >>", true);
-    for (const Row& row : kAxis)
-        perAxisRow(row);
-    heading("<< PG PARAMETER >>", true);
-    for (const Row& row : kPg)
-        perAxisRow(row);
-    heading("<< Etc PARAMETER >>", false);
-    for (const Row& row : kEtc)
-        commonRow(row);
+    section("<< HOMING PARAMETER >>", true, kHoming, &ParameterPage::perAxisRow);
+    section("<< AXIS PARAMETER >>", true, kAxis, &ParameterPage::perAxisRow);
+    section("<< PG PARAMETER >>", true, kPg, &ParameterPage::perAxisRow);
+    section("<< Etc PARAMETER >>", false, kEtc, &ParameterPage::commonRow);
     heading("<< SP Parameter >>", false);
     for (const Row& row : kSp) {
         if (InfoOf(row.param).common)

@@ -12,11 +12,8 @@ namespace kvt7 {
 
 PrintJob ParameterPrintJob(const ParameterListing& listing, const MessageCatalogue& messages)
 {
-    PrintJob job;
-    job.title = messages.Text(Msg::Parameters);
-    job.defaultPdfName = QStringLiteral("kvt7prm1.pdf");
-    job.layout = [listing, &messages](PageCanvas& canvas) { LayoutParameterListing(canvas, listing, messages); };
-    return job;
+    return {messages.Text(Msg::Parameters), QStringLiteral("kvt7prm1.pdf"),
+            [listing, &messages](PageCanvas& canvas) { LayoutParameterListing(canvas, listing, messages); }};
 }
 
 Outcome PrintShownParameters(PrintContext& context, ParameterSet& set, const TakeControlsStep& takeControls)

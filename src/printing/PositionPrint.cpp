@@ -17,11 +17,8 @@ namespace kvt7 {
 
 PrintJob PositionPrintJob(const PositionListing& listing, const MessageCatalogue& messages)
 {
-    PrintJob job;
-    job.title = messages.Text(Msg::PositionData);
-    job.defaultPdfName = QStringLiteral("kvt7posi.pdf");
-    job.layout = [listing, &messages](PageCanvas& canvas) { LayoutPositionListing(canvas, listing, messages); };
-    return job;
+    return {messages.Text(Msg::PositionData), QStringLiteral("kvt7posi.pdf"),
+            [listing, &messages](PageCanvas& canvas) { LayoutPositionListing(canvas, listing, messages); }};
 }
 
 std::optional<PositionListing> FilePositionListing(const PositionFileContent& content,

@@ -16,6 +16,7 @@
 #include "positions/PositionFileCommands.h"
 #include "positions/PositionTransfer.h"
 #include "positions/PositionVerify.h"
+#include "positions/TransferAxisCheck.h"
 #include "base/MessageIds.h"
 
 #include <QDir>
@@ -120,25 +121,14 @@ private:
         ShowFileRange(work.context, *content);
         if (FileHeaderOf(work.context).modelTexts == content->modelTexts)
             return true;
-        c_.dialogs.message(
-                c_.messages.Text(Msg::AxisSettingSidePCSideControllerUnmatched) + kNewLine
-                + c_.messages.Text(Msg::ChangeSettingDeviceOnlineDeviceSettingInPositions));
+        ShowActuatorsUnmatched(c_.dialogs, c_.messages);
         return false;
     }
     // The model labels the parameter file beside `path` sets, as a position file records them.
     std::optional<std::array<QString, 4>> ParameterModelLabels(const QString& path)
     {
-        ParameterSet set;
-        const QString file = QFileInfo(path).dir().filePath(BackupFileNames().at(0));
-        AxisSettings axes;
-        if (OpenParameterFileAt(set, file, c_.dialogs, c_.messages) != Outcome::Done || !TakeAxisSettingsFromParameterSet(set, axes))
-            return std::nullopt;
-        std::array<QString, 4> labels;
-        for (int axis = 1; axis <= 4; ++axis) {
-            if (axes.Pc(axis).InUse)
-                labels[std::size_t(axis - 1)] = ModelLabel(axes.Pc(axis), session_.catalogueFile);
-        }
-        return labels;
+        return ParameterFileModelLabels(QFileInfo(path).dir().filePath(BackupFileNames().at(0)),
+                                        c_.dialogs, c_.messages, session_.catalogueFile);
     }
 
     Session& session_;
@@ -171,8 +161,7 @@ bool PositionPart::check(const QString& path)
         return false;
     if (ParameterModelLabels(path) == content->modelTexts)
         return true;
-    c_.dialogs.message(c_.messages.Text(Msg::AxisSettingSidePCSideControllerUnmatched) + kNewLine
-                       + c_.messages.Text(Msg::ChangeSettingDeviceOnlineDeviceSettingInPositions));
+    ShowActuatorsUnmatched(c_.dialogs, c_.messages);
     return false;
 }
 

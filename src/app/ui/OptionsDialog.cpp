@@ -169,9 +169,9 @@ QWidget* OptionsDialog::buildRoundingTab()
     auto* layout = new QVBoxLayout(page);
     layout->addWidget(
             TaggedLabel(page, "lblSutiSyori", Msg::WhenCarryingOutMmInputMovePositionSetsUp));
-    MakeOptions(page, layout, optSutiSyori_, "optSutiSyori", {Msg::RaisePulse, Msg::TruncatePulse});
-    optSutiSyori_[0]->setToolTip(TagOf(Msg::DecimalRaisedIntegralNumberWhenPosition));
-    optSutiSyori_[1]->setToolTip(TagOf(Msg::DecimalTruncatedIntegralNumberWhen));
+    MakeOptions(page, layout, roundingOptions_, "optSutiSyori", {Msg::RaisePulse, Msg::TruncatePulse});
+    roundingOptions_[0]->setToolTip(TagOf(Msg::DecimalRaisedIntegralNumberWhenPosition));
+    roundingOptions_[1]->setToolTip(TagOf(Msg::DecimalTruncatedIntegralNumberWhen));
     layout->addStretch();
     return page;
 }
@@ -181,7 +181,7 @@ QWidget* OptionsDialog::buildUnitTab()
     auto* page = Tagged(new QWidget(SSTabOption_), "tabUnit", Msg::Unit);
     auto* layout = new QVBoxLayout(page);
     auto* frame = Tagged(new QGroupBox(page), "framHyojiKirikae", Msg::UnitPosi);
-    MakeOptions(frame, new QVBoxLayout(frame), optHyojiKirikae_, "optHyojiKirikae",
+    MakeOptions(frame, new QVBoxLayout(frame), unitOptions_, "optHyojiKirikae",
                 {Msg::PulseInOptions, Msg::MmInOptions});
     layout->addWidget(frame);
     layout->addStretch();
@@ -194,7 +194,7 @@ QWidget* OptionsDialog::buildLanguageTab()
     auto* layout = new QVBoxLayout(page);
     // 2526 has no Japanese text: the frame is designed without a caption.
     auto* frame = Tagged(new QGroupBox(page), "framLanguege", Msg::SelectLanguage);
-    MakeOptions(frame, new QVBoxLayout(frame), optLanguege_, "optLanguege",
+    MakeOptions(frame, new QVBoxLayout(frame), languageOptions_, "optLanguege",
                 {Msg::Japanese, Msg::English});
     layout->addWidget(frame);
     layout->addStretch();
@@ -231,9 +231,9 @@ void OptionsDialog::showValues(const OptionsValues& v)
     portDevices_ = v.portDevices;
     txtPortNo_->setText(v.portText);
     chkPortOccupy_->setChecked(v.portOccupy);
-    optSutiSyori_[v.rounding == 1 ? 1 : 0]->setChecked(true);
-    optHyojiKirikae_[v.unit == 1 ? 1 : 0]->setChecked(true);
-    optLanguege_[v.language == 1 ? 1 : 0]->setChecked(true);
+    roundingOptions_[v.rounding == 1 ? 1 : 0]->setChecked(true);
+    unitOptions_[v.unit == 1 ? 1 : 0]->setChecked(true);
+    languageOptions_[v.language == 1 ? 1 : 0]->setChecked(true);
     txtJogVel_->setText(v.jogVel);
     optJogAcc_[qBound(0, v.jogAcc, 2)]->setChecked(true);
     optJogAcc2_[qBound(0, v.jogAcc2, 2)]->setChecked(true);
@@ -244,9 +244,9 @@ OptionsValues OptionsDialog::values() const
     OptionsValues v;
     v.portText = txtPortNo_->text();
     v.portOccupy = chkPortOccupy_->isChecked();
-    v.rounding = Checked(optSutiSyori_, 2);
-    v.unit = Checked(optHyojiKirikae_, 2);
-    v.language = Checked(optLanguege_, 2);
+    v.rounding = Checked(roundingOptions_, 2);
+    v.unit = Checked(unitOptions_, 2);
+    v.language = Checked(languageOptions_, 2);
     v.jogVel = txtJogVel_->text();
     v.jogAcc = Checked(optJogAcc_, 3);
     v.jogAcc2 = Checked(optJogAcc2_, 3);

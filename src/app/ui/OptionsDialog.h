@@ -55,9 +55,9 @@ private:
     QListWidget* lstPortMap_ = nullptr;
     QLabel* lblDeviceInUse_ = nullptr;
     QComboBox* comboPortDevice_ = nullptr;
-    QRadioButton* optSutiSyori_[2] = {};
-    QRadioButton* optHyojiKirikae_[2] = {};
-    QRadioButton* optLanguege_[2] = {};
+    QRadioButton* roundingOptions_[2] = {};
+    QRadioButton* unitOptions_[2] = {};
+    QRadioButton* languageOptions_[2] = {};
     QLineEdit* txtJogVel_ = nullptr;
     QRadioButton* optJogAcc_[3] = {};
     QRadioButton* optJogAcc2_[3] = {};

@@ -66,8 +66,8 @@ QWidget* TeachingWindow::buildControls()
 {
     auto* panel = new QWidget(this);
     auto* grid = new QGridLayout(panel);
-    lblGenzaitiHyoji_ = Tagged(new QLabel(panel), "lblGenzaitiHyoji", 0);
-    grid->addWidget(lblGenzaitiHyoji_, 0, 0, 1, 3);
+    presentPositionHeading_ = Tagged(new QLabel(panel), "lblGenzaitiHyoji", 0);
+    grid->addWidget(presentPositionHeading_, 0, 0, 1, 3);
     for (int axis = 1; axis <= 4; ++axis) {
         auto* label = Tagged(new QLabel(panel), "lblPosi", 0);
         label->setObjectName(QStringLiteral("lblPosi%1").arg(axis));
@@ -135,7 +135,7 @@ void TeachingWindow::buildTable()
     flgdJOGPosi_->setColumnWidth(0, 100);
     for (int c = 1; c <= 4; ++c)
         flgdJOGPosi_->setColumnWidth(c, 100);
-    lblGenzaitiHyoji_->setText(m.Text(mm ? Msg::PresentPositionMm : Msg::PresentPositionPLS));
+    presentPositionHeading_->setText(m.Text(mm ? Msg::PresentPositionMm : Msg::PresentPositionPLS));
     showTable();
     if (session_.table().rowCount() > 0)
         lblPosiNo_->setText(session_.table().row(1).positionNo);

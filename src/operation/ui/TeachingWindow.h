@@ -54,7 +54,7 @@ private:
     QTableWidget* flgdJOGPosi_ = nullptr;
     std::array<QLabel*, 4> lblPosi_{};
     QLabel* lblPosiNo_ = nullptr;
-    QLabel* lblGenzaitiHyoji_ = nullptr;
+    QLabel* presentPositionHeading_ = nullptr;
     QLabel* lblJogVEL_ = nullptr;
     QGroupBox* Frame1_ = nullptr;
     std::array<QRadioButton*, 4> optJOG_{};

@@ -71,31 +71,30 @@ static std::optional<QString> Chosen(QFileDialog& dialog, QString& lastFolder)
     return name;
 }
 
-std::optional<QString> QtDialogs::openFileName(const FileRequest& request)
+std::optional<QString> QtDialogs::askForPath(const FileRequest& request, int acceptMode, int fileMode)
 {
     QFileDialog dialog(parent_);
     Prepare(dialog, request, lastFolder_);
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setAcceptMode(QFileDialog::AcceptMode(acceptMode));
+    dialog.setFileMode(QFileDialog::FileMode(fileMode));
+    if (fileMode == QFileDialog::Directory)
+        dialog.setOption(QFileDialog::ShowDirsOnly);
     return Chosen(dialog, lastFolder_);
+}
+
+std::optional<QString> QtDialogs::openFileName(const FileRequest& request)
+{
+    return askForPath(request, QFileDialog::AcceptOpen, QFileDialog::ExistingFile);
 }
 
 std::optional<QString> QtDialogs::saveFileName(const FileRequest& request)
 {
-    QFileDialog dialog(parent_);
-    Prepare(dialog, request, lastFolder_);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    return Chosen(dialog, lastFolder_);
+    return askForPath(request, QFileDialog::AcceptSave, QFileDialog::AnyFile);
 }
 
 std::optional<QString> QtDialogs::folderName(const FileRequest& request)
 {
-    QFileDialog dialog(parent_);
-    Prepare(dialog, request, lastFolder_);
-    dialog.setFileMode(QFileDialog::Directory);
-    dialog.setOption(QFileDialog::ShowDirsOnly);
-    return Chosen(dialog, lastFolder_);
+    return askForPath(request, QFileDialog::AcceptOpen, QFileDialog::Directory);
 }
 
 void QtDialogs::beep()

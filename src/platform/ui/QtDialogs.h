@@ -28,6 +28,9 @@ public:
     QString lastFolder() const { return lastFolder_; }
 
 private:
+    // One file dialog for the three kinds of question (QFileDialog's modes as int: no
+    // QFileDialog in this header).
+    std::optional<QString> askForPath(const FileRequest& request, int acceptMode, int fileMode);
     QWidget* parent_;
     QString lastFolder_;
     int busyDepth_ = 0;
