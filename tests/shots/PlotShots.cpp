@@ -37,7 +37,7 @@ TEST(Shots, PositionPlot)
         for (int n = 1; n <= 999; ++n) {
             const double t = n / 999.0 * 2 * std::numbers::pi;
             const int x = int(10000 + 9000 * std::sin(3 * t));
-            const int y = int(4800 + 4300 * std::sin(2 * t + 0.5));
+            const int y = int(1200 + 1050 * std::sin(2 * t + 0.5));
             store.PosiLoadBuffer[std::size_t(n)][PosiColumn(1)] = QString::number(n == 500 ? 21000 : x);
             store.PosiLoadBuffer[std::size_t(n)][PosiColumn(2)] = QString::number(y);
             store.PosiLoadBuffer[std::size_t(n)][kCommentColumn] = QString("Point %1").arg(n);
@@ -46,7 +46,7 @@ TEST(Shots, PositionPlot)
         ShowRange(f.context, 1, 999);
         f.select(f.row(120), 1, f.row(125), kCommentColumn);
         ControllerStatus status;
-        status.setPresentPositions(std::array<qint32, 4>{15000, 6000, 0, 0});
+        status.setPresentPositions(std::array<qint32, 4>{15000, 1500, 0, 0});
         NoPreview preview;
         PositionPlotWindow window(PlotWindowContext{f.context, status, preview});
         LocalizeWindow(&window, f.messages);
