@@ -72,6 +72,11 @@ constexpr std::array<CommandRow, kCommandCount> kTable = {{
         Item(C::mnuEditCellCopy, "mnuEditCellCopy", Msg::CellCopy, C::mnuEdit, G::Edit),
         Item(C::mnuEditCellPaste, "mnuEditCellPaste", Msg::CellPaste, C::mnuEdit,
              G::Edit | G::CellPaste),
+        // Only the selection moves: the editing commands stay as they are.
+        Item(C::mnuEditNextDifference, "mnuEditNextDifference", Msg::NextDifferenceN, C::mnuEdit, M,
+             true, true, kKeepsEditing),
+        Item(C::mnuEditPreviousDifference, "mnuEditPreviousDifference", Msg::PreviousDifferenceP,
+             C::mnuEdit, M, true, false, kKeepsEditing),
 
         Title(C::mnuView, "mnuView", Msg::ViewV, M, C::mnuView),
         Item(C::mnuViewToolBar, "mnuViewToolBar", Msg::ToolBarT, C::mnuView, 0, true, false,
@@ -83,6 +88,7 @@ constexpr std::array<CommandRow, kCommandCount> kTable = {{
         Item(C::mnuShowGroup, "mnuShowGroup", Msg::GroupG, C::mnuView, 0),
         Item(C::mnuShowSqMcr, "mnuShowSqMcr", Msg::SMS, C::mnuView, 0),
         Item(C::mnuShowTeaching, "mnuShowTeaching", Msg::TeachingJ, C::mnuView, 0),
+        Item(C::mnuShowPlot, "mnuShowPlot", Msg::PositionPlotL, C::mnuView, 0),
         Item(C::mnuViewOption, "mnuViewOption", Msg::OptionO, C::mnuView, 0, true, true),
 
         Title(C::mnuSettings, "mnuSettings", Msg::Setting, M, C::mnuSettings),
@@ -127,6 +133,7 @@ constexpr std::array<CommandRow, kCommandCount> kTable = {{
         Tool(C::toolMoveTest, "MoveTest", 18, Msg::MoveTest, 0, C::mnuShowMove),
         Tool(C::toolGroup, "Group", 20, Msg::EditGroup, 0, C::mnuShowGroup),
         Tool(C::toolSqMacro, "SqMacro", 22, Msg::EditSequenceMacro, 0, C::mnuShowSqMcr),
+        Tool(C::toolPlot, "Plot", 24, Msg::ShowPositionPlot, 0, C::mnuShowPlot),
 
         Button(C::cmdPosiFileOpen, "cmdPosiFileOpen", Msg::FileOpen,
                Msg::OpenFilePositionDataInMain, 0, 0, C::mnuFileOpen),
@@ -183,6 +190,15 @@ std::optional<CommandId> MenuCommandOfText(int textId)
         if ((row.kind == CommandKind::MenuItem || row.kind == CommandKind::MenuTitle) && row.textId == textId)
             return row.id;
     return std::nullopt;
+}
+
+const char* ShortcutOf(CommandId id)
+{
+    switch (id) {
+    case C::mnuEditNextDifference: return "F3";
+    case C::mnuEditPreviousDifference: return "Shift+F3";
+    default: return nullptr;
+    }
 }
 
 std::optional<CommandId> ToolCommandOfKey(const QString& key)

@@ -17,10 +17,10 @@ enum class CommandId {
     mnuFilePrint, mnuFileExit,
     // Edit
     mnuEdit, mnuEditGyoInsert, mnuEditGyoDelete, mnuEditLineCopy, mnuEditLinePaste,
-    mnuEditCellCopy, mnuEditCellPaste,
+    mnuEditCellCopy, mnuEditCellPaste, mnuEditNextDifference, mnuEditPreviousDifference,
     // View
     mnuView, mnuViewToolBar, mnuViewStatusBar, mnuShowState, mnuShowMove, mnuShowGroup,
-    mnuShowSqMcr, mnuShowTeaching, mnuViewOption,
+    mnuShowSqMcr, mnuShowTeaching, mnuShowPlot, mnuViewOption,
     // Setting
     mnuSettings, mnuSettingsDeviceOnline, mnuSettingsDeviceOffline, mnuSettingsParameter,
     mnuSettingsOffline,
@@ -31,7 +31,7 @@ enum class CommandId {
     // Tool bar, in its order
     toolNew, toolOpen, toolSave, toolPrint, toolRead, toolLoad, toolShogo, toolLineCopy,
     toolLinePaste, toolCellCopy, toolCellPaste, toolInputOutput, toolMoveTest, toolGroup,
-    toolSqMacro,
+    toolSqMacro, toolPlot,
     // Command buttons
     cmdPosiFileOpen, cmdPosiSaveFile, cmdPosiRead, cmdPosiLoad, cmdPosiVerify, cmdInsertLine,
     cmdDeleteLine, cmdOpenIoWin, cmdOpenMoveWin, cmdOpenGrpWindow, cmdSqMcrWinOpen,
@@ -70,7 +70,7 @@ struct CommandRow {
     int toolTipId;    // 0: none
     CommandId menu;   // an item's menu (its own id for a top-level title)
     bool separatorBefore;
-    int place;        // tool-bar position 1..22; button: row * 10 + column; else 0
+    int place;        // tool-bar position 1..24; button: row * 10 + column; else 0
     const char* toolKey;  // tool-bar buttons: the key a click is dispatched by; else nullptr
     unsigned groups;
     bool offered;     // false: the program does not offer it yet, it stays disabled
@@ -83,6 +83,8 @@ const std::array<CommandRow, kCommandCount>& CommandTable();
 const CommandRow& RowOf(CommandId id);
 // The command whose menu text is message textId (251 New Data, 285 Controller).
 std::optional<CommandId> MenuCommandOfText(int textId);
+// The key sequence of a menu item ("F3"); nullptr for none.
+const char* ShortcutOf(CommandId id);
 // The tool-bar button with the key ("New" … "SqMacro").
 std::optional<CommandId> ToolCommandOfKey(const QString& key);
 

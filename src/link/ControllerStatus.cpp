@@ -34,4 +34,12 @@ void ControllerStatus::setDisplay(const AlarmDisplay& display)
     emit alarmDisplayChanged(display_);
 }
 
+void ControllerStatus::setPresentPositions(const std::optional<std::array<qint32, 4>>& pulses)
+{
+    if (present_ == pulses)
+        return;
+    present_ = pulses;
+    emit presentPositionsChanged();
+}
+
 }  // namespace kvt7

@@ -5,6 +5,8 @@
 
 #include <QObject>
 #include <QString>
+#include <array>
+#include <optional>
 
 namespace kvt7 {
 
@@ -44,6 +46,11 @@ public:
     bool homeLampVisible() const { return homeLamp_; }
     void setHomeLamp(bool visible);
 
+    // The present positions (pulses of axes 1..4) the teaching or the move test last showed;
+    // nullopt while neither shows any. Never read from the controller for their own sake.
+    const std::optional<std::array<qint32, 4>>& presentPositions() const { return present_; }
+    void setPresentPositions(const std::optional<std::array<qint32, 4>>& pulses);
+
     ControllerVersionInfo& version() { return version_; }
     const ControllerVersionInfo& version() const { return version_; }
 
@@ -58,6 +65,7 @@ signals:
     // ControllerErrorPending or FatalAlarm changed.
     void alarmStateChanged();
     void homeLampChanged(bool visible);
+    void presentPositionsChanged();
 
 private:
     bool errorPending_ = false;
@@ -72,6 +80,7 @@ private:
     bool homeDone_ = false;
     bool homeLamp_ = false;
     ControllerVersionInfo version_;
+    std::optional<std::array<qint32, 4>> present_;
 };
 
 }  // namespace kvt7

@@ -111,6 +111,11 @@ Outcome JogSession::readAndShowPresentPositions()
                                       context_.settings.DispMmUnit)
                 : QString();
     }
+    std::array<qint32, kAxisCount> shown{};
+    for (int axis = 1; axis <= kAxisCount; ++axis)
+        shown.at(std::size_t(axis - 1)) = present(axis) ? shownPosition(axis) : 0;
+    // What was read anyway: the plot's marker and the axis bars show it without a request.
+    context_.status.setPresentPositions(shown);
     emit presentChanged();
     return Outcome::Done;
 }

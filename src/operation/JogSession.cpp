@@ -190,6 +190,7 @@ void JogSession::finishStop(State state)
     queue_.clear();
     stopRequested_ = false;
     labelsActive_ = false;
+    context_.status.setPresentPositions(std::nullopt);
     emit presentChanged();
     if (!stopRetry_.isActive())
         context_.link.ReleasePort();

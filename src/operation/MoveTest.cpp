@@ -179,6 +179,7 @@ void MoveTest::stopRun()
 void MoveTest::abandon()
 {
     abandoned_ = true;
+    context_.status.setPresentPositions(std::nullopt);
     timerEventCheck_.stop();
     execMoveNo_ = running_ ? execMoveNo_ : int(None);
     // Only the group's reply is awaited without end; the other exchanges return on time.
@@ -205,6 +206,14 @@ void MoveTest::showLamps(const OutputLamps& lamps)
 void MoveTest::showReached(const QString& text)
 {
     reached_ = text;
+    std::optional<std::array<qint32, 4>> present;
+    bool isNumber = false;
+    const int positionNo = text.toInt(&isNumber);
+    if (text == kOriginReachedText)
+        present = std::array<qint32, 4>{};
+    else if (isNumber && targetsOf_)
+        present = targetsOf_(positionNo);
+    context_.status.setPresentPositions(present);
     emit reachedChanged(text);
 }
 

@@ -8,6 +8,9 @@
 
 #include <QObject>
 #include <QString>
+#include <array>
+#include <functional>
+#include <optional>
 
 namespace kvt7 {
 
@@ -25,6 +28,10 @@ public:
 
     MoveInputs& inputs() { return inputs_; }
     const MoveInputs& inputs() const { return inputs_; }
+    // The target pulses of a position number as the table holds them (nullopt when unknown):
+    // after a move they stand for the present position, so nothing is asked of the controller.
+    using TargetsOf = std::function<std::optional<std::array<qint32, 4>>(int positionNo)>;
+    void setTargetsOf(TargetsOf targetsOf) { targetsOf_ = std::move(targetsOf); }
     // The axes the moves name; by default the axes in use.
     void setAxisMask(int mask) { axisMask_ = mask; }
 
@@ -134,6 +141,7 @@ private:
     int continualCurrent_ = 1;
     OutputLamps lamps_;
     QString reached_;
+    TargetsOf targetsOf_;
 };
 
 }  // namespace kvt7

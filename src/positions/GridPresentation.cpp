@@ -184,6 +184,8 @@ void ShowRange(PositionContext& context, int from, int to)
     PositionTable& table = context.table;
     PositionGrid& grid = context.grid;
     const bool redraw = grid.redrawEnabled();
+    // New data, a read or a conversion: what a verification found no longer stands.
+    grid.clearDifferences();
     grid.setRedraw(false);
     ColourRows(context, table.DispFirstNo, table.DispFirstNo + table.DispCount - 1);
     const int last = table.PositionOfRow(grid.rowCount() - 1);

@@ -44,34 +44,15 @@ Limits ValueLimits(int column, const AxisSetting& axis)
 // Marks the faulty cells of position n; true when any was marked.
 bool ExamineRow(const CheckContext& context, int n, int row)
 {
+    const unsigned columns = FaultyColumns(context.grid, row, context.axes, context.mmDisplay);
+    if (columns == 0)
+        return false;
     auto& marks = context.table.store->PosiMark[std::size_t(n)];
-    bool faulty = false;
-    const auto mark = [&](int column) {
-        marks[std::size_t(column - 1)] = -1;
-        marks[19] = -1;
-        faulty = true;
-    };
-    for (int column = 1; column <= kSmColumn; ++column) {
-        const int axis = AxisOfColumn(column);
-        if (axis != 0 && !context.axes[std::size_t(axis - 1)].InUse)
-            continue;
-        const QString text = context.grid.text(row, column).trimmed();
-        if (text.isEmpty()) {
-            mark(column);
-            continue;
-        }
-        const double number = CellNumber(text);
-        if (IsPositionColumn(column) && context.mmDisplay) {
-            const auto& setting = context.axes[std::size_t(axis - 1)];
-            if (Whole(number) < 0 || Whole(number) > setting.StrokeMm)
-                mark(column);
-            continue;
-        }
-        const Limits limits = ValueLimits(column, axis ? context.axes[std::size_t(axis - 1)] : AxisSetting{});
-        if (Whole(number) < limits.low || Whole(number) > limits.high)
-            mark(column);
-    }
-    return faulty;
+    for (int column = 1; column <= kSmColumn; ++column)
+        if (columns & (1u << column))
+            marks[std::size_t(column - 1)] = -1;
+    marks[19] = -1;
+    return true;
 }
 
 void CopyRowIntoStore(const CheckContext& context, int n, int row)
@@ -104,6 +85,33 @@ void CopyRowIntoStore(const CheckContext& context, int n, int row)
 }
 
 }  // namespace
+
+unsigned FaultyColumns(const PositionGrid& grid, int row, const std::array<AxisSetting, 4>& axes,
+                       bool mmDisplay)
+{
+    unsigned faulty = 0;
+    for (int column = 1; column <= kSmColumn; ++column) {
+        const int axis = AxisOfColumn(column);
+        if (axis != 0 && !axes[std::size_t(axis - 1)].InUse)
+            continue;
+        const QString text = grid.text(row, column).trimmed();
+        if (text.isEmpty()) {
+            faulty |= 1u << column;
+            continue;
+        }
+        const double number = CellNumber(text);
+        if (IsPositionColumn(column) && mmDisplay) {
+            const auto& setting = axes[std::size_t(axis - 1)];
+            if (Whole(number) < 0 || Whole(number) > setting.StrokeMm)
+                faulty |= 1u << column;
+            continue;
+        }
+        const Limits limits = ValueLimits(column, axis ? axes[std::size_t(axis - 1)] : AxisSetting{});
+        if (Whole(number) < limits.low || Whole(number) > limits.high)
+            faulty |= 1u << column;
+    }
+    return faulty;
+}
 
 int AccelerationLimit(const AxisSetting& axis)
 {

@@ -26,6 +26,11 @@ int AccelerationLimit(const AxisSetting& axis);
 // The number a cell stands for: the trimmed text's value, 0 when it is not a number.
 double CellNumber(const QString& text);
 
+// The cells of a grid row the table check would refuse, one bit a column (bit c for column
+// c, 1..19); 0 when the row passes.
+unsigned FaultyColumns(const PositionGrid& grid, int row, const std::array<AxisSetting, 4>& axes,
+                       bool mmDisplay);
+
 // The table check over SelStartNo..SelEndNo: every cell against its domain; faulty positions
 // are marked, listed and shown in the result window (Failed). When everything is valid the
 // grid is copied into the store (PosiValue, PosiPulse, PosiMm) and 0 returned.

@@ -1,5 +1,7 @@
 #include "PositionGrid.h"
 
+#include <algorithm>
+
 namespace kvt7 {
 
 PositionGrid::PositionGrid(QObject* parent) : QObject(parent), rows_(kHeadingRows) {}
@@ -30,6 +32,7 @@ void PositionGrid::setRowCount(int rows)
     rows = std::max(rows, kHeadingRows);
     if (rows == rowCount())
         return;
+    clearDifferences();
     rows_.resize(std::size_t(rows));
     if (selection_.row1 >= rows || selection_.row2 >= rows)
         selection_ = {};
@@ -38,6 +41,7 @@ void PositionGrid::setRowCount(int rows)
 
 void PositionGrid::clear()
 {
+    clearDifferences();
     rows_.assign(std::size_t(kHeadingRows), Row{});
     selection_ = {};
     acceptsInput_ = true;
@@ -51,6 +55,7 @@ void PositionGrid::insertRows(int row, int count)
     if (count <= 0)
         return;
     row = std::clamp(row, kHeadingRows, rowCount());
+    clearDifferences();
     rows_.insert(rows_.begin() + row, std::size_t(count), Row{});
     announceReset();
 }
@@ -60,6 +65,7 @@ void PositionGrid::removeRows(int row, int count)
     if (count <= 0 || row < kHeadingRows || row >= rowCount())
         return;
     count = std::min(count, rowCount() - row);
+    clearDifferences();
     rows_.erase(rows_.begin() + row, rows_.begin() + row + count);
     if (selection_.row1 >= rowCount() || selection_.row2 >= rowCount())
         selection_ = {};
@@ -72,20 +78,25 @@ QString PositionGrid::text(int row, int column) const
 }
 
 template <typename Value>
-void PositionGrid::setCellPart(int row, int column, Value Cell::*part, const Value& value)
+bool PositionGrid::setCellPart(int row, int column, Value Cell::*part, const Value& value)
 {
     if (!valid(row, column))
-        return;
+        return false;
     Value& cell = rows_[std::size_t(row)][std::size_t(column)].*part;
     if (cell == value)
-        return;
+        return false;
     cell = value;
-    announce(row, column, row, column);
+    return true;
 }
 
 void PositionGrid::setText(int row, int column, const QString& text)
 {
-    setCellPart(row, column, &Cell::text, text);
+    if (!setCellPart(row, column, &Cell::text, text))
+        return;
+    // An edited value is no longer the one a verification found different.
+    if (row >= kHeadingRows)
+        clearDifferences();
+    announce(row, column, row, column);
 }
 
 quint32 PositionGrid::colour(int row, int column) const
@@ -95,7 +106,8 @@ quint32 PositionGrid::colour(int row, int column) const
 
 void PositionGrid::setColour(int row, int column, quint32 colour)
 {
-    setCellPart(row, column, &Cell::colour, colour);
+    if (setCellPart(row, column, &Cell::colour, colour))
+        announce(row, column, row, column);
 }
 
 void PositionGrid::setSelection(const GridSelection& selection)
@@ -127,6 +139,26 @@ void PositionGrid::setRedraw(bool enabled)
         emit layoutReset();
     }
     emit redrawChanged(redraw_);
+}
+
+bool PositionGrid::isDifferent(int row, int column) const
+{
+    return std::binary_search(differences_.begin(), differences_.end(), std::pair{row, column});
+}
+
+void PositionGrid::setDifferences(std::vector<std::pair<int, int>> cells)
+{
+    std::sort(cells.begin(), cells.end());
+    differences_ = std::move(cells);
+    emit differencesChanged();
+}
+
+void PositionGrid::clearDifferences()
+{
+    if (differences_.empty())
+        return;
+    differences_.clear();
+    emit differencesChanged();
 }
 
 }  // namespace kvt7

@@ -5,6 +5,7 @@
 #include <QObject>
 #include <QString>
 #include <array>
+#include <utility>
 #include <vector>
 
 namespace kvt7 {
@@ -15,6 +16,7 @@ constexpr quint32 kColourWindow = 0xFFFFFFFEu;      // the system's window backg
 constexpr quint32 kColourLightYellow = 12648447u;   // C0FFFF
 constexpr quint32 kColourGrey = 14737632u;          // E0E0E0
 constexpr quint32 kColourLightRed = 8421631u;       // 8080FF
+constexpr quint32 kColourDifference = 4235519u;     // orange FFA040: a cell a verification found different
 
 struct GridSelection {
     int row1 = 0;
@@ -69,21 +71,30 @@ public:
     // Switching redraw back on announces everything that changed meanwhile at once.
     void setRedraw(bool enabled);
 
+    // Cells a verification found different (grid row, column), in reading order. They stay
+    // until a text or the rows change, or until cleared.
+    const std::vector<std::pair<int, int>>& differences() const { return differences_; }
+    bool isDifferent(int row, int column) const;
+    void setDifferences(std::vector<std::pair<int, int>> cells);
+    void clearDifferences();
+
 signals:
     void cellsChanged(int row1, int column1, int row2, int column2);
     void layoutReset();
     void selectionChanged();
     void inputAcceptanceChanged(bool accepts);
     void redrawChanged(bool enabled);
+    void differencesChanged();
 
 private:
     bool valid(int row, int column) const;
     template <typename Value>
-    void setCellPart(int row, int column, Value Cell::*part, const Value& value);
+    bool setCellPart(int row, int column, Value Cell::*part, const Value& value); // true: changed
     void announce(int row1, int column1, int row2, int column2);
     void announceReset();
 
     std::vector<Row> rows_;
+    std::vector<std::pair<int, int>> differences_;
     GridSelection selection_;
     bool acceptsInput_ = true;
     bool redraw_ = true;

@@ -10,6 +10,7 @@
 #include "positions/PositionCheck.h"
 #include "positions/PositionCommandContext.h"
 #include "positions/PositionCompare.h"
+#include "positions/PositionDifferences.h"
 #include "positions/PositionFileCommands.h"
 #include "positions/PositionTransfer.h"
 #include "positions/RangeChooser.h"
@@ -38,6 +39,8 @@ bool CompareAndShow(PositionCommandContext& context, const QString& okText)
     PositionStore& store = *table.store;
     ClearMarks(store);
     table.ResultRowCount = ComparePositions(store, AxesInUse(context), table.SelStartNo, table.SelEndNo);
+    // The grid keeps the differing cells coloured after the result window has closed.
+    ShowDifferences(context.positions.grid, table);
     if (table.ResultRowCount > 0)
         context.positions.results.showResult(ResultVariant::Verify, MarkedRows(store, table.SelStartNo),
                                              AxesInUse(context));

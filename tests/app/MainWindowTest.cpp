@@ -53,6 +53,8 @@ const MenuRow kMenus[] = {
     {"mnuEditLinePaste", "Line Paste", "行ペースト"},
     {"mnuEditCellCopy", "Cell Copy", "セルコピー"},
     {"mnuEditCellPaste", "Cell Paste", "セルペースト"},
+    {"mnuEditNextDifference", "Next Difference(&N)", "次の相違(&N)"},
+    {"mnuEditPreviousDifference", "Previous Difference(&P)", "前の相違(&P)"},
     {"mnuView", "View(&V)", "表示(&V)"},
     {"mnuViewToolBar", "ToolBar(&T)", "ツールバー(&T)"},
     {"mnuViewStatusBar", "StatusBar(&B)", "ステータスバー(&B)"},
@@ -61,6 +63,7 @@ const MenuRow kMenus[] = {
     {"mnuShowGroup", "Group(&G)", "グループ(&G)"},
     {"mnuShowSqMcr", "SM(&S)", "シーケンスマクロ(&S)"},
     {"mnuShowTeaching", "Teaching(&J)", "ティーチング(&J)"},
+    {"mnuShowPlot", "Position Plot(&L)", "位置プロット(&L)"},
     {"mnuViewOption", "Option(&O)", "オプション(&O)"},
     {"mnuSettings", "Setting", "設定"},
     {"mnuSettingsDeviceOnline", "Online Device Setting", "ｵﾝﾗｲﾝ機種設定"},
@@ -170,12 +173,12 @@ TEST_P(MainWindowTest, ToolBarKeysInOrderWithSeparatorsAndToolTips)
 {
     auto* bar = window->findChild<QToolBar*>("tbToolBar");
     ASSERT_TRUE(bar);
-    ASSERT_EQ(bar->actions().size(), 22);
-    const char* const keys[22] = {"New", "Open", "Save", nullptr, "Print", nullptr, "Read", "Load",
+    ASSERT_EQ(bar->actions().size(), 24);
+    const char* const keys[24] = {"New", "Open", "Save", nullptr, "Print", nullptr, "Read", "Load",
                                   "Shogo", nullptr, "LineCopy", "LinePaste", "CellCopy", "CellPaste",
                                   nullptr, "InputOutput", nullptr, "MoveTest", nullptr, "Group",
-                                  nullptr, "SqMacro"};
-    for (int position = 1; position <= 22; ++position) {
+                                  nullptr, "SqMacro", nullptr, "Plot"};
+    for (int position = 1; position <= 24; ++position) {
         QAction* button = window->ToolBarButton(position);
         ASSERT_EQ(button, bar->actions().at(position - 1));
         const char* key = keys[position - 1];

@@ -2,6 +2,10 @@
 #include "positions/PositionFileCommands.h"
 #include "positions/PositionTransfer.h"
 #include "positions/PositionVerify.h"
+#include "positions/PositionDifferences.h"
+#include "positions/ui/PositionGridModel.h"
+
+#include <QColor>
 
 #include <QDir>
 #include <QFileInfo>
@@ -108,4 +112,52 @@ TEST_F(VerifyTest, TableWithoutRowsIsNotVerified)
     source.answer = 1;
     VerifyPositions(commands, source);
     EXPECT_EQ(dialogs.lastText(), Joined(messages, 433, 434));
+}
+
+TEST_F(VerifyTest, DifferencesStayColouredAndNextPreviousWalkThemUntilAnEdit)
+{
+    newTable(1, 999);
+    saveAs("all.kvd");
+    type(3, PosiColumn(1), {"100"});
+    type(17, SpeedColumn(2), {"13"});
+    type(999, kSmColumn, {"5"});
+    source.answer = 1;
+    dialogs.answerOpen(path("all.kvd"));
+    ranges.answers.push_back(PositionRange{1, 999});
+    VerifyPositions(commands, source);
+    ASSERT_EQ(results.count, 1);
+    ASSERT_EQ(results.rows.size(), 3u);
+
+    const std::vector<std::pair<int, int>> expected{
+            {row(3), PosiColumn(1)}, {row(17), SpeedColumn(2)}, {row(999), kSmColumn}};
+    EXPECT_EQ(grid.differences(), expected) << "the grid keeps them after the result window";
+    PositionGridModel model(context);
+    const auto background = [&](int n, int column) {
+        return model.data(model.index(row(n) - kHeadingRows, column - 1), Qt::BackgroundRole).value<QColor>();
+    };
+    EXPECT_EQ(background(17, SpeedColumn(2)), QColor(0xFF, 0xA0, 0x40));
+    EXPECT_NE(background(17, AccColumn(2)), QColor(0xFF, 0xA0, 0x40));
+    EXPECT_EQ(DifferencesStatusText(messages, grid),
+              "Cells that differed in the verification are shown in orange (3 positions). "
+              "F3: next difference, Shift+F3: previous");
+
+    grid.setCurrentCell(kHeadingRows, 0);
+    std::vector<int> walked;
+    for (int i = 0; i < 4; ++i) {
+        ASSERT_TRUE(GoToDifference(grid, true));
+        walked.push_back(table.PositionOfRow(grid.currentRow()));
+    }
+    for (int i = 0; i < 3; ++i) {
+        ASSERT_TRUE(GoToDifference(grid, false));
+        walked.push_back(table.PositionOfRow(grid.currentRow()));
+    }
+    EXPECT_EQ(walked, std::vector<int>({3, 17, 999, 3, 999, 17, 3}));
+    EXPECT_EQ(grid.currentColumn(), PosiColumn(1));
+
+    QSignalSpy changed(&grid, &PositionGrid::differencesChanged);
+    type(500, 1, {"41"});
+    EXPECT_TRUE(grid.differences().empty()) << "an edit ends them";
+    EXPECT_EQ(changed.size(), 1);
+    EXPECT_EQ(DifferencesStatusText(messages, grid), "");
+    EXPECT_FALSE(GoToDifference(grid, true));
 }

@@ -265,6 +265,12 @@ void MainWindow::SetUnitsLine(const QString& perMillimetre, const QString& perPu
     StatusPanel(3)->setText(perPulse);
 }
 
+void MainWindow::SetDifferencesNote(const QString& note)
+{
+    controls_.lblDifferences->setText(note);
+    controls_.lblDifferences->setVisible(!note.isEmpty());
+}
+
 void MainWindow::ShowAlarm(const QString& alarmDigit, const QString& alarmText)
 {
     controls_.lblAlarmNo->setText(alarmDigit);

@@ -63,6 +63,8 @@ public:
 
     void SetFileName(const QString& name);
     void SetUnitsLine(const QString& perMillimetre, const QString& perPulse);
+    // The status bar's note on the cells a verification found different; empty hides it.
+    void SetDifferencesNote(const QString& note);
     void ShowAlarm(const QString& alarmDigit, const QString& alarmText);
     void ClearAlarm();
     // The alarm frame as the link reports it: the lamp, the alarm digit and the alarm text.

@@ -1,4 +1,5 @@
 #include "MainWindowBinding.h"
+#include "positions/PositionDifferences.h"
 
 #include "SubsystemWindows.h"
 #include "WholeControllerCommands.h"
@@ -152,6 +153,16 @@ void MainWindowBinding::bindEditCommands()
     bind(C::mnuEditLinePaste, [&context] { LinePaste(context); });
     bind(C::mnuEditCellCopy, [&context] { CellCopy(context); });
     bind(C::mnuEditCellPaste, [&context] { CellPaste(context); });
+    for (const bool forward : {true, false}) {
+        bind(forward ? C::mnuEditNextDifference : C::mnuEditPreviousDifference, [&context, forward] {
+            if (!GoToDifference(context.grid, forward))
+                context.dialogs.beep();
+        });
+    }
+    MainWindow& window = window_;
+    connect(&context.grid, &PositionGrid::differencesChanged, &window, [&window, &context] {
+        window.SetDifferencesNote(DifferencesStatusText(context.messages, context.grid));
+    });
 }
 
 void MainWindowBinding::bindTableCommands()

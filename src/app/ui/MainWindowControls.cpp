@@ -14,6 +14,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeySequence>
 #include <QLabel>
 #include <QMainWindow>
 #include <QMenu>
@@ -45,6 +46,8 @@ QAction* NewItem(QMenu* menu, const CommandRow& row)
     action->setObjectName(QString::fromLatin1(row.objectName));
     action->setProperty("MessageId", row.textId);
     action->setProperty("CommandId", int(row.id));
+    if (const char* keys = ShortcutOf(row.id))
+        action->setShortcut(QKeySequence(QString::fromLatin1(keys)));
     return action;
 }
 
@@ -299,6 +302,12 @@ void BuildStatusBar(QMainWindow& window, MainWindowControls& controls)
         }
         controls.statusPanels << label;
     }
+    auto* differences = new QLabel(bar);
+    differences->setObjectName(QStringLiteral("lblDifferences"));
+    differences->setStyleSheet(QStringLiteral("background-color: #FFA040; padding: 0 4px;"));
+    differences->hide();
+    bar->insertWidget(1, differences);
+    controls.lblDifferences = differences;
     controls.sbStatusBar = bar;
 }
 

@@ -17,9 +17,10 @@ namespace kvt7 {
 // The controls of the main window, as built with their names and message ids.
 struct MainWindowControls {
     QToolBar* tbToolBar = nullptr;
-    QList<QAction*> toolBarButtons;  // positions 1..22 at index 0..21, separators included
+    QList<QAction*> toolBarButtons;  // positions 1..24 at index 0..23, separators included
     QStatusBar* sbStatusBar = nullptr;
     QList<QLabel*> statusPanels;     // panels 1..3 at index 0..2
+    QLabel* lblDifferences = nullptr;  // in the differences' colour while the grid shows some
     QTableView* flgdData = nullptr;
     QLabel* lblFileName = nullptr;
     QList<QLabel*> lblDeviceType;    // axes 1..4 at index 0..3

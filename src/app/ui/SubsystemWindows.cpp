@@ -20,6 +20,7 @@
 #include "parameters/ParameterFileOperations.h"
 #include "positions/PositionFileCommands.h"
 #include "positions/TableOperations.h"
+#include "positions/ui/PositionPlotWindow.h"
 #include "printing/ParameterPrint.h"
 #include "printing/ProgramListingReaders.h"
 #include "programs/ProgramFileOperations.h"
@@ -125,6 +126,7 @@ void SubsystemWindows::bindOperationWindows()
 {
     binding_.bind(C::mnuShowMove, [this] { showMove(); });
     binding_.bind(C::mnuShowTeaching, [this] { showJog(); });
+    binding_.bind(C::mnuShowPlot, [this] { showPlot(); });
     binding_.bind(C::mnuShowState, [this] {
         const bool fresh = !ioWindow_;
         IoMonitorWindow* shown = IoMonitorWindow::ShowOrRaise(ioWindow_, io_, &window_);
@@ -135,8 +137,18 @@ void SubsystemWindows::bindOperationWindows()
 
 void SubsystemWindows::showMove()
 {
-    if (!move_)
+    if (!move_) {
         move_ = new MoveTestWindow(motion_, &window_);
+        const PositionTable& table = program_.table;
+        move_->operation().setTargetsOf([&table](int positionNo) -> std::optional<std::array<qint32, 4>> {
+            if (positionNo < kFirstPositionNo || positionNo > kLastPositionNo)
+                return std::nullopt;
+            std::array<qint32, 4> pulses{};
+            for (std::size_t a = 0; a < pulses.size(); ++a)
+                pulses[a] = table.store->PosiPulse[a][std::size_t(positionNo)];
+            return pulses;
+        });
+    }
     place(move_);
 }
 
@@ -151,6 +163,20 @@ void SubsystemWindows::showJog()
     MainWindowBinding& binding = binding_;
     connect(&jog->session(), &JogSession::axesChanged, this, [&binding] { binding.showAxisData(); });
     place(jog);
+}
+
+void SubsystemWindows::showPlot()
+{
+    const bool fresh = !plot_;
+    if (fresh)
+        plot_ = new PositionPlotWindow(PlotWindowContext{binding_.positions(), program_.status, preview_},
+                                       &window_);
+    if (fresh || plot_->isHidden()) {
+        place(plot_);
+        return;
+    }
+    plot_->raise();
+    plot_->activateWindow();
 }
 
 // ---- options and device settings ----

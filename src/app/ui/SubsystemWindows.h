@@ -22,6 +22,7 @@ class MainWindowBinding;
 class GroupWindow;
 class MainWindow;
 class MoveTestWindow;
+class PositionPlotWindow;
 class ParameterEditor;
 class SmProgramWindow;
 struct Program;
@@ -58,6 +59,7 @@ private:
     void showSm();
     void showMove();
     void showJog();
+    void showPlot();
     void showOptions();
     void showOnlineDevices();
     void changeDevices();
@@ -84,6 +86,7 @@ private:
     QPointer<GroupWindow> groups_;
     QPointer<SmProgramWindow> sm_;
     QPointer<MoveTestWindow> move_;
+    QPointer<PositionPlotWindow> plot_;
     QPointer<IoMonitorWindow> ioWindow_;
     QPointer<ParameterEditor> editor_;
     EditorOpenRequest editorRequest_;  // Timer2: the online actuator window's Detail Edit

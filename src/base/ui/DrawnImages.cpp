@@ -275,6 +275,20 @@ void DrawSqMacro(QPainter& p)
     p.drawLine(QPointF(20.5, 4), QPointF(16.5, 4));
 }
 
+void DrawPlot(QPainter& p)
+{
+    p.setPen(Pen(kInk));
+    p.setBrush(kPaper);
+    p.drawRect(QRectF(2.5, 2.5, 19, 19));
+    p.setPen(Pen(kInk, 1.0));
+    QPolygonF path;
+    path << QPointF(5, 18) << QPointF(9, 11) << QPointF(14, 14) << QPointF(19, 6);
+    p.drawPolyline(path);
+    p.setBrush(kFolder);
+    for (const QPointF& point : path)
+        p.drawEllipse(point, 1.8, 1.8);
+}
+
 using Drawing = void (*)(QPainter&);
 
 struct KeyedDrawing {
@@ -288,6 +302,7 @@ constexpr KeyedDrawing kDrawings[] = {
         {"Shogo", DrawVerify},      {"LineCopy", DrawLineCopy},   {"LinePaste", DrawLinePaste},
         {"CellCopy", DrawCellCopy}, {"CellPaste", DrawCellPaste}, {"InputOutput", DrawInputOutput},
         {"MoveTest", DrawMoveTest}, {"Group", DrawGroup},         {"SqMacro", DrawSqMacro},
+        {"Plot", DrawPlot},
 };
 
 Drawing DrawingOf(const QString& key)

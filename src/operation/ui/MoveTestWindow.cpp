@@ -1,4 +1,6 @@
 #include "MoveTestWindow.h"
+#include "AxisBars.h"
+#include "actuators/AxisSetting.h"
 #include "base/MessageIds.h"
 
 #include "base/ui/LocalizeWindow.h"
@@ -55,6 +57,9 @@ MoveTestWindow::MoveTestWindow(MotionContext context, QWidget* owner)
     tabs_->addTab(buildGroupTab(), QString());
     layout->addWidget(tabs_);
     layout->addWidget(buildCommonRow());
+    const AxisSettings& axes = context_.axes;
+    layout->addWidget(new AxisBars(context_.status, axes, context_.settings,
+                                   [&axes](int axis) { return axes.Pc(axis).MaxPulse; }, this));
     LocalizeWindow(this, context_.messages);
     connectSelective();
     connectContinual();

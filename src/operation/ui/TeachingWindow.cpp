@@ -1,4 +1,5 @@
 #include "TeachingWindow.h"
+#include "AxisBars.h"
 #include "base/MessageIds.h"
 
 #include "MoveWindowParts.h"
@@ -87,6 +88,10 @@ QWidget* TeachingWindow::buildControls()
             grid->addWidget(button, axis, 1 + d);
         }
     }
+    JogSession& session = session_;
+    grid->addWidget(new AxisBars(context_.motion.status, context_.motion.axes, context_.motion.settings,
+                                 [&session](int axis) { return session.MaxPOS(axis); }, panel),
+                    8, 0, 1, 3);
     grid->addWidget(Tagged(new QLabel(panel), "lblPosiNoTitle", Msg::PositionNoInTeaching), 5, 0);
     lblPosiNo_ = Tagged(new QLabel(panel), "lblPosiNo", 0);
     grid->addWidget(lblPosiNo_, 5, 1);

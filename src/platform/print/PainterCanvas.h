@@ -20,6 +20,8 @@ public:
     PainterCanvas& operator=(const PainterCanvas&) = delete;
 
     bool isActive() const { return painter_.isActive(); }
+    // For pictures drawn in device units rather than as listing text and lines.
+    QPainter& painter() { return painter_; }
 
     QSizeF printableSize() const override;
     void setFont(const PageFont& font) override;

@@ -23,6 +23,10 @@ PositionGridModel::PositionGridModel(PositionContext& context, QObject* parent)
 {
     connect(&context.grid, &PositionGrid::cellsChanged, this, &PositionGridModel::onCellsChanged);
     connect(&context.grid, &PositionGrid::layoutReset, this, &PositionGridModel::onLayoutReset);
+    connect(&context.grid, &PositionGrid::differencesChanged, this, [this] {
+        if (rowCount() > 0)
+            emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1), {Qt::BackgroundRole});
+    });
 }
 
 int PositionGridModel::rowCount(const QModelIndex& parent) const
@@ -46,6 +50,8 @@ QVariant PositionGridModel::data(const QModelIndex& index, int role) const
     case Qt::EditRole:
         return context_.grid.text(row, column);
     case Qt::BackgroundRole:
+        if (context_.grid.isDifferent(row, column))
+            return Background(kColourDifference);
         return Background(context_.grid.colour(row, column));
     case Qt::TextAlignmentRole:
         return column == kCommentColumn ? int(Qt::AlignLeft | Qt::AlignVCenter) : int(Qt::AlignCenter);
