@@ -188,6 +188,7 @@ int NewTable(PositionContext& context, const std::function<void()>& savePosition
     table.NewTableMode = false;
     ResetTable(context);
     ShowRange(context, table.DispFirstNo, table.DispLastNo);
+    table.undo->clear();
     table.ClearChanged();
     table.TableName = context.messages.Text(Msg::NewData);
     emit context.events.tableNameShown(table.TableName);
@@ -213,6 +214,8 @@ int SwitchDisplayUnit(PositionContext& context, bool mmDisplay)
             return 1;
     }
     context.settings.DispMmUnit = mmDisplay;
+    // The steps hold the cells' texts in the unit they were shown in.
+    table.undo->clear(!table.PosiChanged);
     const int last = table.PositionOfRow(context.grid.rowCount() - 1);
     if (mmDisplay)
         ConvertTablePulseToMm(context, table.DispFirstNo, last);
