@@ -17,7 +17,7 @@ enum class CommandId {
     mnuFilePrint, mnuFileExit,
     // Edit
     mnuEdit, mnuEditGyoInsert, mnuEditGyoDelete, mnuEditLineCopy, mnuEditLinePaste,
-    mnuEditCellCopy, mnuEditCellPaste,
+    mnuEditCellCopy, mnuEditCellPaste, mnuEditUndo, mnuEditRedo,
     // View
     mnuView, mnuViewToolBar, mnuViewStatusBar, mnuShowState, mnuShowMove, mnuShowGroup,
     mnuShowSqMcr, mnuShowTeaching, mnuViewOption,
@@ -31,7 +31,7 @@ enum class CommandId {
     // Tool bar, in its order
     toolNew, toolOpen, toolSave, toolPrint, toolRead, toolLoad, toolShogo, toolLineCopy,
     toolLinePaste, toolCellCopy, toolCellPaste, toolInputOutput, toolMoveTest, toolGroup,
-    toolSqMacro,
+    toolSqMacro, toolUndo, toolRedo,
     // Command buttons
     cmdPosiFileOpen, cmdPosiSaveFile, cmdPosiRead, cmdPosiLoad, cmdPosiVerify, cmdInsertLine,
     cmdDeleteLine, cmdOpenIoWin, cmdOpenMoveWin, cmdOpenGrpWindow, cmdSqMcrWinOpen,
@@ -76,6 +76,7 @@ struct CommandRow {
     bool offered;     // false: the program does not offer it yet, it stays disabled
     CommandId runs;   // whose handler a click runs (its own id for the command itself)
     bool editOffFirst; // the command begins with disableEditCommands
+    const char* keys = nullptr; // menu items: shortcuts in portable text, ";" between them
 };
 
 // The main window's command table, in the order the controls are built.

@@ -14,6 +14,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeySequence>
 #include <QLabel>
 #include <QMainWindow>
 #include <QMenu>
@@ -45,6 +46,12 @@ QAction* NewItem(QMenu* menu, const CommandRow& row)
     action->setObjectName(QString::fromLatin1(row.objectName));
     action->setProperty("MessageId", row.textId);
     action->setProperty("CommandId", int(row.id));
+    if (row.keys) {
+        QList<QKeySequence> keys;
+        for (const QString& key : QString::fromLatin1(row.keys).split(QLatin1Char(';')))
+            keys << QKeySequence(key, QKeySequence::PortableText);
+        action->setShortcuts(keys);
+    }
     return action;
 }
 
