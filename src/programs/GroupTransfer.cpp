@@ -40,7 +40,8 @@ int ReadGroupsFromController(ProgramContext& context, GroupData& data)
         context.dialogs.message(context.text(Msg::ReadingDataStopped));
     if (read != 0)
         return 1;
-    CopyReadBufferToTable(data.readBuffer, data.table);
+    RecordValueStep(*data.undo, context.text(Msg::ReadStep), StepData(data),
+                    [&data] { CopyReadBufferToTable(data.readBuffer, data.table); });
     return 0;
 }
 

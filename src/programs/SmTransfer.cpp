@@ -36,7 +36,8 @@ int ReadSmFromController(ProgramContext& context, SmData& data)
         return 1;
     if (ReadAllSmPrograms(context, data.readBuffer) != 0)
         return 1;
-    CopySmReadBufferToTable(data.readBuffer, data.table);
+    RecordValueStep(*data.undo, context.text(Msg::ReadStep), StepData(data),
+                    [&data] { CopySmReadBufferToTable(data.readBuffer, data.table); });
     return 0;
 }
 
