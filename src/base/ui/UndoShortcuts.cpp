@@ -2,10 +2,35 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QKeyEvent>
 #include <QKeySequence>
+#include <QLineEdit>
 #include <QWidget>
 
 namespace kvt7 {
+
+namespace {
+
+bool IsUndoKey(const QKeyEvent& key)
+{
+    const QKeyCombination combination = key.keyCombination();
+    return combination == QKeyCombination(Qt::ControlModifier, Qt::Key_Z)
+        || combination == QKeyCombination(Qt::ControlModifier, Qt::Key_Y)
+        || combination == QKeyCombination(Qt::ControlModifier | Qt::ShiftModifier, Qt::Key_Z);
+}
+
+// A text box keeps the undo keys for its own typing; in these windows they belong to the
+// window's steps, so the box does not claim them.
+class UndoKeysToWindow final : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        return event->type() == QEvent::ShortcutOverride && IsUndoKey(*static_cast<QKeyEvent*>(event));
+    }
+};
+
+}  // namespace
 
 void AddUndoShortcuts(QWidget* window, const std::function<bool(bool redo)>& take)
 {
@@ -22,6 +47,9 @@ void AddUndoShortcuts(QWidget* window, const std::function<bool(bool redo)>& tak
     };
     add("actUndo", {QKeySequence(QStringLiteral("Ctrl+Z"))}, false);
     add("actRedo", {QKeySequence(QStringLiteral("Ctrl+Y")), QKeySequence(QStringLiteral("Ctrl+Shift+Z"))}, true);
+    auto* filter = new UndoKeysToWindow(window);
+    for (QLineEdit* box : window->findChildren<QLineEdit*>())
+        box->installEventFilter(filter);
 }
 
 }  // namespace kvt7
