@@ -11,7 +11,19 @@ CommandAvailability::CommandAvailability(QObject* parent) : QObject(parent)
 
 bool CommandAvailability::isEnabled(CommandId command) const
 {
+    const CommandId runs = RowOf(command).runs;
+    if ((runs == CommandId::mnuEditUndo && !canUndo_) || (runs == CommandId::mnuEditRedo && !canRedo_))
+        return false;
     return isOffered(command) && on_[IndexOf(command)];
+}
+
+void CommandAvailability::setUndoSteps(bool canUndo, bool canRedo)
+{
+    if (canUndo == canUndo_ && canRedo == canRedo_)
+        return;
+    canUndo_ = canUndo;
+    canRedo_ = canRedo;
+    emit changed();
 }
 
 void CommandAvailability::setCommand(CommandId command, bool on)

@@ -34,6 +34,8 @@ public:
     void disableLinePaste();
     void lockMainWindow();
     void unlockMainWindow();
+    // Undo and Redo also need a step to undo or redo.
+    void setUndoSteps(bool canUndo, bool canRedo);
 
 signals:
     void changed();
@@ -44,6 +46,8 @@ private:
     // Switches every command in any of `groups` and in none of `except`.
     void set(unsigned groups, bool on, unsigned except = 0);
     std::array<bool, kCommandCount> on_;
+    bool canUndo_ = false;
+    bool canRedo_ = false;
 };
 
 }  // namespace kvt7

@@ -39,6 +39,18 @@ constexpr CommandRow Button(C id, const char* name, int caption, int toolTip, in
             G::Buttons | groups, offered, runs, true};
 }
 
+constexpr CommandRow WithKeys(CommandRow row, const char* keys)
+{
+    row.keys = keys;
+    return row;
+}
+
+constexpr CommandRow KeepingEditing(CommandRow row)
+{
+    row.editOffFirst = false;
+    return row;
+}
+
 constexpr unsigned M = G::Menus;
 
 constexpr std::array<CommandRow, kCommandCount> kTable = {{
@@ -72,11 +84,21 @@ constexpr std::array<CommandRow, kCommandCount> kTable = {{
         Item(C::mnuEditCellCopy, "mnuEditCellCopy", Msg::CellCopy, C::mnuEdit, G::Edit),
         Item(C::mnuEditCellPaste, "mnuEditCellPaste", Msg::CellPaste, C::mnuEdit,
              G::Edit | G::CellPaste),
+        // Off while the menus are off and while there is no step; they keep the editing
+        // commands as they are.
+        WithKeys(Item(C::mnuEditUndo, "mnuEditUndo", Msg::UndoU, C::mnuEdit, M, true, true,
+                      kKeepsEditing),
+                 "Ctrl+Z"),
+        WithKeys(Item(C::mnuEditRedo, "mnuEditRedo", Msg::RedoR, C::mnuEdit, M, true, false,
+                      kKeepsEditing),
+                 "Ctrl+Y;Ctrl+Shift+Z"),
         // Only the selection moves: the editing commands stay as they are.
-        Item(C::mnuEditNextDifference, "mnuEditNextDifference", Msg::NextDifferenceN, C::mnuEdit, M,
-             true, true, kKeepsEditing),
-        Item(C::mnuEditPreviousDifference, "mnuEditPreviousDifference", Msg::PreviousDifferenceP,
-             C::mnuEdit, M, true, false, kKeepsEditing),
+        WithKeys(Item(C::mnuEditNextDifference, "mnuEditNextDifference", Msg::NextDifferenceN,
+                      C::mnuEdit, M, true, true, kKeepsEditing),
+                 "F3"),
+        WithKeys(Item(C::mnuEditPreviousDifference, "mnuEditPreviousDifference",
+                      Msg::PreviousDifferenceP, C::mnuEdit, M, true, false, kKeepsEditing),
+                 "Shift+F3"),
 
         Title(C::mnuView, "mnuView", Msg::ViewV, M, C::mnuView),
         Item(C::mnuViewToolBar, "mnuViewToolBar", Msg::ToolBarT, C::mnuView, 0, true, false,
@@ -133,7 +155,9 @@ constexpr std::array<CommandRow, kCommandCount> kTable = {{
         Tool(C::toolMoveTest, "MoveTest", 18, Msg::MoveTest, 0, C::mnuShowMove),
         Tool(C::toolGroup, "Group", 20, Msg::EditGroup, 0, C::mnuShowGroup),
         Tool(C::toolSqMacro, "SqMacro", 22, Msg::EditSequenceMacro, 0, C::mnuShowSqMcr),
-        Tool(C::toolPlot, "Plot", 24, Msg::ShowPositionPlot, 0, C::mnuShowPlot),
+        KeepingEditing(Tool(C::toolUndo, "Undo", 24, Msg::UndoTip, 0, C::mnuEditUndo)),
+        KeepingEditing(Tool(C::toolRedo, "Redo", 25, Msg::RedoTip, 0, C::mnuEditRedo)),
+        Tool(C::toolPlot, "Plot", 27, Msg::ShowPositionPlot, 0, C::mnuShowPlot),
 
         Button(C::cmdPosiFileOpen, "cmdPosiFileOpen", Msg::FileOpen,
                Msg::OpenFilePositionDataInMain, 0, 0, C::mnuFileOpen),
@@ -190,15 +214,6 @@ std::optional<CommandId> MenuCommandOfText(int textId)
         if ((row.kind == CommandKind::MenuItem || row.kind == CommandKind::MenuTitle) && row.textId == textId)
             return row.id;
     return std::nullopt;
-}
-
-const char* ShortcutOf(CommandId id)
-{
-    switch (id) {
-    case C::mnuEditNextDifference: return "F3";
-    case C::mnuEditPreviousDifference: return "Shift+F3";
-    default: return nullptr;
-    }
 }
 
 std::optional<CommandId> ToolCommandOfKey(const QString& key)

@@ -17,7 +17,8 @@ enum class CommandId {
     mnuFilePrint, mnuFileExit,
     // Edit
     mnuEdit, mnuEditGyoInsert, mnuEditGyoDelete, mnuEditLineCopy, mnuEditLinePaste,
-    mnuEditCellCopy, mnuEditCellPaste, mnuEditNextDifference, mnuEditPreviousDifference,
+    mnuEditCellCopy, mnuEditCellPaste, mnuEditUndo, mnuEditRedo, mnuEditNextDifference,
+    mnuEditPreviousDifference,
     // View
     mnuView, mnuViewToolBar, mnuViewStatusBar, mnuShowState, mnuShowMove, mnuShowGroup,
     mnuShowSqMcr, mnuShowTeaching, mnuShowPlot, mnuViewOption,
@@ -31,7 +32,7 @@ enum class CommandId {
     // Tool bar, in its order
     toolNew, toolOpen, toolSave, toolPrint, toolRead, toolLoad, toolShogo, toolLineCopy,
     toolLinePaste, toolCellCopy, toolCellPaste, toolInputOutput, toolMoveTest, toolGroup,
-    toolSqMacro, toolPlot,
+    toolSqMacro, toolUndo, toolRedo, toolPlot,
     // Command buttons
     cmdPosiFileOpen, cmdPosiSaveFile, cmdPosiRead, cmdPosiLoad, cmdPosiVerify, cmdInsertLine,
     cmdDeleteLine, cmdOpenIoWin, cmdOpenMoveWin, cmdOpenGrpWindow, cmdSqMcrWinOpen,
@@ -76,6 +77,7 @@ struct CommandRow {
     bool offered;     // false: the program does not offer it yet, it stays disabled
     CommandId runs;   // whose handler a click runs (its own id for the command itself)
     bool editOffFirst; // the command begins with disableEditCommands
+    const char* keys = nullptr; // menu items: shortcuts in portable text, ";" between them
 };
 
 // The main window's command table, in the order the controls are built.
@@ -83,8 +85,6 @@ const std::array<CommandRow, kCommandCount>& CommandTable();
 const CommandRow& RowOf(CommandId id);
 // The command whose menu text is message textId (251 New Data, 285 Controller).
 std::optional<CommandId> MenuCommandOfText(int textId);
-// The key sequence of a menu item ("F3"); nullptr for none.
-const char* ShortcutOf(CommandId id);
 // The tool-bar button with the key ("New" … "SqMacro").
 std::optional<CommandId> ToolCommandOfKey(const QString& key);
 

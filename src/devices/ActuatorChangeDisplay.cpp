@@ -6,6 +6,7 @@
 #include "positions/GridPresentation.h"
 #include "positions/PositionCheck.h"
 #include "positions/PositionContext.h"
+#include "positions/PositionUndo.h"
 #include "positions/TableOperations.h"
 
 namespace kvt7 {
@@ -32,10 +33,11 @@ Outcome ShowActuatorChange(PositionContext& context)
                                 Buttons::Ok, Icon::Warning);
         return Outcome::Failed;
     }
+    TableStep step(context, TableScope::WholeTable());
     ConvertTablePulseToMm(context, first, last);
     ShowRange(context, first, last);
     if (table.store->PosiPulse != pulsesBefore)
-        table.MarkChanged();
+        step.commit(context.messages.Text(Msg::ActuatorChangeStep));
     return Outcome::Done;
 }
 

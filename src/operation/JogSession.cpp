@@ -6,7 +6,9 @@
 #include "base/OperatingMode.h"
 #include "link/ControllerLink.h"
 #include "platform/Dialogs.h"
+#include "positions/PositionContext.h"
 #include "positions/PositionGrid.h"
+#include "positions/PositionUndo.h"
 
 #include <QScopeGuard>
 #include <algorithm>
@@ -273,12 +275,21 @@ JogSession::CloseResult JogSession::requestClose()
         if (answer == Answer::Cancel)
             return CloseResult::KeepOpen;
         if (answer == Answer::Yes)
-            table_.adoptInto(target_.table, target_.grid, context_.axes,
-                             context_.settings.DispMmUnit);
+            adoptTaughtRows();
     }
     stopWindow();
     context_.link.ReleasePort();
     return CloseResult::Close;
+}
+
+void JogSession::adoptTaughtRows()
+{
+    std::optional<TableStep> step;
+    if (target_.positions)
+        step.emplace(*target_.positions, TableScope::WholeTable());
+    table_.adoptInto(target_.table, target_.grid, context_.axes, context_.settings.DispMmUnit);
+    if (step)
+        step->commit(target_.positions->messages.Text(Msg::TeachingStep));
 }
 
 // 2224 waits for the operator: the run is stopped on the wire, queued motion dropped and the

@@ -16,12 +16,15 @@ namespace kvt7 {
 
 class PositionGrid;
 class SettingsSection;
+struct PositionContext;
 struct PositionTable;
 
 // The main table the teaching window copies from and writes back into.
 struct TeachTarget {
     PositionTable& table;
     PositionGrid& grid;
+    // The main window's grid operations: taking the rows over is then one undoable step.
+    PositionContext* positions = nullptr;
 };
 
 // JOG and teaching behind TeachingWindow: the start sequence, the 50 ms tick that alone talks to the
@@ -108,6 +111,7 @@ private:
     void retryStop();
     void stopOnLinkFailure();
     Answer askAdoption();
+    void adoptTaughtRows();
     void offerDeferredClose();
     void sendQueued();
     bool prepareMotion();

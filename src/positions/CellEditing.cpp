@@ -1,4 +1,7 @@
 #include "CellEditing.h"
+#include "base/MessageIds.h"
+
+#include "base/MessageCatalogue.h"
 
 #include "platform/Cp932.h"
 
@@ -7,6 +10,7 @@
 #include "positions/GridPresentation.h"
 #include "positions/LineEditing.h"
 #include "positions/PositionContext.h"
+#include "positions/PositionUndo.h"
 
 #include <cmath>
 #include <optional>
@@ -185,16 +189,18 @@ bool SetDataForFlex(PositionContext& context, int row, int column, const QString
         context.grid.setText(row, column, context.table.EditOldText);
         return false;
     }
-    bool changed = StoreInRow(context, row, column, *stored);
     const GridSelection selection = context.grid.selection();
     const bool inSelection = row >= selection.top() && row <= selection.bottom()
         && column >= selection.left() && column <= selection.right();
+    const int lastRow = inSelection ? std::min(selection.bottom(), context.grid.rowCount() - 1) : row;
+    TableStep step(context, TableScope::Rows(context, row, lastRow));
+    bool changed = StoreInRow(context, row, column, *stored);
     if (inSelection)
         for (int further = row + 1; further <= selection.bottom() && further < context.grid.rowCount(); ++further)
             changed = StoreInRow(context, further, column, *stored) || changed;
     // Leaving a cell untouched is no change of the table.
     if (changed || context.table.EditOldText != stored->text)
-        context.table.MarkChanged();
+        step.commit(context.messages.Text(Msg::CellEditStep));
     return true;
 }
 

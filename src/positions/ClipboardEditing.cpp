@@ -7,6 +7,7 @@
 #include "platform/Clipboard.h"
 #include "platform/Dialogs.h"
 #include "positions/PositionContext.h"
+#include "positions/PositionUndo.h"
 
 #include <QRegularExpression>
 
@@ -131,6 +132,8 @@ Outcome LinePaste(PositionContext& context)
     const GridSelection kept = grid.selection();
     bool changed = false;
     const std::vector<QStringList> lines = SplitBlockText(context.clipboard.text());
+    const int lastRow = std::min(row + int(lines.size()), grid.rowCount()) - 1;
+    TableStep step(context, TableScope::Rows(context, row, std::max(lastRow, row)));
     for (std::size_t i = 0; i < lines.size() && row + int(i) < grid.rowCount(); ++i) {
         const QStringList& cells = lines[i];
         for (int c = 0; c < cells.size() && 1 + c <= kCommentColumn; ++c)
@@ -140,7 +143,7 @@ Outcome LinePaste(PositionContext& context)
     emit context.events.gridFocusRequested();
     // Pasted data must not be lost silently when the table is closed.
     if (changed)
-        context.table.MarkChanged();
+        step.commit(PasteStepText(context, lastRow - row + 1));
     return Outcome::Done;
 }
 
@@ -155,12 +158,13 @@ Outcome CellPaste(PositionContext& context)
     const QString text = context.clipboard.text();
     const QString first = text.left(text.indexOf(QRegularExpression(QStringLiteral("[\t\r\n]"))));
     bool changed = false;
+    TableStep step(context, TableScope::Rows(context, selection.top(), selection.bottom()));
     for (int row = selection.top(); row <= selection.bottom(); ++row)
         changed = PasteInto(context, row, selection.left(), first) || changed;
     context.table.LinePasteAllowed = false;
     emit context.events.pasteFlagsChanged(context.table.CellPasteAllowed, false);
     if (changed)
-        context.table.MarkChanged();
+        step.commit(context.messages.Text(Msg::CellPasteStep));
     return Outcome::Done;
 }
 

@@ -5,6 +5,7 @@
 #include "platform/Dialogs.h"
 #include "positions/GridPresentation.h"
 #include "positions/PositionContext.h"
+#include "positions/PositionUndo.h"
 #include "positions/TableOperations.h"
 
 #include <optional>
@@ -102,8 +103,10 @@ bool AppendDefaultRow(PositionContext& context)
     if (grid.positionRowCount() >= MaxPositionRows(context))
         return false;
     const int row = grid.rowCount();
+    TableStep step(context, TableScope::RowsFrom(row));
     InsertDefaultRow(context, row);
     grid.setText(row, 0, QString::number(context.table.PositionOfRow(row)));
+    step.commit(context.messages.Text(Msg::InsertLineStep));
     return true;
 }
 
@@ -112,7 +115,8 @@ namespace {
 // An edit of the selected rows with the grid's drawing held; the rows are numbered afresh and
 // the grid gets the focus back. Without a selected position row the two texts refuse it.
 template <typename Edit>
-std::optional<GridSelection> EditSelectedRows(PositionContext& context, int refusal, int reason, Edit edit)
+std::optional<GridSelection> EditSelectedRows(PositionContext& context, int refusal, int reason,
+                                              std::optional<TableStep>& step, Edit edit)
 {
     if (!IsPositionRowSelected(context)) {
         Refuse(context, refusal, reason);
@@ -120,6 +124,8 @@ std::optional<GridSelection> EditSelectedRows(PositionContext& context, int refu
     }
     PositionGrid& grid = context.grid;
     const GridSelection selection = grid.selection();
+    // The rows below the edited ones move: the step keeps them all.
+    step.emplace(context, TableScope::RowsFrom(selection.top()));
     const bool redraw = grid.redrawEnabled();
     grid.setRedraw(false);
     edit(selection);
@@ -134,8 +140,9 @@ std::optional<GridSelection> EditSelectedRows(PositionContext& context, int refu
 Outcome InsertLine(PositionContext& context)
 {
     PositionGrid& grid = context.grid;
+    std::optional<TableStep> step;
     const auto selection = EditSelectedRows(
-            context, Msg::LineNotSelectedInMain, Msg::SelectCopyingLineExecute,
+            context, Msg::LineNotSelectedInMain, Msg::SelectCopyingLineExecute, step,
             [&](const GridSelection& rows) {
                 for (int i = rows.top(); i <= rows.bottom(); ++i)
                     InsertDefaultRow(context, rows.top());
@@ -146,28 +153,30 @@ Outcome InsertLine(PositionContext& context)
     if (!selection)
         return Outcome::Failed;
     grid.setCurrentCell(selection->top(), 1);
-    context.table.MarkChanged();
+    step->commit(context.messages.Text(Msg::InsertLineStep));
     return Outcome::Done;
 }
 
 Outcome DeleteLine(PositionContext& context)
 {
     PositionGrid& grid = context.grid;
-    const auto selection = EditSelectedRows(context, Msg::LineNotSelected, Msg::DeletingLineExecute,
+    std::optional<TableStep> step;
+    const auto selection = EditSelectedRows(context, Msg::LineNotSelected, Msg::DeletingLineExecute, step,
                                             [&](const GridSelection& rows) {
                                                 for (int i = rows.top(); i <= rows.bottom(); ++i)
                                                     RemoveRow(context, rows.top());
                                             });
     if (!selection)
         return Outcome::Failed;
+    step->commit(context.messages.Text(Msg::DeleteLineStep));
     if (!grid.hasPositionRows()) {
         grid.setSelection({});
         emit context.events.editCommandsDisabled();
+        // An empty table is nothing to save; undoing the deletion makes it one again.
         context.table.ClearChanged();
         return Outcome::Done;
     }
     grid.setCurrentCell(std::clamp(selection->top() - 1, kHeadingRows, grid.rowCount() - 1), 1);
-    context.table.MarkChanged();
     return Outcome::Done;
 }
 

@@ -21,6 +21,7 @@
 #include "positions/GridPresentation.h"
 #include "positions/PositionCheck.h"
 #include "positions/PositionCommandContext.h"
+#include "positions/PositionUndo.h"
 #include "positions/RangeChooser.h"
 #include "positions/TableOperations.h"
 
@@ -127,7 +128,8 @@ bool SettleActuators(PositionCommandContext& context, AxisSettings& candidate)
     }
 }
 
-void ShowOpenedTable(PositionCommandContext& context, const PositionFileContent& content, const QString& path)
+void ShowOpenedTable(PositionCommandContext& context, const PositionFileContent& content, const QString& path,
+                     TableStep& step)
 {
     PositionContext& positions = context.positions;
     PositionTable& table = positions.table;
@@ -137,6 +139,7 @@ void ShowOpenedTable(PositionCommandContext& context, const PositionFileContent&
     table.TableName = TableNameOfFile(path);
     table.TablePath = path;
     emit positions.events.tableNameShown(table.TableName);
+    step.commit(context.text(Msg::FileOpenStep));
     table.ClearChanged();
 }
 
@@ -177,6 +180,8 @@ void ShowFileRange(PositionContext& positions, const PositionFileContent& conten
 // After the lock is taken: read, settle the actuators the file was written for, show.
 static Outcome OpenChosenFile(PositionCommandContext& context, const QString& path)
 {
+    // Undoing the open gives back the table as it was before.
+    TableStep step(context.positions, TableScope::WholeTable());
     const auto content = ReadPositionFileWithRetries(context, path);
     if (!content)
         return Outcome::Failed;
@@ -188,7 +193,7 @@ static Outcome OpenChosenFile(PositionCommandContext& context, const QString& pa
     if (RecordedDiffers(*candidate) && !SettleActuators(context, *candidate))
         return Outcome::Failed;
     context.positions.axes = *candidate;
-    ShowOpenedTable(context, *content, path);
+    ShowOpenedTable(context, *content, path, step);
     return Outcome::Done;
 }
 

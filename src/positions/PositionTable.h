@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/UndoStack.h"
+
 #include <QString>
 #include <QVariant>
 #include <array>
@@ -78,8 +80,16 @@ struct PositionTable {
     bool LinePasteAllowed = false;
     bool CellPasteAllowed = false;
 
+    // The steps of the table (at most 200); the changed flag follows its clean state.
+    std::unique_ptr<UndoStack> undo = std::make_unique<UndoStack>();
+
     void MarkChanged() { PosiChanged = true; }
-    void ClearChanged() { PosiChanged = false; }
+    // What the table holds now is what was saved or read.
+    void ClearChanged()
+    {
+        PosiChanged = false;
+        undo->setClean();
+    }
     // Grid row of a position number and back.
     int RowOf(int positionNo) const { return positionNo - DispFirstNo + kHeadingRows; }
     int PositionOfRow(int row) const { return DispFirstNo + row - kHeadingRows; }

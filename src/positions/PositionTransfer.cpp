@@ -12,6 +12,7 @@
 #include "positions/GridPresentation.h"
 #include "positions/PositionCheck.h"
 #include "positions/PositionCommandContext.h"
+#include "positions/PositionUndo.h"
 #include "positions/PositionFileCommands.h"
 #include "positions/PositionWire.h"
 #include "positions/RangeChooser.h"
@@ -60,7 +61,7 @@ std::optional<std::vector<PositionStore::Row>> ParseReplies(const PositionStore&
     return rows;
 }
 
-void TakeReadIntoTable(PositionCommandContext& context)
+void TakeReadIntoTable(PositionCommandContext& context, TableStep& step)
 {
     PositionContext& positions = context.positions;
     PositionTable& table = positions.table;
@@ -69,6 +70,7 @@ void TakeReadIntoTable(PositionCommandContext& context)
     table.TableName = context.text(Msg::InsideCT);
     table.TablePath.clear();
     emit positions.events.tableNameShown(table.TableName);
+    step.commit(context.text(Msg::ReadStep));
     table.ClearChanged();
 }
 
@@ -180,6 +182,8 @@ Outcome ReadPositionsFromController(PositionCommandContext& context)
         if (save == Answer::Yes)
             SavePositionAs(context);
     }
+    // Undoing the read gives back the table as it was before it, ranges included.
+    TableStep step(context.positions, TableScope::WholeTable());
     if (ChoosePositionRange(table, context.positions.ranges,
                             ReadRangeRequest(table, context.positions.grid.hasPositionRows())) != Outcome::Done)
         return Outcome::Failed;
@@ -204,7 +208,7 @@ Outcome ReadPositionsFromController(PositionCommandContext& context)
         RestoreDisplayedRange(context);
         return Outcome::Failed;
     }
-    TakeReadIntoTable(context);
+    TakeReadIntoTable(context, step);
     return Outcome::Done;
 }
 

@@ -197,6 +197,7 @@ Outcome NewTable(PositionContext& context, const std::function<void()>& savePosi
     table.NewTableMode = false;
     ResetTable(context);
     ShowRange(context, table.DispFirstNo, table.DispLastNo);
+    table.undo->clear();
     table.ClearChanged();
     table.TableName = context.messages.Text(Msg::NewData);
     emit context.events.tableNameShown(table.TableName);
@@ -222,6 +223,8 @@ Outcome SwitchDisplayUnit(PositionContext& context, bool mmDisplay)
             return Outcome::Failed;
     }
     context.settings.DispMmUnit = mmDisplay;
+    // The steps hold the cells' texts in the unit they were shown in.
+    table.undo->clear(!table.PosiChanged);
     const int last = table.PositionOfRow(context.grid.rowCount() - 1);
     if (mmDisplay)
         ConvertTablePulseToMm(context, table.DispFirstNo, last);

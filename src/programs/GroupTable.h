@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/Outcome.h"
+#include "base/UndoStack.h"
 
 #include <QList>
 #include <QString>
@@ -49,7 +50,15 @@ struct GroupData {
     GroupTable table;
     GroupReadBuffer readBuffer;
     QString lastFileName;  // the file last read, for the listing
+    // The steps of the table's edits, reads and opens.
+    std::unique_ptr<UndoStack> undo = std::make_unique<UndoStack>();
 };
+
+// What a step of the group data keeps and gives back.
+inline GroupRanges& StepData(GroupData& data)
+{
+    return data.table.groups;
+}
 
 // The check over groups 1..99: sets `invalid` of a group whose start or end is outside
 // 1..999 (start > end fails the check but leaves invalid at 0) and hasInvalidGroup.

@@ -50,7 +50,8 @@ Outcome ReadGroupsFromController(ProgramContext& context, GroupData& data)
         return Outcome::Failed;
     if (!ReadGroupsTellingStop(context, data.readBuffer))
         return Outcome::Failed;
-    CopyReadBufferToTable(data.readBuffer, data.table);
+    RecordValueStep(*data.undo, context.text(Msg::ReadStep), StepData(data),
+                    [&data] { CopyReadBufferToTable(data.readBuffer, data.table); });
     return Outcome::Done;
 }
 

@@ -1,6 +1,7 @@
 #include "ProgramFileOperations.h"
 
 #include "base/MessageCatalogue.h"
+#include "base/MessageIds.h"
 #include "link/OperationJournal.h"
 #include "programs/ProgramContext.h"
 
@@ -84,7 +85,8 @@ Outcome OpenProgramFileAt(ProgramFiles files, Data& data, const QString& path)
 {
     if (!ReadIntoBuffer(files, data, path))
         return Outcome::Failed;
-    FileKindOf(data).copyRead(data.readBuffer, data.table);
+    RecordValueStep(*data.undo, files.messages.Text(Msg::FileOpenStep), StepData(data),
+                    [&data] { FileKindOf(data).copyRead(data.readBuffer, data.table); });
     return Outcome::Done;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/Outcome.h"
+#include "base/UndoStack.h"
 
 #include <QList>
 #include <QString>
@@ -50,7 +51,15 @@ struct SmData {
     bool hasInvalidData = false; // the last check found invalid data
     QString refusedPrograms; // "<3>,<7>," the programs the last check refused
     QString lastFileName;     // the file last read, for the listing
+    // The steps of the programs' edits, reads and opens.
+    std::unique_ptr<UndoStack> undo = std::make_unique<UndoStack>();
 };
+
+// What a step of the S/M data keeps and gives back.
+inline SmTable& StepData(SmData& data)
+{
+    return data.table;
+}
 
 // The command list's entry of a code: "0. END" .. "6. TIMER10", "0. END" for 15; empty for
 // any other code.

@@ -36,7 +36,8 @@ Outcome ReadSmFromController(ProgramContext& context, SmData& data)
         return Outcome::Failed;
     if (ReadAllSmPrograms(context, data.readBuffer) != Outcome::Done)
         return Outcome::Failed;
-    CopySmReadBufferToTable(data.readBuffer, data.table);
+    RecordValueStep(*data.undo, context.text(Msg::ReadStep), StepData(data),
+                    [&data] { CopySmReadBufferToTable(data.readBuffer, data.table); });
     return Outcome::Done;
 }
 

@@ -12,6 +12,7 @@
 #include "platform/JournalFile.h"
 #include "parameters/DefaultLists.h"
 #include "parameters/ParameterSet.h"
+#include "parameters/ParameterSteps.h"
 #include "positions/PositionEvents.h"
 #include "positions/PositionGrid.h"
 #include "positions/PositionTable.h"
@@ -78,6 +79,7 @@ struct Session {
     CatalogueFile catalogueFile;      // nkvdevice.lst beside the program
     ActuatorCatalogues catalogues{};  // the lists of the catalogue, one copy per axis
     ParameterSet parameters{};
+    ParameterSteps parameterSteps{parameters};  // the parameter editor's
     DefaultLists defaultLists{};
     PositionTable table{};
     PositionGrid grid{};

@@ -4,7 +4,12 @@
 #include "app/CommandTable.h"
 #include "app/ui/MainWindowBinding.h"
 #include "app/ui/MainWindow.h"
+#include "base/MessageIds.h"
 #include "platform/ui/Desktop.h"
+#include "positions/CellEditing.h"
+#include "positions/GridPresentation.h"
+#include "positions/PositionUndo.h"
+#include "positions/TableOperations.h"
 
 #include <QAction>
 #include <QTest>
@@ -53,6 +58,8 @@ const MenuRow kMenus[] = {
     {"mnuEditLinePaste", "Line Paste", "行ペースト"},
     {"mnuEditCellCopy", "Cell Copy", "セルコピー"},
     {"mnuEditCellPaste", "Cell Paste", "セルペースト"},
+    {"mnuEditUndo", "Undo(&U)", "元に戻す(&U)"},
+    {"mnuEditRedo", "Redo(&R)", "やり直し(&R)"},
     {"mnuEditNextDifference", "Next Difference(&N)", "次の相違(&N)"},
     {"mnuEditPreviousDifference", "Previous Difference(&P)", "前の相違(&P)"},
     {"mnuView", "View(&V)", "表示(&V)"},
@@ -158,7 +165,8 @@ TEST_P(MainWindowTest, EveryMenuItemByNameWithItsText)
         const bool editing = In(row.name, {"mnuEditGyoInsert", "mnuEditGyoDelete", "mnuEditLineCopy",
                                            "mnuEditLinePaste", "mnuEditCellCopy", "mnuEditCellPaste"});
         const bool absent = false;  // every command is offered
-        EXPECT_EQ(item->isEnabled(), title || !(editing || absent)) << row.name;
+        const bool noStep = In(row.name, {"mnuEditUndo", "mnuEditRedo"});
+        EXPECT_EQ(item->isEnabled(), title || !(editing || absent || noStep)) << row.name;
     }
     for (const char* name : kTitles)
         EXPECT_TRUE(window->findChild<QMenu*>(name)) << name;
@@ -173,12 +181,12 @@ TEST_P(MainWindowTest, ToolBarKeysInOrderWithSeparatorsAndToolTips)
 {
     auto* bar = window->findChild<QToolBar*>("tbToolBar");
     ASSERT_TRUE(bar);
-    ASSERT_EQ(bar->actions().size(), 24);
-    const char* const keys[24] = {"New", "Open", "Save", nullptr, "Print", nullptr, "Read", "Load",
+    ASSERT_EQ(bar->actions().size(), 27);
+    const char* const keys[27] = {"New", "Open", "Save", nullptr, "Print", nullptr, "Read", "Load",
                                   "Shogo", nullptr, "LineCopy", "LinePaste", "CellCopy", "CellPaste",
                                   nullptr, "InputOutput", nullptr, "MoveTest", nullptr, "Group",
-                                  nullptr, "SqMacro", nullptr, "Plot"};
-    for (int position = 1; position <= 24; ++position) {
+                                  nullptr, "SqMacro", nullptr, "Undo", "Redo", nullptr, "Plot"};
+    for (int position = 1; position <= 27; ++position) {
         QAction* button = window->ToolBarButton(position);
         ASSERT_EQ(button, bar->actions().at(position - 1));
         const char* key = keys[position - 1];
@@ -188,7 +196,7 @@ TEST_P(MainWindowTest, ToolBarKeysInOrderWithSeparatorsAndToolTips)
         EXPECT_EQ(button->objectName(), key);
         EXPECT_EQ(window->ToolBarButton(QString::fromLatin1(key)), button);
         EXPECT_FALSE(button->icon().isNull()) << key;
-        const bool offered = !In(key, {"LineCopy", "LinePaste", "CellCopy", "CellPaste"});
+        const bool offered = !In(key, {"LineCopy", "LinePaste", "CellCopy", "CellPaste", "Undo", "Redo"});
         EXPECT_EQ(button->isEnabled(), offered) << key;
     }
     EXPECT_EQ(window->ToolBarButton("New")->toolTip(), pick("All clear and New data", "位置ﾃﾞｰﾀを新規に作成します"));
@@ -318,6 +326,53 @@ TEST_P(MainWindowTest, EditingCommandsAndGridFreeze)
     window->FreezePositionGrid(false);
     EXPECT_TRUE(window->PositionGrid()->isEnabled());
     EXPECT_TRUE(window->PositionGrid()->updatesEnabled());
+}
+
+// Undo and Redo name their step, stay off while an operation holds the lock, and the exit
+// asks to save exactly when the table differs from what was saved.
+TEST_P(MainWindowTest, UndoAndRedoNameTheirStepFollowTheLockAndTheExitQuestion)
+{
+    PositionContext& positions = window->binding().positions();
+    program.table.DispFirstNo = program.table.SelStartNo = 1;
+    program.table.DispLastNo = program.table.SelEndNo = 3;
+    program.table.DispCount = 3;
+    ResetTable(positions);
+    ShowRange(positions, 1, 3);
+    program.table.ClearChanged();
+    QAction* undo = window->MenuItem("mnuEditUndo");
+    QAction* redo = window->MenuItem("mnuEditRedo");
+    EXPECT_EQ(redo->shortcuts(), QList<QKeySequence>({QKeySequence("Ctrl+Y"), QKeySequence("Ctrl+Shift+Z")}));
+    BeginCellEdit(positions, 2, kCommentColumn);  // axis 1 is not in use
+    ASSERT_TRUE(SetDataForFlex(positions, 2, kCommentColumn, "note"));
+    EXPECT_EQ(undo->text(), pick("Undo Cell Edit(&U)", "元に戻す: セルの編集(&U)"));
+    EXPECT_EQ(window->ToolBarButton("Undo")->toolTip(), pick("Undo Cell Edit", "元に戻す: セルの編集"));
+    EXPECT_TRUE(undo->isEnabled());
+    EXPECT_FALSE(redo->isEnabled());
+    EXPECT_EQ(redo->text(), pick("Redo(&R)", "やり直し(&R)"));
+    {
+        CommandsLocked locked(window->binding().positionCommands());
+        EXPECT_FALSE(undo->isEnabled());
+        EXPECT_FALSE(window->ToolBarButton("Undo")->isEnabled());
+        EXPECT_FALSE(UndoPositions(positions));
+        EXPECT_EQ(program.grid.text(2, kCommentColumn), "note");
+    }
+    EXPECT_TRUE(undo->isEnabled());
+    window->ToolBarButton("Undo")->trigger();
+    EXPECT_EQ(program.grid.text(2, kCommentColumn), "");
+    EXPECT_FALSE(undo->isEnabled());
+    EXPECT_TRUE(redo->isEnabled());
+    EXPECT_EQ(redo->text(), pick("Redo Cell Edit(&R)", "やり直し: セルの編集(&R)"));
+
+    window->show();
+    dialogs.clear();
+    dialogs.answer(Answer::Cancel);
+    EXPECT_FALSE(window->close());
+    EXPECT_EQ(dialogs.texts(), QStringList{pick("Finish KV-T7.", "KV-T7 を終了します。")});
+    redo->trigger();
+    EXPECT_EQ(program.grid.text(2, kCommentColumn), "note");
+    dialogs.answer(Answer::Cancel);
+    EXPECT_FALSE(window->close());
+    EXPECT_EQ(dialogs.lastText(), text(Msg::DataChangedSaveDataFileBeforeFinish));
 }
 
 TEST_P(MainWindowTest, ExitCancelKeepsRunningOkStoresTheSettings)

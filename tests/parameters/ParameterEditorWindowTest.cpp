@@ -7,6 +7,8 @@
 #include "actuators/ActuatorCatalogue.h"
 #include "base/ui/ControlArray.h"
 #include "link/CommandGroups.h"
+#include "parameters/ParameterFile.h"
+#include "parameters/ParameterSteps.h"
 #include "parameters/ui/ParameterEditor.h"
 #include "support/TestPaths.h"
 
@@ -17,6 +19,7 @@
 #include <QFocusEvent>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace kvt7::test {
@@ -232,4 +235,68 @@ TEST_F(ParameterEditorWindowTest, WriteFromTheWindowEndsInNormalMode)
 }
 
 }  // namespace
+}  // namespace kvt7::test
+
+namespace kvt7::test {
+namespace {
+
+// The editor with its steps: a value left in its field and an opened file are steps, Ctrl+Z
+// and Ctrl+Y take them back and again, and nothing is taken while the lock is held.
+class ParameterStepsTest : public ParameterEditorWindowTest {
+protected:
+    ParameterStepsTest()
+    {
+        window.reset();
+        ParameterEditorWindowContext context{controller_, set, axes, commands, catalogueFile, lists, ProgramDir(), {}, {}};
+        context.steps = &steps;
+        window = std::make_unique<ParameterEditor>(context);
+        window->show();
+        window->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    }
+    // The window's fields report their last leaving to the steps, which go after it.
+    ~ParameterStepsTest() override { window.reset(); }
+    static QString Shown(std::optional<qint64> value) { return value ? QString::number(*value) : QString(); }
+    void press(QWidget* control, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::ControlModifier)
+    {
+        QTest::keyClick(control, key, modifiers);
+    }
+    ParameterSteps steps{set};
+};
+
+}  // namespace
+
+TEST_F(ParameterStepsTest, ALeftValueAndAnOpenedFileAreStepsOfTheUndoKeys)
+{
+    const std::optional<qint64> before = set.editor.number(Param::Offset, 1);
+    QLineEdit* offset = field("txtHomeOffset", 0);
+    offset->setFocus();
+    offset->clear();
+    QTest::keyClicks(offset, "321");
+    press(offset, Qt::Key_Z);  // the field in edit is taken first: that is the step undone
+    EXPECT_EQ(set.editor.number(Param::Offset, 1), before);
+    EXPECT_EQ(offset->text(), Shown(before));
+    press(offset, Qt::Key_Y);
+    EXPECT_EQ(set.editor.number(Param::Offset, 1), 321);
+    EXPECT_EQ(offset->text(), "321");
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath("a.pmt");
+    const ParameterSet saved = set;
+    set.editor.setNumber(Param::SmTimer, 77);
+    ASSERT_EQ(WriteParameterFile(set.editor, path), 0);
+    set = saved;
+    dialogs.answerOpen(path);
+    click("cmdReadParaFile");
+    EXPECT_EQ(set.editor.number(Param::SmTimer), 77);
+    EXPECT_EQ(steps.stack().undoText(), "File Open");
+    ASSERT_TRUE(commands.acquireLock());
+    EXPECT_FALSE(steps.stack().undo());
+    commands.releaseLock();
+    press(offset, Qt::Key_Z);
+    EXPECT_EQ(set.editor.number(Param::SmTimer), saved.editor.number(Param::SmTimer));
+    EXPECT_EQ(set.editor.number(Param::Offset, 1), 321);
+    EXPECT_EQ(field("txtSmTimeoutTimer")->text(), Shown(saved.editor.number(Param::SmTimer)));
+}
+
 }  // namespace kvt7::test

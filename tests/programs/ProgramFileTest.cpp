@@ -126,15 +126,16 @@ TEST_F(ProgramFileTest, GroupFilesOfAnotherKindAreRefusedOnceWithoutRetry)
 {
     GroupData data;
     data.table = GoldenGroups();
-    const GroupData before = data;
+    const GroupTable table = data.table;
+    const GroupReadBuffer buffer = data.readBuffer;
     for (const char* header : {"\"KV-M8\",\"SM\"", "\"KV-M9\",\"GRP\"", "\"KV-M6\",\"grp\""}) {
         dialogs.clear();
         const QString file = put("kind.grp", QByteArray(header) + "\r\n99,3\r\n\"1\",2,3\r\n");
         EXPECT_EQ(OpenProgramFileAt(files(), data, file), Outcome::Failed);
         EXPECT_EQ(dialogs.texts(), QStringList{"Not GRP Data file for KV-T7.\r\nOpening file is canceled."});
     }
-    EXPECT_EQ(data.table.groups, before.table.groups);
-    EXPECT_EQ(data.readBuffer.groups, before.readBuffer.groups);
+    EXPECT_EQ(data.table.groups, table.groups);
+    EXPECT_EQ(data.readBuffer.groups, buffer.groups);
     EXPECT_EQ(data.lastFileName, "");
 }
 

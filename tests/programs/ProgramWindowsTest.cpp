@@ -211,6 +211,42 @@ TEST_F(GroupWindowTest, CloseIsRefusedWhileAnOperationRuns)
     EXPECT_TRUE(CloseFromTitleBar(window));
 }
 
+// Each box left, the read and the lock: Ctrl+Z and Ctrl+Y take the steps back and again.
+TEST_F(GroupWindowTest, LeftBoxesAndAReadAreStepsOfTheUndoKeys)
+{
+    const auto key = [this](Qt::Key k, Qt::KeyboardModifiers modifiers = Qt::ControlModifier) {
+        QTest::keyClick(QApplication::focusWidget(), k, modifiers);
+    };
+    retype(start(0), "12");
+    retype(end(0), "40");
+    key(Qt::Key_Z);  // the box in edit is stored first: that is the step undone
+    EXPECT_EQ(data.table.group(1), (GroupRange{12, 1}));
+    EXPECT_EQ(end(0)->text(), "1");
+    key(Qt::Key_Z);
+    EXPECT_EQ(data.table.group(1), (GroupRange{1, 1}));
+    EXPECT_EQ(start(0)->text(), "1");
+    key(Qt::Key_Y);
+    key(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(data.table.group(1), (GroupRange{12, 40}));
+    EXPECT_EQ(end(0)->text(), "40");
+    EXPECT_EQ(data.undo->undoText(), "Value Edit");
+
+    controller.setGroup(2, {3, 4});
+    dialogs.answer(Answer::Ok);
+    window.findChild<QPushButton*>("cmdReadGrp")->click();
+    EXPECT_EQ(data.table.group(2), (GroupRange{3, 4}));
+    EXPECT_EQ(data.undo->undoText(), "Read from C/T");
+    ASSERT_TRUE(commands.acquireLock());
+    key(Qt::Key_Z);
+    EXPECT_EQ(data.table.group(2), (GroupRange{3, 4})) << "refused while the lock is held";
+    commands.releaseLock();
+    start(1)->setFocus();
+    key(Qt::Key_Z);
+    EXPECT_EQ(data.table.group(2), (GroupRange{1, 1}));
+    EXPECT_EQ(data.table.group(1), (GroupRange{12, 40})) << "the table before the read";
+    EXPECT_EQ(start(1)->text(), "1");
+}
+
 class SmWindowTest : public ProgramFixture {
 protected:
     void SetUp() override { Activate(window); }
@@ -316,6 +352,25 @@ TEST_F(SmWindowTest, ProgramChangeAndCloseStoreAndShowTheTableAsLeft)
     again.showProgram(1);
     EXPECT_EQ(FindIndexed<QComboBox>(&again, "comboMerei", 0)->currentText(), "5. TIMER");
     EXPECT_EQ(FindIndexed<RuleBox>(&again, "txtSmData", 0)->text(), "8");
+}
+
+TEST_F(SmWindowTest, AStepIsAValueAcceptedOnLeavingItsBoxOrList)
+{
+    choose(0, 5);
+    QTest::keyClick(box(0), Qt::Key_Backspace);
+    QTest::keyClicks(box(0), "8");
+    list(1)->setFocus();  // the box is left
+    EXPECT_EQ(data.undo->count(), 2) << "the list, then the data";
+    QTest::keyClick(list(1), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(data.table.program(1).step(1), (SmStep{5, 0})) << "as the list was left";
+    EXPECT_EQ(box(0)->text(), "0");
+    QTest::keyClick(list(1), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(data.table.program(1).step(1), (SmStep{0, 0}));
+    EXPECT_EQ(list(0)->currentText(), "0. END");
+    QTest::keyClick(list(1), Qt::Key_Y, Qt::ControlModifier);
+    QTest::keyClick(list(1), Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_EQ(data.table.program(1).step(1), (SmStep{5, 8}));
+    EXPECT_EQ(box(0)->text(), "8");
 }
 
 TEST_F(SmWindowTest, ChosenStepsGoOutThroughTheWriteButton)

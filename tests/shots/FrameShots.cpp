@@ -3,6 +3,10 @@
 #include "app/Program.h"
 #include "app/ui/AboutDialog.h"
 #include "app/ui/MainWindow.h"
+#include "app/ui/MainWindowBinding.h"
+#include "positions/CellEditing.h"
+#include "positions/GridPresentation.h"
+#include "positions/TableOperations.h"
 #include "app/ui/ProcessingNotice.h"
 #include "app/ui/ChoiceDialog.h"
 #include "app/ui/SplashWindow.h"
@@ -12,6 +16,8 @@
 #include "support/ScriptedDialogs.h"
 #include "support/TestPaths.h"
 
+#include <QMenu>
+
 using namespace kvt7;
 using namespace kvt7::test;
 
@@ -20,6 +26,22 @@ namespace {
 QString Suffix(int language)
 {
     return language == kEnglish ? QStringLiteral("-en") : QStringLiteral("-ja");
+}
+
+// The Edit menu after a cell edit, its Undo naming the step.
+void ShowEditMenuWithAStep(MainWindow& window, Program& program, int language)
+{
+    PositionContext& positions = window.binding().positions();
+    program.table.DispFirstNo = program.table.SelStartNo = 1;
+    program.table.DispLastNo = program.table.SelEndNo = 3;
+    program.table.DispCount = 3;
+    ResetTable(positions);
+    ShowRange(positions, 1, 3);
+    BeginCellEdit(positions, 2, kCommentColumn);
+    SetDataForFlex(positions, 2, kCommentColumn, QStringLiteral("note"));
+    SaveShot(window, QStringLiteral("frmMain-step") + Suffix(language));
+    auto* edit = window.findChild<QMenu*>(QStringLiteral("mnuEdit"));
+    SaveShot(*edit, QStringLiteral("mnuEdit") + Suffix(language));
 }
 
 }  // namespace
@@ -37,6 +59,7 @@ TEST(Shots, MainWindowAndSmallWindows)
         window.Load();
         window.resize(1180, 820);
         SaveShot(window, QStringLiteral("frmMain") + Suffix(language));
+        ShowEditMenuWithAStep(window, program, language);
 
         AboutDialog about(program, &window);
         SaveShot(about, QStringLiteral("frmAbout") + Suffix(language));

@@ -96,6 +96,7 @@ void MainWindow::Load()
     GiveAxesStartValues(program_.axes);
     binding_->LoadAlarmList();
     LocalizeWindow(this, program_.messages);
+    binding_->showUndoSteps();
     binding_->PreparePositionGrid();
     setWindowTitle(MainWindowCaption(program_.messages));
     applySize();

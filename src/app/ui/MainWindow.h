@@ -51,7 +51,7 @@ public:
     QAction* MenuItem(const QString& name) const;
     // A menu item or menu title by the message id of its text (251 New Data, 285 Controller).
     QAction* MenuItemById(int messageId) const;
-    QAction* ToolBarButton(int position) const;  // 1..22 as the tool bar counts, separators too
+    QAction* ToolBarButton(int position) const;  // 1..25 as the tool bar counts, separators too
     QAction* ToolBarButton(const QString& key) const;
     QPushButton* CommandButton(const QString& name) const;
     // The menu item, tool-bar button or command button of a command; nullptr for none.

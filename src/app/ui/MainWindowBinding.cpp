@@ -4,6 +4,7 @@
 #include "SubsystemWindows.h"
 #include "WholeControllerCommands.h"
 #include "app/FrameCommands.h"
+#include "app/UndoCommands.h"
 #include "app/Program.h"
 #include "MainWindow.h"
 #include "platform/ui/Desktop.h"
@@ -12,6 +13,7 @@
 #include "positions/LineEditing.h"
 #include "positions/PositionFileCommands.h"
 #include "positions/PositionTransfer.h"
+#include "positions/PositionUndo.h"
 #include "positions/PositionVerify.h"
 #include "positions/TableOperations.h"
 #include "positions/ui/PositionGridView.h"
@@ -56,8 +58,19 @@ MainWindowBinding::MainWindowBinding(MainWindow& window, Program& program)
     bindControllerCommands();
     bindEditCommands();
     bindTableCommands();
+    bindUndoCommands();
     subsystems_ = new SubsystemWindows(window, program, *this);
     wholeController_ = new WholeControllerCommands(window, program, *this);
+}
+
+MainWindowBinding::~MainWindowBinding()
+{
+    UndoStack& steps = *program_.table.undo;
+    disconnect(&steps, nullptr, this, nullptr);
+    steps.clear(!program_.table.PosiChanged);
+    program_.groupData.undo->clear();
+    program_.smData.undo->clear();
+    program_.parameterSteps.stack().clear();
 }
 
 void MainWindowBinding::bind(CommandId id, std::function<void()> handler)
@@ -185,6 +198,27 @@ void MainWindowBinding::bindTableCommands()
     };
     bind(C::mnuFileShogoFile, verifyWith(VerifyPositionsWithFile));
     bind(C::mnuFileShogoCt, verifyWith(VerifyPositionsWithController));
+}
+
+void MainWindowBinding::bindUndoCommands()
+{
+    PositionContext& context = positions_;
+    bind(C::mnuEditUndo, [&context] { UndoPositions(context); });
+    bind(C::mnuEditRedo, [&context] { RedoPositions(context); });
+    RefuseStepsWhileLocked(*program_.table.undo, program_.groups);
+    connect(program_.table.undo.get(), &UndoStack::changed, this, &MainWindowBinding::showUndoSteps);
+    showUndoSteps();
+}
+
+void MainWindowBinding::showUndoSteps()
+{
+    const UndoStack& steps = *program_.table.undo;
+    program_.commands.setUndoSteps(steps.canUndo(), steps.canRedo());
+    const UndoCommandTexts texts = UndoCommandTextsOf(steps, program_.messages);
+    window_.MenuItem(QLatin1String(RowOf(C::mnuEditUndo).objectName))->setText(texts.undoItem);
+    window_.MenuItem(QLatin1String(RowOf(C::mnuEditRedo).objectName))->setText(texts.redoItem);
+    window_.ToolBarButton(QLatin1String(RowOf(C::toolUndo).objectName))->setToolTip(texts.undoTip);
+    window_.ToolBarButton(QLatin1String(RowOf(C::toolRedo).objectName))->setToolTip(texts.redoTip);
 }
 
 // ---- start and end steps ----

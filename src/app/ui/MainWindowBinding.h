@@ -28,6 +28,8 @@ class MainWindowBinding : public QObject, public ProgramSteps {
     Q_OBJECT
 public:
     MainWindowBinding(MainWindow& window, Program& program);
+    // The table's steps refer to this binding's grid operations: they go with it.
+    ~MainWindowBinding() override;
 
     PositionContext& positions() { return positions_; }
     PositionCommandContext& positionCommands() { return commands_; }
@@ -53,6 +55,8 @@ public:
     bool ChooseActuatorsAtStart() override;
 
     void showAxisData();
+    // Undo and Redo: available and named after the step they take.
+    void showUndoSteps();
     void buildGrid();
 
 private:
@@ -62,6 +66,7 @@ private:
     void bindControllerCommands();
     void bindEditCommands();
     void bindTableCommands();
+    void bindUndoCommands();
 
     MainWindow& window_;
     Program& program_;

@@ -46,8 +46,12 @@ QAction* NewItem(QMenu* menu, const CommandRow& row)
     action->setObjectName(QString::fromLatin1(row.objectName));
     action->setProperty("MessageId", row.textId);
     action->setProperty("CommandId", int(row.id));
-    if (const char* keys = ShortcutOf(row.id))
-        action->setShortcut(QKeySequence(QString::fromLatin1(keys)));
+    if (row.keys) {
+        QList<QKeySequence> keys;
+        for (const QString& key : QString::fromLatin1(row.keys).split(QLatin1Char(';')))
+            keys << QKeySequence(key, QKeySequence::PortableText);
+        action->setShortcuts(keys);
+    }
     return action;
 }
 

@@ -157,7 +157,7 @@ void SubsystemWindows::showJog()
     if (!HasRows(binding_.positions()))
         return;
     auto* jog = new TeachingWindow(
-            JogWindowContext{motion_, program_.section, TeachTarget{program_.table, program_.grid}},
+            JogWindowContext{motion_, program_.section, TeachTarget{program_.table, program_.grid, &binding_.positions()}},
             &window_);
     jog->setAttribute(Qt::WA_DeleteOnClose);
     MainWindowBinding& binding = binding_;
@@ -238,6 +238,7 @@ void SubsystemWindows::openParameterEditor()
                                              [this] { binding_.showAxisData(); }};
         context.windows = EditorDeviceWindows(deviceWindow_);
         context.print = ParameterEditorPrinting(print_);
+        context.steps = &program_.parameterSteps;
         editor_ = new ParameterEditor(context, &window_);
         connect(&program_.groups, &AvailabilityGroups::commandsSwitched, editor_,
                 &ParameterEditor::programCommandsSwitched);

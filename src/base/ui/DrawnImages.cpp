@@ -289,6 +289,33 @@ void DrawPlot(QPainter& p)
         p.drawEllipse(point, 1.8, 1.8);
 }
 
+// A curved arrow turning back (undo) or forward (redo, mirrored).
+void TurningArrow(QPainter& p, bool forward)
+{
+    if (forward) {
+        p.translate(24, 0);
+        p.scale(-1, 1);
+    }
+    p.setPen(Pen(kBlue, 2.4));
+    p.setBrush(Qt::NoBrush);
+    QPainterPath path(QPointF(7, 9.5));
+    path.cubicTo(QPointF(16, 4), QPointF(24, 12), QPointF(17, 19.5));
+    p.drawPath(path);
+    p.setPen(Qt::NoPen);
+    p.setBrush(kBlue);
+    p.drawPolygon(QPolygonF() << QPointF(2.5, 10.5) << QPointF(9.5, 4.5) << QPointF(10, 13.5));
+}
+
+void DrawUndo(QPainter& p)
+{
+    TurningArrow(p, false);
+}
+
+void DrawRedo(QPainter& p)
+{
+    TurningArrow(p, true);
+}
+
 using Drawing = void (*)(QPainter&);
 
 struct KeyedDrawing {
@@ -302,7 +329,7 @@ constexpr KeyedDrawing kDrawings[] = {
         {"Shogo", DrawVerify},      {"LineCopy", DrawLineCopy},   {"LinePaste", DrawLinePaste},
         {"CellCopy", DrawCellCopy}, {"CellPaste", DrawCellPaste}, {"InputOutput", DrawInputOutput},
         {"MoveTest", DrawMoveTest}, {"Group", DrawGroup},         {"SqMacro", DrawSqMacro},
-        {"Plot", DrawPlot},
+        {"Undo", DrawUndo},         {"Redo", DrawRedo},           {"Plot", DrawPlot},
 };
 
 Drawing DrawingOf(const QString& key)

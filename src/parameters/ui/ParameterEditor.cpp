@@ -6,9 +6,11 @@
 #include "base/MessageCatalogue.h"
 #include "base/ui/ControlArray.h"
 #include "base/ui/LocalizeWindow.h"
+#include "base/ui/UndoShortcuts.h"
 #include "link/CommandGroups.h"
 #include "link/ControllerContext.h"
 #include "parameters/ActuatorText.h"
+#include "parameters/ParameterSteps.h"
 #include "parameters/ParameterWriteCommand.h"
 #include "platform/Dialogs.h"
 
@@ -107,6 +109,32 @@ ParameterEditor::ParameterEditor(const ParameterEditorWindowContext& context, QW
     layout->addWidget(special, 2, 1);
     layout->addWidget(buildButtons(), 3, 0, 1, 2);
     LocalizeWindow(this, context_.controller.messages);
+    if (context_.steps)
+        useSteps(*context_.steps);
+}
+
+void ParameterEditor::useSteps(ParameterSteps& steps)
+{
+    CommandGroups& groups = context_.commands;
+    steps.stack().setRefusal([&groups] { return groups.locked(); });
+    AddUndoShortcuts(this, [this, &steps](bool redo) {
+        if (running_ || suspended_)
+            return true;
+        acceptFields();
+        return redo ? steps.stack().redo() : steps.stack().undo();
+    });
+    connect(&steps.stack(), &UndoStack::restored, this, [this, &steps] {
+        showSet();
+        steps.shown();
+    });
+}
+
+void ParameterEditor::acceptFields()
+{
+    if (!context_.steps || showing_ || running_ || suspended_ || !isVisible())
+        return;
+    takeValuesFromControls();
+    context_.steps->take(context_.controller.messages.Text(Msg::ValueEditStep));
 }
 
 QWidget* ParameterEditor::buildFrame(int captionId, const std::vector<Param>& params)
@@ -137,11 +165,13 @@ void ParameterEditor::addRow(QGridLayout* grid, int row, Param param)
             connect(edit, &ParameterField::enterPressed, this, &ParameterEditor::onEnter);
             if (param == Param::Axis)
                 connect(edit, &ParameterField::left, this, [this] { showAxesInUse(); });
+            connect(edit, &ParameterField::left, this, &ParameterEditor::acceptFields);
             fields_[param].at(static_cast<std::size_t>(index)) = edit;
             control = edit;
             SetControlIndex(control, QString::fromLatin1(field->control), index);
         } else {
             auto* combo = new QComboBox(frame);
+            connect(combo, &QComboBox::activated, this, &ParameterEditor::acceptFields);
             lists_[param].at(static_cast<std::size_t>(index)) = combo;
             control = combo;
             SetControlIndex(control, QString::fromLatin1(ListName(param)), index);
@@ -176,6 +206,8 @@ QWidget* ParameterEditor::buildActuatorFrame()
         connect(sizes_.at(i), &QComboBox::activated, this, [this, axis] { refillSpeeds(axis); });
         connect(speeds_.at(i), &QComboBox::activated, this, [this, axis] { refillStrokes(axis); });
         connect(strokes_.at(i), &QComboBox::activated, this, [this, axis] { updateActuatorText(axis); });
+        for (QComboBox* combo : {sizes_.at(i), speeds_.at(i), strokes_.at(i)})
+            connect(combo, &QComboBox::activated, this, &ParameterEditor::acceptFields);
         grid->addWidget(sizes_.at(i), 0, axis);
         grid->addWidget(speeds_.at(i), 1, axis);
         grid->addWidget(strokes_.at(i), 2, axis);
@@ -249,6 +281,8 @@ void ParameterEditor::showEvent(QShowEvent* event)
     specialLock_->setChecked(false);
     showValuesInControls();
     showAxesInUse();
+    if (context_.steps)
+        context_.steps->shown();
 }
 
 void ParameterEditor::showList(QComboBox* combo, const QStringList& entries,
@@ -453,43 +487,49 @@ void ParameterEditor::programCommandsSwitched(bool enabled)
     // An inner command ended; the outer one still holds the program.
     if (context_.commands.locked())
         return;
-    if (suspended_ && isVisible())
+    if (suspended_ && isVisible()) {
         showSet();
+        if (context_.steps)
+            context_.steps->shown();
+    }
     suspended_ = false;
     setCommandButtonsEnabled(true);
 }
 
-void ParameterEditor::run(const std::function<Outcome(const ParameterEditorContext&)>& command)
+void ParameterEditor::run(const std::function<Outcome(const ParameterEditorContext&)>& command, int stepText)
 {
     if (running_ || suspended_)
         return;
+    acceptFields();
     running_ = true;
     setCommandButtonsEnabled(false);
     const ParameterEditorContext context = editorContext();
     command(context);
     running_ = false;
+    if (context_.steps)
+        context_.steps->take(context_.controller.messages.Text(stepText));
     setCommandButtonsEnabled(!context_.commands.locked());
 }
 
 void ParameterEditor::onRead()
 {
-    run(EditorReadFromController);
+    run(EditorReadFromController, Msg::ReadStep);
 }
 void ParameterEditor::onVerifyController()
 {
-    run(EditorVerifyAgainstController);
+    run(EditorVerifyAgainstController, Msg::ReadStep);
 }
 void ParameterEditor::onOpenFile()
 {
-    run(EditorOpenFile);
+    run(EditorOpenFile, Msg::FileOpenStep);
 }
 void ParameterEditor::onSaveFile()
 {
-    run(EditorSaveFile);
+    run(EditorSaveFile, Msg::ValueEditStep);
 }
 void ParameterEditor::onVerifyFile()
 {
-    run(EditorVerifyAgainstFile);
+    run(EditorVerifyAgainstFile, Msg::ValueEditStep);
 }
 
 void ParameterEditor::onWrite()
@@ -498,7 +538,7 @@ void ParameterEditor::onWrite()
         return EditorWriteToController(c, [this] {
             ReadBackAfterWrite(context_.controller, context_.set, context_.axes, context_.afterWrite);
         });
-    });
+    }, Msg::ReadStep);
 }
 
 void ParameterEditor::onInitial()
@@ -507,7 +547,7 @@ void ParameterEditor::onInitial()
         InitialParameterSource source{context_.defaultLists, context_.programFolder,
                                       [this](DeviceChoice& pc) { return context_.windows.chooseActuators(pc, this); }};
         return EditorInitialParameters(c, source);
-    });
+    }, Msg::InitialParameterStep);
 }
 
 void ParameterEditor::onPrintShown()
@@ -515,7 +555,7 @@ void ParameterEditor::onPrintShown()
     run([this](const ParameterEditorContext& c) {
         EditorCommandScope scope(c);
         return context_.print.printShown(c.set);
-    });
+    }, Msg::ValueEditStep);
 }
 
 void ParameterEditor::onPrintFile()
@@ -523,7 +563,7 @@ void ParameterEditor::onPrintFile()
     run([this](const ParameterEditorContext& c) {
         EditorCommandScope scope(c);
         return context_.print.printFile();
-    });
+    }, Msg::ValueEditStep);
 }
 
 void ParameterEditor::onCalculate()

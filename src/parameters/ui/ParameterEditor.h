@@ -18,6 +18,7 @@ namespace kvt7 {
 
 class CatalogueFile;
 class ParameterField;
+class ParameterSteps;
 
 // The device windows the editor opens: they sit above the parameters, so the composition
 // root binds them.
@@ -46,6 +47,8 @@ struct ParameterEditorWindowContext {
     // What the composition root does not bind, the editor withdraws.
     ParameterEditorWindows windows = {};
     ParameterPrintCommands print = {};
+    // The steps of the values (Ctrl+Z, Ctrl+Y); none: the editor has no undo.
+    ParameterSteps* steps = nullptr;
 };
 
 // The parameter editor: the set of the four axes side by side and its commands. Modeless,
@@ -56,6 +59,12 @@ class ParameterEditor : public QDialog {
 public:
     explicit ParameterEditor(const ParameterEditorWindowContext& context,
                              QWidget* parent = nullptr);
+    // The fields lose the focus while they are destroyed; their values are not taken then.
+    ~ParameterEditor() override
+    {
+        for (QObject* child : findChildren<QObject*>())
+            child->disconnect(this);
+    }
 
     // showValuesInControls: the set's editor values into the controls.
     void showValuesInControls();
@@ -95,7 +104,11 @@ private:
     void updateActuatorText(int axis);
     void onEnter(ParameterField* field);
     void onSpecialLock(bool ticked);
-    void run(const std::function<Outcome(const ParameterEditorContext&)>& command);
+    // `stepText`: the name of the step the command's change of the values becomes.
+    void run(const std::function<Outcome(const ParameterEditorContext&)>& command, int stepText);
+    // The values as the controls hold them become a step when they changed.
+    void acceptFields();
+    void useSteps(ParameterSteps& steps);
     ParameterEditorContext editorContext();
 
     void onRead();

@@ -39,6 +39,7 @@ GroupWindow::GroupWindow(ProgramContext context, GroupData& data, ProgramPrintCo
     buildRows(rowsArea());
     buildButtons(sideArea());
     setChooser(pageFrame_);
+    useSteps(*data_.undo);
     showPage(0);
 }
 
@@ -126,8 +127,10 @@ void GroupWindow::storeFocused()
 void GroupWindow::storeBox(const RuleBox* box)
 {
     const int row = box->property("Index").toInt();
-    GroupRange& range = data_.table.group(groupOfRow(row));
-    (box == starts_[row] ? range.start : range.end) = BoxValue(box->text());
+    RecordValueStep(*data_.undo, context_.text(Msg::ValueEditStep), StepData(data_), [&] {
+        GroupRange& range = data_.table.group(groupOfRow(row));
+        (box == starts_[row] ? range.start : range.end) = BoxValue(box->text());
+    });
 }
 
 }  // namespace kvt7

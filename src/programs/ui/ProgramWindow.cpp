@@ -3,6 +3,8 @@
 #include "link/CommandGroups.h"
 
 #include "base/MessageCatalogue.h"
+#include "base/UndoStack.h"
+#include "base/ui/UndoShortcuts.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -92,6 +94,19 @@ void ProgramWindow::run(const std::function<void()>& operation)
     busy_ = false;
     setControlsEnabled(true);
     reload();
+}
+
+void ProgramWindow::useSteps(UndoStack& steps)
+{
+    CommandGroups& groups = context_.groups;
+    steps.setRefusal([&groups] { return groups.locked(); });
+    AddUndoShortcuts(this, [this, &steps](bool redo) {
+        if (busy_)
+            return true;
+        storeFocused();
+        return redo ? steps.redo() : steps.undo();
+    });
+    connect(&steps, &UndoStack::restored, this, &ProgramWindow::reload);
 }
 
 void ProgramWindow::closeByProgram()

@@ -14,6 +14,8 @@ class QVBoxLayout;
 
 namespace kvt7 {
 
+class UndoStack;
+
 // A button of a program window's column: its control name and caption message.
 struct ProgramButton {
     const char* name;
@@ -76,6 +78,9 @@ protected:
     void setChooser(QWidget* chooser) { chooser_ = chooser; }
     // The box or list being edited, stored before anything else happens.
     virtual void storeFocused() = 0;
+    // Ctrl+Z undoes a step of `steps`, Ctrl+Y and Ctrl+Shift+Z redo one (what is being edited
+    // is stored first); not while an operation holds the program-wide lock.
+    void useSteps(UndoStack& steps);
 
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;

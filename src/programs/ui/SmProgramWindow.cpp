@@ -9,6 +9,8 @@
 #include "programs/ProgramTransfers.h"
 
 #include <QGridLayout>
+#include <memory>
+#include <utility>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QSpinBox>
@@ -39,6 +41,7 @@ SmProgramWindow::SmProgramWindow(ProgramContext context, SmData& data, ProgramPr
     buildRows(rowsArea());
     buildButtons(sideArea());
     setChooser(upDown_);
+    useSteps(*data_.undo);
     showProgram(1);
 }
 
@@ -100,6 +103,7 @@ void SmProgramWindow::connectRow(int row)
             stepOfRow(row).data = BoxValue(text);
     });
     connect(box, &RuleBox::focusEntered, this, [this, row] { dataEntered(row); });
+    connect(box, &RuleBox::focusLeft, this, [this] { takeStep(); });
     connect(box, &RuleBox::enterPressed, this, [this, row] { commands_[(row + 1) % kRows]->setFocus(); });
     connect(commands_[row], &CommandList::enterPressed, this, [box] { box->setFocus(); });
     connect(commands_[row], &CommandList::focusLeft, this, [this, row] { commandLeft(row); });
@@ -124,6 +128,15 @@ void SmProgramWindow::reload()
 {
     for (int row = 0; row < kRows; ++row)
         showRow(row);
+    accepted_ = data_.table;
+}
+
+void SmProgramWindow::takeStep()
+{
+    if (accepted_ == data_.table)
+        return;
+    data_.undo->push(std::make_unique<ValueStep<SmTable>>(context_.text(Msg::ValueEditStep), data_.table,
+                                                          std::exchange(accepted_, data_.table)));
 }
 
 void SmProgramWindow::showRow(int row)
@@ -155,6 +168,7 @@ void SmProgramWindow::commandLeft(int row)
     step.command = code.toInt();
     if (step.command == kSmEndCommand)
         dataBoxes_[row]->clear();
+    takeStep();
 }
 
 void SmProgramWindow::dataEntered(int row)
@@ -177,6 +191,7 @@ void SmProgramWindow::storeFocused()
         else if (focus == dataBoxes_[row])
             stepOfRow(row).data = BoxValue(dataBoxes_[row]->text());
     }
+    takeStep();
 }
 
 }  // namespace kvt7

@@ -39,8 +39,11 @@ private:
     void commandLeft(int row);
     void dataEntered(int row);
     void storeFocused() override;
+    // A value accepted on leaving its box or list is one step of the programs.
+    void takeStep();
 
     SmData& data_;
+    SmTable accepted_;  // the programs as the last step, read or display left them
     int smNo_ = 1;
     bool showing_ = false;  // the rows are being filled, not edited
     QSpinBox* upDown_ = nullptr;
