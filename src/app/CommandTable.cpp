@@ -58,6 +58,8 @@ constexpr std::array<CommandRow, kCommandCount> kTable = {{
         Item(C::mnuFileCompare, "mnuFileCompare", Msg::CompareBackupM, C::mnuFile, M),
         Item(C::mnuFilePageSetup, "mnuFilePageSetup", Msg::Printer, C::mnuFile, M, true, true),
         Item(C::mnuFilePrint, "mnuFilePrint", Msg::PrintP, C::mnuFile, M),
+        // Filled with the recent files; choosing one opens it as `kvt7 FILE` does.
+        Title(C::mnuFileRecent, "mnuFileRecent", Msg::RecentFilesR, M, C::mnuFile),
         Item(C::mnuFileExit, "mnuFileExit", Msg::ExitX, C::mnuFile, 0, true, true, kKeepsEditing),
 
         Title(C::mnuEdit, "mnuEdit", Msg::Edit, M, C::mnuEdit),
@@ -72,6 +74,8 @@ constexpr std::array<CommandRow, kCommandCount> kTable = {{
         Item(C::mnuEditCellCopy, "mnuEditCellCopy", Msg::CellCopy, C::mnuEdit, G::Edit),
         Item(C::mnuEditCellPaste, "mnuEditCellPaste", Msg::CellPaste, C::mnuEdit,
              G::Edit | G::CellPaste),
+        // Not one of the editing commands: it only moves the grid's selection.
+        Item(C::mnuEditGoto, "mnuEditGoto", Msg::GoToPositionG, C::mnuEdit, M, true, true, kKeepsEditing),
 
         Title(C::mnuView, "mnuView", Msg::ViewV, M, C::mnuView),
         Item(C::mnuViewToolBar, "mnuViewToolBar", Msg::ToolBarT, C::mnuView, 0, true, false,
@@ -175,6 +179,19 @@ const std::array<CommandRow, kCommandCount>& CommandTable()
 const CommandRow& RowOf(CommandId id)
 {
     return kTable[IndexOf(id)];
+}
+
+QString ShortcutOf(CommandId id)
+{
+    switch (id) {
+    case C::mnuFileOpen: return QStringLiteral("Ctrl+O");
+    case C::mnuFileSave: return QStringLiteral("Ctrl+S");
+    case C::mnuFileSaveAs: return QStringLiteral("Ctrl+Shift+S");
+    case C::mnuFilePrint: return QStringLiteral("Ctrl+P");
+    case C::mnuEditGoto: return QStringLiteral("Ctrl+G");
+    case C::mnuHelpContents: return QStringLiteral("F1");
+    default: return QString();
+    }
 }
 
 std::optional<CommandId> MenuCommandOfText(int textId)

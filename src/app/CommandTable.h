@@ -14,10 +14,10 @@ enum class CommandId {
     mnuFile, mnuFileNew, mnuFileOpen, mnuFileGetfromCt, mnuFileSave, mnuFileSaveAs,
     mnuFileLoadtoCt, mnuFileShogo, mnuFileShogoFile, mnuFileShogoCt, mnuFileBackup,
     mnuFileRestore, mnuFileCompare, mnuFilePageSetup,
-    mnuFilePrint, mnuFileExit,
+    mnuFilePrint, mnuFileRecent, mnuFileExit,
     // Edit
     mnuEdit, mnuEditGyoInsert, mnuEditGyoDelete, mnuEditLineCopy, mnuEditLinePaste,
-    mnuEditCellCopy, mnuEditCellPaste,
+    mnuEditCellCopy, mnuEditCellPaste, mnuEditGoto,
     // View
     mnuView, mnuViewToolBar, mnuViewStatusBar, mnuShowState, mnuShowMove, mnuShowGroup,
     mnuShowSqMcr, mnuShowTeaching, mnuViewOption,
@@ -81,6 +81,9 @@ struct CommandRow {
 // The main window's command table, in the order the controls are built.
 const std::array<CommandRow, kCommandCount>& CommandTable();
 const CommandRow& RowOf(CommandId id);
+// The key of a menu item where it has one ("Ctrl+O", "F1"); empty for none. The access keys of
+// the texts (&O …) come beside these.
+QString ShortcutOf(CommandId id);
 // The command whose menu text is message textId (251 New Data, 285 Controller).
 std::optional<CommandId> MenuCommandOfText(int textId);
 // The tool-bar button with the key ("New" … "SqMacro").

@@ -78,7 +78,10 @@ int SaveParameterFile(ParameterSet& set, Dialogs& dialogs, const MessageCatalogu
     const auto path = dialogs.saveFileName(ParameterSaveRequest(messages));
     if (!path || path->isEmpty())
         return 2;
-    return WriteParameterFileWithRetries(set, *path, dialogs, messages);
+    const int written = WriteParameterFileWithRetries(set, *path, dialogs, messages);
+    if (written == 0)
+        dialogs.fileUsed(*path);
+    return written;
 }
 
 ParameterFileRead ReadParameterFileWithRetries(ParameterSet& set, const QString& path,
@@ -112,7 +115,10 @@ int OpenParameterFile(ParameterSet& set, Dialogs& dialogs, const MessageCatalogu
     const auto path = dialogs.openFileName(ParameterOpenRequest(messages));
     if (!path || path->isEmpty())
         return 2;
-    return OpenParameterFileAt(set, *path, dialogs, messages);
+    const int opened = OpenParameterFileAt(set, *path, dialogs, messages);
+    if (opened == 0)
+        dialogs.fileUsed(*path);
+    return opened;
 }
 
 }  // namespace kvt7

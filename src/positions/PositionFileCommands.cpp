@@ -150,6 +150,7 @@ int WriteWithRetries(PositionCommandContext& context, const QString& path)
         context.dialogs().message(context.text(Msg::ErrorOccurredSavingData));
         return 1;
     }
+    context.dialogs().fileUsed(path);
     return 0;
 }
 
@@ -189,6 +190,7 @@ static int OpenChosenFile(PositionCommandContext& context, const QString& path)
         return 1;
     context.positions.axes = *candidate;
     ShowOpenedTable(context, *content, path);
+    context.dialogs().fileUsed(path);
     return 0;
 }
 

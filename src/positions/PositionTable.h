@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 #include <QVariant>
 #include <array>
 #include <memory>
@@ -78,8 +79,17 @@ struct PositionTable {
     bool LinePasteAllowed = false;
     bool CellPasteAllowed = false;
 
-    void MarkChanged() { PosiChanged = true; }
-    void ClearChanged() { PosiChanged = false; }
+    void MarkChanged() { setChanged(true); }
+    void ClearChanged() { setChanged(false); }
+    void setChanged(bool changed)
+    {
+        const bool was = PosiChanged;
+        PosiChanged = changed;
+        if (was != changed && changedFlagWatcher)
+            changedFlagWatcher();
+    }
+    // Told when PosiChanged flips (the main window's title shows it).
+    std::function<void()> changedFlagWatcher;
     // Grid row of a position number and back.
     int RowOf(int positionNo) const { return positionNo - DispFirstNo + kHeadingRows; }
     int PositionOfRow(int row) const { return DispFirstNo + row - kHeadingRows; }

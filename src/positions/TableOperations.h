@@ -33,6 +33,11 @@ int NewTable(PositionContext& context, const std::function<void()>& savePosition
 // The display unit switch behind the options window: the table check over the displayed
 // range, the conversion, the headings and the redraw. 0 switched (or unchanged), 1 when
 // the check found invalid data (its result window has been shown; unit left as it was).
+// Edit > Go to Position…: asks a position number (1-999) and selects its row, which the grid
+// scrolls to. A number that is no number or out of range gets message 2627, one the grid does
+// not show message 2628 (2629 with no rows at all). False when nothing was selected.
+bool GoToPosition(PositionContext& context);
+
 int SwitchDisplayUnit(PositionContext& context, bool mmDisplay);
 
 }  // namespace kvt7

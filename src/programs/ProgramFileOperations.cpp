@@ -85,6 +85,7 @@ int OpenProgramFileAt(ProgramFiles files, Data& data, const QString& path)
     if (!ReadIntoBuffer(files, data, path))
         return 1;
     FileKindOf(data).copyRead(data.readBuffer, data.table);
+    files.dialogs.fileUsed(path);
     return 0;
 }
 
@@ -109,6 +110,7 @@ int SaveProgramFileAt(ProgramFiles files, Data& data, const QString& path)
         files.dialogs.message(files.messages.Text(kind.texts.writeFailed));
         return 1;
     }
+    files.dialogs.fileUsed(path);
     return 0;
 }
 

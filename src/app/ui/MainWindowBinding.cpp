@@ -49,6 +49,8 @@ MainWindowBinding::MainWindowBinding(MainWindow& window, Program& program)
                 program.groups,
                 [&window](bool frozen) { window.FreezePositionGrid(frozen); }}
 {
+    // Every file the operator opens or saves by name goes on top of File > Recent Files.
+    program.dialogs.setFileListener([&program](const QString& path) { program.recentFiles.add(path); });
     bindLampsAndAlarm();
     bindPositionEvents();
     bindFrameCommands();
@@ -152,6 +154,7 @@ void MainWindowBinding::bindEditCommands()
     bind(C::mnuEditLinePaste, [&context] { LinePaste(context); });
     bind(C::mnuEditCellCopy, [&context] { CellCopy(context); });
     bind(C::mnuEditCellPaste, [&context] { CellPaste(context); });
+    bind(C::mnuEditGoto, [&context] { GoToPosition(context); });
 }
 
 void MainWindowBinding::bindTableCommands()

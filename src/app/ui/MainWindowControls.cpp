@@ -14,6 +14,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeySequence>
 #include <QLabel>
 #include <QMainWindow>
 #include <QMenu>
@@ -45,6 +46,8 @@ QAction* NewItem(QMenu* menu, const CommandRow& row)
     action->setObjectName(QString::fromLatin1(row.objectName));
     action->setProperty("MessageId", row.textId);
     action->setProperty("CommandId", int(row.id));
+    if (const QString keys = ShortcutOf(row.id); !keys.isEmpty())
+        action->setShortcut(QKeySequence(keys));
     return action;
 }
 

@@ -8,6 +8,7 @@
 #include "devices/ui/EditorDeviceWindows.h"
 #include "devices/ui/OfflineActuatorDialog.h"
 #include "devices/ui/OnlineActuatorDialog.h"
+#include "app/DataFileOpening.h"
 #include "app/StartSequence.h"
 #include "app/Program.h"
 #include "MainWindow.h"
@@ -274,8 +275,10 @@ void SubsystemWindows::OpenGivenFile(const QString& path)
         OpenPositionFileAt(binding_.positionCommands(), path);
         return;
     case DataFileKind::Parameters:
-        if (OpenParameterFileAt(program.parameters, path, program.dialogs, program.messages) == 0)
+        if (OpenParameterFileAt(program.parameters, path, program.dialogs, program.messages) == 0) {
+            program.dialogs.fileUsed(path);
             showParameterEditor();
+        }
         return;
     case DataFileKind::Groups:
         if (OpenProgramFileAt(files, program.groupData, path) == 0)
@@ -286,6 +289,21 @@ void SubsystemWindows::OpenGivenFile(const QString& path)
             showSm();
         return;
     }
+}
+
+void SubsystemWindows::OpenDataFile(const QString& path)
+{
+    PositionCommandContext& positions = binding_.positionCommands();
+    if (KindOfDataFile(path) == DataFileKind::Positions
+        && !SaveQuestionBeforeOpen(program_, [&positions] { SavePosition(positions); }))
+        return;
+    OpenGivenFile(path);
+}
+
+void SubsystemWindows::OpenRecentFile(const QString& path)
+{
+    if (RecentFileStillThere(program_, path))
+        OpenDataFile(path);
 }
 
 }  // namespace kvt7

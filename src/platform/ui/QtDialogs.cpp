@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QInputDialog>
+#include <QLineEdit>
 #include <QFileInfo>
 #include <QMessageBox>
 
@@ -96,6 +98,15 @@ std::optional<QString> QtDialogs::folderName(const FileRequest& request)
     dialog.setFileMode(QFileDialog::Directory);
     dialog.setOption(QFileDialog::ShowDirsOnly);
     return Chosen(dialog, lastFolder_);
+}
+
+std::optional<QString> QtDialogs::askText(const QString& title, const QString& label)
+{
+    bool ok = false;
+    const QString text = QInputDialog::getText(parent_, title, label, QLineEdit::Normal, QString(), &ok);
+    if (!ok)
+        return std::nullopt;
+    return text;
 }
 
 void QtDialogs::beep()
