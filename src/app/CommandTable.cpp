@@ -56,10 +56,11 @@ constexpr unsigned M = G::Menus;
 constexpr std::array<CommandRow, kCommandCount> kTable = {{
         Title(C::mnuFile, "mnuFile", Msg::FileF, 0, C::mnuFile),
         Item(C::mnuFileNew, "mnuFileNew", Msg::NewDataN, C::mnuFile, M),
-        Item(C::mnuFileOpen, "mnuFileOpen", Msg::FileOpenO, C::mnuFile, M),
+        WithKeys(Item(C::mnuFileOpen, "mnuFileOpen", Msg::FileOpenO, C::mnuFile, M), "Ctrl+O"),
         Item(C::mnuFileGetfromCt, "mnuFileGetfromCt", Msg::ReadCTR, C::mnuFile, M),
-        Item(C::mnuFileSave, "mnuFileSave", Msg::SaveS, C::mnuFile, M),
-        Item(C::mnuFileSaveAs, "mnuFileSaveAs", Msg::SaveInMain, C::mnuFile, M),
+        WithKeys(Item(C::mnuFileSave, "mnuFileSave", Msg::SaveS, C::mnuFile, M), "Ctrl+S"),
+        WithKeys(Item(C::mnuFileSaveAs, "mnuFileSaveAs", Msg::SaveInMain, C::mnuFile, M),
+                 "Ctrl+Shift+S"),
         Item(C::mnuFileLoadtoCt, "mnuFileLoadtoCt", Msg::WriteCTL, C::mnuFile, M),
         Title(C::mnuFileShogo, "mnuFileShogo", Msg::VerifyPosition, M, C::mnuFile),
         Item(C::mnuFileShogoFile, "mnuFileShogoFile", Msg::File, C::mnuFileShogo, 0),
@@ -69,7 +70,9 @@ constexpr std::array<CommandRow, kCommandCount> kTable = {{
         Item(C::mnuFileRestore, "mnuFileRestore", Msg::RestoreControllerT, C::mnuFile, M),
         Item(C::mnuFileCompare, "mnuFileCompare", Msg::CompareBackupM, C::mnuFile, M),
         Item(C::mnuFilePageSetup, "mnuFilePageSetup", Msg::Printer, C::mnuFile, M, true, true),
-        Item(C::mnuFilePrint, "mnuFilePrint", Msg::PrintP, C::mnuFile, M),
+        WithKeys(Item(C::mnuFilePrint, "mnuFilePrint", Msg::PrintP, C::mnuFile, M), "Ctrl+P"),
+        // Filled with the recent files; choosing one opens it as `kvt7 FILE` does.
+        Title(C::mnuFileRecent, "mnuFileRecent", Msg::RecentFilesR, M, C::mnuFile),
         Item(C::mnuFileExit, "mnuFileExit", Msg::ExitX, C::mnuFile, 0, true, true, kKeepsEditing),
 
         Title(C::mnuEdit, "mnuEdit", Msg::Edit, M, C::mnuEdit),
@@ -99,6 +102,10 @@ constexpr std::array<CommandRow, kCommandCount> kTable = {{
         WithKeys(Item(C::mnuEditPreviousDifference, "mnuEditPreviousDifference",
                       Msg::PreviousDifferenceP, C::mnuEdit, M, true, false, kKeepsEditing),
                  "Shift+F3"),
+        // Not one of the editing commands: it only moves the grid's selection.
+        WithKeys(Item(C::mnuEditGoto, "mnuEditGoto", Msg::GoToPositionG, C::mnuEdit, M, true, true,
+                      kKeepsEditing),
+                 "Ctrl+G"),
 
         Title(C::mnuView, "mnuView", Msg::ViewV, M, C::mnuView),
         Item(C::mnuViewToolBar, "mnuViewToolBar", Msg::ToolBarT, C::mnuView, 0, true, false,
@@ -129,8 +136,9 @@ constexpr std::array<CommandRow, kCommandCount> kTable = {{
         Item(C::mnuFuncGetAxis, "mnuFuncGetAxis", Msg::CheckAXISSetting, C::mnuFunctionCt, 0),
 
         Title(C::mnuHelp, "mnuHelp", Msg::HelpH, 0, C::mnuHelp),
-        Item(C::mnuHelpContents, "mnuHelpContents", Msg::ContentsC, C::mnuHelp, 0, true, false,
-             kKeepsEditing),
+        WithKeys(Item(C::mnuHelpContents, "mnuHelpContents", Msg::ContentsC, C::mnuHelp, 0, true,
+                      false, kKeepsEditing),
+                 "F1"),
         Item(C::mnuHelpJournal, "mnuHelpJournal", Msg::JournalJ, C::mnuHelp, 0, true, false,
              kKeepsEditing),
         Item(C::mnuHelpAbout, "mnuHelpAbout", Msg::Version, C::mnuHelp, 0, true, false,

@@ -14,11 +14,11 @@ enum class CommandId {
     mnuFile, mnuFileNew, mnuFileOpen, mnuFileGetfromCt, mnuFileSave, mnuFileSaveAs,
     mnuFileLoadtoCt, mnuFileShogo, mnuFileShogoFile, mnuFileShogoCt, mnuFileBackup,
     mnuFileRestore, mnuFileCompare, mnuFilePageSetup,
-    mnuFilePrint, mnuFileExit,
+    mnuFilePrint, mnuFileRecent, mnuFileExit,
     // Edit
     mnuEdit, mnuEditGyoInsert, mnuEditGyoDelete, mnuEditLineCopy, mnuEditLinePaste,
     mnuEditCellCopy, mnuEditCellPaste, mnuEditUndo, mnuEditRedo, mnuEditNextDifference,
-    mnuEditPreviousDifference,
+    mnuEditPreviousDifference, mnuEditGoto,
     // View
     mnuView, mnuViewToolBar, mnuViewStatusBar, mnuShowState, mnuShowMove, mnuShowGroup,
     mnuShowSqMcr, mnuShowTeaching, mnuShowPlot, mnuViewOption,

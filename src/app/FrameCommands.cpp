@@ -61,7 +61,12 @@ void ShowHelpContents(Program& program, const std::function<bool(const QString&)
     const auto shown = [&openViewer](const QString& path) {
         return !path.isEmpty() && QFileInfo(path).isFile() && openViewer && openViewer(path);
     };
-    if (shown(program.helpFilePath) || shown(ProgramFilePath(program.programFolder, kGuideFileName)))
+    // The guide in the program's language; the other one rather than none.
+    const QString japanese = ProgramFilePath(program.programFolder, kJapaneseGuideFileName);
+    const QString english = ProgramFilePath(program.programFolder, kGuideFileName);
+    const bool inJapanese = program.messages.isJapanese();
+    if (shown(program.helpFilePath) || shown(inJapanese ? japanese : english)
+        || shown(inJapanese ? english : japanese))
         return;
     program.dialogs.message(program.messages.Text(Msg::NotIndicateHelpFileNoHelpFilesRelated),
                             Buttons::Ok, Icon::Information);

@@ -18,7 +18,8 @@ void FinishExit(Program& program, ProgramSteps& steps);
 void ChangeToOffline(Program& program, FrameWindows& windows, ProgramSteps& steps);
 
 // Help > Contents: the help file beside the program with the viewer; without it (or when no
-// viewer shows it) the user guide; message 414 only when neither can be shown.
+// viewer shows it) the user guide in the program's language (guide-ja.html in Japanese), else
+// the other guide; message 414 only when none can be shown.
 void ShowHelpContents(Program& program, const std::function<bool(const QString&)>& openViewer);
 
 }  // namespace kvt7

@@ -2,6 +2,7 @@
 
 #include "app/AvailabilityGroups.h"
 #include "app/CommandAvailability.h"
+#include "base/RecentFiles.h"
 #include "link/LinkWatch.h"
 #include "session/Session.h"
 
@@ -16,6 +17,8 @@ struct Program : Session {
     using Session::Session;
 
     QString helpFilePath{};
+    // File > Recent Files.
+    RecentFiles recentFiles{section};
 
     // The progress window shows Cancel; the operator pressed it; the "processing" window is up.
     bool TransferCancelAllowed = false;

@@ -12,6 +12,7 @@ class ProgramSteps;
 inline const QString kHelpFileName = QStringLiteral("kvt7hlp.chm");
 // The user guide, under the folder of the data files (a build folder or the installed share).
 inline const QString kGuideFileName = QStringLiteral("guide/guide.html");
+inline const QString kJapaneseGuideFileName = QStringLiteral("guide/guide-ja.html");
 
 // What a file given on the command line holds, by its extension. Anything that is not a
 // parameter, group or S/M file is opened as positions, as File > Open would try it.

@@ -121,6 +121,10 @@ public:
     std::optional<QString> folderName(const FileRequest& request) override;
     int choice(const QString& title, const QString& question, const QStringList& options,
                bool noCancel) override;
+    std::optional<QString> askText(const QString& title, const QString& label) override
+    {
+        return dialogs_.askText(title, label);
+    }
     void beep() override { dialogs_.beep(); }
     void setBusyCursor(bool busy) override { dialogs_.setBusyCursor(busy); }
     void progressOpen(const QString& text, int maximum, bool cancelAllowed) override

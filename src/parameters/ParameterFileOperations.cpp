@@ -80,7 +80,10 @@ Outcome SaveParameterFile(ParameterSet& set, Dialogs& dialogs, const MessageCata
     const auto path = dialogs.saveFileName(ParameterSaveRequest(messages));
     if (!path || path->isEmpty())
         return Outcome::Cancelled;
-    return WriteParameterFileWithRetries(set, *path, dialogs, messages);
+    const Outcome written = WriteParameterFileWithRetries(set, *path, dialogs, messages);
+    if (written == Outcome::Done)
+        dialogs.fileUsed(*path);
+    return written;
 }
 
 ParameterFileRead ReadParameterFileWithRetries(ParameterSet& set, const QString& path,
@@ -114,7 +117,10 @@ Outcome OpenParameterFile(ParameterSet& set, Dialogs& dialogs, const MessageCata
     const auto path = dialogs.openFileName(ParameterOpenRequest(messages));
     if (!path || path->isEmpty())
         return Outcome::Cancelled;
-    return OpenParameterFileAt(set, *path, dialogs, messages);
+    const Outcome opened = OpenParameterFileAt(set, *path, dialogs, messages);
+    if (opened == Outcome::Done)
+        dialogs.fileUsed(*path);
+    return opened;
 }
 
 std::optional<std::array<QString, 4>> ParameterFileModelLabels(const QString& path, Dialogs& dialogs,

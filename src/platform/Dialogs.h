@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <optional>
 
 namespace kvt7 {
@@ -49,6 +50,14 @@ public:
     // The choice window: index of the chosen option, or -1 when it was cancelled.
     virtual int choice(const QString& title, const QString& question, const QStringList& options,
                        bool noCancel) = 0;
+    // A line of text the operator types (title, the label over the field), nullopt when
+    // cancelled. A front end without such a window has none to offer, which counts as a cancel.
+    virtual std::optional<QString> askText(const QString& title, const QString& label)
+    {
+        (void)title;
+        (void)label;
+        return std::nullopt;
+    }
     virtual void beep() = 0;
     virtual void setBusyCursor(bool busy) = 0;
 
@@ -59,6 +68,18 @@ public:
     virtual void progressSetValue(int value) = 0;
     virtual void progressClose() = 0;
     virtual bool progressCancelRequested() const = 0;
+
+    // A data file the operator opened or saved by its name. The windowed program listens and
+    // keeps it among its recent files; other front ends do not listen.
+    void fileUsed(const QString& path) const
+    {
+        if (fileListener_)
+            fileListener_(path);
+    }
+    void setFileListener(std::function<void(const QString&)> listener) { fileListener_ = std::move(listener); }
+
+private:
+    std::function<void(const QString&)> fileListener_;
 };
 
 // The filter of a file dialog in Qt's form: "Position Data(*.kvd) (*.kvd);;All Files(*.*) (*)".

@@ -153,6 +153,7 @@ Outcome WriteWithRetries(PositionCommandContext& context, const QString& path)
         context.dialogs().message(context.text(Msg::ErrorOccurredSavingData));
         return Outcome::Failed;
     }
+    context.dialogs().fileUsed(path);
     return Outcome::Done;
 }
 
@@ -194,6 +195,7 @@ static Outcome OpenChosenFile(PositionCommandContext& context, const QString& pa
         return Outcome::Failed;
     context.positions.axes = *candidate;
     ShowOpenedTable(context, *content, path, step);
+    context.dialogs().fileUsed(path);
     return Outcome::Done;
 }
 

@@ -3,6 +3,7 @@
 #include "base/UndoStack.h"
 
 #include <QString>
+#include <functional>
 #include <QVariant>
 #include <array>
 #include <memory>
@@ -83,13 +84,22 @@ struct PositionTable {
     // The steps of the table (at most 200); the changed flag follows its clean state.
     std::unique_ptr<UndoStack> undo = std::make_unique<UndoStack>();
 
-    void MarkChanged() { PosiChanged = true; }
+    void MarkChanged() { setChanged(true); }
     // What the table holds now is what was saved or read.
     void ClearChanged()
     {
-        PosiChanged = false;
+        setChanged(false);
         undo->setClean();
     }
+    void setChanged(bool changed)
+    {
+        const bool was = PosiChanged;
+        PosiChanged = changed;
+        if (was != changed && changedFlagWatcher)
+            changedFlagWatcher();
+    }
+    // Told when PosiChanged flips (the main window's title shows it).
+    std::function<void()> changedFlagWatcher;
     // Grid row of a position number and back.
     int RowOf(int positionNo) const { return positionNo - DispFirstNo + kHeadingRows; }
     int PositionOfRow(int row) const { return DispFirstNo + row - kHeadingRows; }

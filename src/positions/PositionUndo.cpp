@@ -40,7 +40,7 @@ int LastRowOf(const PositionGrid& grid, const TableScope& scope)
 
 void FollowCleanState(PositionTable& table)
 {
-    table.PosiChanged = !table.undo->isClean();
+    table.setChanged(!table.undo->isClean());
 }
 
 }  // namespace

@@ -200,6 +200,7 @@ Outcome NewTable(PositionContext& context, const std::function<void()>& savePosi
     table.undo->clear();
     table.ClearChanged();
     table.TableName = context.messages.Text(Msg::NewData);
+    table.TablePath.clear();
     emit context.events.tableNameShown(table.TableName);
     context.grid.setAcceptsInput(true);
     return Outcome::Done;
@@ -234,6 +235,39 @@ Outcome SwitchDisplayUnit(PositionContext& context, bool mmDisplay)
     if (context.grid.hasPositionRows())
         ShowRange(context, table.DispFirstNo, last);
     return Outcome::Done;
+}
+
+bool GoToPosition(PositionContext& context)
+{
+    const MessageCatalogue& texts = context.messages;
+    if (!context.grid.hasPositionRows()) {
+        context.dialogs.message(texts.Text(Msg::NoPositionDataShown));
+        return false;
+    }
+    const auto answer = context.dialogs.askText(texts.Text(Msg::GoToPosition), texts.Text(Msg::PositionNo1To999));
+    if (!answer)
+        return false;
+    bool isNumber = false;
+    const int number = answer->trimmed().toInt(&isNumber);
+    if (!isNumber || number < 1 || number > kLastPositionNo) {
+        context.dialogs.message(texts.Text(Msg::EnterPositionNo1To999));
+        return false;
+    }
+    const PositionTable& table = context.table;
+    const int lastShown = table.PositionOfRow(context.grid.rowCount() - 1);
+    if (number < table.DispFirstNo || number > lastShown) {
+        context.dialogs.message(texts.Text(Msg::PositionNoNotShown)
+                                        .arg(number)
+                                        .arg(table.DispFirstNo)
+                                        .arg(lastShown));
+        return false;
+    }
+    const int row = table.RowOf(number);
+    context.grid.setSelection(GridSelection{row, 1, row, kCommentColumn});
+    // As a click on the row: the editing commands follow the selection.
+    emit context.events.editEnableByClipboard(table.CellPasteAllowed, table.LinePasteAllowed);
+    emit context.events.gridFocusRequested();
+    return true;
 }
 
 }  // namespace kvt7

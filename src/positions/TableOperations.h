@@ -34,6 +34,11 @@ Outcome NewTable(PositionContext& context, const std::function<void()>& savePosi
 // The display unit switch behind the options window: the table check over the displayed
 // range, the conversion, the headings and the redraw. Failed when
 // the check found invalid data (its result window has been shown; unit left as it was).
+// Edit > Go to Position…: asks a position number (1-999) and selects its row, which the grid
+// scrolls to. A number that is no number or out of range gets message 2627, one the grid does
+// not show message 2628 (2629 with no rows at all). False when nothing was selected.
+bool GoToPosition(PositionContext& context);
+
 Outcome SwitchDisplayUnit(PositionContext& context, bool mmDisplay);
 
 }  // namespace kvt7

@@ -87,6 +87,7 @@ Outcome OpenProgramFileAt(ProgramFiles files, Data& data, const QString& path)
         return Outcome::Failed;
     RecordValueStep(*data.undo, files.messages.Text(Msg::FileOpenStep), StepData(data),
                     [&data] { FileKindOf(data).copyRead(data.readBuffer, data.table); });
+    files.dialogs.fileUsed(path);
     return Outcome::Done;
 }
 
@@ -111,6 +112,7 @@ Outcome SaveProgramFileAt(ProgramFiles files, Data& data, const QString& path)
         files.dialogs.message(files.messages.Text(kind.texts.writeFailed));
         return Outcome::Failed;
     }
+    files.dialogs.fileUsed(path);
     return Outcome::Done;
 }
 

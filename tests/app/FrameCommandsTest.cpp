@@ -194,6 +194,41 @@ TEST_F(AppFixture, HelpContentsShowTheHelpFileOrTheGuide)
     EXPECT_EQ(dialogs.messages.size(), 2u);
 }
 
+// The guide in the program's language: Japanese opens guide-ja.html, English guide.html; a
+// guide missing in one language is replaced by the other.
+TEST_F(AppFixture, HelpContentsOpenTheGuideInTheProgramsLanguage)
+{
+    QTemporaryDir folder;
+    program.programFolder = folder.path();
+    program.helpFilePath = folder.filePath("kvt7hlp.chm");
+    const QString english = folder.filePath("guide/guide.html");
+    const QString japanese = folder.filePath("guide/guide-ja.html");
+    QDir().mkpath(folder.filePath("guide"));
+    QStringList opened;
+    const auto viewer = [&](const QString& path) {
+        opened << path;
+        return true;
+    };
+    const auto create = [](const QString& path) {
+        QFile file(path);
+        return file.open(QIODevice::WriteOnly);
+    };
+    ASSERT_TRUE(create(english));
+    ASSERT_TRUE(create(japanese));
+
+    useLanguage(1);
+    ShowHelpContents(program, viewer);
+    useLanguage(2);
+    ShowHelpContents(program, viewer);
+    EXPECT_EQ(opened, (QStringList{japanese, english}));
+
+    QFile::remove(english);
+    opened.clear();
+    ShowHelpContents(program, viewer);
+    EXPECT_EQ(opened, QStringList{japanese});
+    EXPECT_TRUE(dialogs.messages.empty());
+}
+
 TEST(MainWindowSize, WideScreensGetTheFullWindowNarrowOnesAWarning)
 {
     const MainWindowSize wide = MainWindowSizeFor(801);

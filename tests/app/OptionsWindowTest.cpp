@@ -193,7 +193,7 @@ class OptionsRenderShots : public OptionsFixture {};
 
 TEST_F(OptionsRenderShots, EveryTab)
 {
-    KVT7_RENDER_FOLDER_OR_SKIP(folder);
+    KVT7_RENDER_FOLDER(folder);
     devices.devices = {{"/dev/ttyS0", {}, {}}, {"/dev/ttyUSB0", "/dev/serial/by-id/usb-FTDI_FT232R_A1B2-if00-port0", "FT232R USB UART"}};
     devices.links = {{"/dev/ttyS0", "/dev/ttyS0"}, {"/dev/serial/by-id/usb-FTDI_FT232R_A1B2-if00-port0", "/dev/ttyUSB0"}};
     store.values["PortDevice2"] = "/dev/serial/by-id/usb-FTDI_FT232R_A1B2-if00-port0";

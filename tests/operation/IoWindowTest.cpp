@@ -131,7 +131,7 @@ class IoRenderShots : public IoFixture {};
 
 TEST_F(IoRenderShots, StoppedAndMonitoring)
 {
-    KVT7_RENDER_FOLDER_OR_SKIP(folder);
+    KVT7_RENDER_FOLDER(folder);
     inputs = "8A0F31";
     outputs = "E00503";
     for (const int language : {kEnglish, kJapanese}) {

@@ -278,7 +278,7 @@ class RenderShots : public SimLineFixture {};
 
 TEST_F(RenderShots, MoveAndTeachingWindowsWhileRunning)
 {
-    KVT7_RENDER_FOLDER_OR_SKIP(folder);
+    KVT7_RENDER_FOLDER(folder);
     controller.setHomed(true);
     for (const int language : {kEnglish, kJapanese}) {
         catalogue.setLanguage(language);

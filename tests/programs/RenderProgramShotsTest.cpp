@@ -16,7 +16,7 @@ class RenderProgramShots : public ProgramFixture {};
 
 TEST_F(RenderProgramShots, GroupAndSmWindows)
 {
-    KVT7_RENDER_FOLDER_OR_SKIP(folder);
+    KVT7_RENDER_FOLDER(folder);
     GroupData groups;
     groups.table.group(34) = {300, 999};
     SmData programs;

@@ -11,6 +11,7 @@
 #include "app/ui/ChoiceDialog.h"
 #include "app/ui/SplashWindow.h"
 #include "app/ui/TransferProgressDialog.h"
+#include "base/MessageIds.h"
 #include "platform/SettingsStore.h"
 #include "support/FakeSerialPort.h"
 #include "support/ScriptedDialogs.h"
@@ -73,5 +74,12 @@ TEST(Shots, MainWindowAndSmallWindows)
         ChoiceDialog choice(texts, texts.Text(471), texts.Text(1), {texts.Text(2), texts.Text(3)},
                             true, &window);
         SaveShot(choice, QStringLiteral("frmSelection") + Suffix(language));
+        // The longest options: how to open a position file whose actuators differ.
+        ChoiceDialog actuators(texts, texts.Text(Msg::Select), texts.Text(Msg::ActuatorSettingRecordedPositionalData),
+                               {texts.Text(Msg::PositionalDataOpenedActuatorSettingPc),
+                                texts.Text(Msg::AfterDefaultParameterActuatorRecorded),
+                                texts.Text(Msg::AfterParameterFileReadPositionalData)},
+                               true, &window);
+        SaveShot(actuators, QStringLiteral("frmSelection-actuators") + Suffix(language));
     }
 }

@@ -109,6 +109,16 @@ std::optional<QString> ScriptedDialogs::folderName(const FileRequest& request)
     return TakeFront(opens_);
 }
 
+std::optional<QString> ScriptedDialogs::askText(const QString& title, const QString& label)
+{
+    events << QStringLiteral("ask:") + title + QLatin1Char('|') + label;
+    if (texts_.empty()) {
+        ADD_FAILURE() << "unscripted text question: " << label.toStdString();
+        return std::nullopt;
+    }
+    return TakeFront(texts_);
+}
+
 int ScriptedDialogs::choice(const QString& title, const QString& question,
                             const QStringList& options, bool noCancel)
 {

@@ -35,6 +35,7 @@ public:
     void answerOpen(std::optional<QString> path) { opens_.push_back(std::move(path)); }
     void answerSave(std::optional<QString> path) { saves_.push_back(std::move(path)); }
     void answerChoice(int index) { choices_.push_back(index); }
+    void answerText(std::optional<QString> text) { texts_.push_back(std::move(text)); }
     // The progress window's Cancel is pressed when the bar reaches this value.
     void cancelProgressAt(int value) { cancelAt_ = value; }
     // Called whenever a message box is shown (inside the operation's nested loops).
@@ -71,6 +72,8 @@ public:
     std::optional<QString> folderName(const FileRequest& request) override;
     int choice(const QString& title, const QString& question, const QStringList& options,
                bool noCancel) override;
+    // Answered from the script of answerText.
+    std::optional<QString> askText(const QString& title, const QString& label) override;
     void beep() override;
     void setBusyCursor(bool isBusy) override { busy = isBusy; }
     void progressOpen(const QString& text, int maximum, bool cancelAllowed) override;
@@ -85,6 +88,7 @@ private:
     std::deque<std::optional<QString>> opens_;
     std::deque<std::optional<QString>> saves_;
     std::deque<int> choices_;
+    std::deque<std::optional<QString>> texts_;
     std::optional<int> cancelAt_;
     bool cancelAllowed_ = false;
     bool cancelRequested_ = false;

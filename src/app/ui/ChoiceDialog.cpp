@@ -81,7 +81,11 @@ ChoiceDialog::ChoiceDialog(const MessageCatalogue& messages, const QString& titl
     connect(ok, &QPushButton::clicked, this, &ChoiceDialog::choose);
     connect(cancel_, &QPushButton::clicked, this, &ChoiceDialog::reject);
 
-    setFixedSize(Twips(6300), Twips(2895));
+    // The designed size, wider and taller where the texts need it: an option is never cut.
+    layout->activate();
+    const int width = std::max(Twips(6300), minimumSizeHint().width());
+    const int height = layout->hasHeightForWidth() ? layout->totalHeightForWidth(width) : sizeHint().height();
+    setFixedSize(width, std::max(Twips(2895), height));
 }
 
 void ChoiceDialog::choose()

@@ -3,8 +3,10 @@
 #include "base/ui/ControlArray.h"
 #include "MainWindowBinding.h"
 #include "SubsystemWindows.h"
+#include "app/DataFileOpening.h"
 #include "app/FrameCommands.h"
 #include "app/ProgramSteps.h"
+#include "base/MessageIds.h"
 #include "base/ui/LocalizeWindow.h"
 #include "app/MainWindowSize.h"
 #include "app/Program.h"
@@ -20,6 +22,12 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMenu>
+#include <QMimeData>
+#include <QUrl>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
@@ -48,10 +56,16 @@ MainWindow::MainWindow(Program& program, QWidget* parent) : QMainWindow(parent),
     connect(&program_.commands, &CommandAvailability::gridLockChanged, this,
             &MainWindow::FreezePositionGrid);
     ApplyCommandAvailability();
+
+    connect(&program_.recentFiles, &RecentFiles::changed, this, &MainWindow::ShowRecentFiles);
+    connect(&program_.positionEvents, &PositionEvents::tableNameShown, this, &MainWindow::ShowTitle);
+    program_.table.changedFlagWatcher = [this] { ShowTitle(); };
+    setAcceptDrops(true);
 }
 
 MainWindow::~MainWindow()
 {
+    program_.table.changedFlagWatcher = nullptr;
     // The grid's adapter lives in the binding: the grid goes first, while it is still there.
     delete centralWidget();
 }
@@ -97,8 +111,13 @@ void MainWindow::Load()
     binding_->LoadAlarmList();
     LocalizeWindow(this, program_.messages);
     binding_->showUndoSteps();
+    // A command button keeps its designed width unless its text needs more.
+    for (QPushButton* button : centralWidget()->findChildren<QPushButton*>())
+        if (button->property("CommandId").isValid())
+            button->setMinimumWidth(std::max(button->minimumWidth(), button->sizeHint().width()));
     binding_->PreparePositionGrid();
-    setWindowTitle(MainWindowCaption(program_.messages));
+    ShowTitle();
+    ShowRecentFiles();
     applySize();
     DisableEditingCommands();
 }
@@ -309,6 +328,62 @@ void MainWindow::ShowVersionWindow()
     AboutDialog about(program_, this);
     PlaceBesideOwner(&about, this);
     about.exec();
+}
+
+void MainWindow::ShowTitle()
+{
+    setWindowTitle(MainWindowTitle(MainWindowCaption(program_.messages), program_.table.TablePath,
+                                   program_.table.PosiChanged));
+}
+
+void MainWindow::ShowRecentFiles()
+{
+    auto* menu = findChild<QMenu*>(QString::fromLatin1(RowOf(CommandId::mnuFileRecent).objectName));
+    qDeleteAll(menu->actions());
+    const QStringList& paths = program_.recentFiles.paths();
+    if (paths.isEmpty())
+        menu->addAction(program_.messages.Text(Msg::NoRecentFiles))->setEnabled(false);
+    for (int place = 1; place <= paths.size(); ++place) {
+        const QString path = paths[place - 1];
+        QString shown = QDir::toNativeSeparators(path);
+        shown.replace(QLatin1Char('&'), QStringLiteral("&&"));
+        QAction* item = menu->addAction(QStringLiteral("&%1 %2").arg(place).arg(shown));
+        item->setObjectName(QStringLiteral("mnuFileRecent") + QString::number(place));
+        item->setProperty("RecentPath", path);
+        connect(item, &QAction::triggered, this, [this, path] {
+            if (!program_.commands.isEnabled(CommandId::mnuFileRecent))
+                return;
+            program_.commands.disableEditCommands();
+            binding_->subsystems().OpenRecentFile(path);
+        });
+    }
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (event->mimeData()->hasUrls())
+        event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent* event)
+{
+    event->acceptProposedAction();
+    OpenDropped(*event->mimeData());
+}
+
+void MainWindow::OpenDropped(const QMimeData& dropped)
+{
+    const QList<QUrl> urls = dropped.urls();
+    QStringList paths;
+    for (const QUrl& url : urls)
+        if (url.isLocalFile())
+            paths << url.toLocalFile();
+    // Not while an operation holds the program: the drop is refused as a menu item would be.
+    if (!program_.commands.isEnabled(CommandId::mnuFileOpen))
+        return;
+    program_.commands.disableEditCommands();
+    if (const auto path = DroppedDataFile(program_, paths, int(urls.size())))
+        binding_->subsystems().OpenDataFile(*path);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)

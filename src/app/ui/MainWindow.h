@@ -8,6 +8,7 @@
 #include <QPointer>
 #include <memory>
 
+class QMimeData;
 class QPushButton;
 class QTableView;
 class QTimer;
@@ -76,6 +77,13 @@ public:
     void ApplyCommandAvailability();
     // Help > Version: the version window, modal.
     void ShowVersionWindow();
+    // File > Recent Files as the list holds it now.
+    void ShowRecentFiles();
+    // The caption, the position file in use and "*" while the table is changed.
+    void ShowTitle();
+    // What was dropped on the window: one data file opens as under File > Recent Files,
+    // anything else gets one message.
+    void OpenDropped(const QMimeData& dropped);
 
 signals:
     // The operator ended the program and the exit settings are stored.
@@ -84,6 +92,9 @@ signals:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
+    // One data file dropped on the window opens as under File > Recent Files.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
     QMenu* createPopupMenu() override { return nullptr; }
 
 private:

@@ -52,6 +52,8 @@ MainWindowBinding::MainWindowBinding(MainWindow& window, Program& program)
                 program.groups,
                 [&window](bool frozen) { window.FreezePositionGrid(frozen); }}
 {
+    // Every file the operator opens or saves by name goes on top of File > Recent Files.
+    program.dialogs.setFileListener([&program](const QString& path) { program.recentFiles.add(path); });
     bindLampsAndAlarm();
     bindPositionEvents();
     bindFrameCommands();
@@ -176,6 +178,7 @@ void MainWindowBinding::bindEditCommands()
     connect(&context.grid, &PositionGrid::differencesChanged, &window, [&window, &context] {
         window.SetDifferencesNote(DifferencesStatusText(context.messages, context.grid));
     });
+    bind(C::mnuEditGoto, [&context] { GoToPosition(context); });
 }
 
 void MainWindowBinding::bindTableCommands()

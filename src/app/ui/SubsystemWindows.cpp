@@ -8,6 +8,7 @@
 #include "devices/ui/EditorDeviceWindows.h"
 #include "devices/ui/OfflineActuatorDialog.h"
 #include "devices/ui/OnlineActuatorDialog.h"
+#include "app/DataFileOpening.h"
 #include "app/StartSequence.h"
 #include "app/Program.h"
 #include "MainWindow.h"
@@ -301,8 +302,11 @@ void SubsystemWindows::OpenGivenFile(const QString& path)
         OpenPositionFileAt(binding_.positionCommands(), path);
         return;
     case DataFileKind::Parameters:
-        if (OpenParameterFileAt(program.parameters, path, program.dialogs, program.messages) == Outcome::Done)
+        if (OpenParameterFileAt(program.parameters, path, program.dialogs, program.messages)
+            == Outcome::Done) {
+            program.dialogs.fileUsed(path);
             showParameterEditor();
+        }
         return;
     case DataFileKind::Groups:
         if (OpenProgramFileAt(files, program.groupData, path) == Outcome::Done)
@@ -313,6 +317,21 @@ void SubsystemWindows::OpenGivenFile(const QString& path)
             showSm();
         return;
     }
+}
+
+void SubsystemWindows::OpenDataFile(const QString& path)
+{
+    PositionCommandContext& positions = binding_.positionCommands();
+    if (KindOfDataFile(path) == DataFileKind::Positions
+        && !SaveQuestionBeforeOpen(program_, [&positions] { SavePosition(positions); }))
+        return;
+    OpenGivenFile(path);
+}
+
+void SubsystemWindows::OpenRecentFile(const QString& path)
+{
+    if (RecentFileStillThere(program_, path))
+        OpenDataFile(path);
 }
 
 }  // namespace kvt7

@@ -49,6 +49,11 @@ public:
     // position file into the grid, a parameter file into the parameter set and the editor, a
     // group or S/M file into its window. A file that cannot be read is reported as there.
     void OpenGivenFile(const QString& path);
+    // A file chosen under File > Recent Files or dropped on the main window: as OpenGivenFile,
+    // after the save question when a position file would replace a changed table.
+    void OpenDataFile(const QString& path);
+    // A vanished recent file is taken off the list with its message instead.
+    void OpenRecentFile(const QString& path);
 
 private:
     void bindProgramWindows();

@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QInputDialog>
+#include <QLineEdit>
 #include <QFileInfo>
 #include <QMessageBox>
 
@@ -95,6 +97,15 @@ std::optional<QString> QtDialogs::saveFileName(const FileRequest& request)
 std::optional<QString> QtDialogs::folderName(const FileRequest& request)
 {
     return askForPath(request, QFileDialog::AcceptOpen, QFileDialog::Directory);
+}
+
+std::optional<QString> QtDialogs::askText(const QString& title, const QString& label)
+{
+    bool ok = false;
+    const QString text = QInputDialog::getText(parent_, title, label, QLineEdit::Normal, QString(), &ok);
+    if (!ok)
+        return std::nullopt;
+    return text;
 }
 
 void QtDialogs::beep()

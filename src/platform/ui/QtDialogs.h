@@ -21,6 +21,7 @@ public:
     std::optional<QString> openFileName(const FileRequest& request) override;
     std::optional<QString> saveFileName(const FileRequest& request) override;
     std::optional<QString> folderName(const FileRequest& request) override;
+    std::optional<QString> askText(const QString& title, const QString& label) override;
     void beep() override;
     void setBusyCursor(bool busy) override;
 
