@@ -284,7 +284,7 @@ TEST_F(ParameterStepsTest, ALeftValueAndAnOpenedFileAreStepsOfTheUndoKeys)
     const QString path = dir.filePath("a.pmt");
     const ParameterSet saved = set;
     set.editor.setNumber(Param::SmTimer, 77);
-    ASSERT_EQ(WriteParameterFile(set.editor, path), 0);
+    ASSERT_EQ(WriteParameterFile(set.editor, path), Outcome::Done);
     set = saved;
     dialogs.answerOpen(path);
     click("cmdReadParaFile");

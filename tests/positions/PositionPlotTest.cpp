@@ -59,7 +59,7 @@ TEST(PositionPlot, StrokeEndLiesOnTheFrameAndBothUnitsDrawTheSamePicture)
     PlotMapping mapping;
     mapping.setArea(QRectF(0, 0, 640, 480));
     const std::vector<QPointF> inPulses = Pixels(plot, mapping);
-    ASSERT_EQ(SwitchDisplayUnit(f.context, true), 0);
+    ASSERT_EQ(SwitchDisplayUnit(f.context, true), Outcome::Done);
     EXPECT_EQ(plot.frame(), QRectF(QPointF(0, 0), QPointF(100, 100)));
     EXPECT_EQ(plot.points()[0].value, QPointF(100, 100));
     EXPECT_EQ(plot.title(false), "AXIS 2 (mm)");
@@ -137,7 +137,7 @@ TEST(PositionPlot, FollowsAPasteAndItsReversal)
     f.clipboard.setText("12345");
     f.table.CellPasteAllowed = true;
     f.select(f.row(2), PosiColumn(1), f.row(3), PosiColumn(1));
-    ASSERT_EQ(CellPaste(f.context), 0);
+    ASSERT_EQ(CellPaste(f.context), Outcome::Done);
     EXPECT_GE(changed.size(), 1);
     EXPECT_EQ(plot.points()[1].value.x(), 12345);
     EXPECT_EQ(plot.points()[2].value.x(), 12345);

@@ -45,7 +45,7 @@ TEST_F(UndoTest, FortyPastedLinesAreOneStepUndoneAndRedoneCellByCell)
     }
     clipboard.setText(lines.join('\r'));
     select(row(3), 1, row(3), 1);
-    ASSERT_EQ(LinePaste(context), 0);
+    ASSERT_EQ(LinePaste(context), Outcome::Done);
     const QStringList after = GridTexts(grid);
     EXPECT_EQ(cell(42, kCommentColumn), "line 39");
     EXPECT_EQ(cell(43, kCommentColumn), "");
@@ -100,11 +100,11 @@ TEST_F(UndoTest, InsertAndDeleteLinesComeBackWithRangesNumbersAndColours)
     ASSERT_TRUE(edit(6, 1, "44"));
     const QStringList start = GridTexts(grid);
     select(row(6), 1, row(7), 1);
-    ASSERT_EQ(InsertLine(context), 0);
+    ASSERT_EQ(InsertLine(context), Outcome::Done);
     EXPECT_EQ(table.DispLastNo, 9);
     EXPECT_EQ(cell(8, 1), "44");
     select(row(5), 1, row(9), 1);
-    ASSERT_EQ(DeleteLine(context), 0);
+    ASSERT_EQ(DeleteLine(context), Outcome::Done);
     EXPECT_FALSE(grid.hasPositionRows());
     EXPECT_FALSE(table.PosiChanged) << "an empty table asks for no save";
 
@@ -133,7 +133,7 @@ TEST_F(UndoTest, AReadFromTheControllerUndoneGivesBackTheTableBeforeIt)
     dialogs.answer(Answer::No);   // no save first
     ranges.answers.push_back(PositionRange{1, 3});
     dialogs.answer(Answer::Ok);
-    ASSERT_EQ(ReadPositionsFromController(commands), 0);
+    ASSERT_EQ(ReadPositionsFromController(commands), Outcome::Done);
     EXPECT_EQ(cell(1, 4), "12000");
     EXPECT_FALSE(table.PosiChanged);
     EXPECT_EQ(table.undo->undoText(), "Read from C/T");
@@ -153,7 +153,7 @@ TEST_F(UndoTest, AReadFromTheControllerUndoneGivesBackTheTableBeforeIt)
     // A read that did not happen is no step; New Data forgets every step.
     dialogs.answer(Answer::No);
     ranges.answers.push_back(std::nullopt);
-    EXPECT_EQ(ReadPositionsFromController(commands), 1);
+    EXPECT_EQ(ReadPositionsFromController(commands), Outcome::Failed);
     EXPECT_EQ(table.undo->count(), 2);
     newTable(1, 1);
     EXPECT_FALSE(table.undo->canUndo());
