@@ -17,6 +17,14 @@ constexpr int kFileTries = 6;
 constexpr int kFileRetryWaitMs = 100;
 const QString kParameterExtension = QStringLiteral("pmt");
 
+// A file saved or opened goes on top of the recent files.
+Outcome NotedWhenDone(Outcome outcome, const QString& path, Dialogs& dialogs)
+{
+    if (outcome == Outcome::Done)
+        dialogs.fileUsed(path);
+    return outcome;
+}
+
 }  // namespace
 
 FileRequest ParameterSaveRequest(const MessageCatalogue& messages)
@@ -80,10 +88,7 @@ Outcome SaveParameterFile(ParameterSet& set, Dialogs& dialogs, const MessageCata
     const auto path = dialogs.saveFileName(ParameterSaveRequest(messages));
     if (!path || path->isEmpty())
         return Outcome::Cancelled;
-    const Outcome written = WriteParameterFileWithRetries(set, *path, dialogs, messages);
-    if (written == Outcome::Done)
-        dialogs.fileUsed(*path);
-    return written;
+    return NotedWhenDone(WriteParameterFileWithRetries(set, *path, dialogs, messages), *path, dialogs);
 }
 
 ParameterFileRead ReadParameterFileWithRetries(ParameterSet& set, const QString& path,
@@ -117,10 +122,7 @@ Outcome OpenParameterFile(ParameterSet& set, Dialogs& dialogs, const MessageCata
     const auto path = dialogs.openFileName(ParameterOpenRequest(messages));
     if (!path || path->isEmpty())
         return Outcome::Cancelled;
-    const Outcome opened = OpenParameterFileAt(set, *path, dialogs, messages);
-    if (opened == Outcome::Done)
-        dialogs.fileUsed(*path);
-    return opened;
+    return NotedWhenDone(OpenParameterFileAt(set, *path, dialogs, messages), *path, dialogs);
 }
 
 std::optional<std::array<QString, 4>> ParameterFileModelLabels(const QString& path, Dialogs& dialogs,

@@ -61,6 +61,12 @@ TableScope TableScope::RowsFrom(int row)
     return {row, -1, 1, 0};
 }
 
+// The ranges of the table a step gives back with its rows.
+constexpr std::array<int PositionTable::*, 7> kKeptRanges{
+        &PositionTable::DispFirstNo, &PositionTable::DispLastNo, &PositionTable::DispCount,
+        &PositionTable::SelStartNo,  &PositionTable::SelEndNo,   &PositionTable::FileFirstNo,
+        &PositionTable::FileLastNo};
+
 TableState TableState::Capture(const PositionContext& context, const TableScope& scope)
 {
     TableState state;
@@ -82,9 +88,10 @@ TableState TableState::Capture(const PositionContext& context, const TableScope&
         state.slots_.push_back(slot);
     }
     const PositionTable& table = context.table;
-    state.ranges_ = {table.DispFirstNo, table.DispLastNo, table.DispCount, table.SelStartNo,
-                     table.SelEndNo,    table.FileFirstNo, table.FileLastNo, table.TableName,
-                     table.TablePath};
+    for (std::size_t i = 0; i < kKeptRanges.size(); ++i)
+        state.ranges_.numbers[i] = table.*kKeptRanges[i];
+    state.ranges_.name = table.TableName;
+    state.ranges_.path = table.TablePath;
     state.selection_ = grid.selection();
     return state;
 }
@@ -115,13 +122,8 @@ void TableState::restore(PositionContext& context) const
         }
     }
     PositionTable& table = context.table;
-    table.DispFirstNo = ranges_.dispFirst;
-    table.DispLastNo = ranges_.dispLast;
-    table.DispCount = ranges_.dispCount;
-    table.SelStartNo = ranges_.selStart;
-    table.SelEndNo = ranges_.selEnd;
-    table.FileFirstNo = ranges_.fileFirst;
-    table.FileLastNo = ranges_.fileLast;
+    for (std::size_t i = 0; i < kKeptRanges.size(); ++i)
+        table.*kKeptRanges[i] = ranges_.numbers[i];
     const bool renamed = table.TableName != ranges_.name;
     table.TableName = ranges_.name;
     table.TablePath = ranges_.path;
@@ -148,22 +150,24 @@ void TableStep::commit(const QString& text)
     FollowCleanState(table);
 }
 
-bool UndoPositions(PositionContext& context)
+// Undo or redo one step of the table; the changed flag follows the stack.
+static bool StepPositions(PositionContext& context, bool (UndoStack::*step)())
 {
-    if (!context.table.undo->undo())
+    if (!(context.table.undo.get()->*step)())
         return false;
     FollowCleanState(context.table);
     emit context.events.gridFocusRequested();
     return true;
 }
 
+bool UndoPositions(PositionContext& context)
+{
+    return StepPositions(context, &UndoStack::undo);
+}
+
 bool RedoPositions(PositionContext& context)
 {
-    if (!context.table.undo->redo())
-        return false;
-    FollowCleanState(context.table);
-    emit context.events.gridFocusRequested();
-    return true;
+    return StepPositions(context, &UndoStack::redo);
 }
 
 QString PasteStepText(const PositionContext& context, int lines)

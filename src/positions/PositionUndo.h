@@ -4,6 +4,7 @@
 #include "positions/PositionTable.h"
 
 #include <QString>
+#include <array>
 #include <optional>
 #include <vector>
 
@@ -43,7 +44,7 @@ private:
         std::array<double, 4> mm{};
     };
     struct Ranges {
-        int dispFirst, dispLast, dispCount, selStart, selEnd, fileFirst, fileLast;
+        std::array<int, 7> numbers;  // in the order of kKeptRanges in the .cpp
         QString name;
         QString path;
     };

@@ -13,10 +13,8 @@ namespace kvt7 {
 
 namespace {
 
-constexpr double kLeft = 64;
-constexpr double kBottom = 42;
-constexpr double kTop = 12;
-constexpr double kRight = 16;
+// Room around the plot for the ticks and the axis titles (left, top, right, bottom).
+const QMarginsF kTitleRoom(64, 12, 16, 42);
 constexpr double kPointRadius = 3;
 const QColor kFaultColour(255, 128, 128);  // the grid's light red
 const QColor kPointColour(30, 80, 170);
@@ -131,7 +129,7 @@ void DrawPositionPlot(QPainter& painter, const QRectF& area, const PositionPlot&
     font.setPixelSize(11);
     painter.setFont(font);
     painter.fillRect(area, Qt::white);
-    const QRectF inner = area.adjusted(kLeft, kTop, -kRight, -kBottom);
+    const QRectF inner = area.marginsRemoved(kTitleRoom);
     mapping.setArea(inner);
     DrawTicks(painter, mapping);
     DrawTitles(painter, area, mapping, plot);
