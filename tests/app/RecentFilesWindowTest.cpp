@@ -1,6 +1,6 @@
 // File > Recent Files, a file dropped on the main window, the window's title and Edit > Go to
 // Position…, through the main window offscreen.
-#include "AppFixture.h"
+#include "OfflineWindowFixture.h"
 #include "app/StartSequence.h"
 #include "app/ui/MainWindow.h"
 #include "app/ui/MainWindowBinding.h"
@@ -22,22 +22,7 @@ using namespace kvt7::test;
 
 namespace {
 
-struct RecentFilesWindowTest : AppFixture {
-    QTemporaryDir folder;
-    std::unique_ptr<MainWindow> window;
-
-    void SetUp() override
-    {
-        setStored("Language", "2");
-        window = std::make_unique<MainWindow>(program);
-        ReadStartSettings(program);
-        window->ShowMainWindow();
-        window->steps().LoadOfflineActuators();
-        window->ShowAxisData();
-        dialogs.clear();
-    }
-    void TearDown() override { window.reset(); }
-
+struct RecentFilesWindowTest : OfflineWindowFixture {
     QString copyOf(const QString& source, const QString& name)
     {
         QFile from(SourceDir() + QStringLiteral("/tests/") + source);

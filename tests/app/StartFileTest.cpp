@@ -1,4 +1,4 @@
-#include "AppFixture.h"
+#include "OfflineWindowFixture.h"
 #include "app/StartSequence.h"
 #include "app/ui/MainWindowBinding.h"
 #include "app/ui/SubsystemWindows.h"
@@ -16,22 +16,7 @@ namespace {
 // `kvt7 FILE`: the file is opened as File > Open would open it once the program has started.
 // The start here is the offline one without its splash and questions (the whole start has
 // its own test): settings, main window, the stored actuators and the catalogue.
-struct StartFileTest : AppFixture {
-    QTemporaryDir folder;
-    std::unique_ptr<MainWindow> window;
-
-    void SetUp() override
-    {
-        setStored("Language", "2");
-        window = std::make_unique<MainWindow>(program);
-        ReadStartSettings(program);
-        window->ShowMainWindow();
-        window->steps().LoadOfflineActuators();
-        window->ShowAxisData();
-        dialogs.clear();
-    }
-    void TearDown() override { window.reset(); }
-
+struct StartFileTest : OfflineWindowFixture {
     QString write(const QString& name, const QByteArray& bytes)
     {
         const QString path = folder.filePath(name);

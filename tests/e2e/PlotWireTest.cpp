@@ -1,6 +1,7 @@
 // The position plot and the axis bars show what JOG and the move test read anyway: with the
 // plot open the wire carries exactly what it carries with the plot closed.
 #include "PtyServer.h"
+#include "support/NoPreview.h"
 #include "operation/JogSession.h"
 #include "operation/MoveTest.h"
 #include "platform/PrintPreview.h"
@@ -12,11 +13,6 @@
 
 namespace kvt7::test {
 namespace {
-
-struct NoPreview final : PrintPreview {
-    PrintOutcome show(const PrintJob&) override { return PrintOutcome::Closed; }
-    void pageSetup() override {}
-};
 
 // Polls repeat as often as time allows; a run of equal requests counts once.
 QStringList Collapsed(const QStringList& requests)

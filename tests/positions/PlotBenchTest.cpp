@@ -2,6 +2,7 @@
 // offscreen, and the CPU of the open plot while nothing changes for 10 s. Prints figures;
 // asserts none of them (scripts/bench runs it with KVT7_MEASURE set).
 #include "GridTestSupport.h"
+#include "support/NoPreview.h"
 #include "link/ControllerStatus.h"
 #include "platform/PrintPreview.h"
 #include "positions/ui/PositionPlotView.h"
@@ -20,11 +21,6 @@ using namespace kvt7;
 using namespace kvt7::test;
 
 namespace {
-
-struct NoPreview final : PrintPreview {
-    PrintOutcome show(const PrintJob&) override { return PrintOutcome::Closed; }
-    void pageSetup() override {}
-};
 
 double CpuSeconds()
 {

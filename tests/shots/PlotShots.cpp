@@ -1,4 +1,5 @@
 #include "ShotFolder.h"
+#include "support/NoPreview.h"
 #include "positions/GridTestSupport.h"
 
 #include "base/ui/LocalizeWindow.h"
@@ -14,11 +15,6 @@ using namespace kvt7;
 using namespace kvt7::test;
 
 namespace {
-
-struct NoPreview final : PrintPreview {
-    PrintOutcome show(const PrintJob&) override { return PrintOutcome::Closed; }
-    void pageSetup() override {}
-};
 
 }  // namespace
 
