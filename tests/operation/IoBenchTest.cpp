@@ -2,6 +2,7 @@
 // controller whose device KVT7_BENCH_DEVICE names (scripts/bench starts it). Prints figures;
 // asserts none of them.
 #include "base/AppSettings.h"
+#include "support/CpuTime.h"
 #include "base/ui/DrawnImages.h"
 #include "link/ControllerLink.h"
 #include "operation/IoMonitor.h"
@@ -14,18 +15,9 @@
 #include <QTimer>
 #include <cstdio>
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 
 namespace kvt7::test {
 namespace {
-
-double CpuSeconds()
-{
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec)
-           + double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
-}
 
 class IoBench : public ::testing::Test, protected LinkTestParts {};
 

@@ -1,6 +1,7 @@
 // Figures for the notes, not assertions: the JOG stop delay over a 9600-baud line and the CPU
 // of open, stopped windows. Run only when KVT7_MEASURE is set.
 #include "Kvm8Simulator.h"
+#include "support/CpuTime.h"
 #include "OperationFixture.h"
 #include "PtyServer.h"
 #include "operation/ui/TeachingWindow.h"
@@ -15,17 +16,13 @@
 #include <QTest>
 #include <algorithm>
 #include <cstdio>
-#include <sys/resource.h>
 
 namespace kvt7::test {
 namespace {
 
 double CpuMs()
 {
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return usage.ru_utime.tv_sec * 1e3 + usage.ru_utime.tv_usec / 1e3 + usage.ru_stime.tv_sec * 1e3
-        + usage.ru_stime.tv_usec / 1e3;
+    return CpuSeconds() * 1e3;
 }
 
 class MotionBench : public ::testing::Test, protected LinkTestParts {};

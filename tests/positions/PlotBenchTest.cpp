@@ -2,6 +2,7 @@
 // offscreen, and the CPU of the open plot while nothing changes for 10 s. Prints figures;
 // asserts none of them (scripts/bench runs it with KVT7_MEASURE set).
 #include "GridTestSupport.h"
+#include "support/CpuTime.h"
 #include "support/NoPreview.h"
 #include "link/ControllerStatus.h"
 #include "platform/PrintPreview.h"
@@ -15,20 +16,11 @@
 #include <QTest>
 #include <QTimer>
 #include <cstdio>
-#include <sys/resource.h>
 
 using namespace kvt7;
 using namespace kvt7::test;
 
 namespace {
-
-double CpuSeconds()
-{
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec)
-           + double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
-}
 
 }  // namespace
 

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <sys/resource.h>
+
+namespace kvt7::test {
+
+// The CPU this process has used so far, user and system, in seconds (the benches' idle figures).
+inline double CpuSeconds()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec)
+           + double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+}
+
+}  // namespace kvt7::test
